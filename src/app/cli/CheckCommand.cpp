@@ -1,0 +1,27 @@
+#include "cli/CliSupport.h"
+#include "cli/Command.h"
+
+#include "engine/FilterRun.h"
+#include "engine/PrizeCheck.h"
+
+namespace shrink4::cli {
+
+int checkCommand(const QStringList& arguments)
+{
+    QCommandLineParser parser;
+    parser.setApplicationDescription(QStringLiteral("Perform a filter run, then the prize check of TEXT as if it were typed into the prize box. Prints the caption the label would show."));
+    parser.addPositionalArgument(QStringLiteral("SCHEME"), QStringLiteral("Scheme file, or - for standard input."));
+    parser.addPositionalArgument(QStringLiteral("TEXT"), QStringLiteral("The text typed into the prize box."));
+    if (auto exit = parseArguments(parser, arguments, 2))
+        return *exit;
+    const auto inputs = loadScheme(parser.positionalArguments().at(0));
+    if (!inputs)
+        return kBadInput;
+    const auto result = filterRun(*inputs);
+    const auto verdict = checkPrize(result.list.prizeCheckText, result.list.lines,
+                                    parser.positionalArguments().at(1).toStdString());
+    printOut(QString::fromUtf8(verdict.caption.data(), qsizetype(verdict.caption.size())) + QLatin1Char('\n'));
+    return kOk;
+}
+
+} // namespace shrink4::cli

@@ -1,0 +1,90 @@
+#include "cli/CliSupport.h"
+
+#include "cli/Command.h"
+#include "scheme/SchemeFile.h"
+
+#include <QFile>
+#include <QRegularExpression>
+
+#include <cstdio>
+
+namespace shrink4::cli {
+
+void printOutBytes(const QByteArray& bytes)
+{
+    std::fwrite(bytes.constData(), 1, std::size_t(bytes.size()), stdout);
+    std::fflush(stdout);
+}
+
+void printOut(const QString& text) { printOutBytes(text.toUtf8()); }
+
+void printErr(const QString& text)
+{
+    const QByteArray bytes = text.toUtf8();
+    std::fwrite(bytes.constData(), 1, std::size_t(bytes.size()), stderr);
+    std::fflush(stderr);
+}
+
+std::optional<int> parseArguments(QCommandLineParser& parser, const QStringList& arguments,
+                                  int positionalCount)
+{
+    const auto helpOption = parser.addHelpOption();
+    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+    const QString command = arguments.value(0);
+    if (!parser.parse(arguments)) {
+        printErr(QStringLiteral("%1: %2\n").arg(command, parser.errorText()));
+        return kBadInput;
+    }
+    if (parser.isSet(helpOption)) {
+        // The usage line names the program; make it name the subcommand too.
+        printOut(parser.helpText().replace(QRegularExpression(QStringLiteral("^Usage: \\S+")),
+                                           QStringLiteral("Usage: ") + command));
+        return kOk;
+    }
+    if (parser.positionalArguments().size() != positionalCount) {
+        printErr(QStringLiteral("%1: expected %2 argument(s), got %3; see --help\n")
+                     .arg(command)
+                     .arg(positionalCount)
+                     .arg(parser.positionalArguments().size()));
+        return kBadInput;
+    }
+    return std::nullopt;
+}
+
+std::optional<QByteArray> readInput(const QString& path, QString* error)
+{
+    QFile file;
+    const bool isStdin = path == QLatin1String("-");
+    if (isStdin) {
+        if (!file.open(stdin, QIODevice::ReadOnly)) {
+            *error = QStringLiteral("standard input: %1").arg(file.errorString());
+            return std::nullopt;
+        }
+    } else {
+        file.setFileName(path);
+        if (!file.open(QIODevice::ReadOnly)) {
+            *error = QStringLiteral("%1: %2").arg(path, file.errorString());
+            return std::nullopt;
+        }
+    }
+    return file.readAll();
+}
+
+std::optional<ConditionInputs> loadScheme(const QString& path)
+{
+    QString error;
+    const auto bytes = readInput(path, &error);
+    if (!bytes) {
+        printErr(QStringLiteral("shrink4-cli: %1\n").arg(error));
+        return std::nullopt;
+    }
+    auto result = parseScheme(*bytes);
+    if (!result.inputs) {
+        const QString source = path == QLatin1String("-") ? QStringLiteral("standard input") : path;
+        printErr(QStringLiteral("shrink4-cli: %1: %2\n").arg(source, result.error));
+        return std::nullopt;
+    }
+    return result.inputs;
+}
+
+} // namespace shrink4::cli

@@ -1,0 +1,31 @@
+#pragma once
+// What every subcommand shares: argument parsing with the exit statuses of the command
+// line, reading inputs from files or standard input, and loading schemes.
+
+#include "engine/ConditionInputs.h"
+
+#include <QByteArray>
+#include <QCommandLineParser>
+#include <QString>
+#include <QStringList>
+
+#include <optional>
+
+namespace shrink4::cli {
+
+void printOut(const QString& text);
+void printOutBytes(const QByteArray& bytes);
+void printErr(const QString& text);
+
+// Parses the arguments; prints help or the usage error itself. Returns the exit status
+// when the command must stop here.
+std::optional<int> parseArguments(QCommandLineParser& parser, const QStringList& arguments,
+                                  int positionalCount);
+
+// Reads a file, or standard input for "-". Standard input can be read only once.
+std::optional<QByteArray> readInput(const QString& path, QString* error);
+
+// Loads a scheme argument, printing the error on failure.
+std::optional<ConditionInputs> loadScheme(const QString& path);
+
+} // namespace shrink4::cli

@@ -1,0 +1,19 @@
+#pragma once
+#include <QStringList>
+
+namespace shrink4::cli {
+
+// Exit statuses of every subcommand.
+inline constexpr int kOk = 0;
+inline constexpr int kBadInput = 2;
+
+struct Command {
+    const char* name;
+    const char* summary;
+    int (*run)(const QStringList& arguments); // arguments[0] is "shrink4-cli <name>"
+};
+
+int runCommand(const QStringList& arguments);
+int checkCommand(const QStringList& arguments);
+
+} // namespace shrink4::cli

@@ -1,0 +1,80 @@
+#include "cli/JsonOut.h"
+
+#include <cstdio>
+
+namespace shrink4::cli {
+
+QByteArray jsonString(std::string_view text)
+{
+    QByteArray out;
+    out.reserve(qsizetype(text.size() + 2));
+    out += '"';
+    for (unsigned char c : text) {
+        switch (c) {
+        case '"': out += "\\\""; break;
+        case '\\': out += "\\\\"; break;
+        case '\n': out += "\\n"; break;
+        case '\r': out += "\\r"; break;
+        case '\t': out += "\\t"; break;
+        default:
+            if (c < 0x20) {
+                char buf[8];
+                std::snprintf(buf, sizeof buf, "\\u%04x", c);
+                out += buf;
+            } else {
+                out += char(c);
+            }
+        }
+    }
+    out += '"';
+    return out;
+}
+
+void JsonObjectWriter::key(std::string_view k)
+{
+    if (!m_body.isEmpty())
+        m_body += ", ";
+    m_body += jsonString(k);
+    m_body += ": ";
+}
+
+JsonObjectWriter& JsonObjectWriter::field(std::string_view k, long long value)
+{
+    key(k);
+    m_body += QByteArray::number(value);
+    return *this;
+}
+
+JsonObjectWriter& JsonObjectWriter::field(std::string_view k, std::string_view text)
+{
+    key(k);
+    m_body += jsonString(text);
+    return *this;
+}
+
+JsonObjectWriter& JsonObjectWriter::field(std::string_view k, const std::vector<std::string_view>& texts)
+{
+    key(k);
+    m_body += '[';
+    for (std::size_t i = 0; i < texts.size(); ++i) {
+        if (i)
+            m_body += ", ";
+        m_body += jsonString(texts[i]);
+    }
+    m_body += ']';
+    return *this;
+}
+
+JsonObjectWriter& JsonObjectWriter::field(std::string_view k, const JsonObjectWriter& object)
+{
+    key(k);
+    m_body += object.finish();
+    return *this;
+}
+
+QByteArray JsonObjectWriter::finish() const
+{
+    return '{' + m_body + '}';
+}
+
+} // namespace shrink4::cli

@@ -1,0 +1,28 @@
+#pragma once
+// A small JSON writer that keeps keys in the order they are written, so the output reads
+// like the command line's documented examples.
+
+#include <QByteArray>
+
+#include <string_view>
+#include <vector>
+
+namespace shrink4::cli {
+
+class JsonObjectWriter {
+public:
+    JsonObjectWriter& field(std::string_view key, long long value);
+    JsonObjectWriter& field(std::string_view key, std::string_view text);
+    JsonObjectWriter& field(std::string_view key, const std::vector<std::string_view>& texts);
+    // A nested object written by another writer.
+    JsonObjectWriter& field(std::string_view key, const JsonObjectWriter& object);
+    QByteArray finish() const; // one line, no trailing newline
+
+private:
+    void key(std::string_view k);
+    QByteArray m_body;
+};
+
+QByteArray jsonString(std::string_view text);
+
+} // namespace shrink4::cli

@@ -1,0 +1,51 @@
+#include "cli/CliSupport.h"
+#include "cli/Command.h"
+#include "cli/JsonOut.h"
+
+#include "engine/FilterRun.h"
+#include "engine/TextScan.h"
+
+namespace shrink4::cli {
+
+int runCommand(const QStringList& arguments)
+{
+    QCommandLineParser parser;
+    parser.setApplicationDescription(QStringLiteral("Perform one filter run with the scheme's conditions, exactly as the start button does."));
+    const QCommandLineOption json(QStringLiteral("json"), QStringLiteral("Print one JSON object instead of one number per line."));
+    parser.addOption(json);
+    parser.addPositionalArgument(QStringLiteral("SCHEME"), QStringLiteral("Scheme file, or - for standard input."));
+    if (auto exit = parseArguments(parser, arguments, 1))
+        return *exit;
+    const auto inputs = loadScheme(parser.positionalArguments().at(0));
+    if (!inputs)
+        return kBadInput;
+
+    const auto result = filterRun(*inputs);
+    std::vector<std::string> texts;
+    texts.reserve(result.list.numbers.size());
+    for (int v : result.list.numbers)
+        texts.push_back(numberText(v));
+    if (!parser.isSet(json)) {
+        QByteArray out;
+        out.reserve(qsizetype(texts.size() * 5));
+        for (const auto& t : texts)
+            out.append(t.data(), qsizetype(t.size())).append('\n');
+        printOutBytes(out);
+        return kOk;
+    }
+    JsonObjectWriter rewritten;
+    for (const auto& [name, text] : result.rewritten)
+        rewritten.field(name, text);
+    const std::vector<std::string_view> numbers(texts.begin(), texts.end());
+    JsonObjectWriter out;
+    out.field("count", result.list.count)
+        .field("condition_count", result.conditionCount)
+        .field("numbers", numbers)
+        .field("result_text", result.list.resultText)
+        .field("prize_check_text", result.list.prizeCheckText)
+        .field("rewritten", rewritten);
+    printOutBytes(out.finish() + '\n');
+    return kOk;
+}
+
+} // namespace shrink4::cli

@@ -1,0 +1,50 @@
+#include "cli/CliSupport.h"
+#include "cli/Command.h"
+
+#include <QCoreApplication>
+
+#include <cstdio>
+
+using namespace shrink4::cli;
+
+namespace {
+
+const Command kCommands[] = {
+    {"run", "Perform a filter run with a scheme's conditions.", runCommand},
+    {"check", "Filter run, then the prize check of a drawn number.", checkCommand},
+};
+
+QString usage()
+{
+    QString text = QStringLiteral("Usage: shrink4-cli <command> [options]\n\nCommands:\n");
+    for (const auto& c : kCommands)
+        text += QStringLiteral("  %1  %2\n").arg(QLatin1String(c.name), -6).arg(QLatin1String(c.summary));
+    text += QStringLiteral("\nRun \"shrink4-cli <command> --help\" for the options of a command.\n");
+    return text;
+}
+
+} // namespace
+
+int main(int argc, char* argv[])
+{
+    QCoreApplication app(argc, argv);
+    QCoreApplication::setApplicationName(QStringLiteral("shrink4-cli"));
+    const QStringList args = QCoreApplication::arguments();
+    if (args.size() < 2) {
+        printErr(usage());
+        return kBadInput;
+    }
+    const QString name = args.at(1);
+    if (name == QLatin1String("--help") || name == QLatin1String("-h") || name == QLatin1String("help")) {
+        printOut(usage());
+        return kOk;
+    }
+    for (const auto& c : kCommands)
+        if (name == QLatin1String(c.name)) {
+            QStringList rest = args.mid(2);
+            rest.prepend(QStringLiteral("shrink4-cli %1").arg(name));
+            return c.run(rest);
+        }
+    printErr(QStringLiteral("shrink4-cli: unknown command \"%1\"\n\n").arg(name) + usage());
+    return kBadInput;
+}

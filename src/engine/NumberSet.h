@@ -1,0 +1,120 @@
+#pragma once
+// A set of the numbers 0000..9999 as a fixed bitset; bit v stands for the number with value v.
+
+#include <array>
+#include <bit>
+#include <cstddef>
+#include <cstdint>
+
+namespace shrink4 {
+
+inline constexpr int kNumberCount = 10000;
+
+class NumberSet {
+public:
+    static constexpr int kWords = (kNumberCount + 63) / 64;
+
+    constexpr NumberSet() = default;
+
+    static NumberSet all()
+    {
+        NumberSet s;
+        s.m_words.fill(~std::uint64_t{0});
+        s.clearTail();
+        return s;
+    }
+
+    bool test(int v) const { return (m_words[word(v)] >> bit(v)) & 1u; }
+    void set(int v) { m_words[word(v)] |= std::uint64_t{1} << bit(v); }
+    void reset(int v) { m_words[word(v)] &= ~(std::uint64_t{1} << bit(v)); }
+
+    // Sets the bits v..v+9 whose digit (bit d of mask) is selected: one block of ten
+    // numbers that differ only in their units digit.
+    void setUnits(int base, unsigned mask10)
+    {
+        const std::uint64_t m = mask10 & 0x3FFu;
+        const int w = word(base), b = bit(base);
+        m_words[w] |= m << b;
+        if (b > 54 && w + 1 < kWords)
+            m_words[w + 1] |= m >> (64 - b);
+    }
+
+    int count() const
+    {
+        int n = 0;
+        for (auto w : m_words)
+            n += std::popcount(w);
+        return n;
+    }
+    bool empty() const
+    {
+        for (auto w : m_words)
+            if (w)
+                return false;
+        return true;
+    }
+
+    NumberSet& operator|=(const NumberSet& o)
+    {
+        for (int i = 0; i < kWords; ++i)
+            m_words[i] |= o.m_words[i];
+        return *this;
+    }
+    NumberSet& operator&=(const NumberSet& o)
+    {
+        for (int i = 0; i < kWords; ++i)
+            m_words[i] &= o.m_words[i];
+        return *this;
+    }
+    NumberSet& operator^=(const NumberSet& o)
+    {
+        for (int i = 0; i < kWords; ++i)
+            m_words[i] ^= o.m_words[i];
+        return *this;
+    }
+    NumberSet operator~() const
+    {
+        NumberSet r;
+        for (int i = 0; i < kWords; ++i)
+            r.m_words[i] = ~m_words[i];
+        r.clearTail();
+        return r;
+    }
+    // Members of this set that are not in o.
+    NumberSet minus(const NumberSet& o) const
+    {
+        NumberSet r;
+        for (int i = 0; i < kWords; ++i)
+            r.m_words[i] = m_words[i] & ~o.m_words[i];
+        return r;
+    }
+    friend NumberSet operator|(NumberSet a, const NumberSet& b) { return a |= b; }
+    friend NumberSet operator&(NumberSet a, const NumberSet& b) { return a &= b; }
+    friend NumberSet operator^(NumberSet a, const NumberSet& b) { return a ^= b; }
+    friend bool operator==(const NumberSet&, const NumberSet&) = default;
+
+    // Calls f(v) for every member in ascending order.
+    template <class F>
+    void forEach(F&& f) const
+    {
+        for (int i = 0; i < kWords; ++i) {
+            std::uint64_t w = m_words[i];
+            while (w) {
+                f(i * 64 + std::countr_zero(w));
+                w &= w - 1;
+            }
+        }
+    }
+
+    std::uint64_t wordAt(int i) const { return m_words[i]; }
+    std::uint64_t& wordAt(int i) { return m_words[i]; }
+
+private:
+    static int word(int v) { return v >> 6; }
+    static int bit(int v) { return v & 63; }
+    void clearTail() { m_words[kWords - 1] &= (std::uint64_t{1} << (kNumberCount % 64)) - 1; }
+
+    std::array<std::uint64_t, kWords> m_words{};
+};
+
+} // namespace shrink4

@@ -1,0 +1,28 @@
+#pragma once
+// The listed result of a run: the survivors inside the base pool, the list lines of two,
+// and the texts kept for copying and the prize check.
+
+#include "NumberSet.h"
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace shrink4 {
+
+inline constexpr std::string_view kNoResultMessage = "没有符合条件的号码，请检测过滤条件";
+
+struct ResultList {
+    std::vector<int> numbers;        // ascending
+    std::vector<std::string> lines;  // Li_out items
+    std::string resultText;          // ResultText
+    std::string prizeCheckText;      // PrizeCheckText
+    int count = 0;                   // dadi_zhushu
+};
+
+// Joins items into list lines of at most two, each item followed by its separator.
+std::vector<std::string> pairLines(const std::vector<std::string_view>& items, std::string_view separator);
+
+ResultList buildResultList(const NumberSet& listed);
+
+} // namespace shrink4

@@ -1,0 +1,183 @@
+#include "TextScan.h"
+
+#include <algorithm>
+#include <bit>
+#include <cmath>
+#include <cstring>
+#include <limits>
+
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
+
+namespace shrink4 {
+
+std::string_view trimSpaces(std::string_view text)
+{
+    const auto first = text.find_first_not_of(' ');
+    if (first == std::string_view::npos)
+        return {};
+    const auto last = text.find_last_not_of(' ');
+    return text.substr(first, last - first + 1);
+}
+
+bool contains(std::string_view text, std::string_view needle)
+{
+    return text.find(needle) != std::string_view::npos;
+}
+
+namespace {
+
+bool isDigit(unsigned char c) { return unsigned(c - '0') < 10u; }
+
+// Value of four ASCII digits starting at p.
+int fourDigitValue(const char* p)
+{
+    std::uint32_t x;
+    std::memcpy(&x, p, 4);
+    x &= 0x0F0F0F0Fu;                          // bytes c0..c3, first character lowest
+    x = (x * 10 + (x >> 8)) & 0x00FF00FFu;     // c0c1 and c2c3 as two-digit lanes
+    x = (x * 100 + (x >> 16)) & 0x0000FFFFu;   // c0c1c2c3
+    return int(x);
+}
+
+} // namespace
+
+NumberSet fourDigitWindows(std::string_view text)
+{
+    NumberSet set;
+    const char* data = text.data();
+    const std::size_t n = text.size();
+    std::size_t i = 0;
+    int run = 0; // consecutive digits ending just before position i
+
+#if defined(__SSE2__)
+    // Sixteen bytes at a time: find the positions that end a run of four digits.
+    const __m128i below = _mm_set1_epi8('0' - 1);
+    const __m128i above = _mm_set1_epi8('9' + 1);
+    for (; i + 16 <= n; i += 16) {
+        const __m128i v = _mm_loadu_si128(reinterpret_cast<const __m128i*>(data + i));
+        const __m128i digit = _mm_and_si128(_mm_cmpgt_epi8(v, below), _mm_cmplt_epi8(v, above));
+        const std::uint32_t m = std::uint32_t(_mm_movemask_epi8(digit));
+        if (m == 0) {
+            run = 0;
+            continue;
+        }
+        // Bit k of ext stands for byte i-3+k: the three bytes before the chunk, then the chunk.
+        const std::uint32_t before = run >= 3 ? 7u : run == 2 ? 6u : run == 1 ? 4u : 0u;
+        const std::uint32_t ext = (m << 3) | before;
+        std::uint32_t ends = ((ext & (ext << 1) & (ext << 2) & (ext << 3)) >> 3) & 0xFFFFu;
+        while (ends) {
+            const int b = std::countr_zero(ends);
+            set.set(fourDigitValue(data + i + std::size_t(b) - 3));
+            ends &= ends - 1;
+        }
+        // Digits at the end of the chunk carry into the next one; three are enough.
+        run = m == 0xFFFFu ? 3 : std::min(3, std::countl_one(std::uint16_t(m)));
+    }
+#endif
+    for (; i < n; ++i) {
+        if (!isDigit(static_cast<unsigned char>(data[i]))) {
+            run = 0;
+            continue;
+        }
+        if (++run >= 4)
+            set.set(fourDigitValue(data + i - 3));
+    }
+    return set;
+}
+
+std::bitset<100> twoDigitWindows(std::string_view text)
+{
+    std::bitset<100> set;
+    for (std::size_t i = 1; i < text.size(); ++i) {
+        const auto a = static_cast<unsigned char>(text[i - 1]);
+        const auto b = static_cast<unsigned char>(text[i]);
+        if (isDigit(a) && isDigit(b))
+            set.set(std::size_t((a - '0') * 10 + (b - '0')));
+    }
+    return set;
+}
+
+double lenientNumber(std::string_view text)
+{
+    std::size_t i = 0;
+    while (i < text.size() && (text[i] == ' ' || text[i] == '\t' || text[i] == '\r' || text[i] == '\n'))
+        ++i;
+    bool negative = false;
+    if (i < text.size() && (text[i] == '+' || text[i] == '-')) {
+        negative = text[i] == '-';
+        ++i;
+    }
+    double value = 0;
+    bool any = false;
+    for (; i < text.size() && isDigit(static_cast<unsigned char>(text[i])); ++i) {
+        value = value * 10 + (text[i] - '0');
+        any = true;
+    }
+    if (i < text.size() && text[i] == '.') {
+        double scale = 0.1;
+        for (++i; i < text.size() && isDigit(static_cast<unsigned char>(text[i])); ++i) {
+            value += (text[i] - '0') * scale;
+            scale /= 10;
+            any = true;
+        }
+    }
+    if (!any)
+        return 0;
+    return negative ? -value : value;
+}
+
+std::int32_t toleranceBound(std::string_view text)
+{
+    const double v = std::nearbyint(lenientNumber(text)); // ties to even
+    constexpr double lo = std::numeric_limits<std::int32_t>::min();
+    constexpr double hi = std::numeric_limits<std::int32_t>::max();
+    if (!(v > lo))
+        return std::numeric_limits<std::int32_t>::min();
+    if (!(v < hi))
+        return std::numeric_limits<std::int32_t>::max();
+    return std::int32_t(v);
+}
+
+std::size_t charCount(std::string_view text)
+{
+    std::size_t n = 0;
+    for (unsigned char c : text)
+        n += (c & 0xC0u) != 0x80u;
+    return n;
+}
+
+std::string numberText(int value)
+{
+    std::string s(4, '0');
+    for (int p = 3; p >= 0; --p, value /= 10)
+        s[std::size_t(p)] = char('0' + value % 10);
+    return s;
+}
+
+std::vector<std::string_view> splitCrLf(std::string_view text)
+{
+    std::vector<std::string_view> lines;
+    std::size_t start = 0;
+    for (;;) {
+        const auto at = text.find("\r\n", start);
+        if (at == std::string_view::npos) {
+            lines.push_back(text.substr(start));
+            return lines;
+        }
+        lines.push_back(text.substr(start, at - start));
+        start = at + 2;
+    }
+}
+
+unsigned digitMask(std::string_view text)
+{
+    unsigned mask = 0;
+    for (unsigned char c : text)
+        if (isDigit(c))
+            mask |= 1u << (c - '0');
+    return mask;
+}
+
+} // namespace shrink4

@@ -1,0 +1,30 @@
+#pragma once
+// Scheme files: every condition control of the main window as one JSON object,
+// {"shrink4-scheme": 1, "controls": {name: value, ...}}.
+
+#include "engine/ConditionInputs.h"
+
+#include <QByteArray>
+#include <QString>
+
+#include <optional>
+
+namespace shrink4 {
+
+struct SchemeResult {
+    std::optional<ConditionInputs> inputs; // set on success
+    QString error;                          // names the key or position on failure
+};
+
+// Controls the file does not name keep their start-up state. Any error leaves nothing
+// half-applied: the result then holds no inputs.
+SchemeResult parseScheme(const QByteArray& bytes);
+
+// Writes every control, so a saved scheme reopens to exactly the same conditions.
+QByteArray serializeScheme(const ConditionInputs& inputs);
+
+SchemeResult readSchemeFile(const QString& path);
+// Writes through a save file: the old file stays whole unless the new one is complete.
+bool writeSchemeFile(const QString& path, const ConditionInputs& inputs, QString* error);
+
+} // namespace shrink4

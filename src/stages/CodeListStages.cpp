@@ -1,0 +1,161 @@
+#include "CodeListStages.h"
+
+#include "Stages.h"
+#include "engine/NumberTables.h"
+#include "engine/RunState.h"
+#include "engine/TextScan.h"
+
+#include <array>
+#include <bitset>
+#include <algorithm>
+#include <vector>
+
+namespace shrink4 {
+
+std::string NormalizeCodeList(std::string_view text)
+{
+    std::string out;
+    out.reserve(text.size());
+    bool pendingSeparator = false;
+    for (unsigned char c : text) {
+        if (unsigned(c - '0') < 10u) {
+            if (pendingSeparator && !out.empty())
+                out.push_back(' ');
+            pendingSeparator = false;
+            out.push_back(char(c));
+        } else {
+            pendingSeparator = true;
+        }
+    }
+    return out;
+}
+
+bool codeListActive(std::string_view boxText)
+{
+    return digitMask(trimSpaces(boxText)) != 0;
+}
+
+bool ContainsCode(int v, std::string_view item, int k)
+{
+    if (int(item.size()) < k)
+        return false;
+    std::array<int, 10> have{};
+    for (auto d : digitTable()[std::size_t(v)])
+        ++have[d];
+    for (int j = 0; j < k; ++j) {
+        const unsigned d = unsigned(static_cast<unsigned char>(item[std::size_t(j)]) - '0');
+        if (d >= 10 || have[d]-- == 0)
+            return false;
+    }
+    return true;
+}
+
+namespace {
+
+// For every code (digits sorted ascending, read as a decimal key) the numbers holding it:
+// a number holds exactly the codes formed by choosing k of its four positions.
+struct CodeTable {
+    std::vector<NumberSet> two = std::vector<NumberSet>(100);
+    std::vector<NumberSet> three = std::vector<NumberSet>(1000);
+};
+
+const CodeTable& codeTable()
+{
+    static const CodeTable table = [] {
+        CodeTable t;
+        const auto& digits = digitTable();
+        for (int v = 0; v < kNumberCount; ++v) {
+            auto d = digits[std::size_t(v)];
+            std::sort(d.begin(), d.end());
+            for (int a = 0; a < 4; ++a)
+                for (int b = a + 1; b < 4; ++b) {
+                    t.two[std::size_t(d[a] * 10 + d[b])].set(v);
+                    for (int c = b + 1; c < 4; ++c)
+                        t.three[std::size_t(d[a] * 100 + d[b] * 10 + d[c])].set(v);
+                }
+        }
+        return t;
+    }();
+    return table;
+}
+
+} // namespace
+
+NumberSet numbersContainingAnyCode(std::string_view normalizedList, int k)
+{
+    NumberSet result;
+    std::bitset<1000> seen; // each distinct code once, however long the list
+    std::size_t start = 0;
+    while (start < normalizedList.size()) {
+        auto end = normalizedList.find(' ', start);
+        if (end == std::string_view::npos)
+            end = normalizedList.size();
+        const auto item = normalizedList.substr(start, end - start);
+        start = end + 1;
+        if (int(item.size()) < k)
+            continue; // too short to be a code
+        // A code is a multiset of digits: its key lists them in ascending order.
+        int tally[10] = {};
+        bool digitsOnly = true;
+        for (int j = 0; j < k; ++j) {
+            const unsigned d = unsigned(item[std::size_t(j)] - '0');
+            digitsOnly = digitsOnly && d < 10;
+            if (d < 10)
+                ++tally[d];
+        }
+        if (!digitsOnly)
+            continue; // not a normalised item
+        int key = 0;
+        for (int d = 0; d < 10; ++d)
+            for (int n = 0; n < tally[d]; ++n)
+                key = key * 10 + d;
+        if (seen.test(std::size_t(key)))
+            continue;
+        seen.set(std::size_t(key));
+        result |= (k == 2 ? codeTable().two : codeTable().three)[std::size_t(key)];
+    }
+    return result;
+}
+
+namespace {
+
+// Normalises an active list box in place. Returns false when the box is inactive.
+bool activateList(RunState& run, const char* name, std::string& box)
+{
+    if (!codeListActive(box))
+        return false;
+    run.rewrite(name, box, NormalizeCodeList(trimSpaces(box)));
+    return true;
+}
+
+void killCodes(RunState& run, const char* name, std::string& box, int k)
+{
+    if (activateList(run, name, box))
+        run.fail(numbersContainingAnyCode(box, k));
+}
+
+void requireCodes(RunState& run, const char* name, std::string& box, int k)
+{
+    if (activateList(run, name, box))
+        run.fail(~numbersContainingAnyCode(box, k));
+}
+
+} // namespace
+
+void KillTwoCodeStage(RunState& run)
+{
+    killCodes(run, "T_main_sha_2ma", run.inputs.T_main_sha_2ma, 2);
+}
+
+void KillThreeCodeStage(RunState& run)
+{
+    killCodes(run, "T_main_sha_3ma", run.inputs.T_main_sha_3ma, 3);
+}
+
+void MustCodeStage(RunState& run)
+{
+    requireCodes(run, "T_main_bichu_2ma", run.inputs.T_main_bichu_2ma, 2);
+    requireCodes(run, "T_main_bichu_3ma", run.inputs.T_main_bichu_3ma, 3);
+}
+
+} // namespace shrink4

@@ -1,0 +1,23 @@
+#pragma once
+// Two- and three-code lists: codes are digit multisets, taken without regard to position.
+
+#include "engine/NumberSet.h"
+
+#include <string>
+#include <string_view>
+
+namespace shrink4 {
+
+// Digit groups of any text, separated by single spaces; every non-digit separates.
+std::string NormalizeCodeList(std::string_view text);
+
+// A list box takes part when its trimmed text holds at least one ASCII digit.
+bool codeListActive(std::string_view boxText);
+
+// Whether number v holds the first k characters of item as digits at k different positions.
+bool ContainsCode(int v, std::string_view item, int k);
+
+// Numbers that contain at least one item of a normalised list, each item cut to k digits.
+NumberSet numbersContainingAnyCode(std::string_view normalizedList, int k);
+
+} // namespace shrink4

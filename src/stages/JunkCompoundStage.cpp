@@ -1,0 +1,72 @@
+#include "JunkCompoundStage.h"
+
+#include "Stages.h"
+#include "engine/RunState.h"
+#include "engine/TextScan.h"
+
+#include <algorithm>
+#include <array>
+#include <cstdint>
+#include <unordered_set>
+
+namespace shrink4 {
+
+namespace {
+
+// Digit masks of the four fields packed in 40 bits, or 0 when the line is no compound
+// line or one of its fields allows no digit (then it covers nothing).
+std::uint64_t compoundKey(std::string_view line)
+{
+    if (std::count(line.begin(), line.end(), '*') != 3)
+        return 0;
+    std::uint64_t key = 0;
+    std::size_t start = 0;
+    for (int field = 0; field < 4; ++field) {
+        const auto end = field < 3 ? line.find('*', start) : line.size();
+        const unsigned mask = digitMask(line.substr(start, end - start));
+        if (!mask)
+            return 0;
+        key |= std::uint64_t(mask) << (10 * field);
+        start = end + 1;
+    }
+    return key;
+}
+
+void addProduct(NumberSet& set, std::uint64_t key)
+{
+    const auto field = [key](int f) { return unsigned(key >> (10 * f)) & 0x3FFu; };
+    const unsigned units = field(3);
+    for (int a = 0; a < 10; ++a) {
+        if (!(field(0) >> a & 1u))
+            continue;
+        for (int b = 0; b < 10; ++b) {
+            if (!(field(1) >> b & 1u))
+                continue;
+            for (int c = 0; c < 10; ++c)
+                if (field(2) >> c & 1u)
+                    set.setUnits(a * 1000 + b * 100 + c * 10, units);
+        }
+    }
+}
+
+} // namespace
+
+NumberSet junkCompoundSet(std::string_view boxText)
+{
+    NumberSet set;
+    const auto text = trimSpaces(boxText);
+    if (text.empty())
+        return set;
+    std::unordered_set<std::uint64_t> seen; // a long paste repeats its lines
+    for (auto line : splitCrLf(text))
+        if (const auto key = compoundKey(line); key && seen.insert(key).second)
+            addProduct(set, key);
+    return set;
+}
+
+void JunkCompoundStage(RunState& run)
+{
+    run.fail(junkCompoundSet(run.inputs.T_main_laji_fushi));
+}
+
+} // namespace shrink4

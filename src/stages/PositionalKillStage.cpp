@@ -1,0 +1,88 @@
+#include "PositionalKillStage.h"
+
+#include "Stages.h"
+#include "engine/DesignTexts.h"
+#include "engine/RunState.h"
+#include "engine/TextScan.h"
+
+#include <bitset>
+
+namespace shrink4 {
+
+namespace {
+
+constexpr int kOpen = 10;          // a "*" position
+constexpr int kPatterns = 11 * 11 * 11 * 11;
+
+// Pattern code in base 11 (digit or kOpen per position), or -1 when the token cannot
+// kill: not four characters, or a fixed position that is not a digit.
+int patternCode(std::string_view token)
+{
+    if (token.size() != 4) // a four-character pattern that kills is four ASCII bytes
+        return -1;
+    int code = 0;
+    for (char c : token) {
+        int symbol;
+        if (c == '*')
+            symbol = kOpen;
+        else if (c >= '0' && c <= '9')
+            symbol = c - '0';
+        else
+            return -1;
+        code = code * 11 + symbol;
+    }
+    return code;
+}
+
+void addPattern(NumberSet& set, int code)
+{
+    int symbols[4];
+    for (int p = 3; p >= 0; --p, code /= 11)
+        symbols[p] = code % 11;
+    const auto choices = [&](int p, int d) { return symbols[p] == kOpen || symbols[p] == d; };
+    unsigned units = 0;
+    for (int d = 0; d < 10; ++d)
+        if (choices(3, d))
+            units |= 1u << d;
+    for (int a = 0; a < 10; ++a)
+        for (int b = 0; b < 10; ++b)
+            for (int c = 0; c < 10; ++c)
+                if (choices(0, a) && choices(1, b) && choices(2, c))
+                    set.setUnits(a * 1000 + b * 100 + c * 10, units);
+}
+
+bool isSeparator(char c) { return c == ' ' || c == '\r' || c == '\n'; }
+
+} // namespace
+
+NumberSet positionalKillSet(std::string_view boxText)
+{
+    NumberSet set;
+    const auto text = trimSpaces(boxText);
+    if (text.empty() || contains(text, design::kPositionalMarker))
+        return set;
+    // Spaces, CR and LF separate the patterns; runs of them leave only empty tokens,
+    // which are ignored like every token that is not four characters long.
+    std::bitset<kPatterns> seen;
+    std::size_t i = 0;
+    while (i < text.size()) {
+        while (i < text.size() && isSeparator(text[i]))
+            ++i;
+        const auto start = i;
+        while (i < text.size() && !isSeparator(text[i]))
+            ++i;
+        const int code = patternCode(text.substr(start, i - start));
+        if (code >= 0 && !seen.test(std::size_t(code))) {
+            seen.set(std::size_t(code));
+            addPattern(set, code);
+        }
+    }
+    return set;
+}
+
+void ApplyPositionalKill(RunState& run)
+{
+    run.fail(positionalKillSet(run.inputs.T_main_dw_sha));
+}
+
+} // namespace shrink4

@@ -1,0 +1,55 @@
+#include "SpecialShapeStage.h"
+
+#include "Stages.h"
+#include "engine/NumberTables.h"
+#include "engine/RunState.h"
+
+namespace shrink4 {
+
+bool hasSpecialShape(int shape, int d1, int d2, int d3, int d4)
+{
+    switch (shape) {
+    case 0: // uphill
+        return d1 <= d2 && d2 <= d3 && d3 <= d4 && d1 < d4;
+    case 1: // downhill
+        return d1 >= d2 && d2 >= d3 && d3 >= d4 && d4 < d1;
+    case 2: // convex
+        return (d1 < d2 && d3 > d4) || (d1 <= d2 && d2 < d3 && d3 > d4) || (d1 < d2 && d2 > d3 && d3 >= d4);
+    case 3: // concave
+        return (d1 > d2 && d3 < d4) || (d1 >= d2 && d2 > d3 && d3 < d4) || (d1 > d2 && d2 < d3 && d3 <= d4);
+    case 4: // N
+        return d1 < d2 && d2 > d3 && d3 < d4;
+    case 5: // reversed N
+        return d1 > d2 && d2 < d3 && d3 > d4;
+    default:
+        return false;
+    }
+}
+
+const NumberSet& specialShapeSet(int shape)
+{
+    static const auto sets = [] {
+        std::array<NumberSet, 6> s{};
+        const auto& digits = digitTable();
+        for (int v = 0; v < kNumberCount; ++v) {
+            const auto& d = digits[std::size_t(v)];
+            for (int k = 0; k < 6; ++k)
+                if (hasSpecialShape(k, d[0], d[1], d[2], d[3]))
+                    s[std::size_t(k)].set(v);
+        }
+        return s;
+    }();
+    return sets[std::size_t(shape)];
+}
+
+// Every ticked shape is a condition of its own; a number has at most one shape.
+void SpecialShapeStage(RunState& run)
+{
+    for (int k = 0; k < 6; ++k)
+        if (isTickedValue(run.inputs.Check_tebie_paichu1[std::size_t(k)])) {
+            ++run.conditionCount;
+            run.fail(specialShapeSet(k));
+        }
+}
+
+} // namespace shrink4
