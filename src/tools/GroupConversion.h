@@ -1,0 +1,20 @@
+#pragma once
+// Straight numbers to group numbers: the distinct group forms (digits sorted ascending)
+// of a set of survivors, listed like a run's result.
+
+#include "engine/NumberSet.h"
+#include "engine/ResultList.h"
+
+#include <string>
+
+namespace shrink4 {
+
+// The group form of a number: its four digits sorted ascending ("4321" gives "1234").
+std::string GroupForm(int value);
+
+// The list of the distinct group forms of the survivors in ascending order: lines of up
+// to two forms each followed by one space; the texts hold two spaces after each form.
+// An empty conversion leaves both texts empty.
+ResultList ConvertToGroups(const NumberSet& survivors);
+
+} // namespace shrink4
