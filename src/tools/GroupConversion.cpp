@@ -3,16 +3,49 @@
 #include "engine/NumberTables.h"
 
 #include <algorithm>
+#include <array>
+#include <cstdint>
+#include <utility>
 
 namespace shrink4 {
 
+namespace {
+
+// The group form of every number as a value, made once: a conversion is then one table
+// look-up per survivor.
+const std::array<std::int16_t, kNumberCount>& groupFormTable()
+{
+    static const auto table = [] {
+        std::array<std::int16_t, kNumberCount> t{};
+        const auto& digits = digitTable();
+        for (std::size_t v = 0; v < t.size(); ++v) {
+            auto d = digits[v];
+            std::sort(d.begin(), d.end());
+            t[v] = std::int16_t(d[0] * 1000 + d[1] * 100 + d[2] * 10 + d[3]);
+        }
+        return t;
+    }();
+    return table;
+}
+
+void appendNumber(std::string& out, int value)
+{
+    const char text[4] = {char('0' + value / 1000), char('0' + value / 100 % 10),
+                          char('0' + value / 10 % 10), char('0' + value % 10)};
+    out.append(text, 4);
+}
+
+} // namespace
+
+int groupFormValue(int value)
+{
+    return groupFormTable()[std::size_t(value)];
+}
+
 std::string GroupForm(int value)
 {
-    auto d = digitTable()[std::size_t(value)];
-    std::sort(d.begin(), d.end());
-    std::string form(4, '0');
-    for (std::size_t p = 0; p < 4; ++p)
-        form[p] = char('0' + d[p]);
+    std::string form;
+    appendNumber(form, groupFormValue(value));
     return form;
 }
 
@@ -20,23 +53,35 @@ ResultList ConvertToGroups(const NumberSet& survivors)
 {
     // A group form is itself a number with ascending digits, so the set of forms can be
     // kept as a NumberSet and listed in ascending order for free.
+    const auto& table = groupFormTable();
     NumberSet forms;
-    survivors.forEach([&](int v) {
-        auto d = digitTable()[std::size_t(v)];
-        std::sort(d.begin(), d.end());
-        forms.set(d[0] * 1000 + d[1] * 100 + d[2] * 10 + d[3]);
-    });
+    survivors.forEach([&](int v) { forms.set(table[std::size_t(v)]); });
+
     ResultList r;
-    std::vector<std::string> items;
+    r.count = forms.count();
+    r.numbers.reserve(std::size_t(r.count));
+    r.resultText.reserve(std::size_t(r.count) * 6);
+    r.lines.reserve(std::size_t(r.count + 1) / 2);
+    std::string line;
     forms.forEach([&](int v) {
         r.numbers.push_back(v);
-        items.push_back(GroupForm(v));
-        r.resultText.append(items.back()).append("  ");
+        appendNumber(r.resultText, v);
+        r.resultText.append("  ");
+        // List lines keep one space after each form, unlike a run's list.
+        appendNumber(line, v);
+        line.push_back(' ');
+        if (line.size() == 10)
+            r.lines.push_back(std::exchange(line, {}));
     });
-    r.count = int(items.size());
-    r.lines = pairLines(std::vector<std::string_view>(items.begin(), items.end()), " ");
+    if (!line.empty())
+        r.lines.push_back(std::move(line));
     r.prizeCheckText = r.resultText;
     return r;
+}
+
+ResultList ConvertToGroups(const RunResult& run)
+{
+    return ConvertToGroups(run.verdict.minus(run.outsidePool));
 }
 
 } // namespace shrink4
