@@ -2,7 +2,9 @@
 
 #include "TextScan.h"
 
-#include <utility>
+#include <array>
+#include <cstring>
+
 
 namespace shrink4 {
 
@@ -21,24 +23,43 @@ std::vector<std::string> pairLines(const std::vector<std::string_view>& items, s
     return lines;
 }
 
+namespace {
+
+// "0000  " .. "9999  ": every list item, made once.
+const std::array<std::array<char, 6>, kNumberCount>& listItems()
+{
+    static const auto items = [] {
+        std::array<std::array<char, 6>, kNumberCount> t{};
+        for (int v = 0; v < kNumberCount; ++v) {
+            const auto text = numberText(v);
+            std::memcpy(t[std::size_t(v)].data(), text.data(), 4);
+            t[std::size_t(v)][4] = t[std::size_t(v)][5] = ' ';
+        }
+        return t;
+    }();
+    return items;
+}
+
+} // namespace
+
 ResultList buildResultList(const NumberSet& listed)
 {
+    // Up to 10,000 numbers: write the text in place, then cut the lines from it.
+    constexpr std::size_t kItem = 6; // four digits and two spaces
     ResultList r;
     r.count = listed.count();
     r.numbers.reserve(std::size_t(r.count));
-    r.resultText.reserve(std::size_t(r.count) * 6);
-    r.lines.reserve(std::size_t(r.count + 1) / 2);
-    std::string line;
+    r.resultText.resize(std::size_t(r.count) * kItem);
+    char* out = r.resultText.data();
+    const auto& items = listItems();
     listed.forEach([&](int v) {
         r.numbers.push_back(v);
-        const auto item = numberText(v);
-        r.resultText.append(item).append("  ");
-        line.append(item).append("  ");
-        if (line.size() == 12)
-            r.lines.push_back(std::exchange(line, {}));
+        std::memcpy(out, items[std::size_t(v)].data(), kItem);
+        out += kItem;
     });
-    if (!line.empty())
-        r.lines.push_back(std::move(line));
+    r.lines.reserve(std::size_t(r.count + 1) / 2);
+    for (std::size_t at = 0; at < r.resultText.size(); at += 2 * kItem)
+        r.lines.emplace_back(r.resultText, at, 2 * kItem);
     r.prizeCheckText = r.resultText;
     if (trimSpaces(r.prizeCheckText).empty())
         r.prizeCheckText = kNoResultMessage;

@@ -1,13 +1,161 @@
+// The run as a whole: indexing, base pool, verdict window, result lines and texts,
+// progress reporting, and the prize check.
+
 #include "engine/FilterRun.h"
+#include "engine/NumberTables.h"
+#include "engine/PrizeCheck.h"
+#include "engine/TextScan.h"
 
 #include <gtest/gtest.h>
 
 using namespace shrink4;
 
-TEST(FilterRun, NoConditionListsEveryNumber)
+namespace {
+
+template <class Edit>
+RunResult runWith(Edit edit)
 {
-    const auto r = filterRun(ConditionInputs{});
+    ConditionInputs in;
+    edit(in);
+    return filterRun(in);
+}
+
+std::vector<int> listed(const RunResult& r) { return r.list.numbers; }
+
+} // namespace
+
+TEST(NumberTable, DigitsAndTextsFollowTheValue)
+{
+    EXPECT_EQ(digitTable()[0], (DigitRow{0, 0, 0, 0}));
+    EXPECT_EQ(digitTable()[1234], (DigitRow{1, 2, 3, 4}));
+    EXPECT_EQ(digitTable()[9999], (DigitRow{9, 9, 9, 9}));
+    EXPECT_EQ(numberText(42), "0042");
+}
+
+TEST(BasePool, EmptyBlankOrHelpTextExcludesNothing)
+{
+    for (std::string box : {std::string(), std::string("    "), std::string(design::kBasePool), std::string(design::kBasePoolHint),
+                            std::string("1234 双击")})
+        EXPECT_EQ(runWith([&](auto& in) { in.T_dadi_nb = box; }).list.count, 10000) << box;
+}
+
+TEST(BasePool, KeepsExactlyTheFourDigitWindows)
+{
+    EXPECT_EQ(listed(runWith([](auto& in) { in.T_dadi_nb = "1234 5678"; })), (std::vector<int>{1234, 5678}));
+    EXPECT_EQ(listed(runWith([](auto& in) { in.T_dadi_nb = "12345678"; })),
+              (std::vector<int>{1234, 2345, 3456, 4567, 5678}));
+    EXPECT_EQ(runWith([](auto& in) { in.T_dadi_nb = "123"; }).list.count, 0);
+    EXPECT_EQ(runWith([](auto& in) { in.T_dadi_nb = "\r\n\r\n"; }).list.count, 0);
+}
+
+TEST(Verdict, NoConditionPassesEverythingWhateverTheWindow)
+{
+    const auto r = runWith([](auto& in) { in.T_zong_rc = {"2", "1"}; });
+    EXPECT_EQ(r.conditionCount, 0);
     EXPECT_EQ(r.list.count, 10000);
     EXPECT_EQ(r.list.lines.size(), 5000u);
+}
+
+TEST(Verdict, WindowSelectsByFailureCount)
+{
+    // Two conditions: numbers holding a 7 fail one, numbers holding 7 and 8 fail both.
+    const auto edit = [](ConditionInputs& in) {
+        in.Check_tsm_sha[7] = 1;
+        in.Check_tsm_sha[8] = 0;
+        in.T_main_sha_2ma = "78";
+    };
+    const auto none = runWith(edit);
+    EXPECT_EQ(none.conditionCount, 2);
+    EXPECT_EQ(none.list.count, 10000 - 3439);
+    const auto oneToThree = runWith([&](auto& in) { edit(in), in.T_zong_rc = {"1", "3"}; });
+    EXPECT_EQ(oneToThree.list.count, 3439);
+    const auto inverted = runWith([&](auto& in) { edit(in), in.T_zong_rc = {"2", "1"}; });
+    EXPECT_EQ(inverted.list.count, 0);
+    EXPECT_EQ(inverted.list.resultText, "");
+    EXPECT_EQ(inverted.list.prizeCheckText, kNoResultMessage);
+}
+
+TEST(Verdict, BoundsRoundHalfToEven)
+{
+    // One condition (universal 7); a window [2.5, 2.5] reads as [2, 2] and admits nothing
+    // since a number fails it at most once; [0.5, 1.5] reads as [0, 2] and admits all.
+    EXPECT_EQ(runWith([](auto& in) { in.Check_tsm_sha[7] = 1, in.T_zong_rc = {"2.5", "2.5"}; }).list.count, 0);
+    EXPECT_EQ(runWith([](auto& in) { in.Check_tsm_sha[7] = 1, in.T_zong_rc = {"0.5", "1.5"}; }).list.count, 10000);
+    EXPECT_EQ(runWith([](auto& in) { in.Check_tsm_sha[7] = 1, in.T_zong_rc = {"-1", "abc"}; }).list.count, 6561);
+    // Bounds beyond 32 bits are clamped rather than wrapping around.
+    EXPECT_EQ(runWith([](auto& in) { in.Check_tsm_sha[7] = 1, in.T_zong_rc = {"-1e", "99999999999"}; }).list.count,
+              10000);
+}
+
+TEST(Verdict, HelpTextPlusNumbersIsEvaluatedButNotCounted)
+{
+    const auto r = runWith([](auto& in) { in.T_main_shazhixuan += "\r\n1234"; });
     EXPECT_EQ(r.conditionCount, 0);
+    EXPECT_EQ(r.list.count, 10000); // no condition counted, so every number passes
+}
+
+TEST(Verdict, NonDigitTextInACodeBoxCountsButKillsNothing)
+{
+    const auto r = runWith([](auto& in) { in.T_main_sha_2ma = "abc"; });
+    EXPECT_EQ(r.conditionCount, 1);
+    EXPECT_EQ(r.list.count, 10000);
+    EXPECT_TRUE(r.rewritten.empty());
+}
+
+TEST(ResultList, LinesOfTwoAndTexts)
+{
+    const auto r = runWith([](auto& in) { in.T_dadi_nb = "0001 0002 0003"; });
+    ASSERT_EQ(r.list.lines.size(), 2u);
+    EXPECT_EQ(r.list.lines[0], "0001  0002  ");
+    EXPECT_EQ(r.list.lines[1], "0003  ");
+    EXPECT_EQ(r.list.resultText, "0001  0002  0003  ");
+    EXPECT_EQ(r.list.prizeCheckText, r.list.resultText);
+    EXPECT_EQ(r.list.count, 3);
+}
+
+TEST(ResultList, PoolMaskDoesNotChangeTheVerdict)
+{
+    const auto r = runWith([](auto& in) { in.T_dadi_nb = "abc"; });
+    EXPECT_EQ(r.list.count, 0);
+    EXPECT_EQ(r.verdict.count(), 10000);
+    EXPECT_EQ(r.list.prizeCheckText, kNoResultMessage);
+}
+
+TEST(FilterRun, ReportsProgressAtTheFixedPointsAndRepeatsExactly)
+{
+    std::vector<double> fills;
+    ConditionInputs in;
+    in.Check_tsm_sha[3] = 1;
+    const auto first = filterRun(in, [&](double f) { fills.push_back(f); });
+    EXPECT_EQ(fills, (std::vector<double>{0.001, 0.01, 0.02, 0.02, 0.05, 0.2, 0.3, 0.4, 0.5, 0.6, 0.7, 0.8, 0.9, 1.0}));
+    const auto second = filterRun(in);
+    EXPECT_EQ(first.list.resultText, second.list.resultText);
+    EXPECT_EQ(first.conditionCount, second.conditionCount);
+}
+
+TEST(PrizeCheck, CaptionsFollowTheResult)
+{
+    EXPECT_EQ(checkPrize("", {}, "1234").caption, prize::kRunFirst);
+    EXPECT_EQ(checkPrize(kNoResultMessage, {}, "1234").caption, prize::kRunFirst);
+
+    const auto r = runWith([](auto& in) { in.T_dadi_nb = "0001 1234 5555"; });
+    const auto check = [&](std::string_view typed) { return checkPrize(r.list.prizeCheckText, r.list.lines, typed); };
+    for (auto partial : {"", "1", "12", "123", "12345"})
+        EXPECT_EQ(check(partial).caption, prize::kIncomplete) << partial;
+    const auto win = check("  1234 ");
+    EXPECT_EQ(win.caption, prize::kWin);
+    EXPECT_EQ(win.selectedLines, (std::vector<int>{0}));
+    EXPECT_EQ(check("4321").caption, prize::kNoWin);
+    EXPECT_EQ(check("大底号码").caption, prize::kNoWin); // four characters, not four bytes
+}
+
+TEST(PrizeCheck, GroupFormsMatchAnyOrderOfTheDigits)
+{
+    const std::vector<std::string> lines = {"0099 1234 "};
+    const std::string text = "0099  1234  ";
+    EXPECT_EQ(checkPrize(text, lines, "4321").caption, prize::kNoWin);
+    const auto v = checkPrize(text, lines, "4321", true);
+    EXPECT_EQ(v.caption, prize::kWin);
+    EXPECT_EQ(v.selectedLines, (std::vector<int>{0}));
+    EXPECT_EQ(checkPrize(text, lines, "9090", true).caption, prize::kWin);
 }

@@ -1,0 +1,177 @@
+// Stages that read typed text: straight kill, compound lines, code lists, positional
+// patterns and sum values.
+
+#include "engine/FilterRun.h"
+#include "engine/NumberTables.h"
+#include "engine/TextScan.h"
+#include "stages/CodeListStages.h"
+#include "stages/JunkCompoundStage.h"
+#include "stages/PositionalKillStage.h"
+#include "stages/StraightKillStage.h"
+#include "stages/SumStages.h"
+
+#include <gtest/gtest.h>
+
+using namespace shrink4;
+
+namespace {
+
+std::vector<int> members(const NumberSet& s)
+{
+    std::vector<int> v;
+    s.forEach([&](int x) { v.push_back(x); });
+    return v;
+}
+
+} // namespace
+
+TEST(StraightKill, SubstringWindowsOfTheTrimmedText)
+{
+    EXPECT_EQ(members(straightKillSet("1234")), (std::vector<int>{1234}));
+    EXPECT_EQ(members(straightKillSet("12345")), (std::vector<int>{1234, 2345}));
+    EXPECT_EQ(members(straightKillSet("1234,5678")), (std::vector<int>{1234, 5678}));
+    EXPECT_TRUE(straightKillSet("123").empty());
+    EXPECT_TRUE(straightKillSet(design::kStraightKill).empty());
+    EXPECT_TRUE(straightKillSet("１２３４").empty()); // full-width digits are not digits
+}
+
+TEST(JunkCompound, LinesCoverTheProductOfTheirFields)
+{
+    EXPECT_EQ(members(junkCompoundSet("12*34*5*67")),
+              (std::vector<int>{1356, 1357, 1456, 1457, 2356, 2357, 2456, 2457}));
+    EXPECT_EQ(junkCompoundSet("0123456789*0123456789*0123456789*0123456789").count(), 10000);
+    EXPECT_EQ(members(junkCompoundSet("1,2*3*4*5")), (std::vector<int>{1345, 2345}));
+}
+
+TEST(JunkCompound, MalformedLinesAreIgnored)
+{
+    EXPECT_TRUE(junkCompoundSet("1**2*3").empty());        // an empty field allows no digit
+    EXPECT_TRUE(junkCompoundSet("1*2*3*4*5").empty());     // four stars
+    EXPECT_TRUE(junkCompoundSet("1*2*3*4\n5*6*7*8").empty()); // a lone LF does not split
+    EXPECT_EQ(junkCompoundSet("1*2*3*4\r\n5*6*7*8\r\n").count(), 2);
+}
+
+TEST(JunkCompound, ANumberFailsOnceHoweverManyLinesCoverIt)
+{
+    ConditionInputs in;
+    in.T_main_laji_fushi = "1*2*3*4\r\n12*2*3*4";
+    in.T_zong_rc = {"1", "1"};
+    const auto r = filterRun(in);
+    EXPECT_EQ(r.list.numbers, (std::vector<int>{1234, 2234}));
+}
+
+TEST(CodeList, NormalizeKeepsDigitGroupsSeparatedBySingleSpaces)
+{
+    EXPECT_EQ(NormalizeCodeList("12,34;;56\r\n78"), "12 34 56 78");
+    EXPECT_EQ(NormalizeCodeList("，1 2"), "1 2");
+    EXPECT_EQ(NormalizeCodeList("  \r\n12，34  \r\n"), "12 34");
+    EXPECT_EQ(NormalizeCodeList("不懂使用"), "");
+    EXPECT_EQ(NormalizeCodeList(std::string("1\xFF\xFE" "2")), "1 2"); // stray bytes separate too
+}
+
+TEST(CodeList, ContainsIsMultisetContainment)
+{
+    EXPECT_TRUE(ContainsCode(2001, "12", 2));
+    EXPECT_TRUE(ContainsCode(3412, "21", 2));
+    EXPECT_FALSE(ContainsCode(1234, "11", 2));
+    EXPECT_TRUE(ContainsCode(1121, "112", 3));
+    EXPECT_TRUE(ContainsCode(2311, "112", 3));
+    EXPECT_FALSE(ContainsCode(1222, "112", 3));
+    EXPECT_FALSE(ContainsCode(1234, "1", 2));
+    EXPECT_TRUE(ContainsCode(1234, "1234", 3)); // longer items are cut
+}
+
+TEST(CodeList, KillAndMustStages)
+{
+    const auto two = numbersContainingAnyCode("11", 2);
+    EXPECT_EQ(two.count(), 10000 - 6561 - 2916); // at least two 1s
+    EXPECT_TRUE(numbersContainingAnyCode("1", 2).empty());
+
+    const auto three = numbersContainingAnyCode("123 456", 3);
+    EXPECT_TRUE(three.test(1234));
+    EXPECT_TRUE(three.test(4560));
+    EXPECT_FALSE(three.test(1245));
+
+    ConditionInputs in;
+    in.T_main_bichu_2ma = "12";
+    in.T_main_bichu_3ma = "789";
+    in.T_zong_rc = {"2", "2"};
+    const auto r = filterRun(in);
+    EXPECT_TRUE(r.verdict.test(5555));  // fails both halves
+    EXPECT_FALSE(r.verdict.test(1200)); // fails only the three-code half
+    EXPECT_FALSE(r.verdict.test(1789));
+}
+
+TEST(CodeList, ActiveBoxesAreRewrittenAndCounted)
+{
+    ConditionInputs in;
+    in.T_main_sha_2ma = "  12，34 \r\n";
+    in.T_main_sha_3ma = "１２３"; // only full-width digits: inactive, unchanged
+    const auto r = filterRun(in);
+    ASSERT_EQ(r.rewritten.size(), 1u);
+    EXPECT_EQ(r.rewritten[0], (std::pair<std::string, std::string>{"T_main_sha_2ma", "12 34"}));
+    EXPECT_EQ(r.conditionCount, 2); // the rewritten list and the full-width text both count
+    EXPECT_EQ(inputsAfterRun(in, r).T_main_sha_2ma, "12 34");
+}
+
+TEST(PositionalKill, PatternsFixSomePositions)
+{
+    EXPECT_EQ(positionalKillSet("1**8").count(), 100);
+    EXPECT_EQ(positionalKillSet("45**   58*9").count(), 110);
+    EXPECT_EQ(positionalKillSet("45**\r\n58*9").count(), 110);
+    EXPECT_EQ(positionalKillSet("1**8 1*28").count(), 100); // 1*28 lies inside 1**8
+    EXPECT_EQ(positionalKillSet("****").count(), 10000);
+    EXPECT_TRUE(positionalKillSet("12 12345 1a*8 １**8").empty());
+    EXPECT_TRUE(positionalKillSet("输入 1**8").empty());
+    EXPECT_TRUE(positionalKillSet(design::kPositionalKill).empty());
+    // Tabs do not separate: "1**8\t2" is one token of six characters.
+    EXPECT_TRUE(positionalKillSet("1**8\t2").empty());
+}
+
+TEST(SumStages, CheckRowsKillByTheirProperty)
+{
+    const auto tail0 = sumTailSet(1u << 0);
+    for (int v : {0, 19, 2945, 9993})
+        EXPECT_TRUE(tail0.test(v)) << v;
+    EXPECT_EQ(sumTailSet(0x3FF).count(), 10000);
+    EXPECT_EQ(members(spanSet(1u << 0)), (std::vector<int>{0, 1111, 2222, 3333, 4444, 5555, 6666, 7777, 8888, 9999}));
+    EXPECT_EQ(spanSet(1u << 9).count(), 10000 - 2 * 6561 + 4096); // holds both a 0 and a 9
+    EXPECT_EQ(universalKillSet(1u << 7).count(), 3439);
+}
+
+TEST(SumStages, ARowCountsOnceAndOnlyTickedValuesCount)
+{
+    ConditionInputs in;
+    in.Check_hewei_sha.fill(1);
+    in.Check_kuadu_sha.fill(2); // greyed boxes do not count
+    const auto r = filterRun(in);
+    EXPECT_EQ(r.conditionCount, 1);
+    EXPECT_EQ(r.list.count, 0);
+}
+
+TEST(SumStages, SumValuesAreTwoDigitWindows)
+{
+    EXPECT_EQ(members(sumValueSet("00.36")), (std::vector<int>{0, 9999}));
+    EXPECT_EQ(sumValueSet("05").count(), 56);
+    EXPECT_TRUE(sumValueSet("5").empty());
+    EXPECT_EQ(sumValueSet("1020").count(), sumValueSet("10 02 20").count());
+    EXPECT_TRUE(sumValueSet("05：").empty());
+    EXPECT_FALSE(sumValueSet("05:").empty());
+    EXPECT_TRUE(sumValueSet(design::kSumValue).empty());
+
+    ConditionInputs in;
+    in.T_sha_hezhi = "2位数 05"; // evaluated but not counted
+    EXPECT_EQ(filterRun(in).conditionCount, 0);
+}
+
+TEST(TextStages, HugePastesStayLinear)
+{
+    std::string big;
+    for (int i = 0; big.size() < 10'000'000; ++i)
+        big += numberText(i % 10000) + " 1**8 \r\n12*3*45*6\r\n";
+    EXPECT_EQ(straightKillSet(big).count(), 10000);
+    EXPECT_EQ(members(junkCompoundSet(big)), (std::vector<int>{1346, 1356, 2346, 2356}));
+    EXPECT_LT(NormalizeCodeList(big).size(), big.size());
+    EXPECT_EQ(positionalKillSet(big).count(), 10000); // every number is typed as a pattern
+    EXPECT_FALSE(sumValueSet(big).empty());
+}
