@@ -3,6 +3,7 @@
 
 #include "engine/FilterRun.h"
 #include "engine/PrizeCheck.h"
+#include "tools/GroupConversion.h"
 
 namespace shrink4::cli {
 
@@ -10,6 +11,8 @@ int checkCommand(const QStringList& arguments)
 {
     QCommandLineParser parser;
     parser.setApplicationDescription(QStringLiteral("Perform a filter run, then the prize check of TEXT as if it were typed into the prize box. Prints the caption the label would show."));
+    const QCommandLineOption group(QStringLiteral("group"), QStringLiteral("Convert the run's result to group numbers first, as the convert button does; TEXT is then compared by its group form."));
+    parser.addOption(group);
     parser.addPositionalArgument(QStringLiteral("SCHEME"), QStringLiteral("Scheme file, or - for standard input."));
     parser.addPositionalArgument(QStringLiteral("TEXT"), QStringLiteral("The text typed into the prize box."));
     if (auto exit = parseArguments(parser, arguments, 2))
@@ -17,9 +20,11 @@ int checkCommand(const QStringList& arguments)
     const auto inputs = loadScheme(parser.positionalArguments().at(0));
     if (!inputs)
         return kBadInput;
-    const auto result = filterRun(*inputs);
-    const auto verdict = checkPrize(result.list.prizeCheckText, result.list.lines,
-                                    parser.positionalArguments().at(1).toStdString());
+    const auto run = filterRun(*inputs);
+    const bool groupForms = parser.isSet(group);
+    const auto list = groupForms ? ConvertToGroups(run) : run.list;
+    const auto verdict = checkPrize(list.prizeCheckText, list.lines,
+                                    parser.positionalArguments().at(1).toStdString(), groupForms);
     printOut(QString::fromUtf8(verdict.caption.data(), qsizetype(verdict.caption.size())) + QLatin1Char('\n'));
     return kOk;
 }

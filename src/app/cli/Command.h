@@ -15,5 +15,7 @@ struct Command {
 
 int runCommand(const QStringList& arguments);
 int checkCommand(const QStringList& arguments);
+int groupCommand(const QStringList& arguments);
+int setsCommand(const QStringList& arguments);
 
 } // namespace shrink4::cli

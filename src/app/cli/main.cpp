@@ -12,6 +12,8 @@ namespace {
 const Command kCommands[] = {
     {"run", "Perform a filter run with a scheme's conditions.", runCommand},
     {"check", "Filter run, then the prize check of a drawn number.", checkCommand},
+    {"group", "Filter run, then conversion to group numbers.", groupCommand},
+    {"sets", "Intersection, union or difference of two number lists.", setsCommand},
 };
 
 QString usage()

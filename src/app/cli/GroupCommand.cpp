@@ -1,0 +1,44 @@
+#include "cli/CliSupport.h"
+#include "cli/Command.h"
+#include "cli/JsonOut.h"
+
+#include "engine/FilterRun.h"
+#include "engine/TextScan.h"
+#include "tools/GroupConversion.h"
+
+namespace shrink4::cli {
+
+int groupCommand(const QStringList& arguments)
+{
+    QCommandLineParser parser;
+    parser.setApplicationDescription(QStringLiteral("Perform a filter run with the scheme's conditions, then convert the listed numbers to group numbers (digits sorted ascending), as the convert button does."));
+    const QCommandLineOption json(QStringLiteral("json"), QStringLiteral("Print one JSON object instead of one group number per line."));
+    parser.addOption(json);
+    parser.addPositionalArgument(QStringLiteral("SCHEME"), QStringLiteral("Scheme file, or - for standard input."));
+    if (auto exit = parseArguments(parser, arguments, 1))
+        return *exit;
+    const auto inputs = loadScheme(parser.positionalArguments().at(0));
+    if (!inputs)
+        return kBadInput;
+
+    const auto groups = ConvertToGroups(filterRun(*inputs));
+    std::vector<std::string> texts;
+    texts.reserve(groups.numbers.size());
+    for (int v : groups.numbers)
+        texts.push_back(numberText(v));
+    if (!parser.isSet(json)) {
+        QByteArray out;
+        out.reserve(qsizetype(texts.size() * 5));
+        for (const auto& t : texts)
+            out.append(t.data(), qsizetype(t.size())).append('\n');
+        printOutBytes(out);
+        return kOk;
+    }
+    const std::vector<std::string_view> forms(texts.begin(), texts.end());
+    JsonObjectWriter out;
+    out.field("count", groups.count).field("groups", forms).field("result_text", groups.resultText);
+    printOutBytes(out.finish() + '\n');
+    return kOk;
+}
+
+} // namespace shrink4::cli
