@@ -17,5 +17,6 @@ int runCommand(const QStringList& arguments);
 int checkCommand(const QStringList& arguments);
 int groupCommand(const QStringList& arguments);
 int setsCommand(const QStringList& arguments);
+int spliceCommand(const QStringList& arguments);
 
 } // namespace shrink4::cli

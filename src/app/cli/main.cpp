@@ -14,6 +14,7 @@ const Command kCommands[] = {
     {"check", "Filter run, then the prize check of a drawn number.", checkCommand},
     {"group", "Filter run, then conversion to group numbers.", groupCommand},
     {"sets", "Intersection, union or difference of two number lists.", setsCommand},
+    {"splice", "Splice digit groups into four- or five-digit numbers.", spliceCommand},
 };
 
 QString usage()
