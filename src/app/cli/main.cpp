@@ -34,7 +34,7 @@ int main(int argc, char* argv[])
     QCoreApplication::setApplicationName(QStringLiteral("shrink4-cli"));
     const QStringList args = QCoreApplication::arguments();
     if (args.size() < 2) {
-        printErr(usage());
+        printErr(QStringLiteral("shrink4-cli: no command given; see shrink4-cli --help\n"));
         return kBadInput;
     }
     const QString name = args.at(1);
@@ -48,6 +48,6 @@ int main(int argc, char* argv[])
             rest.prepend(QStringLiteral("shrink4-cli %1").arg(name));
             return c.run(rest);
         }
-    printErr(QStringLiteral("shrink4-cli: unknown command \"%1\"\n\n").arg(name) + usage());
+    printErr(QStringLiteral("shrink4-cli: unknown command \"%1\"; see shrink4-cli --help\n").arg(name));
     return kBadInput;
 }
