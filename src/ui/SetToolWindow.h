@@ -1,10 +1,34 @@
 #pragma once
-class QWidget;
+// Fjiaoji, the list set tool: two lists typed or pasted as free text, the four set
+// operations on them, the result with its count, and copying it.
+
+#include "tools/ListSetOperations.h"
+
+#include <QWidget>
+
+class QFrame;
+class QLineEdit;
+class QPlainTextEdit;
 
 namespace shrink4 {
 
+class SetToolWindow : public QWidget {
+    Q_OBJECT
+public:
+    explicit SetToolWindow(QWidget* mainWindow);
+
+private:
+    void runOperation(ListSetOperation operation);
+    void copyResult();
+    void placeBusyNotice();
+
+    QPlainTextEdit* m_lists[3] = {}; // A, B, result
+    QLineEdit* m_count = nullptr;
+    QFrame* m_busy = nullptr;
+};
+
 // Shows the tool window without blocking the main window; one instance, brought forward
-// when it is already open.
+// when it is already open. Closing it discards its texts.
 void showSetTool(QWidget* mainWindow);
 
 } // namespace shrink4

@@ -1,0 +1,165 @@
+#include "ui/SetToolWindow.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QFrame>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTimer>
+#include <QtTest>
+
+using namespace shrink4;
+
+class SetToolWindowTest : public QObject {
+    Q_OBJECT
+
+private:
+    QWidget* m_main = nullptr;
+
+    static QList<QWidget*> openToolWindows()
+    {
+        QList<QWidget*> found;
+        for (QWidget* w : QApplication::topLevelWidgets())
+            if (w->objectName() == QLatin1String("Fjiaoji") && w->isVisible())
+                found << w;
+        return found;
+    }
+    QWidget* openTool()
+    {
+        showSetTool(m_main);
+        const auto windows = openToolWindows();
+        return windows.size() == 1 ? windows.front() : nullptr;
+    }
+    static QPlainTextEdit* box(QWidget* tool, int i)
+    {
+        return tool->findChild<QPlainTextEdit*>(QStringLiteral("T_dd_jiaoji(%1)").arg(i));
+    }
+    static QString count(QWidget* tool)
+    {
+        return tool->findChild<QLineEdit*>(QStringLiteral("T_jiaoji_zhushu"))->text();
+    }
+    static void click(QWidget* tool, const QString& name)
+    {
+        auto* button = tool->findChild<QPushButton*>(name);
+        QVERIFY2(button, qPrintable(name));
+        QTest::mouseClick(button, Qt::LeftButton);
+    }
+    static void closeTool(QWidget* tool)
+    {
+        tool->close();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+
+private slots:
+    void init()
+    {
+        m_main = new QWidget;
+        m_main->show();
+    }
+    void cleanup()
+    {
+        for (QWidget* w : openToolWindows())
+            closeTool(w);
+        delete m_main;
+    }
+
+    void opensOnceWithoutBlocking()
+    {
+        QWidget* tool = openTool();
+        QVERIFY(tool);
+        QCOMPARE(tool->windowTitle(), QStringLiteral("四星号码交集区"));
+        QVERIFY(!tool->isModal());
+        QVERIFY(!QApplication::activeModalWidget());
+        QVERIFY(m_main->isEnabled());
+        box(tool, 0)->setPlainText(QStringLiteral("1234"));
+        // A second opening brings the same window, texts and all, forward.
+        QCOMPARE(openTool(), tool);
+        QCOMPARE(box(tool, 0)->toPlainText(), QStringLiteral("1234"));
+        QVERIFY(!tool->findChild<QFrame*>(QStringLiteral("Fjindu"))->isVisible());
+    }
+
+    void operations_data()
+    {
+        QTest::addColumn<QString>("a");
+        QTest::addColumn<QString>("b");
+        QTest::addColumn<int>("button");
+        QTest::addColumn<QString>("result");
+        QTest::addColumn<QString>("expectedCount");
+        QTest::newRow("intersection") << "1234 5678" << "5678 9999" << 0 << "5678" << "1";
+        QTest::newRow("union") << "1234 5678" << "5678 9999" << 1 << "1234 5678 9999" << "3";
+        QTest::newRow("a minus b") << "1234 5678" << "5678 9999" << 2 << "1234" << "1";
+        QTest::newRow("b minus a") << "1234 5678" << "5678 9999" << 3 << "9999" << "1";
+        QTest::newRow("lines and a run") << "12345\n9999\n0000\n9999" << "" << 1 << "0000 1234 2345 9999" << "4";
+        QTest::newRow("no leading zeros") << "12 123" << "" << 1 << "" << "0";
+        QTest::newRow("both empty") << "" << "" << 0 << "" << "0";
+    }
+    void operations()
+    {
+        QFETCH(QString, a);
+        QFETCH(QString, b);
+        QFETCH(int, button);
+        QFETCH(QString, result);
+        QFETCH(QString, expectedCount);
+        QWidget* tool = openTool();
+        QVERIFY(tool);
+        box(tool, 0)->setPlainText(a);
+        box(tool, 1)->setPlainText(b);
+        click(tool, QStringLiteral("C_jiaoji_xuanzhe(%1)").arg(button));
+        QCOMPARE(box(tool, 2)->toPlainText(), result);
+        QCOMPARE(count(tool), expectedCount);
+        QCOMPARE(box(tool, 0)->toPlainText(), a); // inputs stay as they were
+        QVERIFY(!tool->findChild<QFrame*>(QStringLiteral("Fjindu"))->isVisible());
+    }
+
+    void clearingAKeepsTheResult()
+    {
+        QWidget* tool = openTool();
+        box(tool, 0)->setPlainText(QStringLiteral("1234 5678"));
+        box(tool, 1)->setPlainText(QStringLiteral("5678"));
+        click(tool, QStringLiteral("C_jiaoji_xuanzhe(1)"));
+        click(tool, QStringLiteral("C_jiaoji_cls(0)"));
+        QCOMPARE(box(tool, 0)->toPlainText(), QString());
+        QCOMPARE(box(tool, 1)->toPlainText(), QStringLiteral("5678"));
+        QCOMPARE(box(tool, 2)->toPlainText(), QStringLiteral("1234 5678"));
+        QCOMPARE(count(tool), QStringLiteral("2"));
+        click(tool, QStringLiteral("C_jiaoji_cls(1)"));
+        QCOMPARE(box(tool, 1)->toPlainText(), QString());
+        QCOMPARE(box(tool, 2)->toPlainText(), QStringLiteral("1234 5678"));
+    }
+
+    void closingDiscardsTheTexts()
+    {
+        QWidget* tool = openTool();
+        box(tool, 0)->setPlainText(QStringLiteral("1234"));
+        click(tool, QStringLiteral("C_jiaoji_xuanzhe(1)"));
+        closeTool(tool);
+        QVERIFY(openToolWindows().isEmpty());
+        tool = openTool();
+        QVERIFY(tool);
+        for (int i = 0; i < 3; ++i)
+            QCOMPARE(box(tool, i)->toPlainText(), QString());
+        QCOMPARE(count(tool), QString());
+    }
+
+    void copyPutsTheResultOnTheClipboardAndConfirms()
+    {
+        QWidget* tool = openTool();
+        box(tool, 0)->setPlainText(QStringLiteral("5678,1234"));
+        click(tool, QStringLiteral("C_jiaoji_xuanzhe(1)"));
+        QApplication::clipboard()->setText(QStringLiteral("old"));
+        bool sawNotice = false;
+        // The notice is modal and closes itself; look at it while it is up.
+        QTimer::singleShot(100, [&] {
+            auto* notice = QApplication::activeModalWidget();
+            sawNotice = notice && notice->objectName() == QLatin1String("Fts");
+        });
+        click(tool, QStringLiteral("C_jiaoji_cls(2)"));
+        QVERIFY(sawNotice);
+        QVERIFY(!QApplication::activeModalWidget());
+        QCOMPARE(QApplication::clipboard()->text(), QStringLiteral("1234 5678"));
+    }
+};
+
+QTEST_MAIN(SetToolWindowTest)
+#include "SetToolWindowTest.moc"
