@@ -1,6 +1,7 @@
 #include "JunkCompoundStage.h"
 
 #include "Stages.h"
+#include "engine/NumberTables.h"
 #include "engine/RunState.h"
 #include "engine/TextScan.h"
 
@@ -34,19 +35,10 @@ std::uint64_t compoundKey(std::string_view line)
 
 void addProduct(NumberSet& set, std::uint64_t key)
 {
-    const auto field = [key](int f) { return unsigned(key >> (10 * f)) & 0x3FFu; };
-    const unsigned units = field(3);
-    for (int a = 0; a < 10; ++a) {
-        if (!(field(0) >> a & 1u))
-            continue;
-        for (int b = 0; b < 10; ++b) {
-            if (!(field(1) >> b & 1u))
-                continue;
-            for (int c = 0; c < 10; ++c)
-                if (field(2) >> c & 1u)
-                    set.setUnits(a * 1000 + b * 100 + c * 10, units);
-        }
-    }
+    std::array<unsigned, 4> masks{};
+    for (int f = 0; f < 4; ++f)
+        masks[std::size_t(f)] = unsigned(key >> (10 * f)) & 0x3FFu;
+    addDigitProduct(set, masks);
 }
 
 } // namespace

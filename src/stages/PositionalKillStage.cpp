@@ -2,9 +2,11 @@
 
 #include "Stages.h"
 #include "engine/DesignTexts.h"
+#include "engine/NumberTables.h"
 #include "engine/RunState.h"
 #include "engine/TextScan.h"
 
+#include <array>
 #include <bitset>
 
 namespace shrink4 {
@@ -34,21 +36,15 @@ int patternCode(std::string_view token)
     return code;
 }
 
+// Digits a position of the pattern admits: its own digit, or all ten when open.
+unsigned admitted(int symbol) { return symbol == kOpen ? 0x3FFu : 1u << symbol; }
+
 void addPattern(NumberSet& set, int code)
 {
-    int symbols[4];
+    std::array<unsigned, 4> masks{};
     for (int p = 3; p >= 0; --p, code /= 11)
-        symbols[p] = code % 11;
-    const auto choices = [&](int p, int d) { return symbols[p] == kOpen || symbols[p] == d; };
-    unsigned units = 0;
-    for (int d = 0; d < 10; ++d)
-        if (choices(3, d))
-            units |= 1u << d;
-    for (int a = 0; a < 10; ++a)
-        for (int b = 0; b < 10; ++b)
-            for (int c = 0; c < 10; ++c)
-                if (choices(0, a) && choices(1, b) && choices(2, c))
-                    set.setUnits(a * 1000 + b * 100 + c * 10, units);
+        masks[std::size_t(p)] = admitted(code % 11);
+    addDigitProduct(set, masks);
 }
 
 bool isSeparator(char c) { return c == ' ' || c == '\r' || c == '\n'; }
