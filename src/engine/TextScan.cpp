@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <bit>
 #include <cmath>
+#include <charconv>
 #include <cstring>
 #include <limits>
 
@@ -101,30 +102,44 @@ std::bitset<100> twoDigitWindows(std::string_view text)
 
 double lenientNumber(std::string_view text)
 {
+    // Sign, digits, a decimal point with digits, and an exponent when digits follow it:
+    // the longest such prefix after leading blanks is the number.
     std::size_t i = 0;
-    while (i < text.size() && (text[i] == ' ' || text[i] == '\t' || text[i] == '\r' || text[i] == '\n'))
+    while (i < text.size() && (text[i] == ' ' || text[i] == '\t'))
         ++i;
     bool negative = false;
-    if (i < text.size() && (text[i] == '+' || text[i] == '-')) {
-        negative = text[i] == '-';
-        ++i;
-    }
-    double value = 0;
-    bool any = false;
-    for (; i < text.size() && isDigit(static_cast<unsigned char>(text[i])); ++i) {
-        value = value * 10 + (text[i] - '0');
-        any = true;
-    }
+    if (i < text.size() && (text[i] == '+' || text[i] == '-'))
+        negative = text[i++] == '-';
+    const std::size_t start = i;
+    const auto skipDigits = [&] {
+        const std::size_t from = i;
+        while (i < text.size() && isDigit(static_cast<unsigned char>(text[i])))
+            ++i;
+        return i > from;
+    };
+    bool any = skipDigits();
     if (i < text.size() && text[i] == '.') {
-        double scale = 0.1;
-        for (++i; i < text.size() && isDigit(static_cast<unsigned char>(text[i])); ++i) {
-            value += (text[i] - '0') * scale;
-            scale /= 10;
-            any = true;
-        }
+        ++i;
+        any = skipDigits() || any;
     }
     if (!any)
         return 0;
+    if (i < text.size() && (text[i] == 'e' || text[i] == 'E')) {
+        const std::size_t mark = i++;
+        if (i < text.size() && (text[i] == '+' || text[i] == '-'))
+            ++i;
+        if (!skipDigits())
+            i = mark;
+    }
+    // from_chars reads the same text whatever the process locale says about decimal points.
+    double value = 0;
+    const auto [end, error] = std::from_chars(text.data() + start, text.data() + i, value);
+    (void)end;
+    if (error == std::errc::result_out_of_range) {
+        const auto number = text.substr(start, i - start);
+        const bool tiny = number.find("e-") != std::string_view::npos || number.find("E-") != std::string_view::npos;
+        value = tiny ? 0 : std::numeric_limits<double>::infinity();
+    }
     return negative ? -value : value;
 }
 

@@ -72,3 +72,14 @@ TEST(TextHelpers, TrimOnlySpacesAndSplitOnlyAtCrLf)
     EXPECT_EQ(splitCrLf("a\r\nb\nc\r\n").size(), 3u);
     EXPECT_EQ(charCount("大底12"), 4u);
 }
+
+TEST(LenientNumber, ExponentsOnlyWhenDigitsFollow)
+{
+    EXPECT_EQ(lenientNumber("1e2"), 100);
+    EXPECT_EQ(lenientNumber("1e"), 1);
+    EXPECT_EQ(lenientNumber("1e+x"), 1);
+    EXPECT_EQ(lenientNumber("\t+2.5e-1"), 0.25);
+    EXPECT_EQ(toleranceBound("1e999"), 2147483647);
+    EXPECT_EQ(toleranceBound("-1e999"), -2147483647 - 1);
+    EXPECT_EQ(lenientNumber("1e-999"), 0);
+}
