@@ -1,7 +1,126 @@
 #include "SpliceWindow.h"
 
+#include "SplicePageWidget.h"
+
+#include "tools/SplicePages.h"
+
+#include <QCloseEvent>
+#include <QColor>
+#include <QFrame>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPointer>
+#include <QPushButton>
+#include <QStackedWidget>
+#include <QVBoxLayout>
+
 namespace shrink4 {
 
-void showSpliceTool(QWidget*) {}
+namespace {
+
+const QColor kIdleTabColor{0xE0, 0xE0, 0xE0};
+const QColor kActiveTabColor{0x00, 0xFF, 0x00};
+
+QString fromUtf8(std::string_view text) { return QString::fromUtf8(text.data(), qsizetype(text.size())); }
+
+void setTabColor(QPushButton* tab, const QColor& color)
+{
+    tab->setStyleSheet(QStringLiteral("QPushButton { background-color: %1; }").arg(color.name()));
+}
+
+} // namespace
+
+SpliceWindow::SpliceWindow(QWidget* parent)
+    : QWidget(parent, Qt::Window)
+{
+    setObjectName(QStringLiteral("Fmain_pj"));
+    setWindowTitle(QStringLiteral("拼接工具"));
+    setAttribute(Qt::WA_DeleteOnClose);
+
+    auto* tabs = new QHBoxLayout;
+    m_stack = new QStackedWidget(this);
+    m_busyNotice = buildBusyNotice();
+    const auto& pages = splicePages();
+    for (int i = 0; i < kSplicePageCount; ++i) {
+        auto* tab = new QPushButton(fromUtf8(pages[std::size_t(i)].tabCaption), this);
+        tab->setObjectName(QStringLiteral("C_ding(%1)").arg(i));
+        connect(tab, &QPushButton::clicked, this, [this, i] { selectPage(i); });
+        tabs->addWidget(tab);
+        m_tabs.append(tab);
+        auto* page = new SplicePageWidget(i, pages[std::size_t(i)], m_busyNotice, m_stack);
+        m_stack->addWidget(page);
+        m_pages.append(page);
+    }
+    m_formatSample = new QLabel(this);
+    m_formatSample->setObjectName(QStringLiteral("L_geshi"));
+    auto* hint = new QLabel(QStringLiteral("【以上输入框，双击清空】"), this);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(tabs);
+    layout->addWidget(m_formatSample);
+    layout->addWidget(m_stack, 1);
+    layout->addWidget(hint);
+    resize(960, 640);
+    selectPage(kSpliceStartPage);
+}
+
+QWidget* SpliceWindow::buildBusyNotice()
+{
+    // Floats over the window rather than taking part in its layout.
+    auto* notice = new QFrame(this);
+    notice->setObjectName(QStringLiteral("Pic_jd"));
+    notice->setFrameShape(QFrame::Box);
+    notice->setAutoFillBackground(true);
+    auto* label = new QLabel(QStringLiteral("正在运算当中"), notice);
+    label->setAlignment(Qt::AlignCenter);
+    auto* layout = new QVBoxLayout(notice);
+    layout->addWidget(label);
+    notice->adjustSize();
+    notice->hide();
+    return notice;
+}
+
+void SpliceWindow::centreBusyNotice()
+{
+    m_busyNotice->move((width() - m_busyNotice->width()) / 2, (height() - m_busyNotice->height()) / 2);
+}
+
+void SpliceWindow::resizeEvent(QResizeEvent* event)
+{
+    QWidget::resizeEvent(event);
+    centreBusyNotice();
+}
+
+void SpliceWindow::selectPage(int index)
+{
+    for (auto* tab : m_tabs)
+        setTabColor(tab, kIdleTabColor);
+    setTabColor(m_tabs.at(index), kActiveTabColor);
+    m_stack->setCurrentIndex(index);
+    m_formatSample->setText(fromUtf8(splicePages()[std::size_t(index)].formatSample));
+}
+
+void SpliceWindow::setExportFolders(const SpliceExportFolders& folders)
+{
+    for (auto* page : m_pages)
+        page->setExportFolders(folders);
+}
+
+void SpliceWindow::closeEvent(QCloseEvent* event)
+{
+    for (auto* page : m_pages)
+        page->clearResult();
+    event->accept();
+}
+
+void showSpliceTool(QWidget* mainWindow)
+{
+    static QPointer<SpliceWindow> window;
+    if (!window)
+        window = new SpliceWindow(mainWindow);
+    window->show();
+    window->raise();
+    window->activateWindow();
+}
 
 } // namespace shrink4

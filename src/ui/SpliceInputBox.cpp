@@ -1,0 +1,17 @@
+#include "SpliceInputBox.h"
+
+namespace shrink4 {
+
+SpliceInputBox::SpliceInputBox(QWidget* parent)
+    : QPlainTextEdit(parent)
+{
+    setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+}
+
+void SpliceInputBox::mouseDoubleClickEvent(QMouseEvent*)
+{
+    // Not passed on: the default would select a word of the text about to vanish.
+    emit doubleClicked();
+}
+
+} // namespace shrink4

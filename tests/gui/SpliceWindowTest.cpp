@@ -1,0 +1,356 @@
+#include "ui/SplicePageWidget.h"
+#include "ui/SpliceWindow.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QMessageBox>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+
+#include <functional>
+#include <memory>
+
+using namespace shrink4;
+
+namespace {
+
+// Answers the next message box with OK and remembers what it said.
+class MessageBoxCatcher {
+public:
+    MessageBoxCatcher() { poll(50); }
+    bool seen() const { return m_seen; }
+    QString title() const { return m_title; }
+    QString text() const { return m_text; }
+
+private:
+    void poll(int triesLeft)
+    {
+        QTimer::singleShot(10, &m_context, [this, triesLeft] {
+            if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+                m_seen = true;
+                m_title = box->windowTitle();
+                m_text = box->text();
+                box->accept();
+            } else if (triesLeft > 0) {
+                poll(triesLeft - 1);
+            }
+        });
+    }
+    QObject m_context; // pending polls end with the catcher
+    bool m_seen = false;
+    QString m_title, m_text;
+};
+
+QByteArray fileBytes(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+} // namespace
+
+class SpliceWindowTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+    void opensOnPage34WithEveryControlNamed();
+    void switchingPagesKeepsTheirBoxes();
+    void pasteNormalisesAndCounts();
+    void startFiltersAndEmptyBoxesChangeNothing();
+    void clearConditionsTouchesOnePageOnly();
+    void exportWritesOneLineEndingInCrLf();
+    void exportOfAnEmptyResultDoesNothing();
+    void failedExportLeavesNoFileBehind();
+    void exportFallsBackToTheDocumentsFolder();
+    void copyPutsTheResultBoxOnTheClipboard();
+    void closingDiscardsEverythingAndOneInstanceIsShown();
+
+private:
+    template <class T> T* child(const QString& name)
+    {
+        auto* widget = m_window->findChild<T*>(name);
+        if (widget == nullptr)
+            qFatal("no control %s", qPrintable(name));
+        return widget;
+    }
+    QPlainTextEdit* box(const char* code, int k) { return child<QPlainTextEdit>(QStringLiteral("T_%1_ip(%2)").arg(code).arg(k)); }
+    QPlainTextEdit* result(const char* code) { return child<QPlainTextEdit>(QStringLiteral("T_%1_dd").arg(code)); }
+    QString boxCount(const char* code, int k) { return child<QLabel>(QStringLiteral("L_%1_zhushu(%2)").arg(code).arg(k))->text(); }
+    QString resultCount(const char* code) { return child<QLabel>(QStringLiteral("L__%1_dd_hushu").arg(code))->text(); }
+    void command(const char* code, int j) { child<QPushButton>(QStringLiteral("C_%1_pj(%2)").arg(code).arg(j))->click(); }
+    QString exportIn(const char* code, const QString& folder);
+
+    std::unique_ptr<SpliceWindow> m_window;
+    std::unique_ptr<QTemporaryDir> m_folder;
+};
+
+void SpliceWindowTest::init()
+{
+    m_folder = std::make_unique<QTemporaryDir>();
+    m_window = std::make_unique<SpliceWindow>();
+    m_window->setAttribute(Qt::WA_DeleteOnClose, false);
+    m_window->setExportFolders({m_folder->path(), m_folder->filePath(QStringLiteral("Documents"))});
+    m_window->show();
+}
+
+void SpliceWindowTest::cleanup()
+{
+    m_window.reset();
+    m_folder.reset();
+}
+
+QString SpliceWindowTest::exportIn(const char* code, const QString& folder)
+{
+    MessageBoxCatcher catcher;
+    command(code, 2);
+    if (!QTest::qWaitFor([&] { return catcher.seen(); }))
+        return QStringLiteral("no message box");
+    if (catcher.title() != QStringLiteral("温馨提示"))
+        return QStringLiteral("wrong title ") + catcher.title();
+    return catcher.text().replace(folder, QStringLiteral("<folder>"));
+}
+
+void SpliceWindowTest::opensOnPage34WithEveryControlNamed()
+{
+    QCOMPARE(m_window->windowTitle(), QStringLiteral("拼接工具"));
+    QVERIFY(child<QWidget>(QStringLiteral("F_ding(2)"))->isVisible());
+    QVERIFY(!child<QWidget>(QStringLiteral("F_ding(0)"))->isVisible());
+    QVERIFY(child<QPushButton>(QStringLiteral("C_ding(2)"))->styleSheet().contains(QStringLiteral("#00ff00")));
+    QVERIFY(child<QPushButton>(QStringLiteral("C_ding(0)"))->styleSheet().contains(QStringLiteral("#e0e0e0")));
+    QCOMPARE(child<QLabel>(QStringLiteral("L_geshi"))->text(),
+             QStringLiteral("格式示范【3星拼4星】，在下面的方框内输入：123 563 873 213"));
+    QVERIFY(!child<QWidget>(QStringLiteral("Pic_jd"))->isVisible());
+    const std::pair<const char*, int> pages[] = {{"24", 6}, {"25", 10}, {"34", 4}, {"35", 10}, {"45", 5}};
+    for (const auto& [code, boxes] : pages) {
+        for (int k = 0; k < boxes; ++k) {
+            QCOMPARE(boxCount(code, k), QStringLiteral("0"));
+            QCOMPARE(child<QPushButton>(QStringLiteral("C_%1_zhantie(%2)").arg(code).arg(k))->text(), QStringLiteral("清/粘贴"));
+        }
+        QVERIFY(m_window->findChild<QWidget*>(QStringLiteral("T_%1_ip(%2)").arg(code).arg(boxes)) == nullptr);
+        QVERIFY(child<QRadioButton>(QStringLiteral("Op_%1_bl(0)").arg(code))->isChecked());
+        QCOMPARE(child<QRadioButton>(QStringLiteral("Op_%1_bl(1)").arg(code))->text(), QStringLiteral("删除"));
+        QCOMPARE(child<QPushButton>(QStringLiteral("C_%1_pj(3)").arg(code))->text(), QStringLiteral("清空条件"));
+        QCOMPARE(resultCount(code), QStringLiteral("0"));
+    }
+}
+
+void SpliceWindowTest::switchingPagesKeepsTheirBoxes()
+{
+    child<QPushButton>(QStringLiteral("C_ding(0)"))->click();
+    box("24", 3)->setPlainText(QStringLiteral("12 34"));
+    child<QPushButton>(QStringLiteral("C_ding(3)"))->click();
+    QVERIFY(child<QWidget>(QStringLiteral("F_ding(3)"))->isVisible());
+    QVERIFY(!child<QWidget>(QStringLiteral("F_ding(0)"))->isVisible());
+    QVERIFY(child<QLabel>(QStringLiteral("L_geshi"))->text().contains(QStringLiteral("【3星拼5星】")));
+    QVERIFY(child<QPushButton>(QStringLiteral("C_ding(0)"))->styleSheet().contains(QStringLiteral("#e0e0e0")));
+    child<QPushButton>(QStringLiteral("C_ding(0)"))->click();
+    QCOMPARE(box("24", 3)->toPlainText(), QStringLiteral("12 34"));
+    QVERIFY(child<QPushButton>(QStringLiteral("C_ding(0)"))->styleSheet().contains(QStringLiteral("#00ff00")));
+}
+
+void SpliceWindowTest::pasteNormalisesAndCounts()
+{
+    auto* paste = child<QPushButton>(QStringLiteral("C_34_zhantie(1)"));
+    QApplication::clipboard()->setText(QStringLiteral("12,56;87\r\n\r\n   "));
+    paste->click();
+    QCOMPARE(box("34", 1)->toPlainText(), QStringLiteral("12 56 87"));
+    QCOMPARE(boxCount("34", 1), QStringLiteral("3"));
+
+    QApplication::clipboard()->setText(QStringLiteral("a1b2"));
+    paste->click();
+    QCOMPARE(box("34", 1)->toPlainText(), QStringLiteral("1 2"));
+    QCOMPARE(boxCount("34", 1), QStringLiteral("2"));
+
+    // Typing by hand leaves the count; a paste without digits empties the box.
+    box("34", 1)->setPlainText(QStringLiteral("111 222 333 444"));
+    QCOMPARE(boxCount("34", 1), QStringLiteral("2"));
+    QApplication::clipboard()->setText(QStringLiteral("no digits"));
+    paste->click();
+    QCOMPARE(box("34", 1)->toPlainText(), QString());
+    QCOMPARE(boxCount("34", 1), QStringLiteral("0"));
+
+    QApplication::clipboard()->setText(QStringLiteral("123，456"));
+    paste->click();
+    QCOMPARE(boxCount("34", 1), QStringLiteral("2"));
+    QTest::mouseDClick(box("34", 1)->viewport(), Qt::LeftButton);
+    QCOMPARE(box("34", 1)->toPlainText(), QString());
+    QCOMPARE(boxCount("34", 1), QStringLiteral("0"));
+}
+
+void SpliceWindowTest::startFiltersAndEmptyBoxesChangeNothing()
+{
+    box("24", 0)->setPlainText(QStringLiteral("12"));
+    command("24", 0);
+    QCOMPARE(resultCount("24"), QStringLiteral("100"));
+    QVERIFY(result("24")->toPlainText().startsWith(QStringLiteral("1200 1201 ")));
+    QVERIFY(result("24")->toPlainText().endsWith(QStringLiteral(" 1299")));
+    QVERIFY(!child<QWidget>(QStringLiteral("Pic_jd"))->isVisible());
+
+    child<QRadioButton>(QStringLiteral("Op_24_bl(1)"))->setChecked(true);
+    command("24", 0);
+    QCOMPARE(resultCount("24"), QStringLiteral("9900"));
+
+    box("24", 0)->setPlainText(QStringLiteral("   "));
+    command("24", 0);
+    QCOMPARE(resultCount("24"), QStringLiteral("9900"));
+    QCOMPARE(result("24")->toPlainText().size(), 9900 * 5 - 1);
+
+    // A box of line breaks only is filled and, in keep mode, holds no key.
+    child<QRadioButton>(QStringLiteral("Op_24_bl(0)"))->setChecked(true);
+    box("24", 4)->setPlainText(QStringLiteral("\n\n"));
+    command("24", 0);
+    QCOMPARE(resultCount("24"), QStringLiteral("0"));
+    QCOMPARE(result("24")->toPlainText(), QString());
+}
+
+void SpliceWindowTest::clearConditionsTouchesOnePageOnly()
+{
+    for (const char* code : {"24", "34"}) {
+        box(code, 0)->setPlainText(QStringLiteral("123"));
+        box(code, 3)->setPlainText(QStringLiteral("456"));
+        QApplication::clipboard()->setText(QStringLiteral("12 13"));
+        child<QPushButton>(QStringLiteral("C_%1_zhantie(2)").arg(code))->click();
+        child<QRadioButton>(QStringLiteral("Op_%1_bl(1)").arg(code))->setChecked(true);
+        command(code, 0);
+    }
+    const QString untouched = result("34")->toPlainText();
+    const QString untouchedCount = resultCount("34");
+    QVERIFY(!untouched.isEmpty());
+
+    command("24", 3);
+    for (int k = 0; k < 6; ++k) {
+        QCOMPARE(box("24", k)->toPlainText(), QString());
+        QCOMPARE(boxCount("24", k), QStringLiteral("0"));
+    }
+    QCOMPARE(result("24")->toPlainText(), QString());
+    QCOMPARE(resultCount("24"), QStringLiteral("0"));
+    QVERIFY(child<QRadioButton>(QStringLiteral("Op_24_bl(1)"))->isChecked());
+
+    QCOMPARE(box("34", 0)->toPlainText(), QStringLiteral("123"));
+    QCOMPARE(boxCount("34", 2), QStringLiteral("2"));
+    QCOMPARE(result("34")->toPlainText(), untouched);
+    QCOMPARE(resultCount("34"), untouchedCount);
+}
+
+void SpliceWindowTest::exportWritesOneLineEndingInCrLf()
+{
+    const QString folder = m_folder->path();
+    box("24", 0)->setPlainText(QStringLiteral("12"));
+    command("24", 0);
+    const QString expected = result("24")->toPlainText();
+    QCOMPARE(exportIn("24", folder), QStringLiteral("导出成功：\r\n<folder>/2拼接4.txt"));
+    QCOMPARE(fileBytes(m_folder->filePath(QStringLiteral("2拼接4.txt"))), expected.toLatin1() + "\r\n");
+
+    // A result edited by hand is exported as edited; the second export replaces the first.
+    result("24")->setPlainText(QStringLiteral("  1234 5678  "));
+    QCOMPARE(exportIn("24", folder), QStringLiteral("导出成功：\r\n<folder>/2拼接4.txt"));
+    QCOMPARE(fileBytes(m_folder->filePath(QStringLiteral("2拼接4.txt"))), QByteArray("1234 5678\r\n"));
+
+    box("35", 0)->setPlainText(QStringLiteral("123"));
+    command("35", 0);
+    QCOMPARE(exportIn("35", folder), QStringLiteral("导出成功：\r\n<folder>/3拼接5.txt"));
+    QCOMPARE(fileBytes(m_folder->filePath(QStringLiteral("3拼接5.txt"))), result("35")->toPlainText().toLatin1() + "\r\n");
+    QVERIFY(!QFile::exists(m_folder->filePath(QStringLiteral("3拼接4.txt"))));
+    QCOMPARE(QDir(folder).entryList(QDir::Files).size(), 2);
+}
+
+void SpliceWindowTest::exportOfAnEmptyResultDoesNothing()
+{
+    result("45")->setPlainText(QStringLiteral("    "));
+    MessageBoxCatcher catcher;
+    command("45", 2);
+    QTest::qWait(100);
+    QVERIFY(!catcher.seen());
+    QVERIFY(QDir(m_folder->path()).entryList(QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot).isEmpty());
+}
+
+void SpliceWindowTest::failedExportLeavesNoFileBehind()
+{
+    // A folder in the file's place: the file cannot be written, and nothing else may appear.
+    QVERIFY(QDir(m_folder->path()).mkdir(QStringLiteral("2拼接4.txt")));
+    result("24")->setPlainText(QStringLiteral("1234"));
+    QCOMPARE(exportIn("24", m_folder->path()), QStringLiteral("导出失败"));
+    QCOMPARE(QDir(m_folder->path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
+             QStringList{QStringLiteral("2拼接4.txt")});
+
+    // Neither folder usable: a regular file stands where both folders would be.
+    const QString blocker = m_folder->filePath(QStringLiteral("blocker"));
+    QFile file(blocker);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.close();
+    m_window->setExportFolders({blocker + QStringLiteral("/bin"), blocker + QStringLiteral("/Documents")});
+    QCOMPARE(exportIn("24", m_folder->path()), QStringLiteral("导出失败"));
+    QCOMPARE(fileBytes(blocker), QByteArray());
+}
+
+void SpliceWindowTest::exportFallsBackToTheDocumentsFolder()
+{
+    const QString missingProgramFolder = m_folder->filePath(QStringLiteral("no/such/folder"));
+    const QString documents = m_folder->filePath(QStringLiteral("home/Documents"));
+    QCOMPARE(chooseExportFolder({m_folder->path(), documents}), m_folder->path());
+    QVERIFY(!QFile::exists(documents));
+    QCOMPARE(chooseExportFolder({missingProgramFolder, documents}), documents);
+    QVERIFY(QFileInfo(documents).isDir());
+
+    QVERIFY(QDir(documents).removeRecursively());
+    m_window->setExportFolders({missingProgramFolder, documents});
+    result("45")->setPlainText(QStringLiteral("12340 12341"));
+    QCOMPARE(exportIn("45", m_folder->path()), QStringLiteral("导出成功：\r\n<folder>/home/Documents/4拼接5.txt"));
+    QCOMPARE(fileBytes(documents + QStringLiteral("/4拼接5.txt")), QByteArray("12340 12341\r\n"));
+    QVERIFY(!QFile::exists(missingProgramFolder));
+}
+
+void SpliceWindowTest::copyPutsTheResultBoxOnTheClipboard()
+{
+    result("25")->setPlainText(QStringLiteral("05000 05001"));
+    command("25", 1); // the confirmation closes itself
+    QCOMPARE(QApplication::clipboard()->text(), QStringLiteral("05000 05001"));
+    QVERIFY(QApplication::activeModalWidget() == nullptr);
+}
+
+void SpliceWindowTest::closingDiscardsEverythingAndOneInstanceIsShown()
+{
+    m_window.reset();
+    auto openWindows = [] {
+        QList<QWidget*> found;
+        for (auto* w : QApplication::topLevelWidgets())
+            if (w->objectName() == QStringLiteral("Fmain_pj"))
+                found.append(w);
+        return found;
+    };
+    showSpliceTool(nullptr);
+    showSpliceTool(nullptr);
+    QCOMPARE(openWindows().size(), 1);
+    auto* window = static_cast<SpliceWindow*>(openWindows().first());
+    window->selectPage(0);
+    window->findChild<QPlainTextEdit*>(QStringLiteral("T_24_ip(0)"))->setPlainText(QStringLiteral("12"));
+    auto* resultBox = window->findChild<QPlainTextEdit*>(QStringLiteral("T_24_dd"));
+    resultBox->setPlainText(QStringLiteral("1234"));
+    QSignalSpy emptied(resultBox, &QPlainTextEdit::textChanged);
+    window->close();
+    QCOMPARE(emptied.count(), 1);
+    QCOMPARE(resultBox->toPlainText(), QString());
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QVERIFY(openWindows().isEmpty());
+
+    showSpliceTool(nullptr);
+    QCOMPARE(openWindows().size(), 1);
+    window = static_cast<SpliceWindow*>(openWindows().first());
+    QVERIFY(window->findChild<QWidget*>(QStringLiteral("F_ding(2)"))->isVisible());
+    QCOMPARE(window->findChild<QPlainTextEdit*>(QStringLiteral("T_24_ip(0)"))->toPlainText(), QString());
+    window->close();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+QTEST_MAIN(SpliceWindowTest)
+#include "SpliceWindowTest.moc"
