@@ -8,21 +8,6 @@
 
 namespace shrink4 {
 
-std::vector<std::string> pairLines(const std::vector<std::string_view>& items, std::string_view separator)
-{
-    std::vector<std::string> lines;
-    lines.reserve((items.size() + 1) / 2);
-    for (std::size_t i = 0; i < items.size(); i += 2) {
-        std::string line;
-        line.reserve(2 * (items[i].size() + separator.size()));
-        line.append(items[i]).append(separator);
-        if (i + 1 < items.size())
-            line.append(items[i + 1]).append(separator);
-        lines.push_back(std::move(line));
-    }
-    return lines;
-}
-
 namespace {
 
 // "0000  " .. "9999  ": every list item, made once.

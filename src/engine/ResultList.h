@@ -20,9 +20,6 @@ struct ResultList {
     int count = 0;                   // dadi_zhushu
 };
 
-// Joins items into list lines of at most two, each item followed by its separator.
-std::vector<std::string> pairLines(const std::vector<std::string_view>& items, std::string_view separator);
-
 ResultList buildResultList(const NumberSet& listed);
 
 } // namespace shrink4
