@@ -1,0 +1,424 @@
+#include "reference/RandomInputs.h"
+
+#include "engine/DesignTexts.h"
+
+#include <algorithm>
+#include <array>
+#include <cstdio>
+#include <type_traits>
+#include <vector>
+
+namespace shrink4::reference {
+
+namespace {
+
+int pick(std::mt19937& rng, int n) { return std::uniform_int_distribution<int>(0, n - 1)(rng); }
+int between(std::mt19937& rng, int lo, int hi) { return std::uniform_int_distribution<int>(lo, hi)(rng); }
+bool chance(std::mt19937& rng, double p) { return std::uniform_real_distribution<double>(0.0, 1.0)(rng) < p; }
+
+template <class T, std::size_t N>
+const T& oneOf(std::mt19937& rng, const std::array<T, N>& choices)
+{
+    return choices[static_cast<std::size_t>(pick(rng, static_cast<int>(N)))];
+}
+
+const std::array<std::string_view, 10> kFullWidthDigits = {"０", "１", "２", "３", "４", "５", "６", "７", "８", "９"};
+
+std::string digits(std::mt19937& rng, int len)
+{
+    std::string s;
+    for (int k = 0; k < len; ++k)
+        s += static_cast<char>('0' + pick(rng, 10));
+    return s;
+}
+
+std::string fullWidthDigits(std::mt19937& rng, int len)
+{
+    std::string s;
+    for (int k = 0; k < len; ++k)
+        s += kFullWidthDigits[static_cast<std::size_t>(pick(rng, 10))];
+    return s;
+}
+
+// A digit subset as text: each digit kept with probability p, in ascending or shuffled order.
+std::string digitSubset(std::mt19937& rng, double p)
+{
+    std::string s;
+    for (char d = '0'; d <= '9'; ++d)
+        if (chance(rng, p))
+            s += d;
+    if (chance(rng, 0.3))
+        std::shuffle(s.begin(), s.end(), rng);
+    return s;
+}
+
+std::string pad(std::mt19937& rng, std::string s)
+{
+    if (chance(rng, 0.2))
+        s = std::string(static_cast<std::size_t>(between(rng, 1, 3)), ' ') + s;
+    if (chance(rng, 0.2))
+        s += std::string(static_cast<std::size_t>(between(rng, 1, 3)), ' ');
+    return s;
+}
+
+// Kill straight numbers: digit runs of 3..9 digits with assorted separators.
+std::string straightText(std::mt19937& rng)
+{
+    static const std::array<std::string_view, 10> seps = {" ", ",", "\r\n", "\n", "，", "a", "  ", "\t", ";", "x"};
+    std::string s;
+    const int n = between(rng, 1, 10);
+    for (int k = 0; k < n; ++k) {
+        if (k > 0)
+            s += oneOf(rng, seps);
+        s += chance(rng, 0.6) ? digits(rng, 4) : digits(rng, between(rng, 3, 9));
+    }
+    if (chance(rng, 0.1))
+        s += fullWidthDigits(rng, 4);
+    return s;
+}
+
+std::string compoundText(std::mt19937& rng)
+{
+    static const std::array<int, 6> starCounts = {2, 3, 3, 3, 3, 4};
+    std::string s;
+    const int lines = between(rng, 1, 4);
+    const bool lfOnly = chance(rng, 0.2);
+    for (int l = 0; l < lines; ++l) {
+        if (l > 0)
+            s += lfOnly || chance(rng, 0.1) ? "\n" : "\r\n";
+        const int stars = oneOf(rng, starCounts);
+        for (int f = 0; f <= stars; ++f) {
+            if (f > 0)
+                s += '*';
+            std::string field = chance(rng, 0.08) ? std::string() : digitSubset(rng, chance(rng, 0.5) ? 0.4 : 0.75);
+            if (!field.empty() && chance(rng, 0.1)) {
+                // A junk character inside the field.
+                const std::size_t cut = static_cast<std::size_t>(pick(rng, static_cast<int>(field.size())));
+                s += field.substr(0, cut);
+                s += chance(rng, 0.5) ? ',' : 'a';
+                s += field.substr(cut);
+            } else {
+                s += field;
+            }
+        }
+    }
+    if (chance(rng, 0.2))
+        s += "\r\n";
+    return s;
+}
+
+std::string codeListText(std::mt19937& rng, int width)
+{
+    static const std::array<std::string_view, 8> seps = {" ", " ", ",", "\r\n", "\n", "，", "  ", ";"};
+    static const std::array<std::string_view, 5> junk = {"abc", "，", ";;", "*", "不"};
+    std::string s;
+    if (chance(rng, 0.2))
+        s += oneOf(rng, seps);
+    const int n = between(rng, 1, 5);
+    for (int k = 0; k < n; ++k) {
+        if (k > 0)
+            s += oneOf(rng, seps);
+        const int r = pick(rng, 10);
+        if (r == 0)
+            s += fullWidthDigits(rng, width);
+        else if (r == 1)
+            s += oneOf(rng, junk);
+        else if (r <= 3)
+            s += digits(rng, between(rng, 1, 5));
+        else
+            s += digits(rng, width);
+    }
+    if (chance(rng, 0.2))
+        s += oneOf(rng, seps);
+    return s;
+}
+
+std::string codeListBox(std::mt19937& rng, int width)
+{
+    if (!chance(rng, 0.3))
+        return std::string(design::kCodeList);
+    switch (pick(rng, 10)) {
+    case 0: return "abc";
+    case 1: return fullWidthDigits(rng, width) + " " + fullWidthDigits(rng, width);
+    case 2: return std::string(design::kCodeList) + codeListText(rng, width);
+    case 3: return chance(rng, 0.5) ? "" : "   ";
+    default: return pad(rng, codeListText(rng, width));
+    }
+}
+
+std::string positionalToken(std::mt19937& rng)
+{
+    const int r = pick(rng, 10);
+    int len = 4;
+    if (r == 0)
+        len = 2;
+    else if (r == 1)
+        len = 3;
+    else if (r == 2)
+        len = 5;
+    std::string t;
+    for (int k = 0; k < len; ++k) {
+        const int c = pick(rng, 20);
+        if (c < 10)
+            t += '*';
+        else if (c == 10)
+            t += kFullWidthDigits[static_cast<std::size_t>(pick(rng, 10))];
+        else if (c == 11 && chance(rng, 0.3))
+            t += 'x';
+        else
+            t += static_cast<char>('0' + pick(rng, 10));
+    }
+    if (t == "****" && !chance(rng, 0.2))
+        t[static_cast<std::size_t>(pick(rng, 4))] = static_cast<char>('0' + pick(rng, 10));
+    return t;
+}
+
+std::string positionalText(std::mt19937& rng)
+{
+    static const std::array<std::string_view, 4> breaks = {"\r\n", "\n", "\r", "\r\n\r\n"};
+    std::string s;
+    const int n = between(rng, 1, 5);
+    for (int k = 0; k < n; ++k) {
+        if (k > 0) {
+            if (chance(rng, 0.6))
+                s += std::string(static_cast<std::size_t>(chance(rng, 0.5) ? 1 : between(rng, 2, 12)), ' ');
+            else
+                s += oneOf(rng, breaks);
+        }
+        s += positionalToken(rng);
+    }
+    if (chance(rng, 0.1))
+        s = chance(rng, 0.5) ? "入 " + s : s + " 入";
+    return s;
+}
+
+std::string sumValueText(std::mt19937& rng)
+{
+    static const std::array<std::string_view, 6> seps = {".", " ", ",", ":", "", "．"};
+    std::string s;
+    const int n = between(rng, 1, 4);
+    for (int k = 0; k < n; ++k) {
+        if (k > 0)
+            s += oneOf(rng, seps);
+        const int v = between(rng, 0, 36);
+        if (chance(rng, 0.15))
+            s += std::to_string(v % 10);
+        else
+            s += (v < 10 ? "0" : "") + std::to_string(v);
+    }
+    if (chance(rng, 0.1))
+        s += "：";
+    if (chance(rng, 0.05))
+        s += "位数";
+    return s;
+}
+
+std::string basePoolText(std::mt19937& rng)
+{
+    static const std::array<std::string_view, 6> seps = {" ", ",", "\r\n", "\n", "  ", "，"};
+    switch (pick(rng, 12)) {
+    case 0: return std::string(design::kBasePoolHint);
+    case 1: return "";
+    case 2: return "   ";
+    case 3: return "\r\n";
+    case 4: return "123";
+    case 5: return "1234 双击 5678";
+    default: break;
+    }
+    std::string s;
+    const int n = between(rng, 5, 400);
+    for (int k = 0; k < n; ++k) {
+        if (k > 0)
+            s += oneOf(rng, seps);
+        s += chance(rng, 0.9) ? digits(rng, 4) : digits(rng, between(rng, 5, 8));
+    }
+    return pad(rng, s);
+}
+
+const std::array<std::string_view, 22> kToleranceTexts = {
+    "0", "0", "0", "1", "1", "2", "3", "2.5", "-1", "abc", "1.5", " 3", "", "0.5", "3x", "99999999999",
+    "-99999999999", "+2", ".5", "4", "\t2", "1e1"};
+
+std::string tolerance(std::mt19937& rng) { return std::string(oneOf(rng, kToleranceTexts)); }
+
+template <std::size_t N>
+void randomChecks(std::mt19937& rng, std::array<int, N>& boxes, double present, double tick)
+{
+    if (!chance(rng, present))
+        return;
+    for (int& b : boxes) {
+        const double r = std::uniform_real_distribution<double>(0.0, 1.0)(rng);
+        b = r < tick ? 1 : (r < tick + 0.08 ? 2 : 0);
+    }
+}
+
+} // namespace
+
+ConditionInputs randomInputs(std::mt19937& rng)
+{
+    ConditionInputs in;
+
+    // Row 1: straight kill.
+    if (chance(rng, 0.35)) {
+        switch (pick(rng, 8)) {
+        case 0: in.T_main_shazhixuan = std::string(design::kStraightKill) + "\r\n" + straightText(rng); break;
+        case 1: in.T_main_shazhixuan = "   "; break;
+        case 2: in.T_main_shazhixuan = ""; break;
+        default: in.T_main_shazhixuan = pad(rng, straightText(rng)); break;
+        }
+    }
+    // Row 2: junk compounds.
+    if (chance(rng, 0.3)) {
+        switch (pick(rng, 8)) {
+        case 0: in.T_main_laji_fushi = std::string(design::kJunkCompound) + compoundText(rng); break;
+        case 1: in.T_main_laji_fushi = ""; break;
+        default: in.T_main_laji_fushi = pad(rng, compoundText(rng)); break;
+        }
+    }
+    // Rows 3, 4, 7: code lists.
+    in.T_main_sha_2ma = codeListBox(rng, 2);
+    in.T_main_bichu_2ma = codeListBox(rng, 2);
+    in.T_main_sha_3ma = codeListBox(rng, 3);
+    in.T_main_bichu_3ma = codeListBox(rng, 3);
+    // Row 5: positional kill.
+    if (chance(rng, 0.3)) {
+        switch (pick(rng, 10)) {
+        case 0: in.T_main_dw_sha = std::string(design::kPositionalKill) + "\r\n" + positionalText(rng); break;
+        case 1: in.T_main_dw_sha = ""; break;
+        case 2: in.T_main_dw_sha = "\r\n"; break;
+        default: in.T_main_dw_sha = pad(rng, positionalText(rng)); break;
+        }
+    }
+    // Row 6: base pool.
+    if (chance(rng, 0.2))
+        in.T_dadi_nb = basePoolText(rng);
+    // Row 13: sum values.
+    if (chance(rng, 0.25)) {
+        switch (pick(rng, 8)) {
+        case 0: in.T_sha_hezhi = ""; break;
+        case 1: in.T_sha_hezhi = "  "; break;
+        default: in.T_sha_hezhi = pad(rng, sumValueText(rng)); break;
+        }
+    }
+
+    // Check boxes: 0 unticked, 1 ticked, 2 greyed.
+    randomChecks(rng, in.Check_hewei_sha, 0.15, 0.15);
+    randomChecks(rng, in.Check_kuadu_sha, 0.15, 0.15);
+    randomChecks(rng, in.Check_tsm_sha, 0.12, 0.1);
+    randomChecks(rng, in.Check_hewei_sha1, 0.2, 0.06);
+    randomChecks(rng, in.Check_ac_sha, 0.15, 0.2);
+    randomChecks(rng, in.Check_tebie_paichu1, 0.15, 0.2);
+    randomChecks(rng, in.Check_tebie_paichu, 0.2, 0.15);
+    randomChecks(rng, in.Check_shaxingtai_daxiao, 0.12, 0.15);
+    randomChecks(rng, in.Check_shaxingtai_jo, 0.12, 0.15);
+    randomChecks(rng, in.Check_shaxingtai_zhihe, 0.12, 0.15);
+    randomChecks(rng, in.Check_shaxingtai_012, 0.12, 0.1);
+
+    // Dan groups.
+    if (chance(rng, 0.3)) {
+        for (int g = 0; g < 4; ++g) {
+            const bool groupOn = chance(rng, 0.4);
+            for (int d = 0; d < 10; ++d)
+                in.C_danzu[static_cast<std::size_t>(10 * g + d)] = groupOn && chance(rng, 0.3);
+            for (int k = 0; k < 5; ++k)
+                in.C_danzu_gs[static_cast<std::size_t>(5 * g + k)] = chance(rng, groupOn ? 0.3 : 0.1);
+        }
+    }
+    in.Check_dm_jchong = chance(rng, 0.7) ? 0 : between(rng, 1, 2);
+
+    // Range boxes.
+    if (chance(rng, 0.3))
+        in.T_dzu_rc = {tolerance(rng), tolerance(rng)};
+    if (chance(rng, 0.3))
+        in.T_dw_rc = {tolerance(rng), tolerance(rng)};
+    if (chance(rng, 0.7))
+        in.T_zong_rc = {chance(rng, 0.6) ? std::string("0") : tolerance(rng),
+                        chance(rng, 0.5) ? std::to_string(between(rng, 0, 6)) : tolerance(rng)};
+    return in;
+}
+
+std::string randomPrizeTyping(std::mt19937& rng, std::string_view resultText)
+{
+    static const std::array<std::string_view, 10> fixed = {
+        "", "    ", "一二三四", "12三4", "１２３４", "12", "123", "12345", "\t1234", "号码"};
+    switch (pick(rng, 8)) {
+    case 0:
+    case 1:
+        if (resultText.size() >= 6) {
+            const std::size_t at = static_cast<std::size_t>(pick(rng, static_cast<int>(resultText.size() / 6))) * 6;
+            std::string n(resultText.substr(at, 4));
+            return chance(rng, 0.3) ? " " + n + "  " : n;
+        }
+        return digits(rng, 4);
+    case 2:
+        if (resultText.size() >= 4) {
+            const std::size_t at = static_cast<std::size_t>(pick(rng, static_cast<int>(resultText.size() - 3)));
+            return std::string(resultText.substr(at, 4));
+        }
+        return digits(rng, 3);
+    case 3: return digits(rng, 4);
+    case 4: return digits(rng, chance(rng, 0.5) ? 3 : 5);
+    case 5: return "  " + digits(rng, 4) + " ";
+    default: return std::string(oneOf(rng, fixed));
+    }
+}
+
+std::string cppLiteral(std::string_view s)
+{
+    std::string out = "\"";
+    for (char ch : s) {
+        switch (ch) {
+        case '\r': out += "\\r"; break;
+        case '\n': out += "\\n"; break;
+        case '\t': out += "\\t"; break;
+        case '"': out += "\\\""; break;
+        case '\\': out += "\\\\"; break;
+        default:
+            if (static_cast<unsigned char>(ch) < 0x20 || ch == 0x7F) {
+                char buf[8];
+                std::snprintf(buf, sizeof buf, "\\%03o", static_cast<unsigned char>(ch));
+                out += buf;
+            } else {
+                out += ch; // UTF-8 stays readable
+            }
+        }
+    }
+    return out + "\"";
+}
+
+std::string describeInputs(const ConditionInputs& in)
+{
+    auto lines = [](const ConditionInputs& c) {
+        std::vector<std::string> out;
+        forEachControl(c, [&](const char* name, const auto& member) {
+            using T = std::decay_t<decltype(member)>;
+            std::string s;
+            const std::string lhs = std::string("in.") + name;
+            if constexpr (std::is_same_v<T, std::string>) {
+                s = lhs + " = " + cppLiteral(member) + ";";
+            } else if constexpr (std::is_same_v<T, int>) {
+                s = lhs + " = " + std::to_string(member) + ";";
+            } else if constexpr (std::is_same_v<typename T::value_type, std::string>) {
+                s = lhs + " = {" + cppLiteral(member[0]) + ", " + cppLiteral(member[1]) + "};";
+            } else {
+                for (std::size_t k = 0; k < member.size(); ++k)
+                    if (member[k])
+                        s += lhs + "[" + std::to_string(k) + "] = " +
+                             (std::is_same_v<typename T::value_type, bool> ? std::string("true")
+                                                                           : std::to_string(static_cast<int>(member[k]))) +
+                             "; ";
+            }
+            out.push_back(s);
+        });
+        return out;
+    };
+    const auto now = lines(in);
+    const auto defaults = lines(ConditionInputs{});
+    std::string text;
+    for (std::size_t k = 0; k < now.size(); ++k)
+        if (now[k] != defaults[k])
+            text += now[k] + "\n";
+    return text.empty() ? std::string("(all controls at their defaults)\n") : text;
+}
+
+} // namespace shrink4::reference

@@ -1,0 +1,26 @@
+#pragma once
+// Random condition inputs for comparing the engine with the reference run, and a compact
+// printout of an input that reproduces it as C++ assignments.
+
+#include "engine/ConditionInputs.h"
+
+#include <random>
+#include <string>
+#include <string_view>
+
+namespace shrink4::reference {
+
+// Every condition of the window is present with some probability; the texts mix valid
+// entries with the separators, junk and help texts the stages must tolerate.
+ConditionInputs randomInputs(std::mt19937& rng);
+
+// A random text typed into the prize box; candidates are drawn partly from resultText.
+std::string randomPrizeTyping(std::mt19937& rng, std::string_view resultText);
+
+// C++ assignments ("in.Name = ...;") for every control that differs from its default.
+std::string describeInputs(const ConditionInputs& in);
+
+// A string literal for s with every non-printable-ASCII byte escaped.
+std::string cppLiteral(std::string_view s);
+
+} // namespace shrink4::reference
