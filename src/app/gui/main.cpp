@@ -1,11 +1,29 @@
 #include "ui/MainWindow.h"
 
 #include <QApplication>
+#include <QCommandLineParser>
+#include <QStyleFactory>
 
 int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("shrink4"));
+    QApplication::setApplicationDisplayName(QStringLiteral("四星缩水"));
+    // The dan buttons show their selection by colour; Fusion paints button colours on
+    // every platform.
+    QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+
+    QCommandLineParser parser;
+    parser.setApplicationDescription(QStringLiteral("四星缩水: shrink four-digit number sets by conditions"));
+    parser.addHelpOption();
+    parser.addPositionalArgument(QStringLiteral("FILE"), QStringLiteral("A scheme (.json) to open at start-up."),
+                                 QStringLiteral("[FILE]"));
+    parser.process(app);
+
     shrink4::MainWindow window;
     window.show();
+    const QStringList files = parser.positionalArguments();
+    if (!files.isEmpty())
+        window.openScheme(files.first());
     return app.exec();
 }

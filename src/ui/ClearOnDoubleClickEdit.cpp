@@ -1,0 +1,11 @@
+#include "ClearOnDoubleClickEdit.h"
+
+namespace shrink4 {
+
+void ClearOnDoubleClickEdit::mouseDoubleClickEvent(QMouseEvent* /*event*/)
+{
+    // Not passed on: a word selection would be pointless on a box that is now empty.
+    clear();
+}
+
+} // namespace shrink4

@@ -1,0 +1,118 @@
+#include "ResultPanels.h"
+
+#include "TwoBoxProgressBar.h"
+#include "WidgetFactory.h"
+#include "engine/PrizeCheck.h"
+
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace shrink4 {
+
+QWidget* makeStartPanel()
+{
+    auto* panel = new QWidget;
+    auto* layout = new QVBoxLayout(panel);
+    layout->setContentsMargins(0, 0, 0, 0);
+    QPushButton* start = makeButton(QStringLiteral("C_guolv_ks"), QStringLiteral("【开始缩水】"));
+    start->setMinimumHeight(start->sizeHint().height() * 2);
+    QFont bold = start->font();
+    bold.setBold(true);
+    bold.setPointSizeF(bold.pointSizeF() * 1.25);
+    start->setFont(bold);
+    start->setToolTip(QStringLiteral("F5"));
+    layout->addWidget(start);
+
+    QGroupBox* frame = makeFrame(QStringLiteral("正在过滤中，请稍等。。。"));
+    frame->setObjectName(QStringLiteral("Frame_jindu"));
+    auto* frameLayout = new QVBoxLayout(frame);
+    compactFrameLayout(frameLayout);
+    frameLayout->addWidget(new TwoBoxProgressBar);
+    // The frame comes and goes with every run; its place stays so nothing jumps.
+    QSizePolicy policy = frame->sizePolicy();
+    policy.setRetainSizeWhenHidden(true);
+    frame->setSizePolicy(policy);
+    layout->addWidget(frame);
+    return panel;
+}
+
+QGroupBox* makeResultFrame()
+{
+    auto* frame = makeFrame(QStringLiteral("缩水结果"));
+    auto* layout = new QVBoxLayout(frame);
+    compactFrameLayout(layout);
+    auto* list = new QListWidget;
+    list->setObjectName(QStringLiteral("Li_out"));
+    list->setUniformItemSizes(true);
+    list->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    QFont mono = list->font();
+    mono.setFamilies({QStringLiteral("DejaVu Sans Mono"), QStringLiteral("Monospace")});
+    mono.setStyleHint(QFont::Monospace);
+    list->setFont(mono);
+    layout->addWidget(list, 1);
+
+    auto* countRow = new QHBoxLayout;
+    countRow->addWidget(makeLabel(QStringLiteral("最后注数：")));
+    QLabel* count = makeLabel(QStringLiteral("0"));
+    count->setObjectName(QStringLiteral("dadi_zhushu"));
+    QFont bold = count->font();
+    bold.setBold(true);
+    count->setFont(bold);
+    countRow->addWidget(count);
+    countRow->addStretch(1);
+    layout->addLayout(countRow);
+    return frame;
+}
+
+QGroupBox* makePrizeCheckFrame()
+{
+    QGroupBox* frame = makeFrame(QStringLiteral("中奖查询"));
+    auto* grid = new QGridLayout(frame);
+    compactFrameLayout(grid);
+    grid->addWidget(makeLabel(QStringLiteral("输入奖号")), 0, 0);
+    QLineEdit* box = makeLine(QStringLiteral("T_duijiang"), QString());
+    box->setMaximumWidth(box->fontMetrics().horizontalAdvance(QStringLiteral("0000000000")) + 12);
+    grid->addWidget(box, 0, 1);
+    QLabel* news = makeLabel(QString::fromUtf8(prize::kIdle.data(), qsizetype(prize::kIdle.size())));
+    news->setObjectName(QStringLiteral("L_duijiang_news"));
+    news->setAlignment(Qt::AlignCenter);
+    QFont bold = news->font();
+    bold.setBold(true);
+    news->setFont(bold);
+    grid->addWidget(news, 1, 0, 1, 2);
+    return frame;
+}
+
+QGroupBox* makeToolsFrame()
+{
+    struct ToolButton {
+        const char* name;
+        const char* caption;
+    };
+    static const ToolButton kButtons[] = {
+        {"C_copy", "复制号码"},
+        {"C_guolv_zhuan_zuxuan", "【转为组选】"},
+        {"C_all_cls", "清空所有条件"},
+        {"C_jiaoji", "交集"},
+        {"C_pinjie_tool", "二三星拼接四星"},
+    };
+    QGroupBox* frame = makeFrame(QStringLiteral("工具"));
+    auto* grid = new QGridLayout(frame);
+    compactFrameLayout(grid);
+    int i = 0;
+    for (const auto& b : kButtons) {
+        QPushButton* button = makeButton(QString::fromLatin1(b.name), QString::fromUtf8(b.caption));
+        button->setAutoDefault(false);
+        grid->addWidget(button, i / 2, i % 2);
+        ++i;
+    }
+    return frame;
+}
+
+} // namespace shrink4

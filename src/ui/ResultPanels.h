@@ -1,0 +1,15 @@
+#pragma once
+// Builders of the run and result controls: the start button with its progress frame,
+// the result list and count, the prize check row and the tool buttons.
+
+class QGroupBox;
+class QWidget;
+
+namespace shrink4 {
+
+QWidget* makeStartPanel();       // C_guolv_ks and Frame_jindu
+QGroupBox* makeResultFrame();    // Li_out and "最后注数：" dadi_zhushu
+QGroupBox* makePrizeCheckFrame(); // "输入奖号" T_duijiang L_duijiang_news
+QGroupBox* makeToolsFrame();     // copy, clear all, convert, set tool, splice tool
+
+} // namespace shrink4

@@ -1,0 +1,44 @@
+#pragma once
+// The result of the last run or conversion as the window shows it: the list Li_out,
+// the count dadi_zhushu, and the prize check on T_duijiang that searches it.
+
+#include "engine/ResultList.h"
+
+#include <QObject>
+#include <QString>
+
+class QLabel;
+class QLineEdit;
+class QListWidget;
+
+namespace shrink4 {
+
+class ControlRegistry;
+
+class ResultView : public QObject {
+    Q_OBJECT
+public:
+    explicit ResultView(const ControlRegistry& controls, QObject* parent = nullptr);
+
+    // Replaces the shown result. groupForms: the list holds group forms, so the prize
+    // check compares a drawn number by its digits sorted.
+    void show(ResultList result, bool groupForms);
+
+    // Empties T_duijiang and puts the label back to its neutral caption.
+    void resetPrizeCheck();
+
+    QString resultText() const { return m_resultText; }
+
+private:
+    void T_duijiang_Change();
+
+    QListWidget* m_list;
+    QLabel* m_count;
+    QLineEdit* m_prizeBox;
+    QLabel* m_prizeLabel;
+    ResultList m_result;
+    QString m_resultText;
+    bool m_groupForms = false;
+};
+
+} // namespace shrink4

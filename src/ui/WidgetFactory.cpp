@@ -1,0 +1,88 @@
+#include "WidgetFactory.h"
+
+#include "ControlColors.h"
+#include "ControlNames.h"
+
+#include <QBoxLayout>
+#include <QCheckBox>
+#include <QFontMetrics>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+namespace shrink4 {
+
+QGroupBox* makeFrame(const QString& title)
+{
+    return new QGroupBox(title);
+}
+
+void compactFrameLayout(QLayout* layout)
+{
+    layout->setContentsMargins(6, 2, 6, 4);
+    layout->setSpacing(2);
+}
+
+QPushButton* makeButton(const QString& name, const QString& caption, QWidget* parent)
+{
+    auto* b = new QPushButton(caption, parent);
+    b->setObjectName(name);
+    setButtonColor(b, kIdleColor);
+    return b;
+}
+
+QPushButton* makeSmallButton(const QString& name, const QString& caption, QWidget* parent)
+{
+    QPushButton* b = makeButton(name, caption, parent);
+    const QFontMetrics fm(b->font());
+    b->setFixedWidth(fm.horizontalAdvance(caption) + 12);
+    b->setAutoDefault(false);
+    return b;
+}
+
+QLabel* makeLabel(const QString& caption, QWidget* parent)
+{
+    return new QLabel(caption, parent);
+}
+
+QLineEdit* makeLine(const QString& name, const QString& text, QWidget* parent)
+{
+    auto* e = new QLineEdit(text, parent);
+    e->setObjectName(name);
+    return e;
+}
+
+void addCheckGrid(QGridLayout* grid, int row, int column, const QString& array, const QStringList& captions,
+                  int columns, int first)
+{
+    for (int i = 0; i < captions.size(); ++i) {
+        auto* box = new QCheckBox(captions[i]);
+        box->setObjectName(indexedName(array, first + i));
+        grid->addWidget(box, row + i / columns, column + i % columns);
+    }
+}
+
+void addRangeRow(QBoxLayout* row, const QString& label, const QString& array)
+{
+    row->addWidget(makeLabel(label));
+    for (int i = 0; i < 2; ++i) {
+        QLineEdit* e = makeLine(indexedName(array, i), QStringLiteral("0"));
+        e->setFixedWidth(e->fontMetrics().horizontalAdvance(QStringLiteral("0000")) + 12);
+        e->setAlignment(Qt::AlignCenter);
+        row->addWidget(e);
+        if (i == 0)
+            row->addWidget(makeLabel(QStringLiteral("至")));
+    }
+}
+
+QStringList digitCaptions(int from, int to)
+{
+    QStringList captions;
+    for (int d = from; d <= to; ++d)
+        captions << QString::number(d);
+    return captions;
+}
+
+} // namespace shrink4

@@ -1,0 +1,115 @@
+#include "MainWindowTestSupport.h"
+
+#include "ui/ControlColors.h"
+
+#include <QApplication>
+#include <QMessageBox>
+#include <QStyleFactory>
+#include <QTimer>
+
+#include <vector>
+
+namespace shrink4::test {
+
+QAbstractButton* button(QWidget* window, const QString& name)
+{
+    return control<QAbstractButton>(window, name);
+}
+
+QCheckBox* check(QWidget* window, const char* array, int i)
+{
+    return control<QCheckBox>(window, arrayName(array, i));
+}
+
+QString labelText(QWidget* window, const QString& name)
+{
+    return control<QLabel>(window, name)->text();
+}
+
+QStringList listItems(QWidget* window)
+{
+    auto* list = control<QListWidget>(window, QStringLiteral("Li_out"));
+    QStringList items;
+    for (int i = 0; i < list->count(); ++i)
+        items << list->item(i)->text();
+    return items;
+}
+
+QList<int> selectedRows(QWidget* window)
+{
+    auto* list = control<QListWidget>(window, QStringLiteral("Li_out"));
+    QList<int> rows;
+    for (int i = 0; i < list->count(); ++i)
+        if (list->item(i)->isSelected())
+            rows << i;
+    return rows;
+}
+
+void setPlainText(QWidget* window, const QString& name, const QString& text)
+{
+    control<QPlainTextEdit>(window, name)->setPlainText(text);
+}
+
+bool isSelectedDanButton(QWidget* window, const char* array, int i)
+{
+    return buttonColor(control<QAbstractButton>(window, arrayName(array, i))) == kSelectedColor;
+}
+
+MessageBoxSeen answerMessageBoxes(const std::function<void()>& action)
+{
+    MessageBoxSeen seen;
+    QTimer poll;
+    poll.setInterval(10);
+    QObject::connect(&poll, &QTimer::timeout, [&seen] {
+        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+            seen.title = box->windowTitle();
+            seen.text = box->text();
+            ++seen.count;
+            if (QAbstractButton* ok = box->button(QMessageBox::Ok))
+                ok->click();
+            else
+                box->close();
+        }
+    });
+    poll.start();
+    action();
+    poll.stop();
+    return seen;
+}
+
+std::unique_ptr<MainWindow> makeWindow()
+{
+    auto window = std::make_unique<MainWindow>();
+    window->show();
+    return window;
+}
+
+namespace {
+
+std::vector<TestFactory>& factories()
+{
+    static std::vector<TestFactory> all;
+    return all;
+}
+
+} // namespace
+
+bool registerTestClass(TestFactory factory)
+{
+    factories().push_back(std::move(factory));
+    return true;
+}
+
+} // namespace shrink4::test
+
+int main(int argc, char* argv[])
+{
+    QApplication app(argc, argv);
+    QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+    int failures = 0;
+    for (const auto& make : shrink4::test::factories()) {
+        const std::unique_ptr<QObject> testObject = make();
+        failures += QTest::qExec(testObject.get(), argc, argv);
+    }
+    return failures == 0 ? 0 : 1;
+}

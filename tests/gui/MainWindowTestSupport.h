@@ -1,0 +1,62 @@
+#pragma once
+// Helpers shared by the main window tests: finding controls by name, answering the
+// message boxes a handler opens, and one main() that runs every test class.
+
+#include "ui/MainWindow.h"
+
+#include <QAbstractButton>
+#include <QCheckBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QString>
+#include <QTest>
+
+#include <functional>
+#include <memory>
+
+namespace shrink4::test {
+
+template <class T>
+T* control(QWidget* window, const QString& name)
+{
+    auto* w = window->findChild<T*>(name);
+    if (!w)
+        qFatal("no control %s", qPrintable(name));
+    return w;
+}
+
+inline QString arrayName(const char* array, int i)
+{
+    return QStringLiteral("%1(%2)").arg(QLatin1String(array)).arg(i);
+}
+
+QAbstractButton* button(QWidget* window, const QString& name);
+QCheckBox* check(QWidget* window, const char* array, int i);
+QString labelText(QWidget* window, const QString& name);
+QStringList listItems(QWidget* window);
+QList<int> selectedRows(QWidget* window);
+void setPlainText(QWidget* window, const QString& name, const QString& text);
+bool isSelectedDanButton(QWidget* window, const char* array, int i);
+
+struct MessageBoxSeen {
+    QString title;
+    QString text;
+    int count = 0;
+};
+
+// Closes every message box that opens while `action` runs, recording the last one.
+MessageBoxSeen answerMessageBoxes(const std::function<void()>& action);
+
+// The window as a user meets it, with its run controller's progress recorded.
+std::unique_ptr<MainWindow> makeWindow();
+
+using TestFactory = std::function<std::unique_ptr<QObject>()>;
+bool registerTestClass(TestFactory factory);
+
+} // namespace shrink4::test
+
+#define SHRINK4_REGISTER_GUI_TEST(Class)                                                                     \
+    static const bool registered##Class =                                                                   \
+        shrink4::test::registerTestClass([] { return std::unique_ptr<QObject>(new Class); });
