@@ -22,18 +22,18 @@ QString pageCodes()
 }
 
 // Reads every --box K=FILE into texts[K]; prints the error and returns false on bad input.
-bool readBoxes(const QString& command, const QStringList& specs, const SplicePage& page,
+bool readBoxes(const QString& command, const QStringList& boxArguments, const SplicePage& page,
                std::array<QByteArray, kSpliceMaxBoxes>& texts)
 {
     std::array<bool, kSpliceMaxBoxes> given{};
     bool stdinUsed = false;
-    for (const QString& spec : specs) {
-        const auto equals = spec.indexOf(QLatin1Char('='));
+    for (const QString& argument : boxArguments) {
+        const auto equals = argument.indexOf(QLatin1Char('='));
         bool isNumber = false;
-        const int k = equals > 0 ? spec.left(equals).toInt(&isNumber) : -1;
+        const int k = equals > 0 ? argument.left(equals).toInt(&isNumber) : -1;
         if (!isNumber || k < 0 || k >= page.boxCount) {
             printErr(QStringLiteral("%1: --box \"%2\": expected K=FILE with K from 0 to %3\n")
-                         .arg(command, spec)
+                         .arg(command, argument)
                          .arg(page.boxCount - 1));
             return false;
         }
@@ -41,7 +41,7 @@ bool readBoxes(const QString& command, const QStringList& specs, const SplicePag
             printErr(QStringLiteral("%1: --box %2 is given more than once\n").arg(command).arg(k));
             return false;
         }
-        const QString path = spec.mid(equals + 1);
+        const QString path = argument.mid(equals + 1);
         if (path == QLatin1String("-")) {
             if (stdinUsed) {
                 printErr(QStringLiteral("%1: standard input (-) can be given for only one box\n").arg(command));
