@@ -1,0 +1,327 @@
+// The window's condition controls: start-up defaults, the clear and select-all
+// buttons, restore-all, the dan buttons, the pages and the help buttons.
+
+#include "MainWindowTestSupport.h"
+
+#include "engine/ConditionInputs.h"
+#include "ui/ControlColors.h"
+#include "ui/PagedConditions.h"
+
+#include <QMouseEvent>
+
+using namespace shrink4;
+using namespace shrink4::test;
+
+namespace {
+
+struct ArrayRange {
+    const char* array;
+    int size;
+};
+
+const ArrayRange kAllCheckArrays[] = {
+    {"Check_hewei_sha", 10},         {"Check_kuadu_sha", 10},         {"Check_tsm_sha", 10},
+    {"Check_hewei_sha1", 40},        {"Check_ac_sha", 6},             {"Check_tebie_paichu1", 6},
+    {"Check_tebie_paichu", 9},       {"Check_shaxingtai_daxiao", 16}, {"Check_shaxingtai_jo", 16},
+    {"Check_shaxingtai_zhihe", 16},  {"Check_shaxingtai_012", 81},
+};
+
+void tickAll(QWidget* w, const char* array, int size)
+{
+    for (int i = 0; i < size; ++i)
+        check(w, array, i)->setChecked(true);
+}
+
+QList<int> tickedIndexes(QWidget* w, const char* array, int size)
+{
+    QList<int> ticked;
+    for (int i = 0; i < size; ++i)
+        if (check(w, array, i)->isChecked())
+            ticked << i;
+    return ticked;
+}
+
+QList<int> range(int from, int to)
+{
+    QList<int> r;
+    for (int i = from; i < to; ++i)
+        r << i;
+    return r;
+}
+
+// Every condition away from its start-up state.
+ConditionInputs everythingChanged()
+{
+    static const std::string kChangedText = "12 34\r\nchanged";
+    static const std::string kChangedBound = "3";
+    ConditionInputs in;
+    forEachControl(in, [](const char*, auto& value) {
+        using T = std::decay_t<decltype(value)>;
+        if constexpr (std::is_same_v<T, std::string>)
+            value = kChangedText;
+        else if constexpr (std::is_same_v<T, int>)
+            value = 1;
+        else
+            for (auto& element : value) {
+                using E = std::decay_t<decltype(element)>;
+                if constexpr (std::is_same_v<E, std::string>)
+                    element = kChangedBound;
+                else if constexpr (std::is_same_v<E, int>)
+                    element = 1;
+                else
+                    element = true;
+            }
+    });
+    return in;
+}
+
+QColor tabColor(QWidget* w, int i)
+{
+    return buttonColor(button(w, arrayName("C_sst_0", i)));
+}
+
+} // namespace
+
+class MainWindowConditionsTest : public QObject {
+    Q_OBJECT
+private slots:
+    void startsWithTheDesignTexts()
+    {
+        auto w = makeWindow();
+        QCOMPARE(w->conditions(), ConditionInputs{});
+        QVERIFY(control<QWidget>(w.get(), QStringLiteral("Frame_jindu"))->isHidden());
+        QCOMPARE(labelText(w.get(), QStringLiteral("dadi_zhushu")), QStringLiteral("0"));
+        QCOMPARE(labelText(w.get(), QStringLiteral("L_duijiang_news")), QStringLiteral("【中奖查询】"));
+        QVERIFY(control<QWidget>(w.get(), QStringLiteral("Frame_ding(0)"))->isVisible());
+        QCOMPARE(tabColor(w.get(), 0), kActiveTabColor);
+        for (int i = 1; i < 5; ++i)
+            QCOMPARE(tabColor(w.get(), i), kIdleColor);
+    }
+
+    void clearButtonsUntickTheirOwnBoxesOnly_data()
+    {
+        QTest::addColumn<QString>("clearButton");
+        QTest::addColumn<QString>("array");
+        QTest::addColumn<int>("size");
+        QTest::addColumn<QList<int>>("cleared");
+        QTest::newRow("positional row 2") << "C_dw_sha_cls(2)" << "Check_hewei_sha1" << 40 << range(20, 30);
+        QTest::newRow("positional row 0") << "C_dw_sha_cls(0)" << "Check_hewei_sha1" << 40 << range(0, 10);
+        QTest::newRow("sum tails") << "C_hewei_sha_cls" << "Check_hewei_sha" << 10 << range(0, 10);
+        QTest::newRow("spans") << "C_kuadu_sha_cls" << "Check_kuadu_sha" << 10 << range(0, 10);
+        QTest::newRow("universal digits") << "C_bdw_chu_cls" << "Check_tsm_sha" << 10 << range(0, 10);
+        QTest::newRow("AC values") << "C_ac_cls" << "Check_ac_sha" << 6 << range(0, 6);
+        QTest::newRow("big/small clear") << "C_shaxingtai_dx_all(1)" << "Check_shaxingtai_daxiao" << 16
+                                         << range(0, 16);
+        QTest::newRow("odd/even clear") << "C_shaxingtai_jo_all(1)" << "Check_shaxingtai_jo" << 16 << range(0, 16);
+        QTest::newRow("prime clear") << "C_shaxingtai_zh_all(1)" << "Check_shaxingtai_zhihe" << 16 << range(0, 16);
+        QTest::newRow("road clear") << "C_shaxingtai_012_all(1)" << "Check_shaxingtai_012" << 81 << range(0, 81);
+    }
+    void clearButtonsUntickTheirOwnBoxesOnly()
+    {
+        QFETCH(QString, clearButton);
+        QFETCH(QString, array);
+        QFETCH(int, size);
+        QFETCH(QList<int>, cleared);
+        auto w = makeWindow();
+        const QByteArray arrayName = array.toLatin1();
+        tickAll(w.get(), arrayName.constData(), size);
+        button(w.get(), clearButton)->click();
+        QList<int> expected;
+        for (int i = 0; i < size; ++i)
+            if (!cleared.contains(i))
+                expected << i;
+        QCOMPARE(tickedIndexes(w.get(), arrayName.constData(), size), expected);
+    }
+
+    void allButtonsTickEveryBoxOfTheirFamily_data()
+    {
+        QTest::addColumn<QString>("allButton");
+        QTest::addColumn<QString>("array");
+        QTest::addColumn<int>("size");
+        QTest::newRow("big/small") << "C_shaxingtai_dx_all(0)" << "Check_shaxingtai_daxiao" << 16;
+        QTest::newRow("odd/even") << "C_shaxingtai_jo_all(0)" << "Check_shaxingtai_jo" << 16;
+        QTest::newRow("prime/composite") << "C_shaxingtai_zh_all(0)" << "Check_shaxingtai_zhihe" << 16;
+        QTest::newRow("road") << "C_shaxingtai_012_all(0)" << "Check_shaxingtai_012" << 81;
+    }
+    void allButtonsTickEveryBoxOfTheirFamily()
+    {
+        QFETCH(QString, allButton);
+        QFETCH(QString, array);
+        QFETCH(int, size);
+        auto w = makeWindow();
+        button(w.get(), allButton)->click();
+        QCOMPARE(tickedIndexes(w.get(), array.toLatin1().constData(), size), range(0, size));
+    }
+
+    void allRoadBoxesKillEveryNumber()
+    {
+        auto w = makeWindow();
+        button(w.get(), QStringLiteral("C_shaxingtai_012_all(0)"))->click();
+        button(w.get(), QStringLiteral("C_guolv_ks"))->click();
+        QCOMPARE(labelText(w.get(), QStringLiteral("dadi_zhushu")), QStringLiteral("0"));
+    }
+
+    void sumValueClearEmptiesTheBoxWhileRestoreAllWritesTheHint()
+    {
+        auto w = makeWindow();
+        auto* sum = control<QLineEdit>(w.get(), QStringLiteral("T_sha_hezhi"));
+        button(w.get(), QStringLiteral("C_ac_chu_cls"))->click();
+        QCOMPARE(sum->text(), QString());
+        button(w.get(), QStringLiteral("C_all_cls"))->click();
+        QCOMPARE(sum->text(), QStringLiteral("和值输入要保持2位数，例如：00.05.08.16...."));
+    }
+
+    void restoreAllResetsEveryConditionButRepeatCounting()
+    {
+        auto w = makeWindow();
+        button(w.get(), QStringLiteral("C_guolv_ks"))->click();
+        w->setConditions(everythingChanged());
+        w->pages().showPage(3);
+        control<QLineEdit>(w.get(), QStringLiteral("T_duijiang"))->setText(QStringLiteral("12"));
+
+        button(w.get(), QStringLiteral("C_all_cls"))->click();
+
+        ConditionInputs expected;
+        for (std::string* box : {&expected.T_main_shazhixuan, &expected.T_main_laji_fushi, &expected.T_main_sha_2ma,
+                                 &expected.T_main_bichu_2ma, &expected.T_main_sha_3ma, &expected.T_main_bichu_3ma,
+                                 &expected.T_main_dw_sha})
+            box->clear();
+        expected.T_dadi_nb = std::string(design::kBasePoolHint); // without the start-up line break
+        expected.Check_dm_jchong = 1;
+        QCOMPARE(w->conditions(), expected);
+        QVERIFY(control<QLineEdit>(w.get(), QStringLiteral("T_duijiang"))->text().isEmpty());
+        QCOMPARE(labelText(w.get(), QStringLiteral("L_duijiang_news")), QStringLiteral("【中奖查询】"));
+        QCOMPARE(w->pages().currentPage(), 3);
+        QCOMPARE(listItems(w.get()).size(), 5000); // the result stays
+        for (const auto& a : kAllCheckArrays)
+            QVERIFY(tickedIndexes(w.get(), a.array, a.size).isEmpty());
+    }
+
+    void danDigitButtonsToggleTheirSelection()
+    {
+        auto w = makeWindow();
+        button(w.get(), arrayName("C_danzu", 13))->click();
+        QVERIFY(isSelectedDanButton(w.get(), "C_danzu", 13));
+        QVERIFY(w->conditions().C_danzu[13]);
+        button(w.get(), arrayName("C_danzu", 13))->click();
+        QVERIFY(!isSelectedDanButton(w.get(), "C_danzu", 13));
+    }
+
+    void countButtonRefusedBeyondTheChosenDigits()
+    {
+        auto w = makeWindow();
+        button(w.get(), arrayName("C_danzu", 0))->click();
+        button(w.get(), arrayName("C_danzu", 1))->click();
+        MessageBoxSeen seen = answerMessageBoxes([&] { button(w.get(), arrayName("C_danzu_gs", 3))->click(); });
+        QCOMPARE(seen.count, 1);
+        QCOMPARE(seen.text, QStringLiteral("出胆个数不能大于选胆个数"));
+        QCOMPARE(seen.title, QStringLiteral("错误提示"));
+        QVERIFY(!isSelectedDanButton(w.get(), "C_danzu_gs", 3));
+
+        seen = answerMessageBoxes([&] { button(w.get(), arrayName("C_danzu_gs", 2))->click(); });
+        QCOMPARE(seen.count, 0);
+        QVERIFY(isSelectedDanButton(w.get(), "C_danzu_gs", 2));
+
+        // With repeat counting any count may be chosen.
+        control<QCheckBox>(w.get(), QStringLiteral("Check_dm_jchong"))->setChecked(true);
+        seen = answerMessageBoxes([&] { button(w.get(), arrayName("C_danzu_gs", 4))->click(); });
+        QCOMPARE(seen.count, 0);
+        QVERIFY(isSelectedDanButton(w.get(), "C_danzu_gs", 4));
+    }
+
+    void groupAllAndClearButtons()
+    {
+        auto w = makeWindow();
+        button(w.get(), arrayName("C_dz_quan", 2))->click();
+        const ConditionInputs in = w->conditions();
+        for (int i = 0; i < 40; ++i)
+            QCOMPARE(in.C_danzu[std::size_t(i)], i >= 20 && i < 30);
+        for (int i = 0; i < 20; ++i)
+            QCOMPARE(in.C_danzu_gs[std::size_t(i)], i >= 11 && i < 15); // "0" of the group stays idle
+        button(w.get(), arrayName("C_danma_cls", 2))->click();
+        QCOMPARE(w->conditions(), ConditionInputs{});
+    }
+
+    void hiddenPagesKeepTheirTextAndTakePartInTheRun()
+    {
+        auto w = makeWindow();
+        button(w.get(), arrayName("C_sst_0", 3))->click();
+        QVERIFY(control<QWidget>(w.get(), QStringLiteral("Frame_ding(3)"))->isVisible());
+        QVERIFY(control<QWidget>(w.get(), QStringLiteral("Frame_ding(0)"))->isHidden());
+        QCOMPARE(tabColor(w.get(), 3), kActiveTabColor);
+        QCOMPARE(tabColor(w.get(), 0), kIdleColor);
+        setPlainText(w.get(), QStringLiteral("T_main_sha_3ma"), QStringLiteral("123"));
+
+        button(w.get(), arrayName("C_sst_0", 0))->click();
+        button(w.get(), arrayName("C_sst_0", 0))->click(); // the visible tab again: nothing changes
+        QVERIFY(control<QWidget>(w.get(), QStringLiteral("Frame_ding(0)"))->isVisible());
+        QCOMPARE(tabColor(w.get(), 0), kActiveTabColor);
+        QVERIFY(control<QWidget>(w.get(), QStringLiteral("Frame_ding(3)"))->isHidden());
+        QCOMPARE(control<QPlainTextEdit>(w.get(), QStringLiteral("T_main_sha_3ma"))->toPlainText(),
+                 QStringLiteral("123"));
+
+        button(w.get(), QStringLiteral("C_guolv_ks"))->click();
+        const QString all = listItems(w.get()).join(QString());
+        QVERIFY(!all.contains(QLatin1String("1234")));
+        QVERIFY(all.contains(QLatin1String("1245")));
+    }
+
+    void doubleClickEmptiesTheBasePoolAndPageBoxes_data()
+    {
+        QTest::addColumn<QString>("box");
+        QTest::addColumn<int>("page");
+        QTest::newRow("base pool") << "T_dadi_nb" << 0;
+        QTest::newRow("straight kill") << "T_main_shazhixuan" << 0;
+        QTest::newRow("must 2-codes") << "T_main_bichu_2ma" << 2;
+        QTest::newRow("positional kill") << "T_main_dw_sha" << 4;
+    }
+    void doubleClickEmptiesTheBasePoolAndPageBoxes()
+    {
+        QFETCH(QString, box);
+        QFETCH(int, page);
+        auto w = makeWindow();
+        w->pages().showPage(page);
+        auto* edit = control<QPlainTextEdit>(w.get(), box);
+        QVERIFY(!edit->toPlainText().isEmpty());
+        QTest::mouseDClick(edit->viewport(), Qt::LeftButton);
+        QCOMPARE(edit->toPlainText(), QString());
+    }
+
+    void helpButtonsShowTheirTexts_data()
+    {
+        QTest::addColumn<int>("index");
+        QTest::addColumn<QString>("title");
+        QTest::addColumn<QString>("firstLine");
+        QTest::newRow("special shapes") << 0 << "说明" << "【上山】如1234、1122、1113等号码，千≤百≤十≤个，但千<个";
+        QTest::newRow("special exclusions") << 1 << "说明" << "【豹子】指0000、1111、2222、......9999这十个数字";
+        QTest::newRow("dan codes") << 2 << "胆码说明" << "胆码说明：";
+    }
+    void helpButtonsShowTheirTexts()
+    {
+        QFETCH(int, index);
+        QFETCH(QString, title);
+        QFETCH(QString, firstLine);
+        auto w = makeWindow();
+        const MessageBoxSeen seen =
+            answerMessageBoxes([&] { button(w.get(), arrayName("C_teshu_sm", index))->click(); });
+        QCOMPARE(seen.count, 1);
+        QCOMPARE(seen.title, title);
+        QCOMPARE(seen.text.split(QLatin1Char('\n')).first(), firstLine);
+    }
+
+    void helpButtonTurnsRedUnderTheMouse()
+    {
+        auto w = makeWindow();
+        QAbstractButton* help = button(w.get(), arrayName("C_teshu_sm", 1));
+        QEvent enter(QEvent::Enter);
+        QApplication::sendEvent(help, &enter);
+        QCOMPARE(buttonColor(help), kHoverColor);
+        QCOMPARE(buttonColor(button(w.get(), arrayName("C_teshu_sm", 0))), kIdleColor);
+        QEvent leave(QEvent::Leave);
+        QApplication::sendEvent(help, &leave);
+        QCOMPARE(buttonColor(help), kIdleColor);
+    }
+};
+
+SHRINK4_REGISTER_GUI_TEST(MainWindowConditionsTest)
+#include "MainWindowConditionsTest.moc"

@@ -1,0 +1,180 @@
+// Taking conditions and results out of the window: copying to the clipboard, and saving
+// and opening schemes.
+
+#include "MainWindowTestSupport.h"
+
+#include "engine/ConditionInputs.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QDialog>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTimer>
+
+using namespace shrink4;
+using namespace shrink4::test;
+
+namespace {
+
+// Distinct values for every control, line breaks and greyed boxes included.
+ConditionInputs variedInputs()
+{
+    ConditionInputs in;
+    int n = 0;
+    forEachControl(in, [&n](const char* name, auto& value) {
+        using T = std::decay_t<decltype(value)>;
+        ++n;
+        if constexpr (std::is_same_v<T, std::string>) {
+            value = std::string(name) + "\r\n12 34 " + std::to_string(n);
+        } else if constexpr (std::is_same_v<T, int>) {
+            value = 1;
+        } else {
+            int i = 0;
+            for (auto& element : value) {
+                using E = std::decay_t<decltype(element)>;
+                if constexpr (std::is_same_v<E, std::string>)
+                    element = std::to_string(n + i);
+                else if constexpr (std::is_same_v<E, int>)
+                    element = (n + i) % 3;
+                else
+                    element = (n + i) % 2 == 0;
+                ++i;
+            }
+        }
+    });
+    // A single-line box keeps a single line.
+    in.T_sha_hezhi = "05.08.16";
+    return in;
+}
+
+QString writeFile(const QTemporaryDir& dir, const char* name, const QByteArray& bytes)
+{
+    const QString path = dir.filePath(QString::fromLatin1(name));
+    QFile f(path);
+    if (!f.open(QIODevice::WriteOnly))
+        qFatal("cannot write %s", qPrintable(path));
+    f.write(bytes);
+    return path;
+}
+
+} // namespace
+
+class MainWindowSchemeTest : public QObject {
+    Q_OBJECT
+private slots:
+    void copyPutsTheResultOnTheClipboardAndConfirms()
+    {
+        auto w = makeWindow();
+        setPlainText(w.get(), QStringLiteral("T_dadi_nb"), QStringLiteral("0001 0002 0003"));
+        button(w.get(), QStringLiteral("C_guolv_ks"))->click();
+        control<QLineEdit>(w.get(), QStringLiteral("T_duijiang"))->setText(QStringLiteral("0002"));
+        QCOMPARE(labelText(w.get(), QStringLiteral("L_duijiang_news")), QStringLiteral("【恭喜中奖】"));
+
+        QString noticeText;
+        QString noticeTitle;
+        QTimer probe;
+        probe.setInterval(20);
+        connect(&probe, &QTimer::timeout, this, [&] {
+            if (auto* notice = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+                notice && notice->objectName() == QLatin1String("Fts")) {
+                noticeTitle = notice->windowTitle();
+                noticeText = control<QLabel>(notice, QStringLiteral("Label1"))->text();
+            }
+        });
+        probe.start();
+        button(w.get(), QStringLiteral("C_copy"))->click(); // returns once the notice closed itself
+        probe.stop();
+
+        QCOMPARE(noticeText, QStringLiteral("复制成功！"));
+        QCOMPARE(noticeTitle, QStringLiteral("信息提示窗口"));
+        QVERIFY(QApplication::activeModalWidget() == nullptr);
+        QCOMPARE(QApplication::clipboard()->text(), QStringLiteral("0001  0002  0003  "));
+        QVERIFY(control<QLineEdit>(w.get(), QStringLiteral("T_duijiang"))->text().isEmpty());
+        QCOMPARE(labelText(w.get(), QStringLiteral("L_duijiang_news")), QStringLiteral("【中奖查询】"));
+
+        button(w.get(), QStringLiteral("C_copy"))->click();
+        QCOMPARE(QApplication::clipboard()->text(), QStringLiteral("0001  0002  0003  "));
+    }
+
+    void copyBeforeAnyRunCopiesEmptyText()
+    {
+        auto w = makeWindow();
+        QApplication::clipboard()->setText(QStringLiteral("old"));
+        button(w.get(), QStringLiteral("C_copy"))->click();
+        QCOMPARE(QApplication::clipboard()->text(), QString());
+    }
+
+    void savedSchemeReopensToTheSameConditions()
+    {
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("scheme.json"));
+        const ConditionInputs varied = variedInputs();
+        {
+            auto w = makeWindow();
+            w->setConditions(varied);
+            QCOMPARE(w->conditions(), varied);
+            QVERIFY(w->saveScheme(path));
+        }
+        auto w = makeWindow();
+        QVERIFY(w->openScheme(path));
+        QCOMPARE(w->conditions(), varied);
+        QVERIFY(w->windowTitle().contains(QLatin1String("scheme.json")));
+    }
+
+    void schemeNamingFewControlsLeavesTheRestAtStartUp()
+    {
+        QTemporaryDir dir;
+        const QString path = writeFile(
+            dir, "few.json", R"({"shrink4-scheme": 1, "controls": {"T_main_sha_2ma": "12 34", "Check_tsm_sha": [0,0,0,0,0,0,0,1,0,0]}})");
+        auto w = makeWindow();
+        w->setConditions(variedInputs());
+        QVERIFY(w->openScheme(path));
+        ConditionInputs expected;
+        expected.T_main_sha_2ma = "12 34";
+        expected.Check_tsm_sha[7] = 1;
+        QCOMPARE(w->conditions(), expected);
+    }
+
+    void brokenSchemeShowsItsErrorAndChangesNothing_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QString>("mentions");
+        QTest::newRow("wrong type") << QByteArray(R"({"shrink4-scheme": 1, "controls": {"T_main_sha_2ma": 5}})")
+                                    << "T_main_sha_2ma";
+        QTest::newRow("wrong length") << QByteArray(R"({"shrink4-scheme": 1, "controls": {"Check_ac_sha": [1]}})")
+                                      << "Check_ac_sha";
+        QTest::newRow("unknown key") << QByteArray(R"({"shrink4-scheme": 1, "controls": {"T_nothing": ""}})")
+                                     << "T_nothing";
+        QTest::newRow("not JSON") << QByteArray("{ not json") << "";
+    }
+    void brokenSchemeShowsItsErrorAndChangesNothing()
+    {
+        QFETCH(QByteArray, bytes);
+        QFETCH(QString, mentions);
+        QTemporaryDir dir;
+        const QString path = writeFile(dir, "broken.json", bytes);
+        auto w = makeWindow();
+        const ConditionInputs before = variedInputs();
+        w->setConditions(before);
+        bool opened = true;
+        const MessageBoxSeen seen = answerMessageBoxes([&] { opened = w->openScheme(path); });
+        QVERIFY(!opened);
+        QCOMPARE(seen.count, 1);
+        QCOMPARE(seen.title, QStringLiteral("打开方案"));
+        QVERIFY(seen.text.contains(mentions));
+        QCOMPARE(w->conditions(), before);
+    }
+
+    void missingSchemeFileIsReported()
+    {
+        auto w = makeWindow();
+        const MessageBoxSeen seen =
+            answerMessageBoxes([&] { QVERIFY(!w->openScheme(QStringLiteral("/nonexistent/none.json"))); });
+        QCOMPARE(seen.count, 1);
+        QCOMPARE(w->conditions(), ConditionInputs{});
+    }
+};
+
+SHRINK4_REGISTER_GUI_TEST(MainWindowSchemeTest)
+#include "MainWindowSchemeTest.moc"
