@@ -60,6 +60,8 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent)
     buildActions();
 
     m_defaults->ApplyDefaults();
+    // Compact by default: the whole window fits a 1366 x 768 screen.
+    resize(minimumSizeHint());
 }
 
 MainWindow::~MainWindow() = default;

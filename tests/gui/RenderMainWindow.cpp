@@ -1,32 +1,40 @@
 // Renders the main window offscreen into a PNG, for the README and for looking at the
-// layout: shrink4_render_window OUT.png [WIDTH HEIGHT]
+// layout: shrink4_render_window OUT.png [WIDTH HEIGHT] [--with-result]
+// --with-result ticks a few conditions and runs once, so the list shows a result.
 #include "ui/MainWindow.h"
 
+#include <QAbstractButton>
 #include <QApplication>
-#include <QGroupBox>
+#include <QCheckBox>
 #include <QPixmap>
+#include <QPlainTextEdit>
 #include <QStyleFactory>
 
 #include <cstdio>
+#include <cstring>
 
 int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
     if (argc < 2) {
-        std::fprintf(stderr, "usage: %s OUT.png [WIDTH HEIGHT]\n", argv[0]);
+        std::fprintf(stderr, "usage: %s OUT.png [WIDTH HEIGHT] [--with-result]\n", argv[0]);
         return 2;
     }
+    const bool withResult = std::strcmp(argv[argc - 1], "--with-result") == 0;
     shrink4::MainWindow window;
-    if (argc >= 4)
+    if (argc >= 4 && argv[2][0] != '-')
         window.resize(QString::fromLocal8Bit(argv[2]).toInt(), QString::fromLocal8Bit(argv[3]).toInt());
     window.show();
+    if (withResult) {
+        window.findChild<QPlainTextEdit*>(QStringLiteral("T_main_sha_2ma"))->setPlainText(QStringLiteral("12 34 56"));
+        window.findChild<QCheckBox*>(QStringLiteral("Check_tsm_sha(9)"))->setChecked(true);
+        window.findChild<QCheckBox*>(QStringLiteral("Check_kuadu_sha(0)"))->setChecked(true);
+        window.findChild<QAbstractButton*>(QStringLiteral("C_danzu(7)"))->click();
+        window.findChild<QAbstractButton*>(QStringLiteral("C_guolv_ks"))->click();
+    }
     QApplication::processEvents();
-    std::printf("size hint %dx%d, size %dx%d, font %s %g\n", window.sizeHint().width(), window.sizeHint().height(),
-                window.width(), window.height(), qPrintable(window.font().family()), window.font().pointSizeF());
     const QSize min = window.minimumSizeHint();
-    std::printf("minimum %dx%d\n", min.width(), min.height());
-    for (QGroupBox* w : window.findChildren<QGroupBox*>())
-        std::printf("  %s %dx%d at %d,%d\n", qPrintable(w->title()), w->width(), w->height(), w->x(), w->y());
+    std::printf("window %dx%d, minimum %dx%d\n", window.width(), window.height(), min.width(), min.height());
     return window.grab().save(QString::fromLocal8Bit(argv[1])) ? 0 : 1;
 }
