@@ -8,6 +8,8 @@
 #include "NumberSet.h"
 
 #include <cstdint>
+#include <optional>
+#include <span>
 #include <string>
 #include <utility>
 #include <vector>
@@ -30,11 +32,34 @@ struct RunState {
         if (!s.empty())
             failCount.add(s);
     }
+    // A condition that takes part counts once; each of its failures adds one.
+    void failCondition(const std::optional<NumberSet>& fails)
+    {
+        if (!fails)
+            return;
+        ++conditionCount;
+        fail(*fails);
+    }
     void rewrite(const char* boxName, std::string& box, std::string text)
     {
         box = std::move(text);
         rewritten.emplace_back(boxName, box);
     }
 };
+
+// The failures of a condition made of a row of check boxes: the union of the sets of the
+// ticked boxes, or nothing when no box is ticked (then the condition takes no part).
+template <class SetOfBox>
+std::optional<NumberSet> tickedUnion(std::span<const int> boxes, SetOfBox&& setOf)
+{
+    std::optional<NumberSet> fails;
+    for (std::size_t k = 0; k < boxes.size(); ++k)
+        if (isTickedValue(boxes[k])) {
+            if (!fails)
+                fails.emplace();
+            *fails |= setOf(int(k));
+        }
+    return fails;
+}
 
 } // namespace shrink4

@@ -34,17 +34,7 @@ const NumberSet& acValueSet(int ac)
 // Box k (caption k+1) kills the AC value k+1.
 void AcValueStage(RunState& run)
 {
-    NumberSet fails;
-    bool any = false;
-    for (int k = 0; k < 6; ++k)
-        if (isTickedValue(run.inputs.Check_ac_sha[std::size_t(k)])) {
-            any = true;
-            fails |= acValueSet(k + 1);
-        }
-    if (!any)
-        return;
-    ++run.conditionCount;
-    run.fail(fails);
+    run.failCondition(tickedUnion(run.inputs.Check_ac_sha, [](int k) { return acValueSet(k + 1); }));
 }
 
 } // namespace shrink4

@@ -5,6 +5,7 @@
 #include "engine/RunState.h"
 #include "engine/TextScan.h"
 
+#include <algorithm>
 #include <vector>
 
 namespace shrink4 {
@@ -53,16 +54,15 @@ const std::vector<NumberSet>& captionSets(const DigitShapeFamily& family)
     return all[std::size_t(&family - kDigitShapeFamilies.data())];
 }
 
+std::optional<NumberSet> captionUnion(const DigitShapeFamily& family, std::span<const int> boxes)
+{
+    const auto& sets = captionSets(family);
+    return tickedUnion(boxes.first(std::min(boxes.size(), sets.size())), [&](int k) { return sets[std::size_t(k)]; });
+}
+
 void digitShapeStage(RunState& run, const DigitShapeFamily& family)
 {
-    const auto boxes = family.boxes(run.inputs);
-    bool any = false;
-    for (int value : boxes)
-        any = any || isTickedValue(value);
-    if (!any)
-        return;
-    ++run.conditionCount;
-    run.fail(digitShapeFailures(family, boxes));
+    run.failCondition(captionUnion(family, family.boxes(run.inputs)));
 }
 
 } // namespace
@@ -96,12 +96,7 @@ std::string shapeCode(const DigitShapeFamily& family, int value)
 
 NumberSet digitShapeFailures(const DigitShapeFamily& family, std::span<const int> boxes)
 {
-    NumberSet fails;
-    const auto& sets = captionSets(family);
-    for (std::size_t k = 0; k < boxes.size() && k < sets.size(); ++k)
-        if (isTickedValue(boxes[k]))
-            fails |= sets[k];
-    return fails;
+    return captionUnion(family, boxes).value_or(NumberSet{});
 }
 
 void BigSmallShapeStage(RunState& run) { digitShapeStage(run, kDigitShapeFamilies[0]); }

@@ -109,17 +109,7 @@ const NumberSet& specialExclusionSet(int type)
 // The frame is one condition; a number fails once however many of its types are ticked.
 void SpecialExclusionStage(RunState& run)
 {
-    NumberSet fails;
-    bool any = false;
-    for (int t = 0; t < 9; ++t)
-        if (isTickedValue(run.inputs.Check_tebie_paichu[std::size_t(t)])) {
-            any = true;
-            fails |= specialExclusionSet(t);
-        }
-    if (!any)
-        return;
-    ++run.conditionCount;
-    run.fail(fails);
+    run.failCondition(tickedUnion(run.inputs.Check_tebie_paichu, specialExclusionSet));
 }
 
 } // namespace shrink4

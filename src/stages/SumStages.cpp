@@ -14,6 +14,7 @@ namespace {
 
 struct DigitSums {
     std::array<NumberSet, 37> bySum{};
+    std::array<NumberSet, 10> byTail{};
     std::array<NumberSet, 10> bySpan{};
 };
 
@@ -24,7 +25,9 @@ const DigitSums& digitSums()
         const auto& digits = digitTable();
         for (int v = 0; v < kNumberCount; ++v) {
             const auto& d = digits[std::size_t(v)];
-            s.bySum[std::size_t(d[0] + d[1] + d[2] + d[3])].set(v);
+            const int sum = d[0] + d[1] + d[2] + d[3];
+            s.bySum[std::size_t(sum)].set(v);
+            s.byTail[std::size_t(sum % 10)].set(v);
             const auto [lo, hi] = std::minmax_element(d.begin(), d.end());
             s.bySpan[std::size_t(*hi - *lo)].set(v);
         }
@@ -33,53 +36,10 @@ const DigitSums& digitSums()
     return sums;
 }
 
-// One row of ten boxes counts once in ConditionCount when any box is ticked.
-void checkRowStage(RunState& run, const std::array<int, 10>& boxes, NumberSet (*rule)(unsigned))
-{
-    const unsigned checked = checkedDigits(boxes);
-    if (!checked)
-        return;
-    ++run.conditionCount;
-    run.fail(rule(checked));
-}
-
 } // namespace
 
-unsigned checkedDigits(const std::array<int, 10>& boxes)
-{
-    unsigned mask = 0;
-    for (int d = 0; d < 10; ++d)
-        if (isTickedValue(boxes[std::size_t(d)]))
-            mask |= 1u << d;
-    return mask;
-}
-
-NumberSet sumTailSet(unsigned checked)
-{
-    NumberSet s;
-    for (int sum = 0; sum <= 36; ++sum)
-        if (checked >> (sum % 10) & 1u)
-            s |= digitSums().bySum[std::size_t(sum)];
-    return s;
-}
-
-NumberSet spanSet(unsigned checked)
-{
-    NumberSet s;
-    for (int span = 0; span < 10; ++span)
-        if (checked >> span & 1u)
-            s |= digitSums().bySpan[std::size_t(span)];
-    return s;
-}
-
-NumberSet universalKillSet(unsigned checked)
-{
-    NumberSet s;
-    for (int d = 0; d < 10; ++d)
-        if (checked >> d & 1u)
-            s |= containsDigitSet(d);
-    return s;
-}
+const NumberSet& sumTailSet(int tail) { return digitSums().byTail[std::size_t(tail)]; }
+const NumberSet& spanSet(int span) { return digitSums().bySpan[std::size_t(span)]; }
 
 NumberSet sumValueSet(std::string_view boxText)
 {
@@ -94,9 +54,10 @@ NumberSet sumValueSet(std::string_view boxText)
     return s;
 }
 
-void SumTailStage(RunState& run) { checkRowStage(run, run.inputs.Check_hewei_sha, sumTailSet); }
-void SpanStage(RunState& run) { checkRowStage(run, run.inputs.Check_kuadu_sha, spanSet); }
-void UniversalKillStage(RunState& run) { checkRowStage(run, run.inputs.Check_tsm_sha, universalKillSet); }
+// Each row of ten boxes is one condition: box k kills the numbers whose property is k.
+void SumTailStage(RunState& run) { run.failCondition(tickedUnion(run.inputs.Check_hewei_sha, sumTailSet)); }
+void SpanStage(RunState& run) { run.failCondition(tickedUnion(run.inputs.Check_kuadu_sha, spanSet)); }
+void UniversalKillStage(RunState& run) { run.failCondition(tickedUnion(run.inputs.Check_tsm_sha, containsDigitSet)); }
 
 void SumValueStage(RunState& run)
 {

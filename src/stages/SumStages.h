@@ -8,12 +8,9 @@
 
 namespace shrink4 {
 
-// Bit d set when box d of a row of ten is ticked.
-unsigned checkedDigits(const std::array<int, 10>& boxes);
-
-NumberSet sumTailSet(unsigned checked);   // last digit of the digit sum is checked
-NumberSet spanSet(unsigned checked);      // max digit minus min digit is checked
-NumberSet universalKillSet(unsigned checked); // some digit is checked
+// The numbers that box k of each row kills.
+const NumberSet& sumTailSet(int tail); // last digit of the digit sum is `tail`
+const NumberSet& spanSet(int span);    // max digit minus min digit is `span`
 
 // Numbers whose digit sum, written as two digits, occurs in the box; the box is off when
 // empty after trimming or when it holds a full-width colon (its help text).

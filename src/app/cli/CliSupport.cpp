@@ -1,6 +1,7 @@
 #include "cli/CliSupport.h"
 
 #include "cli/Command.h"
+#include "engine/TextScan.h"
 #include "scheme/SchemeFile.h"
 
 #include <QFile>
@@ -23,6 +24,24 @@ void printErr(const QString& text)
     const QByteArray bytes = text.toUtf8();
     std::fwrite(bytes.constData(), 1, std::size_t(bytes.size()), stderr);
     std::fflush(stderr);
+}
+
+std::vector<std::string> numberTexts(const std::vector<int>& values)
+{
+    std::vector<std::string> texts;
+    texts.reserve(values.size());
+    for (int v : values)
+        texts.push_back(numberText(v));
+    return texts;
+}
+
+void printNumbers(const std::vector<int>& values)
+{
+    QByteArray out;
+    out.reserve(qsizetype(values.size() * 5));
+    for (const auto& t : numberTexts(values))
+        out.append(t.data(), qsizetype(t.size())).append('\n');
+    printOutBytes(out);
 }
 
 std::optional<int> parseArguments(QCommandLineParser& parser, const QStringList& arguments,

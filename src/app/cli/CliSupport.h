@@ -10,6 +10,8 @@
 #include <QStringList>
 
 #include <optional>
+#include <string>
+#include <vector>
 
 namespace shrink4::cli {
 
@@ -21,6 +23,11 @@ void printErr(const QString& text);
 // when the command must stop here.
 std::optional<int> parseArguments(QCommandLineParser& parser, const QStringList& arguments,
                                   int positionalCount);
+
+// Prints numbers as four-digit texts, one per line.
+void printNumbers(const std::vector<int>& values);
+// The four-digit texts of numbers, for JSON arrays.
+std::vector<std::string> numberTexts(const std::vector<int>& values);
 
 // Reads a file, or standard input for "-". Standard input can be read only once.
 std::optional<QByteArray> readInput(const QString& path, QString* error);

@@ -3,7 +3,6 @@
 #include "cli/JsonOut.h"
 
 #include "engine/FilterRun.h"
-#include "engine/TextScan.h"
 #include "tools/GroupConversion.h"
 
 namespace shrink4::cli {
@@ -22,18 +21,11 @@ int groupCommand(const QStringList& arguments)
         return kBadInput;
 
     const auto groups = ConvertToGroups(filterRun(*inputs));
-    std::vector<std::string> texts;
-    texts.reserve(groups.numbers.size());
-    for (int v : groups.numbers)
-        texts.push_back(numberText(v));
     if (!parser.isSet(json)) {
-        QByteArray out;
-        out.reserve(qsizetype(texts.size() * 5));
-        for (const auto& t : texts)
-            out.append(t.data(), qsizetype(t.size())).append('\n');
-        printOutBytes(out);
+        printNumbers(groups.numbers);
         return kOk;
     }
+    const auto texts = numberTexts(groups.numbers);
     const std::vector<std::string_view> forms(texts.begin(), texts.end());
     JsonObjectWriter out;
     out.field("count", groups.count).field("groups", forms).field("result_text", groups.resultText);

@@ -3,7 +3,6 @@
 #include "cli/JsonOut.h"
 
 #include "engine/FilterRun.h"
-#include "engine/TextScan.h"
 
 namespace shrink4::cli {
 
@@ -21,18 +20,11 @@ int runCommand(const QStringList& arguments)
         return kBadInput;
 
     const auto result = filterRun(*inputs);
-    std::vector<std::string> texts;
-    texts.reserve(result.list.numbers.size());
-    for (int v : result.list.numbers)
-        texts.push_back(numberText(v));
     if (!parser.isSet(json)) {
-        QByteArray out;
-        out.reserve(qsizetype(texts.size() * 5));
-        for (const auto& t : texts)
-            out.append(t.data(), qsizetype(t.size())).append('\n');
-        printOutBytes(out);
+        printNumbers(result.list.numbers);
         return kOk;
     }
+    const auto texts = numberTexts(result.list.numbers);
     JsonObjectWriter rewritten;
     for (const auto& [name, text] : result.rewritten)
         rewritten.field(name, text);
