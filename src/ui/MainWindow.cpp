@@ -14,6 +14,8 @@
 #include "scheme/SchemeFile.h"
 
 #include <QAbstractButton>
+#include <QCloseEvent>
+#include <QCoreApplication>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QGroupBox>
@@ -135,6 +137,13 @@ void MainWindow::connectButtons()
             [this] { showSetTool(this); });
     connect(m_controls.button(QStringLiteral("C_pinjie_tool")), &QAbstractButton::clicked, this,
             [this] { showSpliceTool(this); });
+}
+
+void MainWindow::closeEvent(QCloseEvent* event)
+{
+    QMainWindow::closeEvent(event);
+    if (event->isAccepted())
+        QCoreApplication::quit();
 }
 
 QString MainWindow::resultText() const

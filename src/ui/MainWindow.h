@@ -35,6 +35,10 @@ public:
     PagedConditions& pages() { return *m_pages; }
     QString resultText() const;
 
+protected:
+    // Closing the main window ends the program, tool windows included.
+    void closeEvent(QCloseEvent* event) override;
+
 private:
     void buildLayout();
     void buildActions();
