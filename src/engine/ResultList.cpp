@@ -2,6 +2,7 @@
 
 #include "TextScan.h"
 
+#include <algorithm>
 #include <array>
 #include <cstring>
 
@@ -33,18 +34,20 @@ ResultList buildResultList(const NumberSet& listed)
     constexpr std::size_t kItem = 6; // four digits and two spaces
     ResultList r;
     r.count = listed.count();
-    r.numbers.reserve(std::size_t(r.count));
+    r.numbers.resize(std::size_t(r.count));
     r.resultText.resize(std::size_t(r.count) * kItem);
     char* out = r.resultText.data();
+    int* number = r.numbers.data();
     const auto& items = listItems();
     listed.forEach([&](int v) {
-        r.numbers.push_back(v);
+        *number++ = v;
         std::memcpy(out, items[std::size_t(v)].data(), kItem);
         out += kItem;
     });
     r.lines.reserve(std::size_t(r.count + 1) / 2);
+    const char* text = r.resultText.data();
     for (std::size_t at = 0; at < r.resultText.size(); at += 2 * kItem)
-        r.lines.emplace_back(r.resultText, at, 2 * kItem);
+        r.lines.emplace_back(text + at, std::min(2 * kItem, r.resultText.size() - at));
     r.prizeCheckText = r.resultText;
     if (trimSpaces(r.prizeCheckText).empty())
         r.prizeCheckText = kNoResultMessage;
