@@ -49,7 +49,7 @@ FUZZ_TARGETS=(
     "junk_compound      5 512"
     "positional_kill    5 512"
     "sum_value          4 512"
-    "lenient_number     3 64"
+    "lenient_number     3 512"
     "list_sets          5 512"
     "splice             7 256"
     "scheme             6 2048"
