@@ -1,0 +1,141 @@
+// 10 MB pastes, one entry per line as lists are usually pasted, into the text boxes of the
+// main window, the set tool and the splice tool: every action still completes and shows
+// the right result. Each action's time is printed for the record; nothing here asserts on
+// it.
+
+#include "MainWindowTestSupport.h"
+
+#include "engine/DesignTexts.h"
+#include "stages/CodeListStages.h"
+#include "stages/JunkCompoundStage.h"
+#include "stages/PositionalKillStage.h"
+#include "ui/SetToolWindow.h"
+#include "ui/SpliceWindow.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QElapsedTimer>
+#include <QPushButton>
+
+using namespace shrink4;
+using namespace shrink4::test;
+
+namespace {
+
+constexpr qsizetype kPaste = 10 << 20;
+
+QString pasteOf(const QString& unit)
+{
+    QString s;
+    s.reserve(kPaste + unit.size());
+    while (s.size() < kPaste)
+        s += unit;
+    return s;
+}
+
+// Runs the action and prints how long it took.
+template <class F>
+void timed(const char* what, F&& action)
+{
+    QElapsedTimer timer;
+    timer.start();
+    action();
+    qInfo("%s: %lld ms", what, static_cast<long long>(timer.elapsed()));
+}
+
+QWidget* topLevel(const QString& name)
+{
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (w->objectName() == name && w->isVisible())
+            return w;
+    return nullptr;
+}
+
+} // namespace
+
+class LargePasteWindowTest : public QObject {
+    Q_OBJECT
+private slots:
+    void mainWindowRunsWithEveryTextBoxFull()
+    {
+        auto w = makeWindow();
+        timed("fill nine boxes", [&] {
+            setPlainText(w.get(), QStringLiteral("T_main_shazhixuan"), pasteOf(QStringLiteral("1234\n")));
+            setPlainText(w.get(), QStringLiteral("T_main_laji_fushi"), pasteOf(QStringLiteral("12*34*5*67\n")));
+            setPlainText(w.get(), QStringLiteral("T_main_sha_2ma"), pasteOf(QStringLiteral(",;\n")) + QStringLiteral("99"));
+            setPlainText(w.get(), QStringLiteral("T_main_bichu_2ma"), pasteOf(QStringLiteral("\n")) + QLatin1Char('0'));
+            setPlainText(w.get(), QStringLiteral("T_main_sha_3ma"), pasteOf(QStringLiteral("x\n")) + QStringLiteral("777"));
+            setPlainText(w.get(), QStringLiteral("T_main_dw_sha"), pasteOf(QStringLiteral("1**8\n")));
+            setPlainText(w.get(), QStringLiteral("T_dadi_nb"), pasteOf(QStringLiteral("0042\n")));
+            control<QLineEdit>(w.get(), QStringLiteral("T_sha_hezhi"))->setText(pasteOf(QStringLiteral("00.")));
+        });
+        // Every number fails the lone digit of the must-contain box: a window of [1, 1]
+        // keeps the numbers that fail nothing else. The pool holds 0042 alone, which
+        // none of the other conditions touches.
+        control<QLineEdit>(w.get(), arrayName("T_zong_rc", 0))->setText(QStringLiteral("1"));
+        control<QLineEdit>(w.get(), arrayName("T_zong_rc", 1))->setText(QStringLiteral("1"));
+        timed("run", [&] { button(w.get(), QStringLiteral("C_guolv_ks"))->click(); });
+        QCOMPARE(labelText(w.get(), QStringLiteral("dadi_zhushu")), QStringLiteral("1"));
+        QCOMPARE(listItems(w.get()), QStringList{QStringLiteral("0042  ")});
+        // The code lists show their normalised text after the run.
+        QCOMPARE(control<QPlainTextEdit>(w.get(), QStringLiteral("T_main_sha_3ma"))->toPlainText(),
+                 QStringLiteral("777"));
+        QCOMPARE(control<QPlainTextEdit>(w.get(), QStringLiteral("T_main_sha_2ma"))->toPlainText(),
+                 QStringLiteral("99"));
+
+        auto* prize = control<QLineEdit>(w.get(), QStringLiteral("T_duijiang"));
+        timed("type a 10 MB prize number", [&] { prize->setText(pasteOf(QStringLiteral("0"))); });
+        QCOMPARE(labelText(w.get(), QStringLiteral("L_duijiang_news")), QStringLiteral("【号码不全】"));
+        timed("clear every condition", [&] {
+            answerMessageBoxes([&] { button(w.get(), QStringLiteral("C_all_cls"))->click(); });
+        });
+    }
+
+    void setToolWithTwoFullLists()
+    {
+        QWidget main;
+        main.show();
+        showSetTool(&main);
+        QWidget* tool = topLevel(QStringLiteral("Fjiaoji"));
+        QVERIFY(tool);
+        auto* a = tool->findChild<QPlainTextEdit*>(QStringLiteral("T_dd_jiaoji(0)"));
+        auto* b = tool->findChild<QPlainTextEdit*>(QStringLiteral("T_dd_jiaoji(1)"));
+        timed("fill lists A and B", [&] {
+            a->setPlainText(pasteOf(QStringLiteral("1234 5678\n")));
+            b->setPlainText(pasteOf(QStringLiteral("abc\n")) + QStringLiteral("5678"));
+        });
+        timed("intersection", [&] {
+            QTest::mouseClick(tool->findChild<QPushButton*>(QStringLiteral("C_jiaoji_xuanzhe(0)")), Qt::LeftButton);
+        });
+        QCOMPARE(tool->findChild<QPlainTextEdit*>(QStringLiteral("T_dd_jiaoji(2)"))->toPlainText(),
+                 QStringLiteral("5678"));
+        QCOMPARE(tool->findChild<QLineEdit*>(QStringLiteral("T_jiaoji_zhushu"))->text(), QStringLiteral("1"));
+        tool->close();
+    }
+
+    void spliceToolPastesAndRunsFullBoxes()
+    {
+        QWidget main;
+        main.show();
+        showSpliceTool(&main);
+        QWidget* splice = topLevel(QStringLiteral("Fmain_pj"));
+        QVERIFY(splice);
+        QApplication::clipboard()->setText(pasteOf(QStringLiteral("123,;\n")));
+        timed("paste 10 MB into a box", [&] {
+            QTest::mouseClick(splice->findChild<QPushButton*>(QStringLiteral("C_34_zhantie(0)")), Qt::LeftButton);
+        });
+        QCOMPARE(splice->findChild<QLabel*>(QStringLiteral("L_34_zhushu(0)"))->text(),
+                 QString::number((kPaste + 5) / 6));
+        timed("splice page 34", [&] {
+            QTest::mouseClick(splice->findChild<QPushButton*>(QStringLiteral("C_34_pj(0)")), Qt::LeftButton);
+        });
+        QCOMPARE(splice->findChild<QLabel*>(QStringLiteral("L__34_dd_hushu"))->text(), QStringLiteral("10"));
+        QVERIFY(splice->findChild<QPlainTextEdit*>(QStringLiteral("T_34_dd"))->toPlainText().startsWith(
+            QStringLiteral("1230 1231")));
+        splice->close();
+    }
+};
+
+SHRINK4_REGISTER_GUI_TEST(LargePasteWindowTest)
+
+#include "LargePasteWindowTest.moc"
