@@ -72,11 +72,11 @@ RunResult filterRun(const ConditionInputs& inputs, const ProgressFn& progress)
 
 ConditionInputs inputsAfterRun(ConditionInputs inputs, const RunResult& result)
 {
-    for (const auto& [name, text] : result.rewritten)
-        forEachControl(inputs, [&](const char* control, auto& value) {
+    for (const auto& box : result.rewritten)
+        forEachControl(inputs, [&box](const char* control, auto& value) {
             if constexpr (std::is_same_v<std::decay_t<decltype(value)>, std::string>)
-                if (name == control)
-                    value = text;
+                if (box.first == control)
+                    value = box.second;
         });
     return inputs;
 }
