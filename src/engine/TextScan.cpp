@@ -100,6 +100,36 @@ std::bitset<100> twoDigitWindows(std::string_view text)
     return set;
 }
 
+namespace {
+
+// The power of ten of the leading digit of digits[.digits][e[+-]digits], for telling a
+// number too small for a double from one too large.
+long long decimalMagnitude(std::string_view number)
+{
+    const auto e = number.find_first_of("eE");
+    long long exponent = 0;
+    if (e != std::string_view::npos) {
+        std::size_t k = e + 1;
+        const bool minus = k < number.size() && number[k] == '-';
+        if (k < number.size() && (number[k] == '-' || number[k] == '+'))
+            ++k;
+        for (; k < number.size(); ++k)
+            exponent = std::min(exponent * 10 + (number[k] - '0'), 1'000'000'000'000LL);
+        if (minus)
+            exponent = -exponent;
+    }
+    const auto mantissa = number.substr(0, e);
+    const auto point = std::min(mantissa.find('.'), mantissa.size());
+    const auto whole = mantissa.substr(0, point);
+    if (const auto lead = whole.find_first_not_of('0'); lead != std::string_view::npos)
+        return (long long)(whole.size() - lead - 1) + exponent;
+    const auto fraction = point < mantissa.size() ? mantissa.substr(point + 1) : std::string_view{};
+    const auto lead = fraction.find_first_not_of('0');
+    return lead == std::string_view::npos ? 0 : exponent - (long long)(lead + 1);
+}
+
+} // namespace
+
 double lenientNumber(std::string_view text)
 {
     // Sign, digits, a decimal point with digits, and an exponent when digits follow it:
@@ -135,11 +165,8 @@ double lenientNumber(std::string_view text)
     double value = 0;
     const auto [end, error] = std::from_chars(text.data() + start, text.data() + i, value);
     (void)end;
-    if (error == std::errc::result_out_of_range) {
-        const auto number = text.substr(start, i - start);
-        const bool tiny = number.find("e-") != std::string_view::npos || number.find("E-") != std::string_view::npos;
-        value = tiny ? 0 : std::numeric_limits<double>::infinity();
-    }
+    if (error == std::errc::result_out_of_range)
+        value = decimalMagnitude(text.substr(start, i - start)) < 0 ? 0 : std::numeric_limits<double>::infinity();
     return negative ? -value : value;
 }
 

@@ -18,6 +18,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdio>
+#include <initializer_list>
 #include <limits>
 #include <string>
 #include <vector>
@@ -27,6 +28,16 @@ namespace {
 using namespace shrink4;
 
 constexpr std::size_t kPaste = 10u << 20; // 10 MB
+
+// The pieces one after another (appending sidesteps a false GCC 12 -Wrestrict alarm that
+// "literal" + std::string raises at -O3).
+std::string cat(std::initializer_list<std::string_view> pieces)
+{
+    std::string s;
+    for (auto piece : pieces)
+        s.append(piece);
+    return s;
+}
 
 // unit repeated until the text reaches 10 MB.
 std::string pasteOf(std::string_view unit)
@@ -90,7 +101,7 @@ TEST(LargePaste, CodeListsOfTenMegabytes)
     EXPECT_EQ(numbersContainingAnyCode(list, 3), NumberSet{});
 
     // A 10 MB run of separators between two groups still becomes one space.
-    EXPECT_EQ(NormalizeCodeList("7" + pasteOf("，;x\r\n") + "89"), "7 89");
+    EXPECT_EQ(NormalizeCodeList(cat({"7", pasteOf("，;x\r\n"), "89"})), "7 89");
     EXPECT_TRUE(codeListActive(pasteOf(" ") + "5"));
     EXPECT_FALSE(codeListActive(pasteOf("不懂 \r\n")));
 }
@@ -124,17 +135,16 @@ TEST(LargePaste, SumValuesOfTenMegabytes)
 TEST(LargePaste, RangeBoxesOfTenMegabytes)
 {
     EXPECT_EQ(toleranceBound(pasteOf(" ") + "3"), 3);
-    EXPECT_EQ(toleranceBound("1" + pasteOf("0")), std::numeric_limits<std::int32_t>::max());
-    EXPECT_EQ(toleranceBound("-" + pasteOf("9")), std::numeric_limits<std::int32_t>::min());
-    EXPECT_EQ(toleranceBound("2" + pasteOf("x")), 2);
+    EXPECT_EQ(toleranceBound(cat({"1", pasteOf("0")})), std::numeric_limits<std::int32_t>::max());
+    EXPECT_EQ(toleranceBound(cat({"-", pasteOf("9")})), std::numeric_limits<std::int32_t>::min());
+    EXPECT_EQ(toleranceBound(cat({"2", pasteOf("x")})), 2);
 }
 
-// A fraction too small for a double must read as 0, not as the largest bound. Disabled
-// until the number parse tells underflow from overflow without an exponent.
-TEST(LargePaste, DISABLED_TinyFractionInARangeBoxIsZero)
+// A fraction too small for a double must read as 0, not as the largest bound.
+TEST(LargePaste, TinyFractionInARangeBoxIsZero)
 {
-    EXPECT_EQ(toleranceBound("0." + std::string(330, '0') + "1"), 0);
-    EXPECT_EQ(toleranceBound("0." + pasteOf("0") + "1"), 0);
+    EXPECT_EQ(toleranceBound(cat({"0.", std::string(330, '0'), "1"})), 0);
+    EXPECT_EQ(toleranceBound(cat({"0.", pasteOf("0"), "1"})), 0);
 }
 
 TEST(LargePaste, PrizeBoxOfTenMegabytes)
@@ -158,7 +168,7 @@ TEST(LargePaste, WholeRunWithEveryTextBoxFull)
     in.T_main_dw_sha = pasteOf("1**8 ");
     in.T_sha_hezhi = pasteOf("00.") + "36";
     in.T_dadi_nb = allNumbersPaste();
-    in.T_zong_rc = {pasteOf(" ") + "1", "1" + pasteOf(" ")};
+    in.T_zong_rc = {cat({pasteOf(" "), "1"}), cat({"1", pasteOf(" ")})};
 
     const NumberSet killed[] = {setOf({1234}), junkCompoundSet("12*34*5*67"), numbersContainingAnyCode("99", 2),
                                 numbersContainingAnyCode("777", 3), positionalKillSet("1**8"),
@@ -196,7 +206,7 @@ TEST(LargePaste, SetToolOfTenMegabytes)
 TEST(LargePaste, SpliceBoxesOfTenMegabytes)
 {
     // Pasted text: any run of separators, however long, becomes one space.
-    EXPECT_EQ(NormalizeDigitGroups("1" + pasteOf(",") + "2"), "1 2");
+    EXPECT_EQ(NormalizeDigitGroups(cat({"1", pasteOf(","), "2"})), "1 2");
     const std::string groups = NormalizeDigitGroups(pasteOf("12;\r\n"));
     EXPECT_EQ(digitGroupCount(groups), int(kPaste / 5));
     EXPECT_EQ(groups.find("  "), std::string::npos);
