@@ -40,11 +40,11 @@ constexpr CheckRow kDigitRows[] = {
 constexpr int kClearColumn = 11;
 constexpr int kCheckGap = 7; // between one box's caption and the next box
 
-void addCheckRow(QGridLayout* grid, int row, const CheckRow& spec)
+void addCheckRow(QGridLayout* grid, int row, const CheckRow& checkRow)
 {
-    grid->addWidget(makeLabel(QString::fromUtf8(spec.label)), row, 0);
-    addCheckGrid(grid, row, 1, QString::fromLatin1(spec.array), digitCaptions(spec.first, spec.last), 10);
-    grid->addWidget(makeSmallButton(QString::fromLatin1(spec.clearButton), QStringLiteral("清")), row,
+    grid->addWidget(makeLabel(QString::fromUtf8(checkRow.label)), row, 0);
+    addCheckGrid(grid, row, 1, QString::fromLatin1(checkRow.array), digitCaptions(checkRow.first, checkRow.last), 10);
+    grid->addWidget(makeSmallButton(QString::fromLatin1(checkRow.clearButton), QStringLiteral("清")), row,
                     kClearColumn);
 }
 
@@ -62,8 +62,8 @@ QGroupBox* makeSumSpanDanFrame()
     grid->addWidget(makeLine(QStringLiteral("T_sha_hezhi"), fromInputText(design::kSumValue)), 1, 1, 1, 10);
     grid->addWidget(makeSmallButton(QStringLiteral("C_ac_chu_cls"), QStringLiteral("清")), 1, kClearColumn);
     int row = 2;
-    for (const auto& spec : kDigitRows)
-        addCheckRow(grid, row++, spec);
+    for (const auto& digitRow : kDigitRows)
+        addCheckRow(grid, row++, digitRow);
     grid->setColumnStretch(kClearColumn - 1, 1);
     return frame;
 }

@@ -61,7 +61,7 @@ PagedConditions::PagedConditions(QWidget* parent) : QWidget(parent)
 
 QWidget* PagedConditions::makePage(int index)
 {
-    const auto& spec = texts::kPages[std::size_t(index)];
+    const auto& pageTexts = texts::kPages[std::size_t(index)];
     auto* page = new QWidget;
     page->setObjectName(indexedName(QStringLiteral("Frame_ding"), index));
     auto* row = new QHBoxLayout(page);
@@ -69,7 +69,7 @@ QWidget* PagedConditions::makePage(int index)
 
     auto* boxes = new QVBoxLayout;
     boxes->setSpacing(2);
-    for (const auto& box : spec.boxes) {
+    for (const auto& box : pageTexts.boxes) {
         if (!box.name)
             continue;
         if (!box.label.isEmpty())
@@ -80,9 +80,9 @@ QWidget* PagedConditions::makePage(int index)
     }
     row->addLayout(boxes, 1);
 
-    if (!spec.hints.isEmpty()) {
+    if (!pageTexts.hints.isEmpty()) {
         auto* hints = new QVBoxLayout;
-        for (const QString& hint : spec.hints)
+        for (const QString& hint : pageTexts.hints)
             hints->addWidget(makeLabel(hint));
         hints->addStretch(1);
         row->addLayout(hints);
