@@ -12,6 +12,8 @@
 #include <QLineEdit>
 #include <QPushButton>
 
+#include <limits>
+
 namespace shrink4 {
 
 QGroupBox* makeFrame(const QString& title)
@@ -49,7 +51,11 @@ QLabel* makeLabel(const QString& caption, QWidget* parent)
 
 QLineEdit* makeLine(const QString& name, const QString& text, QWidget* parent)
 {
-    auto* e = new QLineEdit(text, parent);
+    auto* e = new QLineEdit(parent);
+    // Qt cuts a line edit at 32,767 characters by default; a loaded scheme or a long
+    // paste must reach the conditions whole.
+    e->setMaxLength(std::numeric_limits<int>::max());
+    e->setText(text);
     e->setObjectName(name);
     return e;
 }

@@ -122,6 +122,17 @@ private slots:
         QVERIFY(w->windowTitle().contains(QLatin1String("scheme.json")));
     }
 
+    void longSingleLineTextsReachTheConditionsWhole()
+    {
+        // Line edits cut at 32,767 characters unless told otherwise.
+        ConditionInputs long_;
+        long_.T_sha_hezhi = std::string(40000, '1') + "05";
+        long_.T_zong_rc[1] = std::string(40000, ' ') + "1";
+        auto w = makeWindow();
+        w->setConditions(long_);
+        QCOMPARE(w->conditions(), long_);
+    }
+
     void schemeNamingFewControlsLeavesTheRestAtStartUp()
     {
         QTemporaryDir dir;
