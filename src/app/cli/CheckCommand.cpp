@@ -13,14 +13,11 @@ int checkCommand(const QStringList& arguments)
     parser.setApplicationDescription(QStringLiteral("Perform a filter run, then the prize check of TEXT as if it were typed into the prize box. Prints the caption the label would show."));
     const QCommandLineOption group(QStringLiteral("group"), QStringLiteral("Convert the run's result to group numbers first, as the convert button does; TEXT is then compared by its group form."));
     parser.addOption(group);
-    parser.addPositionalArgument(QStringLiteral("SCHEME"), QStringLiteral("Scheme file, or - for standard input."));
-    parser.addPositionalArgument(QStringLiteral("TEXT"), QStringLiteral("The text typed into the prize box."));
-    if (auto exit = parseArguments(parser, arguments, 2))
-        return *exit;
-    const auto inputs = loadScheme(parser.positionalArguments().at(0));
-    if (!inputs)
-        return kBadInput;
-    const auto run = filterRun(*inputs);
+    const auto start = startSchemeCommand(
+        parser, arguments, {{QStringLiteral("TEXT"), QStringLiteral("The text typed into the prize box.")}});
+    if (!start.inputs)
+        return start.exitStatus;
+    const auto run = filterRun(*start.inputs);
     const bool groupForms = parser.isSet(group);
     const auto list = groupForms ? ConvertToGroups(run) : run.list;
     const auto verdict = checkPrize(list.prizeCheckText, list.lines,

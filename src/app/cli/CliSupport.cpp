@@ -106,4 +106,18 @@ std::optional<ConditionInputs> loadScheme(const QString& path)
     return result.inputs;
 }
 
+SchemeCommandStart startSchemeCommand(QCommandLineParser& parser, const QStringList& arguments,
+                                      const QList<std::pair<QString, QString>>& furtherArguments)
+{
+    parser.addPositionalArgument(QStringLiteral("SCHEME"), QStringLiteral("Scheme file, or - for standard input."));
+    for (const auto& [name, description] : furtherArguments)
+        parser.addPositionalArgument(name, description);
+    if (auto exit = parseArguments(parser, arguments, 1 + int(furtherArguments.size())))
+        return {std::nullopt, *exit};
+    SchemeCommandStart start;
+    start.inputs = loadScheme(parser.positionalArguments().at(0));
+    start.exitStatus = start.inputs ? kOk : kBadInput;
+    return start;
+}
+
 } // namespace shrink4::cli

@@ -10,6 +10,7 @@
 #include <QStringList>
 
 #include <optional>
+#include <utility>
 #include <string>
 #include <vector>
 
@@ -34,5 +35,15 @@ std::optional<QByteArray> readInput(const QString& path, QString* error);
 
 // Loads a scheme argument, printing the error on failure.
 std::optional<ConditionInputs> loadScheme(const QString& path);
+
+// The start of every command that runs a scheme: adds the SCHEME argument (then any
+// further ones, as name and description), parses, and loads the scheme. Holds either the
+// inputs or the exit status to stop with.
+struct SchemeCommandStart {
+    std::optional<ConditionInputs> inputs;
+    int exitStatus = 0;
+};
+SchemeCommandStart startSchemeCommand(QCommandLineParser& parser, const QStringList& arguments,
+                                      const QList<std::pair<QString, QString>>& furtherArguments = {});
 
 } // namespace shrink4::cli

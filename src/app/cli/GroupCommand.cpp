@@ -13,14 +13,11 @@ int groupCommand(const QStringList& arguments)
     parser.setApplicationDescription(QStringLiteral("Perform a filter run with the scheme's conditions, then convert the listed numbers to group numbers (digits sorted ascending), as the convert button does."));
     const QCommandLineOption json(QStringLiteral("json"), QStringLiteral("Print one JSON object instead of one group number per line."));
     parser.addOption(json);
-    parser.addPositionalArgument(QStringLiteral("SCHEME"), QStringLiteral("Scheme file, or - for standard input."));
-    if (auto exit = parseArguments(parser, arguments, 1))
-        return *exit;
-    const auto inputs = loadScheme(parser.positionalArguments().at(0));
-    if (!inputs)
-        return kBadInput;
+    const auto start = startSchemeCommand(parser, arguments);
+    if (!start.inputs)
+        return start.exitStatus;
 
-    const auto groups = ConvertToGroups(filterRun(*inputs));
+    const auto groups = ConvertToGroups(filterRun(*start.inputs));
     if (!parser.isSet(json)) {
         printNumbers(groups.numbers);
         return kOk;

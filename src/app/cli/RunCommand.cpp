@@ -12,14 +12,11 @@ int runCommand(const QStringList& arguments)
     parser.setApplicationDescription(QStringLiteral("Perform one filter run with the scheme's conditions, exactly as the start button does."));
     const QCommandLineOption json(QStringLiteral("json"), QStringLiteral("Print one JSON object instead of one number per line."));
     parser.addOption(json);
-    parser.addPositionalArgument(QStringLiteral("SCHEME"), QStringLiteral("Scheme file, or - for standard input."));
-    if (auto exit = parseArguments(parser, arguments, 1))
-        return *exit;
-    const auto inputs = loadScheme(parser.positionalArguments().at(0));
-    if (!inputs)
-        return kBadInput;
+    const auto start = startSchemeCommand(parser, arguments);
+    if (!start.inputs)
+        return start.exitStatus;
 
-    const auto result = filterRun(*inputs);
+    const auto result = filterRun(*start.inputs);
     if (!parser.isSet(json)) {
         printNumbers(result.list.numbers);
         return kOk;
