@@ -2,6 +2,7 @@
 // progress reporting, and the prize check.
 
 #include "engine/FilterRun.h"
+#include "engine/RunWith.h"
 #include "engine/NumberTables.h"
 #include "engine/PrizeCheck.h"
 #include "engine/TextScan.h"
@@ -9,16 +10,9 @@
 #include <gtest/gtest.h>
 
 using namespace shrink4;
+using shrink4::testing::runWith;
 
 namespace {
-
-template <class Edit>
-RunResult runWith(Edit edit)
-{
-    ConditionInputs in;
-    edit(in);
-    return filterRun(in);
-}
 
 std::vector<int> listed(const RunResult& r) { return r.list.numbers; }
 

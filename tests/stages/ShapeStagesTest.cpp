@@ -2,6 +2,7 @@
 // exclusions, dan groups, digit shapes and AC values.
 
 #include "engine/FilterRun.h"
+#include "engine/RunWith.h"
 #include "stages/AcValueStage.h"
 #include "stages/DanGroupStage.h"
 #include "stages/DigitShapeStages.h"
@@ -12,25 +13,7 @@
 #include <gtest/gtest.h>
 
 using namespace shrink4;
-
-namespace {
-
-template <class Edit>
-RunResult runWith(Edit edit)
-{
-    ConditionInputs in;
-    edit(in);
-    return filterRun(in);
-}
-
-// Numbers that survive a run with the given single condition at window [0, 0].
-template <class Edit>
-NumberSet survivors(Edit edit)
-{
-    return runWith(edit).verdict;
-}
-
-} // namespace
+using shrink4::testing::runWith;
 
 TEST(PositionDigit, ToleranceCountsMarkedPositions)
 {
@@ -264,7 +247,7 @@ TEST(AcValue, DistinctDifferences)
     for (int ac = 1; ac <= 6; ++ac)
         total += acValueSet(ac).count();
     EXPECT_EQ(total, 10000);
-    EXPECT_EQ(survivors([](auto& in) { in.Check_ac_sha.fill(1); }).count(), 0);
+    EXPECT_EQ(runWith([](auto& in) { in.Check_ac_sha.fill(1); }).verdict.count(), 0);
     EXPECT_EQ(runWith([](auto& in) { in.Check_ac_sha[5] = 1; }).conditionCount, 1);
 }
 
