@@ -27,7 +27,7 @@ bool contains(std::string_view text, std::string_view part)
 
 bool isAsciiDigit(const std::string& ch) { return ch.size() == 1 && ch[0] >= '0' && ch[0] <= '9'; }
 
-// VB Replace: non-overlapping, left to right.
+// Replaces every non-overlapping occurrence, left to right.
 std::string replaceAll(std::string_view s, std::string_view from, std::string_view to)
 {
     std::string out;
@@ -575,7 +575,7 @@ void ApplyPositionalKill(Tables& t, const Window& w)
         text = replaceAll(text, "  ", " ");
     text = trimSpaces(text);
     std::vector<std::vector<std::string>> tokens;
-    if (!text.empty()) // VB Split of an empty text gives no token at all
+    if (!text.empty()) // splitting an empty text gives no token at all
         for (const std::string& token : splitAt(text, " "))
             tokens.push_back(characters(token));
     for (int i = 1; i <= 10000; ++i)

@@ -49,9 +49,9 @@ ReferencePrizeVerdict referencePrizeCheck(std::string_view prizeCheckText,
 std::string trimSpaces(std::string_view s);              // only the space character
 std::vector<std::string> characters(std::string_view s); // UTF-8 code points
 std::size_t characterCount(std::string_view s);
-std::vector<std::string> splitAt(std::string_view s, std::string_view separator); // VB Split
+std::vector<std::string> splitAt(std::string_view s, std::string_view separator); // every piece, empty ones included
 std::string normalizeCodeList(std::string_view s);       // the four literal steps
-double lenientNumber(std::string_view s);                // Val-like parse
+double lenientNumber(std::string_view s);                // leading number of a text, 0 when none
 std::int32_t toleranceBound(std::string_view s);         // parse, half-even, clamp to int32
 std::string twoPairsText();                              // the design text of T_duizi_by
 int runClass(const std::string& distinctDigits);         // with 0189 as a four-run
