@@ -190,11 +190,16 @@ std::size_t charCount(std::string_view text)
     return n;
 }
 
+void writeNumberText(char* out, int value)
+{
+    for (int p = 3; p >= 0; --p, value /= 10)
+        out[p] = char('0' + value % 10);
+}
+
 std::string numberText(int value)
 {
     std::string s(4, '0');
-    for (int p = 3; p >= 0; --p, value /= 10)
-        s[std::size_t(p)] = char('0' + value % 10);
+    writeNumberText(s.data(), value);
     return s;
 }
 

@@ -36,6 +36,8 @@ std::size_t charCount(std::string_view text);
 
 // The four-character form with leading zeros, "0000".."9999".
 std::string numberText(int value);
+// Writes that form into out[0..3].
+void writeNumberText(char* out, int value);
 
 // Splits at every CR LF pair; a lone CR or LF does not split.
 std::vector<std::string_view> splitCrLf(std::string_view text);

@@ -1,6 +1,7 @@
 #include "GroupConversion.h"
 
 #include "engine/NumberTables.h"
+#include "engine/TextScan.h"
 
 #include <algorithm>
 #include <array>
@@ -30,8 +31,8 @@ const std::array<std::int16_t, kNumberCount>& groupFormTable()
 
 void appendNumber(std::string& out, int value)
 {
-    const char text[4] = {char('0' + value / 1000), char('0' + value / 100 % 10),
-                          char('0' + value / 10 % 10), char('0' + value % 10)};
+    char text[4];
+    writeNumberText(text, value);
     out.append(text, 4);
 }
 

@@ -35,10 +35,7 @@ ListSetResult applyListSetOperation(ListSetOperation operation, std::string_view
     r.text.resize(std::size_t(r.count) * 5);
     char* out = r.text.data();
     r.members.forEach([&](int v) {
-        out[0] = char('0' + v / 1000);
-        out[1] = char('0' + v / 100 % 10);
-        out[2] = char('0' + v / 10 % 10);
-        out[3] = char('0' + v % 10);
+        writeNumberText(out, v);
         out[4] = ' ';
         out += 5;
     });
