@@ -5,11 +5,11 @@
 #include "tools/SplicePages.h"
 #include "ui/SplicePageWidget.h"
 #include "ui/SpliceWindow.h"
+#include "ui/textbox/TextBox.h"
 
 #include "engine/TextScan.h"
 
 #include <QApplication>
-#include <QPlainTextEdit>
 #include <QRadioButton>
 
 #include <benchmark/benchmark.h>
@@ -111,15 +111,15 @@ void BM_SpliceShowAllFiveDigitResults(benchmark::State& state)
     window.selectPage(3);
     window.show();
     auto* page = window.page(3);
-    page->findChild<QPlainTextEdit*>(QStringLiteral("T_35_ip(0)"))->setPlainText(QStringLiteral("\n"));
+    page->findChild<TextBox*>(QStringLiteral("T_35_ip(0)"))->setPlainText(QStringLiteral("\n"));
     page->findChild<QRadioButton*>(QStringLiteral("Op_35_bl(1)"))->setChecked(true);
-    auto* result = page->findChild<QPlainTextEdit*>(QStringLiteral("T_35_dd"));
+    auto* result = page->findChild<TextBox*>(QStringLiteral("T_35_dd"));
     double characters = 0;
     for (auto _ : state) {
         page->startSplice();
         QApplication::processEvents(); // the layout and paint that follow
         state.PauseTiming();
-        characters = result->document()->characterCount();
+        characters = double(result->toPlainText().size());
         page->clearResult();
         QApplication::processEvents();
         state.ResumeTiming();

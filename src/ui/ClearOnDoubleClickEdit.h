@@ -1,14 +1,14 @@
 #pragma once
 // A multi-line condition box that empties itself on a double-click, help text included.
 
-#include <QPlainTextEdit>
+#include "textbox/TextBox.h"
 
 namespace shrink4 {
 
-class ClearOnDoubleClickEdit : public QPlainTextEdit {
+class ClearOnDoubleClickEdit : public TextBox {
     Q_OBJECT
 public:
-    using QPlainTextEdit::QPlainTextEdit;
+    using TextBox::TextBox;
 
 protected:
     void mouseDoubleClickEvent(QMouseEvent* event) override;

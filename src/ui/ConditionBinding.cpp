@@ -3,11 +3,10 @@
 #include "ControlColors.h"
 #include "ControlRegistry.h"
 #include "TextConversion.h"
+#include "textbox/LineBox.h"
 
 #include <QAbstractButton>
 #include <QCheckBox>
-#include <QLineEdit>
-#include <QPlainTextEdit>
 
 #include <type_traits>
 
@@ -18,9 +17,9 @@ namespace {
 std::string textOf(const ControlRegistry& controls, const QString& name)
 {
     QWidget* w = controls.widget(name);
-    if (auto* edit = qobject_cast<QPlainTextEdit*>(w))
-        return toInputText(edit->toPlainText());
-    return controls.line(name)->text().toStdString();
+    if (auto* line = qobject_cast<LineBox*>(w))
+        return line->text().toStdString();
+    return toInputText(controls.multiLine(name)->toPlainText());
 }
 
 void setTextOf(const ControlRegistry& controls, const QString& name, const std::string& text)

@@ -5,6 +5,8 @@
 #include "TextConversion.h"
 #include "engine/DesignTexts.h"
 
+#include "textbox/LineBox.h"
+
 #include <QAbstractButton>
 #include <QCheckBox>
 #include <QLineEdit>

@@ -8,13 +8,14 @@
 #include "engine/DesignTexts.h"
 #include "stages/SpecialExclusionStage.h"
 
+#include "textbox/LineBox.h"
+
 #include <QCheckBox>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
 
@@ -158,7 +159,7 @@ void addHiddenStores(QWidget* window)
         {QStringLiteral("T_duizi_by"), QString::fromStdString(twoPairListText())},
     };
     for (const auto& [name, text] : stores) {
-        auto* store = new QPlainTextEdit(text, window);
+        auto* store = new TextBox(text, window);
         store->setObjectName(name);
         store->hide();
     }

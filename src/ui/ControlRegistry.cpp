@@ -4,8 +4,7 @@
 
 #include <QAbstractButton>
 #include <QCheckBox>
-#include <QLineEdit>
-#include <QPlainTextEdit>
+#include "textbox/LineBox.h"
 #include <QWidget>
 
 namespace shrink4 {
@@ -61,28 +60,29 @@ QAbstractButton* ControlRegistry::button(const QString& array, int index) const
     return as<QAbstractButton>(widget(array, index), array);
 }
 
-QLineEdit* ControlRegistry::line(const QString& name) const
+LineBox* ControlRegistry::line(const QString& name) const
 {
-    return as<QLineEdit>(widget(name), name);
+    return as<LineBox>(widget(name), name);
 }
 
-QLineEdit* ControlRegistry::line(const QString& array, int index) const
+LineBox* ControlRegistry::line(const QString& array, int index) const
 {
-    return as<QLineEdit>(widget(array, index), array);
+    return as<LineBox>(widget(array, index), array);
 }
 
-QPlainTextEdit* ControlRegistry::multiLine(const QString& name) const
+TextBox* ControlRegistry::multiLine(const QString& name) const
 {
-    return as<QPlainTextEdit>(widget(name), name);
+    return as<TextBox>(widget(name), name);
 }
 
 void ControlRegistry::setText(const QString& name, const QString& text) const
 {
     QWidget* w = widget(name);
-    if (auto* edit = qobject_cast<QPlainTextEdit*>(w))
-        edit->setPlainText(text);
+    // A line box is a text box too: ask for the narrower kind first.
+    if (auto* line = qobject_cast<LineBox*>(w))
+        line->setText(text);
     else
-        as<QLineEdit>(w, name)->setText(text);
+        as<TextBox>(w, name)->setPlainText(text);
 }
 
 } // namespace shrink4

@@ -8,10 +8,11 @@
 class QWidget;
 class QAbstractButton;
 class QCheckBox;
-class QLineEdit;
-class QPlainTextEdit;
 
 namespace shrink4 {
+
+class LineBox;
+class TextBox;
 
 class ControlRegistry {
 public:
@@ -24,9 +25,9 @@ public:
     QCheckBox* check(const QString& array, int index) const;
     QAbstractButton* button(const QString& name) const;
     QAbstractButton* button(const QString& array, int index) const;
-    QLineEdit* line(const QString& name) const;
-    QLineEdit* line(const QString& array, int index) const;
-    QPlainTextEdit* multiLine(const QString& name) const;
+    LineBox* line(const QString& name) const;
+    LineBox* line(const QString& array, int index) const;
+    TextBox* multiLine(const QString& name) const;
 
     // Sets a text box of either kind.
     void setText(const QString& name, const QString& text) const;

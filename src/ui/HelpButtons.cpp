@@ -2,12 +2,12 @@
 
 #include "ControlColors.h"
 #include "ControlRegistry.h"
+#include "textbox/TextBox.h"
 #include "WindowTexts.h"
 
 #include <QAbstractButton>
 #include <QEvent>
 #include <QMessageBox>
-#include <QPlainTextEdit>
 
 namespace shrink4 {
 

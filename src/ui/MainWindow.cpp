@@ -13,6 +13,8 @@
 #include "WindowTexts.h"
 #include "scheme/SchemeFile.h"
 
+#include "textbox/LineBox.h"
+
 #include <QAbstractButton>
 #include <QCloseEvent>
 #include <QCoreApplication>

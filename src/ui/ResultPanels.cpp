@@ -4,6 +4,8 @@
 #include "WidgetFactory.h"
 #include "engine/PrizeCheck.h"
 
+#include "textbox/LineBox.h"
+
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -76,7 +78,7 @@ QGroupBox* makePrizeCheckFrame()
     auto* grid = new QGridLayout(frame);
     compactFrameLayout(grid);
     grid->addWidget(makeLabel(QStringLiteral("输入奖号")), 0, 0);
-    QLineEdit* box = makeLine(QStringLiteral("T_duijiang"), QString());
+    LineBox* box = makeLine(QStringLiteral("T_duijiang"), QString());
     box->setMaximumWidth(box->fontMetrics().horizontalAdvance(QStringLiteral("0000000000")) + 12);
     grid->addWidget(box, 0, 1);
     QLabel* news = makeLabel(QString::fromUtf8(prize::kIdle.data(), qsizetype(prize::kIdle.size())));

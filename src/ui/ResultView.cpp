@@ -4,7 +4,7 @@
 #include "engine/PrizeCheck.h"
 
 #include <QLabel>
-#include <QLineEdit>
+#include "textbox/LineBox.h"
 #include <QListWidget>
 #include <QStringList>
 
@@ -26,7 +26,7 @@ ResultView::ResultView(const ControlRegistry& controls, QObject* parent)
       m_prizeBox(controls.line(QStringLiteral("T_duijiang"))),
       m_prizeLabel(qobject_cast<QLabel*>(controls.widget(QStringLiteral("L_duijiang_news"))))
 {
-    connect(m_prizeBox, &QLineEdit::textChanged, this, &ResultView::T_duijiang_Change);
+    connect(m_prizeBox, &LineBox::textChanged, this, &ResultView::T_duijiang_Change);
 }
 
 void ResultView::show(ResultList result, bool groupForms)

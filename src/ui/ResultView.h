@@ -8,10 +8,11 @@
 #include <QString>
 
 class QLabel;
-class QLineEdit;
 class QListWidget;
 
 namespace shrink4 {
+
+class LineBox;
 
 class ControlRegistry;
 
@@ -34,7 +35,7 @@ private:
 
     QListWidget* m_list;
     QLabel* m_count;
-    QLineEdit* m_prizeBox;
+    LineBox* m_prizeBox;
     QLabel* m_prizeLabel;
     ResultList m_result;
     QString m_resultText;

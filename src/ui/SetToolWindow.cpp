@@ -2,13 +2,13 @@
 
 #include "CopyNotice.h"
 
+#include "textbox/LineBox.h"
+
 #include <QCoreApplication>
 #include <QFrame>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QLineEdit>
-#include <QPlainTextEdit>
 #include <QPointer>
 #include <QPushButton>
 #include <QVBoxLayout>
@@ -37,9 +37,9 @@ QString indexed(const char* array, int index)
     return QStringLiteral("%1(%2)").arg(QLatin1String(array)).arg(index);
 }
 
-QPlainTextEdit* makeListBox(QWidget* parent, int index)
+TextBox* makeListBox(QWidget* parent, int index)
 {
-    auto* box = new QPlainTextEdit(parent);
+    auto* box = new TextBox(parent);
     box->setObjectName(indexed("T_dd_jiaoji", index));
     box->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     return box;
@@ -64,15 +64,15 @@ SetToolWindow::SetToolWindow(QWidget* mainWindow)
 
     for (int i = 0; i < 3; ++i)
         m_lists[i] = makeListBox(this, i);
-    m_count = new QLineEdit(this);
+    m_count = new LineBox(this);
     m_count->setObjectName(QStringLiteral("T_jiaoji_zhushu"));
     m_count->setAlignment(Qt::AlignCenter);
 
     auto* clearA = makeButton(this, QStringLiteral("清空A"), "C_jiaoji_cls", 0);
     auto* clearB = makeButton(this, QStringLiteral("清空B"), "C_jiaoji_cls", 1);
     auto* copy = makeButton(this, QStringLiteral("复制结果号码"), "C_jiaoji_cls", 2);
-    connect(clearA, &QPushButton::clicked, m_lists[0], &QPlainTextEdit::clear);
-    connect(clearB, &QPushButton::clicked, m_lists[1], &QPlainTextEdit::clear);
+    connect(clearA, &QPushButton::clicked, m_lists[0], &TextBox::clear);
+    connect(clearB, &QPushButton::clicked, m_lists[1], &TextBox::clear);
     connect(copy, &QPushButton::clicked, this, &SetToolWindow::copyResult);
 
     auto* grid = new QGridLayout(this);

@@ -7,10 +7,11 @@
 #include <QWidget>
 
 class QFrame;
-class QLineEdit;
-class QPlainTextEdit;
 
 namespace shrink4 {
+
+class LineBox;
+class TextBox;
 
 class SetToolWindow : public QWidget {
     Q_OBJECT
@@ -22,8 +23,8 @@ private:
     void copyResult();
     void placeBusyNotice();
 
-    QPlainTextEdit* m_lists[3] = {}; // A, B, result
-    QLineEdit* m_count = nullptr;
+    TextBox* m_lists[3] = {}; // A, B, result
+    LineBox* m_count = nullptr;
     QFrame* m_busy = nullptr;
 };
 

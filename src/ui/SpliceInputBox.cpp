@@ -3,7 +3,7 @@
 namespace shrink4 {
 
 SpliceInputBox::SpliceInputBox(QWidget* parent)
-    : QPlainTextEdit(parent)
+    : TextBox(parent)
 {
     setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
 }

@@ -2,11 +2,11 @@
 // A position box of the splice tool: multi-line, and a double-click asks for it to be
 // emptied (the page also resets the box's count).
 
-#include <QPlainTextEdit>
+#include "textbox/TextBox.h"
 
 namespace shrink4 {
 
-class SpliceInputBox : public QPlainTextEdit {
+class SpliceInputBox : public TextBox {
     Q_OBJECT
 public:
     explicit SpliceInputBox(QWidget* parent = nullptr);

@@ -6,12 +6,13 @@
 #include "tools/SpliceFilter.h"
 #include "tools/SplicePages.h"
 
+#include "textbox/LineBox.h"
+
 #include <QApplication>
 #include <QClipboard>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QVBoxLayout>
@@ -106,7 +107,7 @@ QWidget* SplicePageWidget::buildModeChoice()
 QWidget* SplicePageWidget::buildResultArea()
 {
     auto* area = new QWidget(this);
-    m_result = new QPlainTextEdit(area);
+    m_result = new TextBox(area);
     m_result->setObjectName(name("T_%1_dd"));
     m_result->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     m_resultCount = new QLabel(QStringLiteral("0"), area);

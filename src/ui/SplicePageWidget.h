@@ -9,11 +9,12 @@
 #include <QList>
 
 class QLabel;
-class QPlainTextEdit;
 class QPushButton;
 class QRadioButton;
 
 namespace shrink4 {
+
+class TextBox;
 
 struct SplicePage;
 class SpliceInputBox;
@@ -55,7 +56,7 @@ private:
     QList<QLabel*> m_boxCounts;
     QRadioButton* m_keep = nullptr;
     QRadioButton* m_delete = nullptr;
-    QPlainTextEdit* m_result = nullptr;
+    TextBox* m_result = nullptr;
     QLabel* m_resultCount = nullptr;
 };
 

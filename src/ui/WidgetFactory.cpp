@@ -3,16 +3,16 @@
 #include "ControlColors.h"
 #include "ControlNames.h"
 
+#include "textbox/LineBox.h"
+
 #include <QBoxLayout>
 #include <QCheckBox>
 #include <QFontMetrics>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QLabel>
-#include <QLineEdit>
 #include <QPushButton>
 
-#include <limits>
 
 namespace shrink4 {
 
@@ -49,12 +49,9 @@ QLabel* makeLabel(const QString& caption, QWidget* parent)
     return new QLabel(caption, parent);
 }
 
-QLineEdit* makeLine(const QString& name, const QString& text, QWidget* parent)
+LineBox* makeLine(const QString& name, const QString& text, QWidget* parent)
 {
-    auto* e = new QLineEdit(parent);
-    // Qt cuts a line edit at 32,767 characters by default; a loaded scheme or a long
-    // paste must reach the conditions whole.
-    e->setMaxLength(std::numeric_limits<int>::max());
+    auto* e = new LineBox(parent);
     e->setText(text);
     e->setObjectName(name);
     return e;
@@ -74,7 +71,7 @@ void addRangeRow(QBoxLayout* row, const QString& label, const QString& array)
 {
     row->addWidget(makeLabel(label));
     for (int i = 0; i < 2; ++i) {
-        QLineEdit* e = makeLine(indexedName(array, i), QStringLiteral("0"));
+        LineBox* e = makeLine(indexedName(array, i), QStringLiteral("0"));
         e->setFixedWidth(e->fontMetrics().horizontalAdvance(QStringLiteral("0000")) + 12);
         e->setAlignment(Qt::AlignCenter);
         row->addWidget(e);

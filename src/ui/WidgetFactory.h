@@ -17,6 +17,9 @@ class QWidget;
 
 namespace shrink4 {
 
+class LineBox;
+class TextBox;
+
 QGroupBox* makeFrame(const QString& title);
 // Frames sit close together so that the whole window fits a small screen.
 void compactFrameLayout(QLayout* layout);
@@ -25,7 +28,7 @@ QPushButton* makeButton(const QString& name, const QString& caption, QWidget* pa
 // A narrow "清" / "全" style button whose width fits its one-character caption.
 QPushButton* makeSmallButton(const QString& name, const QString& caption, QWidget* parent = nullptr);
 QLabel* makeLabel(const QString& caption, QWidget* parent = nullptr);
-QLineEdit* makeLine(const QString& name, const QString& text, QWidget* parent = nullptr);
+LineBox* makeLine(const QString& name, const QString& text, QWidget* parent = nullptr);
 
 // Check boxes array(first)..array(first + captions.size() - 1) laid out in rows of
 // `columns`, starting at (row, column) of the grid.

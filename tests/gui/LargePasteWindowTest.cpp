@@ -67,23 +67,23 @@ private slots:
             setPlainText(w.get(), QStringLiteral("T_main_sha_3ma"), pasteOf(QStringLiteral("x\n")) + QStringLiteral("777"));
             setPlainText(w.get(), QStringLiteral("T_main_dw_sha"), pasteOf(QStringLiteral("1**8\n")));
             setPlainText(w.get(), QStringLiteral("T_dadi_nb"), pasteOf(QStringLiteral("0042\n")));
-            control<QLineEdit>(w.get(), QStringLiteral("T_sha_hezhi"))->setText(pasteOf(QStringLiteral("00.")));
+            control<LineBox>(w.get(), QStringLiteral("T_sha_hezhi"))->setText(pasteOf(QStringLiteral("00.")));
         });
         // Every number fails the lone digit of the must-contain box: a window of [1, 1]
         // keeps the numbers that fail nothing else. The pool holds 0042 alone, which
         // none of the other conditions touches.
-        control<QLineEdit>(w.get(), arrayName("T_zong_rc", 0))->setText(QStringLiteral("1"));
-        control<QLineEdit>(w.get(), arrayName("T_zong_rc", 1))->setText(QStringLiteral("1"));
+        control<LineBox>(w.get(), arrayName("T_zong_rc", 0))->setText(QStringLiteral("1"));
+        control<LineBox>(w.get(), arrayName("T_zong_rc", 1))->setText(QStringLiteral("1"));
         timed("run", [&] { button(w.get(), QStringLiteral("C_guolv_ks"))->click(); });
         QCOMPARE(labelText(w.get(), QStringLiteral("dadi_zhushu")), QStringLiteral("1"));
         QCOMPARE(listItems(w.get()), QStringList{QStringLiteral("0042  ")});
         // The code lists show their normalised text after the run.
-        QCOMPARE(control<QPlainTextEdit>(w.get(), QStringLiteral("T_main_sha_3ma"))->toPlainText(),
+        QCOMPARE(control<TextBox>(w.get(), QStringLiteral("T_main_sha_3ma"))->toPlainText(),
                  QStringLiteral("777"));
-        QCOMPARE(control<QPlainTextEdit>(w.get(), QStringLiteral("T_main_sha_2ma"))->toPlainText(),
+        QCOMPARE(control<TextBox>(w.get(), QStringLiteral("T_main_sha_2ma"))->toPlainText(),
                  QStringLiteral("99"));
 
-        auto* prize = control<QLineEdit>(w.get(), QStringLiteral("T_duijiang"));
+        auto* prize = control<LineBox>(w.get(), QStringLiteral("T_duijiang"));
         timed("type a 10 MB prize number", [&] { prize->setText(pasteOf(QStringLiteral("0"))); });
         QCOMPARE(labelText(w.get(), QStringLiteral("L_duijiang_news")), QStringLiteral("【号码不全】"));
         timed("clear every condition", [&] {
@@ -98,8 +98,8 @@ private slots:
         showSetTool(&main);
         QWidget* tool = topLevel(QStringLiteral("Fjiaoji"));
         QVERIFY(tool);
-        auto* a = tool->findChild<QPlainTextEdit*>(QStringLiteral("T_dd_jiaoji(0)"));
-        auto* b = tool->findChild<QPlainTextEdit*>(QStringLiteral("T_dd_jiaoji(1)"));
+        auto* a = tool->findChild<TextBox*>(QStringLiteral("T_dd_jiaoji(0)"));
+        auto* b = tool->findChild<TextBox*>(QStringLiteral("T_dd_jiaoji(1)"));
         timed("fill lists A and B", [&] {
             a->setPlainText(pasteOf(QStringLiteral("1234 5678\n")));
             b->setPlainText(pasteOf(QStringLiteral("abc\n")) + QStringLiteral("5678"));
@@ -107,9 +107,9 @@ private slots:
         timed("intersection", [&] {
             QTest::mouseClick(tool->findChild<QPushButton*>(QStringLiteral("C_jiaoji_xuanzhe(0)")), Qt::LeftButton);
         });
-        QCOMPARE(tool->findChild<QPlainTextEdit*>(QStringLiteral("T_dd_jiaoji(2)"))->toPlainText(),
+        QCOMPARE(tool->findChild<TextBox*>(QStringLiteral("T_dd_jiaoji(2)"))->toPlainText(),
                  QStringLiteral("5678"));
-        QCOMPARE(tool->findChild<QLineEdit*>(QStringLiteral("T_jiaoji_zhushu"))->text(), QStringLiteral("1"));
+        QCOMPARE(tool->findChild<LineBox*>(QStringLiteral("T_jiaoji_zhushu"))->text(), QStringLiteral("1"));
         tool->close();
     }
 
@@ -130,7 +130,7 @@ private slots:
             QTest::mouseClick(splice->findChild<QPushButton*>(QStringLiteral("C_34_pj(0)")), Qt::LeftButton);
         });
         QCOMPARE(splice->findChild<QLabel*>(QStringLiteral("L__34_dd_hushu"))->text(), QStringLiteral("10"));
-        QVERIFY(splice->findChild<QPlainTextEdit*>(QStringLiteral("T_34_dd"))->toPlainText().startsWith(
+        QVERIFY(splice->findChild<TextBox*>(QStringLiteral("T_34_dd"))->toPlainText().startsWith(
             QStringLiteral("1230 1231")));
         splice->close();
     }

@@ -164,7 +164,7 @@ private slots:
     void sumValueClearEmptiesTheBoxWhileRestoreAllWritesTheHint()
     {
         auto w = makeWindow();
-        auto* sum = control<QLineEdit>(w.get(), QStringLiteral("T_sha_hezhi"));
+        auto* sum = control<LineBox>(w.get(), QStringLiteral("T_sha_hezhi"));
         button(w.get(), QStringLiteral("C_ac_chu_cls"))->click();
         QCOMPARE(sum->text(), QString());
         button(w.get(), QStringLiteral("C_all_cls"))->click();
@@ -177,7 +177,7 @@ private slots:
         button(w.get(), QStringLiteral("C_guolv_ks"))->click();
         w->setConditions(everythingChanged());
         w->pages().showPage(3);
-        control<QLineEdit>(w.get(), QStringLiteral("T_duijiang"))->setText(QStringLiteral("12"));
+        control<LineBox>(w.get(), QStringLiteral("T_duijiang"))->setText(QStringLiteral("12"));
 
         button(w.get(), QStringLiteral("C_all_cls"))->click();
 
@@ -189,7 +189,7 @@ private slots:
         expected.T_dadi_nb = std::string(design::kBasePoolHint); // without the start-up line break
         expected.Check_dm_jchong = 1;
         QCOMPARE(w->conditions(), expected);
-        QVERIFY(control<QLineEdit>(w.get(), QStringLiteral("T_duijiang"))->text().isEmpty());
+        QVERIFY(control<LineBox>(w.get(), QStringLiteral("T_duijiang"))->text().isEmpty());
         QCOMPARE(labelText(w.get(), QStringLiteral("L_duijiang_news")), QStringLiteral("【中奖查询】"));
         QCOMPARE(w->pages().currentPage(), 3);
         QCOMPARE(listItems(w.get()).size(), 5000); // the result stays
@@ -257,7 +257,7 @@ private slots:
         QVERIFY(control<QWidget>(w.get(), QStringLiteral("Frame_ding(0)"))->isVisible());
         QCOMPARE(tabColor(w.get(), 0), kActiveTabColor);
         QVERIFY(control<QWidget>(w.get(), QStringLiteral("Frame_ding(3)"))->isHidden());
-        QCOMPARE(control<QPlainTextEdit>(w.get(), QStringLiteral("T_main_sha_3ma"))->toPlainText(),
+        QCOMPARE(control<TextBox>(w.get(), QStringLiteral("T_main_sha_3ma"))->toPlainText(),
                  QStringLiteral("123"));
 
         button(w.get(), QStringLiteral("C_guolv_ks"))->click();
@@ -281,7 +281,7 @@ private slots:
         QFETCH(int, page);
         auto w = makeWindow();
         w->pages().showPage(page);
-        auto* edit = control<QPlainTextEdit>(w.get(), box);
+        auto* edit = control<TextBox>(w.get(), box);
         QVERIFY(!edit->toPlainText().isEmpty());
         QTest::mouseDClick(edit->viewport(), Qt::LeftButton);
         QCOMPARE(edit->toPlainText(), QString());

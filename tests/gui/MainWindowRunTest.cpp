@@ -27,7 +27,7 @@ void setBasePool(MainWindow& w, const QString& text)
 
 void typePrize(MainWindow& w, const QString& text)
 {
-    control<QLineEdit>(&w, QStringLiteral("T_duijiang"))->setText(text);
+    control<LineBox>(&w, QStringLiteral("T_duijiang"))->setText(text);
 }
 
 QString prizeCaption(MainWindow& w)
@@ -82,9 +82,9 @@ private slots:
         setPlainText(w.get(), QStringLiteral("T_main_sha_2ma"), QStringLiteral("  12，34\n\n"));
         setPlainText(w.get(), QStringLiteral("T_main_bichu_3ma"), QStringLiteral("１２３")); // full-width: inactive
         clickStart(*w);
-        QCOMPARE(control<QPlainTextEdit>(w.get(), QStringLiteral("T_main_sha_2ma"))->toPlainText(),
+        QCOMPARE(control<TextBox>(w.get(), QStringLiteral("T_main_sha_2ma"))->toPlainText(),
                  QStringLiteral("12 34"));
-        QCOMPARE(control<QPlainTextEdit>(w.get(), QStringLiteral("T_main_bichu_3ma"))->toPlainText(),
+        QCOMPARE(control<TextBox>(w.get(), QStringLiteral("T_main_bichu_3ma"))->toPlainText(),
                  QStringLiteral("１２３"));
         QVERIFY(!listItems(w.get()).join(QString()).contains(QLatin1String("1200")));
     }
@@ -109,7 +109,7 @@ private slots:
             for (const char* name : kRunButtons)
                 buttonsDisabledThroughout &= !button(w.get(), QString::fromLatin1(name))->isEnabled();
             frameShownThroughout &= frame->isVisible();
-            prizeClearedThroughout &= control<QLineEdit>(w.get(), QStringLiteral("T_duijiang"))->text().isEmpty();
+            prizeClearedThroughout &= control<LineBox>(w.get(), QStringLiteral("T_duijiang"))->text().isEmpty();
             QCOMPARE(fill->width(), qRound(f * bar->width()));
         });
         clickStart(*w);
@@ -193,7 +193,7 @@ private slots:
 
         typePrize(*w, QStringLiteral("1234"));
         clickStart(*w);
-        QVERIFY(control<QLineEdit>(w.get(), QStringLiteral("T_duijiang"))->text().isEmpty());
+        QVERIFY(control<LineBox>(w.get(), QStringLiteral("T_duijiang"))->text().isEmpty());
         QCOMPARE(prizeCaption(*w), QStringLiteral("【中奖查询】"));
     }
 

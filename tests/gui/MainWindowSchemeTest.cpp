@@ -68,7 +68,7 @@ private slots:
         auto w = makeWindow();
         setPlainText(w.get(), QStringLiteral("T_dadi_nb"), QStringLiteral("0001 0002 0003"));
         button(w.get(), QStringLiteral("C_guolv_ks"))->click();
-        control<QLineEdit>(w.get(), QStringLiteral("T_duijiang"))->setText(QStringLiteral("0002"));
+        control<LineBox>(w.get(), QStringLiteral("T_duijiang"))->setText(QStringLiteral("0002"));
         QCOMPARE(labelText(w.get(), QStringLiteral("L_duijiang_news")), QStringLiteral("【恭喜中奖】"));
 
         QString noticeText;
@@ -90,7 +90,7 @@ private slots:
         QCOMPARE(noticeTitle, QStringLiteral("信息提示窗口"));
         QVERIFY(QApplication::activeModalWidget() == nullptr);
         QCOMPARE(QApplication::clipboard()->text(), QStringLiteral("0001  0002  0003  "));
-        QVERIFY(control<QLineEdit>(w.get(), QStringLiteral("T_duijiang"))->text().isEmpty());
+        QVERIFY(control<LineBox>(w.get(), QStringLiteral("T_duijiang"))->text().isEmpty());
         QCOMPARE(labelText(w.get(), QStringLiteral("L_duijiang_news")), QStringLiteral("【中奖查询】"));
 
         button(w.get(), QStringLiteral("C_copy"))->click();

@@ -47,7 +47,7 @@ QList<int> selectedRows(QWidget* window)
 
 void setPlainText(QWidget* window, const QString& name, const QString& text)
 {
-    control<QPlainTextEdit>(window, name)->setPlainText(text);
+    control<TextBox>(window, name)->setPlainText(text);
 }
 
 bool isSelectedDanButton(QWidget* window, const char* array, int i)

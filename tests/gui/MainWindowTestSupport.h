@@ -3,13 +3,13 @@
 // message boxes a handler opens, and one main() that runs every test class.
 
 #include "ui/MainWindow.h"
+#include "ui/textbox/LineBox.h"
+#include "ui/textbox/TextBox.h"
 
 #include <QAbstractButton>
 #include <QCheckBox>
 #include <QLabel>
-#include <QLineEdit>
 #include <QListWidget>
-#include <QPlainTextEdit>
 #include <QString>
 #include <QTest>
 

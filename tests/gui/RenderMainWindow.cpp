@@ -2,12 +2,12 @@
 // layout: shrink4_render_window OUT.png [WIDTH HEIGHT] [--with-result]
 // --with-result ticks a few conditions and runs once, so the list shows a result.
 #include "ui/MainWindow.h"
+#include "ui/textbox/TextBox.h"
 
 #include <QAbstractButton>
 #include <QApplication>
 #include <QCheckBox>
 #include <QPixmap>
-#include <QPlainTextEdit>
 #include <QStyleFactory>
 
 #include <cstdio>
@@ -27,7 +27,7 @@ int main(int argc, char* argv[])
         window.resize(QString::fromLocal8Bit(argv[2]).toInt(), QString::fromLocal8Bit(argv[3]).toInt());
     window.show();
     if (withResult) {
-        window.findChild<QPlainTextEdit*>(QStringLiteral("T_main_sha_2ma"))->setPlainText(QStringLiteral("12 34 56"));
+        window.findChild<shrink4::TextBox*>(QStringLiteral("T_main_sha_2ma"))->setPlainText(QStringLiteral("12 34 56"));
         window.findChild<QCheckBox*>(QStringLiteral("Check_tsm_sha(9)"))->setChecked(true);
         window.findChild<QCheckBox*>(QStringLiteral("Check_kuadu_sha(0)"))->setChecked(true);
         window.findChild<QAbstractButton*>(QStringLiteral("C_danzu(7)"))->click();

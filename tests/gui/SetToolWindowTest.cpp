@@ -1,10 +1,10 @@
 #include "ui/SetToolWindow.h"
+#include "ui/textbox/LineBox.h"
+#include "ui/textbox/TextBox.h"
 
 #include <QApplication>
 #include <QClipboard>
 #include <QFrame>
-#include <QLineEdit>
-#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTimer>
 #include <QtTest>
@@ -31,13 +31,13 @@ private:
         const auto windows = openToolWindows();
         return windows.size() == 1 ? windows.front() : nullptr;
     }
-    static QPlainTextEdit* box(QWidget* tool, int i)
+    static TextBox* box(QWidget* tool, int i)
     {
-        return tool->findChild<QPlainTextEdit*>(QStringLiteral("T_dd_jiaoji(%1)").arg(i));
+        return tool->findChild<TextBox*>(QStringLiteral("T_dd_jiaoji(%1)").arg(i));
     }
     static QString count(QWidget* tool)
     {
-        return tool->findChild<QLineEdit*>(QStringLiteral("T_jiaoji_zhushu"))->text();
+        return tool->findChild<LineBox*>(QStringLiteral("T_jiaoji_zhushu"))->text();
     }
     static void click(QWidget* tool, const QString& name)
     {

@@ -1,5 +1,6 @@
 #include "ui/SplicePageWidget.h"
 #include "ui/SpliceWindow.h"
+#include "ui/textbox/TextBox.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -7,7 +8,6 @@
 #include <QFile>
 #include <QLabel>
 #include <QMessageBox>
-#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSignalSpy>
@@ -83,8 +83,8 @@ private:
             qFatal("no control %s", qPrintable(name));
         return widget;
     }
-    QPlainTextEdit* box(const char* code, int k) { return child<QPlainTextEdit>(QStringLiteral("T_%1_ip(%2)").arg(code).arg(k)); }
-    QPlainTextEdit* result(const char* code) { return child<QPlainTextEdit>(QStringLiteral("T_%1_dd").arg(code)); }
+    TextBox* box(const char* code, int k) { return child<TextBox>(QStringLiteral("T_%1_ip(%2)").arg(code).arg(k)); }
+    TextBox* result(const char* code) { return child<TextBox>(QStringLiteral("T_%1_dd").arg(code)); }
     QString boxCount(const char* code, int k) { return child<QLabel>(QStringLiteral("L_%1_zhushu(%2)").arg(code).arg(k))->text(); }
     QString resultCount(const char* code) { return child<QLabel>(QStringLiteral("L__%1_dd_hushu").arg(code))->text(); }
     void command(const char* code, int j) { child<QPushButton>(QStringLiteral("C_%1_pj(%2)").arg(code).arg(j))->click(); }
@@ -333,10 +333,10 @@ void SpliceWindowTest::closingDiscardsEverythingAndOneInstanceIsShown()
     QCOMPARE(openWindows().size(), 1);
     auto* window = static_cast<SpliceWindow*>(openWindows().first());
     window->selectPage(0);
-    window->findChild<QPlainTextEdit*>(QStringLiteral("T_24_ip(0)"))->setPlainText(QStringLiteral("12"));
-    auto* resultBox = window->findChild<QPlainTextEdit*>(QStringLiteral("T_24_dd"));
+    window->findChild<TextBox*>(QStringLiteral("T_24_ip(0)"))->setPlainText(QStringLiteral("12"));
+    auto* resultBox = window->findChild<TextBox*>(QStringLiteral("T_24_dd"));
     resultBox->setPlainText(QStringLiteral("1234"));
-    QSignalSpy emptied(resultBox, &QPlainTextEdit::textChanged);
+    QSignalSpy emptied(resultBox, &TextBox::textChanged);
     window->close();
     QCOMPARE(emptied.count(), 1);
     QCOMPARE(resultBox->toPlainText(), QString());
@@ -347,7 +347,7 @@ void SpliceWindowTest::closingDiscardsEverythingAndOneInstanceIsShown()
     QCOMPARE(openWindows().size(), 1);
     window = static_cast<SpliceWindow*>(openWindows().first());
     QVERIFY(window->findChild<QWidget*>(QStringLiteral("F_ding(2)"))->isVisible());
-    QCOMPARE(window->findChild<QPlainTextEdit*>(QStringLiteral("T_24_ip(0)"))->toPlainText(), QString());
+    QCOMPARE(window->findChild<TextBox*>(QStringLiteral("T_24_ip(0)"))->toPlainText(), QString());
     window->close();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }

@@ -1,0 +1,44 @@
+#include "CharAdvances.h"
+
+namespace shrink4 {
+
+CharAdvances::CharAdvances(const QFont& font)
+    : m_metrics(font)
+{
+    setFont(font);
+}
+
+void CharAdvances::setFont(const QFont& font)
+{
+    m_metrics = QFontMetricsF(font);
+    m_table.assign(0x10000, -1.0f);
+}
+
+qreal CharAdvances::measure(const QString& text, int i) const
+{
+    const QChar c = text[i];
+    if (c.isSurrogate()) { // rare, and depends on the neighbour: not cached
+        if (c.isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate())
+            return m_metrics.horizontalAdvance(text.mid(i, 2));
+        if (c.isLowSurrogate() && i > 0 && text[i - 1].isHighSurrogate())
+            return 0;
+        return m_metrics.horizontalAdvance(QChar::ReplacementCharacter);
+    }
+    qreal a;
+    if (c == u'\t')
+        a = 4 * m_metrics.horizontalAdvance(u' ');
+    else
+        a = m_metrics.horizontalAdvance(shownChar(c));
+    m_table[c.unicode()] = float(a);
+    return a;
+}
+
+qreal CharAdvances::width(const QString& text, int from, int to) const
+{
+    qreal x = 0;
+    for (int i = from; i < to; ++i)
+        x += advance(text, i);
+    return x;
+}
+
+} // namespace shrink4

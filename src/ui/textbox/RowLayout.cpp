@@ -1,0 +1,126 @@
+#include "RowLayout.h"
+
+#include <algorithm>
+
+namespace shrink4 {
+
+namespace {
+
+bool isBreakSpace(QChar c)
+{
+    return c == u' ' || c == u'\t' || c == QChar::LineSeparator;
+}
+
+} // namespace
+
+// Wraps text[from, to) as Qt's text boxes do by default: at a space when a word would
+// cross the edge, inside the word when it alone is wider than a row. Spaces may hang
+// past the edge. Returns the number of rows; `starts` receives each row's start.
+int RowLayout::wrap(const QString& text, int from, int to, const CharAdvances& advances,
+                    std::vector<int>* starts) const
+{
+    if (starts)
+        starts->assign(1, from);
+    if (m_width <= 0)
+        return 1;
+    int rows = 1;
+    int rowStart = from;
+    int afterSpace = -1; // where the row may break: just after the last space
+    qreal x = 0;
+    qreal xAfterSpace = 0;
+    for (int i = from; i < to; ++i) {
+        const QChar c = text[i];
+        const qreal a = advances.advance(text, i);
+        if (x + a > m_width && i > rowStart && !isBreakSpace(c) && !c.isLowSurrogate()) {
+            if (afterSpace > rowStart) {
+                rowStart = afterSpace;
+                x -= xAfterSpace;
+            } else {
+                rowStart = i;
+                x = 0;
+            }
+            afterSpace = -1;
+            ++rows;
+            if (starts)
+                starts->push_back(rowStart);
+        }
+        x += a;
+        if (isBreakSpace(c)) {
+            afterSpace = i + 1;
+            xAfterSpace = x;
+        }
+    }
+    return rows;
+}
+
+void RowLayout::rebuild(const TextLines& lines, const CharAdvances& advances, qreal width)
+{
+    m_width = width;
+    m_cachedLine = -1;
+    const int n = lines.lineCount();
+    m_firstRow.resize(std::size_t(n) + 1);
+    m_firstRow[0] = 0;
+    for (int line = 0; line < n; ++line)
+        m_firstRow[std::size_t(line) + 1] =
+            m_firstRow[std::size_t(line)] + wrap(lines.text(), lines.lineStart(line), lines.lineEnd(line), advances, nullptr);
+}
+
+void RowLayout::update(const TextLines& lines, const CharAdvances& advances, TextLines::Change change)
+{
+    m_cachedLine = -1;
+    const auto first = std::size_t(change.firstLine);
+    const int oldRows = m_firstRow[first + std::size_t(change.removedLines)] - m_firstRow[first];
+    std::vector<int> inserted;
+    inserted.reserve(std::size_t(change.insertedLines));
+    int row = m_firstRow[first];
+    for (int k = 0; k < change.insertedLines; ++k) {
+        const int line = change.firstLine + k;
+        row += wrap(lines.text(), lines.lineStart(line), lines.lineEnd(line), advances, nullptr);
+        inserted.push_back(row);
+    }
+    const int delta = (row - m_firstRow[first]) - oldRows;
+    const auto replacedEnd = m_firstRow.begin() + std::ptrdiff_t(first + std::size_t(change.removedLines)) + 1;
+    for (auto it = replacedEnd; it != m_firstRow.end(); ++it)
+        *it += delta;
+    const auto replacedBegin = m_firstRow.begin() + std::ptrdiff_t(first) + 1;
+    const auto at = m_firstRow.erase(replacedBegin, replacedEnd);
+    m_firstRow.insert(at, inserted.begin(), inserted.end());
+}
+
+int RowLayout::lineOfRow(int row) const
+{
+    const auto it = std::upper_bound(m_firstRow.begin(), m_firstRow.end(), row);
+    return std::clamp(int(it - m_firstRow.begin()) - 1, 0, int(m_firstRow.size()) - 2);
+}
+
+const std::vector<int>& RowLayout::rowStarts(const TextLines& lines, const CharAdvances& advances, int line) const
+{
+    if (m_cachedLine != line) {
+        wrap(lines.text(), lines.lineStart(line), lines.lineEnd(line), advances, &m_cachedStarts);
+        m_cachedLine = line;
+    }
+    return m_cachedStarts;
+}
+
+RowSpan RowLayout::row(const TextLines& lines, const CharAdvances& advances, int row) const
+{
+    const int line = lineOfRow(row);
+    const int end = lines.lineEnd(line);
+    if (rowsOf(line) == 1)
+        return {lines.lineStart(line), end};
+    const std::vector<int>& starts = rowStarts(lines, advances, line);
+    const auto k = std::size_t(row - firstRowOf(line));
+    return {starts[k], k + 1 < starts.size() ? starts[k + 1] : end};
+}
+
+int RowLayout::rowOf(const TextLines& lines, const CharAdvances& advances, int position) const
+{
+    const int line = lines.lineOf(position);
+    if (rowsOf(line) == 1)
+        return firstRowOf(line);
+    const std::vector<int>& starts = rowStarts(lines, advances, line);
+    const auto k = std::upper_bound(starts.begin(), starts.end(), position) - starts.begin() - 1;
+    return firstRowOf(line) + int(k);
+}
+
+} // namespace shrink4

@@ -1,0 +1,45 @@
+#pragma once
+// Where a text box's lines wrap into rows on screen. Keeps the first row of every line,
+// so a scroll position finds its line by a binary search and an edit re-wraps only the
+// lines it touched.
+
+#include "CharAdvances.h"
+#include "TextLines.h"
+
+#include <vector>
+
+namespace shrink4 {
+
+struct RowSpan {
+    int start = 0; // text positions; end excludes the line break
+    int end = 0;
+};
+
+class RowLayout {
+public:
+    // width <= 0: lines never wrap.
+    void rebuild(const TextLines& lines, const CharAdvances& advances, qreal width);
+    void update(const TextLines& lines, const CharAdvances& advances, TextLines::Change change);
+
+    int rowCount() const { return m_firstRow.back(); }
+    int firstRowOf(int line) const { return m_firstRow[std::size_t(line)]; }
+    int rowsOf(int line) const { return firstRowOf(line + 1) - firstRowOf(line); }
+    int lineOfRow(int row) const;
+    RowSpan row(const TextLines& lines, const CharAdvances& advances, int row) const;
+    // The row that shows `position`; at a wrap point the position starts the later row.
+    int rowOf(const TextLines& lines, const CharAdvances& advances, int position) const;
+
+private:
+    int wrap(const QString& text, int from, int to, const CharAdvances& advances, std::vector<int>* starts) const;
+    const std::vector<int>& rowStarts(const TextLines& lines, const CharAdvances& advances, int line) const;
+
+    qreal m_width = 0;
+    std::vector<int> m_firstRow{0, 1};
+
+    // The row starts of the last wrapped line asked for: a line of megabytes is wrapped
+    // once per paint at most, not once per row.
+    mutable int m_cachedLine = -1;
+    mutable std::vector<int> m_cachedStarts;
+};
+
+} // namespace shrink4

@@ -1,0 +1,319 @@
+// Keys, mouse, context menu and input methods of a text box.
+
+#include "TextBox.h"
+
+#include <QContextMenuEvent>
+#include <QInputMethodEvent>
+#include <QKeyEvent>
+#include <QMenu>
+#include <QScrollBar>
+
+#include <algorithm>
+
+namespace shrink4 {
+
+namespace {
+
+// How much of a line an input method sees around the cursor: a megabyte line is not
+// copied on every query.
+constexpr int kSurrounding = 1024;
+
+bool isWordChar(QChar c)
+{
+    return c.isLetterOrNumber() || c == u'_';
+}
+
+} // namespace
+
+bool TextBox::handleNavigation(QKeyEvent* event)
+{
+    using M = Move;
+    struct NavigationKey {
+        QKeySequence::StandardKey key;
+        Move move;
+        bool select;
+    };
+    static const NavigationKey keys[] = {
+        {QKeySequence::MoveToNextChar, M::NextChar, false},
+        {QKeySequence::MoveToPreviousChar, M::PreviousChar, false},
+        {QKeySequence::MoveToNextWord, M::NextWord, false},
+        {QKeySequence::MoveToPreviousWord, M::PreviousWord, false},
+        {QKeySequence::MoveToStartOfLine, M::StartOfRow, false},
+        {QKeySequence::MoveToEndOfLine, M::EndOfRow, false},
+        {QKeySequence::MoveToStartOfDocument, M::StartOfText, false},
+        {QKeySequence::MoveToEndOfDocument, M::EndOfText, false},
+        {QKeySequence::MoveToNextLine, M::NextRow, false},
+        {QKeySequence::MoveToPreviousLine, M::PreviousRow, false},
+        {QKeySequence::MoveToNextPage, M::NextPage, false},
+        {QKeySequence::MoveToPreviousPage, M::PreviousPage, false},
+        {QKeySequence::SelectNextChar, M::NextChar, true},
+        {QKeySequence::SelectPreviousChar, M::PreviousChar, true},
+        {QKeySequence::SelectNextWord, M::NextWord, true},
+        {QKeySequence::SelectPreviousWord, M::PreviousWord, true},
+        {QKeySequence::SelectStartOfLine, M::StartOfRow, true},
+        {QKeySequence::SelectEndOfLine, M::EndOfRow, true},
+        {QKeySequence::SelectStartOfDocument, M::StartOfText, true},
+        {QKeySequence::SelectEndOfDocument, M::EndOfText, true},
+        {QKeySequence::SelectNextLine, M::NextRow, true},
+        {QKeySequence::SelectPreviousLine, M::PreviousRow, true},
+        {QKeySequence::SelectNextPage, M::NextPage, true},
+        {QKeySequence::SelectPreviousPage, M::PreviousPage, true},
+    };
+    for (const NavigationKey& k : keys) {
+        if (!event->matches(k.key))
+            continue;
+        const Move move = k.move;
+        const bool vertical = move == M::NextRow || move == M::PreviousRow || move == M::NextPage
+                              || move == M::PreviousPage;
+        if (vertical && m_mode == Mode::SingleLine)
+            return false; // as a line edit: up and down belong to the form
+        if (!k.select && hasSelectedText() && (move == M::NextChar || move == M::PreviousChar)) {
+            // An arrow collapses a selection to its edge.
+            moveCursor(move == M::NextChar ? std::max(m_anchor, m_cursor) : std::min(m_anchor, m_cursor), false);
+            return true;
+        }
+        moveCursor(targetOf(move), k.select, vertical);
+        return true;
+    }
+    return false;
+}
+
+int TextBox::wordStartBefore(int position) const
+{
+    const QString& text = m_lines.text();
+    while (position > 0 && !isWordChar(text[position - 1]))
+        --position;
+    while (position > 0 && isWordChar(text[position - 1]))
+        --position;
+    return position;
+}
+
+int TextBox::wordEndAfter(int position) const
+{
+    const QString& text = m_lines.text();
+    const int n = m_lines.size();
+    while (position < n && isWordChar(text[position]))
+        ++position;
+    while (position < n && !isWordChar(text[position]))
+        ++position;
+    return position;
+}
+
+int TextBox::targetOf(Move move) const
+{
+    const int row = m_layout.rowOf(m_lines, m_advances, m_cursor);
+    const auto toRow = [&](int target) {
+        target = std::clamp(target, 0, m_layout.rowCount() - 1);
+        const RowSpan here = m_layout.row(m_lines, m_advances, row);
+        const qreal x = m_preferredX >= 0 ? m_preferredX : offsetIn(here.start, m_cursor);
+        const_cast<TextBox*>(this)->m_preferredX = x;
+        return positionAtOffset(m_layout.row(m_lines, m_advances, target), x);
+    };
+    switch (move) {
+    case Move::NextChar:
+        return m_cursor + 1;
+    case Move::PreviousChar:
+        return m_cursor - 1;
+    case Move::NextWord:
+        return wordEndAfter(m_cursor);
+    case Move::PreviousWord:
+        return wordStartBefore(m_cursor);
+    case Move::StartOfRow:
+        return m_layout.row(m_lines, m_advances, row).start;
+    case Move::EndOfRow: {
+        const RowSpan span = m_layout.row(m_lines, m_advances, row);
+        // A wrapped row ends where the next begins; stay on this row, before its hanging space.
+        const bool wrapped = span.end < m_lines.lineEnd(m_lines.lineOf(span.start));
+        return wrapped ? std::max(span.start, span.end - 1) : span.end;
+    }
+    case Move::StartOfText:
+        return 0;
+    case Move::EndOfText:
+        return m_lines.size();
+    case Move::NextRow:
+        return row + 1 < m_layout.rowCount() ? toRow(row + 1) : m_lines.size();
+    case Move::PreviousRow:
+        return row > 0 ? toRow(row - 1) : 0;
+    case Move::NextPage:
+        verticalScrollBar()->setValue(verticalScrollBar()->value() + visibleRows());
+        return toRow(row + visibleRows());
+    case Move::PreviousPage:
+        verticalScrollBar()->setValue(verticalScrollBar()->value() - visibleRows());
+        return toRow(row - visibleRows());
+    }
+    return m_cursor;
+}
+
+bool TextBox::handleEditing(QKeyEvent* event)
+{
+    if (event->matches(QKeySequence::DeleteStartOfWord))
+        deleteTo(wordStartBefore(m_cursor));
+    else if (event->matches(QKeySequence::DeleteEndOfWord))
+        deleteTo(wordEndAfter(m_cursor));
+    else if (event->key() == Qt::Key_Backspace)
+        deleteTo(m_cursor > 1 && m_lines.text()[m_cursor - 1].isLowSurrogate() ? m_cursor - 2 : m_cursor - 1);
+    else if (event->key() == Qt::Key_Delete)
+        deleteTo(m_cursor + 1 < m_lines.size() && m_lines.text()[m_cursor].isHighSurrogate() ? m_cursor + 2
+                                                                                           : m_cursor + 1);
+    else if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+        if (m_mode == Mode::SingleLine)
+            return false; // the form's default button may want it
+        replaceSelection(QStringLiteral("\n"));
+    } else {
+        const QString text = event->text();
+        if (text.isEmpty() || !text.at(0).isPrint() || (event->modifiers() & Qt::ControlModifier))
+            return false;
+        replaceSelection(text, true);
+    }
+    return true;
+}
+
+void TextBox::keyPressEvent(QKeyEvent* event)
+{
+    if (event->matches(QKeySequence::SelectAll))
+        selectAll();
+    else if (event->matches(QKeySequence::Copy))
+        copy();
+    else if (event->matches(QKeySequence::Cut))
+        cut();
+    else if (event->matches(QKeySequence::Paste))
+        paste();
+    else if (event->matches(QKeySequence::Undo))
+        undo();
+    else if (event->matches(QKeySequence::Redo))
+        redo();
+    else if (handleNavigation(event))
+        ;
+    else if (m_readOnly || !handleEditing(event))
+        event->ignore();
+}
+
+bool TextBox::event(QEvent* event)
+{
+    if (event->type() == QEvent::ShortcutOverride) {
+        // Editing keys belong to the box, not to a window shortcut that shares them.
+        auto* key = static_cast<QKeyEvent*>(event);
+        const bool plainText = !key->text().isEmpty() && key->text().at(0).isPrint()
+                               && !(key->modifiers() & (Qt::ControlModifier | Qt::AltModifier));
+        for (const auto standard : {QKeySequence::Copy, QKeySequence::Cut, QKeySequence::Paste, QKeySequence::Undo,
+                                    QKeySequence::Redo, QKeySequence::SelectAll})
+            if (key->matches(standard)) {
+                event->accept();
+                return true;
+            }
+        if (plainText || key->key() == Qt::Key_Backspace || key->key() == Qt::Key_Delete
+            || key->key() == Qt::Key_Home || key->key() == Qt::Key_End) {
+            event->accept();
+            return true;
+        }
+    }
+    return QAbstractScrollArea::event(event);
+}
+
+void TextBox::mousePressEvent(QMouseEvent* event)
+{
+    if (event->button() != Qt::LeftButton)
+        return;
+    m_selecting = true;
+    moveCursor(positionAt(event->position().toPoint()), event->modifiers() & Qt::ShiftModifier);
+}
+
+void TextBox::mouseMoveEvent(QMouseEvent* event)
+{
+    if (!m_selecting || !(event->buttons() & Qt::LeftButton))
+        return;
+    const QPoint p = event->position().toPoint();
+    if (m_mode == Mode::MultiLine) {
+        // Dragging past the top or bottom edge scrolls.
+        QScrollBar* bar = verticalScrollBar();
+        if (p.y() < 0)
+            bar->setValue(bar->value() - 1);
+        else if (p.y() > viewport()->height())
+            bar->setValue(bar->value() + 1);
+    }
+    moveCursor(positionAt(p), true);
+}
+
+void TextBox::mouseReleaseEvent(QMouseEvent* event)
+{
+    if (event->button() == Qt::LeftButton)
+        m_selecting = false;
+}
+
+void TextBox::mouseDoubleClickEvent(QMouseEvent* event)
+{
+    if (event->button() != Qt::LeftButton)
+        return;
+    const int at = positionAt(event->position().toPoint());
+    const QString& text = m_lines.text();
+    int from = at;
+    int to = at;
+    while (from > 0 && isWordChar(text[from - 1]))
+        --from;
+    while (to < m_lines.size() && isWordChar(text[to]))
+        ++to;
+    setSelection(from, to);
+}
+
+void TextBox::contextMenuEvent(QContextMenuEvent* event)
+{
+    QMenu menu(this);
+    const bool editable = !m_readOnly;
+    const bool selected = hasSelectedText();
+    menu.addAction(QStringLiteral("撤销"), QKeySequence::Undo, this, &TextBox::undo)->setEnabled(editable && isUndoAvailable());
+    menu.addAction(QStringLiteral("重做"), QKeySequence::Redo, this, &TextBox::redo)->setEnabled(editable && isRedoAvailable());
+    menu.addSeparator();
+    menu.addAction(QStringLiteral("剪切"), QKeySequence::Cut, this, &TextBox::cut)->setEnabled(editable && selected);
+    menu.addAction(QStringLiteral("复制"), QKeySequence::Copy, this, &TextBox::copy)->setEnabled(selected);
+    menu.addAction(QStringLiteral("粘贴"), QKeySequence::Paste, this, &TextBox::paste)->setEnabled(editable);
+    menu.addAction(QStringLiteral("删除"), this, [this] { replaceSelection(QString()); })->setEnabled(editable && selected);
+    menu.addSeparator();
+    menu.addAction(QStringLiteral("全选"), QKeySequence::SelectAll, this, &TextBox::selectAll)
+        ->setEnabled(m_lines.size() > 0);
+    menu.exec(event->globalPos());
+}
+
+void TextBox::inputMethodEvent(QInputMethodEvent* event)
+{
+    // Only committed text is taken; a composition in progress is left to the input
+    // method's own window.
+    if (m_readOnly || (event->commitString().isEmpty() && event->replacementLength() == 0)) {
+        event->accept();
+        return;
+    }
+    if (event->replacementLength() > 0 && !hasSelectedText()) {
+        const int from = std::clamp(m_cursor + event->replacementStart(), 0, m_lines.size());
+        m_anchor = std::min(from + event->replacementLength(), m_lines.size());
+        m_cursor = from;
+    }
+    replaceSelection(event->commitString(), true);
+    event->accept();
+}
+
+QVariant TextBox::inputMethodQuery(Qt::InputMethodQuery query) const
+{
+    switch (query) {
+    case Qt::ImEnabled:
+        return !m_readOnly;
+    case Qt::ImCursorRectangle:
+        return cursorRect();
+    case Qt::ImFont:
+        return font();
+    case Qt::ImCursorPosition:
+    case Qt::ImAnchorPosition:
+    case Qt::ImSurroundingText: {
+        const int line = m_lines.lineOf(m_cursor);
+        const int from = std::max(m_lines.lineStart(line), m_cursor - kSurrounding);
+        const int to = std::min(m_lines.lineEnd(line), m_cursor + kSurrounding);
+        if (query == Qt::ImSurroundingText)
+            return m_lines.text().mid(from, to - from);
+        return std::clamp(query == Qt::ImCursorPosition ? m_cursor : m_anchor, from, to) - from;
+    }
+    case Qt::ImCurrentSelection:
+        return selectedText();
+    default:
+        return QAbstractScrollArea::inputMethodQuery(query);
+    }
+}
+
+} // namespace shrink4
