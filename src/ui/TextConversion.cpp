@@ -8,31 +8,28 @@ namespace shrink4 {
 std::string toInputText(const QString& widgetText)
 {
     const QByteArray utf8 = widgetText.toUtf8();
-    const std::string_view utf8View(utf8.constData(), std::size_t(utf8.size()));
-    std::string text;
-    text.reserve(utf8View.size() + utf8View.size() / 4);
-    std::size_t from = 0;
-    for (std::size_t lf = utf8View.find('\n'); lf != std::string_view::npos; lf = utf8View.find('\n', from)) {
-        text.append(utf8View, from, lf - from);
-        text += lf > 0 && utf8View[lf - 1] == '\r' ? "\n" : "\r\n";
-        from = lf + 1;
+    std::string text(std::size_t(utf8.size() + utf8.count('\n')), '\0');
+    char* out = text.data();
+    char previous = 0;
+    for (const char c : utf8) {
+        if (c == '\n' && previous != '\r')
+            *out++ = '\r';
+        *out++ = c;
+        previous = c;
     }
-    text.append(utf8View, from);
+    text.resize(std::size_t(out - text.data()));
     return text;
 }
 
 QString fromInputText(std::string_view inputText)
 {
-    std::string text;
-    text.reserve(inputText.size());
-    std::size_t from = 0;
-    for (std::size_t crlf = inputText.find("\r\n"); crlf != std::string_view::npos;
-         crlf = inputText.find("\r\n", from)) {
-        text.append(inputText, from, crlf - from);
-        from = crlf + 1; // the LF starts the next piece
-    }
-    text.append(inputText, from);
-    return QString::fromUtf8(text.data(), qsizetype(text.size()));
+    std::string text(inputText.size(), '\0');
+    char* out = text.data();
+    const std::size_t n = inputText.size();
+    for (std::size_t i = 0; i < n; ++i)
+        if (!(inputText[i] == '\r' && i + 1 < n && inputText[i + 1] == '\n'))
+            *out++ = inputText[i];
+    return QString::fromUtf8(text.data(), qsizetype(out - text.data()));
 }
 
 } // namespace shrink4

@@ -16,6 +16,7 @@
 #include <QClipboard>
 #include <QElapsedTimer>
 #include <QPushButton>
+#include <QScrollBar>
 
 using namespace shrink4;
 using namespace shrink4::test;
@@ -59,16 +60,26 @@ private slots:
     void mainWindowRunsWithEveryTextBoxFull()
     {
         auto w = makeWindow();
-        timed("fill nine boxes", [&] {
-            setPlainText(w.get(), QStringLiteral("T_main_shazhixuan"), pasteOf(QStringLiteral("1234\n")));
-            setPlainText(w.get(), QStringLiteral("T_main_laji_fushi"), pasteOf(QStringLiteral("12*34*5*67\n")));
-            setPlainText(w.get(), QStringLiteral("T_main_sha_2ma"), pasteOf(QStringLiteral(",;\n")) + QStringLiteral("99"));
-            setPlainText(w.get(), QStringLiteral("T_main_bichu_2ma"), pasteOf(QStringLiteral("\n")) + QLatin1Char('0'));
-            setPlainText(w.get(), QStringLiteral("T_main_sha_3ma"), pasteOf(QStringLiteral("x\n")) + QStringLiteral("777"));
-            setPlainText(w.get(), QStringLiteral("T_main_dw_sha"), pasteOf(QStringLiteral("1**8\n")));
-            setPlainText(w.get(), QStringLiteral("T_dadi_nb"), pasteOf(QStringLiteral("0042\n")));
-            control<LineBox>(w.get(), QStringLiteral("T_sha_hezhi"))->setText(pasteOf(QStringLiteral("00.")));
-        });
+        const std::pair<const char*, QString> pastes[] = {
+            {"T_main_shazhixuan", pasteOf(QStringLiteral("1234\n"))},
+            {"T_main_laji_fushi", pasteOf(QStringLiteral("12*34*5*67\n"))},
+            {"T_main_sha_2ma", pasteOf(QStringLiteral(",;\n")) + QStringLiteral("99")},
+            {"T_main_bichu_2ma", pasteOf(QStringLiteral("\n")) + QLatin1Char('0')},
+            {"T_main_sha_3ma", pasteOf(QStringLiteral("x\n")) + QStringLiteral("777")},
+            {"T_main_bichu_3ma", pasteOf(QStringLiteral(" \n"))},
+            {"T_main_dw_sha", pasteOf(QStringLiteral("1**8\n"))},
+            {"T_dadi_nb", pasteOf(QStringLiteral("0042\n"))},
+        };
+        for (const auto& [name, text] : pastes) {
+            auto* box = control<TextBox>(w.get(), QLatin1String(name));
+            QApplication::clipboard()->setText(text);
+            box->setFocus();
+            box->selectAll();
+            timed(qPrintable(QStringLiteral("paste 10 MB into %1").arg(QLatin1String(name))),
+                  [&] { QTest::keyClick(box, Qt::Key_V, Qt::ControlModifier); });
+        }
+        const QString sumPaste = pasteOf(QStringLiteral("00."));
+        timed("set 10 MB into T_sha_hezhi", [&] { control<LineBox>(w.get(), QStringLiteral("T_sha_hezhi"))->setText(sumPaste); });
         // Every number fails the lone digit of the must-contain box: a window of [1, 1]
         // keeps the numbers that fail nothing else. The pool holds 0042 alone, which
         // none of the other conditions touches.
@@ -78,17 +89,30 @@ private slots:
         QCOMPARE(labelText(w.get(), QStringLiteral("dadi_zhushu")), QStringLiteral("1"));
         QCOMPARE(listItems(w.get()), QStringList{QStringLiteral("0042  ")});
         // The code lists show their normalised text after the run.
-        QCOMPARE(control<TextBox>(w.get(), QStringLiteral("T_main_sha_3ma"))->toPlainText(),
-                 QStringLiteral("777"));
-        QCOMPARE(control<TextBox>(w.get(), QStringLiteral("T_main_sha_2ma"))->toPlainText(),
-                 QStringLiteral("99"));
+        QCOMPARE(control<TextBox>(w.get(), QStringLiteral("T_main_sha_3ma"))->toPlainText(), QStringLiteral("777"));
+        QCOMPARE(control<TextBox>(w.get(), QStringLiteral("T_main_sha_2ma"))->toPlainText(), QStringLiteral("99"));
+
+        // Typing at the end of a full box, and taking it back.
+        auto* pool = control<TextBox>(w.get(), QStringLiteral("T_dadi_nb"));
+        pool->setFocus();
+        QTest::keyClick(pool, Qt::Key_End, Qt::ControlModifier);
+        timed("type a number at the end of a full box", [&] { QTest::keyClicks(pool, QStringLiteral("5678")); });
+        QVERIFY(pool->toPlainText().endsWith(QStringLiteral("0042\n5678")));
+        timed("undo it", [&] { QTest::keyClick(pool, Qt::Key_Z, Qt::ControlModifier); });
+        QVERIFY(pool->toPlainText().endsWith(QStringLiteral("0042\n")));
+        timed("scroll a full box to its middle", [&] {
+            pool->verticalScrollBar()->setValue(pool->verticalScrollBar()->maximum() / 2);
+            pool->repaint();
+        });
 
         auto* prize = control<LineBox>(w.get(), QStringLiteral("T_duijiang"));
-        timed("type a 10 MB prize number", [&] { prize->setText(pasteOf(QStringLiteral("0"))); });
+        const QString prizePaste = pasteOf(QStringLiteral("0"));
+        timed("type a 10 MB prize number", [&] { prize->setText(prizePaste); });
         QCOMPARE(labelText(w.get(), QStringLiteral("L_duijiang_news")), QStringLiteral("【号码不全】"));
         timed("clear every condition", [&] {
             answerMessageBoxes([&] { button(w.get(), QStringLiteral("C_all_cls"))->click(); });
         });
+        QVERIFY(pool->toPlainText().size() < 100); // back to its hint
     }
 
     void setToolWithTwoFullLists()
@@ -100,10 +124,10 @@ private slots:
         QVERIFY(tool);
         auto* a = tool->findChild<TextBox*>(QStringLiteral("T_dd_jiaoji(0)"));
         auto* b = tool->findChild<TextBox*>(QStringLiteral("T_dd_jiaoji(1)"));
-        timed("fill lists A and B", [&] {
-            a->setPlainText(pasteOf(QStringLiteral("1234 5678\n")));
-            b->setPlainText(pasteOf(QStringLiteral("abc\n")) + QStringLiteral("5678"));
-        });
+        const QString listA = pasteOf(QStringLiteral("1234 5678\n"));
+        const QString listB = pasteOf(QStringLiteral("abc\n")) + QStringLiteral("5678");
+        timed("fill list A", [&] { a->setPlainText(listA); });
+        timed("fill list B", [&] { b->setPlainText(listB); });
         timed("intersection", [&] {
             QTest::mouseClick(tool->findChild<QPushButton*>(QStringLiteral("C_jiaoji_xuanzhe(0)")), Qt::LeftButton);
         });
