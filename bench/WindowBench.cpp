@@ -1,8 +1,11 @@
 // The main window as a user feels it, offscreen: a click of the start button until the
-// list shows all 10,000 survivors, and start-up until the first paint. The window's
-// resident memory is reported as a counter.
+// list shows all 10,000 survivors, start-up until the first paint, and ten-megabyte
+// pastes into its text boxes (beside the same paste into Qt's own QPlainTextEdit). The
+// window's resident memory is reported as a counter.
 
 #include "ui/MainWindow.h"
+#include "ui/textbox/LineBox.h"
+#include "ui/textbox/TextBox.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -10,8 +13,11 @@
 #include <QEvent>
 #include <QFile>
 #include <QLabel>
+#include <QKeyEvent>
 #include <QListWidget>
+#include <QPlainTextEdit>
 #include <QStyleFactory>
+#include <QClipboard>
 
 #include <benchmark/benchmark.h>
 
@@ -79,6 +85,106 @@ void BM_StartupToFirstPaint(benchmark::State& state)
     }
 }
 BENCHMARK(BM_StartupToFirstPaint)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(10)->Repetitions(3)
+    ->ReportAggregatesOnly(true);
+
+// Two million lines of one four-digit number each, as a list is usually pasted.
+const QString& tenMegabyteList()
+{
+    static const QString text = [] {
+        QString s;
+        s.reserve(10 << 20);
+        while (s.size() < (10 << 20))
+            s += QStringLiteral("1234\n");
+        return s;
+    }();
+    return text;
+}
+
+template <class Box>
+Box* boxOf(shrink4::MainWindow& window, const char* name)
+{
+    return window.findChild<Box*>(QLatin1String(name));
+}
+
+void BM_PasteTenMegabytesIntoBox(benchmark::State& state)
+{
+    shrink4::MainWindow window;
+    window.show();
+    auto* box = boxOf<shrink4::TextBox>(window, "T_dadi_nb");
+    QApplication::clipboard()->setText(tenMegabyteList());
+    QApplication::processEvents();
+    for (auto _ : state) {
+        box->selectAll();
+        box->paste();
+        QApplication::processEvents(); // and its paint
+        state.PauseTiming();
+        box->clear(); // also forgets the paste's undo step
+        QApplication::processEvents();
+        state.ResumeTiming();
+    }
+    state.counters["lines"] = double(tenMegabyteList().count(u'\n'));
+}
+BENCHMARK(BM_PasteTenMegabytesIntoBox)->Unit(benchmark::kMillisecond)->UseRealTime()->Repetitions(5)
+    ->ReportAggregatesOnly(true);
+
+// The same paste into Qt's own box, for comparison: one iteration takes seconds.
+void BM_PasteTenMegabytesIntoQPlainTextEdit(benchmark::State& state)
+{
+    QPlainTextEdit box;
+    box.show();
+    QApplication::clipboard()->setText(tenMegabyteList());
+    QApplication::processEvents();
+    for (auto _ : state) {
+        box.paste();
+        QApplication::processEvents();
+        state.PauseTiming();
+        box.clear();
+        QApplication::processEvents();
+        state.ResumeTiming();
+    }
+}
+BENCHMARK(BM_PasteTenMegabytesIntoQPlainTextEdit)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(1);
+
+// A key typed at the very start of a full box: the whole index moves behind it.
+void BM_TypeAtStartOfFullBox(benchmark::State& state)
+{
+    shrink4::MainWindow window;
+    window.show();
+    auto* box = boxOf<shrink4::TextBox>(window, "T_dadi_nb");
+    box->setPlainText(tenMegabyteList());
+    box->setFocus();
+    QApplication::processEvents();
+    for (auto _ : state) {
+        box->setCursorPosition(0);
+        QKeyEvent key(QEvent::KeyPress, Qt::Key_5, Qt::NoModifier, QStringLiteral("5"));
+        QApplication::sendEvent(box, &key);
+        QApplication::processEvents();
+    }
+}
+BENCHMARK(BM_TypeAtStartOfFullBox)->Unit(benchmark::kMillisecond)->UseRealTime()->Repetitions(5)
+    ->ReportAggregatesOnly(true);
+
+// The start button with eight multi-line boxes and the sum-value line at 10 MB each.
+void BM_RunWithEveryTextBoxFull(benchmark::State& state)
+{
+    shrink4::MainWindow window;
+    window.show();
+    const char* const boxes[] = {"T_main_shazhixuan", "T_main_laji_fushi", "T_main_sha_2ma", "T_main_bichu_2ma",
+                                 "T_main_sha_3ma", "T_main_bichu_3ma", "T_main_dw_sha", "T_dadi_nb"};
+    auto* start = window.findChild<QAbstractButton*>(QStringLiteral("C_guolv_ks"));
+    for (auto _ : state) {
+        state.PauseTiming(); // a run rewrites the code lists: fill the boxes again
+        for (const char* name : boxes)
+            boxOf<shrink4::TextBox>(window, name)->setPlainText(tenMegabyteList());
+        boxOf<shrink4::LineBox>(window, "T_sha_hezhi")->setText(QString(10 << 20, u'0'));
+        QApplication::processEvents();
+        state.ResumeTiming();
+        start->click();
+        QApplication::processEvents();
+    }
+    state.counters["rss_MB"] = residentMegabytes();
+}
+BENCHMARK(BM_RunWithEveryTextBoxFull)->Unit(benchmark::kMillisecond)->UseRealTime()->Repetitions(5)
     ->ReportAggregatesOnly(true);
 
 } // namespace

@@ -12,6 +12,7 @@ void CharAdvances::setFont(const QFont& font)
 {
     m_metrics = QFontMetricsF(font);
     m_table.assign(0x10000, -1.0f);
+    m_ceiling64.assign(0x10000, -1);
 }
 
 qreal CharAdvances::measure(const QString& text, int i) const
@@ -30,6 +31,7 @@ qreal CharAdvances::measure(const QString& text, int i) const
     else
         a = m_metrics.horizontalAdvance(shownChar(c));
     m_table[c.unicode()] = float(a);
+    m_ceiling64[c.unicode()] = qint32(toSixtyFourths(a));
     return a;
 }
 

@@ -6,6 +6,7 @@
 #include <QFontMetricsF>
 #include <QString>
 
+#include <cmath>
 #include <vector>
 
 namespace shrink4 {
@@ -27,12 +28,31 @@ public:
     }
 
     qreal width(const QString& text, int from, int to) const;
+    // Whether text[from, to) is no wider than room64 (in 64ths of a pixel, see
+    // toSixtyFourths): the quick test that lets most lines of a list skip wrapping.
+    bool fits(const QString& text, int from, int to, qint64 room64) const
+    {
+        const auto* units = reinterpret_cast<const char16_t*>(text.constData());
+        const qint32* table = m_ceiling64.data();
+        qint64 x = 0;
+        for (int i = from; i < to; ++i) {
+            const qint32 cached = table[units[i]];
+            x += cached >= 0 ? cached : toSixtyFourths(measure(text, i));
+            if (x > room64)
+                return false;
+        }
+        return true;
+    }
+    static qint64 toSixtyFourths(qreal pixels) { return qint64(std::ceil(pixels * 64)); }
 
 private:
     qreal measure(const QString& text, int i) const;
 
     QFontMetricsF m_metrics;
     mutable std::vector<float> m_table;
+    // The same advances in 64ths of a pixel, rounded up: integer sums run without the
+    // wait on each float addition, and err only towards "does not fit".
+    mutable std::vector<qint32> m_ceiling64;
 };
 
 // The character shown for text[i]: control characters become spaces.

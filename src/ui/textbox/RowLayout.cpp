@@ -1,6 +1,7 @@
 #include "RowLayout.h"
 
 #include <algorithm>
+#include <cmath>
 
 namespace shrink4 {
 
@@ -21,7 +22,7 @@ int RowLayout::wrap(const QString& text, int from, int to, const CharAdvances& a
 {
     if (starts)
         starts->assign(1, from);
-    if (m_width <= 0)
+    if (m_width <= 0 || advances.fits(text, from, to, m_width64))
         return 1;
     int rows = 1;
     int rowStart = from;
@@ -35,14 +36,19 @@ int RowLayout::wrap(const QString& text, int from, int to, const CharAdvances& a
             if (afterSpace > rowStart) {
                 rowStart = afterSpace;
                 x -= xAfterSpace;
-            } else {
+                ++rows;
+                if (starts)
+                    starts->push_back(rowStart);
+            }
+            // A word that does not fit even a row of its own breaks where it is.
+            if (x + a > m_width && i > rowStart) {
                 rowStart = i;
                 x = 0;
+                ++rows;
+                if (starts)
+                    starts->push_back(rowStart);
             }
             afterSpace = -1;
-            ++rows;
-            if (starts)
-                starts->push_back(rowStart);
         }
         x += a;
         if (isBreakSpace(c)) {
@@ -56,13 +62,14 @@ int RowLayout::wrap(const QString& text, int from, int to, const CharAdvances& a
 void RowLayout::rebuild(const TextLines& lines, const CharAdvances& advances, qreal width)
 {
     m_width = width;
+    m_width64 = qint64(std::floor(width * 64));
     m_cachedLine = -1;
     const int n = lines.lineCount();
     m_firstRow.resize(std::size_t(n) + 1);
     m_firstRow[0] = 0;
     for (int line = 0; line < n; ++line)
         m_firstRow[std::size_t(line) + 1] =
-            m_firstRow[std::size_t(line)] + wrap(lines.text(), lines.lineStart(line), lines.lineEnd(line), advances, nullptr);
+            m_firstRow[std::size_t(line)] + rowsNeeded(lines.text(), lines.lineStart(line), lines.lineEnd(line), advances);
 }
 
 void RowLayout::update(const TextLines& lines, const CharAdvances& advances, TextLines::Change change)
@@ -75,7 +82,7 @@ void RowLayout::update(const TextLines& lines, const CharAdvances& advances, Tex
     int row = m_firstRow[first];
     for (int k = 0; k < change.insertedLines; ++k) {
         const int line = change.firstLine + k;
-        row += wrap(lines.text(), lines.lineStart(line), lines.lineEnd(line), advances, nullptr);
+        row += rowsNeeded(lines.text(), lines.lineStart(line), lines.lineEnd(line), advances);
         inserted.push_back(row);
     }
     const int delta = (row - m_firstRow[first]) - oldRows;

@@ -30,10 +30,16 @@ public:
     int rowOf(const TextLines& lines, const CharAdvances& advances, int position) const;
 
 private:
+    // Rows of text[from, to): most lines of a list fit one row, tested without wrapping.
+    int rowsNeeded(const QString& text, int from, int to, const CharAdvances& advances) const
+    {
+        return m_width <= 0 || advances.fits(text, from, to, m_width64) ? 1 : wrap(text, from, to, advances, nullptr);
+    }
     int wrap(const QString& text, int from, int to, const CharAdvances& advances, std::vector<int>* starts) const;
     const std::vector<int>& rowStarts(const TextLines& lines, const CharAdvances& advances, int line) const;
 
     qreal m_width = 0;
+    qint64 m_width64 = 0; // the same in 64ths of a pixel, rounded down
     std::vector<int> m_firstRow{0, 1};
 
     // The row starts of the last wrapped line asked for: a line of megabytes is wrapped

@@ -122,9 +122,9 @@ int TextBox::targetOf(Move move) const
         return m_layout.row(m_lines, m_advances, row).start;
     case Move::EndOfRow: {
         const RowSpan span = m_layout.row(m_lines, m_advances, row);
-        // A wrapped row ends where the next begins; stay on this row, before its hanging space.
+        // A row wrapped at a space ends before that space, so the cursor stays on it.
         const bool wrapped = span.end < m_lines.lineEnd(m_lines.lineOf(span.start));
-        return wrapped ? std::max(span.start, span.end - 1) : span.end;
+        return wrapped && span.end > span.start && m_lines.text()[span.end - 1].isSpace() ? span.end - 1 : span.end;
     }
     case Move::StartOfText:
         return 0;

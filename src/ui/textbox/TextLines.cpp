@@ -13,8 +13,7 @@ QString TextLines::normalized(QString text) const
 {
     if (m_breaks == Breaks::None)
         return text;
-    const auto isBreak = [](QChar c) { return c == u'\r' || c == QChar::ParagraphSeparator; };
-    if (std::none_of(text.cbegin(), text.cend(), isBreak))
+    if (!text.contains(u'\r') && !text.contains(QChar::ParagraphSeparator))
         return text;
     QString out;
     out.reserve(text.size());
@@ -29,11 +28,6 @@ QString TextLines::normalized(QString text) const
         }
     }
     return out;
-}
-
-int TextLines::lineEnd(int line) const
-{
-    return line + 1 < lineCount() ? m_starts[std::size_t(line) + 1] - 1 : size();
 }
 
 int TextLines::lineOf(int position) const

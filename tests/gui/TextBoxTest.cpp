@@ -1,0 +1,362 @@
+// The text boxes: the line index and the row wrapping checked against a recomputation
+// from the text alone, editing through real key and mouse events, the single-line box,
+// and a ten-megabyte text.
+
+#include "ui/textbox/LineBox.h"
+#include "ui/textbox/RowLayout.h"
+#include "ui/textbox/TextBox.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QScrollBar>
+#include <QSignalSpy>
+#include <QtTest>
+
+#include <random>
+
+using namespace shrink4;
+using namespace Qt::StringLiterals;
+
+namespace {
+
+bool isHangingSpace(QChar c)
+{
+    return c == u' ' || c == u'\t' || c == QChar::LineSeparator;
+}
+
+// Compares `lines` and `layout` with what the text alone says they should be. Returns
+// the first difference found, or an empty string.
+QString layoutFault(const TextLines& lines, const RowLayout& layout, const CharAdvances& advances, qreal width)
+{
+    const QString& text = lines.text();
+    std::vector<int> starts{0};
+    for (int i = 0; i < text.size(); ++i)
+        if (text[i] == u'\n')
+            starts.push_back(i + 1);
+    const int lineCount = int(starts.size());
+    if (lines.lineCount() != lineCount)
+        return QStringLiteral("line count %1, expected %2").arg(lines.lineCount()).arg(lineCount);
+    for (int line = 0; line < lineCount; ++line) {
+        const int end = line + 1 < lineCount ? starts[std::size_t(line) + 1] - 1 : int(text.size());
+        if (lines.lineStart(line) != starts[std::size_t(line)] || lines.lineEnd(line) != end)
+            return QStringLiteral("line %1 spans [%2, %3)").arg(line).arg(lines.lineStart(line)).arg(lines.lineEnd(line));
+    }
+    for (int p = 0, line = 0; p <= text.size(); ++p) {
+        while (line + 1 < lineCount && starts[std::size_t(line) + 1] <= p)
+            ++line;
+        if (lines.lineOf(p) != line)
+            return QStringLiteral("lineOf(%1) = %2, expected %3").arg(p).arg(lines.lineOf(p)).arg(line);
+    }
+
+    RowLayout fresh;
+    fresh.rebuild(lines, advances, width);
+    if (layout.rowCount() != fresh.rowCount())
+        return QStringLiteral("row count %1, rebuilt %2").arg(layout.rowCount()).arg(fresh.rowCount());
+    for (int line = 0; line <= lineCount; ++line)
+        if (layout.firstRowOf(line) != fresh.firstRowOf(line))
+            return QStringLiteral("first row of line %1 differs").arg(line);
+    for (int r = 0; r < fresh.rowCount(); ++r) {
+        const RowSpan span = layout.row(lines, advances, r);
+        const RowSpan expected = fresh.row(lines, advances, r);
+        if (span.start != expected.start || span.end != expected.end)
+            return QStringLiteral("row %1 spans [%2, %3), rebuilt [%4, %5)")
+                .arg(r).arg(span.start).arg(span.end).arg(expected.start).arg(expected.end);
+        // The rows of a line tile it, never start inside a surrogate pair, and fit
+        // the width except for hanging spaces or a single character too wide alone.
+        const int line = lines.lineOf(span.start);
+        const bool firstRow = r == layout.firstRowOf(line);
+        const bool lastRow = r + 1 == layout.firstRowOf(line + 1);
+        if (firstRow != (span.start == lines.lineStart(line)) || lastRow != (span.end == lines.lineEnd(line)))
+            return QStringLiteral("row %1 does not tile line %2").arg(r).arg(line);
+        if (!lastRow && (span.end <= span.start || layout.row(lines, advances, r + 1).start != span.end))
+            return QStringLiteral("row %1 leaves a gap or is empty").arg(r);
+        if (span.start > 0 && text[span.start].isLowSurrogate() && text[span.start - 1].isHighSurrogate())
+            return QStringLiteral("row %1 splits a surrogate pair").arg(r);
+        int shownEnd = span.end;
+        while (shownEnd > span.start && isHangingSpace(text[shownEnd - 1]))
+            --shownEnd;
+        const int single = text[span.start].isHighSurrogate() ? 2 : 1;
+        if (width > 0 && shownEnd - span.start > single && advances.width(text, span.start, shownEnd) > width + 1e-6)
+            return QStringLiteral("row %1 [%2, %3) is wider than %4").arg(r).arg(span.start).arg(span.end).arg(width);
+    }
+    for (int p = 0; p <= text.size(); ++p) {
+        const RowSpan span = layout.row(lines, advances, layout.rowOf(lines, advances, p));
+        if (p < span.start || p > span.end)
+            return QStringLiteral("rowOf(%1) gives a row that does not hold it").arg(p);
+    }
+    return {};
+}
+
+// Presses the first key combination the platform binds to `key`.
+void press(QWidget* widget, QKeySequence::StandardKey key)
+{
+    const QKeyCombination combination = QKeySequence::keyBindings(key).constFirst()[0];
+    QTest::keyClick(widget, combination.key(), combination.keyboardModifiers());
+}
+
+void showBox(QWidget& box)
+{
+    box.resize(320, 200);
+    box.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&box));
+}
+
+// Where the cursor is drawn when it stands at `position`, in viewport coordinates.
+QPoint pointOf(TextBox& box, int position)
+{
+    box.setCursorPosition(position);
+    return static_cast<QWidget&>(box).inputMethodQuery(Qt::ImCursorRectangle).toRect().center();
+}
+
+} // namespace
+
+class TextBoxTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void linesAndRowsFollowRandomEdits()
+    {
+        const CharAdvances advances(QApplication::font());
+        const QStringList pieces = {u"7"_s, u"42"_s, u" "_s, u"   "_s, u"\n"_s, u"\r\n"_s, u"\n\n"_s,
+                                    u"0123456789"_s, u"supercalifragilistic"_s, u" 1 22 333 "_s,
+                                    u"WWWWWWWWWWWW"_s, u"\t"_s};
+        std::mt19937 rng(20240607);
+        const auto pick = [&](int lo, int hi) { return std::uniform_int_distribution<int>(lo, hi)(rng); };
+        for (int sequence = 0; sequence < 300; ++sequence) {
+            TextLines lines;
+            RowLayout layout;
+            const qreal width = sequence % 10 == 0 ? 0 : pick(10, 220);
+            layout.rebuild(lines, advances, width);
+            for (int step = 0; step < 40; ++step) {
+                const int from = pick(0, lines.size());
+                const int rest = lines.size() - from;
+                const int count = pick(0, 5) == 0 ? rest : pick(0, std::min(rest, 8));
+                QString inserted;
+                for (int k = pick(0, 3); k > 0; --k)
+                    inserted += pieces[pick(0, int(pieces.size()) - 1)];
+                layout.update(lines, advances, lines.replace(from, count, lines.normalized(inserted)));
+                const QString fault = layoutFault(lines, layout, advances, width);
+                QVERIFY2(fault.isEmpty(), qPrintable(QStringLiteral("sequence %1 step %2, width %3: %4 in \"%5\"")
+                                                         .arg(sequence).arg(step).arg(width)
+                                                         .arg(fault, QString(lines.text()).replace(u'\n', u'|'))));
+            }
+        }
+    }
+
+    void wrappingKeepsSurrogatePairsWhole()
+    {
+        const CharAdvances advances(QApplication::font());
+        TextLines lines;
+        QString text;
+        for (int k = 0; k < 60; ++k)
+            text += k % 4 == 3 ? u" ab "_s : u"\U0001F600"_s;
+        lines.setText(text);
+        for (qreal width = 1; width < 150; width += 3) {
+            RowLayout layout;
+            layout.rebuild(lines, advances, width);
+            QCOMPARE(layoutFault(lines, layout, advances, width), QString());
+        }
+    }
+
+    void typingDeletingAndSelecting()
+    {
+        TextBox box;
+        showBox(box);
+        QSignalSpy changed(&box, &TextBox::textChanged);
+        QTest::keyClicks(&box, u"12 34"_s);
+        QTest::keyClick(&box, Qt::Key_Return);
+        QTest::keyClicks(&box, u"56"_s);
+        QCOMPARE(box.toPlainText(), u"12 34\n56"_s);
+        QCOMPARE(changed.count(), 8);
+        QTest::keyClick(&box, Qt::Key_Backspace);
+        QTest::keyClick(&box, Qt::Key_Home);
+        QTest::keyClick(&box, Qt::Key_Backspace); // joins the lines
+        QCOMPARE(box.toPlainText(), u"12 345"_s);
+        QCOMPARE(box.cursorPosition(), 5);
+        QTest::keyClick(&box, Qt::Key_Delete);
+        QTest::keyClick(&box, Qt::Key_Left, Qt::ShiftModifier);
+        QTest::keyClick(&box, Qt::Key_Left, Qt::ShiftModifier);
+        QCOMPARE(box.selectedText(), u"34"_s);
+        QTest::keyClicks(&box, u"x"_s);
+        QCOMPARE(box.toPlainText(), u"12 x"_s);
+        changed.clear();
+        press(&box, QKeySequence::SelectAll);
+        QCOMPARE(box.selectedText(), u"12 x"_s);
+        QTest::keyClick(&box, Qt::Key_Delete);
+        QCOMPARE(box.toPlainText(), QString());
+        QCOMPARE(changed.count(), 1);
+        QTest::keyClick(&box, Qt::Key_Backspace); // nothing left: no edit, no signal
+        QCOMPARE(changed.count(), 1);
+    }
+
+    void undoAndRedoGoByWholeSteps()
+    {
+        TextBox box;
+        showBox(box);
+        QTest::keyClicks(&box, u"abc"_s);
+        QApplication::clipboard()->setText(u"\r\nxy\rz"_s);
+        press(&box, QKeySequence::Paste);
+        QTest::keyClicks(&box, u"q"_s);
+        QTest::keyClick(&box, Qt::Key_Home);
+        QTest::keyClicks(&box, u"s"_s); // typed elsewhere: a step of its own
+        QCOMPARE(box.toPlainText(), u"abc\nxy\nszq"_s);
+        QSignalSpy changed(&box, &TextBox::textChanged);
+        const QStringList states = {u"abc\nxy\nzq"_s, u"abc\nxy\nz"_s, u"abc"_s, QString()};
+        for (const QString& state : states) {
+            press(&box, QKeySequence::Undo);
+            QCOMPARE(box.toPlainText(), state);
+        }
+        QVERIFY(!box.isUndoAvailable());
+        QCOMPARE(changed.count(), 4);
+        press(&box, QKeySequence::Redo);
+        press(&box, QKeySequence::Redo);
+        QCOMPARE(box.toPlainText(), u"abc\nxy\nz"_s);
+        QCOMPARE(box.cursorPosition(), 8);
+        QTest::keyClicks(&box, u"!"_s); // a new edit drops what could be redone
+        QVERIFY(!box.isRedoAvailable());
+        press(&box, QKeySequence::Undo);
+        QCOMPARE(box.toPlainText(), u"abc\nxy\nz"_s);
+    }
+
+    void clipboardAndLineBreaks()
+    {
+        TextBox box;
+        showBox(box);
+        box.setPlainText(u"one\r\ntwo\rthree\u2029four"_s);
+        QCOMPARE(box.toPlainText(), u"one\ntwo\nthree\nfour"_s);
+        box.setSelection(4, 8);
+        press(&box, QKeySequence::Copy);
+        QCOMPARE(QApplication::clipboard()->text(), u"two\n"_s);
+        QSignalSpy changed(&box, &TextBox::textChanged);
+        press(&box, QKeySequence::Cut);
+        QCOMPARE(box.toPlainText(), u"one\nthree\nfour"_s);
+        box.setCursorPosition(0);
+        QApplication::clipboard()->setText(u"a\r\n\rb"_s);
+        press(&box, QKeySequence::Paste);
+        QCOMPARE(box.toPlainText(), u"a\n\nbone\nthree\nfour"_s);
+        QCOMPARE(box.cursorPosition(), 4);
+        QCOMPARE(changed.count(), 2);
+    }
+
+    void readOnlyRefusesEditsButCopies()
+    {
+        TextBox box;
+        box.setPlainText(u"fixed"_s);
+        box.setReadOnly(true);
+        showBox(box);
+        QSignalSpy changed(&box, &TextBox::textChanged);
+        QApplication::clipboard()->setText(u"pasted"_s);
+        QTest::keyClicks(&box, u"x"_s);
+        for (const Qt::Key key : {Qt::Key_Return, Qt::Key_Backspace, Qt::Key_Delete})
+            QTest::keyClick(&box, key);
+        press(&box, QKeySequence::Paste);
+        press(&box, QKeySequence::SelectAll);
+        press(&box, QKeySequence::Cut);
+        QCOMPARE(box.toPlainText(), u"fixed"_s);
+        QCOMPARE(changed.count(), 0);
+        press(&box, QKeySequence::Copy);
+        QCOMPARE(QApplication::clipboard()->text(), u"fixed"_s);
+    }
+
+    void upAndDownKeepTheColumnAcrossAShortLine()
+    {
+        TextBox box;
+        showBox(box);
+        box.setPlainText(u"abcdef\nab\nabcdef"_s);
+        box.setCursorPosition(5);
+        const int expected[] = {9, 15, 9, 5};
+        for (int i = 0; i < 4; ++i) {
+            QTest::keyClick(&box, i < 2 ? Qt::Key_Down : Qt::Key_Up);
+            QCOMPARE(box.cursorPosition(), expected[i]);
+        }
+        QTest::keyClick(&box, Qt::Key_Down, Qt::ShiftModifier);
+        QCOMPARE(box.selectedText(), u"f\nab"_s);
+    }
+
+    void mouseClickPlacesTheCursorAndDoubleClickSelectsAWord()
+    {
+        TextBox box;
+        showBox(box);
+        box.setPlainText(u"alpha beta\ngamma delta"_s);
+        const QPoint inGamma = pointOf(box, 14);
+        const QPoint inBeta = pointOf(box, 8);
+        box.setCursorPosition(0);
+        QTest::mouseClick(box.viewport(), Qt::LeftButton, {}, inGamma);
+        QCOMPARE(box.cursorPosition(), 14);
+        QTest::mouseClick(box.viewport(), Qt::LeftButton, Qt::ShiftModifier, inBeta);
+        QCOMPARE(box.selectedText(), u"ta\ngam"_s);
+        QTest::mouseDClick(box.viewport(), Qt::LeftButton, {}, inBeta);
+        QCOMPARE(box.selectedText(), u"beta"_s);
+    }
+
+    void lineBoxSetTextAndLineBreaks()
+    {
+        LineBox box;
+        showBox(box);
+        QSignalSpy changed(&box, &TextBox::textChanged);
+        box.setText(u"12 34"_s);
+        QCOMPARE(changed.count(), 1);
+        QCOMPARE(box.cursorPosition(), 5);
+        QTest::keyClicks(&box, u"5"_s);
+        box.setText(u"12 345"_s); // the same text: nothing happens
+        QCOMPARE(changed.count(), 2);
+        QVERIFY(box.isUndoAvailable());
+        box.setText(u"9"_s);
+        QCOMPARE(changed.count(), 3);
+        QCOMPARE(box.cursorPosition(), 1);
+        QVERIFY(!box.isUndoAvailable());
+        QApplication::clipboard()->setText(u"a\r\nb\n"_s);
+        press(&box, QKeySequence::Paste);
+        QCOMPARE(box.text(), u"9a\r\nb\n"_s);
+        // Enter, Up and Down are left to the form the box sits in.
+        for (const Qt::Key key : {Qt::Key_Return, Qt::Key_Enter, Qt::Key_Up, Qt::Key_Down}) {
+            QKeyEvent event(QEvent::KeyPress, key, Qt::NoModifier);
+            QApplication::sendEvent(&box, &event);
+            QVERIFY2(!event.isAccepted(), qPrintable(QString::number(key, 16)));
+        }
+        QCOMPARE(box.text(), u"9a\r\nb\n"_s);
+        QCOMPARE(box.cursorPosition(), 6);
+    }
+
+    void tenMegabytesEditUndoAndClear()
+    {
+        constexpr int lineCount = 2'000'000;
+        QString text(lineCount * 5, Qt::Uninitialized);
+        for (int i = 0; i < lineCount; ++i) {
+            const int n = 1000 + i % 9000;
+            QChar* at = text.data() + std::ptrdiff_t(i) * 5;
+            at[0] = QChar(u'0' + n / 1000);
+            at[1] = QChar(u'0' + n / 100 % 10);
+            at[2] = QChar(u'0' + n / 10 % 10);
+            at[3] = QChar(u'0' + n % 10);
+            at[4] = QChar(u'\n');
+        }
+        TextBox box;
+        showBox(box);
+        box.setPlainText(text);
+        QScrollBar* bar = box.verticalScrollBar();
+        const int lastTopRow = bar->maximum(); // the rows: one per line, the empty last one too
+        QVERIFY(lastTopRow > lineCount - 100 && lastTopRow <= lineCount);
+        press(&box, QKeySequence::MoveToEndOfDocument);
+        QCOMPARE(box.cursorPosition(), int(text.size()));
+        QTest::keyClicks(&box, u"77"_s);
+        QTest::keyClick(&box, Qt::Key_Return);
+        QVERIFY(box.toPlainText() == text + u"77\n"_s);
+        QCOMPARE(bar->maximum(), lastTopRow + 1);
+        QCOMPARE(bar->value(), bar->maximum());
+        press(&box, QKeySequence::Undo);
+        press(&box, QKeySequence::Undo);
+        QVERIFY(box.toPlainText() == text);
+        QCOMPARE(bar->maximum(), lastTopRow);
+        press(&box, QKeySequence::SelectAll);
+        QTest::keyClick(&box, Qt::Key_Delete);
+        QCOMPARE(box.toPlainText(), QString());
+        QCOMPARE(bar->maximum(), 0);
+        press(&box, QKeySequence::Undo);
+        QVERIFY(box.toPlainText() == text);
+        QCOMPARE(bar->maximum(), lastTopRow);
+    }
+};
+
+QTEST_MAIN(TextBoxTest)
+#include "TextBoxTest.moc"
