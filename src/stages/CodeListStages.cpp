@@ -5,34 +5,38 @@
 #include "engine/RunState.h"
 #include "engine/TextScan.h"
 
+#include <algorithm>
 #include <array>
 #include <bitset>
-#include <algorithm>
 #include <vector>
 
 namespace shrink4 {
 
 std::string NormalizeCodeList(std::string_view text)
 {
-    std::string out;
-    out.reserve(text.size());
+    // Written through a pointer: the list may be megabytes, and push_back's capacity
+    // check per character doubles the cost.
+    std::string out(text.size(), '\0');
+    char* to = out.data();
     bool pendingSeparator = false;
     for (unsigned char c : text) {
         if (unsigned(c - '0') < 10u) {
-            if (pendingSeparator && !out.empty())
-                out.push_back(' ');
+            if (pendingSeparator && to != out.data())
+                *to++ = ' ';
             pendingSeparator = false;
-            out.push_back(char(c));
+            *to++ = char(c);
         } else {
             pendingSeparator = true;
         }
     }
+    out.resize(std::size_t(to - out.data()));
     return out;
 }
 
 bool codeListActive(std::string_view boxText)
 {
-    return digitMask(trimSpaces(boxText)) != 0;
+    const std::string_view trimmed = trimSpaces(boxText);
+    return std::any_of(trimmed.begin(), trimmed.end(), [](unsigned char c) { return unsigned(c - '0') < 10u; });
 }
 
 bool ContainsCode(int v, std::string_view item, int k)
@@ -85,30 +89,33 @@ NumberSet numbersContainingAnyCode(std::string_view normalizedList, int k)
 {
     NumberSet result;
     std::bitset<1000> seen; // each distinct code once, however long the list
+    const std::size_t size = normalizedList.size();
     std::size_t start = 0;
-    while (start < normalizedList.size()) {
-        auto end = normalizedList.find(' ', start);
-        if (end == std::string_view::npos)
-            end = normalizedList.size();
+    while (start < size) {
+        std::size_t end = start; // items are short: a plain scan beats a search call each
+        while (end < size && normalizedList[end] != ' ')
+            ++end;
         const auto item = normalizedList.substr(start, end - start);
         start = end + 1;
         if (int(item.size()) < k)
             continue; // too short to be a code
         // A code is a multiset of digits: its key lists them in ascending order.
-        int tally[10] = {};
+        unsigned d[3] = {};
         bool digitsOnly = true;
         for (int j = 0; j < k; ++j) {
-            const unsigned d = unsigned(item[std::size_t(j)] - '0');
-            digitsOnly = digitsOnly && d < 10;
-            if (d < 10)
-                ++tally[d];
+            d[j] = unsigned(item[std::size_t(j)] - '0');
+            digitsOnly = digitsOnly && d[j] < 10;
         }
         if (!digitsOnly)
             continue; // not a normalised item
-        int key = 0;
-        for (int d = 0; d < 10; ++d)
-            for (int n = 0; n < tally[d]; ++n)
-                key = key * 10 + d;
+        if (d[0] > d[1])
+            std::swap(d[0], d[1]);
+        if (k == 3 && d[1] > d[2]) {
+            std::swap(d[1], d[2]);
+            if (d[0] > d[1])
+                std::swap(d[0], d[1]);
+        }
+        const int key = k == 2 ? int(d[0] * 10 + d[1]) : int(d[0] * 100 + d[1] * 10 + d[2]);
         if (seen.test(std::size_t(key)))
             continue;
         seen.set(std::size_t(key));

@@ -69,7 +69,7 @@ void RowLayout::rebuild(const TextLines& lines, const CharAdvances& advances, qr
     m_firstRow[0] = 0;
     for (int line = 0; line < n; ++line)
         m_firstRow[std::size_t(line) + 1] =
-            m_firstRow[std::size_t(line)] + rowsNeeded(lines.text(), lines.lineStart(line), lines.lineEnd(line), advances);
+            m_firstRow[std::size_t(line)] + rowsNeeded(lines, advances, line);
 }
 
 void RowLayout::update(const TextLines& lines, const CharAdvances& advances, TextLines::Change change)
@@ -82,7 +82,7 @@ void RowLayout::update(const TextLines& lines, const CharAdvances& advances, Tex
     int row = m_firstRow[first];
     for (int k = 0; k < change.insertedLines; ++k) {
         const int line = change.firstLine + k;
-        row += rowsNeeded(lines.text(), lines.lineStart(line), lines.lineEnd(line), advances);
+        row += rowsNeeded(lines, advances, line);
         inserted.push_back(row);
     }
     const int delta = (row - m_firstRow[first]) - oldRows;

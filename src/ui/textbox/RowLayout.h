@@ -30,10 +30,16 @@ public:
     int rowOf(const TextLines& lines, const CharAdvances& advances, int position) const;
 
 private:
-    // Rows of text[from, to): most lines of a list fit one row, tested without wrapping.
-    int rowsNeeded(const QString& text, int from, int to, const CharAdvances& advances) const
+    // Rows of a line: most lines of a list fit one row, tested without wrapping. A line
+    // that wraps keeps its row starts for the paint that follows.
+    int rowsNeeded(const TextLines& lines, const CharAdvances& advances, int line) const
     {
-        return m_width <= 0 || advances.fits(text, from, to, m_width64) ? 1 : wrap(text, from, to, advances, nullptr);
+        const int from = lines.lineStart(line);
+        const int to = lines.lineEnd(line);
+        if (m_width <= 0 || advances.fits(lines.text(), from, to, m_width64))
+            return 1;
+        m_cachedLine = line;
+        return wrap(lines.text(), from, to, advances, &m_cachedStarts);
     }
     int wrap(const QString& text, int from, int to, const CharAdvances& advances, std::vector<int>* starts) const;
     const std::vector<int>& rowStarts(const TextLines& lines, const CharAdvances& advances, int line) const;
