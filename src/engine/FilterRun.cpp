@@ -6,6 +6,7 @@
 #include "stages/Stages.h"
 
 #include <type_traits>
+#include <utility>
 
 namespace shrink4 {
 
@@ -46,14 +47,14 @@ constexpr RunRow kRunRows[] = {
 
 } // namespace
 
-RunResult filterRun(const ConditionInputs& inputs, const ProgressFn& progress)
+RunResult filterRun(ConditionInputs inputs, const ProgressFn& progress)
 {
     const auto report = [&](double fill) {
         if (progress)
             progress(fill);
     };
     report(0.001);
-    RunState run(inputs);
+    RunState run(std::move(inputs));
     report(0.01);
     for (const auto& row : kRunRows) {
         row.step(run);

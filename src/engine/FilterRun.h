@@ -26,7 +26,7 @@ struct RunResult {
 // Receives the fill of the progress bar (0..1) at the points the run reports it.
 using ProgressFn = std::function<void(double)>;
 
-RunResult filterRun(const ConditionInputs& inputs, const ProgressFn& progress = {});
+RunResult filterRun(ConditionInputs inputs, const ProgressFn& progress = {});
 
 // The inputs with the run's rewritten boxes applied, as the window shows them afterwards.
 ConditionInputs inputsAfterRun(ConditionInputs inputs, const RunResult& result);

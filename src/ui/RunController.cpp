@@ -88,8 +88,8 @@ std::optional<RunResult> RunController::C_guolv_ks_Click()
     try {
         RunScope scope(*this);
         m_results.resetPrizeCheck();
-        const ConditionInputs inputs = m_binding.read();
-        result = filterRun(inputs, [this](double fill) { setFill(fill); });
+        // Moved in: with boxes of megabytes, a copy of the conditions costs as much as a stage.
+        result = filterRun(m_binding.read(), [this](double fill) { setFill(fill); });
         m_binding.writeTexts(result->rewritten);
         m_results.show(result->list, false);
     } catch (const std::exception& e) {

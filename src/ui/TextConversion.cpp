@@ -23,6 +23,8 @@ std::string toInputText(const QString& widgetText)
 
 QString fromInputText(std::string_view inputText)
 {
+    if (inputText.find('\r') == std::string_view::npos) // a rewritten code list, say
+        return QString::fromUtf8(inputText.data(), qsizetype(inputText.size()));
     std::string text(inputText.size(), '\0');
     char* out = text.data();
     const std::size_t n = inputText.size();

@@ -80,6 +80,11 @@ private slots:
         }
         const QString sumPaste = pasteOf(QStringLiteral("00."));
         timed("set 10 MB into T_sha_hezhi", [&] { control<LineBox>(w.get(), QStringLiteral("T_sha_hezhi"))->setText(sumPaste); });
+        // Tolerance boxes of ten megabytes of zeros still read as 0.
+        const QString zeros = pasteOf(QStringLiteral("0"));
+        for (const char* array : {"T_dzu_rc", "T_dw_rc"})
+            for (int i = 0; i < 2; ++i)
+                control<LineBox>(w.get(), arrayName(array, i))->setText(zeros);
         // Every number fails the lone digit of the must-contain box: a window of [1, 1]
         // keeps the numbers that fail nothing else. The pool holds 0042 alone, which
         // none of the other conditions touches.
