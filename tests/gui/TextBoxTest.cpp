@@ -8,6 +8,8 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QDropEvent>
+#include <QMimeData>
 #include <QScrollBar>
 #include <QSignalSpy>
 #include <QtTest>
@@ -287,6 +289,15 @@ private slots:
         QCOMPARE(box.selectedText(), u"ta\ngam"_s);
         QTest::mouseDClick(box.viewport(), Qt::LeftButton, {}, inBeta);
         QCOMPARE(box.selectedText(), u"beta"_s);
+
+        // Text dragged in from elsewhere lands where it is dropped, CR LF unified.
+        QMimeData dropped;
+        dropped.setText(u"12\r\n34 "_s);
+        QDragEnterEvent enter(inGamma, Qt::CopyAction, &dropped, Qt::LeftButton, {});
+        QApplication::sendEvent(box.viewport(), &enter);
+        QDropEvent drop(QPointF(inGamma), Qt::CopyAction, &dropped, Qt::LeftButton, {});
+        QApplication::sendEvent(box.viewport(), &drop);
+        QCOMPARE(box.toPlainText(), u"alpha beta\ngam12\n34 ma delta"_s);
     }
 
     void lineBoxSetTextAndLineBreaks()

@@ -21,6 +21,7 @@ public:
     void rebuild(const TextLines& lines, const CharAdvances& advances, qreal width);
     void update(const TextLines& lines, const CharAdvances& advances, TextLines::Change change);
 
+    qreal width() const { return m_width; }
     int rowCount() const { return m_firstRow.back(); }
     int firstRowOf(int line) const { return m_firstRow[std::size_t(line)]; }
     int rowsOf(int line) const { return firstRowOf(line + 1) - firstRowOf(line); }

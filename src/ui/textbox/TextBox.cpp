@@ -37,6 +37,7 @@ TextBox::TextBox(Mode mode, const QString& text, QWidget* parent)
     setFocusPolicy(Qt::StrongFocus);
     setAttribute(Qt::WA_InputMethodEnabled);
     viewport()->setCursor(Qt::IBeamCursor);
+    viewport()->setAcceptDrops(true);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     if (mode == Mode::SingleLine) {
         setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
@@ -359,10 +360,15 @@ void TextBox::resizeEvent(QResizeEvent* event)
 {
     QAbstractScrollArea::resizeEvent(event);
     if (m_mode == Mode::MultiLine) {
-        // Keep the first line in view where it was while the rows re-wrap.
-        const int topLine = m_layout.lineOfRow(firstVisibleRow());
-        relayout();
-        verticalScrollBar()->setValue(m_layout.firstRowOf(topLine));
+        // Re-wrap only when the width changed (a full box takes tens of milliseconds),
+        // keeping the first line in view where it was.
+        if (wrapWidth() != m_layout.width()) {
+            const int topLine = m_layout.lineOfRow(firstVisibleRow());
+            relayout();
+            verticalScrollBar()->setValue(m_layout.firstRowOf(topLine));
+        } else {
+            updateScrollBars();
+        }
     } else {
         ensureCursorVisible();
     }

@@ -2,10 +2,15 @@
 
 #include "TextBox.h"
 
+#include <QApplication>
+#include <QClipboard>
 #include <QContextMenuEvent>
+#include <QDragEnterEvent>
+#include <QDropEvent>
 #include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QMenu>
+#include <QMimeData>
 #include <QScrollBar>
 
 #include <algorithm>
@@ -212,6 +217,14 @@ bool TextBox::event(QEvent* event)
 
 void TextBox::mousePressEvent(QMouseEvent* event)
 {
+    if (event->button() == Qt::MiddleButton && !m_readOnly && QApplication::clipboard()->supportsSelection()) {
+        // X11's middle-click paste of the current selection, where the click is.
+        const QString text = QApplication::clipboard()->text(QClipboard::Selection);
+        moveCursor(positionAt(event->position().toPoint()), false);
+        if (!text.isEmpty())
+            replaceSelection(text);
+        return;
+    }
     if (event->button() != Qt::LeftButton)
         return;
     m_selecting = true;
@@ -236,8 +249,33 @@ void TextBox::mouseMoveEvent(QMouseEvent* event)
 
 void TextBox::mouseReleaseEvent(QMouseEvent* event)
 {
-    if (event->button() == Qt::LeftButton)
-        m_selecting = false;
+    if (event->button() != Qt::LeftButton)
+        return;
+    m_selecting = false;
+    if (hasSelectedText() && QApplication::clipboard()->supportsSelection())
+        QApplication::clipboard()->setText(selectedText(), QClipboard::Selection);
+}
+
+void TextBox::dragEnterEvent(QDragEnterEvent* event)
+{
+    if (!m_readOnly && event->mimeData()->hasText())
+        event->acceptProposedAction();
+}
+
+void TextBox::dragMoveEvent(QDragMoveEvent* event)
+{
+    if (!m_readOnly && event->mimeData()->hasText())
+        event->acceptProposedAction();
+}
+
+void TextBox::dropEvent(QDropEvent* event)
+{
+    // Text dropped from elsewhere goes in where it lands.
+    if (m_readOnly || !event->mimeData()->hasText())
+        return;
+    moveCursor(positionAt(event->position().toPoint()), false);
+    replaceSelection(event->mimeData()->text());
+    event->acceptProposedAction();
 }
 
 void TextBox::mouseDoubleClickEvent(QMouseEvent* event)
