@@ -334,7 +334,7 @@ QVariant TextBox::inputMethodQuery(Qt::InputMethodQuery query) const
     case Qt::ImEnabled:
         return !m_readOnly;
     case Qt::ImCursorRectangle:
-        return cursorRect();
+        return cursorRect().translated(viewport()->pos()); // in this widget's coordinates
     case Qt::ImFont:
         return font();
     case Qt::ImCursorPosition:
