@@ -3,8 +3,6 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QScrollBar>
-#include <QStyle>
-#include <QStyleOptionFrame>
 
 #include <algorithm>
 #include <cmath>
@@ -13,8 +11,8 @@ namespace shrink4 {
 
 namespace {
 
-constexpr int kMargin = 4;       // the space Qt's text boxes leave around their text
-constexpr int kLineMargin = 2;   // and a line edit beside its text
+constexpr int kMargin = 4;     // the space Qt's text boxes leave around their text
+constexpr int kLineMargin = 2; // and a line edit beside its text
 
 } // namespace
 
@@ -64,11 +62,6 @@ void TextBox::setPlainText(const QString& text)
     ensureCursorVisible();
     viewport()->update();
     emit textChanged();
-}
-
-void TextBox::replaceAll(const QString& text)
-{
-    replaceRange(0, m_lines.size(), text, false);
 }
 
 void TextBox::clear()

@@ -56,8 +56,6 @@ protected:
     Mode mode() const { return m_mode; }
     void setHorizontalAlignment(Qt::Alignment alignment);
     Qt::Alignment horizontalAlignment() const { return m_alignment; }
-    // Replaces the whole text as one step the user can undo, cursor at the end.
-    void replaceAll(const QString& text);
 
     bool event(QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;

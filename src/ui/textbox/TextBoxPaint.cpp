@@ -4,8 +4,6 @@
 
 #include <QPaintEvent>
 #include <QPainter>
-#include <QStyle>
-#include <QStyleOptionFrame>
 
 #include <algorithm>
 
