@@ -94,7 +94,7 @@ void TextBox::selectAll()
     moveCursor(m_lines.size(), true);
 }
 
-void TextBox::copy() const
+void TextBox::copy()
 {
     if (hasSelectedText())
         QApplication::clipboard()->setText(selectedText());

@@ -12,6 +12,7 @@
 
 #include <QAbstractScrollArea>
 #include <QBasicTimer>
+#include <QKeySequence>
 
 namespace shrink4 {
 
@@ -40,7 +41,7 @@ public:
 public slots:
     void clear();
     void selectAll();
-    void copy() const;
+    void copy();
     void cut();
     void paste();
     void undo();
@@ -78,6 +79,12 @@ protected:
     void scrollContentsBy(int dx, int dy) override;
 
 private:
+    struct Command {
+        QKeySequence::StandardKey key;
+        void (TextBox::*run)();
+    };
+    static const Command kCommands[];
+
     enum class Move {
         NextChar, PreviousChar, NextWord, PreviousWord, StartOfRow, EndOfRow,
         StartOfText, EndOfText, NextRow, PreviousRow, NextPage, PreviousPage,

@@ -173,23 +173,21 @@ bool TextBox::handleEditing(QKeyEvent* event)
     return true;
 }
 
+// The clipboard and history commands, each on its platform's standard key.
+const TextBox::Command TextBox::kCommands[] = {
+    {QKeySequence::SelectAll, &TextBox::selectAll}, {QKeySequence::Copy, &TextBox::copy},
+    {QKeySequence::Cut, &TextBox::cut},             {QKeySequence::Paste, &TextBox::paste},
+    {QKeySequence::Undo, &TextBox::undo},           {QKeySequence::Redo, &TextBox::redo},
+};
+
 void TextBox::keyPressEvent(QKeyEvent* event)
 {
-    if (event->matches(QKeySequence::SelectAll))
-        selectAll();
-    else if (event->matches(QKeySequence::Copy))
-        copy();
-    else if (event->matches(QKeySequence::Cut))
-        cut();
-    else if (event->matches(QKeySequence::Paste))
-        paste();
-    else if (event->matches(QKeySequence::Undo))
-        undo();
-    else if (event->matches(QKeySequence::Redo))
-        redo();
-    else if (handleNavigation(event))
-        ;
-    else if (m_readOnly || !handleEditing(event))
+    for (const Command& command : kCommands)
+        if (event->matches(command.key)) {
+            (this->*command.run)();
+            return;
+        }
+    if (!handleNavigation(event) && (m_readOnly || !handleEditing(event)))
         event->ignore();
 }
 
@@ -200,13 +198,9 @@ bool TextBox::event(QEvent* event)
         auto* key = static_cast<QKeyEvent*>(event);
         const bool plainText = !key->text().isEmpty() && key->text().at(0).isPrint()
                                && !(key->modifiers() & (Qt::ControlModifier | Qt::AltModifier));
-        for (const auto standard : {QKeySequence::Copy, QKeySequence::Cut, QKeySequence::Paste, QKeySequence::Undo,
-                                    QKeySequence::Redo, QKeySequence::SelectAll})
-            if (key->matches(standard)) {
-                event->accept();
-                return true;
-            }
-        if (plainText || key->key() == Qt::Key_Backspace || key->key() == Qt::Key_Delete
+        const bool command = std::any_of(std::begin(kCommands), std::end(kCommands),
+                                         [key](const Command& c) { return key->matches(c.key); });
+        if (command || plainText || key->key() == Qt::Key_Backspace || key->key() == Qt::Key_Delete
             || key->key() == Qt::Key_Home || key->key() == Qt::Key_End) {
             event->accept();
             return true;
