@@ -5,6 +5,8 @@
 #include "engine/PrizeCheck.h"
 #include "tools/GroupConversion.h"
 
+#include <utility>
+
 namespace shrink4::cli {
 
 int checkCommand(const QStringList& arguments)
@@ -13,11 +15,11 @@ int checkCommand(const QStringList& arguments)
     parser.setApplicationDescription(QStringLiteral("Perform a filter run, then the prize check of TEXT as if it were typed into the prize box. Prints the caption the label would show."));
     const QCommandLineOption group(QStringLiteral("group"), QStringLiteral("Convert the run's result to group numbers first, as the convert button does; TEXT is then compared by its group form."));
     parser.addOption(group);
-    const auto start = startSchemeCommand(
+    auto start = startSchemeCommand(
         parser, arguments, {{QStringLiteral("TEXT"), QStringLiteral("The text typed into the prize box.")}});
     if (!start.inputs)
         return start.exitStatus;
-    const auto run = filterRun(*start.inputs);
+    const auto run = filterRun(std::move(*start.inputs));
     const bool groupForms = parser.isSet(group);
     const auto list = groupForms ? ConvertToGroups(run) : run.list;
     const auto verdict = checkPrize(list.prizeCheckText, list.lines,

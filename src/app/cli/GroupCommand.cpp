@@ -5,6 +5,8 @@
 #include "engine/FilterRun.h"
 #include "tools/GroupConversion.h"
 
+#include <utility>
+
 namespace shrink4::cli {
 
 int groupCommand(const QStringList& arguments)
@@ -13,11 +15,11 @@ int groupCommand(const QStringList& arguments)
     parser.setApplicationDescription(QStringLiteral("Perform a filter run with the scheme's conditions, then convert the listed numbers to group numbers (digits sorted ascending), as the convert button does."));
     const QCommandLineOption json(QStringLiteral("json"), QStringLiteral("Print one JSON object instead of one group number per line."));
     parser.addOption(json);
-    const auto start = startSchemeCommand(parser, arguments);
+    auto start = startSchemeCommand(parser, arguments);
     if (!start.inputs)
         return start.exitStatus;
 
-    const auto groups = ConvertToGroups(filterRun(*start.inputs));
+    const auto groups = ConvertToGroups(filterRun(std::move(*start.inputs)));
     if (!parser.isSet(json)) {
         printNumbers(groups.numbers);
         return kOk;

@@ -4,6 +4,8 @@
 
 #include "engine/FilterRun.h"
 
+#include <utility>
+
 namespace shrink4::cli {
 
 int runCommand(const QStringList& arguments)
@@ -12,11 +14,11 @@ int runCommand(const QStringList& arguments)
     parser.setApplicationDescription(QStringLiteral("Perform one filter run with the scheme's conditions, exactly as the start button does."));
     const QCommandLineOption json(QStringLiteral("json"), QStringLiteral("Print one JSON object instead of one number per line."));
     parser.addOption(json);
-    const auto start = startSchemeCommand(parser, arguments);
+    auto start = startSchemeCommand(parser, arguments);
     if (!start.inputs)
         return start.exitStatus;
 
-    const auto result = filterRun(*start.inputs);
+    const auto result = filterRun(std::move(*start.inputs));
     if (!parser.isSet(json)) {
         printNumbers(result.list.numbers);
         return kOk;

@@ -1,5 +1,7 @@
 #include "RowLayout.h"
 
+#include "IndexSplice.h"
+
 #include <algorithm>
 #include <cmath>
 
@@ -16,15 +18,12 @@ bool isBreakSpace(QChar c)
 
 // Wraps text[from, to) as Qt's text boxes do by default: at a space when a word would
 // cross the edge, inside the word when it alone is wider than a row. Spaces may hang
-// past the edge. Returns the number of rows; `starts` receives each row's start.
+// past the edge. Asked only of lines too wide for one row. Returns the number of rows;
+// `starts` receives each row's start.
 int RowLayout::wrap(const QString& text, int from, int to, const CharAdvances& advances,
-                    std::vector<int>* starts) const
+                    std::vector<int>& starts) const
 {
-    if (starts)
-        starts->assign(1, from);
-    if (m_width <= 0 || advances.fits(text, from, to, m_width64))
-        return 1;
-    int rows = 1;
+    starts.assign(1, from);
     int rowStart = from;
     int afterSpace = -1; // where the row may break: just after the last space
     qreal x = 0;
@@ -36,17 +35,13 @@ int RowLayout::wrap(const QString& text, int from, int to, const CharAdvances& a
             if (afterSpace > rowStart) {
                 rowStart = afterSpace;
                 x -= xAfterSpace;
-                ++rows;
-                if (starts)
-                    starts->push_back(rowStart);
+                starts.push_back(rowStart);
             }
             // A word that does not fit even a row of its own breaks where it is.
             if (x + a > m_width && i > rowStart) {
                 rowStart = i;
                 x = 0;
-                ++rows;
-                if (starts)
-                    starts->push_back(rowStart);
+                starts.push_back(rowStart);
             }
             afterSpace = -1;
         }
@@ -56,7 +51,7 @@ int RowLayout::wrap(const QString& text, int from, int to, const CharAdvances& a
             xAfterSpace = x;
         }
     }
-    return rows;
+    return int(starts.size());
 }
 
 void RowLayout::rebuild(const TextLines& lines, const CharAdvances& advances, qreal width)
@@ -85,13 +80,8 @@ void RowLayout::update(const TextLines& lines, const CharAdvances& advances, Tex
         row += rowsNeeded(lines, advances, line);
         inserted.push_back(row);
     }
-    const int delta = (row - m_firstRow[first]) - oldRows;
-    const auto replacedEnd = m_firstRow.begin() + std::ptrdiff_t(first + std::size_t(change.removedLines)) + 1;
-    for (auto it = replacedEnd; it != m_firstRow.end(); ++it)
-        *it += delta;
-    const auto replacedBegin = m_firstRow.begin() + std::ptrdiff_t(first) + 1;
-    const auto at = m_firstRow.erase(replacedBegin, replacedEnd);
-    m_firstRow.insert(at, inserted.begin(), inserted.end());
+    spliceIndex(m_firstRow, first + 1, first + std::size_t(change.removedLines) + 1, inserted,
+                (row - m_firstRow[first]) - oldRows);
 }
 
 int RowLayout::lineOfRow(int row) const
@@ -103,7 +93,7 @@ int RowLayout::lineOfRow(int row) const
 const std::vector<int>& RowLayout::rowStarts(const TextLines& lines, const CharAdvances& advances, int line) const
 {
     if (m_cachedLine != line) {
-        wrap(lines.text(), lines.lineStart(line), lines.lineEnd(line), advances, &m_cachedStarts);
+        wrap(lines.text(), lines.lineStart(line), lines.lineEnd(line), advances, m_cachedStarts);
         m_cachedLine = line;
     }
     return m_cachedStarts;

@@ -40,9 +40,9 @@ private:
         if (m_width <= 0 || advances.fits(lines.text(), from, to, m_width64))
             return 1;
         m_cachedLine = line;
-        return wrap(lines.text(), from, to, advances, &m_cachedStarts);
+        return wrap(lines.text(), from, to, advances, m_cachedStarts);
     }
-    int wrap(const QString& text, int from, int to, const CharAdvances& advances, std::vector<int>* starts) const;
+    int wrap(const QString& text, int from, int to, const CharAdvances& advances, std::vector<int>& starts) const;
     const std::vector<int>& rowStarts(const TextLines& lines, const CharAdvances& advances, int line) const;
 
     qreal m_width = 0;

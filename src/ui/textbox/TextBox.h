@@ -99,7 +99,7 @@ private:
     void moveCursor(int position, bool keepAnchor, bool keepColumn = false);
     bool handleNavigation(QKeyEvent* event);
     bool handleEditing(QKeyEvent* event);
-    int targetOf(Move move) const;
+    int targetOf(Move move);
     int wordStartBefore(int position) const;
     int wordEndAfter(int position) const;
 

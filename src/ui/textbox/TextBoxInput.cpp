@@ -104,14 +104,14 @@ int TextBox::wordEndAfter(int position) const
     return position;
 }
 
-int TextBox::targetOf(Move move) const
+int TextBox::targetOf(Move move)
 {
     const int row = m_layout.rowOf(m_lines, m_advances, m_cursor);
     const auto toRow = [&](int target) {
         target = std::clamp(target, 0, m_layout.rowCount() - 1);
         const RowSpan here = m_layout.row(m_lines, m_advances, row);
         const qreal x = m_preferredX >= 0 ? m_preferredX : offsetIn(here.start, m_cursor);
-        const_cast<TextBox*>(this)->m_preferredX = x;
+        m_preferredX = x;
         return positionAtOffset(m_layout.row(m_lines, m_advances, target), x);
     };
     switch (move) {

@@ -1,5 +1,7 @@
 #include "TextLines.h"
 
+#include "IndexSplice.h"
+
 #include <algorithm>
 
 namespace shrink4 {
@@ -36,21 +38,22 @@ int TextLines::lineOf(int position) const
     return int(it - m_starts.begin()) - 1;
 }
 
-void TextLines::appendStarts(const QString& text, int from, int to, int offset)
+void TextLines::appendStarts(const QString& text, int offset, std::vector<int>& starts) const
 {
     if (m_breaks == Breaks::None)
         return;
     const char16_t* data = reinterpret_cast<const char16_t*>(text.constData());
-    for (int i = from; i < to; ++i)
+    const int n = int(text.size());
+    for (int i = 0; i < n; ++i)
         if (data[i] == u'\n')
-            m_starts.push_back(offset + i + 1);
+            starts.push_back(offset + i + 1);
 }
 
 void TextLines::setText(const QString& normalizedText)
 {
     m_text = normalizedText;
     m_starts.assign(1, 0);
-    appendStarts(m_text, 0, size(), 0);
+    appendStarts(m_text, 0, m_starts);
 }
 
 TextLines::Change TextLines::replace(int from, int count, const QString& normalizedText)
@@ -58,18 +61,12 @@ TextLines::Change TextLines::replace(int from, int count, const QString& normali
     const int firstLine = lineOf(from);
     const int lastLine = lineOf(from + count);
     m_text.replace(from, count, normalizedText);
-
-    // Starts up to firstLine stand; those of the replaced lines go; the inserted text
-    // brings its own; the rest move by the change in length.
-    std::vector<int> tail(m_starts.begin() + lastLine + 1, m_starts.end());
-    m_starts.resize(std::size_t(firstLine) + 1);
-    appendStarts(normalizedText, 0, int(normalizedText.size()), from);
-    const int insertedLines = lineCount() - firstLine;
-    const int delta = int(normalizedText.size()) - count;
-    for (int& start : tail)
-        start += delta;
-    m_starts.insert(m_starts.end(), tail.begin(), tail.end());
-    return {firstLine, lastLine - firstLine + 1, insertedLines};
+    // The starts of the replaced lines give way to those the inserted text brings.
+    std::vector<int> inserted;
+    appendStarts(normalizedText, from, inserted);
+    spliceIndex(m_starts, std::size_t(firstLine) + 1, std::size_t(lastLine) + 1, inserted,
+                int(normalizedText.size()) - count);
+    return {firstLine, lastLine - firstLine + 1, int(inserted.size()) + 1};
 }
 
 } // namespace shrink4

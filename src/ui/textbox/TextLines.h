@@ -46,7 +46,9 @@ public:
     Change replace(int from, int count, const QString& normalizedText);
 
 private:
-    void appendStarts(const QString& text, int from, int to, int offset);
+    // Appends the start of each line that a line break in `text` begins, `text` standing
+    // at `offset`.
+    void appendStarts(const QString& text, int offset, std::vector<int>& starts) const;
 
     Breaks m_breaks;
     QString m_text;
