@@ -4,7 +4,7 @@
 #include "BenchMain.h"
 
 #include "engine/FilterRun.h"
-#include "engine/TextScan.h"
+#include "core/TextScan.h"
 #include "reference/ReferenceRun.h"
 
 #include <random>
@@ -21,7 +21,7 @@ ConditionInputs basePoolOnly()
     std::string pool;
     for (int i = 0; i < 5000; ++i)
         pool += numberText(int(rng() % 10000)) + ", ";
-    in.T_dadi_nb = pool;
+    in.basePool = pool;
     return in;
 }
 
@@ -38,33 +38,33 @@ ConditionInputs textStages()
 {
     ConditionInputs in;
     std::mt19937 rng(2);
-    in.T_main_shazhixuan.clear();
+    in.straightKills.clear();
     for (int i = 0; i < 2000; ++i)
-        in.T_main_shazhixuan += numberText(int(rng() % 10000)) + " ";
-    in.T_main_laji_fushi.clear();
+        in.straightKills += numberText(int(rng() % 10000)) + " ";
+    in.junkCompounds.clear();
     for (int i = 0; i < 50; ++i)
-        in.T_main_laji_fushi += digits(rng, 2) + "*" + digits(rng, 3) + "*" + digits(rng, 2) + "*" + digits(rng, 1) + "\r\n";
+        in.junkCompounds += digits(rng, 2) + "*" + digits(rng, 3) + "*" + digits(rng, 2) + "*" + digits(rng, 1) + "\r\n";
     auto codes = [&](int count, int k) {
         std::string s;
         for (int i = 0; i < count; ++i)
             s += digits(rng, k) + " ";
         return s;
     };
-    in.T_main_sha_2ma = codes(45, 2);
-    in.T_main_bichu_2ma = codes(45, 2);
-    in.T_main_sha_3ma = codes(120, 3);
-    in.T_main_bichu_3ma = codes(120, 3);
-    in.T_main_dw_sha.clear();
+    in.killTwoCodes = codes(45, 2);
+    in.mustTwoCodes = codes(45, 2);
+    in.killThreeCodes = codes(120, 3);
+    in.mustThreeCodes = codes(120, 3);
+    in.positionalKills.clear();
     for (int i = 0; i < 30; ++i) {
         std::string p = digits(rng, 4);
         p[rng() % 4] = '*';
         p[rng() % 4] = '*';
-        in.T_main_dw_sha += p + "  ";
+        in.positionalKills += p + "  ";
     }
-    in.T_sha_hezhi.clear();
+    in.sumValues.clear();
     for (int i = 0; i < 10; ++i)
-        in.T_sha_hezhi += digits(rng, 1) + digits(rng, 1) + ".";
-    in.T_zong_rc = {"0", "3"};
+        in.sumValues += digits(rng, 1) + digits(rng, 1) + ".";
+    in.totalTolerance = {"0", "3"};
     return in;
 }
 
@@ -72,19 +72,19 @@ ConditionInputs textStages()
 ConditionInputs everyFamily()
 {
     ConditionInputs in = textStages();
-    in.T_dadi_nb = basePoolOnly().T_dadi_nb;
-    in.Check_hewei_sha[3] = in.Check_kuadu_sha[9] = in.Check_tsm_sha[4] = 1;
-    in.Check_hewei_sha1[2] = in.Check_hewei_sha1[15] = in.Check_hewei_sha1[33] = 1;
-    in.T_dw_rc = {"0", "1"};
-    in.Check_ac_sha[0] = in.Check_ac_sha[5] = 1;
-    in.Check_tebie_paichu1[4] = in.Check_tebie_paichu1[5] = 1;
-    in.Check_tebie_paichu[0] = in.Check_tebie_paichu[4] = in.Check_tebie_paichu[8] = 1;
-    in.Check_shaxingtai_daxiao[0] = in.Check_shaxingtai_jo[15] = in.Check_shaxingtai_zhihe[3] = 1;
-    in.Check_shaxingtai_012[0] = in.Check_shaxingtai_012[40] = in.Check_shaxingtai_012[80] = 1;
-    in.C_danzu[1] = in.C_danzu[5] = in.C_danzu[12] = true;
-    in.C_danzu_gs[1] = in.C_danzu_gs[2] = true;
-    in.T_dzu_rc = {"0", "1"};
-    in.T_zong_rc = {"0", "6"};
+    in.basePool = basePoolOnly().basePool;
+    in.sumTails[3] = in.spans[9] = in.universalDigits[4] = 1;
+    in.positionDigits[2] = in.positionDigits[15] = in.positionDigits[33] = 1;
+    in.positionTolerance = {"0", "1"};
+    in.acValues[0] = in.acValues[5] = 1;
+    in.specialShapes[4] = in.specialShapes[5] = 1;
+    in.specialExclusions[0] = in.specialExclusions[4] = in.specialExclusions[8] = 1;
+    in.bigSmallShapes[0] = in.oddEvenShapes[15] = in.primeCompositeShapes[3] = 1;
+    in.roadShapes[0] = in.roadShapes[40] = in.roadShapes[80] = 1;
+    in.danDigits[1] = in.danDigits[5] = in.danDigits[12] = true;
+    in.danHitCounts[1] = in.danHitCounts[2] = true;
+    in.danTolerance = {"0", "1"};
+    in.totalTolerance = {"0", "6"};
     return in;
 }
 

@@ -7,7 +7,7 @@
 #include "ui/SpliceWindow.h"
 #include "ui/textbox/TextBox.h"
 
-#include "engine/TextScan.h"
+#include "core/TextScan.h"
 
 #include <QApplication>
 #include <QRadioButton>

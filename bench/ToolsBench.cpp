@@ -3,8 +3,8 @@
 
 #include "BenchMain.h"
 
-#include "engine/NumberSet.h"
-#include "engine/TextScan.h"
+#include "core/NumberSet.h"
+#include "core/TextScan.h"
 #include "tools/GroupConversion.h"
 #include "tools/ListSetOperations.h"
 

@@ -5,7 +5,7 @@
 #include "FuzzSupport.h"
 
 #include "engine/BasePool.h"
-#include "engine/TextScan.h"
+#include "core/TextScan.h"
 #include "stages/StraightKillStage.h"
 
 #include <bitset>

@@ -2,7 +2,7 @@
 // Shared by the fuzz targets. A broken property prints what differs and aborts, so that
 // libFuzzer reports it like a crash and keeps the input that caused it.
 
-#include "engine/NumberSet.h"
+#include "core/NumberSet.h"
 
 #include <cstdint>
 #include <cstdio>

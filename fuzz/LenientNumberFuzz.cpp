@@ -4,7 +4,7 @@
 
 #include "FuzzSupport.h"
 
-#include "engine/TextScan.h"
+#include "core/TextScan.h"
 #include "reference/ReferenceRun.h"
 
 #include <cmath>

@@ -5,6 +5,7 @@
 #include "FuzzSupport.h"
 
 #include "engine/FilterRun.h"
+#include "engine/RunWith.h"
 #include "engine/PrizeCheck.h"
 #include "reference/RandomInputs.h"
 #include "reference/ReferenceRun.h"
@@ -36,26 +37,26 @@ struct Decoder {
         }
     }
 
-    void operator()(const char*, std::string& box) { text(box, 120); }
-    void operator()(const char*, std::array<std::string, 2>& range)
+    void operator()(const ControlMeta&, std::string& box) { text(box, 120); }
+    void operator()(const ControlMeta&, std::array<std::string, 2>& range)
     {
         for (auto& bound : range)
             text(bound, 8);
     }
     template <std::size_t N>
-    void operator()(const char*, std::array<int, N>& boxes)
+    void operator()(const ControlMeta&, std::array<int, N>& boxes)
     {
         if (fdp.ConsumeIntegralInRange(0, 3) != 0)
             return;
         for (auto& value : boxes)
             value = fdp.ConsumeIntegralInRange(0, 5) < 4 ? 0 : fdp.ConsumeIntegralInRange(1, 2);
     }
-    void operator()(const char*, int& value)
+    void operator()(const ControlMeta&, int& value)
     {
         value = fdp.ConsumeIntegralInRange(0, 2);
     }
     template <std::size_t N>
-    void operator()(const char*, std::array<bool, N>& buttons)
+    void operator()(const ControlMeta&, std::array<bool, N>& buttons)
     {
         if (fdp.ConsumeIntegralInRange(0, 3) != 0)
             return;
@@ -83,9 +84,9 @@ std::string differences(const RunResult& e, const reference::ReferenceResult& r)
         os << "resultText differs\n";
     if (e.list.prizeCheckText != r.prizeCheckText)
         os << "prizeCheckText differs\n";
-    if (e.rewritten != r.rewritten) {
+    if (keyedRewrites(e) != r.rewritten) {
         os << "rewritten: engine {";
-        for (const auto& [box, text] : e.rewritten)
+        for (const auto& [box, text] : keyedRewrites(e))
             os << box << "=" << reference::cppLiteral(text) << " ";
         os << "}, reference {";
         for (const auto& [box, text] : r.rewritten)

@@ -1,15 +1,14 @@
 #include "BasePool.h"
 
-#include "DesignTexts.h"
-#include "RunState.h"
-#include "TextScan.h"
+#include "conditions/HelpTexts.h"
+#include "core/TextScan.h"
 
 namespace shrink4 {
 
 bool basePoolActive(std::string_view boxText)
 {
     const auto text = trimSpaces(boxText);
-    return !text.empty() && !contains(text, design::kBasePoolMarker);
+    return !text.empty() && !contains(text, help::kBasePoolMarker);
 }
 
 NumberSet basePoolMembers(std::string_view boxText)
@@ -17,10 +16,9 @@ NumberSet basePoolMembers(std::string_view boxText)
     return fourDigitWindows(trimSpaces(boxText));
 }
 
-void ApplyBasePool(RunState& run)
+NumberSet basePoolOutside(std::string_view boxText)
 {
-    if (basePoolActive(run.inputs.T_dadi_nb))
-        run.outsidePool = ~basePoolMembers(run.inputs.T_dadi_nb);
+    return basePoolActive(boxText) ? ~basePoolMembers(boxText) : NumberSet{};
 }
 
 } // namespace shrink4

@@ -1,17 +1,16 @@
 #pragma once
-#include "NumberSet.h"
+#include "core/NumberSet.h"
 
 #include <string_view>
 
 namespace shrink4 {
-
-struct RunState;
 
 // Whether the base-pool box restricts the result (not empty after trimming spaces and
 // not holding its help text), and if so the numbers it contains.
 bool basePoolActive(std::string_view boxText);
 NumberSet basePoolMembers(std::string_view boxText);
 
-void ApplyBasePool(RunState& run);
+// The numbers the base pool leaves out: none when the box does not restrict.
+NumberSet basePoolOutside(std::string_view boxText);
 
 } // namespace shrink4

@@ -1,6 +1,6 @@
 #include "PrizeCheck.h"
 
-#include "TextScan.h"
+#include "core/TextScan.h"
 
 #include <algorithm>
 

@@ -1,20 +1,18 @@
 #pragma once
-#include "ConditionInputs.h"
+#include "core/BitCounter.h"
+#include "core/NumberSet.h"
 
+#include <array>
 #include <cstdint>
+#include <string>
 
 namespace shrink4 {
 
-struct RunState;
-
 inline constexpr int kSurvivorMark = 100;
 
-// Free-text conditions the verdict counts: boxes that are not empty after trimming
-// spaces and do not hold their help text's marker.
-std::int32_t countTextConditions(const ConditionInputs& in);
-
-// Completes ConditionCount and marks the numbers whose failure count lies in the total
-// tolerance window (all numbers when no condition took part).
-void ApplyVerdict(RunState& run);
+// The numbers whose failure count lies in the total tolerance window (lower and upper
+// bound as typed), or every number when no condition took part.
+NumberSet verdict(const BitCounter& failCount, std::int32_t conditionCount,
+                  const std::array<std::string, 2>& tolerance);
 
 } // namespace shrink4

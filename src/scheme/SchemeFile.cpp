@@ -18,11 +18,12 @@ namespace {
 constexpr auto kVersionKey = "shrink4-scheme";
 constexpr auto kControlsKey = "controls";
 
-QString where(const char* name) { return QStringLiteral("controls.%1").arg(QLatin1String(name)); }
-QString where(const char* name, qsizetype i) { return QStringLiteral("controls.%1[%2]").arg(QLatin1String(name)).arg(i); }
+QLatin1String keyText(std::string_view key) { return QLatin1String(key.data(), qsizetype(key.size())); }
+QString where(std::string_view key) { return QStringLiteral("controls.%1").arg(keyText(key)); }
+QString where(std::string_view key, qsizetype i) { return QStringLiteral("controls.%1[%2]").arg(keyText(key)).arg(i); }
 
 // Reads one JSON value into one control; returns an error text or an empty string.
-QString readValue(const QJsonValue& v, const char* name, std::string& out)
+QString readValue(const QJsonValue& v, std::string_view name, std::string& out)
 {
     if (!v.isString())
         return where(name) + QStringLiteral(": expected a string");
@@ -41,13 +42,13 @@ QString readCheck(const QJsonValue& v, const QString& at, int& out)
     return {};
 }
 
-QString readValue(const QJsonValue& v, const char* name, int& out)
+QString readValue(const QJsonValue& v, std::string_view name, int& out)
 {
     return readCheck(v, where(name), out);
 }
 
 template <class T, std::size_t N>
-QString readValue(const QJsonValue& v, const char* name, std::array<T, N>& out)
+QString readValue(const QJsonValue& v, std::string_view name, std::array<T, N>& out)
 {
     const char* kind = std::is_same_v<T, std::string> ? "strings" : std::is_same_v<T, bool> ? "booleans" : "integers";
     if (!v.isArray() || std::size_t(v.toArray().size()) != N)
@@ -116,15 +117,15 @@ SchemeResult parseScheme(const QByteArray& raw)
     ConditionInputs inputs;
     for (auto it = controls.begin(); it != controls.end(); ++it) {
         bool known = false;
-        forEachControl(inputs, [&](const char* name, auto&) { known = known || it.key() == QLatin1String(name); });
+        forEachControl(inputs, [&](const ControlMeta& c, auto&) { known = known || it.key() == keyText(c.key); });
         if (!known)
             return failure(QStringLiteral("unknown key \"controls.%1\"").arg(it.key()));
     }
     QString error;
-    forEachControl(inputs, [&](const char* name, auto& member) {
-        const auto v = controls.value(QLatin1String(name));
+    forEachControl(inputs, [&](const ControlMeta& c, auto& member) {
+        const auto v = controls.value(keyText(c.key));
         if (error.isEmpty() && !v.isUndefined())
-            error = readValue(v, name, member);
+            error = readValue(v, c.key, member);
     });
     if (!error.isEmpty())
         return failure(error);
@@ -134,7 +135,7 @@ SchemeResult parseScheme(const QByteArray& raw)
 QByteArray serializeScheme(const ConditionInputs& inputs)
 {
     QJsonObject controls;
-    forEachControl(inputs, [&](const char* name, const auto& member) { controls.insert(QLatin1String(name), toJson(member)); });
+    forEachControl(inputs, [&](const ControlMeta& c, const auto& member) { controls.insert(keyText(c.key), toJson(member)); });
     QJsonObject root;
     root.insert(QLatin1String(kVersionKey), 1);
     root.insert(QLatin1String(kControlsKey), controls);

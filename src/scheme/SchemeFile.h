@@ -2,7 +2,7 @@
 // Scheme files: every condition control of the main window as one JSON object,
 // {"shrink4-scheme": 1, "controls": {name: value, ...}}.
 
-#include "engine/ConditionInputs.h"
+#include "conditions/ConditionTable.h"
 
 #include <QByteArray>
 #include <QString>

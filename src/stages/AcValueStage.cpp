@@ -1,8 +1,7 @@
 #include "AcValueStage.h"
 
-#include "Stages.h"
-#include "engine/NumberTables.h"
-#include "engine/RunState.h"
+#include "StageRows.h"
+#include "core/NumberTables.h"
 
 #include <array>
 #include <bit>
@@ -32,9 +31,9 @@ const NumberSet& acValueSet(int ac)
 }
 
 // Box k (caption k+1) kills the AC value k+1.
-void AcValueStage(RunState& run)
+StageRows AcValueStage(const ConditionInputs& in)
 {
-    run.failCondition(tickedUnion(run.inputs.Check_ac_sha, [](int k) { return acValueSet(k + 1); }));
+    return tickedRow(ControlId::acValues, in.acValues, [](int k) { return acValueSet(k + 1); });
 }
 
 } // namespace shrink4

@@ -1,9 +1,8 @@
 #include "CodeListStages.h"
 
-#include "Stages.h"
-#include "engine/NumberTables.h"
-#include "engine/RunState.h"
-#include "engine/TextScan.h"
+#include "StageRows.h"
+#include "core/NumberTables.h"
+#include "core/TextScan.h"
 
 #include <algorithm>
 #include <array>
@@ -126,43 +125,39 @@ NumberSet numbersContainingAnyCode(std::string_view normalizedList, int k)
 
 namespace {
 
-// Normalises an active list box in place. Returns false when the box is inactive.
-bool activateList(RunState& run, const char* name, std::string& box)
+// An active list is written back normalised, and the normalised text (digits and
+// spaces only) always counts as a condition; an inactive one counts by its help text.
+StageRows codeListRow(ControlId control, std::string_view box, int k, bool must)
 {
     if (!codeListActive(box))
-        return false;
-    run.rewrite(name, box, NormalizeCodeList(trimSpaces(box)));
-    return true;
-}
-
-void killCodes(RunState& run, const char* name, std::string& box, int k)
-{
-    if (activateList(run, name, box))
-        run.fail(numbersContainingAnyCode(box, k));
-}
-
-void requireCodes(RunState& run, const char* name, std::string& box, int k)
-{
-    if (activateList(run, name, box))
-        run.fail(~numbersContainingAnyCode(box, k));
+        return textRow(control, {}, textCounted(box, help::kCodeMarker));
+    std::string normalized = NormalizeCodeList(trimSpaces(box));
+    NumberSet holders = numbersContainingAnyCode(normalized, k);
+    StageRows rows = oneRow(control, must ? ~holders : std::move(holders));
+    rows.front().normalizedText = std::move(normalized);
+    return rows;
 }
 
 } // namespace
 
-void KillTwoCodeStage(RunState& run)
+StageRows KillTwoCodeStage(const ConditionInputs& in)
 {
-    killCodes(run, "T_main_sha_2ma", run.inputs.T_main_sha_2ma, 2);
+    return codeListRow(ControlId::killTwoCodes, in.killTwoCodes, 2, false);
 }
 
-void KillThreeCodeStage(RunState& run)
+StageRows KillThreeCodeStage(const ConditionInputs& in)
 {
-    killCodes(run, "T_main_sha_3ma", run.inputs.T_main_sha_3ma, 3);
+    return codeListRow(ControlId::killThreeCodes, in.killThreeCodes, 3, false);
 }
 
-void MustCodeStage(RunState& run)
+StageRows MustTwoCodeStage(const ConditionInputs& in)
 {
-    requireCodes(run, "T_main_bichu_2ma", run.inputs.T_main_bichu_2ma, 2);
-    requireCodes(run, "T_main_bichu_3ma", run.inputs.T_main_bichu_3ma, 3);
+    return codeListRow(ControlId::mustTwoCodes, in.mustTwoCodes, 2, true);
+}
+
+StageRows MustThreeCodeStage(const ConditionInputs& in)
+{
+    return codeListRow(ControlId::mustThreeCodes, in.mustThreeCodes, 3, true);
 }
 
 } // namespace shrink4

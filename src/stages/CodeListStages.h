@@ -1,7 +1,7 @@
 #pragma once
 // Two- and three-code lists: codes are digit multisets, taken without regard to position.
 
-#include "engine/NumberSet.h"
+#include "core/NumberSet.h"
 
 #include <string>
 #include <string_view>

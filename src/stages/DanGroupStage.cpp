@@ -1,10 +1,9 @@
 #include "DanGroupStage.h"
 
-#include "Stages.h"
-#include "engine/BitCounter.h"
-#include "engine/NumberTables.h"
-#include "engine/RunState.h"
-#include "engine/TextScan.h"
+#include "StageRows.h"
+#include "core/BitCounter.h"
+#include "core/NumberTables.h"
+#include "core/TextScan.h"
 
 namespace shrink4 {
 
@@ -99,17 +98,16 @@ void SelectAllDanGroup(DanDigitButtons& digits, DanCountButtons& counts, int g)
         counts[std::size_t(5 * g + k)] = true;
 }
 
-void DanGroupStage(RunState& run)
+StageRows DanGroupStage(const ConditionInputs& in)
 {
-    const auto& in = run.inputs;
     bool any = false;
     for (int g = 0; g < kDanGroups; ++g)
-        any = any || danGroupActive(in.C_danzu, g);
+        any = any || danGroupActive(in.danDigits, g);
     if (!any)
-        return;
-    ++run.conditionCount;
-    run.fail(danStageFailures(in.C_danzu, in.C_danzu_gs, isTickedValue(in.Check_dm_jchong),
-                              lenientNumber(in.T_dzu_rc[0]), lenientNumber(in.T_dzu_rc[1])));
+        return {};
+    return oneRow(ControlId::danDigits,
+                  danStageFailures(in.danDigits, in.danHitCounts, isTickedValue(in.danRepeatCounting),
+                                   lenientNumber(in.danTolerance[0]), lenientNumber(in.danTolerance[1])));
 }
 
 } // namespace shrink4

@@ -2,7 +2,7 @@
 // Dan groups: four rows of digit buttons with the hit counts they allow, and the rules
 // of their buttons, kept free of widgets so the window only binds them.
 
-#include "engine/NumberSet.h"
+#include "core/NumberSet.h"
 
 #include <array>
 

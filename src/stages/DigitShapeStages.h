@@ -3,8 +3,9 @@
 // thousands..units as a four-character code, and kills the codes whose boxes are ticked.
 // They differ only by their row of kDigitShapeFamilies.
 
-#include "engine/ConditionInputs.h"
-#include "engine/NumberSet.h"
+#include "conditions/ConditionInputs.h"
+#include "conditions/ConditionTable.h"
+#include "core/NumberSet.h"
 
 #include <array>
 #include <span>
@@ -19,8 +20,7 @@ struct DigitClass {
 };
 
 struct DigitShapeFamily {
-    const char* boxName;                 // the check-box array
-    std::string_view frameCaption;
+    ControlId control;                   // the check-box array
     std::array<DigitClass, 3> classes;   // tried in order; unused entries are empty
     std::string_view otherSymbol;        // for a digit in none of the classes
     std::span<const std::string_view> captions; // the box captions in index order

@@ -1,9 +1,8 @@
 #include "JunkCompoundStage.h"
 
-#include "Stages.h"
-#include "engine/NumberTables.h"
-#include "engine/RunState.h"
-#include "engine/TextScan.h"
+#include "StageRows.h"
+#include "core/NumberTables.h"
+#include "core/TextScan.h"
 
 #include <algorithm>
 #include <array>
@@ -56,9 +55,10 @@ NumberSet junkCompoundSet(std::string_view boxText)
     return set;
 }
 
-void JunkCompoundStage(RunState& run)
+StageRows JunkCompoundStage(const ConditionInputs& in)
 {
-    run.fail(junkCompoundSet(run.inputs.T_main_laji_fushi));
+    return textRow(ControlId::junkCompounds, junkCompoundSet(in.junkCompounds),
+                   textCounted(in.junkCompounds, help::kCodeMarker));
 }
 
 } // namespace shrink4

@@ -1,10 +1,9 @@
 #include "PositionDigitStage.h"
 
-#include "Stages.h"
-#include "engine/BitCounter.h"
-#include "engine/NumberTables.h"
-#include "engine/RunState.h"
-#include "engine/TextScan.h"
+#include "StageRows.h"
+#include "core/BitCounter.h"
+#include "core/NumberTables.h"
+#include "core/TextScan.h"
 
 namespace shrink4 {
 
@@ -30,14 +29,14 @@ NumberSet positionDigitFailures(const std::array<int, 40>& boxes, double lower, 
     return ~hits.inRange(lower, upper);
 }
 
-void PositionDigitStage(RunState& run)
+StageRows PositionDigitStage(const ConditionInputs& in)
 {
-    const auto rows = rowMasks(run.inputs.Check_hewei_sha1);
+    const auto rows = rowMasks(in.positionDigits);
     if (!(rows[0] | rows[1] | rows[2] | rows[3]))
-        return;
-    ++run.conditionCount;
-    run.fail(positionDigitFailures(run.inputs.Check_hewei_sha1, lenientNumber(run.inputs.T_dw_rc[0]),
-                                   lenientNumber(run.inputs.T_dw_rc[1])));
+        return {};
+    return oneRow(ControlId::positionDigits,
+                  positionDigitFailures(in.positionDigits, lenientNumber(in.positionTolerance[0]),
+                                        lenientNumber(in.positionTolerance[1])));
 }
 
 } // namespace shrink4

@@ -1,10 +1,9 @@
 #include "PositionalKillStage.h"
 
-#include "Stages.h"
-#include "engine/DesignTexts.h"
-#include "engine/NumberTables.h"
-#include "engine/RunState.h"
-#include "engine/TextScan.h"
+#include "StageRows.h"
+#include "conditions/HelpTexts.h"
+#include "core/NumberTables.h"
+#include "core/TextScan.h"
 
 #include <array>
 #include <bitset>
@@ -55,7 +54,7 @@ NumberSet positionalKillSet(std::string_view boxText)
 {
     NumberSet set;
     const auto text = trimSpaces(boxText);
-    if (text.empty() || contains(text, design::kPositionalMarker))
+    if (text.empty() || contains(text, help::kPositionalMarker))
         return set;
     // Spaces, CR and LF separate the patterns; runs of them leave only empty tokens,
     // which are ignored like every token that is not four characters long.
@@ -76,9 +75,10 @@ NumberSet positionalKillSet(std::string_view boxText)
     return set;
 }
 
-void ApplyPositionalKill(RunState& run)
+StageRows PositionalKillStage(const ConditionInputs& in)
 {
-    run.fail(positionalKillSet(run.inputs.T_main_dw_sha));
+    return textRow(ControlId::positionalKills, positionalKillSet(in.positionalKills),
+                   textCounted(in.positionalKills, help::kPositionalMarker));
 }
 
 } // namespace shrink4

@@ -1,9 +1,8 @@
 #include "SpecialExclusionStage.h"
 
-#include "Stages.h"
-#include "engine/NumberTables.h"
-#include "engine/RunState.h"
-#include "engine/TextScan.h"
+#include "StageRows.h"
+#include "core/NumberTables.h"
+#include "core/TextScan.h"
 
 #include <algorithm>
 
@@ -107,9 +106,9 @@ const NumberSet& specialExclusionSet(int type)
 }
 
 // The frame is one condition; a number fails once however many of its types are ticked.
-void SpecialExclusionStage(RunState& run)
+StageRows SpecialExclusionStage(const ConditionInputs& in)
 {
-    run.failCondition(tickedUnion(run.inputs.Check_tebie_paichu, specialExclusionSet));
+    return tickedRow(ControlId::specialExclusions, in.specialExclusions, specialExclusionSet);
 }
 
 } // namespace shrink4

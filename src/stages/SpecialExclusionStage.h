@@ -1,14 +1,11 @@
 #pragma once
-#include "engine/NumberSet.h"
+#include "core/NumberSet.h"
 
 #include <array>
 #include <string>
 #include <string_view>
 
 namespace shrink4 {
-
-inline constexpr std::array<std::string_view, 9> kSpecialExclusionCaptions = {
-    "豹子", "不连", "2连", "3连", "4连", "散号", "对子号", "三同号", "两个对子"};
 
 // Longest row of consecutive values among a number's distinct digits (ascending text,
 // 1..4 characters), where 9 and 0 are neighbours: 4, 3, 2 or 0.

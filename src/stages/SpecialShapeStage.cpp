@@ -1,8 +1,7 @@
 #include "SpecialShapeStage.h"
 
-#include "Stages.h"
-#include "engine/NumberTables.h"
-#include "engine/RunState.h"
+#include "StageRows.h"
+#include "core/NumberTables.h"
 
 namespace shrink4 {
 
@@ -43,13 +42,13 @@ const NumberSet& specialShapeSet(int shape)
 }
 
 // Every ticked shape is a condition of its own; a number has at most one shape.
-void SpecialShapeStage(RunState& run)
+StageRows SpecialShapeStage(const ConditionInputs& in)
 {
+    StageRows rows;
     for (int k = 0; k < 6; ++k)
-        if (isTickedValue(run.inputs.Check_tebie_paichu1[std::size_t(k)])) {
-            ++run.conditionCount;
-            run.fail(specialShapeSet(k));
-        }
+        if (isTickedValue(in.specialShapes[std::size_t(k)]))
+            rows.push_back({ControlId::specialShapes, k, specialShapeSet(k), true, std::nullopt});
+    return rows;
 }
 
 } // namespace shrink4

@@ -1,30 +1,49 @@
 #pragma once
-// The condition stages as steps of a filter run. Each reads its controls from the run's
-// inputs, adds to ConditionCount when its own rule says so, and adds one failure to every
-// number that fails it. The pure rules behind them are in the headers beside this one.
+// The condition stages of a filter run. Each is a function of the condition state that
+// returns its condition rows: what each row fails, whether it counts towards
+// ConditionCount, and the normalised text of its box where the stage rewrites one. The
+// pure rules behind them are in the headers beside this one.
+
+#include "conditions/ConditionInputs.h"
+#include "conditions/ConditionTable.h"
+#include "core/NumberSet.h"
+
+#include <optional>
+#include <string>
+#include <vector>
 
 namespace shrink4 {
 
-struct RunState;
+struct ConditionRow {
+    ControlId control;
+    int item = -1;          // the ticked special shape of a per-shape row, else -1
+    NumberSet fails;        // each member gets one failure
+    bool counted = true;    // adds one to ConditionCount
+    std::optional<std::string> normalizedText; // the box's text as the run writes it back
+};
 
-void StraightKillStage(RunState& run);
-void JunkCompoundStage(RunState& run);
-void KillTwoCodeStage(RunState& run);
-void MustCodeStage(RunState& run);
-void ApplyPositionalKill(RunState& run);
-void KillThreeCodeStage(RunState& run);
-void SumTailStage(RunState& run);
-void SpanStage(RunState& run);
-void UniversalKillStage(RunState& run);
-void DanGroupStage(RunState& run);
-void AcValueStage(RunState& run);
-void SumValueStage(RunState& run);
-void PositionDigitStage(RunState& run);
-void SpecialShapeStage(RunState& run);
-void SpecialExclusionStage(RunState& run);
-void BigSmallShapeStage(RunState& run);
-void OddEvenShapeStage(RunState& run);
-void PrimeCompositeShapeStage(RunState& run);
-void RoadShapeStage(RunState& run);
+using StageRows = std::vector<ConditionRow>;
+using Stage = StageRows (*)(const ConditionInputs&);
+
+StageRows StraightKillStage(const ConditionInputs& in);
+StageRows JunkCompoundStage(const ConditionInputs& in);
+StageRows KillTwoCodeStage(const ConditionInputs& in);
+StageRows MustTwoCodeStage(const ConditionInputs& in);
+StageRows MustThreeCodeStage(const ConditionInputs& in);
+StageRows PositionalKillStage(const ConditionInputs& in);
+StageRows KillThreeCodeStage(const ConditionInputs& in);
+StageRows SumTailStage(const ConditionInputs& in);
+StageRows SpanStage(const ConditionInputs& in);
+StageRows UniversalKillStage(const ConditionInputs& in);
+StageRows DanGroupStage(const ConditionInputs& in);
+StageRows AcValueStage(const ConditionInputs& in);
+StageRows SumValueStage(const ConditionInputs& in);
+StageRows PositionDigitStage(const ConditionInputs& in);
+StageRows SpecialShapeStage(const ConditionInputs& in);
+StageRows SpecialExclusionStage(const ConditionInputs& in);
+StageRows BigSmallShapeStage(const ConditionInputs& in);
+StageRows OddEvenShapeStage(const ConditionInputs& in);
+StageRows PrimeCompositeShapeStage(const ConditionInputs& in);
+StageRows RoadShapeStage(const ConditionInputs& in);
 
 } // namespace shrink4

@@ -1,8 +1,7 @@
 #include "StraightKillStage.h"
 
-#include "Stages.h"
-#include "engine/RunState.h"
-#include "engine/TextScan.h"
+#include "StageRows.h"
+#include "core/TextScan.h"
 
 namespace shrink4 {
 
@@ -11,9 +10,10 @@ NumberSet straightKillSet(std::string_view boxText)
     return fourDigitWindows(trimSpaces(boxText));
 }
 
-void StraightKillStage(RunState& run)
+StageRows StraightKillStage(const ConditionInputs& in)
 {
-    run.fail(straightKillSet(run.inputs.T_main_shazhixuan));
+    return textRow(ControlId::straightKills, straightKillSet(in.straightKills),
+                   textCounted(in.straightKills, help::kCodeMarker));
 }
 
 } // namespace shrink4

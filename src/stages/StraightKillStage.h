@@ -1,5 +1,5 @@
 #pragma once
-#include "engine/NumberSet.h"
+#include "core/NumberSet.h"
 
 #include <string_view>
 

@@ -1,10 +1,9 @@
 #include "SumStages.h"
 
-#include "Stages.h"
-#include "engine/DesignTexts.h"
-#include "engine/NumberTables.h"
-#include "engine/RunState.h"
-#include "engine/TextScan.h"
+#include "StageRows.h"
+#include "conditions/HelpTexts.h"
+#include "core/NumberTables.h"
+#include "core/TextScan.h"
 
 #include <algorithm>
 
@@ -45,7 +44,7 @@ NumberSet sumValueSet(std::string_view boxText)
 {
     NumberSet s;
     const auto text = trimSpaces(boxText);
-    if (text.empty() || contains(text, design::kSumValueOffMarker))
+    if (text.empty() || contains(text, help::kSumValueOffMarker))
         return s;
     const auto pairs = twoDigitWindows(text);
     for (int sum = 0; sum <= 36; ++sum)
@@ -55,13 +54,18 @@ NumberSet sumValueSet(std::string_view boxText)
 }
 
 // Each row of ten boxes is one condition: box k kills the numbers whose property is k.
-void SumTailStage(RunState& run) { run.failCondition(tickedUnion(run.inputs.Check_hewei_sha, sumTailSet)); }
-void SpanStage(RunState& run) { run.failCondition(tickedUnion(run.inputs.Check_kuadu_sha, spanSet)); }
-void UniversalKillStage(RunState& run) { run.failCondition(tickedUnion(run.inputs.Check_tsm_sha, containsDigitSet)); }
-
-void SumValueStage(RunState& run)
+StageRows SumTailStage(const ConditionInputs& in) { return tickedRow(ControlId::sumTails, in.sumTails, sumTailSet); }
+StageRows SpanStage(const ConditionInputs& in) { return tickedRow(ControlId::spans, in.spans, spanSet); }
+StageRows UniversalKillStage(const ConditionInputs& in)
 {
-    run.fail(sumValueSet(run.inputs.T_sha_hezhi));
+    return tickedRow(ControlId::universalDigits, in.universalDigits, containsDigitSet);
+}
+
+// The box stops killing at the colon of its help text but stops counting only at the
+// help text's "位数": a box can kill without counting as a condition.
+StageRows SumValueStage(const ConditionInputs& in)
+{
+    return textRow(ControlId::sumValues, sumValueSet(in.sumValues), textCounted(in.sumValues, help::kSumValueMarker));
 }
 
 } // namespace shrink4

@@ -1,7 +1,7 @@
 #pragma once
 // Sum tail, span, universal digits (rows of ten check boxes) and sum values (typed text).
 
-#include "engine/NumberSet.h"
+#include "core/NumberSet.h"
 
 #include <array>
 #include <string_view>

@@ -1,7 +1,7 @@
 #include "GroupConversion.h"
 
-#include "engine/NumberTables.h"
-#include "engine/TextScan.h"
+#include "core/NumberTables.h"
+#include "core/TextScan.h"
 
 #include <algorithm>
 #include <array>

@@ -3,8 +3,8 @@
 // of a set of survivors, listed like a run's result.
 
 #include "engine/FilterRun.h"
-#include "engine/NumberSet.h"
-#include "engine/ResultList.h"
+#include "core/NumberSet.h"
+#include "core/ResultList.h"
 
 #include <string>
 

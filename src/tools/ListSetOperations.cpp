@@ -1,6 +1,6 @@
 #include "ListSetOperations.h"
 
-#include "engine/TextScan.h"
+#include "core/TextScan.h"
 
 namespace shrink4 {
 

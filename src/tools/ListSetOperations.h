@@ -3,7 +3,7 @@
 // belongs to a list when its four-character form occurs anywhere in the text, so every
 // run of four or more digits contributes each of its four-digit windows.
 
-#include "engine/NumberSet.h"
+#include "core/NumberSet.h"
 
 #include <string>
 #include <string_view>

@@ -1,6 +1,6 @@
 #include "SpliceFilter.h"
 
-#include "engine/TextScan.h"
+#include "core/TextScan.h"
 
 #include <algorithm>
 #include <array>

@@ -1,7 +1,6 @@
 #include "ConditionBinding.h"
 
-#include "ControlColors.h"
-#include "ControlRegistry.h"
+#include "QtText.h"
 #include "TextConversion.h"
 #include "textbox/LineBox.h"
 
@@ -14,18 +13,92 @@ namespace shrink4 {
 
 namespace {
 
-std::string textOf(const ControlRegistry& controls, const QString& name)
+void setCheckValue(QCheckBox* box, int value)
 {
-    QWidget* w = controls.widget(name);
-    if (auto* line = qobject_cast<LineBox*>(w))
-        return line->text().toStdString();
-    return toInputText(controls.multiLine(name)->toPlainText());
+    // Greyed only when a scheme asks for it; a user's click then never cycles through it.
+    box->setTristate(value == 2);
+    box->setCheckState(value == 1 ? Qt::Checked : value == 2 ? Qt::PartiallyChecked : Qt::Unchecked);
 }
 
-void setTextOf(const ControlRegistry& controls, const QString& name, const std::string& text)
+// Multi-line boxes hold LF line breaks, conditions CR LF; single-line boxes are taken as
+// they are.
+std::string readText(const ControlMeta& meta, const TextBox* box)
 {
-    controls.setText(name, fromInputText(text));
+    if (meta.kind == ControlKind::TextBox)
+        return toInputText(box->toPlainText());
+    return box->toPlainText().toStdString();
 }
+
+void writeText(const ControlMeta& meta, TextBox* box, const std::string& text)
+{
+    if (auto* line = qobject_cast<LineBox*>(box))
+        line->setText(meta.kind == ControlKind::Range ? QString::fromStdString(text) : fromInputText(text));
+    else
+        box->setPlainText(fromInputText(text));
+}
+
+struct Reader {
+    const ControlWidgets& w;
+    const ControlMeta& meta;
+    void operator()(std::string& v) const { v = readText(meta, w.texts[0]); }
+    void operator()(int& v) const { v = checkValue(w.checks[0]); }
+    template <std::size_t N>
+    void operator()(std::array<std::string, N>& v) const
+    {
+        for (std::size_t i = 0; i < N; ++i)
+            v[i] = readText(meta, w.texts[qsizetype(i)]);
+    }
+    template <std::size_t N>
+    void operator()(std::array<int, N>& v) const
+    {
+        for (std::size_t i = 0; i < N; ++i)
+            v[i] = checkValue(w.checks[qsizetype(i)]);
+    }
+    template <std::size_t N>
+    void operator()(std::array<bool, N>& v) const
+    {
+        for (std::size_t i = 0; i < N; ++i)
+            v[i] = w.toggles[qsizetype(i)]->isChecked();
+    }
+};
+
+struct Writer {
+    const ControlWidgets& w;
+    const ControlMeta& meta;
+    void operator()(const std::string& v) const { writeText(meta, w.texts[0], v); }
+    void operator()(int v) const { setCheckValue(w.checks[0], v); }
+    template <std::size_t N>
+    void operator()(const std::array<std::string, N>& v) const
+    {
+        for (std::size_t i = 0; i < N; ++i)
+            writeText(meta, w.texts[qsizetype(i)], v[i]);
+    }
+    template <std::size_t N>
+    void operator()(const std::array<int, N>& v) const
+    {
+        for (std::size_t i = 0; i < N; ++i)
+            setCheckValue(w.checks[qsizetype(i)], v[i]);
+    }
+    template <std::size_t N>
+    void operator()(const std::array<bool, N>& v) const
+    {
+        for (std::size_t i = 0; i < N; ++i)
+            w.toggles[qsizetype(i)]->setChecked(v[i]);
+    }
+};
+
+void clearControl(const ControlMeta& meta, const ControlWidgets& w)
+{
+    if (meta.keptByClearAll)
+        return;
+    for (TextBox* box : w.texts)
+        replaceBoxText(box, fromInputText(meta.clearText));
+    setChecks(w, 0, int(w.checks.size()), false);
+    for (QAbstractButton* b : w.toggles)
+        b->setChecked(false);
+}
+
+} // namespace
 
 int checkValue(const QCheckBox* box)
 {
@@ -39,75 +112,49 @@ int checkValue(const QCheckBox* box)
     }
 }
 
-void setCheckValue(QCheckBox* box, int value)
-{
-    // Greyed only when a scheme asks for it; a user's click then never cycles through it.
-    box->setTristate(value == 2);
-    box->setCheckState(value == 1 ? Qt::Checked : value == 2 ? Qt::PartiallyChecked : Qt::Unchecked);
-}
-
-template <class T>
-struct IsArray : std::false_type {};
-template <class E, std::size_t N>
-struct IsArray<std::array<E, N>> : std::true_type {
-    using Element = E;
-};
-
-} // namespace
-
-ConditionInputs ConditionBinding::read() const
+ConditionInputs readConditions(const ConditionForm& form)
 {
     ConditionInputs in;
-    forEachControl(in, [this](const char* rawName, auto& value) {
-        using T = std::decay_t<decltype(value)>;
-        const QString name = QString::fromLatin1(rawName);
-        if constexpr (std::is_same_v<T, std::string>) {
-            value = textOf(m_controls, name);
-        } else if constexpr (std::is_same_v<T, int>) {
-            value = checkValue(qobject_cast<QCheckBox*>(m_controls.widget(name)));
-        } else if constexpr (IsArray<T>::value) {
-            using E = typename IsArray<T>::Element;
-            for (std::size_t i = 0; i < value.size(); ++i) {
-                if constexpr (std::is_same_v<E, std::string>)
-                    value[i] = m_controls.line(name, int(i))->text().toStdString();
-                else if constexpr (std::is_same_v<E, int>)
-                    value[i] = checkValue(m_controls.check(name, int(i)));
-                else
-                    value[i] = buttonColor(m_controls.button(name, int(i))) == kSelectedColor;
-            }
-        }
-    });
+    forEachControl(in, [&](const ControlMeta& meta, auto& value) { Reader{form[meta.id], meta}(value); });
     return in;
 }
 
-void ConditionBinding::write(const ConditionInputs& inputs) const
+void writeConditions(const ConditionForm& form, const ConditionInputs& inputs)
 {
-    ConditionInputs in = inputs;
-    forEachControl(in, [this](const char* rawName, auto& value) {
-        using T = std::decay_t<decltype(value)>;
-        const QString name = QString::fromLatin1(rawName);
-        if constexpr (std::is_same_v<T, std::string>) {
-            setTextOf(m_controls, name, value);
-        } else if constexpr (std::is_same_v<T, int>) {
-            setCheckValue(qobject_cast<QCheckBox*>(m_controls.widget(name)), value);
-        } else if constexpr (IsArray<T>::value) {
-            using E = typename IsArray<T>::Element;
-            for (std::size_t i = 0; i < value.size(); ++i) {
-                if constexpr (std::is_same_v<E, std::string>)
-                    m_controls.line(name, int(i))->setText(QString::fromStdString(value[i]));
-                else if constexpr (std::is_same_v<E, int>)
-                    setCheckValue(m_controls.check(name, int(i)), value[i]);
-                else
-                    setButtonColor(m_controls.button(name, int(i)), value[i] ? kSelectedColor : kIdleColor);
-            }
-        }
-    });
+    forEachControl(inputs, [&](const ControlMeta& meta, const auto& value) { Writer{form[meta.id], meta}(value); });
 }
 
-void ConditionBinding::writeTexts(const std::vector<std::pair<std::string, std::string>>& texts) const
+void writeBackTexts(const ConditionForm& form, const std::vector<std::pair<ControlId, std::string>>& texts)
 {
-    for (const auto& [name, text] : texts)
-        setTextOf(m_controls, QString::fromStdString(name), text);
+    for (const auto& [control, text] : texts) {
+        TextBox* box = form[control].texts.front();
+        const QString shown = fromInputText(text);
+        if (box->toPlainText() != shown) // a second run leaves the box and its history alone
+            replaceBoxText(box, shown);
+    }
+}
+
+void clearAllConditions(const ConditionForm& form)
+{
+    for (const ControlMeta& meta : kControlMetas)
+        clearControl(meta, form[meta.id]);
+}
+
+void setChecks(const ControlWidgets& widgets, int first, int count, bool ticked)
+{
+    for (int i = first; i < first + count; ++i) {
+        QCheckBox* box = widgets.checks[i];
+        box->setTristate(false);
+        box->setCheckState(ticked ? Qt::Checked : Qt::Unchecked);
+    }
+}
+
+void replaceBoxText(TextBox* box, const QString& text)
+{
+    if (auto* line = qobject_cast<LineBox*>(box))
+        line->setText(text);
+    else
+        box->setPlainText(text);
 }
 
 } // namespace shrink4

@@ -1,27 +1,34 @@
 #pragma once
-// Reads and writes every condition control as ConditionInputs, by the controls' names.
+// Reads and writes every condition control of the form as ConditionInputs, walking the
+// condition table; and puts the conditions back to their cleared state.
 
-#include "engine/ConditionInputs.h"
+#include "ConditionForm.h"
 
 #include <string>
 #include <utility>
 #include <vector>
 
+class QCheckBox;
+class QString;
+
 namespace shrink4 {
 
-class ControlRegistry;
+ConditionInputs readConditions(const ConditionForm& form);
+void writeConditions(const ConditionForm& form, const ConditionInputs& inputs);
 
-class ConditionBinding {
-public:
-    explicit ConditionBinding(const ControlRegistry& controls) : m_controls(controls) {}
+// Writes back the boxes a run rewrote, as edits the user can undo.
+void writeBackTexts(const ConditionForm& form, const std::vector<std::pair<ControlId, std::string>>& texts);
 
-    ConditionInputs read() const;
-    void write(const ConditionInputs& inputs) const;
-    // Writes back the boxes a run rewrote (control name, new text).
-    void writeTexts(const std::vector<std::pair<std::string, std::string>>& texts) const;
+// "清空所有条件": every control to its cleared state, as the table gives it.
+void clearAllConditions(const ConditionForm& form);
 
-private:
-    const ControlRegistry& m_controls;
-};
+// Ticks or unticks boxes [first, first + count) of a check-box control.
+void setChecks(const ControlWidgets& widgets, int first, int count, bool ticked);
+
+// A check box's value as conditions read it: 0 unticked, 1 ticked, 2 greyed.
+int checkValue(const QCheckBox* box);
+
+// Replaces a box's whole text as one step of its undo history.
+void replaceBoxText(TextBox* box, const QString& text);
 
 } // namespace shrink4

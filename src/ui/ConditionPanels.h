@@ -1,22 +1,20 @@
 #pragma once
-// Builders of the condition frames of the main window. They only create and lay out
-// named controls; the window wires their behaviour.
+// Builders of the condition frames of the main window. They create and lay out the
+// controls and record them in the form; the window wires their behaviour.
+
+#include "ConditionForm.h"
 
 class QGroupBox;
-class QWidget;
 
 namespace shrink4 {
 
-QGroupBox* makeSumSpanDanFrame();     // "和,跨,胆": AC values, sum values, universal digits, spans, sum tails
-QGroupBox* makeDanFrame();            // dan groups and their hit counts
-QGroupBox* makePositionalFrame();     // "定位杀": the four rows of unwanted digits per position
-QGroupBox* makeToleranceFrame();      // the three tolerance ranges
-QGroupBox* makeBasePoolFrame();       // T_dadi_nb
-QGroupBox* makeDigitShapeFrame(int family); // one of the four digit-shape families
-QGroupBox* makeSpecialShapeFrame();   // "杀特殊形态"
-QGroupBox* makeSpecialExclusionFrame(); // "特别排除(...)"
-
-// The never-shown text boxes that hold the help texts and the two-pair list.
-void addHiddenStores(QWidget* window);
+QGroupBox* makeSumSpanDanFrame(ConditionForm& form); // "和,跨,胆": AC values, sum values, universal digits, spans, sum tails
+QGroupBox* makeDanFrame(ConditionForm& form);        // dan groups and their hit counts
+QGroupBox* makePositionalFrame(ConditionForm& form); // "定位杀": the four rows of unwanted digits per position
+QGroupBox* makeToleranceFrame(ConditionForm& form);  // the three tolerance ranges
+QGroupBox* makeBasePoolFrame(ConditionForm& form);
+QGroupBox* makeDigitShapeFrame(ConditionForm& form, int family); // one of the four digit-shape families
+QGroupBox* makeSpecialShapeFrame(ConditionForm& form);
+QGroupBox* makeSpecialExclusionFrame(ConditionForm& form);
 
 } // namespace shrink4

@@ -1,7 +1,6 @@
 #include "DanButtons.h"
 
-#include "ControlColors.h"
-#include "ControlRegistry.h"
+#include "ConditionBinding.h"
 #include "WindowTexts.h"
 
 #include <QAbstractButton>
@@ -12,99 +11,79 @@ namespace shrink4 {
 
 namespace {
 
-const QString kDigitArray = QStringLiteral("C_danzu");
-const QString kCountArray = QStringLiteral("C_danzu_gs");
-
-bool isSelected(const QAbstractButton* b)
+template <std::size_t N>
+std::array<bool, N> checkedStates(const QList<QAbstractButton*>& buttons)
 {
-    return buttonColor(b) == kSelectedColor;
+    std::array<bool, N> states{};
+    for (std::size_t i = 0; i < N; ++i)
+        states[i] = buttons[qsizetype(i)]->isChecked();
+    return states;
 }
 
-void select(QAbstractButton* b, bool selected)
+template <std::size_t N>
+void setCheckedStates(const QList<QAbstractButton*>& buttons, const std::array<bool, N>& states)
 {
-    setButtonColor(b, selected ? kSelectedColor : kIdleColor);
+    for (std::size_t i = 0; i < N; ++i)
+        buttons[qsizetype(i)]->setChecked(states[i]);
 }
 
 } // namespace
 
-DanButtons::DanButtons(const ControlRegistry& controls, QWidget* dialogParent)
-    : QObject(dialogParent), m_controls(controls), m_dialogParent(dialogParent)
+DanButtons::DanButtons(const ConditionForm& form, QWidget* dialogParent)
+    : QObject(dialogParent), m_form(form), m_dialogParent(dialogParent)
 {
-    for (int i = 0; i < 40; ++i)
-        connect(m_controls.button(kDigitArray, i), &QAbstractButton::clicked, this, [this, i] { C_danzu_Click(i); });
-    for (int i = 0; i < 20; ++i)
-        connect(m_controls.button(kCountArray, i), &QAbstractButton::clicked, this,
-                [this, i] { C_danzu_gs_Click(i); });
+    const auto& counts = form[ControlId::danHitCounts].toggles;
+    for (int i = 0; i < counts.size(); ++i)
+        connect(counts[i], &QAbstractButton::clicked, this, [this, i](bool checked) { countToggled(i, checked); });
     for (int g = 0; g < kDanGroups; ++g) {
-        connect(m_controls.button(QStringLiteral("C_danma_cls"), g), &QAbstractButton::clicked, this,
-                [this, g] { ClearDanGroup(g); });
-        connect(m_controls.button(QStringLiteral("C_dz_quan"), g), &QAbstractButton::clicked, this,
-                [this, g] { SelectAllDanGroup(g); });
+        connect(form.danClear[std::size_t(g)], &QAbstractButton::clicked, this, [this, g] { clearGroup(g); });
+        connect(form.danSelectAll[std::size_t(g)], &QAbstractButton::clicked, this, [this, g] { selectAllOfGroup(g); });
     }
 }
 
 DanDigitButtons DanButtons::digits() const
 {
-    DanDigitButtons d{};
-    for (int i = 0; i < int(d.size()); ++i)
-        d[std::size_t(i)] = isSelected(m_controls.button(kDigitArray, i));
-    return d;
+    return checkedStates<std::tuple_size_v<DanDigitButtons>>(m_form[ControlId::danDigits].toggles);
 }
 
 DanCountButtons DanButtons::counts() const
 {
-    DanCountButtons c{};
-    for (int i = 0; i < int(c.size()); ++i)
-        c[std::size_t(i)] = isSelected(m_controls.button(kCountArray, i));
-    return c;
+    return checkedStates<std::tuple_size_v<DanCountButtons>>(m_form[ControlId::danHitCounts].toggles);
 }
 
 void DanButtons::setSelection(const DanDigitButtons& digits, const DanCountButtons& counts)
 {
-    for (int i = 0; i < int(digits.size()); ++i)
-        select(m_controls.button(kDigitArray, i), digits[std::size_t(i)]);
-    for (int i = 0; i < int(counts.size()); ++i)
-        select(m_controls.button(kCountArray, i), counts[std::size_t(i)]);
+    setCheckedStates(m_form[ControlId::danDigits].toggles, digits);
+    setCheckedStates(m_form[ControlId::danHitCounts].toggles, counts);
 }
 
-void DanButtons::C_danzu_Click(int index)
+void DanButtons::countToggled(int index, bool checked)
 {
-    QAbstractButton* b = m_controls.button(kDigitArray, index);
-    select(b, !isSelected(b));
+    if (!checked)
+        return;
+    // Judged as the click found the buttons, before it selected this one.
+    DanCountButtons before = counts();
+    before[std::size_t(index)] = false;
+    const int repeat = checkValue(m_form[ControlId::danRepeatCounting].checks.front());
+    if (danCountClick(digits(), before, index, repeat) != DanCountClick::Refuse)
+        return;
+    m_form[ControlId::danHitCounts].toggles[index]->setChecked(false);
+    QMessageBox::warning(m_dialogParent, texts::kErrorTitle, texts::kCountRefused, QMessageBox::Ok);
 }
 
-void DanButtons::C_danzu_gs_Click(int index)
-{
-    const auto* repeatBox = qobject_cast<QCheckBox*>(m_controls.widget(QStringLiteral("Check_dm_jchong")));
-    const int repeatValue = repeatBox->checkState() == Qt::Checked         ? 1
-                            : repeatBox->checkState() == Qt::PartiallyChecked ? 2
-                                                                              : 0;
-    switch (danCountClick(digits(), counts(), index, repeatValue)) {
-    case DanCountClick::Unselect:
-        select(m_controls.button(kCountArray, index), false);
-        break;
-    case DanCountClick::Select:
-        select(m_controls.button(kCountArray, index), true);
-        break;
-    case DanCountClick::Refuse:
-        QMessageBox::warning(m_dialogParent, texts::kErrorTitle, texts::kCountRefused, QMessageBox::Ok);
-        break;
-    }
-}
-
-void DanButtons::ClearDanGroup(int group)
+void DanButtons::clearGroup(int group)
 {
     DanDigitButtons d = digits();
     DanCountButtons c = counts();
-    shrink4::ClearDanGroup(d, c, group);
+    ClearDanGroup(d, c, group);
     setSelection(d, c);
 }
 
-void DanButtons::SelectAllDanGroup(int group)
+void DanButtons::selectAllOfGroup(int group)
 {
     DanDigitButtons d = digits();
     DanCountButtons c = counts();
-    shrink4::SelectAllDanGroup(d, c, group);
+    SelectAllDanGroup(d, c, group);
     setSelection(d, c);
 }
 

@@ -1,7 +1,8 @@
 #pragma once
-// The dan digit and count buttons. Their colours are the only store of the selection:
-// SelectedColor means selected, any other colour idle.
+// The dan digit and count buttons: checkable buttons whose checked state is the
+// selection. A count the chosen digits cannot reach is refused with a message.
 
+#include "ConditionForm.h"
 #include "stages/DanGroupStage.h"
 
 #include <QObject>
@@ -10,24 +11,23 @@ class QWidget;
 
 namespace shrink4 {
 
-class ControlRegistry;
-
 class DanButtons : public QObject {
     Q_OBJECT
 public:
-    DanButtons(const ControlRegistry& controls, QWidget* dialogParent);
+    DanButtons(const ConditionForm& form, QWidget* dialogParent);
 
     DanDigitButtons digits() const;
     DanCountButtons counts() const;
     void setSelection(const DanDigitButtons& digits, const DanCountButtons& counts);
 
-    void C_danzu_Click(int index);
-    void C_danzu_gs_Click(int index);
-    void ClearDanGroup(int group);
-    void SelectAllDanGroup(int group);
+    void clearGroup(int group);
+    void selectAllOfGroup(int group);
 
 private:
-    const ControlRegistry& m_controls;
+    // Called after a count button toggled itself on or off.
+    void countToggled(int index, bool checked);
+
+    const ConditionForm& m_form;
     QWidget* m_dialogParent;
 };
 

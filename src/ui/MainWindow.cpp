@@ -3,19 +3,20 @@
 #include "ConditionPanels.h"
 #include "CopyNotice.h"
 #include "DanButtons.h"
-#include "HelpButtons.h"
 #include "PagedConditions.h"
 #include "ResultPanels.h"
 #include "ResultView.h"
 #include "RunController.h"
 #include "SetToolWindow.h"
 #include "SpliceWindow.h"
+#include "WindowStyle.h"
 #include "WindowTexts.h"
 #include "scheme/SchemeFile.h"
 
 #include "textbox/LineBox.h"
 
 #include <QAbstractButton>
+#include <QPushButton>
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QFileDialog>
@@ -33,10 +34,6 @@ namespace shrink4 {
 
 namespace {
 
-const QString kSchemeFilter = QStringLiteral("方案 (*.json)");
-const QString kOpenSchemeCaption = QStringLiteral("打开方案");
-const QString kSaveSchemeCaption = QStringLiteral("保存方案");
-
 QVBoxLayout* column(QHBoxLayout* columns, int stretch)
 {
     auto* c = new QVBoxLayout;
@@ -52,18 +49,11 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent)
     setObjectName(QStringLiteral("Fmain"));
     setWindowTitle(texts::kWindowTitle);
     buildLayout();
-    m_controls.collect(this);
-
-    m_dan = new DanButtons(m_controls, this);
-    m_defaults = std::make_unique<ConditionDefaults>(m_controls, *m_dan);
-    m_defaults->connectButtons();
-    m_results = new ResultView(m_controls, this);
-    m_runner = new RunController(m_controls, m_binding, *m_results, this);
-    new HelpButtons(m_controls, this);
+    m_dan = new DanButtons(m_form, this);
+    m_results = new ResultView(m_run, this);
+    m_runner = new RunController(m_run, m_form, *m_results, this);
     connectButtons();
     buildActions();
-
-    m_defaults->ApplyDefaults();
     // Compact by default: the whole window fits a 1366 x 768 screen.
     resize(minimumSizeHint());
 }
@@ -79,66 +69,67 @@ void MainWindow::buildLayout()
 
     // Text conditions above, the run and its result below.
     QVBoxLayout* texts = column(columns, 1);
-    m_pages = new PagedConditions;
-    texts->addWidget(m_pages, 3);
-    texts->addWidget(makeBasePoolFrame(), 2);
+    texts->addWidget(new PagedConditions(m_form), 3);
+    texts->addWidget(makeBasePoolFrame(m_form), 2);
     auto* runRow = new QHBoxLayout;
-    runRow->addWidget(makeResultFrame(), 1);
+    runRow->addWidget(makeResultFrame(m_run), 1);
     auto* runSide = new QVBoxLayout;
-    runSide->addWidget(makeStartPanel());
-    runSide->addWidget(makePrizeCheckFrame());
-    runSide->addWidget(makeToolsFrame());
+    runSide->addWidget(makeStartPanel(m_run));
+    runSide->addWidget(makePrizeCheckFrame(m_run));
+    runSide->addWidget(makeToolsFrame(m_run));
     runSide->addStretch(1);
     runRow->addLayout(runSide);
     texts->addLayout(runRow, 5);
 
     QVBoxLayout* digits = column(columns, 0);
-    digits->addWidget(makeSumSpanDanFrame());
-    digits->addWidget(makeDanFrame());
-    digits->addWidget(makePositionalFrame());
-    digits->addWidget(makeToleranceFrame());
+    digits->addWidget(makeSumSpanDanFrame(m_form));
+    digits->addWidget(makeDanFrame(m_form));
+    digits->addWidget(makePositionalFrame(m_form));
+    digits->addWidget(makeToleranceFrame(m_form));
     digits->addStretch(1);
 
     QVBoxLayout* shapes = column(columns, 0);
     for (int family = 0; family < 4; ++family)
-        shapes->addWidget(makeDigitShapeFrame(family));
-    shapes->addWidget(makeSpecialShapeFrame());
-    shapes->addWidget(makeSpecialExclusionFrame());
+        shapes->addWidget(makeDigitShapeFrame(m_form, family));
+    shapes->addWidget(makeSpecialShapeFrame(m_form));
+    shapes->addWidget(makeSpecialExclusionFrame(m_form));
     shapes->addStretch(1);
 
-    // Check boxes stand in dense grids; a narrow gap keeps each caption by its box.
-    central->setStyleSheet(QStringLiteral("QCheckBox { spacing: 2px; }"));
+    setStyleSheet(kWindowStyle);
     setCentralWidget(central);
-    addHiddenStores(this);
 }
 
 void MainWindow::buildActions()
 {
     QMenu* schemes = menuBar()->addMenu(QStringLiteral("方案"));
-    QAction* open = schemes->addAction(kOpenSchemeCaption, this, &MainWindow::openSchemeDialog);
+    QAction* open = schemes->addAction(texts::kOpenSchemeCaption, this, &MainWindow::openSchemeDialog);
     open->setObjectName(QStringLiteral("action_open_scheme"));
     open->setShortcut(QKeySequence::Open);
-    QAction* save = schemes->addAction(kSaveSchemeCaption, this, &MainWindow::saveSchemeDialog);
+    QAction* save = schemes->addAction(texts::kSaveSchemeCaption, this, &MainWindow::saveSchemeDialog);
     save->setObjectName(QStringLiteral("action_save_scheme"));
     save->setShortcut(QKeySequence::Save);
 
     auto* start = new QShortcut(QKeySequence(Qt::Key_F5), this);
     connect(start, &QShortcut::activated, this, [this] {
-        QAbstractButton* b = m_controls.button(QStringLiteral("C_guolv_ks"));
-        if (b->isEnabled())
-            b->click();
+        if (m_run.start->isEnabled())
+            m_run.start->click();
     });
 }
 
 void MainWindow::connectButtons()
 {
-    connect(m_controls.button(QStringLiteral("C_copy")), &QAbstractButton::clicked, this, &MainWindow::C_copy_Click);
-    connect(m_controls.button(QStringLiteral("C_all_cls")), &QAbstractButton::clicked, this,
-            &MainWindow::C_all_cls_Click);
-    connect(m_controls.button(QStringLiteral("C_jiaoji")), &QAbstractButton::clicked, this,
-            [this] { showSetTool(this); });
-    connect(m_controls.button(QStringLiteral("C_pinjie_tool")), &QAbstractButton::clicked, this,
-            [this] { showSpliceTool(this); });
+    connect(m_run.copy, &QAbstractButton::clicked, this, &MainWindow::copyResult);
+    connect(m_run.clearAll, &QAbstractButton::clicked, this, &MainWindow::clearAll);
+    connect(m_run.setTool, &QAbstractButton::clicked, this, [this] { showSetTool(this); });
+    connect(m_run.spliceTool, &QAbstractButton::clicked, this, [this] { showSpliceTool(this); });
+    for (const CheckSpanButton& span : m_form.spanButtons)
+        connect(span.button, &QAbstractButton::clicked, this,
+                [this, span] { setChecks(m_form[span.control], span.first, span.count, span.tick); });
+    connect(m_form.sumValueClear, &QAbstractButton::clicked, this,
+            [this] { replaceBoxText(m_form[ControlId::sumValues].texts.front(), QString()); });
+    for (int topic = 0; topic < kHelpTopics; ++topic)
+        connect(m_form.help[std::size_t(topic)], &QAbstractButton::clicked, this,
+                [this, topic] { showHelp(HelpTopic(topic)); });
 }
 
 void MainWindow::closeEvent(QCloseEvent* event)
@@ -153,7 +144,7 @@ QString MainWindow::resultText() const
     return m_results->resultText();
 }
 
-void MainWindow::C_copy_Click()
+void MainWindow::copyResult()
 {
     try {
         m_results->resetPrizeCheck();
@@ -163,20 +154,26 @@ void MainWindow::C_copy_Click()
     }
 }
 
-void MainWindow::C_all_cls_Click()
+void MainWindow::clearAll()
 {
     m_results->resetPrizeCheck();
-    m_defaults->RestoreAllConditions();
+    clearAllConditions(m_form);
+}
+
+void MainWindow::showHelp(HelpTopic topic)
+{
+    const auto& help = texts::kHelp[std::size_t(topic)];
+    QMessageBox::information(this, help.title, help.text, QMessageBox::Ok);
 }
 
 bool MainWindow::openScheme(const QString& path)
 {
     const SchemeResult scheme = readSchemeFile(path);
     if (!scheme.inputs) {
-        QMessageBox::warning(this, kOpenSchemeCaption, scheme.error, QMessageBox::Ok);
+        QMessageBox::warning(this, texts::kOpenSchemeCaption, scheme.error, QMessageBox::Ok);
         return false;
     }
-    m_binding.write(*scheme.inputs);
+    writeConditions(m_form, *scheme.inputs);
     showSchemeName(path);
     return true;
 }
@@ -184,8 +181,8 @@ bool MainWindow::openScheme(const QString& path)
 bool MainWindow::saveScheme(const QString& path)
 {
     QString error;
-    if (!writeSchemeFile(path, m_binding.read(), &error)) {
-        QMessageBox::warning(this, kSaveSchemeCaption, error, QMessageBox::Ok);
+    if (!writeSchemeFile(path, readConditions(m_form), &error)) {
+        QMessageBox::warning(this, texts::kSaveSchemeCaption, error, QMessageBox::Ok);
         return false;
     }
     showSchemeName(path);
@@ -194,14 +191,14 @@ bool MainWindow::saveScheme(const QString& path)
 
 void MainWindow::openSchemeDialog()
 {
-    const QString path = QFileDialog::getOpenFileName(this, kOpenSchemeCaption, QString(), kSchemeFilter);
+    const QString path = QFileDialog::getOpenFileName(this, texts::kOpenSchemeCaption, QString(), texts::kSchemeFilter);
     if (!path.isEmpty())
         openScheme(path);
 }
 
 void MainWindow::saveSchemeDialog()
 {
-    QString path = QFileDialog::getSaveFileName(this, kSaveSchemeCaption, QString(), kSchemeFilter);
+    QString path = QFileDialog::getSaveFileName(this, texts::kSaveSchemeCaption, QString(), texts::kSchemeFilter);
     if (path.isEmpty())
         return;
     if (QFileInfo(path).suffix().isEmpty())

@@ -2,12 +2,9 @@
 // Fmain: the window that holds every condition, runs the filter and shows its result.
 
 #include "ConditionBinding.h"
-#include "ConditionDefaults.h"
-#include "ControlRegistry.h"
+#include "ConditionForm.h"
 
 #include <QMainWindow>
-
-#include <memory>
 
 namespace shrink4 {
 
@@ -22,8 +19,8 @@ public:
     explicit MainWindow(QWidget* parent = nullptr);
     ~MainWindow() override;
 
-    ConditionInputs conditions() const { return m_binding.read(); }
-    void setConditions(const ConditionInputs& inputs) { m_binding.write(inputs); }
+    ConditionInputs conditions() const { return readConditions(m_form); }
+    void setConditions(const ConditionInputs& inputs) { writeConditions(m_form, inputs); }
 
     // Loads a scheme into the controls. A file that cannot be read shows its error and
     // changes nothing.
@@ -31,8 +28,7 @@ public:
     bool saveScheme(const QString& path);
 
     RunController& runner() { return *m_runner; }
-    ConditionDefaults& defaults() { return *m_defaults; }
-    PagedConditions& pages() { return *m_pages; }
+    PagedConditions& pages() { return *m_form.pages; }
     QString resultText() const;
 
 protected:
@@ -43,17 +39,16 @@ private:
     void buildLayout();
     void buildActions();
     void connectButtons();
-    void C_copy_Click();
-    void C_all_cls_Click();
+    void copyResult();
+    void clearAll();
+    void showHelp(HelpTopic topic);
     void openSchemeDialog();
     void saveSchemeDialog();
     void showSchemeName(const QString& path);
 
-    ControlRegistry m_controls;
-    ConditionBinding m_binding{m_controls};
-    PagedConditions* m_pages = nullptr;
+    ConditionForm m_form;
+    RunForm m_run;
     DanButtons* m_dan = nullptr;
-    std::unique_ptr<ConditionDefaults> m_defaults;
     ResultView* m_results = nullptr;
     RunController* m_runner = nullptr;
 };

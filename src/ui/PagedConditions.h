@@ -1,30 +1,23 @@
 #pragma once
-// The five pages of text conditions (Frame_ding) and the tab buttons (C_sst_0) that
-// switch between them. Hidden pages keep their text and still take part in every run.
+// The five pages of text conditions under their tabs. Hidden pages keep their text and
+// still take part in every run.
 
-#include <QWidget>
+#include "ConditionForm.h"
 
-#include <array>
-
-class QToolButton;
-class QStackedWidget;
+#include <QTabWidget>
 
 namespace shrink4 {
 
-class PagedConditions : public QWidget {
+class PagedConditions : public QTabWidget {
     Q_OBJECT
 public:
-    explicit PagedConditions(QWidget* parent = nullptr);
+    explicit PagedConditions(ConditionForm& form, QWidget* parent = nullptr);
 
-    // C_sst_0_Click: shows page `index` and marks its tab.
-    void showPage(int index);
-    int currentPage() const;
+    void showPage(int index) { setCurrentIndex(index); }
+    int currentPage() const { return currentIndex(); }
 
 private:
-    QWidget* makePage(int index);
-
-    std::array<QToolButton*, 5> m_tabs{};
-    QStackedWidget* m_pages = nullptr;
+    QWidget* makePage(ConditionForm& form, int index);
 };
 
 } // namespace shrink4

@@ -1,5 +1,6 @@
 #include "ResultPanels.h"
 
+#include "QtText.h"
 #include "TwoBoxProgressBar.h"
 #include "WidgetFactory.h"
 #include "engine/PrizeCheck.h"
@@ -17,7 +18,7 @@
 
 namespace shrink4 {
 
-QWidget* makeStartPanel()
+QWidget* makeStartPanel(RunForm& form)
 {
     auto* panel = new QWidget;
     auto* layout = new QVBoxLayout(panel);
@@ -30,21 +31,25 @@ QWidget* makeStartPanel()
     start->setFont(bold);
     start->setToolTip(QStringLiteral("F5"));
     layout->addWidget(start);
+    form.start = start;
 
     QGroupBox* frame = makeFrame(QStringLiteral("正在过滤中，请稍等。。。"));
     frame->setObjectName(QStringLiteral("Frame_jindu"));
     auto* frameLayout = new QVBoxLayout(frame);
     compactFrameLayout(frameLayout);
-    frameLayout->addWidget(new TwoBoxProgressBar);
+    form.progressBar = new TwoBoxProgressBar;
+    frameLayout->addWidget(form.progressBar);
     // The frame comes and goes with every run; its place stays so nothing jumps.
     QSizePolicy policy = frame->sizePolicy();
     policy.setRetainSizeWhenHidden(true);
     frame->setSizePolicy(policy);
     layout->addWidget(frame);
+    frame->hide();
+    form.progressFrame = frame;
     return panel;
 }
 
-QGroupBox* makeResultFrame()
+QGroupBox* makeResultFrame(RunForm& form)
 {
     auto* frame = makeFrame(QStringLiteral("缩水结果"));
     auto* layout = new QVBoxLayout(frame);
@@ -58,6 +63,7 @@ QGroupBox* makeResultFrame()
     mono.setStyleHint(QFont::Monospace);
     list->setFont(mono);
     layout->addWidget(list, 1);
+    form.results = list;
 
     auto* countRow = new QHBoxLayout;
     countRow->addWidget(makeLabel(QStringLiteral("最后注数：")));
@@ -67,12 +73,13 @@ QGroupBox* makeResultFrame()
     bold.setBold(true);
     count->setFont(bold);
     countRow->addWidget(count);
+    form.count = count;
     countRow->addStretch(1);
     layout->addLayout(countRow);
     return frame;
 }
 
-QGroupBox* makePrizeCheckFrame()
+QGroupBox* makePrizeCheckFrame(RunForm& form)
 {
     QGroupBox* frame = makeFrame(QStringLiteral("中奖查询"));
     auto* grid = new QGridLayout(frame);
@@ -81,28 +88,31 @@ QGroupBox* makePrizeCheckFrame()
     LineBox* box = makeLine(QStringLiteral("T_duijiang"), QString());
     box->setMaximumWidth(box->fontMetrics().horizontalAdvance(QStringLiteral("0000000000")) + 12);
     grid->addWidget(box, 0, 1);
-    QLabel* news = makeLabel(QString::fromUtf8(prize::kIdle.data(), qsizetype(prize::kIdle.size())));
+    form.prizeBox = box;
+    QLabel* news = makeLabel(toQString(prize::kIdle));
     news->setObjectName(QStringLiteral("L_duijiang_news"));
     news->setAlignment(Qt::AlignCenter);
     QFont bold = news->font();
     bold.setBold(true);
     news->setFont(bold);
     grid->addWidget(news, 1, 0, 1, 2);
+    form.prizeLabel = news;
     return frame;
 }
 
-QGroupBox* makeToolsFrame()
+QGroupBox* makeToolsFrame(RunForm& form)
 {
     struct ToolButton {
         const char* name;
         const char* caption;
+        QPushButton* RunForm::*slot;
     };
     static const ToolButton kButtons[] = {
-        {"C_copy", "复制号码"},
-        {"C_guolv_zhuan_zuxuan", "【转为组选】"},
-        {"C_all_cls", "清空所有条件"},
-        {"C_jiaoji", "交集"},
-        {"C_pinjie_tool", "二三星拼接四星"},
+        {"C_copy", "复制号码", &RunForm::copy},
+        {"C_guolv_zhuan_zuxuan", "【转为组选】", &RunForm::convert},
+        {"C_all_cls", "清空所有条件", &RunForm::clearAll},
+        {"C_jiaoji", "交集", &RunForm::setTool},
+        {"C_pinjie_tool", "二三星拼接四星", &RunForm::spliceTool},
     };
     QGroupBox* frame = makeFrame(QStringLiteral("工具"));
     auto* grid = new QGridLayout(frame);
@@ -110,7 +120,7 @@ QGroupBox* makeToolsFrame()
     int i = 0;
     for (const auto& b : kButtons) {
         QPushButton* button = makeButton(QString::fromLatin1(b.name), QString::fromUtf8(b.caption));
-        button->setAutoDefault(false);
+        form.*b.slot = button;
         grid->addWidget(button, i / 2, i % 2);
         ++i;
     }

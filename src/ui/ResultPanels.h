@@ -2,14 +2,15 @@
 // Builders of the run and result controls: the start button with its progress frame,
 // the result list and count, the prize check row and the tool buttons.
 
-class QGroupBox;
+#include "ConditionForm.h"
+
 class QWidget;
 
 namespace shrink4 {
 
-QWidget* makeStartPanel();       // C_guolv_ks and Frame_jindu
-QGroupBox* makeResultFrame();    // Li_out and "最后注数：" dadi_zhushu
-QGroupBox* makePrizeCheckFrame(); // "输入奖号" T_duijiang L_duijiang_news
-QGroupBox* makeToolsFrame();     // copy, clear all, convert, set tool, splice tool
+QWidget* makeStartPanel(RunForm& form);       // C_guolv_ks and Frame_jindu
+QGroupBox* makeResultFrame(RunForm& form);    // Li_out and "最后注数：" dadi_zhushu
+QGroupBox* makePrizeCheckFrame(RunForm& form); // "输入奖号" T_duijiang L_duijiang_news
+QGroupBox* makeToolsFrame(RunForm& form);     // copy, clear all, convert, set tool, splice tool
 
 } // namespace shrink4

@@ -1,32 +1,19 @@
 #include "ResultView.h"
 
-#include "ControlRegistry.h"
+#include "ConditionForm.h"
+#include "QtText.h"
 #include "engine/PrizeCheck.h"
+#include "textbox/LineBox.h"
 
 #include <QLabel>
-#include "textbox/LineBox.h"
 #include <QListWidget>
 #include <QStringList>
 
 namespace shrink4 {
 
-namespace {
-
-QString toQString(std::string_view text)
+ResultView::ResultView(const RunForm& form, QObject* parent) : QObject(parent), m_form(form)
 {
-    return QString::fromUtf8(text.data(), qsizetype(text.size()));
-}
-
-} // namespace
-
-ResultView::ResultView(const ControlRegistry& controls, QObject* parent)
-    : QObject(parent),
-      m_list(qobject_cast<QListWidget*>(controls.widget(QStringLiteral("Li_out")))),
-      m_count(qobject_cast<QLabel*>(controls.widget(QStringLiteral("dadi_zhushu")))),
-      m_prizeBox(controls.line(QStringLiteral("T_duijiang"))),
-      m_prizeLabel(qobject_cast<QLabel*>(controls.widget(QStringLiteral("L_duijiang_news"))))
-{
-    connect(m_prizeBox, &LineBox::textChanged, this, &ResultView::T_duijiang_Change);
+    connect(m_form.prizeBox, &LineBox::textChanged, this, &ResultView::checkPrize);
 }
 
 void ResultView::show(ResultList result, bool groupForms)
@@ -40,29 +27,29 @@ void ResultView::show(ResultList result, bool groupForms)
     for (const auto& line : m_result.lines)
         items << toQString(line);
     // One batch, without repainting item by item.
-    m_list->setUpdatesEnabled(false);
-    m_list->clear();
-    m_list->addItems(items);
-    m_list->setUpdatesEnabled(true);
-    m_count->setText(QString::number(m_result.count));
+    m_form.results->setUpdatesEnabled(false);
+    m_form.results->clear();
+    m_form.results->addItems(items);
+    m_form.results->setUpdatesEnabled(true);
+    m_form.count->setText(QString::number(m_result.count));
 }
 
 void ResultView::resetPrizeCheck()
 {
-    m_prizeBox->clear();
-    m_prizeLabel->setText(toQString(prize::kIdle));
+    m_form.prizeBox->clear();
+    m_form.prizeLabel->setText(toQString(prize::kIdle));
 }
 
-void ResultView::T_duijiang_Change()
+void ResultView::checkPrize()
 {
-    const PrizeVerdict verdict = checkPrize(m_result.prizeCheckText, m_result.lines,
-                                            m_prizeBox->text().toStdString(), m_groupForms);
-    m_prizeLabel->setText(toQString(verdict.caption));
+    const PrizeVerdict verdict = shrink4::checkPrize(m_result.prizeCheckText, m_result.lines,
+                                            m_form.prizeBox->text().toStdString(), m_groupForms);
+    m_form.prizeLabel->setText(toQString(verdict.caption));
     for (int line : verdict.selectedLines)
-        if (QListWidgetItem* item = m_list->item(line))
+        if (QListWidgetItem* item = m_form.results->item(line))
             item->setSelected(true);
     if (!verdict.selectedLines.empty())
-        m_list->scrollToItem(m_list->item(verdict.selectedLines.front()));
+        m_form.results->scrollToItem(m_form.results->item(verdict.selectedLines.front()));
 }
 
 } // namespace shrink4

@@ -2,24 +2,20 @@
 // The result of the last run or conversion as the window shows it: the list Li_out,
 // the count dadi_zhushu, and the prize check on T_duijiang that searches it.
 
-#include "engine/ResultList.h"
+#include "core/ResultList.h"
 
 #include <QObject>
 #include <QString>
 
-class QLabel;
-class QListWidget;
 
 namespace shrink4 {
 
-class LineBox;
-
-class ControlRegistry;
+struct RunForm;
 
 class ResultView : public QObject {
     Q_OBJECT
 public:
-    explicit ResultView(const ControlRegistry& controls, QObject* parent = nullptr);
+    explicit ResultView(const RunForm& form, QObject* parent = nullptr);
 
     // Replaces the shown result. groupForms: the list holds group forms, so the prize
     // check compares a drawn number by its digits sorted.
@@ -31,12 +27,9 @@ public:
     QString resultText() const { return m_resultText; }
 
 private:
-    void T_duijiang_Change();
+    void checkPrize();
 
-    QListWidget* m_list;
-    QLabel* m_count;
-    LineBox* m_prizeBox;
-    QLabel* m_prizeLabel;
+    const RunForm& m_form;
     ResultList m_result;
     QString m_resultText;
     bool m_groupForms = false;

@@ -1,25 +1,20 @@
 #include "RunController.h"
 
 #include "ConditionBinding.h"
-#include "ControlRegistry.h"
+#include "ConditionForm.h"
 #include "ResultView.h"
 #include "TwoBoxProgressBar.h"
 #include "WindowTexts.h"
 #include "tools/GroupConversion.h"
 
-#include <QAbstractButton>
 #include <QCoreApplication>
+#include <QGroupBox>
 #include <QMessageBox>
+#include <QPushButton>
 
 #include <exception>
 
 namespace shrink4 {
-
-namespace {
-
-const char* const kRunButtons[] = {"C_guolv_zhuan_zuxuan", "C_copy", "C_all_cls", "C_guolv_ks"};
-
-} // namespace
 
 // Holds the window in its running state; leaving the scope by any path, a failure
 // included, hides the progress frame and gives the buttons back.
@@ -28,16 +23,16 @@ public:
     explicit RunScope(RunController& c) : m_c(c)
     {
         m_c.m_running = true;
-        m_c.SetRunButtons(false);
-        m_c.m_bar->setFraction(0.001);
-        m_c.m_frame->show();
+        m_c.setRunButtonsEnabled(false);
+        m_c.m_run.progressBar->setFraction(0.001);
+        m_c.m_run.progressFrame->show();
     }
     ~RunScope()
     {
-        m_c.m_bar->setFraction(1.0);
-        m_c.m_frame->hide();
-        m_c.SetRunButtons(true);
-        m_c.m_controls.button(QStringLiteral("C_guolv_ks"))->setFocus();
+        m_c.m_run.progressBar->setFraction(1.0);
+        m_c.m_run.progressFrame->hide();
+        m_c.setRunButtonsEnabled(true);
+        m_c.m_run.start->setFocus();
         m_c.m_running = false;
     }
     RunScope(const RunScope&) = delete;
@@ -47,27 +42,23 @@ private:
     RunController& m_c;
 };
 
-RunController::RunController(const ControlRegistry& controls, const ConditionBinding& binding,
-                             ResultView& results, QWidget* window)
-    : QObject(window), m_controls(controls), m_binding(binding), m_results(results), m_window(window),
-      m_frame(controls.widget(QStringLiteral("Frame_jindu"))),
-      m_bar(qobject_cast<TwoBoxProgressBar*>(controls.widget(QStringLiteral("T_jindutiao(0)"))))
+RunController::RunController(const RunForm& run, const ConditionForm& conditions, ResultView& results,
+                             QWidget* window)
+    : QObject(window), m_run(run), m_conditions(conditions), m_results(results), m_window(window)
 {
-    connect(m_controls.button(QStringLiteral("C_guolv_ks")), &QAbstractButton::clicked, this,
-            [this] { C_guolv_ks_Click(); });
-    connect(m_controls.button(QStringLiteral("C_guolv_zhuan_zuxuan")), &QAbstractButton::clicked, this,
-            &RunController::C_guolv_zhuan_zuxuan_Click);
+    connect(m_run.start, &QPushButton::clicked, this, [this] { runFilter(); });
+    connect(m_run.convert, &QPushButton::clicked, this, &RunController::convertToGroups);
 }
 
-void RunController::SetRunButtons(bool enabled)
+void RunController::setRunButtonsEnabled(bool enabled)
 {
-    for (const char* name : kRunButtons)
-        m_controls.button(QString::fromLatin1(name))->setEnabled(enabled);
+    for (QPushButton* b : {m_run.convert, m_run.copy, m_run.clearAll, m_run.start})
+        b->setEnabled(enabled);
 }
 
 void RunController::setFill(double fill)
 {
-    m_bar->setFraction(fill);
+    m_run.progressBar->setFraction(fill);
     emit progressed(fill);
     // Let the bar repaint. Input waits until the run is over: the run works on the
     // conditions as they stood when it started.
@@ -80,7 +71,7 @@ void RunController::reportFailure(const char* what)
                           QStringLiteral("缩水未能完成：%1").arg(QString::fromLocal8Bit(what)), QMessageBox::Ok);
 }
 
-std::optional<RunResult> RunController::C_guolv_ks_Click()
+std::optional<RunResult> RunController::runFilter()
 {
     if (m_running)
         return std::nullopt;
@@ -88,9 +79,8 @@ std::optional<RunResult> RunController::C_guolv_ks_Click()
     try {
         RunScope scope(*this);
         m_results.resetPrizeCheck();
-        // Moved in: with boxes of megabytes, a copy of the conditions costs as much as a stage.
-        result = filterRun(m_binding.read(), [this](double fill) { setFill(fill); });
-        m_binding.writeTexts(result->rewritten);
+        result = filterRun(readConditions(m_conditions), [this](double fill) { setFill(fill); });
+        writeBackTexts(m_conditions, result->rewritten);
         m_results.show(result->list, false);
     } catch (const std::exception& e) {
         reportFailure(e.what());
@@ -99,9 +89,9 @@ std::optional<RunResult> RunController::C_guolv_ks_Click()
     return result;
 }
 
-void RunController::C_guolv_zhuan_zuxuan_Click()
+void RunController::convertToGroups()
 {
-    const std::optional<RunResult> run = C_guolv_ks_Click();
+    const std::optional<RunResult> run = runFilter();
     if (!run)
         return;
     try {

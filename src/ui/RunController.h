@@ -12,23 +12,21 @@ class QWidget;
 
 namespace shrink4 {
 
-class ConditionBinding;
-class ControlRegistry;
+struct ConditionForm;
+struct RunForm;
 class ResultView;
-class TwoBoxProgressBar;
 
 class RunController : public QObject {
     Q_OBJECT
 public:
-    RunController(const ControlRegistry& controls, const ConditionBinding& binding, ResultView& results,
-                  QWidget* window);
+    RunController(const RunForm& run, const ConditionForm& conditions, ResultView& results, QWidget* window);
 
-    // C_guolv_ks_Click: one filter run with the conditions as they stand.
-    std::optional<RunResult> C_guolv_ks_Click();
-    // C_guolv_zhuan_zuxuan_Click: a full run, then its survivors as group forms.
-    void C_guolv_zhuan_zuxuan_Click();
+    // One filter run with the conditions as they stand.
+    std::optional<RunResult> runFilter();
+    // A full run, then its survivors as group forms.
+    void convertToGroups();
 
-    void SetRunButtons(bool enabled);
+    void setRunButtonsEnabled(bool enabled);
     bool running() const { return m_running; }
 
 signals:
@@ -40,12 +38,10 @@ private:
     void setFill(double fill);
     void reportFailure(const char* what);
 
-    const ControlRegistry& m_controls;
-    const ConditionBinding& m_binding;
+    const RunForm& m_run;
+    const ConditionForm& m_conditions;
     ResultView& m_results;
     QWidget* m_window;
-    QWidget* m_frame;
-    TwoBoxProgressBar* m_bar;
     bool m_running = false;
 };
 

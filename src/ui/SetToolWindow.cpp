@@ -1,6 +1,8 @@
 #include "SetToolWindow.h"
 
 #include "CopyNotice.h"
+#include "QtText.h"
+#include "WidgetFactory.h"
 
 #include "textbox/LineBox.h"
 
@@ -32,24 +34,12 @@ constexpr std::array<OperationButton, 4> kOperationButtons = {{
     {"B排除A", ListSetOperation::BMinusA},
 }};
 
-QString indexed(const char* array, int index)
-{
-    return QStringLiteral("%1(%2)").arg(QLatin1String(array)).arg(index);
-}
-
 TextBox* makeListBox(QWidget* parent, int index)
 {
     auto* box = new TextBox(parent);
-    box->setObjectName(indexed("T_dd_jiaoji", index));
+    box->setObjectName(indexedName("T_dd_jiaoji", index));
     box->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     return box;
-}
-
-QPushButton* makeButton(QWidget* parent, const QString& caption, const char* array, int index)
-{
-    auto* button = new QPushButton(caption, parent);
-    button->setObjectName(indexed(array, index));
-    return button;
 }
 
 } // namespace
@@ -68,9 +58,9 @@ SetToolWindow::SetToolWindow(QWidget* mainWindow)
     m_count->setObjectName(QStringLiteral("T_jiaoji_zhushu"));
     m_count->setAlignment(Qt::AlignCenter);
 
-    auto* clearA = makeButton(this, QStringLiteral("清空A"), "C_jiaoji_cls", 0);
-    auto* clearB = makeButton(this, QStringLiteral("清空B"), "C_jiaoji_cls", 1);
-    auto* copy = makeButton(this, QStringLiteral("复制结果号码"), "C_jiaoji_cls", 2);
+    auto* clearA = makeButton(indexedName("C_jiaoji_cls", 0), QStringLiteral("清空A"), this);
+    auto* clearB = makeButton(indexedName("C_jiaoji_cls", 1), QStringLiteral("清空B"), this);
+    auto* copy = makeButton(indexedName("C_jiaoji_cls", 2), QStringLiteral("复制结果号码"), this);
     connect(clearA, &QPushButton::clicked, m_lists[0], &TextBox::clear);
     connect(clearB, &QPushButton::clicked, m_lists[1], &TextBox::clear);
     connect(copy, &QPushButton::clicked, this, &SetToolWindow::copyResult);
@@ -90,7 +80,7 @@ SetToolWindow::SetToolWindow(QWidget* mainWindow)
     auto* operations = new QHBoxLayout;
     for (int i = 0; i < int(kOperationButtons.size()); ++i) {
         const auto& entry = kOperationButtons[std::size_t(i)];
-        auto* button = makeButton(this, QString::fromUtf8(entry.caption), "C_jiaoji_xuanzhe", i);
+        auto* button = makeButton(indexedName("C_jiaoji_xuanzhe", i), QString::fromUtf8(entry.caption), this);
         connect(button, &QPushButton::clicked, this, [this, op = entry.operation] { runOperation(op); });
         operations->addWidget(button);
     }

@@ -1,10 +1,8 @@
 #include "ConditionPanels.h"
 
-#include "ControlNames.h"
+#include "QtText.h"
 #include "WidgetFactory.h"
 #include "stages/DigitShapeStages.h"
-#include "stages/SpecialExclusionStage.h"
-#include "stages/SpecialShapeStage.h"
 
 #include <QGridLayout>
 #include <QGroupBox>
@@ -30,33 +28,17 @@ constexpr ShapeFrameLayout kShapeFrames[] = {
     {"C_shaxingtai_012_all", 9, true},
 };
 
-template <std::size_t N>
-QStringList toCaptions(const std::array<std::string_view, N>& captions)
-{
-    QStringList list;
-    for (auto c : captions)
-        list << QString::fromUtf8(c.data(), qsizetype(c.size()));
-    return list;
-}
-
-QStringList toCaptions(std::span<const std::string_view> captions)
-{
-    QStringList list;
-    for (auto c : captions)
-        list << QString::fromUtf8(c.data(), qsizetype(c.size()));
-    return list;
-}
-
-// A frame of check boxes with its buttons beside the grid (top right) or under it.
-QGroupBox* makeCheckFrame(const QString& title, const QString& array, const QStringList& captions, int columns,
-                          const QList<QPushButton*>& buttons, bool buttonsBelow = false)
+// A frame of a control's check boxes with its buttons beside the grid (top right) or under it.
+QGroupBox* makeCheckFrame(const QString& title, ControlForm control, int columns, const QList<QPushButton*>& buttons,
+                          bool buttonsBelow = false)
 {
     QGroupBox* frame = makeFrame(title);
     auto* grid = new QGridLayout(frame);
     compactFrameLayout(grid);
     grid->setHorizontalSpacing(6);
     grid->setVerticalSpacing(1);
-    addCheckGrid(grid, 0, 0, array, captions, columns);
+    const QStringList captions = toQStringList(control.meta.items);
+    addCheckGrid(grid, 0, 0, control, captions, columns);
     const int rows = int((captions.size() + columns - 1) / columns);
     QBoxLayout* side = buttonsBelow ? static_cast<QBoxLayout*>(new QHBoxLayout) : new QVBoxLayout;
     side->setSpacing(2);
@@ -74,32 +56,43 @@ QGroupBox* makeCheckFrame(const QString& title, const QString& array, const QStr
     return frame;
 }
 
+QPushButton* helpButton(ConditionForm& form, HelpTopic topic)
+{
+    QPushButton* b = makeSmallButton(indexedName("C_teshu_sm", int(topic)), QStringLiteral("说明"));
+    b->setProperty("help", true);
+    form.help[std::size_t(topic)] = b;
+    return b;
+}
+
 } // namespace
 
-QGroupBox* makeDigitShapeFrame(int family)
+QGroupBox* makeDigitShapeFrame(ConditionForm& form, int family)
 {
-    const auto& f = kDigitShapeFamilies[std::size_t(family)];
+    const ControlForm control = form.control(kDigitShapeFamilies[std::size_t(family)].control);
     const auto& layout = kShapeFrames[family];
-    const QString all = QString::fromLatin1(layout.allButtons);
-    return makeCheckFrame(QString::fromUtf8(f.frameCaption.data(), qsizetype(f.frameCaption.size())),
-                          QString::fromLatin1(f.boxName), toCaptions(f.captions), layout.columns,
-                          {makeSmallButton(indexedName(all, 0), QStringLiteral("全")),
-                           makeSmallButton(indexedName(all, 1), QStringLiteral("清"))},
-                          layout.buttonsBelow);
+    const int count = int(control.meta.items.size());
+    QList<QPushButton*> buttons;
+    for (int k = 0; k < 2; ++k) {
+        const bool tick = k == 0;
+        QPushButton* b = makeSmallButton(indexedName(layout.allButtons, k),
+                                         tick ? QStringLiteral("全") : QStringLiteral("清"));
+        form.spanButtons.append({b, control.meta.id, 0, count, tick});
+        buttons << b;
+    }
+    return makeCheckFrame(toQString(control.meta.caption), control, layout.columns, buttons, layout.buttonsBelow);
 }
 
-QGroupBox* makeSpecialShapeFrame()
+QGroupBox* makeSpecialShapeFrame(ConditionForm& form)
 {
-    return makeCheckFrame(QStringLiteral("杀特殊形态"), QStringLiteral("Check_tebie_paichu1"),
-                          toCaptions(kSpecialShapeCaptions), 6,
-                          {makeSmallButton(indexedName(QStringLiteral("C_teshu_sm"), 0), QStringLiteral("说明"))});
+    const ControlForm shapes = form.control(ControlId::specialShapes);
+    return makeCheckFrame(toQString(shapes.meta.caption), shapes, 6,
+                          {helpButton(form, HelpTopic::SpecialShapes)});
 }
 
-QGroupBox* makeSpecialExclusionFrame()
+QGroupBox* makeSpecialExclusionFrame(ConditionForm& form)
 {
-    return makeCheckFrame(QStringLiteral("特别排除(以下功能先看教程再使用)"), QStringLiteral("Check_tebie_paichu"),
-                          toCaptions(kSpecialExclusionCaptions), 5,
-                          {makeSmallButton(indexedName(QStringLiteral("C_teshu_sm"), 1), QStringLiteral("说明"))});
+    return makeCheckFrame(QStringLiteral("特别排除(以下功能先看教程再使用)"), form.control(ControlId::specialExclusions), 5,
+                          {helpButton(form, HelpTopic::SpecialExclusions)});
 }
 
 } // namespace shrink4

@@ -1,6 +1,7 @@
 #include "SplicePageWidget.h"
 
 #include "CopyNotice.h"
+#include "QtText.h"
 #include "SpliceInputBox.h"
 
 #include "tools/SpliceFilter.h"
@@ -27,14 +28,13 @@ namespace {
 
 const std::array<const char*, 4> kCommandCaptions = {"开始拼接", "复制号码", "导出号码", "清空条件"};
 
-QString fromUtf8(std::string_view text) { return QString::fromUtf8(text.data(), qsizetype(text.size())); }
 
 } // namespace
 
 SplicePageWidget::SplicePageWidget(int index, const SplicePage& page, QWidget* busyNotice, QWidget* parent)
-    : QGroupBox(fromUtf8(page.frameCaption), parent)
+    : QGroupBox(toQString(page.frameCaption), parent)
     , m_page(page)
-    , m_code(fromUtf8(page.code))
+    , m_code(toQString(page.code))
     , m_busyNotice(busyNotice)
     , m_folders(defaultSpliceExportFolders())
 {
@@ -63,7 +63,7 @@ QWidget* SplicePageWidget::buildBoxes()
     // One row up to five boxes, else two even rows.
     const int columns = m_page.boxCount <= 5 ? m_page.boxCount : (m_page.boxCount + 1) / 2;
     for (int k = 0; k < m_page.boxCount; ++k) {
-        auto* caption = new QLabel(fromUtf8(m_page.captions[std::size_t(k)]), area);
+        auto* caption = new QLabel(toQString(m_page.captions[std::size_t(k)]), area);
         caption->setAlignment(Qt::AlignCenter);
         auto* box = new SpliceInputBox(area);
         box->setObjectName(name("T_%1_ip(%2)", k));
@@ -185,7 +185,7 @@ void SplicePageWidget::copyResult()
 
 void SplicePageWidget::exportResult()
 {
-    exportSpliceResult(this, m_result->toPlainText(), fromUtf8(m_page.exportFileName), m_folders);
+    exportSpliceResult(this, m_result->toPlainText(), toQString(m_page.exportFileName), m_folders);
 }
 
 void SplicePageWidget::clearConditions()

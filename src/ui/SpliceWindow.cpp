@@ -1,11 +1,13 @@
 #include "SpliceWindow.h"
 
+#include "QtText.h"
 #include "SplicePageWidget.h"
+#include "WindowStyle.h"
 
 #include "tools/SplicePages.h"
 
 #include <QCloseEvent>
-#include <QColor>
+#include <QButtonGroup>
 #include <QFrame>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -16,34 +18,24 @@
 
 namespace shrink4 {
 
-namespace {
-
-const QColor kIdleTabColor{0xE0, 0xE0, 0xE0};
-const QColor kActiveTabColor{0x00, 0xFF, 0x00};
-
-QString fromUtf8(std::string_view text) { return QString::fromUtf8(text.data(), qsizetype(text.size())); }
-
-void setTabColor(QPushButton* tab, const QColor& color)
-{
-    tab->setStyleSheet(QStringLiteral("QPushButton { background-color: %1; }").arg(color.name()));
-}
-
-} // namespace
-
 SpliceWindow::SpliceWindow(QWidget* parent)
     : QWidget(parent, Qt::Window)
 {
     setObjectName(QStringLiteral("Fmain_pj"));
     setWindowTitle(QStringLiteral("拼接工具"));
     setAttribute(Qt::WA_DeleteOnClose);
+    setStyleSheet(kWindowStyle);
 
     auto* tabs = new QHBoxLayout;
+    auto* tabGroup = new QButtonGroup(this); // one tab checked at a time
     m_stack = new QStackedWidget(this);
     m_busyNotice = buildBusyNotice();
     const auto& pages = splicePages();
     for (int i = 0; i < kSplicePageCount; ++i) {
-        auto* tab = new QPushButton(fromUtf8(pages[std::size_t(i)].tabCaption), this);
-        tab->setObjectName(QStringLiteral("C_ding(%1)").arg(i));
+        auto* tab = new QPushButton(toQString(pages[std::size_t(i)].tabCaption), this);
+        tab->setObjectName(indexedName("C_ding", i));
+        tab->setCheckable(true);
+        tabGroup->addButton(tab);
         connect(tab, &QPushButton::clicked, this, [this, i] { selectPage(i); });
         tabs->addWidget(tab);
         m_tabs.append(tab);
@@ -93,11 +85,9 @@ void SpliceWindow::resizeEvent(QResizeEvent* event)
 
 void SpliceWindow::selectPage(int index)
 {
-    for (auto* tab : m_tabs)
-        setTabColor(tab, kIdleTabColor);
-    setTabColor(m_tabs.at(index), kActiveTabColor);
+    m_tabs.at(index)->setChecked(true);
     m_stack->setCurrentIndex(index);
-    m_formatSample->setText(fromUtf8(splicePages()[std::size_t(index)].formatSample));
+    m_formatSample->setText(toQString(splicePages()[std::size_t(index)].formatSample));
 }
 
 void SpliceWindow::setExportFolders(const SpliceExportFolders& folders)

@@ -1,6 +1,6 @@
 #include "TwoBoxProgressBar.h"
 
-#include "ControlNames.h"
+#include "QtText.h"
 
 #include <QtMath>
 
@@ -8,13 +8,13 @@ namespace shrink4 {
 
 TwoBoxProgressBar::TwoBoxProgressBar(QWidget* parent) : QFrame(parent)
 {
-    setObjectName(indexedName(QStringLiteral("T_jindutiao"), 0));
+    setObjectName(indexedName("T_jindutiao", 0));
     setFrameShape(QFrame::Box);
     setFixedHeight(14);
     setStyleSheet(QStringLiteral("#T_jindutiao\\(0\\) { background: white; border: 1px solid #8080a0; }"
                                  "#T_jindutiao\\(1\\) { background: #3060e0; border: none; }"));
     m_fill = new QFrame(this);
-    m_fill->setObjectName(indexedName(QStringLiteral("T_jindutiao"), 1));
+    m_fill->setObjectName(indexedName("T_jindutiao", 1));
     layoutFill();
 }
 

@@ -1,8 +1,6 @@
 #include "WidgetFactory.h"
 
-#include "ControlColors.h"
-#include "ControlNames.h"
-
+#include "QtText.h"
 #include "textbox/LineBox.h"
 
 #include <QBoxLayout>
@@ -12,7 +10,6 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
-
 
 namespace shrink4 {
 
@@ -31,7 +28,7 @@ QPushButton* makeButton(const QString& name, const QString& caption, QWidget* pa
 {
     auto* b = new QPushButton(caption, parent);
     b->setObjectName(name);
-    setButtonColor(b, kIdleColor);
+    b->setAutoDefault(false);
     return b;
 }
 
@@ -40,7 +37,6 @@ QPushButton* makeSmallButton(const QString& name, const QString& caption, QWidge
     QPushButton* b = makeButton(name, caption, parent);
     const QFontMetrics fm(b->font());
     b->setFixedWidth(fm.horizontalAdvance(caption) + 12);
-    b->setAutoDefault(false);
     return b;
 }
 
@@ -57,35 +53,37 @@ LineBox* makeLine(const QString& name, const QString& text, QWidget* parent)
     return e;
 }
 
-void addCheckGrid(QGridLayout* grid, int row, int column, const QString& array, const QStringList& captions,
+void addCheckGrid(QGridLayout* grid, int row, int column, ControlForm control, const QStringList& captions,
                   int columns, int first)
 {
     for (int i = 0; i < captions.size(); ++i) {
         auto* box = new QCheckBox(captions[i]);
-        box->setObjectName(indexedName(array, first + i));
+        box->setObjectName(indexedName(control.meta.key, first + i));
         grid->addWidget(box, row + i / columns, column + i % columns);
+        control.widgets.checks.append(box);
     }
 }
 
-void addRangeRow(QBoxLayout* row, const QString& label, const QString& array)
+QPushButton* makeToggle(ControlForm control, int index, const QString& caption)
 {
-    row->addWidget(makeLabel(label));
+    QPushButton* b = makeSmallButton(indexedName(control.meta.key, index), caption);
+    b->setCheckable(true);
+    control.widgets.toggles.append(b);
+    return b;
+}
+
+void addRangeRow(QBoxLayout* row, ControlForm control)
+{
+    row->addWidget(makeLabel(toQString(control.meta.caption)));
     for (int i = 0; i < 2; ++i) {
-        LineBox* e = makeLine(indexedName(array, i), QStringLiteral("0"));
+        LineBox* e = makeLine(indexedName(control.meta.key, i), toQString(control.meta.startText));
         e->setFixedWidth(e->fontMetrics().horizontalAdvance(QStringLiteral("0000")) + 12);
         e->setAlignment(Qt::AlignCenter);
         row->addWidget(e);
+        control.widgets.texts.append(e);
         if (i == 0)
             row->addWidget(makeLabel(QStringLiteral("至")));
     }
-}
-
-QStringList digitCaptions(int from, int to)
-{
-    QStringList captions;
-    for (int d = from; d <= to; ++d)
-        captions << QString::number(d);
-    return captions;
 }
 
 } // namespace shrink4

@@ -1,24 +1,19 @@
 #pragma once
 // Small builders for the controls every panel uses, so that names, captions and sizes
-// are set in one place.
+// are set in one place. Condition controls are named by their table key and recorded
+// in the form as they are made.
+
+#include "ConditionForm.h"
 
 #include <QString>
 #include <QStringList>
 
 class QBoxLayout;
-class QGroupBox;
-class QLayout;
-class QCheckBox;
 class QGridLayout;
-class QLabel;
-class QLineEdit;
-class QPushButton;
+class QLayout;
 class QWidget;
 
 namespace shrink4 {
-
-class LineBox;
-class TextBox;
 
 QGroupBox* makeFrame(const QString& title);
 // Frames sit close together so that the whole window fits a small screen.
@@ -30,14 +25,15 @@ QPushButton* makeSmallButton(const QString& name, const QString& caption, QWidge
 QLabel* makeLabel(const QString& caption, QWidget* parent = nullptr);
 LineBox* makeLine(const QString& name, const QString& text, QWidget* parent = nullptr);
 
-// Check boxes array(first)..array(first + captions.size() - 1) laid out in rows of
-// `columns`, starting at (row, column) of the grid.
-void addCheckGrid(QGridLayout* grid, int row, int column, const QString& array, const QStringList& captions,
+// Check boxes first..first + captions.size() - 1 of a control laid out in rows of
+// `columns`, starting at (row, column) of the grid; appended to the control's widgets.
+void addCheckGrid(QGridLayout* grid, int row, int column, ControlForm control, const QStringList& captions,
                   int columns, int first = 0);
 
-// "label [lower] 至 [upper]" for the range boxes array(0) and array(1).
-void addRangeRow(QBoxLayout* row, const QString& label, const QString& array);
+// A checkable button of a toggle control, appended to its widgets.
+QPushButton* makeToggle(ControlForm control, int index, const QString& caption);
 
-QStringList digitCaptions(int from, int to);
+// "label [lower] 至 [upper]" for a range control.
+void addRangeRow(QBoxLayout* row, ControlForm control);
 
 } // namespace shrink4

@@ -2,6 +2,8 @@
 // The window's own captions and messages, kept as data so that the panels only lay
 // them out.
 
+#include "conditions/ConditionTable.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -16,29 +18,26 @@ inline const QStringList kTabCaptions = {
     QStringLiteral("杀直选号码"), QStringLiteral("杀垃圾复式"), QStringLiteral("杀2码/必出2码"),
     QStringLiteral("杀3码/必出3码"), QStringLiteral("定位杀号")};
 
-struct PageBox {
-    const char* name;
-    QString label; // above the box; empty for none
+// The label above a page's box, where it has one.
+struct BoxLabel {
+    ControlId control;
+    QString label;
 };
-struct PageLayout {
-    std::array<PageBox, 2> boxes; // second name null for one-box pages
-    QStringList hints;            // sample and hint labels beside the boxes
-};
+inline const std::array<BoxLabel, 4> kBoxLabels = {{
+    {ControlId::killTwoCodes, QStringLiteral("杀两码组合（格式 ** **）")},
+    {ControlId::mustTwoCodes, QStringLiteral("必出两码组合（格式  ** **）")},
+    {ControlId::killThreeCodes, QStringLiteral("杀3码组合（格式 *** ***）")},
+    {ControlId::mustThreeCodes, QStringLiteral("必出3码组合（格式 *** ***）")},
+}};
 
-inline const std::array<PageLayout, 5> kPages = {{
-    {{{{"T_main_shazhixuan", {}}, {nullptr, {}}}},
-     {QStringLiteral("单式号码"), QStringLiteral("双击清空")}},
-    {{{{"T_main_laji_fushi", {}}, {nullptr, {}}}},
-     {QStringLiteral("12*78*56*89"), QStringLiteral("可多行"), QStringLiteral("双击清空")}},
-    {{{{"T_main_sha_2ma", QStringLiteral("杀两码组合（格式 ** **）")},
-       {"T_main_bichu_2ma", QStringLiteral("必出两码组合（格式  ** **）")}}},
-     {}},
-    {{{{"T_main_sha_3ma", QStringLiteral("杀3码组合（格式 *** ***）")},
-       {"T_main_bichu_3ma", QStringLiteral("必出3码组合（格式 *** ***）")}}},
-     {}},
-    {{{{"T_main_dw_sha", {}}, {nullptr, {}}}},
-     {QStringLiteral("输入格式："), QStringLiteral("45**   58*9"), QStringLiteral("1**8"),
-      QStringLiteral("每注空格隔开"), QStringLiteral("或换行隔开")}},
+// Sample and hint labels beside each page's boxes.
+inline const std::array<QStringList, 5> kPageHints = {{
+    {QStringLiteral("单式号码"), QStringLiteral("双击清空")},
+    {QStringLiteral("12*78*56*89"), QStringLiteral("可多行"), QStringLiteral("双击清空")},
+    {},
+    {},
+    {QStringLiteral("输入格式："), QStringLiteral("45**   58*9"), QStringLiteral("1**8"),
+     QStringLiteral("每注空格隔开"), QStringLiteral("或换行隔开")},
 }};
 
 // Messages.
@@ -46,6 +45,9 @@ inline const QString kErrorTitle = QStringLiteral("错误提示");
 inline const QString kCountRefused = QStringLiteral("出胆个数不能大于选胆个数");
 inline const QString kHelpTitle = QStringLiteral("说明");
 inline const QString kDanHelpTitle = QStringLiteral("胆码说明");
+inline const QString kSchemeFilter = QStringLiteral("方案 (*.json)");
+inline const QString kOpenSchemeCaption = QStringLiteral("打开方案");
+inline const QString kSaveSchemeCaption = QStringLiteral("保存方案");
 
 // The three help texts, each line ending with a line break.
 inline const QString kSpecialShapeHelp = QStringLiteral(
@@ -94,5 +96,16 @@ inline const QString kDanHelp = QStringLiteral(
     "胆码\n"
     "\n"
     "如不懂使用请点击【软件使用教程】\n");
+
+struct Help {
+    const QString& title;
+    const QString& text;
+};
+// By HelpTopic.
+inline const std::array<Help, 3> kHelp = {{
+    {kHelpTitle, kSpecialShapeHelp},
+    {kHelpTitle, kSpecialExclusionHelp},
+    {kDanHelpTitle, kDanHelp},
+}};
 
 } // namespace shrink4::texts

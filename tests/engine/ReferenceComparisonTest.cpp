@@ -1,8 +1,9 @@
 // The bitset engine against the literal reference run (tests/reference): a fixed-seed
 // stream of random inputs, plus targeted comparisons of known quirks of the text.
 
-#include "engine/DesignTexts.h"
+#include "conditions/HelpTexts.h"
 #include "engine/FilterRun.h"
+#include "engine/RunWith.h"
 #include "engine/PrizeCheck.h"
 #include "reference/RandomInputs.h"
 #include "reference/ReferenceRun.h"
@@ -74,9 +75,9 @@ std::string compareRuns(const RunResult& e, const ReferenceResult& r)
     }
     os << textDifference("resultText", e.list.resultText, r.resultText);
     os << textDifference("prizeCheckText", e.list.prizeCheckText, r.prizeCheckText);
-    if (e.rewritten != r.rewritten) {
+    if (keyedRewrites(e) != r.rewritten) {
         os << "rewritten: engine {";
-        for (const auto& [box, text] : e.rewritten)
+        for (const auto& [box, text] : keyedRewrites(e))
             os << box << "=" << cppLiteral(text) << " ";
         os << "}, reference {";
         for (const auto& [box, text] : r.rewritten)
@@ -144,9 +145,9 @@ INSTANTIATE_TEST_SUITE_P(Stream, ReferenceComparison, ::testing::Range(0, kChunk
 TEST(ReferenceQuirks, HelpTextPlusTypedNumbers)
 {
     ConditionInputs in;
-    in.T_main_shazhixuan = std::string(design::kStraightKill) + "\r\n1234";
-    in.T_main_laji_fushi = std::string(design::kJunkCompound) + "5*6*7*8";
-    in.T_main_dw_sha = std::string(design::kPositionalKill) + "\r\n9***";
+    in.straightKills = std::string(help::kStraightKill) + "\r\n1234";
+    in.junkCompounds = std::string(help::kJunkCompound) + "5*6*7*8";
+    in.positionalKills = std::string(help::kPositionalKill) + "\r\n9***";
     // Not counted (the help text's marker), so no condition: every number passes.
     const ReferenceResult r = referenceRun(in);
     EXPECT_EQ(r.conditionCount, 0);
@@ -155,7 +156,7 @@ TEST(ReferenceQuirks, HelpTextPlusTypedNumbers)
 
     // With a counted condition beside them, the typed numbers of the first two boxes are
     // evaluated; the positional kill is skipped.
-    in.Check_ac_sha[5] = 1;
+    in.acValues[5] = 1;
     const ReferenceResult r2 = referenceRun(in);
     EXPECT_EQ(r2.conditionCount, 1);
     EXPECT_FALSE(r2.verdict.test(1234));
@@ -167,14 +168,14 @@ TEST(ReferenceQuirks, HelpTextPlusTypedNumbers)
 TEST(ReferenceQuirks, CodeBoxWithoutDigitsCountsButKillsNothing)
 {
     ConditionInputs in;
-    in.T_main_sha_2ma = "abc";
+    in.killTwoCodes = "abc";
     const ReferenceResult r = referenceRun(in);
     EXPECT_EQ(r.conditionCount, 1);
     EXPECT_EQ(r.count, 10000);
     EXPECT_TRUE(r.rewritten.empty());
     expectSameRun(in, "abc in T_main_sha_2ma");
 
-    in.T_zong_rc = {"1", "1"};
+    in.totalTolerance = {"1", "1"};
     EXPECT_EQ(referenceRun(in).count, 0);
     expectSameRun(in, "abc in T_main_sha_2ma, window [1,1]");
 }
@@ -182,7 +183,7 @@ TEST(ReferenceQuirks, CodeBoxWithoutDigitsCountsButKillsNothing)
 TEST(ReferenceQuirks, CodeBoxWithHelpTextAndDigitsIsRewrittenAndCounted)
 {
     ConditionInputs in;
-    in.T_main_bichu_2ma = std::string(design::kCodeList) + " 12，34\r\n";
+    in.mustTwoCodes = std::string(help::kCodeList) + " 12，34\r\n";
     const ReferenceResult r = referenceRun(in);
     ASSERT_EQ(r.rewritten.size(), 1u);
     EXPECT_EQ(r.rewritten[0].first, "T_main_bichu_2ma");
@@ -196,17 +197,17 @@ TEST(ReferenceQuirks, CodeBoxWithHelpTextAndDigitsIsRewrittenAndCounted)
 TEST(ReferenceQuirks, LfOnlyCompoundLinesAreOneIgnoredLine)
 {
     ConditionInputs in;
-    in.T_main_laji_fushi = "12*34*5*67\n1*2*3*4";
+    in.junkCompounds = "12*34*5*67\n1*2*3*4";
     const ReferenceResult r = referenceRun(in);
     EXPECT_EQ(r.conditionCount, 1);
     EXPECT_EQ(r.count, 10000);
     expectSameRun(in, "LF only");
 
-    in.T_main_laji_fushi = "12*34*5*67\r\n1*2*3*4";
+    in.junkCompounds = "12*34*5*67\r\n1*2*3*4";
     EXPECT_EQ(referenceRun(in).count, 10000 - 9);
     expectSameRun(in, "CR LF");
 
-    in.T_main_laji_fushi = "1**2*3\r\n1*2*3*4*5\r\n1,2*3*4*5\r\n";
+    in.junkCompounds = "1**2*3\r\n1*2*3*4*5\r\n1,2*3*4*5\r\n";
     const ReferenceResult r3 = referenceRun(in);
     EXPECT_EQ(r3.count, 10000 - 2);
     EXPECT_FALSE(r3.verdict.test(1345));
@@ -217,8 +218,8 @@ TEST(ReferenceQuirks, LfOnlyCompoundLinesAreOneIgnoredLine)
 TEST(ReferenceQuirks, InvertedWindowListsNothing)
 {
     ConditionInputs in;
-    in.Check_hewei_sha[0] = 1;
-    in.T_zong_rc = {"2", "1"};
+    in.sumTails[0] = 1;
+    in.totalTolerance = {"2", "1"};
     const ReferenceResult r = referenceRun(in);
     EXPECT_EQ(r.count, 0);
     EXPECT_TRUE(r.resultText.empty());
@@ -229,7 +230,7 @@ TEST(ReferenceQuirks, InvertedWindowListsNothing)
 
     // With no condition at all the window does not matter.
     ConditionInputs none;
-    none.T_zong_rc = {"2", "1"};
+    none.totalTolerance = {"2", "1"};
     EXPECT_EQ(referenceRun(none).count, 10000);
     expectSameRun(none, "window [2,1] without conditions");
 }
@@ -248,49 +249,49 @@ TEST(ReferenceQuirks, ToleranceBoundsRoundHalfToEvenAndClamp)
     EXPECT_EQ(toleranceBound("-99999999999"), std::numeric_limits<std::int32_t>::min());
 
     ConditionInputs in;
-    in.Check_tebie_paichu1 = {1, 1, 1, 1, 1, 1}; // every number but the ten leopards fails once
-    in.Check_ac_sha[0] = 1;                      // exactly the ten leopards fail once
-    in.Check_kuadu_sha[9] = 1;                   // numbers holding a 0 and a 9
+    in.specialShapes = {1, 1, 1, 1, 1, 1}; // every number but the ten leopards fails once
+    in.acValues[0] = 1;                      // exactly the ten leopards fail once
+    in.spans[9] = 1;                   // numbers holding a 0 and a 9
     for (const auto& window : {std::array<std::string, 2>{"1.5", "2.5"}, {"0", "-1"}, {"abc", "1"},
                                {"-99999999999", "99999999999"}, {" 1", "1x"}}) {
-        in.T_zong_rc = window;
+        in.totalTolerance = window;
         expectSameRun(in, "window " + window[0] + " to " + window[1]);
     }
-    in.T_zong_rc = {"1.5", "2.5"}; // [2, 2]: a shape and span 9, the numbers holding a 0 and a 9
+    in.totalTolerance = {"1.5", "2.5"}; // [2, 2]: a shape and span 9, the numbers holding a 0 and a 9
     EXPECT_EQ(referenceRun(in).count, 10000 - 2 * 6561 + 4096);
-    in.T_zong_rc = {"0.5", "1.5"}; // [0, 2]
+    in.totalTolerance = {"0.5", "1.5"}; // [0, 2]
     EXPECT_EQ(referenceRun(in).count, 10000);
 }
 
 TEST(ReferenceQuirks, DanAndPositionalToleranceAreRealNumbers)
 {
     ConditionInputs in;
-    in.C_danzu[9] = true;
-    in.C_danzu[10 + 1] = true;
-    in.T_dzu_rc = {"0", "1.5"};
+    in.danDigits[9] = true;
+    in.danDigits[10 + 1] = true;
+    in.danTolerance = {"0", "1.5"};
     expectSameRun(in, "dan tolerance 0 to 1.5");
-    in.T_dzu_rc = {"0.5", "abc"};
+    in.danTolerance = {"0.5", "abc"};
     EXPECT_EQ(referenceRun(in).count, 0);
     expectSameRun(in, "dan tolerance 0.5 to abc");
 
     ConditionInputs pos;
-    pos.Check_hewei_sha1[7] = 1;
-    pos.Check_hewei_sha1[37] = 1;
-    pos.T_dw_rc = {"0.5", "1.5"};
+    pos.positionDigits[7] = 1;
+    pos.positionDigits[37] = 1;
+    pos.positionTolerance = {"0.5", "1.5"};
     expectSameRun(pos, "positional tolerance 0.5 to 1.5");
-    pos.T_dw_rc = {" 1", "2x"};
+    pos.positionTolerance = {" 1", "2x"};
     expectSameRun(pos, "positional tolerance 1 to 2");
 }
 
 TEST(ReferenceQuirks, SumValueBoxWithFullWidthColonCountsButKillsNothing)
 {
     ConditionInputs in;
-    in.T_sha_hezhi = "05：";
+    in.sumValues = "05：";
     const ReferenceResult r = referenceRun(in);
     EXPECT_EQ(r.conditionCount, 1);
     EXPECT_EQ(r.count, 10000);
     expectSameRun(in);
-    in.T_sha_hezhi = "1020";
+    in.sumValues = "1020";
     const ReferenceResult r2 = referenceRun(in); // sums 10, 02 and 20
     EXPECT_TRUE(r2.verdict.test(1));
     EXPECT_FALSE(r2.verdict.test(2));
@@ -301,12 +302,12 @@ TEST(ReferenceQuirks, SumValueBoxWithFullWidthColonCountsButKillsNothing)
 TEST(ReferenceQuirks, PositionalTokensAndSpaceRuns)
 {
     ConditionInputs in;
-    in.T_main_dw_sha = "45**   58*9";
+    in.positionalKills = "45**   58*9";
     EXPECT_EQ(referenceRun(in).count, 10000 - 110);
     expectSameRun(in, "three spaces");
-    in.T_main_dw_sha = "45**" + std::string(9, ' ') + "58*9\r\n12\r\n1２**\n****x";
+    in.positionalKills = "45**" + std::string(9, ' ') + "58*9\r\n12\r\n1２**\n****x";
     expectSameRun(in, "nine spaces, short and full-width tokens");
-    in.T_main_dw_sha = "1**8 入";
+    in.positionalKills = "1**8 入";
     EXPECT_EQ(referenceRun(in).count, 10000); // not counted, skipped
     expectSameRun(in, "marker");
 }
@@ -314,7 +315,7 @@ TEST(ReferenceQuirks, PositionalTokensAndSpaceRuns)
 TEST(ReferenceQuirks, FourRunIncludesZeroOneEightNine)
 {
     ConditionInputs in;
-    in.Check_tebie_paichu[4] = 1;
+    in.specialExclusions[4] = 1;
     const ReferenceResult r = referenceRun(in);
     EXPECT_EQ(r.count, 10000 - 240);
     EXPECT_FALSE(r.verdict.test(1098));
@@ -330,7 +331,7 @@ TEST(ReferenceQuirks, PrizeCheckBeforeAndAfterARun)
         EXPECT_TRUE(comparePrize("", noLines, typed).empty()) << typed;
 
     ConditionInputs in;
-    in.T_dadi_nb = "1234 0012 0345 5678 1235";
+    in.basePool = "1234 0012 0345 5678 1235";
     const ReferenceResult r = referenceRun(in);
     ASSERT_EQ(r.count, 5);
     EXPECT_EQ(referencePrizeCheck(r.prizeCheckText, r.lines, "123").caption, "【号码不全】");
@@ -357,7 +358,7 @@ TEST(ReferenceOracle, SpecialExclusionCounts)
     const int expected[9] = {10, 2900, 7100, 1800, 240, 5040, 4960, 370, 270};
     for (int k = 0; k < 9; ++k) {
         ConditionInputs in;
-        in.Check_tebie_paichu[static_cast<std::size_t>(k)] = 1;
+        in.specialExclusions[static_cast<std::size_t>(k)] = 1;
         EXPECT_EQ(10000 - referenceRun(in).count, expected[k]) << "type " << k;
     }
     const std::string pairs = twoPairsText();
@@ -371,11 +372,11 @@ TEST(ReferenceOracle, ShapeCounts)
     const int expected[6] = {705, 705, 2595, 2595, 1695, 1695};
     for (int k = 0; k < 6; ++k) {
         ConditionInputs in;
-        in.Check_tebie_paichu1[static_cast<std::size_t>(k)] = 1;
+        in.specialShapes[static_cast<std::size_t>(k)] = 1;
         EXPECT_EQ(10000 - referenceRun(in).count, expected[k]) << "shape " << k;
     }
     ConditionInputs all;
-    all.Check_tebie_paichu1 = {1, 1, 1, 1, 1, 1};
+    all.specialShapes = {1, 1, 1, 1, 1, 1};
     const ReferenceResult r = referenceRun(all);
     EXPECT_EQ(r.conditionCount, 6);
     EXPECT_EQ(r.count, 10);
@@ -384,20 +385,20 @@ TEST(ReferenceOracle, ShapeCounts)
 TEST(ReferenceOracle, DigitShapeFamiliesCoverEveryNumberOnce)
 {
     ConditionInputs in;
-    in.Check_shaxingtai_daxiao.fill(1);
-    in.Check_shaxingtai_jo.fill(1);
-    in.Check_shaxingtai_zhihe.fill(1);
-    in.Check_shaxingtai_012.fill(1);
-    in.T_zong_rc = {"4", "4"};
+    in.bigSmallShapes.fill(1);
+    in.oddEvenShapes.fill(1);
+    in.primeCompositeShapes.fill(1);
+    in.roadShapes.fill(1);
+    in.totalTolerance = {"4", "4"};
     const ReferenceResult r = referenceRun(in);
     EXPECT_EQ(r.conditionCount, 4);
     EXPECT_EQ(r.count, 10000);
 
     ConditionInputs road;
-    road.Check_shaxingtai_012[0] = 1; // "0000"
+    road.roadShapes[0] = 1; // "0000"
     EXPECT_EQ(10000 - referenceRun(road).count, 256);
     ConditionInputs big;
-    big.Check_shaxingtai_daxiao[10] = 1; // "大小大小"
+    big.bigSmallShapes[10] = 1; // "大小大小"
     const ReferenceResult rb = referenceRun(big);
     EXPECT_FALSE(rb.verdict.test(5050));
     EXPECT_FALSE(rb.verdict.test(9183));

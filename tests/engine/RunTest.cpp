@@ -3,9 +3,9 @@
 
 #include "engine/FilterRun.h"
 #include "engine/RunWith.h"
-#include "engine/NumberTables.h"
+#include "core/NumberTables.h"
 #include "engine/PrizeCheck.h"
-#include "engine/TextScan.h"
+#include "core/TextScan.h"
 
 #include <gtest/gtest.h>
 
@@ -28,23 +28,23 @@ TEST(NumberTable, DigitsAndTextsFollowTheValue)
 
 TEST(BasePool, EmptyBlankOrHelpTextExcludesNothing)
 {
-    for (std::string box : {std::string(), std::string("    "), std::string(design::kBasePool), std::string(design::kBasePoolHint),
+    for (std::string box : {std::string(), std::string("    "), std::string(help::kBasePool), std::string(help::kBasePoolHint),
                             std::string("1234 双击")})
-        EXPECT_EQ(runWith([&](auto& in) { in.T_dadi_nb = box; }).list.count, 10000) << box;
+        EXPECT_EQ(runWith([&](auto& in) { in.basePool = box; }).list.count, 10000) << box;
 }
 
 TEST(BasePool, KeepsExactlyTheFourDigitWindows)
 {
-    EXPECT_EQ(listed(runWith([](auto& in) { in.T_dadi_nb = "1234 5678"; })), (std::vector<int>{1234, 5678}));
-    EXPECT_EQ(listed(runWith([](auto& in) { in.T_dadi_nb = "12345678"; })),
+    EXPECT_EQ(listed(runWith([](auto& in) { in.basePool = "1234 5678"; })), (std::vector<int>{1234, 5678}));
+    EXPECT_EQ(listed(runWith([](auto& in) { in.basePool = "12345678"; })),
               (std::vector<int>{1234, 2345, 3456, 4567, 5678}));
-    EXPECT_EQ(runWith([](auto& in) { in.T_dadi_nb = "123"; }).list.count, 0);
-    EXPECT_EQ(runWith([](auto& in) { in.T_dadi_nb = "\r\n\r\n"; }).list.count, 0);
+    EXPECT_EQ(runWith([](auto& in) { in.basePool = "123"; }).list.count, 0);
+    EXPECT_EQ(runWith([](auto& in) { in.basePool = "\r\n\r\n"; }).list.count, 0);
 }
 
 TEST(Verdict, NoConditionPassesEverythingWhateverTheWindow)
 {
-    const auto r = runWith([](auto& in) { in.T_zong_rc = {"2", "1"}; });
+    const auto r = runWith([](auto& in) { in.totalTolerance = {"2", "1"}; });
     EXPECT_EQ(r.conditionCount, 0);
     EXPECT_EQ(r.list.count, 10000);
     EXPECT_EQ(r.list.lines.size(), 5000u);
@@ -54,16 +54,16 @@ TEST(Verdict, WindowSelectsByFailureCount)
 {
     // Two conditions: numbers holding a 7 fail one, numbers holding 7 and 8 fail both.
     const auto edit = [](ConditionInputs& in) {
-        in.Check_tsm_sha[7] = 1;
-        in.Check_tsm_sha[8] = 0;
-        in.T_main_sha_2ma = "78";
+        in.universalDigits[7] = 1;
+        in.universalDigits[8] = 0;
+        in.killTwoCodes = "78";
     };
     const auto none = runWith(edit);
     EXPECT_EQ(none.conditionCount, 2);
     EXPECT_EQ(none.list.count, 10000 - 3439);
-    const auto oneToThree = runWith([&](auto& in) { edit(in), in.T_zong_rc = {"1", "3"}; });
+    const auto oneToThree = runWith([&](auto& in) { edit(in), in.totalTolerance = {"1", "3"}; });
     EXPECT_EQ(oneToThree.list.count, 3439);
-    const auto inverted = runWith([&](auto& in) { edit(in), in.T_zong_rc = {"2", "1"}; });
+    const auto inverted = runWith([&](auto& in) { edit(in), in.totalTolerance = {"2", "1"}; });
     EXPECT_EQ(inverted.list.count, 0);
     EXPECT_EQ(inverted.list.resultText, "");
     EXPECT_EQ(inverted.list.prizeCheckText, kNoResultMessage);
@@ -73,24 +73,24 @@ TEST(Verdict, BoundsRoundHalfToEven)
 {
     // One condition (universal 7); a window [2.5, 2.5] reads as [2, 2] and admits nothing
     // since a number fails it at most once; [0.5, 1.5] reads as [0, 2] and admits all.
-    EXPECT_EQ(runWith([](auto& in) { in.Check_tsm_sha[7] = 1, in.T_zong_rc = {"2.5", "2.5"}; }).list.count, 0);
-    EXPECT_EQ(runWith([](auto& in) { in.Check_tsm_sha[7] = 1, in.T_zong_rc = {"0.5", "1.5"}; }).list.count, 10000);
-    EXPECT_EQ(runWith([](auto& in) { in.Check_tsm_sha[7] = 1, in.T_zong_rc = {"-1", "abc"}; }).list.count, 6561);
+    EXPECT_EQ(runWith([](auto& in) { in.universalDigits[7] = 1, in.totalTolerance = {"2.5", "2.5"}; }).list.count, 0);
+    EXPECT_EQ(runWith([](auto& in) { in.universalDigits[7] = 1, in.totalTolerance = {"0.5", "1.5"}; }).list.count, 10000);
+    EXPECT_EQ(runWith([](auto& in) { in.universalDigits[7] = 1, in.totalTolerance = {"-1", "abc"}; }).list.count, 6561);
     // Bounds beyond 32 bits are clamped rather than wrapping around.
-    EXPECT_EQ(runWith([](auto& in) { in.Check_tsm_sha[7] = 1, in.T_zong_rc = {"-1e", "99999999999"}; }).list.count,
+    EXPECT_EQ(runWith([](auto& in) { in.universalDigits[7] = 1, in.totalTolerance = {"-1e", "99999999999"}; }).list.count,
               10000);
 }
 
 TEST(Verdict, HelpTextPlusNumbersIsEvaluatedButNotCounted)
 {
-    const auto r = runWith([](auto& in) { in.T_main_shazhixuan += "\r\n1234"; });
+    const auto r = runWith([](auto& in) { in.straightKills += "\r\n1234"; });
     EXPECT_EQ(r.conditionCount, 0);
     EXPECT_EQ(r.list.count, 10000); // no condition counted, so every number passes
 }
 
 TEST(Verdict, NonDigitTextInACodeBoxCountsButKillsNothing)
 {
-    const auto r = runWith([](auto& in) { in.T_main_sha_2ma = "abc"; });
+    const auto r = runWith([](auto& in) { in.killTwoCodes = "abc"; });
     EXPECT_EQ(r.conditionCount, 1);
     EXPECT_EQ(r.list.count, 10000);
     EXPECT_TRUE(r.rewritten.empty());
@@ -98,7 +98,7 @@ TEST(Verdict, NonDigitTextInACodeBoxCountsButKillsNothing)
 
 TEST(ResultList, LinesOfTwoAndTexts)
 {
-    const auto r = runWith([](auto& in) { in.T_dadi_nb = "0001 0002 0003"; });
+    const auto r = runWith([](auto& in) { in.basePool = "0001 0002 0003"; });
     ASSERT_EQ(r.list.lines.size(), 2u);
     EXPECT_EQ(r.list.lines[0], "0001  0002  ");
     EXPECT_EQ(r.list.lines[1], "0003  ");
@@ -109,7 +109,7 @@ TEST(ResultList, LinesOfTwoAndTexts)
 
 TEST(ResultList, PoolMaskDoesNotChangeTheVerdict)
 {
-    const auto r = runWith([](auto& in) { in.T_dadi_nb = "abc"; });
+    const auto r = runWith([](auto& in) { in.basePool = "abc"; });
     EXPECT_EQ(r.list.count, 0);
     EXPECT_EQ(r.verdict.count(), 10000);
     EXPECT_EQ(r.list.prizeCheckText, kNoResultMessage);
@@ -119,7 +119,7 @@ TEST(FilterRun, ReportsProgressAtTheFixedPointsAndRepeatsExactly)
 {
     std::vector<double> fills;
     ConditionInputs in;
-    in.Check_tsm_sha[3] = 1;
+    in.universalDigits[3] = 1;
     const auto first = filterRun(in, [&](double f) { fills.push_back(f); });
     EXPECT_EQ(fills, (std::vector<double>{0.001, 0.01, 0.02, 0.02, 0.05, 0.2, 0.3, 0.4, 0.5, 0.6, 0.7, 0.8, 0.9, 1.0}));
     const auto second = filterRun(in);
@@ -132,7 +132,7 @@ TEST(PrizeCheck, CaptionsFollowTheResult)
     EXPECT_EQ(checkPrize("", {}, "1234").caption, prize::kRunFirst);
     EXPECT_EQ(checkPrize(kNoResultMessage, {}, "1234").caption, prize::kRunFirst);
 
-    const auto r = runWith([](auto& in) { in.T_dadi_nb = "0001 1234 5555"; });
+    const auto r = runWith([](auto& in) { in.basePool = "0001 1234 5555"; });
     const auto check = [&](std::string_view typed) { return checkPrize(r.list.prizeCheckText, r.list.lines, typed); };
     for (auto partial : {"", "1", "12", "123", "12345"})
         EXPECT_EQ(check(partial).caption, prize::kIncomplete) << partial;

@@ -1,7 +1,13 @@
 #pragma once
-// A run with the start-up conditions changed by one edit.
+// Test helpers around a run: a run with the start-up conditions changed by one edit, the
+// boxes it wrote back by their keys, and the conditions as the window shows them after it.
 
 #include "engine/FilterRun.h"
+
+#include <string>
+#include <type_traits>
+#include <utility>
+#include <vector>
 
 namespace shrink4::testing {
 
@@ -14,3 +20,27 @@ RunResult runWith(Edit edit)
 }
 
 } // namespace shrink4::testing
+
+namespace shrink4 {
+
+// The boxes a run wrote back, by their keys, as the literal reference reports them.
+inline std::vector<std::pair<std::string, std::string>> keyedRewrites(const RunResult& result)
+{
+    std::vector<std::pair<std::string, std::string>> keyed;
+    for (const auto& [control, text] : result.rewritten)
+        keyed.emplace_back(controlMeta(control).key, text);
+    return keyed;
+}
+
+inline ConditionInputs inputsAfterRun(ConditionInputs inputs, const RunResult& result)
+{
+    for (const auto& [control, text] : result.rewritten)
+        forEachControl(inputs, [&](const ControlMeta& c, auto& value) {
+            if constexpr (std::is_same_v<std::decay_t<decltype(value)>, std::string>)
+                if (c.id == control)
+                    value = text;
+        });
+    return inputs;
+}
+
+} // namespace shrink4

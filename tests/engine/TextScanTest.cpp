@@ -1,4 +1,4 @@
-#include "engine/TextScan.h"
+#include "core/TextScan.h"
 
 #include <gtest/gtest.h>
 

@@ -5,7 +5,7 @@
 
 #include "MainWindowTestSupport.h"
 
-#include "engine/DesignTexts.h"
+#include "conditions/HelpTexts.h"
 #include "stages/CodeListStages.h"
 #include "stages/JunkCompoundStage.h"
 #include "stages/PositionalKillStage.h"

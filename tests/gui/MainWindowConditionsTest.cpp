@@ -3,11 +3,11 @@
 
 #include "MainWindowTestSupport.h"
 
-#include "engine/ConditionInputs.h"
-#include "ui/ControlColors.h"
+#include "conditions/ConditionInputs.h"
 #include "ui/PagedConditions.h"
 
 #include <QMouseEvent>
+#include <QTabBar>
 
 using namespace shrink4;
 using namespace shrink4::test;
@@ -55,7 +55,7 @@ ConditionInputs everythingChanged()
     static const std::string kChangedText = "12 34\r\nchanged";
     static const std::string kChangedBound = "3";
     ConditionInputs in;
-    forEachControl(in, [](const char*, auto& value) {
+    forEachControl(in, [](const ControlMeta&, auto& value) {
         using T = std::decay_t<decltype(value)>;
         if constexpr (std::is_same_v<T, std::string>)
             value = kChangedText;
@@ -75,9 +75,17 @@ ConditionInputs everythingChanged()
     return in;
 }
 
-QColor tabColor(QWidget* w, int i)
+// Clicks a page's tab as a user would.
+void clickTab(MainWindow* w, int i)
 {
-    return buttonColor(button(w, arrayName("C_sst_0", i)));
+    QTabBar* bar = w->pages().tabBar();
+    QTest::mouseClick(bar, Qt::LeftButton, {}, bar->tabRect(i).center());
+}
+
+// The colour the window paints at the middle of a widget's left edge, inside its border.
+QColor paintedColor(QWidget* widget)
+{
+    return widget->grab().toImage().pixelColor(4, widget->height() / 2);
 }
 
 } // namespace
@@ -93,9 +101,7 @@ private slots:
         QCOMPARE(labelText(w.get(), QStringLiteral("dadi_zhushu")), QStringLiteral("0"));
         QCOMPARE(labelText(w.get(), QStringLiteral("L_duijiang_news")), QStringLiteral("【中奖查询】"));
         QVERIFY(control<QWidget>(w.get(), QStringLiteral("Frame_ding(0)"))->isVisible());
-        QCOMPARE(tabColor(w.get(), 0), kActiveTabColor);
-        for (int i = 1; i < 5; ++i)
-            QCOMPARE(tabColor(w.get(), i), kIdleColor);
+        QCOMPARE(w->pages().currentPage(), 0);
     }
 
     void clearButtonsUntickTheirOwnBoxesOnly_data()
@@ -182,12 +188,12 @@ private slots:
         button(w.get(), QStringLiteral("C_all_cls"))->click();
 
         ConditionInputs expected;
-        for (std::string* box : {&expected.T_main_shazhixuan, &expected.T_main_laji_fushi, &expected.T_main_sha_2ma,
-                                 &expected.T_main_bichu_2ma, &expected.T_main_sha_3ma, &expected.T_main_bichu_3ma,
-                                 &expected.T_main_dw_sha})
+        for (std::string* box : {&expected.straightKills, &expected.junkCompounds, &expected.killTwoCodes,
+                                 &expected.mustTwoCodes, &expected.killThreeCodes, &expected.mustThreeCodes,
+                                 &expected.positionalKills})
             box->clear();
-        expected.T_dadi_nb = std::string(design::kBasePoolHint); // without the start-up line break
-        expected.Check_dm_jchong = 1;
+        expected.basePool = std::string(help::kBasePoolHint); // without the start-up line break
+        expected.danRepeatCounting = 1;
         QCOMPARE(w->conditions(), expected);
         QVERIFY(control<LineBox>(w.get(), QStringLiteral("T_duijiang"))->text().isEmpty());
         QCOMPARE(labelText(w.get(), QStringLiteral("L_duijiang_news")), QStringLiteral("【中奖查询】"));
@@ -202,7 +208,7 @@ private slots:
         auto w = makeWindow();
         button(w.get(), arrayName("C_danzu", 13))->click();
         QVERIFY(isSelectedDanButton(w.get(), "C_danzu", 13));
-        QVERIFY(w->conditions().C_danzu[13]);
+        QVERIFY(w->conditions().danDigits[13]);
         button(w.get(), arrayName("C_danzu", 13))->click();
         QVERIFY(!isSelectedDanButton(w.get(), "C_danzu", 13));
     }
@@ -235,9 +241,9 @@ private slots:
         button(w.get(), arrayName("C_dz_quan", 2))->click();
         const ConditionInputs in = w->conditions();
         for (int i = 0; i < 40; ++i)
-            QCOMPARE(in.C_danzu[std::size_t(i)], i >= 20 && i < 30);
+            QCOMPARE(in.danDigits[std::size_t(i)], i >= 20 && i < 30);
         for (int i = 0; i < 20; ++i)
-            QCOMPARE(in.C_danzu_gs[std::size_t(i)], i >= 11 && i < 15); // "0" of the group stays idle
+            QCOMPARE(in.danHitCounts[std::size_t(i)], i >= 11 && i < 15); // "0" of the group stays idle
         button(w.get(), arrayName("C_danma_cls", 2))->click();
         QCOMPARE(w->conditions(), ConditionInputs{});
     }
@@ -245,17 +251,17 @@ private slots:
     void hiddenPagesKeepTheirTextAndTakePartInTheRun()
     {
         auto w = makeWindow();
-        button(w.get(), arrayName("C_sst_0", 3))->click();
+        w->show();
+        clickTab(w.get(), 3);
         QVERIFY(control<QWidget>(w.get(), QStringLiteral("Frame_ding(3)"))->isVisible());
         QVERIFY(control<QWidget>(w.get(), QStringLiteral("Frame_ding(0)"))->isHidden());
-        QCOMPARE(tabColor(w.get(), 3), kActiveTabColor);
-        QCOMPARE(tabColor(w.get(), 0), kIdleColor);
+        QCOMPARE(w->pages().currentPage(), 3);
         setPlainText(w.get(), QStringLiteral("T_main_sha_3ma"), QStringLiteral("123"));
 
-        button(w.get(), arrayName("C_sst_0", 0))->click();
-        button(w.get(), arrayName("C_sst_0", 0))->click(); // the visible tab again: nothing changes
+        clickTab(w.get(), 0);
+        clickTab(w.get(), 0); // the visible tab again: nothing changes
         QVERIFY(control<QWidget>(w.get(), QStringLiteral("Frame_ding(0)"))->isVisible());
-        QCOMPARE(tabColor(w.get(), 0), kActiveTabColor);
+        QCOMPARE(w->pages().currentPage(), 0);
         QVERIFY(control<QWidget>(w.get(), QStringLiteral("Frame_ding(3)"))->isHidden());
         QCOMPARE(control<TextBox>(w.get(), QStringLiteral("T_main_sha_3ma"))->toPlainText(),
                  QStringLiteral("123"));
@@ -280,6 +286,8 @@ private slots:
         QFETCH(QString, box);
         QFETCH(int, page);
         auto w = makeWindow();
+        w->show();
+        QVERIFY(QTest::qWaitForWindowExposed(w.get()));
         w->pages().showPage(page);
         auto* edit = control<TextBox>(w.get(), box);
         QVERIFY(!edit->toPlainText().isEmpty());
@@ -313,13 +321,19 @@ private slots:
     {
         auto w = makeWindow();
         QAbstractButton* help = button(w.get(), arrayName("C_teshu_sm", 1));
-        QEvent enter(QEvent::Enter);
-        QApplication::sendEvent(help, &enter);
-        QCOMPARE(buttonColor(help), kHoverColor);
-        QCOMPARE(buttonColor(button(w.get(), arrayName("C_teshu_sm", 0))), kIdleColor);
-        QEvent leave(QEvent::Leave);
-        QApplication::sendEvent(help, &leave);
-        QCOMPARE(buttonColor(help), kIdleColor);
+        QAbstractButton* other = button(w.get(), arrayName("C_teshu_sm", 0));
+        for (QWidget* top : QApplication::topLevelWidgets()) // nothing else under the pointer
+            top->hide();
+        w->show();
+        QVERIFY(QTest::qWaitForWindowExposed(w.get()));
+        // A full click first: an earlier test's double-click leaves the pointer's state behind.
+        QTest::mouseClick(w->centralWidget(), Qt::LeftButton, {}, QPoint(1, 1));
+        const QColor idle = paintedColor(help);
+        QTest::mouseMove(help);
+        QTRY_COMPARE(paintedColor(help), QColor(255, 0, 0));
+        QCOMPARE(paintedColor(other), idle);
+        QTest::mouseMove(w->centralWidget(), QPoint(1, 1));
+        QTRY_COMPARE(paintedColor(help), idle);
     }
 };
 

@@ -3,7 +3,7 @@
 
 #include "MainWindowTestSupport.h"
 
-#include "engine/ConditionInputs.h"
+#include "conditions/ConditionInputs.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -22,11 +22,11 @@ ConditionInputs variedInputs()
 {
     ConditionInputs in;
     int n = 0;
-    forEachControl(in, [&n](const char* name, auto& value) {
+    forEachControl(in, [&n](const ControlMeta& control, auto& value) {
         using T = std::decay_t<decltype(value)>;
         ++n;
         if constexpr (std::is_same_v<T, std::string>) {
-            value = std::string(name) + "\r\n12 34 " + std::to_string(n);
+            value = std::string(control.key) + "\r\n12 34 " + std::to_string(n);
         } else if constexpr (std::is_same_v<T, int>) {
             value = 1;
         } else {
@@ -44,7 +44,7 @@ ConditionInputs variedInputs()
         }
     });
     // A single-line box keeps a single line.
-    in.T_sha_hezhi = "05.08.16";
+    in.sumValues = "05.08.16";
     return in;
 }
 
@@ -126,8 +126,8 @@ private slots:
     {
         // Line edits cut at 32,767 characters unless told otherwise.
         ConditionInputs long_;
-        long_.T_sha_hezhi = std::string(40000, '1') + "05";
-        long_.T_zong_rc[1] = std::string(40000, ' ') + "1";
+        long_.sumValues = std::string(40000, '1') + "05";
+        long_.totalTolerance[1] = std::string(40000, ' ') + "1";
         auto w = makeWindow();
         w->setConditions(long_);
         QCOMPARE(w->conditions(), long_);
@@ -142,8 +142,8 @@ private slots:
         w->setConditions(variedInputs());
         QVERIFY(w->openScheme(path));
         ConditionInputs expected;
-        expected.T_main_sha_2ma = "12 34";
-        expected.Check_tsm_sha[7] = 1;
+        expected.killTwoCodes = "12 34";
+        expected.universalDigits[7] = 1;
         QCOMPARE(w->conditions(), expected);
     }
 

@@ -1,6 +1,5 @@
 #include "MainWindowTestSupport.h"
 
-#include "ui/ControlColors.h"
 
 #include <QApplication>
 #include <QMessageBox>
@@ -52,7 +51,7 @@ void setPlainText(QWidget* window, const QString& name, const QString& text)
 
 bool isSelectedDanButton(QWidget* window, const char* array, int i)
 {
-    return buttonColor(control<QAbstractButton>(window, arrayName(array, i))) == kSelectedColor;
+    return control<QAbstractButton>(window, arrayName(array, i))->isChecked();
 }
 
 MessageBoxSeen answerMessageBoxes(const std::function<void()>& action)

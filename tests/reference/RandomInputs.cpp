@@ -1,6 +1,6 @@
 #include "reference/RandomInputs.h"
 
-#include "engine/DesignTexts.h"
+#include "conditions/HelpTexts.h"
 
 #include <algorithm>
 #include <array>
@@ -136,11 +136,11 @@ std::string codeListText(std::mt19937& rng, int width)
 std::string codeListBox(std::mt19937& rng, int width)
 {
     if (!chance(rng, 0.3))
-        return std::string(design::kCodeList);
+        return std::string(help::kCodeList);
     switch (pick(rng, 10)) {
     case 0: return "abc";
     case 1: return fullWidthDigits(rng, width) + " " + fullWidthDigits(rng, width);
-    case 2: return std::string(design::kCodeList) + codeListText(rng, width);
+    case 2: return std::string(help::kCodeList) + codeListText(rng, width);
     case 3: return chance(rng, 0.5) ? "" : "   ";
     default: return pad(rng, codeListText(rng, width));
     }
@@ -217,7 +217,7 @@ std::string basePoolText(std::mt19937& rng)
 {
     static const std::array<std::string_view, 6> seps = {" ", ",", "\r\n", "\n", "  ", "，"};
     switch (pick(rng, 12)) {
-    case 0: return std::string(design::kBasePoolHint);
+    case 0: return std::string(help::kBasePoolHint);
     case 1: return "";
     case 2: return "   ";
     case 3: return "\r\n";
@@ -261,78 +261,78 @@ ConditionInputs randomInputs(std::mt19937& rng)
     // Row 1: straight kill.
     if (chance(rng, 0.35)) {
         switch (pick(rng, 8)) {
-        case 0: in.T_main_shazhixuan = std::string(design::kStraightKill) + "\r\n" + straightText(rng); break;
-        case 1: in.T_main_shazhixuan = "   "; break;
-        case 2: in.T_main_shazhixuan = ""; break;
-        default: in.T_main_shazhixuan = pad(rng, straightText(rng)); break;
+        case 0: in.straightKills = std::string(help::kStraightKill) + "\r\n" + straightText(rng); break;
+        case 1: in.straightKills = "   "; break;
+        case 2: in.straightKills = ""; break;
+        default: in.straightKills = pad(rng, straightText(rng)); break;
         }
     }
     // Row 2: junk compounds.
     if (chance(rng, 0.3)) {
         switch (pick(rng, 8)) {
-        case 0: in.T_main_laji_fushi = std::string(design::kJunkCompound) + compoundText(rng); break;
-        case 1: in.T_main_laji_fushi = ""; break;
-        default: in.T_main_laji_fushi = pad(rng, compoundText(rng)); break;
+        case 0: in.junkCompounds = std::string(help::kJunkCompound) + compoundText(rng); break;
+        case 1: in.junkCompounds = ""; break;
+        default: in.junkCompounds = pad(rng, compoundText(rng)); break;
         }
     }
     // Rows 3, 4, 7: code lists.
-    in.T_main_sha_2ma = codeListBox(rng, 2);
-    in.T_main_bichu_2ma = codeListBox(rng, 2);
-    in.T_main_sha_3ma = codeListBox(rng, 3);
-    in.T_main_bichu_3ma = codeListBox(rng, 3);
+    in.killTwoCodes = codeListBox(rng, 2);
+    in.mustTwoCodes = codeListBox(rng, 2);
+    in.killThreeCodes = codeListBox(rng, 3);
+    in.mustThreeCodes = codeListBox(rng, 3);
     // Row 5: positional kill.
     if (chance(rng, 0.3)) {
         switch (pick(rng, 10)) {
-        case 0: in.T_main_dw_sha = std::string(design::kPositionalKill) + "\r\n" + positionalText(rng); break;
-        case 1: in.T_main_dw_sha = ""; break;
-        case 2: in.T_main_dw_sha = "\r\n"; break;
-        default: in.T_main_dw_sha = pad(rng, positionalText(rng)); break;
+        case 0: in.positionalKills = std::string(help::kPositionalKill) + "\r\n" + positionalText(rng); break;
+        case 1: in.positionalKills = ""; break;
+        case 2: in.positionalKills = "\r\n"; break;
+        default: in.positionalKills = pad(rng, positionalText(rng)); break;
         }
     }
     // Row 6: base pool.
     if (chance(rng, 0.2))
-        in.T_dadi_nb = basePoolText(rng);
+        in.basePool = basePoolText(rng);
     // Row 13: sum values.
     if (chance(rng, 0.25)) {
         switch (pick(rng, 8)) {
-        case 0: in.T_sha_hezhi = ""; break;
-        case 1: in.T_sha_hezhi = "  "; break;
-        default: in.T_sha_hezhi = pad(rng, sumValueText(rng)); break;
+        case 0: in.sumValues = ""; break;
+        case 1: in.sumValues = "  "; break;
+        default: in.sumValues = pad(rng, sumValueText(rng)); break;
         }
     }
 
     // Check boxes: 0 unticked, 1 ticked, 2 greyed.
-    randomChecks(rng, in.Check_hewei_sha, 0.15, 0.15);
-    randomChecks(rng, in.Check_kuadu_sha, 0.15, 0.15);
-    randomChecks(rng, in.Check_tsm_sha, 0.12, 0.1);
-    randomChecks(rng, in.Check_hewei_sha1, 0.2, 0.06);
-    randomChecks(rng, in.Check_ac_sha, 0.15, 0.2);
-    randomChecks(rng, in.Check_tebie_paichu1, 0.15, 0.2);
-    randomChecks(rng, in.Check_tebie_paichu, 0.2, 0.15);
-    randomChecks(rng, in.Check_shaxingtai_daxiao, 0.12, 0.15);
-    randomChecks(rng, in.Check_shaxingtai_jo, 0.12, 0.15);
-    randomChecks(rng, in.Check_shaxingtai_zhihe, 0.12, 0.15);
-    randomChecks(rng, in.Check_shaxingtai_012, 0.12, 0.1);
+    randomChecks(rng, in.sumTails, 0.15, 0.15);
+    randomChecks(rng, in.spans, 0.15, 0.15);
+    randomChecks(rng, in.universalDigits, 0.12, 0.1);
+    randomChecks(rng, in.positionDigits, 0.2, 0.06);
+    randomChecks(rng, in.acValues, 0.15, 0.2);
+    randomChecks(rng, in.specialShapes, 0.15, 0.2);
+    randomChecks(rng, in.specialExclusions, 0.2, 0.15);
+    randomChecks(rng, in.bigSmallShapes, 0.12, 0.15);
+    randomChecks(rng, in.oddEvenShapes, 0.12, 0.15);
+    randomChecks(rng, in.primeCompositeShapes, 0.12, 0.15);
+    randomChecks(rng, in.roadShapes, 0.12, 0.1);
 
     // Dan groups.
     if (chance(rng, 0.3)) {
         for (int g = 0; g < 4; ++g) {
             const bool groupOn = chance(rng, 0.4);
             for (int d = 0; d < 10; ++d)
-                in.C_danzu[static_cast<std::size_t>(10 * g + d)] = groupOn && chance(rng, 0.3);
+                in.danDigits[static_cast<std::size_t>(10 * g + d)] = groupOn && chance(rng, 0.3);
             for (int k = 0; k < 5; ++k)
-                in.C_danzu_gs[static_cast<std::size_t>(5 * g + k)] = chance(rng, groupOn ? 0.3 : 0.1);
+                in.danHitCounts[static_cast<std::size_t>(5 * g + k)] = chance(rng, groupOn ? 0.3 : 0.1);
         }
     }
-    in.Check_dm_jchong = chance(rng, 0.7) ? 0 : between(rng, 1, 2);
+    in.danRepeatCounting = chance(rng, 0.7) ? 0 : between(rng, 1, 2);
 
     // Range boxes.
     if (chance(rng, 0.3))
-        in.T_dzu_rc = {tolerance(rng), tolerance(rng)};
+        in.danTolerance = {tolerance(rng), tolerance(rng)};
     if (chance(rng, 0.3))
-        in.T_dw_rc = {tolerance(rng), tolerance(rng)};
+        in.positionTolerance = {tolerance(rng), tolerance(rng)};
     if (chance(rng, 0.7))
-        in.T_zong_rc = {chance(rng, 0.6) ? std::string("0") : tolerance(rng),
+        in.totalTolerance = {chance(rng, 0.6) ? std::string("0") : tolerance(rng),
                         chance(rng, 0.5) ? std::to_string(between(rng, 0, 6)) : tolerance(rng)};
     return in;
 }
@@ -390,10 +390,10 @@ std::string describeInputs(const ConditionInputs& in)
 {
     auto lines = [](const ConditionInputs& c) {
         std::vector<std::string> out;
-        forEachControl(c, [&](const char* name, const auto& member) {
+        forEachControl(c, [&](const ControlMeta& control, const auto& member) {
             using T = std::decay_t<decltype(member)>;
             std::string s;
-            const std::string lhs = std::string("in.") + name;
+            const std::string lhs = "in[" + std::string(control.key) + "]";
             if constexpr (std::is_same_v<T, std::string>) {
                 s = lhs + " = " + cppLiteral(member) + ";";
             } else if constexpr (std::is_same_v<T, int>) {

@@ -2,7 +2,7 @@
 // Random condition inputs for comparing the engine with the reference run, and a compact
 // printout of an input that reproduces it as C++ assignments.
 
-#include "engine/ConditionInputs.h"
+#include "conditions/ConditionTable.h"
 
 #include <random>
 #include <string>

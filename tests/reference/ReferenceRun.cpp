@@ -85,7 +85,7 @@ void ResetNumberTables(Tables& t)
 
 void ApplyBasePool(Tables& t, const Window& w)
 {
-    const std::string BasePoolText = trimSpaces(w.c.T_dadi_nb);
+    const std::string BasePoolText = trimSpaces(w.c.basePool);
     if (BasePoolText.empty() || contains(BasePoolText, kBasePoolMarker))
         return;
     for (int i = 1; i <= 10000; ++i)
@@ -97,7 +97,7 @@ void ApplyBasePool(Tables& t, const Window& w)
 
 void StraightKillStage(Tables& t, const Window& w)
 {
-    const std::string T = trimSpaces(w.c.T_main_shazhixuan);
+    const std::string T = trimSpaces(w.c.straightKills);
     if (T.empty())
         return;
     for (int i = 1; i <= 10000; ++i)
@@ -107,7 +107,7 @@ void StraightKillStage(Tables& t, const Window& w)
 
 void JunkCompoundStage(Tables& t, const Window& w)
 {
-    const std::string T = trimSpaces(w.c.T_main_laji_fushi);
+    const std::string T = trimSpaces(w.c.junkCompounds);
     if (T.empty())
         return;
     const std::vector<std::string> L = splitAt(T, "\r\n");
@@ -210,12 +210,12 @@ void MustCodeHalf(Tables& t, Window& w, const char* name, std::string& box, int 
     }
 }
 
-void KillTwoCodeStage(Tables& t, Window& w) { KillCodeStage(t, w, "T_main_sha_2ma", w.c.T_main_sha_2ma, 2); }
-void KillThreeCodeStage(Tables& t, Window& w) { KillCodeStage(t, w, "T_main_sha_3ma", w.c.T_main_sha_3ma, 3); }
+void KillTwoCodeStage(Tables& t, Window& w) { KillCodeStage(t, w, "T_main_sha_2ma", w.c.killTwoCodes, 2); }
+void KillThreeCodeStage(Tables& t, Window& w) { KillCodeStage(t, w, "T_main_sha_3ma", w.c.killThreeCodes, 3); }
 void MustCodeStage(Tables& t, Window& w)
 {
-    MustCodeHalf(t, w, "T_main_bichu_2ma", w.c.T_main_bichu_2ma, 2);
-    MustCodeHalf(t, w, "T_main_bichu_3ma", w.c.T_main_bichu_3ma, 3);
+    MustCodeHalf(t, w, "T_main_bichu_2ma", w.c.mustTwoCodes, 2);
+    MustCodeHalf(t, w, "T_main_bichu_3ma", w.c.mustThreeCodes, 3);
 }
 
 // ---------------------------------------------------------------- sum tail, span, universal digits, sum values
@@ -231,7 +231,7 @@ std::string CheckedDigits(const std::array<int, 10>& boxes)
 
 void SumTailStage(Tables& t, const Window& w)
 {
-    const std::string checked = CheckedDigits(w.c.Check_hewei_sha);
+    const std::string checked = CheckedDigits(w.c.sumTails);
     if (checked.empty())
         return;
     t.ConditionCount += 1;
@@ -245,7 +245,7 @@ void SumTailStage(Tables& t, const Window& w)
 
 void SpanStage(Tables& t, const Window& w)
 {
-    const std::string checked = CheckedDigits(w.c.Check_kuadu_sha);
+    const std::string checked = CheckedDigits(w.c.spans);
     if (checked.empty())
         return;
     t.ConditionCount += 1;
@@ -264,7 +264,7 @@ void SpanStage(Tables& t, const Window& w)
 
 void UniversalKillStage(Tables& t, const Window& w)
 {
-    const std::string checked = CheckedDigits(w.c.Check_tsm_sha);
+    const std::string checked = CheckedDigits(w.c.universalDigits);
     if (checked.empty())
         return;
     t.ConditionCount += 1;
@@ -278,7 +278,7 @@ void UniversalKillStage(Tables& t, const Window& w)
 
 void SumValueStage(Tables& t, const Window& w)
 {
-    const std::string T = trimSpaces(w.c.T_sha_hezhi);
+    const std::string T = trimSpaces(w.c.sumValues);
     if (T.empty())
         return;
     if (contains(T, kFullWidthColon))
@@ -305,7 +305,7 @@ void PositionDigitStage(Tables& t, const Window& w)
     std::array<std::string, 5> R;
     for (int p = 1; p <= 4; ++p)
         for (int d = 0; d <= 9; ++d)
-            if (w.c.Check_hewei_sha1[static_cast<std::size_t>(10 * (p - 1) + d)] == 1)
+            if (w.c.positionDigits[static_cast<std::size_t>(10 * (p - 1) + d)] == 1)
                 R[static_cast<std::size_t>(p)] += std::to_string(d);
     if (R[1].empty() && R[2].empty() && R[3].empty() && R[4].empty())
         return;
@@ -318,8 +318,8 @@ void PositionDigitStage(Tables& t, const Window& w)
                 ++h;
         }
         // The boxes are read per number; nothing changes them during a run here.
-        const double L = lenientNumber(w.c.T_dw_rc[0]);
-        const double U = lenientNumber(w.c.T_dw_rc[1]);
+        const double L = lenientNumber(w.c.positionTolerance[0]);
+        const double U = lenientNumber(w.c.positionTolerance[1]);
         if (h - L < 0 || h - U > 0)
             t.FailCount[i] += 1;
     }
@@ -362,14 +362,14 @@ void SpecialShapeStage(Tables& t, const Window& w)
 {
     int c = 0;
     for (int k = 0; k <= 5; ++k)
-        if (w.c.Check_tebie_paichu1[static_cast<std::size_t>(k)] == 1)
+        if (w.c.specialShapes[static_cast<std::size_t>(k)] == 1)
             ++c;
     if (c == 0)
         return;
     t.ConditionCount += c;
     for (int i = 1; i <= 10000; ++i)
         for (int k = 0; k <= 5; ++k)
-            if (w.c.Check_tebie_paichu1[static_cast<std::size_t>(k)] == 1 &&
+            if (w.c.specialShapes[static_cast<std::size_t>(k)] == 1 &&
                 hasShape(k, t.DigitTable[i][1], t.DigitTable[i][2], t.DigitTable[i][3], t.DigitTable[i][4]))
                 t.FailCount[i] += 1;
 }
@@ -380,7 +380,7 @@ void SpecialExclusionStage(Tables& t, const Window& w, const std::string& T_duiz
 {
     bool any = false;
     for (int k = 0; k <= 8; ++k)
-        if (w.c.Check_tebie_paichu[static_cast<std::size_t>(k)] == 1)
+        if (w.c.specialExclusions[static_cast<std::size_t>(k)] == 1)
             any = true;
     if (!any)
         return;
@@ -406,7 +406,7 @@ void SpecialExclusionStage(Tables& t, const Window& w, const std::string& T_duiz
         };
         bool matched = false;
         for (int k = 0; k <= 8 && !matched; ++k) {
-            if (w.c.Check_tebie_paichu[static_cast<std::size_t>(k)] != 1)
+            if (w.c.specialExclusions[static_cast<std::size_t>(k)] != 1)
                 continue;
             switch (k) {
             case 0: matched = distinct.size() == 1; break;
@@ -437,7 +437,7 @@ void DanGroupStage(Tables& t, const Window& w)
     std::array<bool, 4> active{};
     for (int g = 0; g <= 3; ++g)
         for (int d = 0; d <= 9; ++d)
-            if (w.c.C_danzu[static_cast<std::size_t>(10 * g + d)]) {
+            if (w.c.danDigits[static_cast<std::size_t>(10 * g + d)]) {
                 DanDigits[static_cast<std::size_t>(g)] += std::to_string(d) + "*";
                 active[static_cast<std::size_t>(g)] = true;
             }
@@ -445,7 +445,7 @@ void DanGroupStage(Tables& t, const Window& w)
         if (!active[static_cast<std::size_t>(g)])
             continue;
         for (int k = 0; k <= 4; ++k)
-            if (w.c.C_danzu_gs[static_cast<std::size_t>(5 * g + k)])
+            if (w.c.danHitCounts[static_cast<std::size_t>(5 * g + k)])
                 AllowedHits[static_cast<std::size_t>(g)] += std::to_string(k) + "*";
         if (AllowedHits[static_cast<std::size_t>(g)].empty())
             AllowedHits[static_cast<std::size_t>(g)] = "1234";
@@ -453,7 +453,7 @@ void DanGroupStage(Tables& t, const Window& w)
     if (!active[0] && !active[1] && !active[2] && !active[3])
         return;
     t.ConditionCount += 1;
-    const bool repeat = w.c.Check_dm_jchong == 1;
+    const bool repeat = w.c.danRepeatCounting == 1;
     for (int i = 1; i <= 10000; ++i) {
         int FailedGroups = 0;
         for (int g = 0; g <= 3; ++g) {
@@ -478,8 +478,8 @@ void DanGroupStage(Tables& t, const Window& w)
             if (!contains(AllowedHits[gi], std::to_string(DanHits)))
                 ++FailedGroups;
         }
-        const double L = lenientNumber(w.c.T_dzu_rc[0]);
-        const double U = lenientNumber(w.c.T_dzu_rc[1]);
+        const double L = lenientNumber(w.c.danTolerance[0]);
+        const double U = lenientNumber(w.c.danTolerance[1]);
         if (!(FailedGroups - L >= 0 && FailedGroups - U <= 0))
             t.FailCount[i] += 1;
     }
@@ -517,13 +517,13 @@ void ShapeStage(Tables& t, const std::array<int, N>& boxes, const std::array<std
 
 void DigitShapeStages(Tables& t, const Window& w)
 {
-    ShapeStage(t, w.c.Check_shaxingtai_daxiao, kBigSmall,
+    ShapeStage(t, w.c.bigSmallShapes, kBigSmall,
                [](const std::string& d) { return contains("56789", d) ? "大" : "小"; });
-    ShapeStage(t, w.c.Check_shaxingtai_jo, kOddEven,
+    ShapeStage(t, w.c.oddEvenShapes, kOddEven,
                [](const std::string& d) { return contains("13579", d) ? "奇" : "偶"; });
-    ShapeStage(t, w.c.Check_shaxingtai_zhihe, kPrimeComposite,
+    ShapeStage(t, w.c.primeCompositeShapes, kPrimeComposite,
                [](const std::string& d) { return contains("12357", d) ? "质" : "合"; });
-    ShapeStage(t, w.c.Check_shaxingtai_012, kRoad, [](const std::string& d) {
+    ShapeStage(t, w.c.roadShapes, kRoad, [](const std::string& d) {
         if (contains("0369", d))
             return "0";
         if (contains("147", d))
@@ -541,7 +541,7 @@ void AcValueStage(Tables& t, const Window& w)
     int ticked = 0;
     std::string killList;
     for (int k = 0; k <= 5; ++k)
-        if (w.c.Check_ac_sha[static_cast<std::size_t>(k)] == 1) {
+        if (w.c.acValues[static_cast<std::size_t>(k)] == 1) {
             ++ticked;
             killList += std::to_string(k + 1) + "*";
         }
@@ -566,7 +566,7 @@ void AcValueStage(Tables& t, const Window& w)
 
 void ApplyPositionalKill(Tables& t, const Window& w)
 {
-    std::string text = trimSpaces(w.c.T_main_dw_sha);
+    std::string text = trimSpaces(w.c.positionalKills);
     if (text.empty() || contains(text, kPositionalMarker))
         return;
     text = replaceAll(text, "\r", " ");
@@ -601,13 +601,13 @@ void ApplyPositionalKill(Tables& t, const Window& w)
 
 void ApplyVerdict(Tables& t, const Window& w)
 {
-    const std::int32_t lower = toleranceBound(w.c.T_zong_rc[0]);
-    const std::int32_t upper = toleranceBound(w.c.T_zong_rc[1]);
+    const std::int32_t lower = toleranceBound(w.c.totalTolerance[0]);
+    const std::int32_t upper = toleranceBound(w.c.totalTolerance[1]);
     const std::pair<const std::string*, std::string_view> boxes[] = {
-        {&w.c.T_main_shazhixuan, kCodeMarker}, {&w.c.T_main_laji_fushi, kCodeMarker},
-        {&w.c.T_main_sha_2ma, kCodeMarker},    {&w.c.T_main_bichu_2ma, kCodeMarker},
-        {&w.c.T_main_sha_3ma, kCodeMarker},    {&w.c.T_main_bichu_3ma, kCodeMarker},
-        {&w.c.T_main_dw_sha, kPositionalMarker}, {&w.c.T_sha_hezhi, kSumValueMarker},
+        {&w.c.straightKills, kCodeMarker}, {&w.c.junkCompounds, kCodeMarker},
+        {&w.c.killTwoCodes, kCodeMarker},    {&w.c.mustTwoCodes, kCodeMarker},
+        {&w.c.killThreeCodes, kCodeMarker},    {&w.c.mustThreeCodes, kCodeMarker},
+        {&w.c.positionalKills, kPositionalMarker}, {&w.c.sumValues, kSumValueMarker},
     };
     for (const auto& [box, marker] : boxes) {
         const std::string trimmed = trimSpaces(*box);

@@ -8,8 +8,8 @@
 // Like the engine, it takes the digit set {0,1,8,9} (DistinctDigits "0189") as a
 // four-run (RunClass 4), so "4连" covers 240 numbers.
 
-#include "engine/ConditionInputs.h"
-#include "engine/NumberSet.h"
+#include "conditions/ConditionInputs.h"
+#include "core/NumberSet.h"
 
 #include <cstddef>
 #include <cstdint>

@@ -27,7 +27,7 @@ ConditionInputs everythingSet()
 {
     ConditionInputs in;
     int n = 0;
-    forEachControl(in, [&](const char*, auto& member) {
+    forEachControl(in, [&](const ControlMeta&, auto& member) {
         using T = std::decay_t<decltype(member)>;
         ++n;
         if constexpr (std::is_same_v<T, std::string>)
@@ -70,8 +70,8 @@ TEST(Scheme, UnnamedControlsKeepTheirStartUpState)
     const auto r = parseScheme(scheme("\"T_main_sha_2ma\": \"12 34\", \"Check_tsm_sha\": [0,0,0,0,0,0,0,1,0,0]"));
     ASSERT_TRUE(r.inputs);
     ConditionInputs expected;
-    expected.T_main_sha_2ma = "12 34";
-    expected.Check_tsm_sha[7] = 1;
+    expected.killTwoCodes = "12 34";
+    expected.universalDigits[7] = 1;
     EXPECT_EQ(*r.inputs, expected);
     EXPECT_TRUE(parseScheme("\xEF\xBB\xBF" + scheme("")).inputs.has_value()); // byte-order mark
 }
@@ -80,7 +80,7 @@ TEST(Scheme, TextIsTakenExactlyAsWritten)
 {
     const auto r = parseScheme(scheme("\"T_dadi_nb\": \"  1234\\r\\n\\n \""));
     ASSERT_TRUE(r.inputs);
-    EXPECT_EQ(r.inputs->T_dadi_nb, "  1234\r\n\n ");
+    EXPECT_EQ(r.inputs->basePool, "  1234\r\n\n ");
 }
 
 TEST(Scheme, MalformedFilesNameWhatIsWrong)

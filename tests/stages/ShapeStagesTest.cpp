@@ -37,8 +37,8 @@ TEST(PositionDigit, ToleranceCountsMarkedPositions)
 
 TEST(PositionDigit, CountsOnceOnlyWhenABoxIsTicked)
 {
-    EXPECT_EQ(runWith([](auto& in) { in.T_dw_rc = {"5", "1"}; }).conditionCount, 0);
-    EXPECT_EQ(runWith([](auto& in) { in.Check_hewei_sha1[3] = 1, in.Check_hewei_sha1[13] = 1; }).conditionCount, 1);
+    EXPECT_EQ(runWith([](auto& in) { in.positionTolerance = {"5", "1"}; }).conditionCount, 0);
+    EXPECT_EQ(runWith([](auto& in) { in.positionDigits[3] = 1, in.positionDigits[13] = 1; }).conditionCount, 1);
 }
 
 TEST(SpecialShape, ShapesPartitionAllButTheLeopards)
@@ -46,7 +46,7 @@ TEST(SpecialShape, ShapesPartitionAllButTheLeopards)
     const int expected[6] = {705, 705, 2595, 2595, 1695, 1695};
     NumberSet all;
     for (int k = 0; k < 6; ++k) {
-        EXPECT_EQ(specialShapeSet(k).count(), expected[k]) << kSpecialShapeCaptions[std::size_t(k)];
+        EXPECT_EQ(specialShapeSet(k).count(), expected[k]) << captions::kSpecialShapes[std::size_t(k)];
         EXPECT_TRUE((all & specialShapeSet(k)).empty()) << "shapes overlap at " << k;
         all |= specialShapeSet(k);
     }
@@ -60,18 +60,18 @@ TEST(SpecialShape, ShapesPartitionAllButTheLeopards)
 
 TEST(SpecialShape, EveryTickedShapeIsACondition)
 {
-    const auto r = runWith([](auto& in) { in.Check_tebie_paichu1.fill(1); });
+    const auto r = runWith([](auto& in) { in.specialShapes.fill(1); });
     EXPECT_EQ(r.conditionCount, 6);
     EXPECT_EQ(r.list.count, 10);
     // With six conditions a number fails at most one: window [1, 1] keeps all the others.
-    EXPECT_EQ(runWith([](auto& in) { in.Check_tebie_paichu1.fill(1), in.T_zong_rc = {"1", "1"}; }).list.count, 9990);
+    EXPECT_EQ(runWith([](auto& in) { in.specialShapes.fill(1), in.totalTolerance = {"1", "1"}; }).list.count, 9990);
 }
 
 TEST(SpecialExclusion, TypeSizes)
 {
     const int expected[9] = {10, 2900, 7100, 1800, 240, 5040, 4960, 370, 270};
     for (int t = 0; t < 9; ++t)
-        EXPECT_EQ(specialExclusionSet(t).count(), expected[t]) << kSpecialExclusionCaptions[std::size_t(t)];
+        EXPECT_EQ(specialExclusionSet(t).count(), expected[t]) << captions::kSpecialExclusions[std::size_t(t)];
 }
 
 TEST(SpecialExclusion, RunClassesIncludingWrapAround)
@@ -108,7 +108,7 @@ TEST(SpecialExclusion, RepeatTypesAndTheTwoPairList)
 
 TEST(SpecialExclusion, TheFrameIsOneConditionAndFailsOnce)
 {
-    const auto r = runWith([](auto& in) { in.Check_tebie_paichu.fill(1), in.T_zong_rc = {"1", "1"}; });
+    const auto r = runWith([](auto& in) { in.specialExclusions.fill(1), in.totalTolerance = {"1", "1"}; });
     EXPECT_EQ(r.conditionCount, 1);
     EXPECT_EQ(r.list.count, 10000);
 }
@@ -158,8 +158,8 @@ TEST(DanGroup, ToleranceOverGroups)
 
 TEST(DanGroup, StageCountsOnceAndIgnoresCountsWithoutDigits)
 {
-    EXPECT_EQ(runWith([](auto& in) { in.C_danzu_gs[3] = true; }).conditionCount, 0);
-    EXPECT_EQ(runWith([](auto& in) { in.C_danzu[3] = in.C_danzu[25] = true; }).conditionCount, 1);
+    EXPECT_EQ(runWith([](auto& in) { in.danHitCounts[3] = true; }).conditionCount, 0);
+    EXPECT_EQ(runWith([](auto& in) { in.danDigits[3] = in.danDigits[25] = true; }).conditionCount, 1);
 }
 
 TEST(DanGroup, ButtonRules)
@@ -210,10 +210,10 @@ TEST(DigitShapes, EveryCaptionNamesItsCodesOnce)
             boxes.assign(boxes.size(), 0);
             boxes[k] = 1;
             const int n = digitShapeFailures(family, boxes).count();
-            EXPECT_GT(n, 0) << family.boxName << " " << k;
+            EXPECT_GT(n, 0) << controlMeta(family.control).key << " " << k;
             total += n;
         }
-        EXPECT_EQ(total, 10000) << family.boxName;
+        EXPECT_EQ(total, 10000) << controlMeta(family.control).key;
     }
     std::vector<int> road(81, 0);
     road[0] = 1;
@@ -225,11 +225,11 @@ TEST(DigitShapes, EveryCaptionNamesItsCodesOnce)
 TEST(DigitShapes, EachTickedFamilyIsOneCondition)
 {
     const auto r = runWith([](auto& in) {
-        in.Check_shaxingtai_daxiao[0] = 1;
-        in.Check_shaxingtai_jo[0] = 1;
-        in.Check_shaxingtai_zhihe[0] = 1;
-        in.Check_shaxingtai_012[0] = 2; // greyed
-        in.T_zong_rc = {"3", "3"};
+        in.bigSmallShapes[0] = 1;
+        in.oddEvenShapes[0] = 1;
+        in.primeCompositeShapes[0] = 1;
+        in.roadShapes[0] = 2; // greyed
+        in.totalTolerance = {"3", "3"};
     });
     EXPECT_EQ(r.conditionCount, 3);
     // 5, 7 are big, odd and prime at once; 9 is big and odd but composite.
@@ -247,20 +247,20 @@ TEST(AcValue, DistinctDifferences)
     for (int ac = 1; ac <= 6; ++ac)
         total += acValueSet(ac).count();
     EXPECT_EQ(total, 10000);
-    EXPECT_EQ(runWith([](auto& in) { in.Check_ac_sha.fill(1); }).verdict.count(), 0);
-    EXPECT_EQ(runWith([](auto& in) { in.Check_ac_sha[5] = 1; }).conditionCount, 1);
+    EXPECT_EQ(runWith([](auto& in) { in.acValues.fill(1); }).verdict.count(), 0);
+    EXPECT_EQ(runWith([](auto& in) { in.acValues[5] = 1; }).conditionCount, 1);
 }
 
 TEST(AllFamilies, TickedTogetherEachCountOnce)
 {
     const auto r = runWith([](auto& in) {
-        in.Check_hewei_sha[1] = in.Check_kuadu_sha[2] = in.Check_tsm_sha[3] = 1;
-        in.Check_hewei_sha1[4] = in.Check_ac_sha[0] = in.Check_tebie_paichu[0] = 1;
-        in.Check_tebie_paichu1[0] = in.Check_tebie_paichu1[1] = 1;
-        in.Check_shaxingtai_daxiao[1] = in.Check_shaxingtai_jo[1] = in.Check_shaxingtai_zhihe[1] = 1;
-        in.Check_shaxingtai_012[1] = 1;
-        in.C_danzu[5] = true;
-        in.T_zong_rc = {"0", "99"};
+        in.sumTails[1] = in.spans[2] = in.universalDigits[3] = 1;
+        in.positionDigits[4] = in.acValues[0] = in.specialExclusions[0] = 1;
+        in.specialShapes[0] = in.specialShapes[1] = 1;
+        in.bigSmallShapes[1] = in.oddEvenShapes[1] = in.primeCompositeShapes[1] = 1;
+        in.roadShapes[1] = 1;
+        in.danDigits[5] = true;
+        in.totalTolerance = {"0", "99"};
     });
     EXPECT_EQ(r.conditionCount, 13); // two shapes count twice, every other family once
     EXPECT_EQ(r.list.count, 10000);

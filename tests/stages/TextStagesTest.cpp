@@ -2,8 +2,9 @@
 // patterns and sum values.
 
 #include "engine/FilterRun.h"
-#include "engine/NumberTables.h"
-#include "engine/TextScan.h"
+#include "engine/RunWith.h"
+#include "core/NumberTables.h"
+#include "core/TextScan.h"
 #include "stages/CodeListStages.h"
 #include "stages/JunkCompoundStage.h"
 #include "stages/PositionalKillStage.h"
@@ -31,7 +32,7 @@ TEST(StraightKill, SubstringWindowsOfTheTrimmedText)
     EXPECT_EQ(members(straightKillSet("12345")), (std::vector<int>{1234, 2345}));
     EXPECT_EQ(members(straightKillSet("1234,5678")), (std::vector<int>{1234, 5678}));
     EXPECT_TRUE(straightKillSet("123").empty());
-    EXPECT_TRUE(straightKillSet(design::kStraightKill).empty());
+    EXPECT_TRUE(straightKillSet(help::kStraightKill).empty());
     EXPECT_TRUE(straightKillSet("１２３４").empty()); // full-width digits are not digits
 }
 
@@ -54,8 +55,8 @@ TEST(JunkCompound, MalformedLinesAreIgnored)
 TEST(JunkCompound, ANumberFailsOnceHoweverManyLinesCoverIt)
 {
     ConditionInputs in;
-    in.T_main_laji_fushi = "1*2*3*4\r\n12*2*3*4";
-    in.T_zong_rc = {"1", "1"};
+    in.junkCompounds = "1*2*3*4\r\n12*2*3*4";
+    in.totalTolerance = {"1", "1"};
     const auto r = filterRun(in);
     EXPECT_EQ(r.list.numbers, (std::vector<int>{1234, 2234}));
 }
@@ -93,9 +94,9 @@ TEST(CodeList, KillAndMustStages)
     EXPECT_FALSE(three.test(1245));
 
     ConditionInputs in;
-    in.T_main_bichu_2ma = "12";
-    in.T_main_bichu_3ma = "789";
-    in.T_zong_rc = {"2", "2"};
+    in.mustTwoCodes = "12";
+    in.mustThreeCodes = "789";
+    in.totalTolerance = {"2", "2"};
     const auto r = filterRun(in);
     EXPECT_TRUE(r.verdict.test(5555));  // fails both halves
     EXPECT_FALSE(r.verdict.test(1200)); // fails only the three-code half
@@ -105,13 +106,13 @@ TEST(CodeList, KillAndMustStages)
 TEST(CodeList, ActiveBoxesAreRewrittenAndCounted)
 {
     ConditionInputs in;
-    in.T_main_sha_2ma = "  12，34 \r\n";
-    in.T_main_sha_3ma = "１２３"; // only full-width digits: inactive, unchanged
+    in.killTwoCodes = "  12，34 \r\n";
+    in.killThreeCodes = "１２３"; // only full-width digits: inactive, unchanged
     const auto r = filterRun(in);
     ASSERT_EQ(r.rewritten.size(), 1u);
-    EXPECT_EQ(r.rewritten[0], (std::pair<std::string, std::string>{"T_main_sha_2ma", "12 34"}));
+    EXPECT_EQ(keyedRewrites(r)[0], (std::pair<std::string, std::string>{"T_main_sha_2ma", "12 34"}));
     EXPECT_EQ(r.conditionCount, 2); // the rewritten list and the full-width text both count
-    EXPECT_EQ(inputsAfterRun(in, r).T_main_sha_2ma, "12 34");
+    EXPECT_EQ(inputsAfterRun(in, r).killTwoCodes, "12 34");
 }
 
 TEST(PositionalKill, PatternsFixSomePositions)
@@ -123,7 +124,7 @@ TEST(PositionalKill, PatternsFixSomePositions)
     EXPECT_EQ(positionalKillSet("****").count(), 10000);
     EXPECT_TRUE(positionalKillSet("12 12345 1a*8 １**8").empty());
     EXPECT_TRUE(positionalKillSet("输入 1**8").empty());
-    EXPECT_TRUE(positionalKillSet(design::kPositionalKill).empty());
+    EXPECT_TRUE(positionalKillSet(help::kPositionalKill).empty());
     // Tabs do not separate: "1**8\t2" is one token of six characters.
     EXPECT_TRUE(positionalKillSet("1**8\t2").empty());
 }
@@ -144,8 +145,8 @@ TEST(SumStages, CheckRowsKillByTheirProperty)
 TEST(SumStages, ARowCountsOnceAndOnlyTickedValuesCount)
 {
     ConditionInputs in;
-    in.Check_hewei_sha.fill(1);
-    in.Check_kuadu_sha.fill(2); // greyed boxes do not count
+    in.sumTails.fill(1);
+    in.spans.fill(2); // greyed boxes do not count
     const auto r = filterRun(in);
     EXPECT_EQ(r.conditionCount, 1);
     EXPECT_EQ(r.list.count, 0);
@@ -159,10 +160,10 @@ TEST(SumStages, SumValuesAreTwoDigitWindows)
     EXPECT_EQ(sumValueSet("1020").count(), sumValueSet("10 02 20").count());
     EXPECT_TRUE(sumValueSet("05：").empty());
     EXPECT_FALSE(sumValueSet("05:").empty());
-    EXPECT_TRUE(sumValueSet(design::kSumValue).empty());
+    EXPECT_TRUE(sumValueSet(help::kSumValue).empty());
 
     ConditionInputs in;
-    in.T_sha_hezhi = "2位数 05"; // evaluated but not counted
+    in.sumValues = "2位数 05"; // evaluated but not counted
     EXPECT_EQ(filterRun(in).conditionCount, 0);
 }
 

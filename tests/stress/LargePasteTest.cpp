@@ -4,8 +4,9 @@
 
 #include "engine/BasePool.h"
 #include "engine/FilterRun.h"
+#include "engine/RunWith.h"
 #include "engine/PrizeCheck.h"
-#include "engine/TextScan.h"
+#include "core/TextScan.h"
 #include "stages/CodeListStages.h"
 #include "stages/JunkCompoundStage.h"
 #include "stages/PositionalKillStage.h"
@@ -159,16 +160,16 @@ TEST(LargePaste, PrizeBoxOfTenMegabytes)
 TEST(LargePaste, WholeRunWithEveryTextBoxFull)
 {
     ConditionInputs in;
-    in.T_main_shazhixuan = pasteOf("1234 ");
-    in.T_main_laji_fushi = pasteOf("12*34*5*67\r\n");
-    in.T_main_sha_2ma = pasteOf("99,");
-    in.T_main_bichu_2ma = pasteOf("\r\n") + "0";          // one lone digit: every number fails
-    in.T_main_sha_3ma = pasteOf("x") + "777";
-    in.T_main_bichu_3ma = std::string(design::kCodeList); // help text: off, not counted
-    in.T_main_dw_sha = pasteOf("1**8 ");
-    in.T_sha_hezhi = pasteOf("00.") + "36";
-    in.T_dadi_nb = allNumbersPaste();
-    in.T_zong_rc = {cat({pasteOf(" "), "1"}), cat({"1", pasteOf(" ")})};
+    in.straightKills = pasteOf("1234 ");
+    in.junkCompounds = pasteOf("12*34*5*67\r\n");
+    in.killTwoCodes = pasteOf("99,");
+    in.mustTwoCodes = pasteOf("\r\n") + "0";          // one lone digit: every number fails
+    in.killThreeCodes = pasteOf("x") + "777";
+    in.mustThreeCodes = std::string(help::kCodeList); // help text: off, not counted
+    in.positionalKills = pasteOf("1**8 ");
+    in.sumValues = pasteOf("00.") + "36";
+    in.basePool = allNumbersPaste();
+    in.totalTolerance = {cat({pasteOf(" "), "1"}), cat({"1", pasteOf(" ")})};
 
     const NumberSet killed[] = {setOf({1234}), junkCompoundSet("12*34*5*67"), numbersContainingAnyCode("99", 2),
                                 numbersContainingAnyCode("777", 3), positionalKillSet("1**8"),
@@ -185,8 +186,8 @@ TEST(LargePaste, WholeRunWithEveryTextBoxFull)
     EXPECT_TRUE(run.outsidePool.empty());
     EXPECT_EQ(run.list.count, expected.count());
     ASSERT_EQ(run.rewritten.size(), 3u);
-    EXPECT_EQ(run.rewritten[1], (std::pair<std::string, std::string>{"T_main_bichu_2ma", "0"}));
-    EXPECT_EQ(run.rewritten[2], (std::pair<std::string, std::string>{"T_main_sha_3ma", "777"}));
+    EXPECT_EQ(keyedRewrites(run)[1], (std::pair<std::string, std::string>{"T_main_bichu_2ma", "0"}));
+    EXPECT_EQ(keyedRewrites(run)[2], (std::pair<std::string, std::string>{"T_main_sha_3ma", "777"}));
 }
 
 TEST(LargePaste, SetToolOfTenMegabytes)

@@ -90,7 +90,7 @@ TEST(GroupConversion, EmptyRunGivesEmptyListAndAsksForARun)
 TEST(GroupConversion, ConvertsOnlyWhatTheRunListedInsideTheBasePool)
 {
     ConditionInputs in;
-    in.T_dadi_nb = "1234";
+    in.basePool = "1234";
     const auto run = filterRun(in);
     ASSERT_EQ(run.list.count, 1);
     const auto r = ConvertToGroups(run);
@@ -98,7 +98,7 @@ TEST(GroupConversion, ConvertsOnlyWhatTheRunListedInsideTheBasePool)
     EXPECT_EQ(r.resultText, "1234  ");
 
     // Every straight arrangement listed by the pool converts to the one form.
-    in.T_dadi_nb = "4321 2143 0990 9090";
+    in.basePool = "4321 2143 0990 9090";
     const auto both = ConvertToGroups(filterRun(in));
     EXPECT_EQ(both.resultText, "0099  1234  ");
 }

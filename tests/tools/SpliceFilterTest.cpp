@@ -1,7 +1,7 @@
 #include "tools/SpliceFilter.h"
 #include "tools/SplicePages.h"
 
-#include "engine/TextScan.h"
+#include "core/TextScan.h"
 
 #include <gtest/gtest.h>
 

@@ -19,7 +19,7 @@ int checkCommand(const QStringList& arguments)
         parser, arguments, {{QStringLiteral("TEXT"), QStringLiteral("The text typed into the prize box.")}});
     if (!start.inputs)
         return start.exitStatus;
-    const auto run = filterRun(std::move(*start.inputs));
+    const auto run = filterRun(*start.inputs);
     const bool groupForms = parser.isSet(group);
     const auto list = groupForms ? ConvertToGroups(run) : run.list;
     const auto verdict = checkPrize(list.prizeCheckText, list.lines,

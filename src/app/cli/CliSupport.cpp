@@ -1,7 +1,7 @@
 #include "cli/CliSupport.h"
 
 #include "cli/Command.h"
-#include "engine/TextScan.h"
+#include "core/TextScan.h"
 #include "scheme/SchemeFile.h"
 
 #include <QFile>

@@ -2,7 +2,7 @@
 // What every subcommand shares: argument parsing with the exit statuses of the command
 // line, reading inputs from files or standard input, and loading schemes.
 
-#include "engine/ConditionInputs.h"
+#include "conditions/ConditionInputs.h"
 
 #include <QByteArray>
 #include <QCommandLineParser>

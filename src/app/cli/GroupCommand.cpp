@@ -19,7 +19,7 @@ int groupCommand(const QStringList& arguments)
     if (!start.inputs)
         return start.exitStatus;
 
-    const auto groups = ConvertToGroups(filterRun(std::move(*start.inputs)));
+    const auto groups = ConvertToGroups(filterRun(*start.inputs));
     if (!parser.isSet(json)) {
         printNumbers(groups.numbers);
         return kOk;

@@ -18,15 +18,15 @@ int runCommand(const QStringList& arguments)
     if (!start.inputs)
         return start.exitStatus;
 
-    const auto result = filterRun(std::move(*start.inputs));
+    const auto result = filterRun(*start.inputs);
     if (!parser.isSet(json)) {
         printNumbers(result.list.numbers);
         return kOk;
     }
     const auto texts = numberTexts(result.list.numbers);
     JsonObjectWriter rewritten;
-    for (const auto& [name, text] : result.rewritten)
-        rewritten.field(name, text);
+    for (const auto& [control, text] : result.rewritten)
+        rewritten.field(controlMeta(control).key, text);
     const std::vector<std::string_view> numbers(texts.begin(), texts.end());
     JsonObjectWriter out;
     out.field("count", result.list.count)

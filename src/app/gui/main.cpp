@@ -2,16 +2,12 @@
 
 #include <QApplication>
 #include <QCommandLineParser>
-#include <QStyleFactory>
 
 int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("shrink4"));
     QApplication::setApplicationDisplayName(QStringLiteral("四星缩水"));
-    // The dan buttons show their selection by colour; Fusion paints button colours on
-    // every platform.
-    QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
 
     QCommandLineParser parser;
     parser.setApplicationDescription(QStringLiteral("四星缩水: shrink four-digit number sets by conditions"));

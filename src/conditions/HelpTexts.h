@@ -4,7 +4,7 @@
 
 #include <string_view>
 
-namespace shrink4::design {
+namespace shrink4::help {
 
 inline constexpr std::string_view kBasePoolHint = "大底号码，双击清空";
 inline constexpr std::string_view kBasePool = "大底号码，双击清空\r\n";
@@ -29,4 +29,4 @@ inline constexpr std::string_view kPositionalMarker = "入";
 inline constexpr std::string_view kSumValueMarker = "位数";
 inline constexpr std::string_view kSumValueOffMarker = "："; // full-width colon
 
-} // namespace shrink4::design
+} // namespace shrink4::help

@@ -1,0 +1,26 @@
+#include "ConditionTable.h"
+
+#include <string>
+
+namespace shrink4 {
+
+namespace {
+
+// The table lists the controls in the order of their ids, so an id indexes it.
+consteval bool idsInOrder()
+{
+    for (std::size_t i = 0; i < kControlCount; ++i)
+        if (std::size_t(kControlMetas[i].id) != i)
+            return false;
+    return true;
+}
+static_assert(idsInOrder());
+
+} // namespace
+
+std::string indexedKey(std::string_view key, int index)
+{
+    return std::string(key) + '(' + std::to_string(index) + ')';
+}
+
+} // namespace shrink4

@@ -1,0 +1,82 @@
+#pragma once
+// The main window's widgets as typed pointers, filled once by the panel builders. The
+// binding, the clearing and the handlers reach every control through this form; nothing
+// is looked up by name.
+
+#include "conditions/ConditionTable.h"
+
+#include <QList>
+
+#include <array>
+#include <cstddef>
+
+class QAbstractButton;
+class QCheckBox;
+class QGroupBox;
+class QLabel;
+class QListWidget;
+class QPushButton;
+
+namespace shrink4 {
+
+class LineBox;
+class PagedConditions;
+class TextBox;
+class TwoBoxProgressBar;
+
+// The widgets of one condition control, in index order.
+struct ControlWidgets {
+    QList<TextBox*> texts;           // a text box, a line box, or the two bounds of a range
+    QList<QCheckBox*> checks;
+    QList<QAbstractButton*> toggles; // checkable buttons
+};
+
+// A "清" or "全" button beside check boxes: it unticks or ticks boxes [first, first + count).
+struct CheckSpanButton {
+    QAbstractButton* button;
+    ControlId control;
+    int first;
+    int count;
+    bool tick;
+};
+
+// One control's table row and its place in the form, handed to the builders.
+struct ControlForm {
+    const ControlMeta& meta;
+    ControlWidgets& widgets;
+};
+
+enum class HelpTopic { SpecialShapes, SpecialExclusions, DanCodes };
+inline constexpr int kHelpTopics = 3;
+
+struct ConditionForm {
+    std::array<ControlWidgets, kControlCount> controls;
+    QList<CheckSpanButton> spanButtons;
+    QAbstractButton* sumValueClear = nullptr;
+    std::array<QAbstractButton*, 4> danClear{};
+    std::array<QAbstractButton*, 4> danSelectAll{};
+    std::array<QAbstractButton*, kHelpTopics> help{};
+    PagedConditions* pages = nullptr;
+
+    ControlWidgets& operator[](ControlId id) { return controls[std::size_t(id)]; }
+    const ControlWidgets& operator[](ControlId id) const { return controls[std::size_t(id)]; }
+    ControlForm control(ControlId id) { return {controlMeta(id), (*this)[id]}; }
+};
+
+// The run, its result and the tools.
+struct RunForm {
+    QPushButton* start = nullptr;
+    QPushButton* convert = nullptr;
+    QPushButton* copy = nullptr;
+    QPushButton* clearAll = nullptr;
+    QPushButton* setTool = nullptr;
+    QPushButton* spliceTool = nullptr;
+    QGroupBox* progressFrame = nullptr;
+    TwoBoxProgressBar* progressBar = nullptr;
+    QListWidget* results = nullptr;
+    QLabel* count = nullptr;
+    LineBox* prizeBox = nullptr;
+    QLabel* prizeLabel = nullptr;
+};
+
+} // namespace shrink4
