@@ -29,8 +29,6 @@ bool contains(std::string_view text, std::string_view needle)
 
 namespace {
 
-bool isDigit(unsigned char c) { return unsigned(c - '0') < 10u; }
-
 // Value of four ASCII digits starting at p.
 int fourDigitValue(const char* p)
 {
@@ -190,17 +188,38 @@ std::size_t charCount(std::string_view text)
     return n;
 }
 
-void writeNumberText(char* out, int value)
+void writeDigits(char* out, int value, int width)
 {
-    for (int p = 3; p >= 0; --p, value /= 10)
+    for (int p = width - 1; p >= 0; --p, value /= 10)
         out[p] = char('0' + value % 10);
 }
 
 std::string numberText(int value)
 {
     std::string s(4, '0');
-    writeNumberText(s.data(), value);
+    writeDigits(s.data(), value, 4);
     return s;
+}
+
+std::string NormalizeDigitGroups(std::string_view text)
+{
+    // Written through a pointer: pastes may be megabytes, and push_back's capacity
+    // check per character doubles the cost.
+    std::string out(text.size(), '\0');
+    char* to = out.data();
+    bool pendingSeparator = false;
+    for (unsigned char c : text) {
+        if (!isDigit(c)) {
+            pendingSeparator = true;
+            continue;
+        }
+        if (pendingSeparator && to != out.data())
+            *to++ = ' ';
+        pendingSeparator = false;
+        *to++ = char(c);
+    }
+    out.resize(std::size_t(to - out.data()));
+    return out;
 }
 
 std::vector<std::string_view> splitCrLf(std::string_view text)

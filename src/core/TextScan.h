@@ -12,6 +12,12 @@
 
 namespace shrink4 {
 
+// ASCII digits only: full-width and other digits separate, as in every box.
+inline bool isDigit(unsigned char c)
+{
+    return unsigned(c - '0') < 10u;
+}
+
 // Removes leading and trailing space characters only (line breaks and tabs stay).
 std::string_view trimSpaces(std::string_view text);
 
@@ -36,8 +42,12 @@ std::size_t charCount(std::string_view text);
 
 // The four-character form with leading zeros, "0000".."9999".
 std::string numberText(int value);
-// Writes that form into out[0..3].
-void writeNumberText(char* out, int value);
+// Writes the last `width` digits of value, with leading zeros, into out[0..width-1].
+void writeDigits(char* out, int value, int width);
+
+// The digit groups of a text in their order, separated by single spaces: every run of
+// characters other than ASCII digits becomes one space, none at either end.
+std::string NormalizeDigitGroups(std::string_view text);
 
 // Splits at every CR LF pair; a lone CR or LF does not split.
 std::vector<std::string_view> splitCrLf(std::string_view text);

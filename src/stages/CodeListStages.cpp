@@ -11,31 +11,10 @@
 
 namespace shrink4 {
 
-std::string NormalizeCodeList(std::string_view text)
-{
-    // Written through a pointer: the list may be megabytes, and push_back's capacity
-    // check per character doubles the cost.
-    std::string out(text.size(), '\0');
-    char* to = out.data();
-    bool pendingSeparator = false;
-    for (unsigned char c : text) {
-        if (unsigned(c - '0') < 10u) {
-            if (pendingSeparator && to != out.data())
-                *to++ = ' ';
-            pendingSeparator = false;
-            *to++ = char(c);
-        } else {
-            pendingSeparator = true;
-        }
-    }
-    out.resize(std::size_t(to - out.data()));
-    return out;
-}
-
 bool codeListActive(std::string_view boxText)
 {
     const std::string_view trimmed = trimSpaces(boxText);
-    return std::any_of(trimmed.begin(), trimmed.end(), [](unsigned char c) { return unsigned(c - '0') < 10u; });
+    return std::any_of(trimmed.begin(), trimmed.end(), isDigit);
 }
 
 bool ContainsCode(int v, std::string_view item, int k)
@@ -131,7 +110,7 @@ StageRows codeListRow(ControlId control, std::string_view box, int k, bool must)
 {
     if (!codeListActive(box))
         return textRow(control, {}, textCounted(box, help::kCodeMarker));
-    std::string normalized = NormalizeCodeList(trimSpaces(box));
+    std::string normalized = NormalizeDigitGroups(trimSpaces(box));
     NumberSet holders = numbersContainingAnyCode(normalized, k);
     StageRows rows = oneRow(control, must ? ~holders : std::move(holders));
     rows.front().normalizedText = std::move(normalized);

@@ -8,9 +8,6 @@
 
 namespace shrink4 {
 
-// Digit groups of any text, separated by single spaces; every non-digit separates.
-std::string NormalizeCodeList(std::string_view text);
-
 // A list box takes part when its trimmed text holds at least one ASCII digit.
 bool codeListActive(std::string_view boxText);
 

@@ -32,7 +32,7 @@ const std::array<std::int16_t, kNumberCount>& groupFormTable()
 void appendNumber(std::string& out, int value)
 {
     char text[4];
-    writeNumberText(text, value);
+    writeDigits(text, value, 4);
     out.append(text, 4);
 }
 

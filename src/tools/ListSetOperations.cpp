@@ -35,7 +35,7 @@ ListSetResult applyListSetOperation(ListSetOperation operation, std::string_view
     r.text.resize(std::size_t(r.count) * 5);
     char* out = r.text.data();
     r.members.forEach([&](int v) {
-        writeNumberText(out, v);
+        writeDigits(out, v, 4);
         out[4] = ' ';
         out += 5;
     });

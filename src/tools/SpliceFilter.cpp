@@ -13,8 +13,6 @@ namespace shrink4 {
 
 namespace {
 
-bool isDigit(char c) { return unsigned(c - '0') < 10u; }
-
 constexpr int pow10(int n)
 {
     int p = 1;
@@ -105,12 +103,6 @@ SpliceKeys keysOfWidth(std::string_view text)
     return keys;
 }
 
-void writeDigits(char* out, int value, int width)
-{
-    for (int i = width - 1; i >= 0; --i, value /= 10)
-        out[i] = char('0' + value % 10);
-}
-
 } // namespace
 
 SpliceKeys spliceKeys(std::string_view text, int width)
@@ -196,25 +188,6 @@ std::optional<SpliceResult> runSplice(const SplicePage& page,
     }
     result.text.pop_back();
     return result;
-}
-
-std::string NormalizeDigitGroups(std::string_view text)
-{
-    std::string out;
-    out.reserve(text.size());
-    bool pendingSpace = false;
-    for (char c : text) {
-        if (!isDigit(c)) {
-            pendingSpace = !out.empty();
-            continue;
-        }
-        if (pendingSpace) {
-            out += ' ';
-            pendingSpace = false;
-        }
-        out += c;
-    }
-    return out;
 }
 
 int digitGroupCount(std::string_view normalized)

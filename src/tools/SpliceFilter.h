@@ -5,6 +5,7 @@
 // box are all windows of part-width consecutive digits, found once per box.
 
 #include "SplicePages.h"
+#include "core/TextScan.h" // NormalizeDigitGroups: what a paste into a box becomes
 
 #include <bitset>
 #include <optional>
@@ -33,10 +34,6 @@ struct SpliceResult {
 std::optional<SpliceResult> runSplice(const SplicePage& page,
                                       std::span<const std::string_view> boxTexts,
                                       SpliceMode mode);
-
-// The digit groups of a pasted text in their order, separated by single spaces: every run
-// of characters other than ASCII digits becomes one space, none at either end.
-std::string NormalizeDigitGroups(std::string_view text);
 
 // Number of pieces of a text split at single spaces; an empty text has none.
 int digitGroupCount(std::string_view normalized);

@@ -5,6 +5,7 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QProcess>
 
 #include <gtest/gtest.h>
 
@@ -15,6 +16,18 @@ namespace {
 QByteArray scheme(const char* controls)
 {
     return QByteArray("{\"shrink4-scheme\": 1, \"controls\": {") + controls + "}}";
+}
+
+// Runs shrink4-cli with its standard output on a device that refuses every write.
+CliOutcome runIntoFullDevice(const QStringList& arguments, const QByteArray& stdinData)
+{
+    QProcess process;
+    process.setStandardOutputFile(QStringLiteral("/dev/full"));
+    process.start(QStringLiteral(SHRINK4_CLI_PATH), arguments);
+    process.write(stdinData);
+    process.closeWriteChannel();
+    process.waitForFinished(120000);
+    return {process.exitCode(), {}, process.readAllStandardError(), process.exitStatus() != QProcess::NormalExit};
 }
 
 } // namespace
@@ -73,6 +86,18 @@ TEST(RunCommand, BadInputExitsTwoWithNothingOnStdout)
     }
     const auto named = runCli({QStringLiteral("run"), QStringLiteral("-")}, scheme("\"Check_tsm_sha\": [9]"));
     EXPECT_TRUE(named.err.contains("Check_tsm_sha"));
+}
+
+TEST(RunCommand, UnwrittenOutputIsAnError)
+{
+    // Ten thousand lines fail while being written; one short line only when flushed.
+    for (const QStringList& args : {QStringList{QStringLiteral("run"), QStringLiteral("-")},
+                                    QStringList{QStringLiteral("check"), QStringLiteral("-"), QStringLiteral("1234")}}) {
+        const auto r = runIntoFullDevice(args, scheme(""));
+        EXPECT_FALSE(r.crashed);
+        EXPECT_EQ(r.exitCode, 2) << args.join(' ').toStdString();
+        EXPECT_EQ(r.err, "shrink4-cli: standard output could not be written\n");
+    }
 }
 
 TEST(RunCommand, EverySubcommandPrintsHelp)

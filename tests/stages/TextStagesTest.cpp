@@ -63,11 +63,11 @@ TEST(JunkCompound, ANumberFailsOnceHoweverManyLinesCoverIt)
 
 TEST(CodeList, NormalizeKeepsDigitGroupsSeparatedBySingleSpaces)
 {
-    EXPECT_EQ(NormalizeCodeList("12,34;;56\r\n78"), "12 34 56 78");
-    EXPECT_EQ(NormalizeCodeList("，1 2"), "1 2");
-    EXPECT_EQ(NormalizeCodeList("  \r\n12，34  \r\n"), "12 34");
-    EXPECT_EQ(NormalizeCodeList("不懂使用"), "");
-    EXPECT_EQ(NormalizeCodeList(std::string("1\xFF\xFE" "2")), "1 2"); // stray bytes separate too
+    EXPECT_EQ(NormalizeDigitGroups("12,34;;56\r\n78"), "12 34 56 78");
+    EXPECT_EQ(NormalizeDigitGroups("，1 2"), "1 2");
+    EXPECT_EQ(NormalizeDigitGroups("  \r\n12，34  \r\n"), "12 34");
+    EXPECT_EQ(NormalizeDigitGroups("不懂使用"), "");
+    EXPECT_EQ(NormalizeDigitGroups(std::string("1\xFF\xFE" "2")), "1 2"); // stray bytes separate too
 }
 
 TEST(CodeList, ContainsIsMultisetContainment)
@@ -174,7 +174,7 @@ TEST(TextStages, HugePastesStayLinear)
         big += numberText(i % 10000) + " 1**8 \r\n12*3*45*6\r\n";
     EXPECT_EQ(straightKillSet(big).count(), 10000);
     EXPECT_EQ(members(junkCompoundSet(big)), (std::vector<int>{1346, 1356, 2346, 2356}));
-    EXPECT_LT(NormalizeCodeList(big).size(), big.size());
+    EXPECT_LT(NormalizeDigitGroups(big).size(), big.size());
     EXPECT_EQ(positionalKillSet(big).count(), 10000); // every number is typed as a pattern
     EXPECT_FALSE(sumValueSet(big).empty());
 }

@@ -93,7 +93,7 @@ TEST(LargePaste, FourDigitWindowsOfTenMegabytes)
 
 TEST(LargePaste, CodeListsOfTenMegabytes)
 {
-    const std::string list = NormalizeCodeList(pasteOf("12,34;\r\n"));
+    const std::string list = NormalizeDigitGroups(pasteOf("12,34;\r\n"));
     EXPECT_EQ(list.find_first_not_of("1234 "), std::string::npos);
     EXPECT_EQ(list.find("  "), std::string::npos);
     EXPECT_EQ(list.substr(0, 6), "12 34 ");
@@ -102,7 +102,7 @@ TEST(LargePaste, CodeListsOfTenMegabytes)
     EXPECT_EQ(numbersContainingAnyCode(list, 3), NumberSet{});
 
     // A 10 MB run of separators between two groups still becomes one space.
-    EXPECT_EQ(NormalizeCodeList(cat({"7", pasteOf("，;x\r\n"), "89"})), "7 89");
+    EXPECT_EQ(NormalizeDigitGroups(cat({"7", pasteOf("，;x\r\n"), "89"})), "7 89");
     EXPECT_TRUE(codeListActive(pasteOf(" ") + "5"));
     EXPECT_FALSE(codeListActive(pasteOf("不懂 \r\n")));
 }

@@ -3,9 +3,10 @@
 
 namespace shrink4::cli {
 
-// Exit statuses of every subcommand.
+// Exit statuses of every subcommand. Every error exits with 2, whatever its kind.
 inline constexpr int kOk = 0;
 inline constexpr int kBadInput = 2;
+inline constexpr int kOutputFailed = 2;
 
 struct Command {
     const char* name;

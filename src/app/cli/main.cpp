@@ -26,6 +26,15 @@ QString usage()
     return text;
 }
 
+// Output lost to a full disk must not pass for success.
+int checkedOutput(int status)
+{
+    if (std::fflush(stdout) == 0 && !std::ferror(stdout))
+        return status;
+    printErr(QStringLiteral("shrink4-cli: standard output could not be written\n"));
+    return kOutputFailed;
+}
+
 } // namespace
 
 int main(int argc, char* argv[])
@@ -40,13 +49,13 @@ int main(int argc, char* argv[])
     const QString name = args.at(1);
     if (name == QLatin1String("--help") || name == QLatin1String("-h") || name == QLatin1String("help")) {
         printOut(usage());
-        return kOk;
+        return checkedOutput(kOk);
     }
     for (const auto& c : kCommands)
         if (name == QLatin1String(c.name)) {
             QStringList rest = args.mid(2);
             rest.prepend(QStringLiteral("shrink4-cli %1").arg(name));
-            return c.run(rest);
+            return checkedOutput(c.run(rest));
         }
     printErr(QStringLiteral("shrink4-cli: unknown command \"%1\"; see shrink4-cli --help\n").arg(name));
     return kBadInput;
