@@ -3,7 +3,12 @@
 #include "BasePool.h"
 #include "Verdict.h"
 
+#include "core/SideBySide.h"
+
+#include <array>
 #include <utility>
+#include <type_traits>
+#include <vector>
 
 namespace shrink4 {
 
@@ -41,6 +46,30 @@ constexpr RunStep kRunSteps[] = {
     {RoadShapeStage, 0.9},
 };
 
+constexpr std::size_t kStepCount = std::size(kRunSteps);
+using StepRows = std::array<StageRows, kStepCount>;
+
+// Below this much typed text a run takes microseconds, less than starting a thread.
+constexpr std::size_t kParallelTextBytes = 1 << 20;
+
+std::size_t textBytes(const ConditionInputs& in)
+{
+    std::size_t bytes = 0;
+    forEachControl(in, [&bytes](const ControlMeta&, const auto& value) {
+        if constexpr (std::is_same_v<std::decay_t<decltype(value)>, std::string>)
+            bytes += value.size();
+    });
+    return bytes;
+}
+
+// The stages only read the conditions, so with boxes of megabytes they run side by side.
+StepRows runStepsSideBySide(const ConditionInputs& in)
+{
+    StepRows rows;
+    runSideBySide(kStepCount, [&](std::size_t i) { rows[i] = kRunSteps[i].stage(in); });
+    return rows;
+}
+
 void takeRow(RunResult& result, ConditionRow row)
 {
     if (!row.fails.empty())
@@ -63,11 +92,15 @@ RunResult filterRun(const ConditionInputs& inputs, const ProgressFn& progress)
     report(0.001);
     RunResult result;
     report(0.01);
-    for (const auto& step : kRunSteps) {
-        for (auto& row : step.stage(inputs))
+    StepRows early;
+    const bool sideBySide = textBytes(inputs) >= kParallelTextBytes;
+    if (sideBySide)
+        early = runStepsSideBySide(inputs);
+    for (std::size_t i = 0; i < kStepCount; ++i) {
+        for (auto& row : sideBySide ? std::move(early[i]) : kRunSteps[i].stage(inputs))
             takeRow(result, std::move(row));
-        if (step.fillAfter >= 0)
-            report(step.fillAfter);
+        if (kRunSteps[i].fillAfter >= 0)
+            report(kRunSteps[i].fillAfter);
     }
     result.outsidePool = basePoolOutside(inputs.basePool);
     result.verdict = verdict(result.failCount, result.conditionCount, inputs.totalTolerance);

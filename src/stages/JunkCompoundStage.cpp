@@ -40,6 +40,27 @@ void addProduct(NumberSet& set, std::uint64_t key)
     addDigitProduct(set, masks);
 }
 
+// Calls visit(line) for every CR LF separated line that holds a "*". Lines without one are
+// passed over by the search for the next star, so a pasted list of plain numbers costs
+// one quick pass.
+template <class Visit>
+void forEachStarLine(std::string_view text, Visit&& visit)
+{
+    std::size_t from = 0;
+    for (;;) {
+        const auto star = text.find('*', from);
+        if (star == std::string_view::npos)
+            return;
+        const auto before = text.rfind("\r\n", star);
+        const std::size_t start = before == std::string_view::npos ? 0 : before + 2;
+        const auto end = std::min(text.find("\r\n", star), text.size());
+        visit(text.substr(start, end - start));
+        if (end == text.size())
+            return;
+        from = end + 2;
+    }
+}
+
 } // namespace
 
 NumberSet junkCompoundSet(std::string_view boxText)
@@ -49,9 +70,10 @@ NumberSet junkCompoundSet(std::string_view boxText)
     if (text.empty())
         return set;
     std::unordered_set<std::uint64_t> seen; // a long paste repeats its lines
-    for (auto line : splitCrLf(text))
+    forEachStarLine(text, [&](std::string_view line) {
         if (const auto key = compoundKey(line); key && seen.insert(key).second)
             addProduct(set, key);
+    });
     return set;
 }
 

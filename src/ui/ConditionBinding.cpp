@@ -1,6 +1,7 @@
 #include "ConditionBinding.h"
 
 #include "QtText.h"
+#include "core/SideBySide.h"
 #include "TextConversion.h"
 #include "textbox/LineBox.h"
 
@@ -8,6 +9,7 @@
 #include <QCheckBox>
 
 #include <type_traits>
+#include <vector>
 
 namespace shrink4 {
 
@@ -20,15 +22,6 @@ void setCheckValue(QCheckBox* box, int value)
     box->setCheckState(value == 1 ? Qt::Checked : value == 2 ? Qt::PartiallyChecked : Qt::Unchecked);
 }
 
-// Multi-line boxes hold LF line breaks, conditions CR LF; single-line boxes are taken as
-// they are.
-std::string readText(const ControlMeta& meta, const TextBox* box)
-{
-    if (meta.kind == ControlKind::TextBox)
-        return toInputText(box->toPlainText());
-    return box->toPlainText().toStdString();
-}
-
 void writeText(const ControlMeta& meta, TextBox* box, const std::string& text)
 {
     if (auto* line = qobject_cast<LineBox*>(box))
@@ -37,16 +30,44 @@ void writeText(const ControlMeta& meta, TextBox* box, const std::string& text)
         box->setPlainText(fromInputText(text));
 }
 
+// A box's text waiting to become condition text.
+struct TextRead {
+    const ControlMeta* meta;
+    QString shown;
+    std::string* value;
+};
+
+// Multi-line boxes hold LF line breaks, conditions CR LF; single-line boxes are taken as
+// they are. Converting ten megabytes takes tens of milliseconds, so boxes that full are
+// converted side by side (a QString is safe to read from several threads).
+void convertTexts(std::vector<TextRead>& reads)
+{
+    qsizetype total = 0;
+    for (const auto& r : reads)
+        total += r.shown.size();
+    const auto convert = [&reads](std::size_t i) {
+        TextRead& r = reads[i];
+        *r.value = r.meta->kind == ControlKind::TextBox ? toInputText(r.shown) : r.shown.toStdString();
+    };
+    if (total < (1 << 20)) {
+        for (std::size_t i = 0; i < reads.size(); ++i)
+            convert(i);
+    } else {
+        runSideBySide(reads.size(), convert);
+    }
+}
+
 struct Reader {
     const ControlWidgets& w;
     const ControlMeta& meta;
-    void operator()(std::string& v) const { v = readText(meta, w.texts[0]); }
+    std::vector<TextRead>& reads;
+    void operator()(std::string& v) const { reads.push_back({&meta, w.texts[0]->toPlainText(), &v}); }
     void operator()(int& v) const { v = checkValue(w.checks[0]); }
     template <std::size_t N>
     void operator()(std::array<std::string, N>& v) const
     {
         for (std::size_t i = 0; i < N; ++i)
-            v[i] = readText(meta, w.texts[qsizetype(i)]);
+            reads.push_back({&meta, w.texts[qsizetype(i)]->toPlainText(), &v[i]});
     }
     template <std::size_t N>
     void operator()(std::array<int, N>& v) const
@@ -115,7 +136,9 @@ int checkValue(const QCheckBox* box)
 ConditionInputs readConditions(const ConditionForm& form)
 {
     ConditionInputs in;
-    forEachControl(in, [&](const ControlMeta& meta, auto& value) { Reader{form[meta.id], meta}(value); });
+    std::vector<TextRead> reads;
+    forEachControl(in, [&](const ControlMeta& meta, auto& value) { Reader{form[meta.id], meta, reads}(value); });
+    convertTexts(reads);
     return in;
 }
 
