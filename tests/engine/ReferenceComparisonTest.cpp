@@ -140,6 +140,25 @@ TEST_P(ReferenceComparison, RandomInputsAgree)
 
 INSTANTIATE_TEST_SUITE_P(Stream, ReferenceComparison, ::testing::Range(0, kChunks));
 
+// A megabyte of trailing spaces changes no condition but makes the engine run its stages
+// side by side; the result must still be the reference's, rows in run order included.
+TEST(ReferenceComparisonSideBySide, PaddedInputsAgree)
+{
+    std::mt19937 rng(20261207u);
+    for (int k = 0; k < 12; ++k) {
+        ConditionInputs in = randomInputs(rng);
+        const RunResult plain = filterRun(in);
+        in.straightKills += std::string(std::size_t(1) << 20, ' ');
+        expectSameRun(in, "padded input " + std::to_string(k));
+        const RunResult padded = filterRun(in);
+        ASSERT_EQ(padded.rows.size(), plain.rows.size());
+        for (std::size_t i = 0; i < plain.rows.size(); ++i) {
+            EXPECT_EQ(padded.rows[i].control, plain.rows[i].control);
+            EXPECT_EQ(padded.rows[i].fails, plain.rows[i].fails);
+        }
+    }
+}
+
 // ------------------------------------------------------------ targeted quirks
 
 TEST(ReferenceQuirks, HelpTextPlusTypedNumbers)
