@@ -6,6 +6,7 @@
 
 #include "core/TextScan.h"
 #include "stages/CodeListStages.h"
+#include "stages/ContainsCode.h"
 
 #include <array>
 #include <string>

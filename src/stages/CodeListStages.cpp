@@ -17,21 +17,6 @@ bool codeListActive(std::string_view boxText)
     return std::any_of(trimmed.begin(), trimmed.end(), isDigit);
 }
 
-bool ContainsCode(int v, std::string_view item, int k)
-{
-    if (int(item.size()) < k)
-        return false;
-    std::array<int, 10> have{};
-    for (auto d : digitTable()[std::size_t(v)])
-        ++have[d];
-    for (int j = 0; j < k; ++j) {
-        const unsigned d = unsigned(static_cast<unsigned char>(item[std::size_t(j)]) - '0');
-        if (d >= 10 || have[d]-- == 0)
-            return false;
-    }
-    return true;
-}
-
 namespace {
 
 // For every code (digits sorted ascending, read as a decimal key) the numbers holding it:

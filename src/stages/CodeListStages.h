@@ -11,9 +11,6 @@ namespace shrink4 {
 // A list box takes part when its trimmed text holds at least one ASCII digit.
 bool codeListActive(std::string_view boxText);
 
-// Whether number v holds the first k characters of item as digits at k different positions.
-bool ContainsCode(int v, std::string_view item, int k);
-
 // Numbers that contain at least one item of a normalised list, each item cut to k digits.
 NumberSet numbersContainingAnyCode(std::string_view normalizedList, int k);
 

@@ -68,7 +68,10 @@ const NumberSet& twoPairMembers()
     return members;
 }
 
-bool hasType(int type, int value)
+// The exclusion types in box order.
+enum class Exclusion { Quad, NoRun, RunOfTwo, RunOfThree, RunOfFour, AllDistinct, Pair, Triple, TwoPairs };
+
+bool hasType(Exclusion type, int value)
 {
     const auto& digits = digitTable()[std::size_t(value)];
     int tally[10] = {};
@@ -77,17 +80,17 @@ bool hasType(int type, int value)
     const int maxTally = *std::max_element(std::begin(tally), std::end(tally));
     const std::string distinct = distinctDigits(value);
     switch (type) {
-    case 0: return distinct.size() == 1;
-    case 1: return RunClass(distinct) == 0;
-    case 2: return RunClass(distinct) >= 2;
-    case 3: return RunClass(distinct) >= 3;
-    case 4: return RunClass(distinct) == 4;
-    case 5: return distinct.size() == 4;
-    case 6: return maxTally >= 2;
-    case 7: return maxTally >= 3;
-    case 8: return twoPairMembers().test(value);
-    default: return false;
+    case Exclusion::Quad: return distinct.size() == 1;
+    case Exclusion::NoRun: return RunClass(distinct) == 0;
+    case Exclusion::RunOfTwo: return RunClass(distinct) >= 2;
+    case Exclusion::RunOfThree: return RunClass(distinct) >= 3;
+    case Exclusion::RunOfFour: return RunClass(distinct) == 4;
+    case Exclusion::AllDistinct: return distinct.size() == 4;
+    case Exclusion::Pair: return maxTally >= 2;
+    case Exclusion::Triple: return maxTally >= 3;
+    case Exclusion::TwoPairs: return twoPairMembers().test(value);
     }
+    return false;
 }
 
 } // namespace
@@ -98,7 +101,7 @@ const NumberSet& specialExclusionSet(int type)
         std::array<NumberSet, 9> s{};
         for (int t = 0; t < 9; ++t)
             for (int v = 0; v < kNumberCount; ++v)
-                if (hasType(t, v))
+                if (hasType(Exclusion(t), v))
                     s[std::size_t(t)].set(v);
         return s;
     }();

@@ -5,24 +5,30 @@
 
 namespace shrink4 {
 
+namespace {
+
+// The shapes in box order.
+enum class Shape { Uphill, Downhill, Convex, Concave, N, ReversedN };
+
+} // namespace
+
 bool hasSpecialShape(int shape, int d1, int d2, int d3, int d4)
 {
-    switch (shape) {
-    case 0: // uphill
+    switch (Shape(shape)) {
+    case Shape::Uphill:
         return d1 <= d2 && d2 <= d3 && d3 <= d4 && d1 < d4;
-    case 1: // downhill
+    case Shape::Downhill:
         return d1 >= d2 && d2 >= d3 && d3 >= d4 && d4 < d1;
-    case 2: // convex
+    case Shape::Convex:
         return (d1 < d2 && d3 > d4) || (d1 <= d2 && d2 < d3 && d3 > d4) || (d1 < d2 && d2 > d3 && d3 >= d4);
-    case 3: // concave
+    case Shape::Concave:
         return (d1 > d2 && d3 < d4) || (d1 >= d2 && d2 > d3 && d3 < d4) || (d1 > d2 && d2 < d3 && d3 <= d4);
-    case 4: // N
+    case Shape::N:
         return d1 < d2 && d2 > d3 && d3 < d4;
-    case 5: // reversed N
+    case Shape::ReversedN:
         return d1 > d2 && d2 < d3 && d3 > d4;
-    default:
-        return false;
     }
+    return false;
 }
 
 const NumberSet& specialShapeSet(int shape)

@@ -6,6 +6,7 @@
 #include "core/NumberTables.h"
 #include "core/TextScan.h"
 #include "stages/CodeListStages.h"
+#include "stages/ContainsCode.h"
 #include "stages/JunkCompoundStage.h"
 #include "stages/PositionalKillStage.h"
 #include "stages/StraightKillStage.h"
