@@ -77,7 +77,7 @@ QString layoutFault(const TextLines& lines, const RowLayout& layout, const CharA
         int shownEnd = span.end;
         while (shownEnd > span.start && isHangingSpace(text[shownEnd - 1]))
             --shownEnd;
-        const int single = text[span.start].isHighSurrogate() ? 2 : 1;
+        const int single = span.start < text.size() && text[span.start].isHighSurrogate() ? 2 : 1;
         if (width > 0 && shownEnd - span.start > single && advances.width(text, span.start, shownEnd) > width + 1e-6)
             return QStringLiteral("row %1 [%2, %3) is wider than %4").arg(r).arg(span.start).arg(span.end).arg(width);
     }

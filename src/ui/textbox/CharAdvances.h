@@ -7,6 +7,7 @@
 #include <QString>
 
 #include <cmath>
+#include <memory>
 #include <vector>
 
 namespace shrink4 {
@@ -14,8 +15,16 @@ namespace shrink4 {
 class CharAdvances {
 public:
     explicit CharAdvances(const QFont& font);
+    ~CharAdvances();
+    CharAdvances(const CharAdvances&) = delete;
+    CharAdvances& operator=(const CharAdvances&) = delete;
 
-    void setFont(const QFont& font);
+    // The table of a font, one for all the boxes that show it: a table takes half a
+    // megabyte, and a window has dozens of boxes. It lives while a box uses it.
+    static std::shared_ptr<const CharAdvances> of(const QFont& font);
+    // How many tables exist now, shared or not.
+    static int count();
+
     const QFontMetricsF& metrics() const { return m_metrics; }
 
     // The advance of text[i]. A surrogate pair's width belongs to its first half; control
