@@ -2,6 +2,8 @@
 
 #include <QHash>
 
+#include <new>
+
 namespace shrink4 {
 
 namespace {
@@ -12,9 +14,10 @@ int tables = 0;
 
 CharAdvances::CharAdvances(const QFont& font)
     : m_metrics(font),
-      m_table(0x10000, -1.0f),
-      m_ceiling64(0x10000, -1)
+      m_table(static_cast<Entry*>(std::calloc(0x10000, sizeof(Entry))))
 {
+    if (!m_table)
+        throw std::bad_alloc();
     ++tables;
 }
 
@@ -57,8 +60,7 @@ qreal CharAdvances::measure(const QString& text, int i) const
         a = 4 * m_metrics.horizontalAdvance(u' ');
     else
         a = m_metrics.horizontalAdvance(shownChar(c));
-    m_table[c.unicode()] = float(a);
-    m_ceiling64[c.unicode()] = qint32(toSixtyFourths(a));
+    m_table[c.unicode()] = {float(a), qint32(toSixtyFourths(a)) + 1};
     return a;
 }
 

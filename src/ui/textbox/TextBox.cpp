@@ -400,11 +400,17 @@ void TextBox::resizeEvent(QResizeEvent* event)
     QAbstractScrollArea::resizeEvent(event);
     if (m_mode == Mode::MultiLine) {
         // Re-wrap only when the width changed (a full box takes tens of milliseconds),
-        // keeping the first line in view where it was.
+        // keeping the text at the top where it was, and the cursor in view if it was: a
+        // paste that brings the scroll bar narrows the box, and a long line re-wraps.
         if (wrapWidth() != m_layout.width()) {
-            const int topLine = m_layout.lineOfRow(firstVisibleRow());
+            const int top = firstVisibleRow();
+            const int topPosition = m_layout.row(m_lines, *m_advances, top).start;
+            const int cursorRow = m_layout.rowOf(m_lines, *m_advances, m_cursor);
+            const bool cursorInView = top <= cursorRow && cursorRow < top + visibleRows();
             relayout();
-            verticalScrollBar()->setValue(m_layout.firstRowOf(topLine));
+            verticalScrollBar()->setValue(m_layout.rowOf(m_lines, *m_advances, topPosition));
+            if (cursorInView)
+                ensureCursorVisible();
         } else {
             updateScrollBars();
         }

@@ -1,8 +1,9 @@
 #pragma once
 // What assistive technology, a screen reader say, sees of a text box: editable text with
 // its caret and selection, read and edited through Qt's accessible text interfaces, and
-// told of each edit and caret move. Nothing here costs anything while no assistive
-// technology is listening.
+// told of each edit and caret move. Nothing is announced while no assistive technology
+// listens (Qt would drop it), and an announcement stays small: a long edit goes without
+// its text.
 
 #include <QAccessibleWidget>
 #include <QTextBoundaryFinder>
