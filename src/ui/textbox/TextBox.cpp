@@ -74,6 +74,7 @@ void TextBox::setPlainText(const QString& text)
 
 void TextBox::replaceAll(const QString& text)
 {
+    dropComposition();
     // Only the stretch that differs is replaced: writing back a list with a few changes
     // keeps a small undo step and re-wraps only the lines it touched.
     const QString wanted = m_lines.normalized(text);
