@@ -79,22 +79,25 @@ HistoryStep EditHistory::take(std::deque<HistoryStep>& from, std::deque<HistoryS
     return step;
 }
 
-// Drops the oldest steps until the history fits its budget, then the furthest redo
-// steps. The newest step of `newest` stays whatever its size: the edit just made or
-// taken back can always be reversed, even a clear of a box larger than the budget.
+// Drops the steps farthest from the present text, the oldest undo steps or the furthest
+// redo steps, each once the steps nearer the present hold the whole budget. So the text
+// kept stays below the budget and one step, and a step larger than the budget, the clear
+// of a full box say, can be taken back until later edits fill the budget. The newest
+// step of `newest`, the edit just made or taken back, always stays.
 void EditHistory::trim(const std::deque<HistoryStep>& newest)
 {
-    const auto dropFirst = [this](std::deque<HistoryStep>& steps) {
-        m_size -= steps.front().text.size();
-        steps.pop_front();
-    };
-    while (m_size > m_budget) {
-        if (m_undo.size() > (&newest == &m_undo ? 1U : 0U))
-            dropFirst(m_undo);
-        else if (m_redo.size() > (&newest == &m_redo ? 1U : 0U))
-            dropFirst(m_redo);
-        else
-            break;
+    for (;;) {
+        const bool undoDroppable = m_undo.size() > (&newest == &m_undo ? 1U : 0U);
+        const bool redoDroppable = m_redo.size() > (&newest == &m_redo ? 1U : 0U);
+        if (!undoDroppable && !redoDroppable)
+            return;
+        // Of two steps as far from the present, the older goes.
+        std::deque<HistoryStep>& farthest =
+            undoDroppable && (!redoDroppable || m_undo.size() >= m_redo.size()) ? m_undo : m_redo;
+        if (m_size - farthest.front().text.size() < m_budget)
+            return;
+        m_size -= farthest.front().text.size();
+        farthest.pop_front();
     }
 }
 

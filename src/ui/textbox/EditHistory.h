@@ -2,7 +2,7 @@
 // Undo and redo for a text box. A step keeps only the text that is no longer in the box:
 // what an edit removed waits for undo, what undo removed waits for redo. Typing one
 // character after another at the same place is one step, and so is a run of Backspaces
-// or of Deletes. The steps' text is held to a budget, oldest steps going first.
+// or of Deletes. The steps' text is held to a budget, the oldest steps going first.
 
 #include <QString>
 
@@ -24,7 +24,8 @@ struct HistoryStep {
 
 class EditHistory {
 public:
-    // Tens of megabytes: the clear of a full box, and much typing, can be taken back.
+    // 32 MB of text: three replacements of a list of a million numbers can be taken
+    // back, and typing without end. Older steps go (see trim()).
     static constexpr qsizetype kDefaultBudget = 16 << 20; // characters, two bytes each
 
     explicit EditHistory(qsizetype budget = kDefaultBudget)

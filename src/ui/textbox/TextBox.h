@@ -109,15 +109,15 @@ private:
     void deleteTo(int position, EditKind kind);
     void moveCursor(int position, bool keepAnchor, bool keepColumn = false);
     void cursorMoved(int anchorBefore, int cursorBefore);
-
-    // Input methods
-    void commitComposition();
-    void dropComposition();
     bool handleNavigation(QKeyEvent* event);
     bool handleEditing(QKeyEvent* event);
     int targetOf(Move move);
     int wordStartBefore(int position) const;
     int wordEndAfter(int position) const;
+
+    // Input methods
+    void commitComposition();
+    void dropComposition();
 
     // Geometry
     void relayout();
