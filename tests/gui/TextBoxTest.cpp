@@ -1,6 +1,7 @@
 // The text boxes: the line index and the row wrapping checked against a recomputation
 // from the text alone, editing through real key and mouse events, the single-line box,
-// and a ten-megabyte text.
+// and a ten-megabyte text; input methods, accessibility, the shared width tables and the
+// undo history's runs and budget.
 
 #include "ui/ClearOnDoubleClickEdit.h"
 #include "ui/textbox/LineBox.h"
@@ -21,6 +22,9 @@
 #include <memory>
 #include <random>
 
+// Qt passes accessibility events on only while its platform accessibility is active, which
+// it turns on when an assistive technology asks, and the offscreen platform never does.
+// The switch is Qt's private API, declared here as Qt exports it.
 class QPlatformAccessibility {
 public:
     void setActive(bool active);
@@ -138,9 +142,6 @@ void compose(QWidget* widget, const QString& preedit, const QString& commit = {}
     QCoreApplication::sendEvent(widget, &event);
 }
 
-// Qt passes accessibility events on only while its platform accessibility is active, which
-// it turns on when an assistive technology asks, and the offscreen platform never does.
-// The switch is Qt's private API, declared here as Qt exports it.
 void setAccessibilityActive(bool active)
 {
     QPlatformAccessibility* platform = QGuiApplicationPrivate::platform_integration->accessibility();
