@@ -1,20 +1,42 @@
 // The text boxes: the line index and the row wrapping checked against a recomputation
 // from the text alone, editing through real key and mouse events, the single-line box,
-// and a ten-megabyte text.
+// and a ten-megabyte text; input methods, accessibility, the shared width tables and the
+// undo history's runs and budget.
 
+#include "ui/ClearOnDoubleClickEdit.h"
 #include "ui/textbox/LineBox.h"
 #include "ui/textbox/RowLayout.h"
 #include "ui/textbox/TextBox.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QClipboard>
 #include <QDropEvent>
+#include <QInputMethodEvent>
 #include <QMimeData>
 #include <QScrollBar>
 #include <QSignalSpy>
+#include <QTextCharFormat>
 #include <QtTest>
 
+#include <memory>
 #include <random>
+
+// Qt passes accessibility events on only while its platform accessibility is active, which
+// it turns on when an assistive technology asks, and the offscreen platform never does.
+// The switch is Qt's private API, declared here as Qt exports it.
+class QPlatformAccessibility {
+public:
+    void setActive(bool active);
+};
+class QPlatformIntegration {
+public:
+    QPlatformAccessibility* accessibility() const;
+};
+class QGuiApplicationPrivate {
+public:
+    static QPlatformIntegration* platform_integration;
+};
 
 using namespace shrink4;
 using namespace Qt::StringLiterals;
@@ -77,7 +99,7 @@ QString layoutFault(const TextLines& lines, const RowLayout& layout, const CharA
         int shownEnd = span.end;
         while (shownEnd > span.start && isHangingSpace(text[shownEnd - 1]))
             --shownEnd;
-        const int single = text[span.start].isHighSurrogate() ? 2 : 1;
+        const int single = span.start < text.size() && text[span.start].isHighSurrogate() ? 2 : 1;
         if (width > 0 && shownEnd - span.start > single && advances.width(text, span.start, shownEnd) > width + 1e-6)
             return QStringLiteral("row %1 [%2, %3) is wider than %4").arg(r).arg(span.start).arg(span.end).arg(width);
     }
@@ -108,6 +130,39 @@ QPoint pointOf(TextBox& box, int position)
 {
     box.setCursorPosition(position);
     return static_cast<QWidget&>(box).inputMethodQuery(Qt::ImCursorRectangle).toRect().center();
+}
+
+// Sends what an input method sends: the text being composed, what it commits in place of
+// `replaceLength` characters from `replaceStart` relative to the cursor, and attributes.
+void compose(QWidget* widget, const QString& preedit, const QString& commit = {}, int replaceStart = 0,
+             int replaceLength = 0, const QList<QInputMethodEvent::Attribute>& attributes = {})
+{
+    QInputMethodEvent event(preedit, attributes);
+    event.setCommitString(commit, replaceStart, replaceLength);
+    QCoreApplication::sendEvent(widget, &event);
+}
+
+void setAccessibilityActive(bool active)
+{
+    QPlatformAccessibility* platform = QGuiApplicationPrivate::platform_integration->accessibility();
+    QVERIFY(platform);
+    platform->setActive(active);
+    QCOMPARE(QAccessible::isActive(), active);
+}
+
+// The accessibility events sent while a test listens: each type with its text, if any.
+QList<std::pair<QAccessible::Event, QString>> accessibleEvents;
+
+void recordAccessibleEvent(QAccessibleEvent* event)
+{
+    QString text;
+    if (event->type() == QAccessible::TextInserted)
+        text = static_cast<QAccessibleTextInsertEvent*>(event)->textInserted();
+    else if (event->type() == QAccessible::TextRemoved)
+        text = static_cast<QAccessibleTextRemoveEvent*>(event)->textRemoved();
+    else if (event->type() == QAccessible::TextUpdated)
+        text = static_cast<QAccessibleTextUpdateEvent*>(event)->textInserted();
+    accessibleEvents.append({event->type(), text});
 }
 
 } // namespace
@@ -366,6 +421,256 @@ private slots:
         press(&box, QKeySequence::Undo);
         QVERIFY(box.toPlainText() == text);
         QCOMPARE(bar->maximum(), lastTopRow);
+    }
+
+    void pasteOfALongLineKeepsTheCursorInView()
+    {
+        // In the multi-line box the paste brings the scroll bar, which narrows the box
+        // and re-wraps the line after the paste has scrolled.
+        for (const bool single : {false, true}) {
+            std::unique_ptr<TextBox> box(single ? new LineBox : new TextBox);
+            showBox(*box);
+            QApplication::clipboard()->setText(QString(5000, u'7') + u" 8"_s);
+            press(box.get(), QKeySequence::Paste);
+            QApplication::processEvents();
+            const QPoint cursor = static_cast<QWidget&>(*box).inputMethodQuery(Qt::ImCursorRectangle).toRect().center();
+            QVERIFY2(box->viewport()->geometry().contains(cursor), single ? "single-line" : "multi-line");
+        }
+    }
+
+    void compositionIsShownButNotPartOfTheText()
+    {
+        TextBox box;
+        showBox(box);
+        QVERIFY(QTest::qWaitForWindowActive(&box));
+        box.setFocus();
+        QWidget& widget = box;
+        QTest::keyClicks(&box, u"ab"_s);
+        const QRect caret = widget.inputMethodQuery(Qt::ImCursorRectangle).toRect();
+        const QImage before = box.viewport()->grab().toImage();
+
+        // Composing "zhong", its own cursor after "zh", drawn in place: the text, the
+        // history and what the input method reads of the text stay as they were.
+        QTextCharFormat reversed;
+        reversed.setBackground(Qt::darkBlue);
+        compose(&box, u"zhong"_s, {}, 0, 0,
+                {{QInputMethodEvent::Cursor, 2, 1, {}}, {QInputMethodEvent::TextFormat, 0, 2, reversed}});
+        QCOMPARE(box.toPlainText(), u"ab"_s);
+        QCOMPARE(widget.inputMethodQuery(Qt::ImSurroundingText).toString(), u"ab"_s);
+        QCOMPARE(widget.inputMethodQuery(Qt::ImCursorPosition).toInt(), 2);
+        QVERIFY(widget.inputMethodQuery(Qt::ImCursorRectangle).toRect().x() > caret.x());
+        QVERIFY(box.viewport()->grab().toImage() != before);
+
+        // The commit takes the composition's place; typing and committing are one step.
+        compose(&box, QString(), u"中"_s);
+        QCOMPARE(box.toPlainText(), u"ab中"_s);
+        compose(&box, QString(), u"国"_s, -1, 1); // the input method corrects its last commit
+        QCOMPARE(box.toPlainText(), u"ab国"_s);
+        QCOMPARE(box.cursorPosition(), 3);
+        press(&box, QKeySequence::Undo);
+        QCOMPARE(box.toPlainText(), u"ab中"_s);
+        press(&box, QKeySequence::Undo);
+        QCOMPARE(box.toPlainText(), QString());
+
+        // A composition started over a selection replaces it, and leaving the box ends it.
+        box.setPlainText(u"12 34"_s);
+        box.setSelection(0, 2);
+        compose(&box, u"x"_s);
+        QCOMPARE(box.toPlainText(), u" 34"_s);
+        const QRect composing = widget.inputMethodQuery(Qt::ImCursorRectangle).toRect();
+        box.clearFocus();
+        QVERIFY(widget.inputMethodQuery(Qt::ImCursorRectangle).toRect().x() < composing.x());
+        QCOMPARE(box.toPlainText(), u" 34"_s);
+
+        // What the input method reads around the cursor is a window, not the megabyte line.
+        box.setPlainText(QString(1 << 20, u'5'));
+        box.setSelection(0, 1 << 19);
+        const QString around = widget.inputMethodQuery(Qt::ImSurroundingText).toString();
+        QVERIFY(around.size() <= 4096);
+        QCOMPARE(widget.inputMethodQuery(Qt::ImCursorPosition).toInt(),
+                 around.size() - widget.inputMethodQuery(Qt::ImTextAfterCursor).toString().size());
+        QVERIFY(widget.inputMethodQuery(Qt::ImCurrentSelection).toString().size() <= around.size());
+        QCOMPARE(widget.inputMethodQuery(Qt::ImAbsolutePosition).toInt(), 1 << 19);
+    }
+
+    void accessibleTextFollowsEditsAndCaret()
+    {
+        setAccessibilityActive(true);
+        const auto previous = QAccessible::installUpdateHandler(recordAccessibleEvent);
+        accessibleEvents.clear();
+        TextBox box;
+        showBox(box);
+        QTest::keyClicks(&box, u"12"_s);
+        QAccessibleInterface* face = QAccessible::queryAccessibleInterface(&box);
+        QVERIFY(face && face->textInterface() && face->editableTextInterface());
+        QCOMPARE(face->role(), QAccessible::EditableText);
+        QVERIFY(face->state().editable && face->state().multiLine && !face->state().readOnly);
+        QCOMPARE(face->textInterface()->text(0, face->textInterface()->characterCount()), u"12"_s);
+        QCOMPARE(face->textInterface()->cursorPosition(), 2);
+        QVERIFY(accessibleEvents.contains({QAccessible::TextInserted, u"2"_s}));
+        QVERIFY(accessibleEvents.contains({QAccessible::TextCaretMoved, QString()}));
+
+        // Edits through the interface are the box's own, undo included.
+        face->editableTextInterface()->insertText(0, u"x\ny"_s);
+        QCOMPARE(box.toPlainText(), u"x\ny12"_s);
+        int start = 0;
+        int end = 0;
+        QCOMPARE(face->textInterface()->textAtOffset(3, QAccessible::LineBoundary, &start, &end), u"y12"_s);
+        QCOMPARE(face->textInterface()->textBeforeOffset(3, QAccessible::LineBoundary, &start, &end), u"x\n"_s);
+        press(&box, QKeySequence::Undo);
+        QCOMPARE(box.toPlainText(), u"12"_s);
+        QVERIFY(accessibleEvents.contains({QAccessible::TextRemoved, u"x\ny"_s}));
+
+        // A ten-megabyte paste is announced without its text.
+        accessibleEvents.clear();
+        QApplication::clipboard()->setText(QString(10 << 20, u'3'));
+        press(&box, QKeySequence::Paste);
+        QVERIFY(accessibleEvents.contains({QAccessible::TextUpdated, QString()}));
+
+        LineBox line;
+        QVERIFY(!QAccessible::queryAccessibleInterface(&line)->state().multiLine);
+        QAccessible::installUpdateHandler(previous);
+        setAccessibilityActive(false);
+    }
+
+    void boxesShareOneWidthTablePerFont()
+    {
+        const int before = CharAdvances::count();
+        {
+            TextBox a;
+            LineBox b;
+            TextBox c(u"Ж"_s);
+            QVERIFY(CharAdvances::count() <= before + 1);
+            QFont big = c.font();
+            big.setPointSize(big.pointSize() + 7);
+            c.setFont(big);
+            QVERIFY(CharAdvances::count() <= before + 2);
+            a.setFont(big);
+            QVERIFY(CharAdvances::count() <= before + 2);
+        }
+        QCOMPARE(CharAdvances::count(), before); // gone with the last box that used them
+    }
+
+    void deletionRunsAndWholeReplacementsAreUndoSteps()
+    {
+        TextBox box;
+        showBox(box);
+        QSignalSpy changed(&box, &TextBox::textChanged);
+        QTest::keyClicks(&box, u"123456"_s);
+        QTest::keyClick(&box, Qt::Key_Backspace);
+        QTest::keyClick(&box, Qt::Key_Backspace);
+        press(&box, QKeySequence::MoveToStartOfDocument);
+        QTest::keyClick(&box, Qt::Key_Delete);
+        QTest::keyClick(&box, Qt::Key_Delete);
+        QCOMPARE(box.toPlainText(), u"34"_s);
+        press(&box, QKeySequence::Undo); // both Deletes
+        QCOMPARE(box.toPlainText(), u"1234"_s);
+        QCOMPARE(box.cursorPosition(), 0);
+        press(&box, QKeySequence::Undo); // both Backspaces
+        QCOMPARE(box.toPlainText(), u"123456"_s);
+        QTest::keyClick(&box, Qt::Key_Y, Qt::ControlModifier);
+        QCOMPARE(box.toPlainText(), u"1234"_s);
+        QTest::keyClick(&box, Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+        QCOMPARE(box.toPlainText(), u"34"_s);
+
+        changed.clear();
+        box.replaceAll(u"3\r\n4 5"_s);
+        QCOMPARE(box.toPlainText(), u"3\n4 5"_s);
+        QCOMPARE(box.cursorPosition(), 5);
+        box.clear();
+        QCOMPARE(box.toPlainText(), QString());
+        QCOMPARE(changed.count(), 2);
+        press(&box, QKeySequence::Undo);
+        QCOMPARE(box.toPlainText(), u"3\n4 5"_s);
+        press(&box, QKeySequence::Undo);
+        QCOMPARE(box.toPlainText(), u"34"_s);
+
+        // The window's boxes that empty on a double-click can be given back their text.
+        ClearOnDoubleClickEdit edit(u"1234\n5678"_s);
+        showBox(edit);
+        QTest::mouseDClick(edit.viewport(), Qt::LeftButton, {}, QPoint(20, 10));
+        QCOMPARE(edit.toPlainText(), QString());
+        press(&edit, QKeySequence::Undo);
+        QCOMPARE(edit.toPlainText(), u"1234\n5678"_s);
+    }
+
+    void historyIsHeldToItsBudget()
+    {
+        // Old steps go once newer ones hold the budget: the text kept stays below the
+        // budget and one step.
+        EditHistory history(100);
+        const QString forty(40, u'x');
+        for (int k = 0; k < 10; ++k)
+            history.record(0, forty, 40, 0, 0, EditKind::Other);
+        QCOMPARE(history.size(), 120);
+        // A step larger than the budget stays, alone, so it can be taken back; taking it
+        // back keeps what it removes for redo instead.
+        history.record(0, QString(500, u'y'), 0, 0, 0, EditKind::Other);
+        QCOMPARE(history.size(), 500);
+        const HistoryStep step = history.takeUndo(QString(40, u'z'));
+        QCOMPARE(step.text, QString(500, u'y'));
+        QVERIFY(!history.canUndo() && history.canRedo());
+        QCOMPARE(history.size(), 0); // the step removed nothing the redo has to put back
+
+        // In a box: of repeated replacements of six million characters, three fit the
+        // budget of sixteen million, the rest are dropped.
+        TextBox box;
+        const QString lists[] = {u"1234\n"_s.repeated((6 << 20) / 5), u"5678\n"_s.repeated((6 << 20) / 5)};
+        for (int k = 0; k < 6; ++k)
+            box.replaceAll(lists[k % 2]);
+        for (int k = 0; k < 3; ++k)
+            press(&box, QKeySequence::Undo);
+        QVERIFY(box.toPlainText() == lists[0]);
+        QVERIFY(!box.isUndoAvailable());
+    }
+
+    void cursorStepsOverWholeCharacters()
+    {
+        TextBox box;
+        showBox(box);
+        box.setPlainText(u"a\U0001F600e\u0301b"_s); // an emoji (two units), e with a combining accent
+        const int stops[] = {1, 3, 5, 6};
+        for (const int stop : stops) {
+            QTest::keyClick(&box, Qt::Key_Right);
+            QCOMPARE(box.cursorPosition(), stop);
+        }
+        QTest::keyClick(&box, Qt::Key_Left);
+        QCOMPARE(box.cursorPosition(), 5);
+        QTest::keyClick(&box, Qt::Key_Backspace);
+        QCOMPARE(box.toPlainText(), u"a\U0001F600b"_s);
+        box.setCursorPosition(2); // inside the pair: moved to its edge
+        QVERIFY(box.cursorPosition() == 1 || box.cursorPosition() == 3);
+        box.setCursorPosition(1);
+        QTest::keyClick(&box, Qt::Key_Delete);
+        QCOMPARE(box.toPlainText(), u"ab"_s);
+    }
+
+    void tabIntoALineBoxSelectsItsText()
+    {
+        QWidget form;
+        auto* first = new LineBox(&form);
+        auto* second = new LineBox(&form);
+        auto* list = new TextBox(&form);
+        second->move(0, 40);
+        list->setGeometry(0, 80, 200, 100);
+        first->setText(u"12"_s);
+        second->setText(u"345"_s);
+        form.resize(300, 200);
+        form.show();
+        QVERIFY(QTest::qWaitForWindowActive(&form));
+        first->setFocus(Qt::MouseFocusReason);
+        QVERIFY(!first->hasSelectedText()); // a click places the cursor only
+        QTest::keyClick(first, Qt::Key_Tab);
+        QVERIFY(second->hasFocus());
+        QCOMPARE(second->selectedText(), u"345"_s);
+        QTest::keyClick(second, Qt::Key_Backtab);
+        QCOMPARE(first->selectedText(), u"12"_s);
+        QVERIFY(!second->hasSelectedText()); // left behind without its selection
+
+        // A multi-line box shows the focus on its frame.
+        const QImage unfocused = list->grab().toImage();
+        list->setFocus();
+        QVERIFY(list->grab().toImage().pixel(0, 50) != unfocused.pixel(0, 50));
     }
 };
 

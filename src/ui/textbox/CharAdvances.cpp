@@ -1,18 +1,48 @@
 #include "CharAdvances.h"
 
+#include <QHash>
+
+#include <new>
+
 namespace shrink4 {
 
+namespace {
+
+int tables = 0;
+
+} // namespace
+
 CharAdvances::CharAdvances(const QFont& font)
-    : m_metrics(font)
+    : m_metrics(font),
+      m_table(static_cast<Entry*>(std::calloc(0x10000, sizeof(Entry))))
 {
-    setFont(font);
+    if (!m_table)
+        throw std::bad_alloc();
+    ++tables;
 }
 
-void CharAdvances::setFont(const QFont& font)
+CharAdvances::~CharAdvances()
 {
-    m_metrics = QFontMetricsF(font);
-    m_table.assign(0x10000, -1.0f);
-    m_ceiling64.assign(0x10000, -1);
+    --tables;
+}
+
+int CharAdvances::count()
+{
+    return tables;
+}
+
+std::shared_ptr<const CharAdvances> CharAdvances::of(const QFont& font)
+{
+    // Text boxes live on the GUI thread only, so the cache needs no lock.
+    static QHash<QString, std::weak_ptr<const CharAdvances>> cache;
+    const QString key = font.key();
+    if (auto shared = cache.value(key).lock())
+        return shared;
+    // Forget the fonts no box uses any more before adding one.
+    cache.removeIf([](const auto& entry) { return entry.value().expired(); });
+    auto made = std::make_shared<const CharAdvances>(font);
+    cache.insert(key, made);
+    return made;
 }
 
 qreal CharAdvances::measure(const QString& text, int i) const
@@ -30,8 +60,7 @@ qreal CharAdvances::measure(const QString& text, int i) const
         a = 4 * m_metrics.horizontalAdvance(u' ');
     else
         a = m_metrics.horizontalAdvance(shownChar(c));
-    m_table[c.unicode()] = float(a);
-    m_ceiling64[c.unicode()] = qint32(toSixtyFourths(a));
+    m_table[c.unicode()] = {float(a), qint32(toSixtyFourths(a)) + 1};
     return a;
 }
 

@@ -1,6 +1,6 @@
 #include "LineBox.h"
 
-#include <QEvent>
+#include <QFocusEvent>
 #include <QPainter>
 #include <QStyle>
 #include <QStyleOptionFrame>
@@ -70,6 +70,27 @@ bool LineBox::event(QEvent* event)
         return true;
     }
     return TextBox::event(event);
+}
+
+// As a line edit: reaching the box from the keyboard selects its text, ready to be typed
+// over, where a click only places the cursor; leaving it drops the selection unless only
+// the window or a menu took the focus.
+void LineBox::focusInEvent(QFocusEvent* event)
+{
+    TextBox::focusInEvent(event);
+    const Qt::FocusReason reason = event->reason();
+    const bool byKeyboard = reason == Qt::TabFocusReason || reason == Qt::BacktabFocusReason
+                            || reason == Qt::ShortcutFocusReason;
+    if (byKeyboard && !hasSelectedText())
+        selectAll();
+}
+
+void LineBox::focusOutEvent(QFocusEvent* event)
+{
+    TextBox::focusOutEvent(event);
+    const Qt::FocusReason reason = event->reason();
+    if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason)
+        setCursorPosition(cursorPosition());
 }
 
 } // namespace shrink4

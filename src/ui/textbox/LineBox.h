@@ -25,6 +25,8 @@ public:
 
 protected:
     bool event(QEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
 
 private:
     QSize sizeForContentWidth(int width) const;

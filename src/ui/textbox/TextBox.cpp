@@ -1,11 +1,15 @@
 #include "TextBox.h"
 
+#include "Graphemes.h"
+#include "TextBoxAccessible.h"
+
 #include <QApplication>
 #include <QClipboard>
 #include <QScrollBar>
 
 #include <algorithm>
 #include <cmath>
+#include <iterator>
 
 namespace shrink4 {
 
@@ -30,8 +34,9 @@ TextBox::TextBox(Mode mode, const QString& text, QWidget* parent)
     : QAbstractScrollArea(parent),
       m_mode(mode),
       m_lines(mode == Mode::MultiLine ? TextLines::Breaks::Lines : TextLines::Breaks::None),
-      m_advances(font())
+      m_advances(CharAdvances::of(font()))
 {
+    TextBoxAccessible::installFactory();
     setFocusPolicy(Qt::StrongFocus);
     setAttribute(Qt::WA_InputMethodEnabled);
     viewport()->setCursor(Qt::IBeamCursor);
@@ -50,6 +55,8 @@ TextBox::TextBox(Mode mode, const QString& text, QWidget* parent)
 
 void TextBox::setPlainText(const QString& text)
 {
+    dropComposition();
+    const EditNotice notice(*this, 0, m_lines.size());
     m_lines.setText(m_lines.normalized(text));
     ++m_generation;
     m_history.clear();
@@ -61,19 +68,43 @@ void TextBox::setPlainText(const QString& text)
     verticalScrollBar()->setValue(0);
     ensureCursorVisible();
     viewport()->update();
+    notice.send(this, m_lines.text());
     emit textChanged();
+}
+
+void TextBox::replaceAll(const QString& text)
+{
+    dropComposition();
+    // Only the stretch that differs is replaced: writing back a list with a few changes
+    // keeps a small undo step and re-wraps only the lines it touched.
+    const QString wanted = m_lines.normalized(text);
+    const QChar* a = m_lines.text().constData();
+    const QChar* b = wanted.constData();
+    const int sizeA = m_lines.size();
+    const int sizeB = int(wanted.size());
+    const int shorter = std::min(sizeA, sizeB);
+    const int head = int(std::mismatch(a, a + shorter, b).first - a);
+    using Back = std::reverse_iterator<const QChar*>;
+    const int tail = int(std::mismatch(Back(a + sizeA), Back(a + sizeA - (shorter - head)), Back(b + sizeB)).first
+                         - Back(a + sizeA));
+    replaceRange(head, sizeA - tail, wanted.mid(head, sizeB - head - tail));
+    moveCursor(m_lines.size(), false);
 }
 
 void TextBox::clear()
 {
-    setPlainText(QString());
+    replaceAll(QString());
 }
 
 void TextBox::setReadOnly(bool readOnly)
 {
+    if (readOnly == m_readOnly)
+        return;
+    dropComposition();
     m_readOnly = readOnly;
     setAttribute(Qt::WA_InputMethodEnabled, !readOnly);
     viewport()->update();
+    TextBoxAccessible::announceReadOnly(this);
 }
 
 void TextBox::setSelection(int anchor, int cursor)
@@ -119,50 +150,50 @@ void TextBox::paste()
 
 void TextBox::undo()
 {
-    if (!m_readOnly && m_history.canUndo())
-        applyHistoryStep(m_history.takeUndo(), true);
+    if (m_readOnly || !m_history.canUndo())
+        return;
+    const HistoryStep step = m_history.takeUndo(m_lines.text());
+    apply(step.position, step.length, step.text);
+    setSelection(step.anchorBefore, step.cursorBefore);
 }
 
 void TextBox::redo()
 {
-    if (!m_readOnly && m_history.canRedo())
-        applyHistoryStep(m_history.takeRedo(), false);
-}
-
-void TextBox::applyHistoryStep(const TextEdit& edit, bool undoing)
-{
-    const QString& gone = undoing ? edit.inserted : edit.removed;
-    const QString& back = undoing ? edit.removed : edit.inserted;
-    apply(edit.position, int(gone.size()), back);
-    if (undoing) {
-        m_anchor = edit.anchorBefore;
-        moveCursor(edit.cursorBefore, true);
-    }
-}
-
-void TextBox::replaceSelection(const QString& text, bool typed)
-{
-    replaceRange(std::min(m_anchor, m_cursor), std::max(m_anchor, m_cursor), text, typed);
-}
-
-void TextBox::replaceRange(int from, int to, const QString& text, bool typed)
-{
-    TextEdit edit{from, m_lines.text().mid(from, to - from), m_lines.normalized(text), m_anchor, m_cursor, typed};
-    if (edit.removed.isEmpty() && edit.inserted.isEmpty())
+    if (m_readOnly || !m_history.canRedo())
         return;
-    apply(from, to - from, edit.inserted);
-    m_history.record(std::move(edit));
+    const HistoryStep step = m_history.takeRedo(m_lines.text());
+    apply(step.position, step.length, step.text);
+}
+
+void TextBox::replaceSelection(const QString& text, EditKind kind)
+{
+    replaceRange(std::min(m_anchor, m_cursor), std::max(m_anchor, m_cursor), text, kind);
+}
+
+void TextBox::replaceRange(int from, int to, const QString& text, EditKind kind)
+{
+    const QString inserted = m_lines.normalized(text);
+    QString removed = m_lines.text().mid(from, to - from);
+    if (removed.isEmpty() && inserted.isEmpty())
+        return;
+    const int anchor = m_anchor;
+    const int cursor = m_cursor;
+    apply(from, to - from, inserted);
+    m_history.record(from, std::move(removed), int(inserted.size()), anchor, cursor, kind);
 }
 
 // Every change of the text passes here: the line index and the rows follow the edit,
 // the cursor lands after the new text.
 void TextBox::apply(int from, int count, const QString& normalizedText)
 {
+    const int anchorBefore = m_anchor;
+    const int cursorBefore = m_cursor;
+    const EditNotice notice(*this, from, count);
     if (m_mode == Mode::SingleLine)
-        m_singleLineWidth += m_advances.width(normalizedText, 0, int(normalizedText.size()))
-                             - m_advances.width(m_lines.text(), from, from + count);
+        m_singleLineWidth += m_advances->width(normalizedText, 0, int(normalizedText.size()))
+                             - m_advances->width(m_lines.text(), from, from + count);
     const TextLines::Change change = m_lines.replace(from, count, normalizedText);
-    m_layout.update(m_lines, m_advances, change);
+    m_layout.update(m_lines, *m_advances, change);
     // A width measured wholly before the edit still holds.
     const bool walkHolds = m_walk.generation == m_generation && m_walk.position <= from;
     ++m_generation;
@@ -171,35 +202,44 @@ void TextBox::apply(int from, int count, const QString& normalizedText)
     m_anchor = m_cursor = from + int(normalizedText.size());
     m_preferredX = -1;
     updateScrollBars();
-    ensureCursorVisible();
-    restartBlinking();
-    viewport()->update();
+    notice.send(this, normalizedText);
+    cursorMoved(anchorBefore, cursorBefore);
     emit textChanged();
 }
 
-void TextBox::deleteTo(int position)
+void TextBox::deleteTo(int position, EditKind kind)
 {
     if (hasSelectedText())
         replaceSelection(QString());
     else if (position != m_cursor)
-        replaceRange(std::min(position, m_cursor), std::max(position, m_cursor), QString(), false);
+        replaceRange(std::min(position, m_cursor), std::max(position, m_cursor), QString(), kind);
 }
 
 void TextBox::moveCursor(int position, bool keepAnchor, bool keepColumn)
 {
+    const int anchorBefore = m_anchor;
+    const int cursorBefore = m_cursor;
     position = std::clamp(position, 0, m_lines.size());
-    // Never between the halves of a surrogate pair.
-    if (position > 0 && position < m_lines.size() && m_lines.text()[position].isLowSurrogate()
-        && m_lines.text()[position - 1].isHighSurrogate())
-        position += position >= m_cursor ? 1 : -1;
+    // Never inside what shows as one character.
+    if (!isGraphemeBoundary(m_lines.text(), position))
+        position = position >= m_cursor ? nextGraphemeBoundary(m_lines.text(), position)
+                                         : previousGraphemeBoundary(m_lines.text(), position);
     m_cursor = position;
     if (!keepAnchor)
         m_anchor = position;
     if (!keepColumn)
         m_preferredX = -1;
+    cursorMoved(anchorBefore, cursorBefore);
+}
+
+// The view, the blinking, the input method and assistive technology follow the cursor.
+void TextBox::cursorMoved(int anchorBefore, int cursorBefore)
+{
     ensureCursorVisible();
     restartBlinking();
     viewport()->update();
+    updateMicroFocus(Qt::ImQueryInput);
+    TextBoxAccessible::announceCaret(this, anchorBefore, cursorBefore);
 }
 
 // --- geometry ---------------------------------------------------------------------
@@ -211,15 +251,15 @@ qreal TextBox::wrapWidth() const
 
 void TextBox::relayout()
 {
-    m_layout.rebuild(m_lines, m_advances, wrapWidth());
+    m_layout.rebuild(m_lines, *m_advances, wrapWidth());
     if (m_mode == Mode::SingleLine)
-        m_singleLineWidth = m_advances.width(m_lines.text(), 0, m_lines.size());
+        m_singleLineWidth = m_advances->width(m_lines.text(), 0, m_lines.size());
     updateScrollBars();
 }
 
 int TextBox::lineHeight() const
 {
-    return std::max(1, int(std::ceil(m_advances.metrics().lineSpacing())));
+    return std::max(1, int(std::ceil(m_advances->metrics().lineSpacing())));
 }
 
 int TextBox::firstVisibleRow() const
@@ -262,9 +302,9 @@ qreal TextBox::offsetIn(int rowStart, int position) const
     }
     const QString& text = m_lines.text();
     for (; walk.position < position; ++walk.position)
-        walk.offset += m_advances.advance(text, walk.position);
+        walk.offset += m_advances->advance(text, walk.position);
     for (; walk.position > position; --walk.position)
-        walk.offset -= m_advances.advance(text, walk.position - 1);
+        walk.offset -= m_advances->advance(text, walk.position - 1);
     return walk.offset;
 }
 
@@ -282,10 +322,10 @@ int TextBox::positionAtOffset(RowSpan span, qreal x) const
         i = m_walk.position;
         at = m_walk.offset;
         while (i > span.start && at > x)
-            at -= m_advances.advance(text, --i);
+            at -= m_advances->advance(text, --i);
     }
     for (; i < span.end; ++i) {
-        const qreal a = m_advances.advance(text, i);
+        const qreal a = m_advances->advance(text, i);
         if (at + a / 2 > x)
             return i;
         at += a;
@@ -300,16 +340,23 @@ int TextBox::positionAt(QPoint point) const
     if (m_mode == Mode::MultiLine)
         row += (point.y() - kMargin) / lineHeight() - (point.y() < kMargin ? 1 : 0);
     row = std::clamp(row, 0, rows - 1);
-    const RowSpan span = m_layout.row(m_lines, m_advances, row);
+    const RowSpan span = m_layout.row(m_lines, *m_advances, row);
     return positionAtOffset(span, point.x() - rowLeft());
 }
 
-QRect TextBox::cursorRect() const
+QRect TextBox::caretRect(int position) const
 {
-    const int row = m_layout.rowOf(m_lines, m_advances, m_cursor);
-    const RowSpan span = m_layout.row(m_lines, m_advances, row);
-    const qreal x = rowLeft() + offsetIn(span.start, m_cursor);
+    const int row = m_layout.rowOf(m_lines, *m_advances, position);
+    const RowSpan span = m_layout.row(m_lines, *m_advances, row);
+    qreal x = rowLeft() + offsetIn(span.start, position);
+    if (position == m_cursor)
+        x += compositionCursorOffset();
     return QRect(int(std::floor(x)), rowTop(row), 1, lineHeight());
+}
+
+qreal TextBox::compositionCursorOffset() const
+{
+    return m_composition.isEmpty() ? 0 : m_composition.cursorOffset(*m_advances);
 }
 
 void TextBox::updateScrollBars()
@@ -325,7 +372,7 @@ void TextBox::updateScrollBars()
 void TextBox::ensureCursorVisible()
 {
     if (m_mode == Mode::MultiLine) {
-        const int row = m_layout.rowOf(m_lines, m_advances, m_cursor);
+        const int row = m_layout.rowOf(m_lines, *m_advances, m_cursor);
         QScrollBar* bar = verticalScrollBar();
         if (row < bar->value())
             bar->setValue(row);
@@ -334,13 +381,13 @@ void TextBox::ensureCursorVisible()
         return;
     }
     const qreal room = std::max<qreal>(1, viewport()->width() - 2 * kLineMargin - 1);
-    const qreal x = offsetIn(0, m_cursor);
+    const qreal x = offsetIn(0, m_cursor) + compositionCursorOffset();
     if (x - m_scrollX > room)
         m_scrollX = x - room;
     else if (x < m_scrollX)
         m_scrollX = x;
     // Take back scrolling that only shows empty space after the end.
-    const qreal width = singleLineWidth();
+    const qreal width = singleLineWidth() + (m_composition.isEmpty() ? 0 : m_composition.width(*m_advances));
     m_scrollX = std::max<qreal>(0, std::min(m_scrollX, width - room));
 }
 
@@ -354,11 +401,17 @@ void TextBox::resizeEvent(QResizeEvent* event)
     QAbstractScrollArea::resizeEvent(event);
     if (m_mode == Mode::MultiLine) {
         // Re-wrap only when the width changed (a full box takes tens of milliseconds),
-        // keeping the first line in view where it was.
+        // keeping the text at the top where it was, and the cursor in view if it was: a
+        // paste that brings the scroll bar narrows the box, and a long line re-wraps.
         if (wrapWidth() != m_layout.width()) {
-            const int topLine = m_layout.lineOfRow(firstVisibleRow());
+            const int top = firstVisibleRow();
+            const int topPosition = m_layout.row(m_lines, *m_advances, top).start;
+            const int cursorRow = m_layout.rowOf(m_lines, *m_advances, m_cursor);
+            const bool cursorInView = top <= cursorRow && cursorRow < top + visibleRows();
             relayout();
-            verticalScrollBar()->setValue(m_layout.firstRowOf(topLine));
+            verticalScrollBar()->setValue(m_layout.rowOf(m_lines, *m_advances, topPosition));
+            if (cursorInView)
+                ensureCursorVisible();
         } else {
             updateScrollBars();
         }
@@ -371,7 +424,7 @@ void TextBox::changeEvent(QEvent* event)
 {
     QAbstractScrollArea::changeEvent(event);
     if (event->type() == QEvent::FontChange) {
-        m_advances.setFont(font());
+        m_advances = CharAdvances::of(font());
         ++m_generation;
         relayout();
         ensureCursorVisible();
@@ -416,6 +469,8 @@ void TextBox::focusInEvent(QFocusEvent* event)
 void TextBox::focusOutEvent(QFocusEvent* event)
 {
     QAbstractScrollArea::focusOutEvent(event);
+    // What was being composed goes with the focus: the input method has moved on.
+    m_composition.clear();
     m_blink.stop();
     m_cursorShown = false;
     update();

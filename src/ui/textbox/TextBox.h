@@ -3,9 +3,11 @@
 // out every line of their text up front, which takes seconds per million lines; this
 // box keeps the text with a line index, wraps lines with a per-character width table,
 // and draws only the rows in view. It offers what the window's boxes use of
-// QPlainTextEdit: typing, selecting, the clipboard, undo and a context menu.
+// QPlainTextEdit: typing, selecting, the clipboard, undo and a context menu, input
+// methods composing in place, and an accessible text interface.
 
 #include "CharAdvances.h"
+#include "Composition.h"
 #include "EditHistory.h"
 #include "RowLayout.h"
 #include "TextLines.h"
@@ -13,6 +15,8 @@
 #include <QAbstractScrollArea>
 #include <QBasicTimer>
 #include <QKeySequence>
+
+#include <memory>
 
 namespace shrink4 {
 
@@ -24,7 +28,10 @@ public:
 
     // Line breaks come back as '\n' whatever was put in (CR LF, CR).
     QString toPlainText() const { return m_lines.text(); }
+    // Replaces the text and forgets the undo history, as QPlainTextEdit's does.
     void setPlainText(const QString& text);
+    // Replaces the text as one edit that undo takes back; the cursor ends up at the end.
+    void replaceAll(const QString& text);
 
     bool isReadOnly() const { return m_readOnly; }
     void setReadOnly(bool readOnly);
@@ -39,6 +46,7 @@ public:
     bool isRedoAvailable() const { return m_history.canRedo(); }
 
 public slots:
+    // Empties the box as an edit that undo takes back, as QLineEdit's clear() does.
     void clear();
     void selectAll();
     void copy();
@@ -79,11 +87,15 @@ protected:
     void scrollContentsBy(int dx, int dy) override;
 
 private:
+    friend class TextBoxAccessible;
+
+    using CommandRun = void (TextBox::*)();
     struct Command {
         QKeySequence::StandardKey key;
-        void (TextBox::*run)();
+        CommandRun run;
     };
     static const Command kCommands[];
+    static CommandRun commandFor(const QKeyEvent* key);
 
     enum class Move {
         NextChar, PreviousChar, NextWord, PreviousWord, StartOfRow, EndOfRow,
@@ -91,17 +103,21 @@ private:
     };
 
     // Editing
-    void replaceRange(int from, int to, const QString& text, bool typed);
-    void replaceSelection(const QString& text, bool typed = false);
+    void replaceRange(int from, int to, const QString& text, EditKind kind = EditKind::Other);
+    void replaceSelection(const QString& text, EditKind kind = EditKind::Other);
     void apply(int from, int count, const QString& normalizedText);
-    void applyHistoryStep(const TextEdit& edit, bool undoing);
-    void deleteTo(int position);
+    void deleteTo(int position, EditKind kind);
     void moveCursor(int position, bool keepAnchor, bool keepColumn = false);
+    void cursorMoved(int anchorBefore, int cursorBefore);
     bool handleNavigation(QKeyEvent* event);
     bool handleEditing(QKeyEvent* event);
     int targetOf(Move move);
     int wordStartBefore(int position) const;
     int wordEndAfter(int position) const;
+
+    // Input methods
+    void commitComposition();
+    void dropComposition();
 
     // Geometry
     void relayout();
@@ -115,16 +131,21 @@ private:
     qreal offsetIn(int rowStart, int position) const;
     int positionAtOffset(RowSpan span, qreal x) const;
     int positionAt(QPoint point) const;
-    QRect cursorRect() const;
+    // Where the cursor is drawn when it stands at `position`, the composition included.
+    QRect caretRect(int position) const;
+    QRect cursorRect() const { return caretRect(m_cursor); }
+    qreal compositionCursorOffset() const;
     void updateScrollBars();
     void ensureCursorVisible();
     void restartBlinking();
+    void paintFrame();
 
     Mode m_mode;
     TextLines m_lines;
-    CharAdvances m_advances;
+    std::shared_ptr<const CharAdvances> m_advances;
     RowLayout m_layout;
     EditHistory m_history;
+    Composition m_composition;
     int m_anchor = 0;
     int m_cursor = 0;
     qreal m_preferredX = -1; // kept while moving up and down

@@ -1,13 +1,14 @@
-// Keys, mouse, context menu and input methods of a text box.
+// Keys, mouse and context menu of a text box.
 
 #include "TextBox.h"
+
+#include "Graphemes.h"
 
 #include <QApplication>
 #include <QClipboard>
 #include <QContextMenuEvent>
 #include <QDragEnterEvent>
 #include <QDropEvent>
-#include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QMenu>
 #include <QMimeData>
@@ -18,10 +19,6 @@
 namespace shrink4 {
 
 namespace {
-
-// How much of a line an input method sees around the cursor: a megabyte line is not
-// copied on every query.
-constexpr int kSurrounding = 1024;
 
 bool isWordChar(QChar c)
 {
@@ -106,27 +103,27 @@ int TextBox::wordEndAfter(int position) const
 
 int TextBox::targetOf(Move move)
 {
-    const int row = m_layout.rowOf(m_lines, m_advances, m_cursor);
+    const int row = m_layout.rowOf(m_lines, *m_advances, m_cursor);
     const auto toRow = [&](int target) {
         target = std::clamp(target, 0, m_layout.rowCount() - 1);
-        const RowSpan here = m_layout.row(m_lines, m_advances, row);
+        const RowSpan here = m_layout.row(m_lines, *m_advances, row);
         const qreal x = m_preferredX >= 0 ? m_preferredX : offsetIn(here.start, m_cursor);
         m_preferredX = x;
-        return positionAtOffset(m_layout.row(m_lines, m_advances, target), x);
+        return positionAtOffset(m_layout.row(m_lines, *m_advances, target), x);
     };
     switch (move) {
     case Move::NextChar:
-        return m_cursor + 1;
+        return nextGraphemeBoundary(m_lines.text(), m_cursor);
     case Move::PreviousChar:
-        return m_cursor - 1;
+        return previousGraphemeBoundary(m_lines.text(), m_cursor);
     case Move::NextWord:
         return wordEndAfter(m_cursor);
     case Move::PreviousWord:
         return wordStartBefore(m_cursor);
     case Move::StartOfRow:
-        return m_layout.row(m_lines, m_advances, row).start;
+        return m_layout.row(m_lines, *m_advances, row).start;
     case Move::EndOfRow: {
-        const RowSpan span = m_layout.row(m_lines, m_advances, row);
+        const RowSpan span = m_layout.row(m_lines, *m_advances, row);
         // A row wrapped at a space ends before that space, so the cursor stays on it.
         const bool wrapped = span.end < m_lines.lineEnd(m_lines.lineOf(span.start));
         return wrapped && span.end > span.start && m_lines.text()[span.end - 1].isSpace() ? span.end - 1 : span.end;
@@ -152,14 +149,13 @@ int TextBox::targetOf(Move move)
 bool TextBox::handleEditing(QKeyEvent* event)
 {
     if (event->matches(QKeySequence::DeleteStartOfWord))
-        deleteTo(wordStartBefore(m_cursor));
+        deleteTo(wordStartBefore(m_cursor), EditKind::Other);
     else if (event->matches(QKeySequence::DeleteEndOfWord))
-        deleteTo(wordEndAfter(m_cursor));
+        deleteTo(wordEndAfter(m_cursor), EditKind::Other);
     else if (event->key() == Qt::Key_Backspace)
-        deleteTo(m_cursor > 1 && m_lines.text()[m_cursor - 1].isLowSurrogate() ? m_cursor - 2 : m_cursor - 1);
+        deleteTo(previousGraphemeBoundary(m_lines.text(), m_cursor), EditKind::Backspace);
     else if (event->key() == Qt::Key_Delete)
-        deleteTo(m_cursor + 1 < m_lines.size() && m_lines.text()[m_cursor].isHighSurrogate() ? m_cursor + 2
-                                                                                           : m_cursor + 1);
+        deleteTo(nextGraphemeBoundary(m_lines.text(), m_cursor), EditKind::Delete);
     else if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
         if (m_mode == Mode::SingleLine)
             return false; // the form's default button may want it
@@ -168,7 +164,7 @@ bool TextBox::handleEditing(QKeyEvent* event)
         const QString text = event->text();
         if (text.isEmpty() || !text.at(0).isPrint() || (event->modifiers() & Qt::ControlModifier))
             return false;
-        replaceSelection(text, true);
+        replaceSelection(text, EditKind::Typing);
     }
     return true;
 }
@@ -180,27 +176,39 @@ const TextBox::Command TextBox::kCommands[] = {
     {QKeySequence::Undo, &TextBox::undo},           {QKeySequence::Redo, &TextBox::redo},
 };
 
-void TextBox::keyPressEvent(QKeyEvent* event)
+// Redo answers both keys in common use, whichever one the platform calls standard.
+TextBox::CommandRun TextBox::commandFor(const QKeyEvent* key)
 {
     for (const Command& command : kCommands)
-        if (event->matches(command.key)) {
-            (this->*command.run)();
-            return;
-        }
-    if (!handleNavigation(event) && (m_readOnly || !handleEditing(event)))
+        if (key->matches(command.key))
+            return command.run;
+    const QKeyCombination combination = key->keyCombination();
+    if (combination == (Qt::ControlModifier | Qt::Key_Y)
+        || combination == (Qt::ControlModifier | Qt::ShiftModifier | Qt::Key_Z))
+        return &TextBox::redo;
+    return nullptr;
+}
+
+void TextBox::keyPressEvent(QKeyEvent* event)
+{
+    if (const CommandRun run = commandFor(event))
+        (this->*run)();
+    else if (!handleNavigation(event) && (m_readOnly || !handleEditing(event)))
         event->ignore();
 }
 
 bool TextBox::event(QEvent* event)
 {
+    if (event->type() == QEvent::Paint && m_mode == Mode::MultiLine && frameShape() != QFrame::NoFrame) {
+        paintFrame();
+        return true;
+    }
     if (event->type() == QEvent::ShortcutOverride) {
         // Editing keys belong to the box, not to a window shortcut that shares them.
         auto* key = static_cast<QKeyEvent*>(event);
         const bool plainText = !key->text().isEmpty() && key->text().at(0).isPrint()
                                && !(key->modifiers() & (Qt::ControlModifier | Qt::AltModifier));
-        const bool command = std::any_of(std::begin(kCommands), std::end(kCommands),
-                                         [key](const Command& c) { return key->matches(c.key); });
-        if (command || plainText || key->key() == Qt::Key_Backspace || key->key() == Qt::Key_Delete
+        if (commandFor(key) || plainText || key->key() == Qt::Key_Backspace || key->key() == Qt::Key_Delete
             || key->key() == Qt::Key_Home || key->key() == Qt::Key_End) {
             event->accept();
             return true;
@@ -211,6 +219,7 @@ bool TextBox::event(QEvent* event)
 
 void TextBox::mousePressEvent(QMouseEvent* event)
 {
+    commitComposition(); // a click ends the composing, as in Qt's own boxes
     if (event->button() == Qt::MiddleButton && !m_readOnly && QApplication::clipboard()->supportsSelection()) {
         // X11's middle-click paste of the current selection, where the click is.
         const QString text = QApplication::clipboard()->text(QClipboard::Selection);
@@ -303,49 +312,6 @@ void TextBox::contextMenuEvent(QContextMenuEvent* event)
     menu.addAction(QStringLiteral("全选"), QKeySequence::SelectAll, this, &TextBox::selectAll)
         ->setEnabled(m_lines.size() > 0);
     menu.exec(event->globalPos());
-}
-
-void TextBox::inputMethodEvent(QInputMethodEvent* event)
-{
-    // Only committed text is taken; a composition in progress is left to the input
-    // method's own window.
-    if (m_readOnly || (event->commitString().isEmpty() && event->replacementLength() == 0)) {
-        event->accept();
-        return;
-    }
-    if (event->replacementLength() > 0 && !hasSelectedText()) {
-        const int from = std::clamp(m_cursor + event->replacementStart(), 0, m_lines.size());
-        m_anchor = std::min(from + event->replacementLength(), m_lines.size());
-        m_cursor = from;
-    }
-    replaceSelection(event->commitString(), true);
-    event->accept();
-}
-
-QVariant TextBox::inputMethodQuery(Qt::InputMethodQuery query) const
-{
-    switch (query) {
-    case Qt::ImEnabled:
-        return !m_readOnly;
-    case Qt::ImCursorRectangle:
-        return cursorRect().translated(viewport()->pos()); // in this widget's coordinates
-    case Qt::ImFont:
-        return font();
-    case Qt::ImCursorPosition:
-    case Qt::ImAnchorPosition:
-    case Qt::ImSurroundingText: {
-        const int line = m_lines.lineOf(m_cursor);
-        const int from = std::max(m_lines.lineStart(line), m_cursor - kSurrounding);
-        const int to = std::min(m_lines.lineEnd(line), m_cursor + kSurrounding);
-        if (query == Qt::ImSurroundingText)
-            return m_lines.text().mid(from, to - from);
-        return std::clamp(query == Qt::ImCursorPosition ? m_cursor : m_anchor, from, to) - from;
-    }
-    case Qt::ImCurrentSelection:
-        return selectedText();
-    default:
-        return QAbstractScrollArea::inputMethodQuery(query);
-    }
 }
 
 } // namespace shrink4

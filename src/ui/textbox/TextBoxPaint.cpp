@@ -4,6 +4,8 @@
 
 #include <QPaintEvent>
 #include <QPainter>
+#include <QStyle>
+#include <QStyleOptionFrame>
 
 #include <algorithm>
 
@@ -34,16 +36,17 @@ void TextBox::paintEvent(QPaintEvent*)
     const QPalette& pal = palette();
     const QString& text = m_lines.text();
     const int height = lineHeight();
-    const qreal ascent = m_advances.metrics().ascent();
+    const qreal ascent = m_advances->metrics().ascent();
     const qreal right = viewport()->width();
     const qreal left = rowLeft();
     const int selFrom = std::min(m_anchor, m_cursor);
     const int selTo = std::max(m_anchor, m_cursor);
     const int first = firstVisibleRow();
     const int last = std::min(m_layout.rowCount() - 1, first + visibleRows() + 1);
+    const int compositionRow = m_composition.isEmpty() ? -1 : m_layout.rowOf(m_lines, *m_advances, m_cursor);
 
     for (int row = first; row <= last; ++row) {
-        const RowSpan span = m_layout.row(m_lines, m_advances, row);
+        const RowSpan span = m_layout.row(m_lines, *m_advances, row);
         const int top = rowTop(row);
         // Skip what lies left of the view (a scrolled single line), stop past its right.
         int from = positionAtOffset(span, -left);
@@ -52,34 +55,62 @@ void TextBox::paintEvent(QPaintEvent*)
         qreal x = left + offsetIn(span.start, from);
         int to = from;
         for (qreal end = x; to < span.end && end <= right; ++to)
-            end += m_advances.advance(text, to);
+            end += m_advances->advance(text, to);
         if (to < span.end && text[to].isLowSurrogate())
             ++to;
 
-        // Draw in up to three pieces: before, inside and after the selection.
-        const int cuts[] = {from, std::clamp(selFrom, from, to), std::clamp(selTo, from, to), to};
-        for (int k = 0; k < 3; ++k) {
+        // Draw in pieces: before, inside and after the selection, and the input method's
+        // composition at the cursor between two of them.
+        const bool composing = row == compositionRow && from <= m_cursor && m_cursor <= to;
+        int cuts[] = {from, std::clamp(selFrom, from, to), std::clamp(selTo, from, to), to,
+                      composing ? m_cursor : from};
+        std::sort(std::begin(cuts), std::end(cuts));
+        bool composed = !composing;
+        for (int k = 0; k < 4; ++k) {
             const int a = cuts[k];
             const int b = cuts[k + 1];
+            if (!composed && a == m_cursor) {
+                x += m_composition.paint(painter, QPointF(x, top), height, *m_advances, pal);
+                composed = true;
+            }
             if (a >= b)
                 continue;
-            const qreal w = m_advances.width(text, a, b);
-            const bool selected = k == 1;
+            const qreal w = m_advances->width(text, a, b);
+            const bool selected = selFrom <= a && b <= selTo;
             if (selected)
                 painter.fillRect(QRectF(x, top, w, height), pal.brush(QPalette::Highlight));
             painter.setPen(pal.color(selected ? QPalette::HighlightedText : QPalette::Text));
             painter.drawText(QPointF(x, top + ascent), shownText(text, a, b));
             x += w;
         }
+        if (!composed)
+            x += m_composition.paint(painter, QPointF(x, top), height, *m_advances, pal);
         // A selected line break shows as a little selected space.
         const int lineEnd = m_lines.lineEnd(m_lines.lineOf(span.start));
         if (span.end == lineEnd && selFrom <= lineEnd && lineEnd < selTo)
-            painter.fillRect(QRectF(x, top, m_advances.metrics().horizontalAdvance(u' '), height),
+            painter.fillRect(QRectF(x, top, m_advances->metrics().horizontalAdvance(u' '), height),
                              pal.brush(QPalette::Highlight));
     }
 
-    if (m_cursorShown && hasFocus() && !m_readOnly)
+    const bool cursorHidden = !m_composition.isEmpty() && !m_composition.cursorShown();
+    if (m_cursorShown && hasFocus() && !m_readOnly && !cursorHidden)
         painter.fillRect(cursorRect(), pal.brush(QPalette::Text));
+}
+
+// A multi-line box's frame drawn as a line edit's, so it shows the focus as the line
+// boxes do (the style's plain frame does not).
+void TextBox::paintFrame()
+{
+    QPainter painter(this);
+    QStyleOptionFrame option;
+    option.initFrom(this);
+    option.rect = frameRect();
+    option.lineWidth = frameWidth();
+    option.midLineWidth = 0;
+    option.state |= QStyle::State_Sunken;
+    if (hasFocus())
+        option.state |= QStyle::State_HasFocus;
+    style()->drawPrimitive(QStyle::PE_FrameLineEdit, &option, &painter, this);
 }
 
 } // namespace shrink4

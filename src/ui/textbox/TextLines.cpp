@@ -60,7 +60,10 @@ TextLines::Change TextLines::replace(int from, int count, const QString& normali
 {
     const int firstLine = lineOf(from);
     const int lastLine = lineOf(from + count);
-    m_text.replace(from, count, normalizedText);
+    if (count == size())
+        m_text = normalizedText; // shared, where replacing would copy the old text first
+    else
+        m_text.replace(from, count, normalizedText);
     // The starts of the replaced lines give way to those the inserted text brings.
     std::vector<int> inserted;
     appendStarts(normalizedText, from, inserted);
