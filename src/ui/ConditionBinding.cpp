@@ -113,7 +113,7 @@ void clearControl(const ControlMeta& meta, const ControlWidgets& w)
     if (meta.keptByClearAll)
         return;
     for (TextBox* box : w.texts)
-        replaceBoxText(box, fromInputText(meta.clearText));
+        box->replaceAll(fromInputText(meta.clearText)); // undoable, as every clearing
     setChecks(w, 0, int(w.checks.size()), false);
     for (QAbstractButton* b : w.toggles)
         b->setChecked(false);
@@ -153,7 +153,7 @@ void writeBackTexts(const ConditionForm& form, const std::vector<std::pair<Contr
         TextBox* box = form[control].texts.front();
         const QString shown = fromInputText(text);
         if (box->toPlainText() != shown) // a second run leaves the box and its history alone
-            replaceBoxText(box, shown);
+            box->replaceAll(shown); // an edit the user can undo
     }
 }
 
@@ -170,14 +170,6 @@ void setChecks(const ControlWidgets& widgets, int first, int count, bool ticked)
         box->setTristate(false);
         box->setCheckState(ticked ? Qt::Checked : Qt::Unchecked);
     }
-}
-
-void replaceBoxText(TextBox* box, const QString& text)
-{
-    if (auto* line = qobject_cast<LineBox*>(box))
-        line->setText(text);
-    else
-        box->setPlainText(text);
 }
 
 } // namespace shrink4

@@ -9,7 +9,6 @@
 #include <vector>
 
 class QCheckBox;
-class QString;
 
 namespace shrink4 {
 
@@ -27,8 +26,5 @@ void setChecks(const ControlWidgets& widgets, int first, int count, bool ticked)
 
 // A check box's value as conditions read it: 0 unticked, 1 ticked, 2 greyed.
 int checkValue(const QCheckBox* box);
-
-// Replaces a box's whole text as one step of its undo history.
-void replaceBoxText(TextBox* box, const QString& text);
 
 } // namespace shrink4

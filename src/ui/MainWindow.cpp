@@ -126,7 +126,7 @@ void MainWindow::connectButtons()
         connect(span.button, &QAbstractButton::clicked, this,
                 [this, span] { setChecks(m_form[span.control], span.first, span.count, span.tick); });
     connect(m_form.sumValueClear, &QAbstractButton::clicked, this,
-            [this] { replaceBoxText(m_form[ControlId::sumValues].texts.front(), QString()); });
+            [this] { m_form[ControlId::sumValues].texts.front()->replaceAll(QString()); });
     for (int topic = 0; topic < kHelpTopics; ++topic)
         connect(m_form.help[std::size_t(topic)], &QAbstractButton::clicked, this,
                 [this, topic] { showHelp(HelpTopic(topic)); });

@@ -177,6 +177,30 @@ private slots:
         QCOMPARE(sum->text(), QStringLiteral("和值输入要保持2位数，例如：00.05.08.16...."));
     }
 
+    // Clearing all conditions and the run's rewrite of a code list are edits of the boxes:
+    // Ctrl+Z in a box brings its text back.
+    void clearingAndRewritingCanBeUndoneInTheBox()
+    {
+        auto w = makeWindow();
+        w->show();
+        QVERIFY(QTest::qWaitForWindowExposed(w.get()));
+        w->pages().showPage(2);
+        auto* codes = control<TextBox>(w.get(), QStringLiteral("T_main_sha_2ma"));
+        setPlainText(w.get(), QStringLiteral("T_main_sha_2ma"), QStringLiteral("12，34\n56"));
+        button(w.get(), QStringLiteral("C_guolv_ks"))->click();
+        QCOMPARE(codes->toPlainText(), QStringLiteral("12 34 56"));
+        button(w.get(), QStringLiteral("C_all_cls"))->click();
+        QCOMPARE(codes->toPlainText(), QString());
+
+        codes->setFocus();
+        QTest::keyClick(codes, Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(codes->toPlainText(), QStringLiteral("12 34 56"));
+        QTest::keyClick(codes, Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(codes->toPlainText(), QStringLiteral("12，34\n56"));
+        QTest::keyClick(codes, Qt::Key_Y, Qt::ControlModifier);
+        QCOMPARE(codes->toPlainText(), QStringLiteral("12 34 56"));
+    }
+
     void restoreAllResetsEveryConditionButRepeatCounting()
     {
         auto w = makeWindow();
