@@ -39,4 +39,20 @@ void runSideBySide(std::size_t count, Job&& job)
         std::rethrow_exception(failure);
 }
 
+// Below this much text in all, jobs take microseconds: less than starting a thread.
+inline constexpr std::size_t kSideBySideBytes = std::size_t(1) << 20;
+
+// The jobs side by side when they work on at least kSideBySideBytes of text in all, one
+// after another otherwise.
+template <class Job>
+void runSideBySideIfLarge(std::size_t count, std::size_t textBytes, Job&& job)
+{
+    if (textBytes < kSideBySideBytes) {
+        for (std::size_t i = 0; i < count; ++i)
+            job(i);
+        return;
+    }
+    runSideBySide(count, job);
+}
+
 } // namespace shrink4

@@ -49,9 +49,6 @@ constexpr RunStep kRunSteps[] = {
 constexpr std::size_t kStepCount = std::size(kRunSteps);
 using StepRows = std::array<StageRows, kStepCount>;
 
-// Below this much typed text a run takes microseconds, less than starting a thread.
-constexpr std::size_t kParallelTextBytes = 1 << 20;
-
 std::size_t textBytes(const ConditionInputs& in)
 {
     std::size_t bytes = 0;
@@ -60,14 +57,6 @@ std::size_t textBytes(const ConditionInputs& in)
             bytes += value.size();
     });
     return bytes;
-}
-
-// The stages only read the conditions, so with boxes of megabytes they run side by side.
-StepRows runStepsSideBySide(const ConditionInputs& in)
-{
-    StepRows rows;
-    runSideBySide(kStepCount, [&](std::size_t i) { rows[i] = kRunSteps[i].stage(in); });
-    return rows;
 }
 
 void takeRow(RunResult& result, ConditionRow row)
@@ -92,12 +81,11 @@ RunResult filterRun(const ConditionInputs& inputs, const ProgressFn& progress)
     report(0.001);
     RunResult result;
     report(0.01);
-    StepRows early;
-    const bool sideBySide = textBytes(inputs) >= kParallelTextBytes;
-    if (sideBySide)
-        early = runStepsSideBySide(inputs);
+    // The stages only read the conditions: with boxes of megabytes they run side by side.
+    StepRows rows;
+    runSideBySideIfLarge(kStepCount, textBytes(inputs), [&](std::size_t i) { rows[i] = kRunSteps[i].stage(inputs); });
     for (std::size_t i = 0; i < kStepCount; ++i) {
-        for (auto& row : sideBySide ? std::move(early[i]) : kRunSteps[i].stage(inputs))
+        for (auto& row : rows[i])
             takeRow(result, std::move(row));
         if (kRunSteps[i].fillAfter >= 0)
             report(kRunSteps[i].fillAfter);

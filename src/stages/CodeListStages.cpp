@@ -46,12 +46,34 @@ const CodeTable& codeTable()
     return table;
 }
 
+// The key of a code: its k digits in ascending order, read as a decimal number.
+int codeKey(unsigned* d, int k)
+{
+    if (d[0] > d[1])
+        std::swap(d[0], d[1]);
+    if (k == 3 && d[1] > d[2]) {
+        std::swap(d[1], d[2]);
+        if (d[0] > d[1])
+            std::swap(d[0], d[1]);
+    }
+    return k == 2 ? int(d[0] * 10 + d[1]) : int(d[0] * 100 + d[1] * 10 + d[2]);
+}
+
+NumberSet numbersHoldingKeys(const std::bitset<1000>& keys, int k)
+{
+    const auto& sets = k == 2 ? codeTable().two : codeTable().three;
+    NumberSet result;
+    for (std::size_t key = 0; key < sets.size(); ++key)
+        if (keys.test(key))
+            result |= sets[key];
+    return result;
+}
+
 } // namespace
 
 NumberSet numbersContainingAnyCode(std::string_view normalizedList, int k)
 {
-    NumberSet result;
-    std::bitset<1000> seen; // each distinct code once, however long the list
+    std::bitset<1000> keys; // each distinct code once, however long the list
     const std::size_t size = normalizedList.size();
     std::size_t start = 0;
     while (start < size) {
@@ -62,29 +84,16 @@ NumberSet numbersContainingAnyCode(std::string_view normalizedList, int k)
         start = end + 1;
         if (int(item.size()) < k)
             continue; // too short to be a code
-        // A code is a multiset of digits: its key lists them in ascending order.
         unsigned d[3] = {};
         bool digitsOnly = true;
         for (int j = 0; j < k; ++j) {
             d[j] = unsigned(item[std::size_t(j)] - '0');
             digitsOnly = digitsOnly && d[j] < 10;
         }
-        if (!digitsOnly)
-            continue; // not a normalised item
-        if (d[0] > d[1])
-            std::swap(d[0], d[1]);
-        if (k == 3 && d[1] > d[2]) {
-            std::swap(d[1], d[2]);
-            if (d[0] > d[1])
-                std::swap(d[0], d[1]);
-        }
-        const int key = k == 2 ? int(d[0] * 10 + d[1]) : int(d[0] * 100 + d[1] * 10 + d[2]);
-        if (seen.test(std::size_t(key)))
-            continue;
-        seen.set(std::size_t(key));
-        result |= (k == 2 ? codeTable().two : codeTable().three)[std::size_t(key)];
+        if (digitsOnly) // else not a normalised item
+            keys.set(std::size_t(codeKey(d, k)));
     }
-    return result;
+    return numbersHoldingKeys(keys, k);
 }
 
 namespace {

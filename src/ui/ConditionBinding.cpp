@@ -42,19 +42,13 @@ struct TextRead {
 // converted side by side (a QString is safe to read from several threads).
 void convertTexts(std::vector<TextRead>& reads)
 {
-    qsizetype total = 0;
+    std::size_t units = 0;
     for (const auto& r : reads)
-        total += r.shown.size();
-    const auto convert = [&reads](std::size_t i) {
+        units += std::size_t(r.shown.size());
+    runSideBySideIfLarge(reads.size(), units, [&reads](std::size_t i) {
         TextRead& r = reads[i];
         *r.value = r.meta->kind == ControlKind::TextBox ? toInputText(r.shown) : r.shown.toStdString();
-    };
-    if (total < (1 << 20)) {
-        for (std::size_t i = 0; i < reads.size(); ++i)
-            convert(i);
-    } else {
-        runSideBySide(reads.size(), convert);
-    }
+    });
 }
 
 struct Reader {
@@ -149,11 +143,15 @@ void writeConditions(const ConditionForm& form, const ConditionInputs& inputs)
 
 void writeBackTexts(const ConditionForm& form, const std::vector<std::pair<ControlId, std::string>>& texts)
 {
-    for (const auto& [control, text] : texts) {
-        TextBox* box = form[control].texts.front();
-        const QString shown = fromInputText(text);
-        if (box->toPlainText() != shown) // a second run leaves the box and its history alone
-            box->replaceAll(shown); // an edit the user can undo
+    std::vector<QString> shown(texts.size());
+    std::size_t bytes = 0;
+    for (const auto& text : texts)
+        bytes += text.second.size();
+    runSideBySideIfLarge(texts.size(), bytes, [&](std::size_t i) { shown[i] = fromInputText(texts[i].second); });
+    for (std::size_t i = 0; i < texts.size(); ++i) {
+        TextBox* box = form[texts[i].first].texts.front();
+        if (box->toPlainText() != shown[i]) // a second run leaves the box and its history alone
+            box->replaceAll(shown[i]);      // an edit the user can undo
     }
 }
 

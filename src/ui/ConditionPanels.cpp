@@ -4,6 +4,7 @@
 #include "QtText.h"
 #include "TextConversion.h"
 #include "WidgetFactory.h"
+#include "WindowStyle.h"
 
 #include "textbox/LineBox.h"
 
@@ -107,11 +108,12 @@ QGroupBox* makeDanFrame(ConditionForm& form)
     const ControlForm repeat = form.control(ControlId::danRepeatCounting);
     auto* repeatBox = new QCheckBox(toQString(repeat.meta.caption));
     repeatBox->setObjectName(keyString(repeat.meta.key));
+    styleCheckBox(repeatBox);
     repeat.widgets.checks.append(repeatBox);
     footer->addWidget(repeatBox);
     footer->addStretch(1);
     QPushButton* help = makeButton(indexedName("C_teshu_sm", int(HelpTopic::DanCodes)), QStringLiteral("胆码说明"));
-    help->setProperty("help", true);
+    styleHelpButton(help);
     form.help[std::size_t(HelpTopic::DanCodes)] = help;
     footer->addWidget(form.help[std::size_t(HelpTopic::DanCodes)]);
     grid->addLayout(footer, 5, 0, 1, kCountColumn + 7);

@@ -9,7 +9,6 @@
 #include "RunController.h"
 #include "SetToolWindow.h"
 #include "SpliceWindow.h"
-#include "WindowStyle.h"
 #include "WindowTexts.h"
 #include "scheme/SchemeFile.h"
 
@@ -95,7 +94,6 @@ void MainWindow::buildLayout()
     shapes->addWidget(makeSpecialExclusionFrame(m_form));
     shapes->addStretch(1);
 
-    setStyleSheet(kWindowStyle);
     setCentralWidget(central);
 }
 

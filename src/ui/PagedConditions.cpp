@@ -4,6 +4,7 @@
 #include "QtText.h"
 #include "TextConversion.h"
 #include "WidgetFactory.h"
+#include "WindowStyle.h"
 #include "WindowTexts.h"
 
 #include <QHBoxLayout>
@@ -31,6 +32,7 @@ PagedConditions::PagedConditions(ConditionForm& form, QWidget* parent) : QTabWid
     // Five captions share the width of the text column, as equal tabs.
     tabBar()->setExpanding(true);
     tabBar()->setUsesScrollButtons(false);
+    styleTabBar(tabBar());
     for (int i = 0; i < int(texts::kTabCaptions.size()); ++i)
         addTab(makePage(form, i), texts::kTabCaptions[i]);
     form.pages = this;

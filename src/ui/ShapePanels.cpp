@@ -2,6 +2,7 @@
 
 #include "QtText.h"
 #include "WidgetFactory.h"
+#include "WindowStyle.h"
 #include "stages/DigitShapeStages.h"
 
 #include <QGridLayout>
@@ -59,7 +60,7 @@ QGroupBox* makeCheckFrame(const QString& title, ControlForm control, int columns
 QPushButton* helpButton(ConditionForm& form, HelpTopic topic)
 {
     QPushButton* b = makeSmallButton(indexedName("C_teshu_sm", int(topic)), QStringLiteral("说明"));
-    b->setProperty("help", true);
+    styleHelpButton(b);
     form.help[std::size_t(topic)] = b;
     return b;
 }

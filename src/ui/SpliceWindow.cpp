@@ -24,7 +24,6 @@ SpliceWindow::SpliceWindow(QWidget* parent)
     setObjectName(QStringLiteral("Fmain_pj"));
     setWindowTitle(QStringLiteral("拼接工具"));
     setAttribute(Qt::WA_DeleteOnClose);
-    setStyleSheet(kWindowStyle);
 
     auto* tabs = new QHBoxLayout;
     auto* tabGroup = new QButtonGroup(this); // one tab checked at a time
@@ -35,6 +34,7 @@ SpliceWindow::SpliceWindow(QWidget* parent)
         auto* tab = new QPushButton(toQString(pages[std::size_t(i)].tabCaption), this);
         tab->setObjectName(indexedName("C_ding", i));
         tab->setCheckable(true);
+        styleToggle(tab);
         tabGroup->addButton(tab);
         connect(tab, &QPushButton::clicked, this, [this, i] { selectPage(i); });
         tabs->addWidget(tab);

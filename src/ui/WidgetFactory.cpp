@@ -1,6 +1,7 @@
 #include "WidgetFactory.h"
 
 #include "QtText.h"
+#include "WindowStyle.h"
 #include "textbox/LineBox.h"
 
 #include <QBoxLayout>
@@ -29,6 +30,7 @@ QPushButton* makeButton(const QString& name, const QString& caption, QWidget* pa
     auto* b = new QPushButton(caption, parent);
     b->setObjectName(name);
     b->setAutoDefault(false);
+    styleButton(b);
     return b;
 }
 
@@ -59,6 +61,7 @@ void addCheckGrid(QGridLayout* grid, int row, int column, ControlForm control, c
     for (int i = 0; i < captions.size(); ++i) {
         auto* box = new QCheckBox(captions[i]);
         box->setObjectName(indexedName(control.meta.key, first + i));
+        styleCheckBox(box);
         grid->addWidget(box, row + i / columns, column + i % columns);
         control.widgets.checks.append(box);
     }
@@ -68,6 +71,7 @@ QPushButton* makeToggle(ControlForm control, int index, const QString& caption)
 {
     QPushButton* b = makeSmallButton(indexedName(control.meta.key, index), caption);
     b->setCheckable(true);
+    styleToggle(b);
     control.widgets.toggles.append(b);
     return b;
 }

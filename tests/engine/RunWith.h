@@ -34,11 +34,11 @@ inline std::vector<std::pair<std::string, std::string>> keyedRewrites(const RunR
 
 inline ConditionInputs inputsAfterRun(ConditionInputs inputs, const RunResult& result)
 {
-    for (const auto& [control, text] : result.rewritten)
-        forEachControl(inputs, [&](const ControlMeta& c, auto& value) {
+    for (const auto& rewrite : result.rewritten) // no structured binding: clang 14 cannot capture one
+        forEachControl(inputs, [&rewrite](const ControlMeta& c, auto& value) {
             if constexpr (std::is_same_v<std::decay_t<decltype(value)>, std::string>)
-                if (c.id == control)
-                    value = text;
+                if (c.id == rewrite.first)
+                    value = rewrite.second;
         });
     return inputs;
 }

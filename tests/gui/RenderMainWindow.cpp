@@ -8,7 +8,6 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QPixmap>
-#include <QStyleFactory>
 
 #include <cstdio>
 #include <cstring>
@@ -16,7 +15,6 @@
 int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
-    QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
     if (argc < 2) {
         std::fprintf(stderr, "usage: %s OUT.png [WIDTH HEIGHT] [--with-result]\n", argv[0]);
         return 2;

@@ -87,7 +87,13 @@ void TextBox::replaceAll(const QString& text)
     using Back = std::reverse_iterator<const QChar*>;
     const int tail = int(std::mismatch(Back(a + sizeA), Back(a + sizeA - (shorter - head)), Back(b + sizeB)).first
                          - Back(a + sizeA));
-    replaceRange(head, sizeA - tail, wanted.mid(head, sizeB - head - tail));
+    if (2 * (head + tail) < sizeA) {
+        // Most of the text changes: take the whole of it, so that the old and the new text
+        // are shared with the history rather than copied (megabytes, when a run rewrites a list).
+        replaceRange(0, sizeA, wanted);
+    } else {
+        replaceRange(head, sizeA - tail, wanted.mid(head, sizeB - head - tail));
+    }
     moveCursor(m_lines.size(), false);
 }
 
