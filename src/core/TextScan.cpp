@@ -1,5 +1,7 @@
 #include "TextScan.h"
 
+#include <array>
+
 #include <algorithm>
 #include <bit>
 #include <cmath>
@@ -88,13 +90,18 @@ NumberSet fourDigitWindows(std::string_view text)
 
 std::bitset<100> twoDigitWindows(std::string_view text)
 {
-    std::bitset<100> set;
-    for (std::size_t i = 1; i < text.size(); ++i) {
-        const auto a = static_cast<unsigned char>(text[i - 1]);
-        const auto b = static_cast<unsigned char>(text[i]);
-        if (isDigit(a) && isDigit(b))
-            set.set(std::size_t((a - '0') * 10 + (b - '0')));
+    // Branch-free over megabytes: a window that is no digit pair marks the spare slot.
+    std::array<unsigned char, 101> seen{};
+    unsigned previous = 10;
+    for (const char c : text) {
+        const unsigned digit = unsigned(static_cast<unsigned char>(c)) - '0';
+        const bool pair = (previous < 10) & (digit < 10);
+        seen[pair ? previous * 10 + digit : 100] = 1;
+        previous = digit;
     }
+    std::bitset<100> set;
+    for (std::size_t v = 0; v < 100; ++v)
+        set[v] = seen[v] != 0;
     return set;
 }
 

@@ -35,6 +35,13 @@ public:
         return entry.ceiling64 != 0 ? entry.advance : measure(text, i);
     }
 
+    // The advance of text[i] in 64ths of a pixel, rounded up.
+    qint64 advance64(const QString& text, int i) const
+    {
+        const qint32 cached = m_table[text[i].unicode()].ceiling64;
+        return cached != 0 ? cached - 1 : toSixtyFourths(measure(text, i));
+    }
+
     qreal width(const QString& text, int from, int to) const;
     // Whether text[from, to) is no wider than room64 (in 64ths of a pixel, see
     // toSixtyFourths): the quick test that lets most lines of a list skip wrapping.

@@ -19,26 +19,27 @@ bool isBreakSpace(QChar c)
 // Wraps text[from, to) as Qt's text boxes do by default: at a space when a word would
 // cross the edge, inside the word when it alone is wider than a row. Spaces may hang
 // past the edge. Asked only of lines too wide for one row. Returns the number of rows;
-// `starts` receives each row's start.
+// `starts` receives each row's start. Widths add up as integer 64ths of a pixel, as in
+// the quick fit test: a line of megabytes wraps at the pace of integer additions.
 int RowLayout::wrap(const QString& text, int from, int to, const CharAdvances& advances,
                     std::vector<int>& starts) const
 {
     starts.assign(1, from);
     int rowStart = from;
     int afterSpace = -1; // where the row may break: just after the last space
-    qreal x = 0;
-    qreal xAfterSpace = 0;
+    qint64 x = 0;
+    qint64 xAfterSpace = 0;
     for (int i = from; i < to; ++i) {
         const QChar c = text[i];
-        const qreal a = advances.advance(text, i);
-        if (x + a > m_width && i > rowStart && !isBreakSpace(c) && !c.isLowSurrogate()) {
+        const qint64 a = advances.advance64(text, i);
+        if (x + a > m_width64 && i > rowStart && !isBreakSpace(c) && !c.isLowSurrogate()) {
             if (afterSpace > rowStart) {
                 rowStart = afterSpace;
                 x -= xAfterSpace;
                 starts.push_back(rowStart);
             }
             // A word that does not fit even a row of its own breaks where it is.
-            if (x + a > m_width && i > rowStart) {
+            if (x + a > m_width64 && i > rowStart) {
                 rowStart = i;
                 x = 0;
                 starts.push_back(rowStart);
