@@ -3,24 +3,22 @@
 // UTF-8 with CR LF line breaks; a check value is ticked only when it is exactly 1; a dan
 // button is selected when true. ConditionTable.h says which control fills each member.
 
-#include "HelpTexts.h"
-
 #include <array>
 #include <string>
 
 namespace shrink4 {
 
 struct ConditionInputs {
-    // Paged text conditions and the other text boxes.
-    std::string straightKills{help::kStraightKill};
-    std::string junkCompounds{help::kJunkCompound};
-    std::string killTwoCodes{help::kCodeList};
-    std::string mustTwoCodes{help::kCodeList};
-    std::string killThreeCodes{help::kCodeList};
-    std::string mustThreeCodes{help::kCodeList};
-    std::string positionalKills{help::kPositionalKill};
-    std::string sumValues{help::kSumValue};
-    std::string basePool{help::kBasePool};
+    // Paged text conditions and the other text boxes: empty at start-up.
+    std::string straightKills;
+    std::string junkCompounds;
+    std::string killTwoCodes;
+    std::string mustTwoCodes;
+    std::string killThreeCodes;
+    std::string mustThreeCodes;
+    std::string positionalKills;
+    std::string sumValues;
+    std::string basePool;
 
     // Range boxes: lower bound, upper bound.
     std::array<std::string, 2> totalTolerance{"0", "0"};

@@ -1,5 +1,7 @@
 #include "ConditionTable.h"
 
+#include "core/TextScan.h"
+
 #include <string>
 
 namespace shrink4 {
@@ -17,6 +19,12 @@ consteval bool idsInOrder()
 static_assert(idsInOrder());
 
 } // namespace
+
+bool isEmptyBox(std::string_view text, std::string_view help)
+{
+    const std::string_view trimmed = trimWhitespace(text);
+    return trimmed.empty() || trimmed == help;
+}
 
 std::string indexedKey(std::string_view key, int index)
 {

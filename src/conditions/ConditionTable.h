@@ -1,7 +1,7 @@
 #pragma once
 // Every condition control once: its scheme key (also the widget's objectName), the member
-// of ConditionInputs it fills, its kind, where it sits, its captions and what it holds at
-// start-up and after "清空所有条件". The scheme reader and writer, the window's binding,
+// of ConditionInputs it fills, its kind, where it sits, its captions, what it holds at
+// start-up and after "清空所有条件", and the help text a box shows while it is empty. The scheme reader and writer, the window's binding,
 // its page building and its clearing all walk this table.
 
 #include "ConditionInputs.h"
@@ -50,8 +50,8 @@ struct ControlMeta {
     std::string_view caption;              // what the window and the statistics call it
     Frame frame;
     int page;                              // tab of the paged text conditions, or -1
-    std::string_view startText;            // text controls: at start-up
-    std::string_view clearText;            // text controls: after clearing all conditions
+    std::string_view startText;            // text controls: at start-up and after clearing
+    std::string_view help;                 // text boxes: the placeholder; alone it is empty
     bool keptByClearAll;                   // clearing all conditions leaves it as it is
     std::span<const std::string_view> items; // captions of one row of its boxes or buttons
 };
@@ -66,9 +66,9 @@ namespace table_detail {
 constexpr std::span<const std::string_view> kNone{};
 template <class T>
 constexpr Control<T> text(ControlId id, std::string_view key, ControlKind kind, std::string_view caption, Frame frame,
-                          int page, std::string_view start, std::string_view clear, T ConditionInputs::*member)
+                          int page, std::string_view start, std::string_view help, T ConditionInputs::*member)
 {
-    return {{id, key, kind, caption, frame, page, start, clear, false, kNone}, member};
+    return {{id, key, kind, caption, frame, page, start, help, false, kNone}, member};
 }
 template <class T>
 constexpr Control<T> boxes(ControlId id, std::string_view key, ControlKind kind, std::string_view caption, Frame frame,
@@ -85,30 +85,30 @@ inline constexpr auto kControls = [] {
     using I = ControlId;
     using F = Frame;
     return std::tuple{
-        text(I::straightKills, "T_main_shazhixuan", K::TextBox, "杀直选号码", F::Pages, 0, help::kStraightKill, "",
+        text(I::straightKills, "T_main_shazhixuan", K::TextBox, "杀直选号码", F::Pages, 0, "", help::kStraightKill,
              &C::straightKills),
-        text(I::junkCompounds, "T_main_laji_fushi", K::TextBox, "杀垃圾复式", F::Pages, 1, help::kJunkCompound, "",
+        text(I::junkCompounds, "T_main_laji_fushi", K::TextBox, "杀垃圾复式", F::Pages, 1, "", help::kJunkCompound,
              &C::junkCompounds),
-        text(I::killTwoCodes, "T_main_sha_2ma", K::TextBox, "杀两码组合", F::Pages, 2, help::kCodeList, "",
+        text(I::killTwoCodes, "T_main_sha_2ma", K::TextBox, "杀两码组合", F::Pages, 2, "", help::kCodeList,
              &C::killTwoCodes),
-        text(I::mustTwoCodes, "T_main_bichu_2ma", K::TextBox, "必出两码组合", F::Pages, 2, help::kCodeList, "",
+        text(I::mustTwoCodes, "T_main_bichu_2ma", K::TextBox, "必出两码组合", F::Pages, 2, "", help::kCodeList,
              &C::mustTwoCodes),
-        text(I::killThreeCodes, "T_main_sha_3ma", K::TextBox, "杀3码组合", F::Pages, 3, help::kCodeList, "",
+        text(I::killThreeCodes, "T_main_sha_3ma", K::TextBox, "杀3码组合", F::Pages, 3, "", help::kCodeList,
              &C::killThreeCodes),
-        text(I::mustThreeCodes, "T_main_bichu_3ma", K::TextBox, "必出3码组合", F::Pages, 3, help::kCodeList, "",
+        text(I::mustThreeCodes, "T_main_bichu_3ma", K::TextBox, "必出3码组合", F::Pages, 3, "", help::kCodeList,
              &C::mustThreeCodes),
-        text(I::positionalKills, "T_main_dw_sha", K::TextBox, "定位杀号", F::Pages, 4, help::kPositionalKill, "",
+        text(I::positionalKills, "T_main_dw_sha", K::TextBox, "定位杀号", F::Pages, 4, "", help::kPositionalKill,
              &C::positionalKills),
-        text(I::sumValues, "T_sha_hezhi", K::LineBox, "杀和值", F::SumSpanDan, -1, help::kSumValue, help::kSumValue,
+        text(I::sumValues, "T_sha_hezhi", K::LineBox, "杀和值", F::SumSpanDan, -1, "", help::kSumValue,
              &C::sumValues),
-        text(I::basePool, "T_dadi_nb", K::TextBox, "大底", F::BasePool, -1, help::kBasePool, help::kBasePoolHint,
+        text(I::basePool, "T_dadi_nb", K::TextBox, "大底", F::BasePool, -1, "", help::kBasePool,
              &C::basePool),
-        text(I::totalTolerance, "T_zong_rc", K::Range, "过滤条件总容错", F::Tolerance, -1, help::kTolerance,
-             help::kTolerance, &C::totalTolerance),
-        text(I::danTolerance, "T_dzu_rc", K::Range, "胆组容错", F::Tolerance, -1, help::kTolerance, help::kTolerance,
+        text(I::totalTolerance, "T_zong_rc", K::Range, "过滤条件总容错", F::Tolerance, -1, help::kTolerance, "",
+             &C::totalTolerance),
+        text(I::danTolerance, "T_dzu_rc", K::Range, "胆组容错", F::Tolerance, -1, help::kTolerance, "",
              &C::danTolerance),
-        text(I::positionTolerance, "T_dw_rc", K::Range, "定位容错", F::Tolerance, -1, help::kTolerance,
-             help::kTolerance, &C::positionTolerance),
+        text(I::positionTolerance, "T_dw_rc", K::Range, "定位容错", F::Tolerance, -1, help::kTolerance, "",
+             &C::positionTolerance),
         boxes(I::sumTails, "Check_hewei_sha", K::CheckRow, "杀和尾", F::SumSpanDan, captions::kDigits, &C::sumTails),
         boxes(I::spans, "Check_kuadu_sha", K::CheckRow, "杀跨度", F::SumSpanDan, captions::kDigits, &C::spans),
         boxes(I::universalDigits, "Check_tsm_sha", K::CheckRow, "通杀码", F::SumSpanDan, captions::kDigits,
@@ -152,6 +152,10 @@ inline constexpr std::array<ControlMeta, kControlCount> kControlMetas =
                kControls);
 
 constexpr const ControlMeta& controlMeta(ControlId id) { return kControlMetas[std::size_t(id)]; }
+
+// A text box is empty, and its condition takes no part, when it holds only whitespace
+// (space, tab, CR, LF, U+3000) or, trimmed of it, its help text alone.
+bool isEmptyBox(std::string_view text, std::string_view help);
 
 // A box or button of a control array is named like its element on screen: "Check_tsm_sha(7)".
 std::string indexedKey(std::string_view key, int index);

@@ -24,6 +24,47 @@ std::string_view trimSpaces(std::string_view text)
     return text.substr(first, last - first + 1);
 }
 
+namespace {
+
+constexpr std::string_view kIdeographicSpace = "\u3000";
+
+// The length of the whitespace character at text[i], or 0.
+std::size_t whitespaceAt(std::string_view text, std::size_t i)
+{
+    const char c = text[i];
+    if (c == ' ' || c == '\t' || c == '\r' || c == '\n')
+        return 1;
+    return text.substr(i, kIdeographicSpace.size()) == kIdeographicSpace ? kIdeographicSpace.size() : 0;
+}
+
+// The length of the whitespace character ending at text[end - 1], or 0.
+std::size_t whitespaceBefore(std::string_view text, std::size_t end)
+{
+    if (whitespaceAt(text, end - 1) == 1)
+        return 1;
+    const std::size_t n = kIdeographicSpace.size();
+    return end >= n && text.substr(end - n, n) == kIdeographicSpace ? n : 0;
+}
+
+} // namespace
+
+std::string_view trimWhitespace(std::string_view text)
+{
+    std::size_t from = 0;
+    while (from < text.size())
+        if (const std::size_t n = whitespaceAt(text, from))
+            from += n;
+        else
+            break;
+    std::size_t to = text.size();
+    while (to > from)
+        if (const std::size_t n = whitespaceBefore(text, to))
+            to -= n;
+        else
+            break;
+    return text.substr(from, to - from);
+}
+
 bool contains(std::string_view text, std::string_view needle)
 {
     return text.find(needle) != std::string_view::npos;

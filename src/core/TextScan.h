@@ -21,6 +21,10 @@ inline bool isDigit(unsigned char c)
 // Removes leading and trailing space characters only (line breaks and tabs stay).
 std::string_view trimSpaces(std::string_view text);
 
+// Removes leading and trailing whitespace as typed text has it: space, tab, CR, LF and
+// the ideographic space U+3000.
+std::string_view trimWhitespace(std::string_view text);
+
 bool contains(std::string_view text, std::string_view needle);
 
 // Every number whose four-character form occurs in the text: each run of four or more

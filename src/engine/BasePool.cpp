@@ -1,14 +1,13 @@
 #include "BasePool.h"
 
-#include "conditions/HelpTexts.h"
+#include "conditions/ConditionTable.h"
 #include "core/TextScan.h"
 
 namespace shrink4 {
 
 bool basePoolActive(std::string_view boxText)
 {
-    const auto text = trimSpaces(boxText);
-    return !text.empty() && !contains(text, help::kBasePoolMarker);
+    return !isEmptyBox(boxText, help::kBasePool);
 }
 
 NumberSet basePoolMembers(std::string_view boxText)

@@ -5,8 +5,8 @@
 
 namespace shrink4 {
 
-// Whether the base-pool box restricts the result (not empty after trimming spaces and
-// not holding its help text), and if so the numbers it contains.
+// Whether the base-pool box restricts the result (it is not empty), and if so the numbers
+// it contains.
 bool basePoolActive(std::string_view boxText);
 NumberSet basePoolMembers(std::string_view boxText);
 

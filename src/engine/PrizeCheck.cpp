@@ -14,7 +14,7 @@ PrizeVerdict checkPrize(std::string_view prizeCheckText, const std::vector<std::
         v.caption = prize::kRunFirst;
         return v;
     }
-    std::string entry(trimSpaces(typed));
+    std::string entry(trimWhitespace(typed));
     if (charCount(entry) != 4) {
         v.caption = prize::kIncomplete;
         return v;

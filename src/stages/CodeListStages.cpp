@@ -98,12 +98,12 @@ NumberSet numbersContainingAnyCode(std::string_view normalizedList, int k)
 
 namespace {
 
-// An active list is written back normalised, and the normalised text (digits and
-// spaces only) always counts as a condition; an inactive one counts by its help text.
+// A list takes part when its box is not empty and holds a digit; it is written back
+// normalised.
 StageRows codeListRow(ControlId control, std::string_view box, int k, bool must)
 {
-    if (!codeListActive(box))
-        return textRow(control, {}, textCounted(box, help::kCodeMarker));
+    if (isEmptyBox(box, controlMeta(control).help) || !codeListActive(box))
+        return {};
     std::string normalized = NormalizeDigitGroups(trimSpaces(box));
     NumberSet holders = numbersContainingAnyCode(normalized, k);
     StageRows rows = oneRow(control, must ? ~holders : std::move(holders));

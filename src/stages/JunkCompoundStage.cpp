@@ -79,8 +79,7 @@ NumberSet junkCompoundSet(std::string_view boxText)
 
 StageRows JunkCompoundStage(const ConditionInputs& in)
 {
-    return textRow(ControlId::junkCompounds, junkCompoundSet(in.junkCompounds),
-                   textCounted(in.junkCompounds, help::kCodeMarker));
+    return textRow(ControlId::junkCompounds, in.junkCompounds, junkCompoundSet);
 }
 
 } // namespace shrink4

@@ -54,7 +54,7 @@ NumberSet positionalKillSet(std::string_view boxText)
 {
     NumberSet set;
     const auto text = trimSpaces(boxText);
-    if (text.empty() || contains(text, help::kPositionalMarker))
+    if (text.empty())
         return set;
     // Spaces, CR and LF separate the patterns; runs of them leave only empty tokens,
     // which are ignored like every token that is not four characters long.
@@ -77,8 +77,7 @@ NumberSet positionalKillSet(std::string_view boxText)
 
 StageRows PositionalKillStage(const ConditionInputs& in)
 {
-    return textRow(ControlId::positionalKills, positionalKillSet(in.positionalKills),
-                   textCounted(in.positionalKills, help::kPositionalMarker));
+    return textRow(ControlId::positionalKills, in.positionalKills, positionalKillSet);
 }
 
 } // namespace shrink4

@@ -6,8 +6,7 @@
 namespace shrink4 {
 
 // Numbers matched by a four-character pattern of the positional-kill box ("1**8": a
-// digit fixes its position, "*" leaves it open). A box holding "入" (its help text) or
-// nothing after trimming kills nothing.
+// digit fixes its position, "*" leaves it open).
 NumberSet positionalKillSet(std::string_view boxText);
 
 } // namespace shrink4

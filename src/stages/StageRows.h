@@ -8,15 +8,18 @@
 
 namespace shrink4 {
 
-// A free-text box counts as a condition when its trimmed text is not empty and does not
-// hold the marker word of its help text.
-bool textCounted(std::string_view boxText, std::string_view marker);
-
-// The row of a text condition; none when it neither counts nor fails anything.
-StageRows textRow(ControlId control, NumberSet fails, bool counted);
-
 // A row that takes part with the given failures.
 StageRows oneRow(ControlId control, NumberSet fails);
+
+// The row of a text condition: none when its box is empty; otherwise it takes part and
+// fails what failuresOf(text) gives.
+template <class Failures>
+StageRows textRow(ControlId control, std::string_view text, Failures&& failuresOf)
+{
+    if (isEmptyBox(text, controlMeta(control).help))
+        return {};
+    return oneRow(control, failuresOf(text));
+}
 
 // The row of a condition made of check boxes: the union of the sets of the ticked boxes,
 // or no row when no box is ticked.

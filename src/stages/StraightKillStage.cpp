@@ -12,8 +12,7 @@ NumberSet straightKillSet(std::string_view boxText)
 
 StageRows StraightKillStage(const ConditionInputs& in)
 {
-    return textRow(ControlId::straightKills, straightKillSet(in.straightKills),
-                   textCounted(in.straightKills, help::kCodeMarker));
+    return textRow(ControlId::straightKills, in.straightKills, straightKillSet);
 }
 
 } // namespace shrink4

@@ -44,7 +44,7 @@ NumberSet sumValueSet(std::string_view boxText)
 {
     NumberSet s;
     const auto text = trimSpaces(boxText);
-    if (text.empty() || contains(text, help::kSumValueOffMarker))
+    if (text.empty())
         return s;
     const auto pairs = twoDigitWindows(text);
     for (int sum = 0; sum <= 36; ++sum)
@@ -61,11 +61,9 @@ StageRows UniversalKillStage(const ConditionInputs& in)
     return tickedRow(ControlId::universalDigits, in.universalDigits, containsDigitSet);
 }
 
-// The box stops killing at the colon of its help text but stops counting only at the
-// help text's "位数": a box can kill without counting as a condition.
 StageRows SumValueStage(const ConditionInputs& in)
 {
-    return textRow(ControlId::sumValues, sumValueSet(in.sumValues), textCounted(in.sumValues, help::kSumValueMarker));
+    return textRow(ControlId::sumValues, in.sumValues, sumValueSet);
 }
 
 } // namespace shrink4

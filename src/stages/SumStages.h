@@ -12,8 +12,7 @@ namespace shrink4 {
 const NumberSet& sumTailSet(int tail); // last digit of the digit sum is `tail`
 const NumberSet& spanSet(int span);    // max digit minus min digit is `span`
 
-// Numbers whose digit sum, written as two digits, occurs in the box; the box is off when
-// empty after trimming or when it holds a full-width colon (its help text).
+// Numbers whose digit sum, written as two digits, occurs in the box.
 NumberSet sumValueSet(std::string_view boxText);
 
 } // namespace shrink4

@@ -107,7 +107,7 @@ void clearControl(const ControlMeta& meta, const ControlWidgets& w)
     if (meta.keptByClearAll)
         return;
     for (TextBox* box : w.texts)
-        box->replaceAll(fromInputText(meta.clearText)); // undoable, as every clearing
+        box->replaceAll(fromInputText(meta.startText)); // undoable, as every clearing
     setChecks(w, 0, int(w.checks.size()), false);
     for (QAbstractButton* b : w.toggles)
         b->setChecked(false);

@@ -26,11 +26,16 @@ TEST(NumberTable, DigitsAndTextsFollowTheValue)
     EXPECT_EQ(numberText(42), "0042");
 }
 
+// Whitespace of every kind, or the help text alone, leaves the pool off; the help text's
+// words inside typed numbers no longer do.
 TEST(BasePool, EmptyBlankOrHelpTextExcludesNothing)
 {
-    for (std::string box : {std::string(), std::string("    "), std::string(help::kBasePool), std::string(help::kBasePoolHint),
-                            std::string("1234 双击")})
+    for (std::string box : {std::string(), std::string(" \t\u3000"), std::string("\r\n\r\n"),
+                            std::string(help::kBasePool), "\r\n" + std::string(help::kBasePool) + "\u3000 "})
         EXPECT_EQ(runWith([&](auto& in) { in.basePool = box; }).list.count, 10000) << box;
+    EXPECT_EQ(listed(runWith([](auto& in) { in.basePool = std::string(help::kBasePool) + "\r\n1111 2222"; })),
+              (std::vector<int>{1111, 2222}));
+    EXPECT_EQ(listed(runWith([](auto& in) { in.basePool = "1234 双击"; })), (std::vector<int>{1234}));
 }
 
 TEST(BasePool, KeepsExactlyTheFourDigitWindows)
@@ -39,7 +44,6 @@ TEST(BasePool, KeepsExactlyTheFourDigitWindows)
     EXPECT_EQ(listed(runWith([](auto& in) { in.basePool = "12345678"; })),
               (std::vector<int>{1234, 2345, 3456, 4567, 5678}));
     EXPECT_EQ(runWith([](auto& in) { in.basePool = "123"; }).list.count, 0);
-    EXPECT_EQ(runWith([](auto& in) { in.basePool = "\r\n\r\n"; }).list.count, 0);
 }
 
 TEST(Verdict, NoConditionPassesEverythingWhateverTheWindow)
@@ -81,17 +85,19 @@ TEST(Verdict, BoundsRoundHalfToEven)
               10000);
 }
 
-TEST(Verdict, HelpTextPlusNumbersIsEvaluatedButNotCounted)
+// Numbers typed below a help text are a condition like any other.
+TEST(Verdict, HelpTextPlusNumbersCounts)
 {
-    const auto r = runWith([](auto& in) { in.straightKills += "\r\n1234"; });
-    EXPECT_EQ(r.conditionCount, 0);
-    EXPECT_EQ(r.list.count, 10000); // no condition counted, so every number passes
+    const auto r = runWith([](auto& in) { in.straightKills = std::string(help::kStraightKill) + "\r\n1234"; });
+    EXPECT_EQ(r.conditionCount, 1);
+    EXPECT_EQ(r.list.count, 9999);
 }
 
-TEST(Verdict, NonDigitTextInACodeBoxCountsButKillsNothing)
+// A code list takes part only when it holds a digit.
+TEST(Verdict, TextWithoutDigitsInACodeBoxTakesNoPart)
 {
-    const auto r = runWith([](auto& in) { in.killTwoCodes = "abc"; });
-    EXPECT_EQ(r.conditionCount, 1);
+    const auto r = runWith([](auto& in) { in.killTwoCodes = "abc", in.totalTolerance = {"1", "1"}; });
+    EXPECT_EQ(r.conditionCount, 0);
     EXPECT_EQ(r.list.count, 10000);
     EXPECT_TRUE(r.rewritten.empty());
 }

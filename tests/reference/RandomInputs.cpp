@@ -133,6 +133,16 @@ std::string codeListText(std::mt19937& rng, int width)
     return s;
 }
 
+// A box left empty: whitespace of every kind, or the help text alone within it.
+std::string emptyBox(std::mt19937& rng, std::string_view helpText)
+{
+    static const std::array<std::string_view, 6> spaces = {" ", "\t", "\r\n", "\n", "\u3000", ""};
+    std::string s(oneOf(rng, spaces));
+    if (chance(rng, 0.7))
+        s += helpText;
+    return s + std::string(oneOf(rng, spaces));
+}
+
 std::string codeListBox(std::mt19937& rng, int width)
 {
     if (!chance(rng, 0.3))
@@ -141,7 +151,7 @@ std::string codeListBox(std::mt19937& rng, int width)
     case 0: return "abc";
     case 1: return fullWidthDigits(rng, width) + " " + fullWidthDigits(rng, width);
     case 2: return std::string(help::kCodeList) + codeListText(rng, width);
-    case 3: return chance(rng, 0.5) ? "" : "   ";
+    case 3: return emptyBox(rng, help::kCodeList);
     default: return pad(rng, codeListText(rng, width));
     }
 }
@@ -217,7 +227,7 @@ std::string basePoolText(std::mt19937& rng)
 {
     static const std::array<std::string_view, 6> seps = {" ", ",", "\r\n", "\n", "  ", "，"};
     switch (pick(rng, 12)) {
-    case 0: return std::string(help::kBasePoolHint);
+    case 0: return emptyBox(rng, help::kBasePool);
     case 1: return "";
     case 2: return "   ";
     case 3: return "\r\n";
@@ -262,7 +272,7 @@ ConditionInputs randomInputs(std::mt19937& rng)
     if (chance(rng, 0.35)) {
         switch (pick(rng, 8)) {
         case 0: in.straightKills = std::string(help::kStraightKill) + "\r\n" + straightText(rng); break;
-        case 1: in.straightKills = "   "; break;
+        case 1: in.straightKills = emptyBox(rng, help::kStraightKill); break;
         case 2: in.straightKills = ""; break;
         default: in.straightKills = pad(rng, straightText(rng)); break;
         }
@@ -271,7 +281,7 @@ ConditionInputs randomInputs(std::mt19937& rng)
     if (chance(rng, 0.3)) {
         switch (pick(rng, 8)) {
         case 0: in.junkCompounds = std::string(help::kJunkCompound) + compoundText(rng); break;
-        case 1: in.junkCompounds = ""; break;
+        case 1: in.junkCompounds = emptyBox(rng, help::kJunkCompound); break;
         default: in.junkCompounds = pad(rng, compoundText(rng)); break;
         }
     }
@@ -284,7 +294,7 @@ ConditionInputs randomInputs(std::mt19937& rng)
     if (chance(rng, 0.3)) {
         switch (pick(rng, 10)) {
         case 0: in.positionalKills = std::string(help::kPositionalKill) + "\r\n" + positionalText(rng); break;
-        case 1: in.positionalKills = ""; break;
+        case 1: in.positionalKills = emptyBox(rng, help::kPositionalKill); break;
         case 2: in.positionalKills = "\r\n"; break;
         default: in.positionalKills = pad(rng, positionalText(rng)); break;
         }
@@ -296,7 +306,7 @@ ConditionInputs randomInputs(std::mt19937& rng)
     if (chance(rng, 0.25)) {
         switch (pick(rng, 8)) {
         case 0: in.sumValues = ""; break;
-        case 1: in.sumValues = "  "; break;
+        case 1: in.sumValues = emptyBox(rng, help::kSumValue); break;
         default: in.sumValues = pad(rng, sumValueText(rng)); break;
         }
     }

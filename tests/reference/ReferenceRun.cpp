@@ -3,6 +3,8 @@
 
 #include "reference/ReferenceRun.h"
 
+#include "conditions/HelpTexts.h"
+
 #include <array>
 #include <cmath>
 #include <cstdlib>
@@ -13,16 +15,39 @@ namespace shrink4::reference {
 
 namespace {
 
-constexpr std::string_view kBasePoolMarker = "双击";
-constexpr std::string_view kCodeMarker = "不";
-constexpr std::string_view kPositionalMarker = "入";
-constexpr std::string_view kSumValueMarker = "位数";
-constexpr std::string_view kFullWidthColon = "：";
 constexpr std::string_view kNoResult = "没有符合条件的号码，请检测过滤条件";
 
 bool contains(std::string_view text, std::string_view part)
 {
     return text.find(part) != std::string_view::npos;
+}
+
+// Whitespace of typed text: space, tab, CR, LF and the ideographic space.
+std::string trimWhitespace(std::string_view s)
+{
+    const std::string_view spaces[] = {" ", "\t", "\r", "\n", "\u3000"};
+    bool trimmed = true;
+    while (trimmed) {
+        trimmed = false;
+        for (auto space : spaces) {
+            if (s.size() >= space.size() && s.substr(0, space.size()) == space) {
+                s.remove_prefix(space.size());
+                trimmed = true;
+            }
+            if (s.size() >= space.size() && s.substr(s.size() - space.size()) == space) {
+                s.remove_suffix(space.size());
+                trimmed = true;
+            }
+        }
+    }
+    return std::string(s);
+}
+
+// A box is empty when it holds only whitespace or, trimmed, its help text alone.
+bool isEmptyBox(std::string_view box, std::string_view helpText)
+{
+    const std::string t = trimWhitespace(box);
+    return t.empty() || t == helpText;
 }
 
 bool isAsciiDigit(const std::string& ch) { return ch.size() == 1 && ch[0] >= '0' && ch[0] <= '9'; }
@@ -85,9 +110,9 @@ void ResetNumberTables(Tables& t)
 
 void ApplyBasePool(Tables& t, const Window& w)
 {
-    const std::string BasePoolText = trimSpaces(w.c.basePool);
-    if (BasePoolText.empty() || contains(BasePoolText, kBasePoolMarker))
+    if (isEmptyBox(w.c.basePool, help::kBasePool))
         return;
+    const std::string BasePoolText = trimSpaces(w.c.basePool);
     for (int i = 1; i <= 10000; ++i)
         if (!contains(BasePoolText, t.NumberText(i)))
             t.PoolMask[i] = 1;
@@ -97,9 +122,9 @@ void ApplyBasePool(Tables& t, const Window& w)
 
 void StraightKillStage(Tables& t, const Window& w)
 {
-    const std::string T = trimSpaces(w.c.straightKills);
-    if (T.empty())
+    if (isEmptyBox(w.c.straightKills, help::kStraightKill))
         return;
+    const std::string T = trimSpaces(w.c.straightKills);
     for (int i = 1; i <= 10000; ++i)
         if (contains(T, t.NumberText(i)))
             t.FailCount[i] += 1;
@@ -107,9 +132,9 @@ void StraightKillStage(Tables& t, const Window& w)
 
 void JunkCompoundStage(Tables& t, const Window& w)
 {
-    const std::string T = trimSpaces(w.c.junkCompounds);
-    if (T.empty())
+    if (isEmptyBox(w.c.junkCompounds, help::kJunkCompound))
         return;
+    const std::string T = trimSpaces(w.c.junkCompounds);
     const std::vector<std::string> L = splitAt(T, "\r\n");
     for (int i = 1; i <= 10000; ++i) {
         for (const std::string& line : L) {
@@ -143,7 +168,7 @@ bool activateList(Window& w, const char* name, std::string& box, std::vector<std
     for (char ch : trimmed)
         if (ch >= '0' && ch <= '9')
             hasDigit = true;
-    if (trimmed.empty() || !hasDigit)
+    if (isEmptyBox(box, help::kCodeList) || !hasDigit)
         return false;
     box = normalizeCodeList(trimmed);
     w.rewritten.emplace_back(name, box);
@@ -278,11 +303,9 @@ void UniversalKillStage(Tables& t, const Window& w)
 
 void SumValueStage(Tables& t, const Window& w)
 {
+    if (isEmptyBox(w.c.sumValues, help::kSumValue))
+        return;
     const std::string T = trimSpaces(w.c.sumValues);
-    if (T.empty())
-        return;
-    if (contains(T, kFullWidthColon))
-        return;
     for (int v = 0; v <= 9999; ++v) {
         std::string text = std::to_string(v);
         while (text.size() < 4)
@@ -566,9 +589,9 @@ void AcValueStage(Tables& t, const Window& w)
 
 void ApplyPositionalKill(Tables& t, const Window& w)
 {
-    std::string text = trimSpaces(w.c.positionalKills);
-    if (text.empty() || contains(text, kPositionalMarker))
+    if (isEmptyBox(w.c.positionalKills, help::kPositionalKill))
         return;
+    std::string text = trimSpaces(w.c.positionalKills);
     text = replaceAll(text, "\r", " ");
     text = replaceAll(text, "\n", " ");
     for (int pass = 0; pass < 3; ++pass)
@@ -603,17 +626,18 @@ void ApplyVerdict(Tables& t, const Window& w)
 {
     const std::int32_t lower = toleranceBound(w.c.totalTolerance[0]);
     const std::int32_t upper = toleranceBound(w.c.totalTolerance[1]);
+    // Every text box that is not empty counts; a code list only when the run took it up
+    // (it holds a digit), which its rewrite records.
     const std::pair<const std::string*, std::string_view> boxes[] = {
-        {&w.c.straightKills, kCodeMarker}, {&w.c.junkCompounds, kCodeMarker},
-        {&w.c.killTwoCodes, kCodeMarker},    {&w.c.mustTwoCodes, kCodeMarker},
-        {&w.c.killThreeCodes, kCodeMarker},    {&w.c.mustThreeCodes, kCodeMarker},
-        {&w.c.positionalKills, kPositionalMarker}, {&w.c.sumValues, kSumValueMarker},
+        {&w.c.straightKills, help::kStraightKill},
+        {&w.c.junkCompounds, help::kJunkCompound},
+        {&w.c.positionalKills, help::kPositionalKill},
+        {&w.c.sumValues, help::kSumValue},
     };
-    for (const auto& [box, marker] : boxes) {
-        const std::string trimmed = trimSpaces(*box);
-        if (!trimmed.empty() && !contains(trimmed, marker))
+    for (const auto& [box, helpText] : boxes)
+        if (!isEmptyBox(*box, helpText))
             t.ConditionCount += 1;
-    }
+    t.ConditionCount += static_cast<std::int32_t>(w.rewritten.size());
     if (t.ConditionCount == 0) {
         for (int i = 1; i <= 10000; ++i)
             t.FailCount[i] = 100;
@@ -879,7 +903,7 @@ ReferencePrizeVerdict referencePrizeCheck(std::string_view prizeCheckText, const
                                           std::string_view typed)
 {
     ReferencePrizeVerdict v;
-    const std::string t = trimSpaces(typed);
+    const std::string t = trimWhitespace(typed);
     if (prizeCheckText.empty() || contains(prizeCheckText, "号码")) {
         v.caption = "【请先缩水】";
         return v;

@@ -108,11 +108,11 @@ TEST(CodeList, ActiveBoxesAreRewrittenAndCounted)
 {
     ConditionInputs in;
     in.killTwoCodes = "  12，34 \r\n";
-    in.killThreeCodes = "１２３"; // only full-width digits: inactive, unchanged
+    in.killThreeCodes = "１２３"; // only full-width digits (read as they are): no part, unchanged
     const auto r = filterRun(in);
     ASSERT_EQ(r.rewritten.size(), 1u);
     EXPECT_EQ(keyedRewrites(r)[0], (std::pair<std::string, std::string>{"T_main_sha_2ma", "12 34"}));
-    EXPECT_EQ(r.conditionCount, 2); // the rewritten list and the full-width text both count
+    EXPECT_EQ(r.conditionCount, 1);
     EXPECT_EQ(inputsAfterRun(in, r).killTwoCodes, "12 34");
 }
 
@@ -124,7 +124,7 @@ TEST(PositionalKill, PatternsFixSomePositions)
     EXPECT_EQ(positionalKillSet("1**8 1*28").count(), 100); // 1*28 lies inside 1**8
     EXPECT_EQ(positionalKillSet("****").count(), 10000);
     EXPECT_TRUE(positionalKillSet("12 12345 1a*8 １**8").empty());
-    EXPECT_TRUE(positionalKillSet("输入 1**8").empty());
+    EXPECT_EQ(positionalKillSet("输入 1**8").count(), 100); // the help text's words switch nothing off
     EXPECT_TRUE(positionalKillSet(help::kPositionalKill).empty());
     // Tabs do not separate: "1**8\t2" is one token of six characters.
     EXPECT_TRUE(positionalKillSet("1**8\t2").empty());
@@ -159,13 +159,13 @@ TEST(SumStages, SumValuesAreTwoDigitWindows)
     EXPECT_EQ(sumValueSet("05").count(), 56);
     EXPECT_TRUE(sumValueSet("5").empty());
     EXPECT_EQ(sumValueSet("1020").count(), sumValueSet("10 02 20").count());
-    EXPECT_TRUE(sumValueSet("05：").empty());
-    EXPECT_FALSE(sumValueSet("05:").empty());
-    EXPECT_TRUE(sumValueSet(help::kSumValue).empty());
+    EXPECT_EQ(sumValueSet("05：").count(), 56);
 
     ConditionInputs in;
-    in.sumValues = "2位数 05"; // evaluated but not counted
+    in.sumValues = std::string(help::kSumValue) + " "; // its help text alone: empty
     EXPECT_EQ(filterRun(in).conditionCount, 0);
+    in.sumValues = "2位数 05";
+    EXPECT_EQ(filterRun(in).conditionCount, 1);
 }
 
 TEST(TextStages, HugePastesStayLinear)

@@ -86,7 +86,8 @@ TEST(LargePaste, FourDigitWindowsOfTenMegabytes)
 
     EXPECT_EQ(straightKillSet(pasteOf("1234  ")), setOf({1234}));
     const std::string pool = pasteOf("0042 ") + "大底号码，双击清空";
-    EXPECT_FALSE(basePoolActive(pool)); // the help text's marker, however late it comes
+    EXPECT_TRUE(basePoolActive(pool)); // the help text's words below numbers switch nothing off
+    EXPECT_FALSE(basePoolActive(pasteOf(" \r\n\t\u3000") + std::string(help::kBasePool) + "\r\n"));
     EXPECT_TRUE(basePoolActive(pasteOf("0042 ")));
     EXPECT_EQ(basePoolMembers(pasteOf("0042 ")), setOf({42}));
 }
@@ -122,14 +123,14 @@ TEST(LargePaste, PositionalPatternsOfTenMegabytes)
     const NumberSet expected = positionalKillSet("1**8 45**");
     EXPECT_EQ(expected.count(), 200);
     EXPECT_EQ(positionalKillSet(pasteOf("1**8   \r\n") + "45**"), expected);
-    EXPECT_TRUE(positionalKillSet(pasteOf("1**8 ") + "入").empty()); // the help text's marker
+    EXPECT_EQ(positionalKillSet(pasteOf("1**8 ") + "入").count(), 100); // a help text word is no switch
     EXPECT_TRUE(positionalKillSet(pasteOf("12 123 12345 ")).empty());
 }
 
 TEST(LargePaste, SumValuesOfTenMegabytes)
 {
     EXPECT_EQ(sumValueSet(pasteOf("00.") + "36"), setOf({0, 9999}));
-    EXPECT_TRUE(sumValueSet(pasteOf("05.") + "：").empty()); // full-width colon: the help text
+    EXPECT_EQ(sumValueSet(pasteOf("05.") + "：").count(), 56); // a help text colon is no switch
     EXPECT_TRUE(sumValueSet(pasteOf("5 ")).empty());
 }
 
