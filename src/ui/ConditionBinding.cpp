@@ -161,6 +161,18 @@ void clearAllConditions(const ConditionForm& form)
         clearControl(meta, form[meta.id]);
 }
 
+void onConditionChange(const ConditionForm& form, QObject* context, const std::function<void()>& changed)
+{
+    for (const ControlWidgets& w : form.controls) {
+        for (TextBox* box : w.texts)
+            QObject::connect(box, &TextBox::textChanged, context, changed);
+        for (QCheckBox* box : w.checks)
+            QObject::connect(box, &QCheckBox::stateChanged, context, changed);
+        for (QAbstractButton* b : w.toggles)
+            QObject::connect(b, &QAbstractButton::toggled, context, changed);
+    }
+}
+
 void setChecks(const ControlWidgets& widgets, int first, int count, bool ticked)
 {
     for (int i = first; i < first + count; ++i) {

@@ -4,11 +4,13 @@
 
 #include "ConditionForm.h"
 
+#include <functional>
 #include <string>
 #include <utility>
 #include <vector>
 
 class QCheckBox;
+class QObject;
 
 namespace shrink4 {
 
@@ -20,6 +22,10 @@ void writeBackTexts(const ConditionForm& form, const std::vector<std::pair<Contr
 
 // "清空所有条件": every control to its cleared state, as the table gives it.
 void clearAllConditions(const ConditionForm& form);
+
+// Calls `changed` after every change of any condition control, typed or set, for as
+// long as `context` lives.
+void onConditionChange(const ConditionForm& form, QObject* context, const std::function<void()>& changed);
 
 // Ticks or unticks boxes [first, first + count) of a check-box control.
 void setChecks(const ControlWidgets& widgets, int first, int count, bool ticked);

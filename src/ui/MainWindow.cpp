@@ -7,8 +7,10 @@
 #include "ResultPanels.h"
 #include "ResultView.h"
 #include "RunController.h"
+#include "SessionFile.h"
 #include "SetToolWindow.h"
 #include "SpliceWindow.h"
+#include "UndoNotice.h"
 #include "WindowTexts.h"
 #include "scheme/SchemeFile.h"
 
@@ -51,6 +53,9 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent)
     m_dan = new DanButtons(m_form, this);
     m_results = new ResultView(m_run, this);
     m_runner = new RunController(m_run, m_form, *m_results, this);
+    // A crash after a run loses nothing that run used.
+    connect(m_runner, &RunController::finished, this, &MainWindow::saveSession);
+    onConditionChange(m_form, m_undoClear, [this] { m_undoClear->withdraw(); });
     connectButtons();
     buildActions();
     // Compact by default: the whole window fits a 1366 x 768 screen.
@@ -76,6 +81,8 @@ void MainWindow::buildLayout()
     runSide->addWidget(makeStartPanel(m_run));
     runSide->addWidget(makePrizeCheckFrame(m_run));
     runSide->addWidget(makeToolsFrame(m_run));
+    m_undoClear = new UndoNotice;
+    runSide->addWidget(m_undoClear);
     runSide->addStretch(1);
     runRow->addLayout(runSide);
     texts->addLayout(runRow, 5);
@@ -133,8 +140,23 @@ void MainWindow::connectButtons()
 void MainWindow::closeEvent(QCloseEvent* event)
 {
     QMainWindow::closeEvent(event);
-    if (event->isAccepted())
-        QCoreApplication::quit();
+    if (!event->isAccepted())
+        return;
+    saveSession();
+    QCoreApplication::quit();
+}
+
+void MainWindow::setSessionFile(const QString& path)
+{
+    m_sessionPath = path;
+    if (const std::optional<ConditionInputs> kept = loadSession(path))
+        writeConditions(m_form, *kept);
+}
+
+void MainWindow::saveSession()
+{
+    if (!m_sessionPath.isEmpty())
+        shrink4::saveSession(m_sessionPath, readConditions(m_form));
 }
 
 QString MainWindow::resultText() const
@@ -145,7 +167,6 @@ QString MainWindow::resultText() const
 void MainWindow::copyResult()
 {
     try {
-        m_results->resetPrizeCheck();
         copyToClipboard(this, m_results->resultText(), kCopyFailedMain);
     } catch (const std::exception&) {
         QMessageBox::critical(this, texts::kErrorTitle, kCopyFailedMain, QMessageBox::Ok);
@@ -154,8 +175,11 @@ void MainWindow::copyResult()
 
 void MainWindow::clearAll()
 {
+    ConditionInputs before = readConditions(m_form);
     m_results->resetPrizeCheck();
     clearAllConditions(m_form);
+    m_undoClear->offer(QStringLiteral("已清空所有条件"),
+                       [this, before = std::move(before)] { writeConditions(m_form, before); });
 }
 
 void MainWindow::showHelp(HelpTopic topic)

@@ -12,6 +12,7 @@ class DanButtons;
 class PagedConditions;
 class ResultView;
 class RunController;
+class UndoNotice;
 
 class MainWindow : public QMainWindow {
     Q_OBJECT
@@ -26,6 +27,11 @@ public:
     // changes nothing.
     bool openScheme(const QString& path);
     bool saveScheme(const QString& path);
+
+    // Keeps the conditions in `path` from now on: they are put back from it now, and
+    // written to it after each run and when the window closes. Without a call nothing
+    // is kept.
+    void setSessionFile(const QString& path);
 
     RunController& runner() { return *m_runner; }
     PagedConditions& pages() { return *m_form.pages; }
@@ -45,12 +51,15 @@ private:
     void openSchemeDialog();
     void saveSchemeDialog();
     void showSchemeName(const QString& path);
+    void saveSession();
 
     ConditionForm m_form;
     RunForm m_run;
     DanButtons* m_dan = nullptr;
     ResultView* m_results = nullptr;
     RunController* m_runner = nullptr;
+    UndoNotice* m_undoClear = nullptr;
+    QString m_sessionPath;
 };
 
 } // namespace shrink4

@@ -45,6 +45,8 @@ void ResultView::checkPrize()
     const PrizeVerdict verdict = shrink4::checkPrize(m_result.prizeCheckText, m_result.lines,
                                             m_form.prizeBox->text().toStdString(), m_groupForms);
     m_form.prizeLabel->setText(toQString(verdict.caption));
+    // Each check shows its own hits only, not those of numbers typed before.
+    m_form.results->clearSelection();
     for (int line : verdict.selectedLines)
         if (QListWidgetItem* item = m_form.results->item(line))
             item->setSelected(true);

@@ -75,6 +75,13 @@ std::optional<RunResult> RunController::runFilter()
 {
     if (m_running)
         return std::nullopt;
+    std::optional<RunResult> result = runOnce();
+    emit finished();
+    return result;
+}
+
+std::optional<RunResult> RunController::runOnce()
+{
     std::optional<RunResult> result;
     try {
         RunScope scope(*this);

@@ -32,9 +32,12 @@ public:
 signals:
     // Every progress report of a run or conversion, after the bar shows it.
     void progressed(double fill);
+    // A run is over, whether it listed numbers or failed.
+    void finished();
 
 private:
     friend class RunScope;
+    std::optional<RunResult> runOnce();
     void setFill(double fill);
     void reportFailure(const char* what);
 

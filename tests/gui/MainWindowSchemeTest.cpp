@@ -90,8 +90,9 @@ private slots:
         QCOMPARE(noticeTitle, QStringLiteral("信息提示窗口"));
         QVERIFY(QApplication::activeModalWidget() == nullptr);
         QCOMPARE(QApplication::clipboard()->text(), QStringLiteral("0001  0002  0003  "));
-        QVERIFY(control<LineBox>(w.get(), QStringLiteral("T_duijiang"))->text().isEmpty());
-        QCOMPARE(labelText(w.get(), QStringLiteral("L_duijiang_news")), QStringLiteral("【中奖查询】"));
+        // Copying takes nothing away: the drawn number and its verdict stay.
+        QCOMPARE(control<LineBox>(w.get(), QStringLiteral("T_duijiang"))->text(), QStringLiteral("0002"));
+        QCOMPARE(labelText(w.get(), QStringLiteral("L_duijiang_news")), QStringLiteral("【恭喜中奖】"));
 
         button(w.get(), QStringLiteral("C_copy"))->click();
         QCOMPARE(QApplication::clipboard()->text(), QStringLiteral("0001  0002  0003  "));

@@ -3,6 +3,7 @@
 
 #include <QApplication>
 #include <QMessageBox>
+#include <QStandardPaths>
 #include <QStyleFactory>
 #include <QTimer>
 
@@ -103,6 +104,8 @@ bool registerTestClass(TestFactory factory)
 
 int main(int argc, char* argv[])
 {
+    // Nothing a test keeps may reach the data folder of a real installation.
+    QStandardPaths::setTestModeEnabled(true);
     QApplication app(argc, argv);
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
     int failures = 0;

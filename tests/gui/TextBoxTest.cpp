@@ -165,7 +165,64 @@ void recordAccessibleEvent(QAccessibleEvent* event)
     accessibleEvents.append({event->type(), text});
 }
 
+// The rows of `image` holding pixels of the strong red that the placeholder tests give
+// the placeholder colour; the text itself is black.
+QList<int> redRows(const QImage& image)
+{
+    QList<int> rows;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x) {
+            const QRgb p = image.pixel(x, y);
+            if (qRed(p) > 160 && qGreen(p) < 100 && qBlue(p) < 100) {
+                rows << y;
+                break;
+            }
+        }
+    return rows;
+}
+
+void paintPlaceholdersRed(QWidget& box)
+{
+    QPalette palette = box.palette();
+    palette.setColor(QPalette::PlaceholderText, Qt::red);
+    box.setPalette(palette);
+}
+
+enum class TypedPath { Keys, Paste, Drop, InputMethod, SetByProgram };
+
+// Puts `text` into an empty box the way `path` does.
+void enter(TextBox& box, TypedPath path, const QString& text)
+{
+    switch (path) {
+    case TypedPath::Keys:
+        for (QChar c : text)
+            QTest::sendKeyEvent(QTest::Click, &box, Qt::Key_unknown, QString(c), Qt::NoModifier);
+        break;
+    case TypedPath::Paste:
+        QApplication::clipboard()->setText(text);
+        press(&box, QKeySequence::Paste);
+        break;
+    case TypedPath::Drop: {
+        QMimeData dropped;
+        dropped.setText(text);
+        QDragEnterEvent enter(QPoint(5, 5), Qt::CopyAction, &dropped, Qt::LeftButton, {});
+        QApplication::sendEvent(box.viewport(), &enter);
+        QDropEvent drop(QPointF(5, 5), Qt::CopyAction, &dropped, Qt::LeftButton, {});
+        QApplication::sendEvent(box.viewport(), &drop);
+        break;
+    }
+    case TypedPath::InputMethod:
+        compose(&box, QString(), text);
+        break;
+    case TypedPath::SetByProgram:
+        box.replaceAll(text);
+        break;
+    }
+}
+
 } // namespace
+
+Q_DECLARE_METATYPE(TypedPath)
 
 class TextBoxTest : public QObject {
     Q_OBJECT
@@ -643,6 +700,69 @@ private slots:
         box.setCursorPosition(1);
         QTest::keyClick(&box, Qt::Key_Delete);
         QCOMPARE(box.toPlainText(), u"ab"_s);
+    }
+
+    // The hint shows, on its own lines, only while the box is empty, and is never read
+    // as text: not by the program, not by undo, not as the accessible value.
+    void placeholderIsDrawnOnlyWhileEmpty()
+    {
+        TextBox box;
+        paintPlaceholdersRed(box);
+        showBox(box);
+        QVERIFY(QTest::qWaitForWindowActive(&box));
+        box.setPlaceholderText(u"大底号码\n双击清空"_s);
+        QCOMPARE(box.toPlainText(), QString());
+        QVERIFY(!box.isUndoAvailable());
+        QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(&box);
+        QCOMPARE(accessible->text(QAccessible::Value), QString());
+        QCOMPARE(accessible->text(QAccessible::Description), u"大底号码\n双击清空"_s);
+        const QList<int> twoLines = redRows(box.viewport()->grab().toImage());
+        QVERIFY(!twoLines.isEmpty());
+        QVERIFY(twoLines.last() - twoLines.first() > box.fontMetrics().height()); // the break is kept
+
+        box.setFocus();
+        QTest::keyClick(&box, Qt::Key_1);
+        QVERIFY(redRows(box.viewport()->grab().toImage()).isEmpty());
+        press(&box, QKeySequence::Undo);
+        QVERIFY(!redRows(box.viewport()->grab().toImage()).isEmpty());
+        QVERIFY(!box.isUndoAvailable());
+
+        // A line box shows the first line only.
+        LineBox line;
+        paintPlaceholdersRed(line);
+        line.setPlaceholderText(u"和值\n例如 05.08"_s);
+        showBox(line);
+        const QList<int> oneLine = redRows(line.viewport()->grab().toImage());
+        QVERIFY(!oneLine.isEmpty());
+        QVERIFY(oneLine.last() - oneLine.first() < line.fontMetrics().height());
+        QCOMPARE(line.text(), QString());
+    }
+
+    // A Chinese input method in full-width mode types ０-９ and wide spaces; every way a
+    // person puts text in turns them into ASCII, while text the program sets stays whole.
+    void fullWidthTypedTextBecomesAscii_data()
+    {
+        QTest::addColumn<TypedPath>("path");
+        QTest::addColumn<QString>("expected");
+        const QString ascii = u"12 34,AB~!、中"_s; // 、 and 中 have no ASCII twin
+        QTest::newRow("keys") << TypedPath::Keys << ascii;
+        QTest::newRow("paste") << TypedPath::Paste << ascii;
+        QTest::newRow("drop") << TypedPath::Drop << ascii;
+        QTest::newRow("input method") << TypedPath::InputMethod << ascii;
+        QTest::newRow("set by program") << TypedPath::SetByProgram << u"１２　３４，ＡＢ～！、中"_s;
+    }
+
+    void fullWidthTypedTextBecomesAscii()
+    {
+        QFETCH(TypedPath, path);
+        QFETCH(QString, expected);
+        for (bool singleLine : {false, true}) {
+            std::unique_ptr<TextBox> box = singleLine ? std::make_unique<LineBox>() : std::make_unique<TextBox>();
+            showBox(*box);
+            box->setFocus();
+            enter(*box, path, u"１２　３４，ＡＢ～！、中"_s);
+            QCOMPARE(box->toPlainText(), expected);
+        }
     }
 
     void tabIntoALineBoxSelectsItsText()

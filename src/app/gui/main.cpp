@@ -1,4 +1,5 @@
 #include "ui/MainWindow.h"
+#include "ui/SessionFile.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
@@ -17,7 +18,9 @@ int main(int argc, char* argv[])
     parser.process(app);
 
     shrink4::MainWindow window;
+    window.setSessionFile(shrink4::defaultSessionPath());
     window.show();
+    // A scheme named on the command line replaces the conditions kept from last time.
     const QStringList files = parser.positionalArguments();
     if (!files.isEmpty())
         window.openScheme(files.first());

@@ -2,6 +2,7 @@
 
 #include "Graphemes.h"
 #include "TextBoxAccessible.h"
+#include "TypedText.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -102,6 +103,15 @@ void TextBox::clear()
     replaceAll(QString());
 }
 
+void TextBox::setPlaceholderText(const QString& text)
+{
+    if (text == m_placeholder)
+        return;
+    m_placeholder = text;
+    setAccessibleDescription(text);
+    viewport()->update();
+}
+
 void TextBox::setReadOnly(bool readOnly)
 {
     if (readOnly == m_readOnly)
@@ -149,7 +159,7 @@ void TextBox::paste()
 {
     if (m_readOnly)
         return;
-    const QString text = QApplication::clipboard()->text();
+    const QString text = typedText(QApplication::clipboard()->text());
     if (!text.isEmpty() || hasSelectedText())
         replaceSelection(text);
 }
@@ -283,6 +293,11 @@ int TextBox::rowTop(int row) const
     if (m_mode == Mode::SingleLine)
         return (viewport()->height() - lineHeight()) / 2;
     return kMargin + (row - firstVisibleRow()) * lineHeight();
+}
+
+int TextBox::sideMargin() const
+{
+    return m_mode == Mode::MultiLine ? kMargin : kLineMargin;
 }
 
 qreal TextBox::rowLeft() const

@@ -16,6 +16,8 @@
 #include <QBasicTimer>
 #include <QKeySequence>
 
+class QPainter;
+
 #include <memory>
 
 namespace shrink4 {
@@ -32,6 +34,12 @@ public:
     void setPlainText(const QString& text);
     // Replaces the text as one edit that undo takes back; the cursor ends up at the end.
     void replaceAll(const QString& text);
+
+    // A hint drawn grey while the box is empty, its line breaks kept. It is not text:
+    // reading, undo and assistive technology's value never see it (the latter gets it
+    // as the description).
+    QString placeholderText() const { return m_placeholder; }
+    void setPlaceholderText(const QString& text);
 
     bool isReadOnly() const { return m_readOnly; }
     void setReadOnly(bool readOnly);
@@ -128,6 +136,7 @@ private:
     int visibleRows() const;
     int rowTop(int row) const;
     qreal rowLeft() const;
+    int sideMargin() const;
     qreal offsetIn(int rowStart, int position) const;
     int positionAtOffset(RowSpan span, qreal x) const;
     int positionAt(QPoint point) const;
@@ -139,6 +148,7 @@ private:
     void ensureCursorVisible();
     void restartBlinking();
     void paintFrame();
+    void paintPlaceholder(QPainter& painter);
 
     Mode m_mode;
     TextLines m_lines;
@@ -151,6 +161,7 @@ private:
     qreal m_preferredX = -1; // kept while moving up and down
     qreal m_scrollX = 0;     // single-line: how far the text is scrolled left
     Qt::Alignment m_alignment = Qt::AlignLeft;
+    QString m_placeholder;
     bool m_readOnly = false;
     bool m_selecting = false;
     bool m_cursorShown = false;

@@ -3,6 +3,7 @@
 #include "TextBox.h"
 
 #include "Graphemes.h"
+#include "TypedText.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -164,7 +165,7 @@ bool TextBox::handleEditing(QKeyEvent* event)
         const QString text = event->text();
         if (text.isEmpty() || !text.at(0).isPrint() || (event->modifiers() & Qt::ControlModifier))
             return false;
-        replaceSelection(text, EditKind::Typing);
+        replaceSelection(typedText(text), EditKind::Typing);
     }
     return true;
 }
@@ -225,7 +226,7 @@ void TextBox::mousePressEvent(QMouseEvent* event)
         const QString text = QApplication::clipboard()->text(QClipboard::Selection);
         moveCursor(positionAt(event->position().toPoint()), false);
         if (!text.isEmpty())
-            replaceSelection(text);
+            replaceSelection(typedText(text));
         return;
     }
     if (event->button() != Qt::LeftButton)
@@ -277,7 +278,7 @@ void TextBox::dropEvent(QDropEvent* event)
     if (m_readOnly || !event->mimeData()->hasText())
         return;
     moveCursor(positionAt(event->position().toPoint()), false);
-    replaceSelection(event->mimeData()->text());
+    replaceSelection(typedText(event->mimeData()->text()));
     event->acceptProposedAction();
 }
 

@@ -3,6 +3,8 @@
 
 #include "TextBox.h"
 
+#include "TypedText.h"
+
 #include <QGuiApplication>
 #include <QInputMethod>
 #include <QInputMethodEvent>
@@ -53,7 +55,7 @@ void TextBox::inputMethodEvent(QInputMethodEvent* event)
             m_anchor = std::min(from + event->replacementLength(), m_lines.size());
             m_cursor = from;
         }
-        replaceSelection(event->commitString(), EditKind::Typing);
+        replaceSelection(typedText(event->commitString()), EditKind::Typing);
     }
     for (const QInputMethodEvent::Attribute& a : event->attributes())
         if (a.type == QInputMethodEvent::Selection)

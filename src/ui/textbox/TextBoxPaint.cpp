@@ -44,6 +44,8 @@ void TextBox::paintEvent(QPaintEvent*)
     const int first = firstVisibleRow();
     const int last = std::min(m_layout.rowCount() - 1, first + visibleRows() + 1);
     const int compositionRow = m_composition.isEmpty() ? -1 : m_layout.rowOf(m_lines, *m_advances, m_cursor);
+    if (m_lines.size() == 0 && m_composition.isEmpty())
+        paintPlaceholder(painter);
 
     for (int row = first; row <= last; ++row) {
         const RowSpan span = m_layout.row(m_lines, *m_advances, row);
@@ -95,6 +97,27 @@ void TextBox::paintEvent(QPaintEvent*)
     const bool cursorHidden = !m_composition.isEmpty() && !m_composition.cursorShown();
     if (m_cursorShown && hasFocus() && !m_readOnly && !cursorHidden)
         painter.fillRect(cursorRect(), pal.brush(QPalette::Text));
+}
+
+// The hint sits where the text would start. A multi-line box wraps it to its width; a
+// single line shows its first line, cut short with an ellipsis where it does not fit.
+void TextBox::paintPlaceholder(QPainter& painter)
+{
+    if (m_placeholder.isEmpty())
+        return;
+    painter.save();
+    painter.setPen(palette().color(QPalette::PlaceholderText));
+    const int top = rowTop(0);
+    const QRect area(0, top, viewport()->width(), viewport()->height() - top);
+    const QRect inside = area.adjusted(sideMargin(), 0, -sideMargin(), 0);
+    if (m_mode == Mode::MultiLine) {
+        painter.drawText(inside, Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, m_placeholder);
+    } else {
+        const QString line = m_placeholder.section(u'\n', 0, 0);
+        const QString shown = painter.fontMetrics().elidedText(line, Qt::ElideRight, inside.width());
+        painter.drawText(inside, int(m_alignment) | Qt::AlignTop, shown);
+    }
+    painter.restore();
 }
 
 // A multi-line box's frame drawn as a line edit's, so it shows the focus as the line

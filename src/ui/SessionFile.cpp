@@ -1,0 +1,89 @@
+#include "SessionFile.h"
+
+#include "scheme/SchemeFile.h"
+
+#include <QDebug>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+#include <QStandardPaths>
+
+namespace shrink4 {
+
+namespace {
+
+void warn(const QString& text)
+{
+    qWarning().noquote() << text;
+}
+
+void setAside(const QString& path, const QString& why)
+{
+    const QString bad = path + QStringLiteral(".bad");
+    QFile::remove(bad); // the newest broken file is the one worth keeping
+    if (QFile::rename(path, bad))
+        warn(QStringLiteral("上次的条件无法读取（%1），已改名为 %2").arg(why, bad));
+    else
+        warn(QStringLiteral("上次的条件无法读取（%1），也无法改名：%2").arg(why, path));
+}
+
+bool writeWhole(const QString& path, const QByteArray& bytes, QString* error)
+{
+    if (!QDir().mkpath(QFileInfo(path).absolutePath())) {
+        *error = QStringLiteral("无法创建文件夹");
+        return false;
+    }
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly)) {
+        *error = file.errorString();
+        return false;
+    }
+    // A short write or a failed flush would commit a cut file: give up instead, and the
+    // old file stays.
+    if (file.write(bytes) != bytes.size() || !file.flush()) {
+        *error = file.errorString();
+        file.cancelWriting();
+        return false;
+    }
+    if (!file.commit()) {
+        *error = file.errorString();
+        return false;
+    }
+    return true;
+}
+
+} // namespace
+
+QString defaultSessionPath()
+{
+    return QStandardPaths::writableLocation(QStandardPaths::AppDataLocation) + QStringLiteral("/session.json");
+}
+
+std::optional<ConditionInputs> loadSession(const QString& path)
+{
+    QFile file(path);
+    if (!file.exists())
+        return std::nullopt;
+    if (!file.open(QIODevice::ReadOnly)) {
+        warn(QStringLiteral("上次的条件无法打开：%1（%2）").arg(path, file.errorString()));
+        return std::nullopt;
+    }
+    const QByteArray bytes = file.readAll();
+    file.close();
+    SchemeResult scheme = parseScheme(bytes);
+    if (!scheme.inputs)
+        setAside(path, scheme.error);
+    return std::move(scheme.inputs);
+}
+
+bool saveSession(const QString& path, const ConditionInputs& inputs)
+{
+    QString error;
+    if (writeWhole(path, serializeScheme(inputs), &error))
+        return true;
+    warn(QStringLiteral("条件未能保存到 %1：%2").arg(path, error));
+    return false;
+}
+
+} // namespace shrink4

@@ -1,0 +1,60 @@
+#include "UndoNotice.h"
+
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+
+#include <utility>
+
+namespace shrink4 {
+
+namespace {
+
+// Long enough to notice the strip and reach for the button.
+constexpr int kShownMs = 20000;
+
+} // namespace
+
+UndoNotice::UndoNotice(QWidget* parent)
+    : QFrame(parent), m_text(new QLabel), m_button(new QPushButton(QStringLiteral("撤销")))
+{
+    setObjectName(QStringLiteral("undo_notice"));
+    m_button->setObjectName(QStringLiteral("C_undo_notice"));
+    setFrameShape(QFrame::StyledPanel);
+    m_text->setWordWrap(true);
+    auto* row = new QHBoxLayout(this);
+    row->setContentsMargins(4, 2, 4, 2);
+    row->addWidget(m_text, 1);
+    row->addWidget(m_button);
+    m_timeout.setSingleShot(true);
+    m_timeout.setInterval(kShownMs);
+    connect(&m_timeout, &QTimer::timeout, this, &UndoNotice::withdraw);
+    connect(m_button, &QPushButton::clicked, this, &UndoNotice::undo);
+    hide();
+}
+
+void UndoNotice::offer(const QString& text, std::function<void()> undo)
+{
+    m_text->setText(text);
+    m_undo = std::move(undo);
+    m_timeout.start();
+    show();
+}
+
+void UndoNotice::withdraw()
+{
+    m_timeout.stop();
+    m_undo = nullptr;
+    hide();
+}
+
+void UndoNotice::undo()
+{
+    // Taken out first: undoing changes the conditions, and that withdraws the offer.
+    std::function<void()> run = std::exchange(m_undo, nullptr);
+    withdraw();
+    if (run)
+        run();
+}
+
+} // namespace shrink4
