@@ -66,6 +66,7 @@ QGroupBox* makeSumSpanDanFrame(ConditionForm& form)
     const ControlForm sumValues = form.control(ControlId::sumValues);
     grid->addWidget(makeLabel(toQString(sumValues.meta.caption)), 1, 0);
     LineBox* box = makeLine(keyString(sumValues.meta.key), fromInputText(sumValues.meta.startText));
+    box->setPlaceholderText(fromInputText(sumValues.meta.help));
     sumValues.widgets.texts.append(box);
     grid->addWidget(box, 1, 1, 1, 10);
     form.sumValueClear = makeSmallButton(QStringLiteral("C_ac_chu_cls"), QStringLiteral("清"));
@@ -162,6 +163,7 @@ QGroupBox* makeBasePoolFrame(ConditionForm& form)
     compactFrameLayout(layout);
     auto* edit = new ClearOnDoubleClickEdit(fromInputText(pool.meta.startText));
     edit->setObjectName(keyString(pool.meta.key));
+    edit->setPlaceholderText(fromInputText(pool.meta.help));
     pool.widgets.texts.append(edit);
     layout->addWidget(edit);
     return frame;

@@ -54,6 +54,7 @@ QWidget* PagedConditions::makePage(ConditionForm& form, int index)
             boxes->addWidget(makeLabel(label));
         auto* edit = new ClearOnDoubleClickEdit(fromInputText(meta.startText));
         edit->setObjectName(keyString(meta.key));
+        edit->setPlaceholderText(fromInputText(meta.help));
         form[meta.id].texts.append(edit);
         boxes->addWidget(edit, 1);
     }
