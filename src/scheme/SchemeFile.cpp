@@ -85,6 +85,14 @@ QJsonValue toJson(const std::array<T, N>& values)
     return array;
 }
 
+// Schemes of the first version stored a box's help text as its content, with any numbers
+// typed below it: the numbers are what their author meant.
+void dropHelpText(std::string& text, std::string_view help)
+{
+    if (!help.empty() && std::string_view(text).starts_with(help))
+        text.erase(0, help.size());
+}
+
 SchemeResult failure(QString message) { return {std::nullopt, std::move(message)}; }
 
 } // namespace
@@ -126,6 +134,8 @@ SchemeResult parseScheme(const QByteArray& raw)
         const auto v = controls.value(keyText(c.key));
         if (error.isEmpty() && !v.isUndefined())
             error = readValue(v, c.key, member);
+        if constexpr (std::is_same_v<std::decay_t<decltype(member)>, std::string>)
+            dropHelpText(member, c.help);
     });
     if (!error.isEmpty())
         return failure(error);

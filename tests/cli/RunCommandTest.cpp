@@ -117,6 +117,8 @@ TEST(CheckCommand, PrintsTheCaptionOfThePrizeLabel)
     };
     EXPECT_EQ(check("1234"), "【恭喜中奖】\n");
     EXPECT_EQ(check(" 5678 "), "【恭喜中奖】\n");
+    EXPECT_EQ(check("５６７８"), "【恭喜中奖】\n");    // typed full-width
+    EXPECT_EQ(check("1234\r\n\t"), "【恭喜中奖】\n"); // pasted with a line break
     EXPECT_EQ(check("4321"), "【没有中奖】\n");
     EXPECT_EQ(check("123"), "【号码不全】\n");
     const auto empty = runCli({QStringLiteral("check"), QStringLiteral("-"), QStringLiteral("1234")},

@@ -83,6 +83,18 @@ TEST(Scheme, TextIsTakenExactlyAsWritten)
     EXPECT_EQ(r.inputs->basePool, "  1234\r\n\n ");
 }
 
+// Schemes of the first version kept the help text as content, numbers below it.
+TEST(Scheme, ALeadingHelpTextIsLeftOff)
+{
+    const auto r = parseScheme(scheme("\"T_dadi_nb\": \"大底号码，双击清空\\r\\n1111 2222\", "
+                                      "\"T_main_sha_2ma\": \"不懂使用请看软件教程\\r\\n双击清空\\r\\n\", "
+                                      "\"T_main_shazhixuan\": \"1234 不懂使用请看软件教程\""));
+    ASSERT_TRUE(r.inputs);
+    EXPECT_EQ(r.inputs->basePool, "\r\n1111 2222");
+    EXPECT_EQ(r.inputs->killTwoCodes, "\r\n");
+    EXPECT_EQ(r.inputs->straightKills, "1234 不懂使用请看软件教程"); // only a leading one
+}
+
 TEST(Scheme, MalformedFilesNameWhatIsWrong)
 {
     expectError("not json", "not JSON");

@@ -4,6 +4,7 @@
 #include "engine/FilterRun.h"
 #include "engine/PrizeCheck.h"
 #include "tools/GroupConversion.h"
+#include "ui/textbox/TypedText.h" // header only: TEXT is read as if typed into the box
 
 #include <utility>
 
@@ -23,7 +24,7 @@ int checkCommand(const QStringList& arguments)
     const bool groupForms = parser.isSet(group);
     const auto list = groupForms ? ConvertToGroups(run) : run.list;
     const auto verdict = checkPrize(list.prizeCheckText, list.lines,
-                                    parser.positionalArguments().at(1).toStdString(), groupForms);
+                                    typedText(parser.positionalArguments().at(1)).toStdString(), groupForms);
     printOut(QString::fromUtf8(verdict.caption.data(), qsizetype(verdict.caption.size())) + QLatin1Char('\n'));
     return kOk;
 }
