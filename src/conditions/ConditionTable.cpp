@@ -3,6 +3,7 @@
 #include "core/TextScan.h"
 
 #include <string>
+#include <type_traits>
 
 namespace shrink4 {
 
@@ -24,6 +25,16 @@ bool isEmptyBox(std::string_view text, std::string_view help)
 {
     const std::string_view trimmed = trimWhitespace(text);
     return trimmed.empty() || trimmed == help;
+}
+
+std::size_t textBytes(const ConditionInputs& in)
+{
+    std::size_t bytes = 0;
+    forEachControl(in, [&bytes](const ControlMeta&, const auto& value) {
+        if constexpr (std::is_same_v<std::decay_t<decltype(value)>, std::string>)
+            bytes += value.size();
+    });
+    return bytes;
 }
 
 std::string indexedKey(std::string_view key, int index)

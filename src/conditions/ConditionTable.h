@@ -157,6 +157,9 @@ constexpr const ControlMeta& controlMeta(ControlId id) { return kControlMetas[st
 // (space, tab, CR, LF, U+3000) or, trimmed of it, its help text alone.
 bool isEmptyBox(std::string_view text, std::string_view help);
 
+// Bytes of text in all the boxes: what decides whether reading them is worth a thread.
+std::size_t textBytes(const ConditionInputs& in);
+
 // A box or button of a control array is named like its element on screen: "Check_tsm_sha(7)".
 std::string indexedKey(std::string_view key, int index);
 

@@ -49,16 +49,6 @@ constexpr RunStep kRunSteps[] = {
 constexpr std::size_t kStepCount = std::size(kRunSteps);
 using StepRows = std::array<StageRows, kStepCount>;
 
-std::size_t textBytes(const ConditionInputs& in)
-{
-    std::size_t bytes = 0;
-    forEachControl(in, [&bytes](const ControlMeta&, const auto& value) {
-        if constexpr (std::is_same_v<std::decay_t<decltype(value)>, std::string>)
-            bytes += value.size();
-    });
-    return bytes;
-}
-
 void takeRow(RunResult& result, ConditionRow row)
 {
     if (!row.fails.empty())

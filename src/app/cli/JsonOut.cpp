@@ -72,6 +72,19 @@ JsonObjectWriter& JsonObjectWriter::field(std::string_view k, const JsonObjectWr
     return *this;
 }
 
+JsonObjectWriter& JsonObjectWriter::field(std::string_view k, const std::vector<JsonObjectWriter>& objects)
+{
+    key(k);
+    m_body += '[';
+    for (std::size_t i = 0; i < objects.size(); ++i) {
+        if (i > 0)
+            m_body += ", ";
+        m_body += objects[i].finish();
+    }
+    m_body += ']';
+    return *this;
+}
+
 QByteArray JsonObjectWriter::finish() const
 {
     return '{' + m_body + '}';

@@ -16,6 +16,8 @@ public:
     JsonObjectWriter& field(std::string_view key, const std::vector<std::string_view>& texts);
     // A nested object written by another writer.
     JsonObjectWriter& field(std::string_view key, const JsonObjectWriter& object);
+    // An array of objects.
+    JsonObjectWriter& field(std::string_view key, const std::vector<JsonObjectWriter>& objects);
     QByteArray finish() const; // one line, no trailing newline
 
 private:

@@ -3,10 +3,26 @@
 #include "cli/JsonOut.h"
 
 #include "engine/FilterRun.h"
+#include "engine/Notes.h"
 
 #include <utility>
 
 namespace shrink4::cli {
+
+namespace {
+
+std::vector<JsonObjectWriter> notesJson(const std::vector<Note>& notes)
+{
+    std::vector<JsonObjectWriter> objects;
+    for (const Note& note : notes) {
+        JsonObjectWriter o;
+        o.field("key", controlMeta(note.control).key).field("text", note.text);
+        objects.push_back(std::move(o));
+    }
+    return objects;
+}
+
+} // namespace
 
 int runCommand(const QStringList& arguments)
 {
@@ -24,6 +40,7 @@ int runCommand(const QStringList& arguments)
         return kOk;
     }
     const auto texts = numberTexts(result.list.numbers);
+    const auto notes = conditionNotes(*start.inputs);
     JsonObjectWriter rewritten;
     for (const auto& [control, text] : result.rewritten)
         rewritten.field(controlMeta(control).key, text);
@@ -35,6 +52,8 @@ int runCommand(const QStringList& arguments)
         .field("result_text", result.list.resultText)
         .field("prize_check_text", result.list.prizeCheckText)
         .field("rewritten", rewritten);
+    if (!notes.empty())
+        out.field("notes", notesJson(notes));
     printOutBytes(out.finish() + '\n');
     return kOk;
 }
