@@ -1,5 +1,6 @@
 #include "PrizeCheck.h"
 
+#include "core/ResultList.h"
 #include "core/TextScan.h"
 
 #include <algorithm>
@@ -10,7 +11,7 @@ PrizeVerdict checkPrize(std::string_view prizeCheckText, const std::vector<std::
                         std::string_view typed, bool groupForms)
 {
     PrizeVerdict v;
-    if (prizeCheckText.empty() || contains(prizeCheckText, "号码")) {
+    if (prizeCheckText.empty()) {
         v.caption = prize::kRunFirst;
         return v;
     }
@@ -21,7 +22,8 @@ PrizeVerdict checkPrize(std::string_view prizeCheckText, const std::vector<std::
     }
     if (groupForms && entry.size() == 4)
         std::sort(entry.begin(), entry.end());
-    if (!contains(prizeCheckText, entry)) {
+    // A run that listed nothing is a run: a drawn number simply is not in it.
+    if (prizeCheckText == kNoResultMessage || !contains(prizeCheckText, entry)) {
         v.caption = prize::kNoWin;
         return v;
     }

@@ -76,7 +76,8 @@ ResultList ConvertToGroups(const NumberSet& survivors)
     });
     if (!line.empty())
         r.lines.push_back(std::move(line));
-    r.prizeCheckText = r.resultText;
+    // As after a run: an empty conversion is a result with nothing in it, not a missing one.
+    r.prizeCheckText = r.resultText.empty() ? std::string(kNoResultMessage) : r.resultText;
     return r;
 }
 

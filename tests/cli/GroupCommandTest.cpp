@@ -81,8 +81,8 @@ TEST(CliCheck, GroupOptionComparesByGroupForm)
     EXPECT_EQ(runCli({"check", "--group", "-", "432"}, scheme).out, "【号码不全】\n");
     // Without the option a straight number must match in order.
     EXPECT_EQ(runCli({"check", "-", "4321"}, scheme).out, "【没有中奖】\n");
-    // A conversion with nothing listed asks for a run first.
-    EXPECT_EQ(runCli({"check", "--group", "-", "1234"}, poolScheme("123")).out, "【请先缩水】\n");
+    // A conversion with nothing listed: the drawn number is not in it.
+    EXPECT_EQ(runCli({"check", "--group", "-", "1234"}, poolScheme("123")).out, "【没有中奖】\n");
 }
 
 } // namespace

@@ -123,5 +123,5 @@ TEST(CheckCommand, PrintsTheCaptionOfThePrizeLabel)
     EXPECT_EQ(check("123"), "【号码不全】\n");
     const auto empty = runCli({QStringLiteral("check"), QStringLiteral("-"), QStringLiteral("1234")},
                               scheme("\"T_dadi_nb\": \"12\""));
-    EXPECT_EQ(empty.out, "【请先缩水】\n");
+    EXPECT_EQ(empty.out, "【没有中奖】\n"); // a run that listed nothing
 }

@@ -241,7 +241,7 @@ TEST(ReferenceQuirks, InvertedWindowListsNothing)
     EXPECT_EQ(r.count, 0);
     EXPECT_TRUE(r.resultText.empty());
     EXPECT_EQ(r.prizeCheckText, std::string(kNoResultMessage));
-    EXPECT_EQ(referencePrizeCheck(r.prizeCheckText, r.lines, "1234").caption, "【请先缩水】");
+    EXPECT_EQ(referencePrizeCheck(r.prizeCheckText, r.lines, "1234").caption, "【没有中奖】");
     expectSameRun(in);
     EXPECT_TRUE(comparePrize(r.prizeCheckText, r.lines, "1234").empty());
 

@@ -136,7 +136,8 @@ TEST(FilterRun, ReportsProgressAtTheFixedPointsAndRepeatsExactly)
 TEST(PrizeCheck, CaptionsFollowTheResult)
 {
     EXPECT_EQ(checkPrize("", {}, "1234").caption, prize::kRunFirst);
-    EXPECT_EQ(checkPrize(kNoResultMessage, {}, "1234").caption, prize::kRunFirst);
+    EXPECT_EQ(checkPrize(kNoResultMessage, {}, "1234").caption, prize::kNoWin); // a run that listed nothing
+    EXPECT_EQ(checkPrize(kNoResultMessage, {}, "12").caption, prize::kIncomplete);
 
     const auto r = runWith([](auto& in) { in.basePool = "0001 1234 5555"; });
     const auto check = [&](std::string_view typed) { return checkPrize(r.list.prizeCheckText, r.list.lines, typed); };

@@ -167,7 +167,7 @@ private slots:
         QCOMPARE(listItems(w.get()).size(), 0);
         QCOMPARE(labelText(w.get(), QStringLiteral("dadi_zhushu")), QStringLiteral("0"));
         typePrize(*w, QStringLiteral("1234"));
-        QCOMPARE(prizeCaption(*w), QStringLiteral("【请先缩水】"));
+        QCOMPARE(prizeCaption(*w), QStringLiteral("【没有中奖】"));
     }
 
     void prizeCheckAsTheDrawnNumberIsTyped()
@@ -222,7 +222,7 @@ private slots:
         QCOMPARE(prizeCaption(*w), QStringLiteral("【没有中奖】"));
     }
 
-    void emptyGroupConversionAsksForARun()
+    void emptyGroupConversionHasNoWin()
     {
         auto w = makeWindow();
         setBasePool(*w, QStringLiteral("12"));
@@ -230,7 +230,7 @@ private slots:
         QCOMPARE(listItems(w.get()).size(), 0);
         QCOMPARE(labelText(w.get(), QStringLiteral("dadi_zhushu")), QStringLiteral("0"));
         typePrize(*w, QStringLiteral("1234"));
-        QCOMPARE(prizeCaption(*w), QStringLiteral("【请先缩水】"));
+        QCOMPARE(prizeCaption(*w), QStringLiteral("【没有中奖】"));
     }
 };
 

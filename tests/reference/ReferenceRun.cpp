@@ -904,12 +904,12 @@ ReferencePrizeVerdict referencePrizeCheck(std::string_view prizeCheckText, const
 {
     ReferencePrizeVerdict v;
     const std::string t = trimWhitespace(typed);
-    if (prizeCheckText.empty() || contains(prizeCheckText, "号码")) {
+    if (prizeCheckText.empty()) {
         v.caption = "【请先缩水】";
         return v;
     }
     if (characterCount(t) == 4) {
-        if (contains(prizeCheckText, t)) {
+        if (prizeCheckText != kNoResult && contains(prizeCheckText, t)) {
             v.caption = "【恭喜中奖】";
             for (std::size_t k = 0; k < lines.size(); ++k)
                 if (contains(lines[k], t))

@@ -77,14 +77,14 @@ TEST(GroupConversion, SurvivorsOfOneFormGiveOneEntry)
     EXPECT_EQ(r.lines, (std::vector<std::string>{"0005 0099 ", "1234 "}));
 }
 
-TEST(GroupConversion, EmptyRunGivesEmptyListAndAsksForARun)
+TEST(GroupConversion, EmptyRunGivesAnEmptyListThatHoldsNoWin)
 {
     const auto r = ConvertToGroups(NumberSet{});
     EXPECT_EQ(r.count, 0);
     EXPECT_TRUE(r.lines.empty());
     EXPECT_TRUE(r.resultText.empty());
-    EXPECT_TRUE(r.prizeCheckText.empty());
-    EXPECT_EQ(checkPrize(r.prizeCheckText, r.lines, "1234", true).caption, prize::kRunFirst);
+    EXPECT_EQ(r.prizeCheckText, kNoResultMessage);
+    EXPECT_EQ(checkPrize(r.prizeCheckText, r.lines, "1234", true).caption, prize::kNoWin);
 }
 
 TEST(GroupConversion, ConvertsOnlyWhatTheRunListedInsideTheBasePool)
