@@ -35,7 +35,8 @@ public:
     void exportResult();
     void clearConditions();
 
-    // Replaces box k with the digit groups of the clipboard text.
+    // Replaces box k with the digit groups of the clipboard text; a clipboard without
+    // digits leaves the box and says so.
     void pasteIntoBox(int k);
     void clearBox(int k);
 
@@ -45,6 +46,7 @@ private:
     QWidget* buildResultArea();
     QWidget* buildCommands();
     void runCommand(int j);
+    void recount(int k); // the count under box k: its digit groups
     QString name(const char* pattern) const; // "T_%1_dd" with the page code
     QString name(const char* pattern, int index) const; // "T_%1_ip(%2)"
 
