@@ -27,7 +27,6 @@ public:
 
     const SplicePage& page() const { return m_page; }
     void setExportFolders(const SpliceExportFolders& folders) { m_folders = folders; }
-    void clearResult();
 
     // The four commands of C_cc_pj(0..3).
     void startSplice();
@@ -46,6 +45,7 @@ private:
     QWidget* buildResultArea();
     QWidget* buildCommands();
     void runCommand(int j);
+    void clearResult();
     void recount(int k); // the count under box k: its digit groups
     QString name(const char* pattern) const; // "T_%1_dd" with the page code
     QString name(const char* pattern, int index) const; // "T_%1_ip(%2)"
