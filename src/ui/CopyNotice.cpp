@@ -30,17 +30,29 @@ void showCopyNotice(QWidget* parent)
     notice.exec();
 }
 
-bool copyToClipboard(QWidget* parent, const QString& text, const QString& failureMessage)
+namespace {
+
+bool putOnClipboard(const QString& text)
 {
     QClipboard* clipboard = QApplication::clipboard();
-    bool ok = clipboard != nullptr;
-    if (ok) {
-        clipboard->clear();
-        clipboard->setText(text);
-        // The clipboard reports no errors; a text that does not read back was not taken.
-        ok = clipboard->text() == text;
+    if (clipboard == nullptr)
+        return false;
+    clipboard->clear();
+    clipboard->setText(text);
+    // The clipboard reports no errors; a text that does not read back was not taken.
+    return clipboard->text() == text;
+}
+
+} // namespace
+
+bool copyToClipboard(QWidget* parent, const QString& text, const QString& failureMessage)
+{
+    if (text.trimmed().isEmpty()) {
+        // Wiping what the player copied elsewhere for nothing would lose it.
+        QMessageBox::information(parent, QStringLiteral("温馨提示"), kNothingToCopy, QMessageBox::Ok);
+        return false;
     }
-    if (!ok) {
+    if (!putOnClipboard(text)) {
         QMessageBox::critical(parent, QStringLiteral("错误提示"), failureMessage, QMessageBox::Ok);
         return false;
     }

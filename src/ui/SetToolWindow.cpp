@@ -49,8 +49,7 @@ SetToolWindow::SetToolWindow(QWidget* mainWindow)
 {
     setObjectName(QStringLiteral("Fjiaoji"));
     setWindowTitle(QStringLiteral("四星号码交集区"));
-    // The texts live as long as the window: the next opening starts empty.
-    setAttribute(Qt::WA_DeleteOnClose);
+    // Closing only hides the window, so that the lists wait for the next opening.
 
     for (int i = 0; i < 3; ++i)
         m_lists[i] = makeListBox(this, i);

@@ -1,6 +1,6 @@
 #pragma once
 // A position box of the splice tool: multi-line, and a double-click asks for it to be
-// emptied (the page also resets the box's count).
+// emptied (as an edit the box can undo).
 
 #include "textbox/TextBox.h"
 

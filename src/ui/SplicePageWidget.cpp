@@ -14,6 +14,7 @@
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QVBoxLayout>
@@ -28,6 +29,31 @@ namespace {
 
 const std::array<const char*, 4> kCommandCaptions = {"开始拼接", "复制号码", "导出号码", "清空条件"};
 
+std::string digitGroups(const QString& text)
+{
+    const QByteArray bytes = text.toUtf8();
+    return NormalizeDigitGroups(std::string_view(bytes.constData(), std::size_t(bytes.size())));
+}
+
+// The groups a paste of this text would leave, counted in place: the count follows every
+// keystroke, and boxes run to megabytes.
+int digitRunCount(const QString& text)
+{
+    int runs = 0;
+    bool inRun = false;
+    for (const QChar c : text) {
+        const bool digit = c >= u'0' && c <= u'9';
+        runs += digit && !inRun;
+        inRun = digit;
+    }
+    return runs;
+}
+
+// What the filter reads of a box: a box that looks empty is empty, whatever blanks it holds.
+QByteArray filterText(const QString& boxText)
+{
+    return boxText.trimmed().isEmpty() ? QByteArray() : boxText.toUtf8();
+}
 
 } // namespace
 
@@ -72,6 +98,7 @@ QWidget* SplicePageWidget::buildBoxes()
         auto* paste = new QPushButton(QStringLiteral("清/粘贴"), area);
         paste->setObjectName(name("C_%1_zhantie(%2)", k));
         connect(box, &SpliceInputBox::doubleClicked, this, [this, k] { clearBox(k); });
+        connect(box, &TextBox::textChanged, this, [this, k] { recount(k); });
         connect(paste, &QPushButton::clicked, this, [this, k] { pasteIntoBox(k); });
         m_boxes.append(box);
         m_boxCounts.append(count);
@@ -168,7 +195,7 @@ void SplicePageWidget::startSplice()
     std::vector<QByteArray> texts;
     texts.reserve(std::size_t(m_boxes.size()));
     for (const auto* box : m_boxes)
-        texts.push_back(box->toPlainText().toUtf8());
+        texts.push_back(filterText(box->toPlainText()));
     const std::vector<std::string_view> views(texts.begin(), texts.end());
     const auto mode = m_delete->isChecked() ? SpliceMode::Delete : SpliceMode::Keep;
     const auto result = runSplice(m_page, views, mode);
@@ -203,19 +230,25 @@ void SplicePageWidget::clearResult()
 
 void SplicePageWidget::clearBox(int k)
 {
-    m_boxes.at(k)->clear();
-    m_boxCounts.at(k)->setText(QStringLiteral("0"));
+    m_boxes.at(k)->clear(); // one undoable edit; the count follows the text
+}
+
+void SplicePageWidget::recount(int k)
+{
+    m_boxCounts.at(k)->setText(QString::number(digitRunCount(m_boxes.at(k)->toPlainText())));
 }
 
 void SplicePageWidget::pasteIntoBox(int k)
 {
     const QClipboard* clipboard = QApplication::clipboard();
-    if (clipboard == nullptr)
-        return; // nothing to read: the box stays as it was
-    const QByteArray pasted = clipboard->text().toUtf8();
-    const std::string groups = NormalizeDigitGroups(std::string_view(pasted.constData(), std::size_t(pasted.size())));
-    m_boxes.at(k)->setPlainText(QString::fromLatin1(groups.data(), qsizetype(groups.size())));
-    m_boxCounts.at(k)->setText(QString::number(digitGroupCount(groups)));
+    const std::string groups = digitGroups(clipboard ? clipboard->text() : QString());
+    if (groups.empty()) {
+        // Emptying the box here would throw away its groups for a paste that brought none.
+        QMessageBox::information(this, QStringLiteral("温馨提示"),
+                                 QStringLiteral("剪贴板里没有数字，方框里的号码保持不变。"), QMessageBox::Ok);
+        return;
+    }
+    m_boxes.at(k)->replaceAll(QString::fromLatin1(groups.data(), qsizetype(groups.size())));
 }
 
 } // namespace shrink4

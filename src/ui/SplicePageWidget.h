@@ -27,7 +27,6 @@ public:
 
     const SplicePage& page() const { return m_page; }
     void setExportFolders(const SpliceExportFolders& folders) { m_folders = folders; }
-    void clearResult();
 
     // The four commands of C_cc_pj(0..3).
     void startSplice();
@@ -35,7 +34,8 @@ public:
     void exportResult();
     void clearConditions();
 
-    // Replaces box k with the digit groups of the clipboard text.
+    // Replaces box k with the digit groups of the clipboard text; a clipboard without
+    // digits leaves the box and says so.
     void pasteIntoBox(int k);
     void clearBox(int k);
 
@@ -45,6 +45,8 @@ private:
     QWidget* buildResultArea();
     QWidget* buildCommands();
     void runCommand(int j);
+    void clearResult();
+    void recount(int k); // the count under box k: its digit groups
     QString name(const char* pattern) const; // "T_%1_dd" with the page code
     QString name(const char* pattern, int index) const; // "T_%1_ip(%2)"
 

@@ -6,7 +6,6 @@
 
 #include "tools/SplicePages.h"
 
-#include <QCloseEvent>
 #include <QButtonGroup>
 #include <QFrame>
 #include <QHBoxLayout>
@@ -23,7 +22,7 @@ SpliceWindow::SpliceWindow(QWidget* parent)
 {
     setObjectName(QStringLiteral("Fmain_pj"));
     setWindowTitle(QStringLiteral("拼接工具"));
-    setAttribute(Qt::WA_DeleteOnClose);
+    // Not deleted on close: the player comes back to the boxes and results left behind.
 
     auto* tabs = new QHBoxLayout;
     auto* tabGroup = new QButtonGroup(this); // one tab checked at a time
@@ -96,18 +95,12 @@ void SpliceWindow::setExportFolders(const SpliceExportFolders& folders)
         page->setExportFolders(folders);
 }
 
-void SpliceWindow::closeEvent(QCloseEvent* event)
-{
-    for (auto* page : m_pages)
-        page->clearResult();
-    event->accept();
-}
-
 void showSpliceTool(QWidget* mainWindow)
 {
     static QPointer<SpliceWindow> window;
     if (!window)
         window = new SpliceWindow(mainWindow);
+    window->setWindowState(window->windowState() & ~Qt::WindowMinimized);
     window->show();
     window->raise();
     window->activateWindow();

@@ -26,7 +26,6 @@ public:
     void setExportFolders(const SpliceExportFolders& folders);
 
 protected:
-    void closeEvent(QCloseEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
 
 private:
@@ -41,7 +40,8 @@ private:
 };
 
 // Shows the tool window without blocking the main window; one instance, brought forward
-// when it is already open. Closing it discards everything it holds.
+// when it is already open. Closing hides it: it reopens on the same page with every box,
+// choice and result as they were.
 void showSpliceTool(QWidget* mainWindow);
 
 } // namespace shrink4

@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QFrame>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QTimer>
 #include <QtTest>
@@ -128,18 +129,67 @@ private slots:
         QCOMPARE(box(tool, 2)->toPlainText(), QStringLiteral("1234 5678"));
     }
 
-    void closingDiscardsTheTexts()
+    void closingKeepsTheTexts_data()
     {
+        QTest::addColumn<QString>("a");
+        QTest::addColumn<QString>("b");
+        QTest::addColumn<int>("operation"); // none when negative
+        QTest::addColumn<int>("clearButton"); // none when negative
+        QTest::addColumn<QStringList>("kept"); // A, B, result, count
+        QTest::addColumn<QString>("aUndone");
+        QTest::newRow("typed lists") << "1234" << "5678" << -1 << -1 << QStringList{"1234", "5678", "", ""} << "";
+        QTest::newRow("after a union") << "1234" << "5678" << 1 << -1
+                                       << QStringList{"1234", "5678", "1234 5678", "2"} << "";
+        QTest::newRow("A cleared after an intersection") << "1234 5678" << "5678" << 0 << 0
+                                                         << QStringList{"", "5678", "5678", "1"} << "1234 5678";
+    }
+    void closingKeepsTheTexts()
+    {
+        QFETCH(QString, a);
+        QFETCH(QString, b);
+        QFETCH(int, operation);
+        QFETCH(int, clearButton);
+        QFETCH(QStringList, kept);
+        QFETCH(QString, aUndone);
         QWidget* tool = openTool();
-        box(tool, 0)->setPlainText(QStringLiteral("1234"));
-        click(tool, QStringLiteral("C_jiaoji_xuanzhe(1)"));
+        QVERIFY(tool);
+        QTest::keyClicks(box(tool, 0), a);
+        QTest::keyClicks(box(tool, 1), b);
+        if (operation >= 0)
+            click(tool, QStringLiteral("C_jiaoji_xuanzhe(%1)").arg(operation));
+        if (clearButton >= 0)
+            click(tool, QStringLiteral("C_jiaoji_cls(%1)").arg(clearButton));
+        auto texts = [&] {
+            return QStringList{box(tool, 0)->toPlainText(), box(tool, 1)->toPlainText(), box(tool, 2)->toPlainText(),
+                               count(tool)};
+        };
+        QCOMPARE(texts(), kept);
         closeTool(tool);
         QVERIFY(openToolWindows().isEmpty());
-        tool = openTool();
-        QVERIFY(tool);
-        for (int i = 0; i < 3; ++i)
-            QCOMPARE(box(tool, i)->toPlainText(), QString());
-        QCOMPARE(count(tool), QString());
+        QCOMPARE(openTool(), tool);
+        QCOMPARE(texts(), kept);
+        // The boxes' histories come back too.
+        QTest::keyClick(box(tool, 0), Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(box(tool, 0)->toPlainText(), aUndone);
+    }
+
+    void copyOfABlankResultLeavesTheClipboard()
+    {
+        QWidget* tool = openTool();
+        for (const QString& blank : {QString(), QStringLiteral(" \n ")}) {
+            box(tool, 2)->setPlainText(blank);
+            QApplication::clipboard()->setText(QStringLiteral("old"));
+            QString said;
+            QTimer::singleShot(100, tool, [&] {
+                if (auto* message = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+                    said = message->text();
+                    message->accept();
+                }
+            });
+            click(tool, QStringLiteral("C_jiaoji_cls(2)"));
+            QCOMPARE(said, QStringLiteral("没有可复制的号码"));
+            QCOMPARE(QApplication::clipboard()->text(), QStringLiteral("old"));
+        }
     }
 
     void copyPutsTheResultOnTheClipboardAndConfirms()

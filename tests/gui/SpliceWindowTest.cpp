@@ -55,6 +55,17 @@ QByteArray fileBytes(const QString& path)
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
+// Types the text key by key, line breaks by the Return key.
+void typeLines(QWidget* box, const QString& text)
+{
+    const QStringList lines = text.split(QLatin1Char('\n'));
+    for (qsizetype i = 0; i < lines.size(); ++i) {
+        if (i > 0)
+            QTest::keyClick(box, Qt::Key_Return);
+        QTest::keyClicks(box, lines[i]);
+    }
+}
+
 } // namespace
 
 class SpliceWindowTest : public QObject {
@@ -73,7 +84,8 @@ private slots:
     void failedExportLeavesNoFileBehind();
     void exportFallsBackToTheDocumentsFolder();
     void copyPutsTheResultBoxOnTheClipboard();
-    void closingDiscardsEverythingAndOneInstanceIsShown();
+    void closingKeepsEverythingAndOneInstanceIsShown_data();
+    void closingKeepsEverythingAndOneInstanceIsShown();
 
 private:
     template <class T> T* child(const QString& name)
@@ -171,20 +183,35 @@ void SpliceWindowTest::pasteNormalisesAndCounts()
     QCOMPARE(box("34", 1)->toPlainText(), QStringLiteral("1 2"));
     QCOMPARE(boxCount("34", 1), QStringLiteral("2"));
 
-    // Typing by hand leaves the count; a paste without digits empties the box.
+    // Typing by hand recounts; a paste without digits leaves the box and says so.
     box("34", 1)->setPlainText(QStringLiteral("111 222 333 444"));
-    QCOMPARE(boxCount("34", 1), QStringLiteral("2"));
+    QCOMPARE(boxCount("34", 1), QStringLiteral("4"));
+    QTest::keyClick(box("34", 1), Qt::Key_End, Qt::ControlModifier);
+    QTest::keyClicks(box("34", 1), QStringLiteral(",5"));
+    QCOMPARE(boxCount("34", 1), QStringLiteral("5"));
+    QTest::keyClick(box("34", 1), Qt::Key_Z, Qt::ControlModifier);
     QApplication::clipboard()->setText(QStringLiteral("no digits"));
-    paste->click();
-    QCOMPARE(box("34", 1)->toPlainText(), QString());
-    QCOMPARE(boxCount("34", 1), QStringLiteral("0"));
+    {
+        MessageBoxCatcher catcher;
+        paste->click();
+        QVERIFY(catcher.seen());
+        QCOMPARE(catcher.text(), QStringLiteral("剪贴板里没有数字，方框里的号码保持不变。"));
+    }
+    QCOMPARE(box("34", 1)->toPlainText(), QStringLiteral("111 222 333 444"));
+    QCOMPARE(boxCount("34", 1), QStringLiteral("4"));
 
+    // Paste and double-click clearing are both edits the box can take back.
     QApplication::clipboard()->setText(QStringLiteral("123，456"));
     paste->click();
     QCOMPARE(boxCount("34", 1), QStringLiteral("2"));
     QTest::mouseDClick(box("34", 1)->viewport(), Qt::LeftButton);
     QCOMPARE(box("34", 1)->toPlainText(), QString());
     QCOMPARE(boxCount("34", 1), QStringLiteral("0"));
+    QTest::keyClick(box("34", 1), Qt::Key_Z, Qt::ControlModifier);
+    QCOMPARE(box("34", 1)->toPlainText(), QStringLiteral("123 456"));
+    QCOMPARE(boxCount("34", 1), QStringLiteral("2"));
+    QTest::keyClick(box("34", 1), Qt::Key_Z, Qt::ControlModifier);
+    QCOMPARE(box("34", 1)->toPlainText(), QStringLiteral("111 222 333 444"));
 }
 
 void SpliceWindowTest::startFiltersAndEmptyBoxesChangeNothing()
@@ -205,12 +232,15 @@ void SpliceWindowTest::startFiltersAndEmptyBoxesChangeNothing()
     QCOMPARE(resultCount("24"), QStringLiteral("9900"));
     QCOMPARE(result("24")->toPlainText().size(), 9900 * 5 - 1);
 
-    // A box of line breaks only is filled and, in keep mode, holds no key.
+    // Blanks of any kind leave a box empty: they neither count nor filter.
     child<QRadioButton>(QStringLiteral("Op_24_bl(0)"))->setChecked(true);
-    box("24", 4)->setPlainText(QStringLiteral("\n\n"));
+    box("24", 4)->setPlainText(QStringLiteral("\n\t\n"));
+    QCOMPARE(boxCount("24", 4), QStringLiteral("0"));
     command("24", 0);
-    QCOMPARE(resultCount("24"), QStringLiteral("0"));
-    QCOMPARE(result("24")->toPlainText(), QString());
+    QCOMPARE(resultCount("24"), QStringLiteral("9900"));
+    box("24", 0)->setPlainText(QStringLiteral("12"));
+    command("24", 0);
+    QCOMPARE(resultCount("24"), QStringLiteral("100"));
 }
 
 void SpliceWindowTest::clearConditionsTouchesOnePageOnly()
@@ -316,40 +346,82 @@ void SpliceWindowTest::copyPutsTheResultBoxOnTheClipboard()
     command("25", 1); // the confirmation closes itself
     QCOMPARE(QApplication::clipboard()->text(), QStringLiteral("05000 05001"));
     QVERIFY(QApplication::activeModalWidget() == nullptr);
+
+    result("25")->setPlainText(QStringLiteral(" \n "));
+    MessageBoxCatcher catcher;
+    command("25", 1);
+    QCOMPARE(catcher.text(), QStringLiteral("没有可复制的号码"));
+    QCOMPARE(QApplication::clipboard()->text(), QStringLiteral("05000 05001"));
 }
 
-void SpliceWindowTest::closingDiscardsEverythingAndOneInstanceIsShown()
+void SpliceWindowTest::closingKeepsEverythingAndOneInstanceIsShown_data()
 {
+    QTest::addColumn<int>("page");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("clipboard"); // pasted into the box when not empty
+    QTest::addColumn<bool>("deleteMode");
+    QTest::addColumn<QStringList>("kept"); // box, its count, result count
+    QTest::addColumn<bool>("told");
+    QTest::newRow("typed groups, delete") << 0 << "12 34" << "" << true << QStringList{"12 34", "2", "9800"} << false;
+    QTest::newRow("blanks filter nothing") << 0 << " \n " << "" << true << QStringList{" \n ", "0", "0"} << false;
+    QTest::newRow("paste over typing") << 2 << "999" << "123，124" << false << QStringList{"123 124", "2", "20"} << false;
+    QTest::newRow("paste without digits") << 2 << "123" << "无号码" << false << QStringList{"123", "1", "10"} << true;
+}
+
+void SpliceWindowTest::closingKeepsEverythingAndOneInstanceIsShown()
+{
+    QFETCH(int, page);
+    QFETCH(QString, typed);
+    QFETCH(QString, clipboard);
+    QFETCH(bool, deleteMode);
+    QFETCH(QStringList, kept);
+    QFETCH(bool, told);
     m_window.reset();
+    QWidget mainWindow; // takes the tool with it
+    mainWindow.show();
     auto openWindows = [] {
         QList<QWidget*> found;
         for (auto* w : QApplication::topLevelWidgets())
-            if (w->objectName() == QStringLiteral("Fmain_pj"))
+            if (w->objectName() == QStringLiteral("Fmain_pj") && w->isVisible())
                 found.append(w);
         return found;
     };
-    showSpliceTool(nullptr);
-    showSpliceTool(nullptr);
+    showSpliceTool(&mainWindow);
+    showSpliceTool(&mainWindow);
     QCOMPARE(openWindows().size(), 1);
-    auto* window = static_cast<SpliceWindow*>(openWindows().first());
-    window->selectPage(0);
-    window->findChild<TextBox*>(QStringLiteral("T_24_ip(0)"))->setPlainText(QStringLiteral("12"));
-    auto* resultBox = window->findChild<TextBox*>(QStringLiteral("T_24_dd"));
-    resultBox->setPlainText(QStringLiteral("1234"));
-    QSignalSpy emptied(resultBox, &TextBox::textChanged);
+    QWidget* window = openWindows().first();
+    const char* const codes[] = {"24", "25", "34", "35", "45"};
+    const QString code = QLatin1String(codes[page]);
+    auto at = [&](const char* pattern) { return window->findChild<QWidget*>(QString::fromLatin1(pattern).arg(code)); };
+    auto snapshot = [&] {
+        return QStringList{static_cast<TextBox*>(at("T_%1_ip(0)"))->toPlainText(),
+                           static_cast<QLabel*>(at("L_%1_zhushu(0)"))->text(),
+                           static_cast<QLabel*>(at("L__%1_dd_hushu"))->text(),
+                           static_cast<TextBox*>(at("T_%1_dd"))->toPlainText(),
+                           QString::number(static_cast<QRadioButton*>(at("Op_%1_bl(1)"))->isChecked()),
+                           QString::number(window->findChild<QWidget*>(QStringLiteral("F_ding(%1)").arg(page))->isVisible())};
+    };
+
+    QTest::mouseClick(window->findChild<QPushButton*>(QStringLiteral("C_ding(%1)").arg(page)), Qt::LeftButton);
+    typeLines(at("T_%1_ip(0)"), typed);
+    if (!clipboard.isEmpty()) {
+        QApplication::clipboard()->setText(clipboard);
+        MessageBoxCatcher catcher;
+        QTest::mouseClick(at("C_%1_zhantie(0)"), Qt::LeftButton);
+        QCOMPARE(catcher.seen(), told);
+    }
+    if (deleteMode)
+        QTest::mouseClick(at("Op_%1_bl(1)"), Qt::LeftButton);
+    QTest::mouseClick(at("C_%1_pj(0)"), Qt::LeftButton);
+    const QStringList before = snapshot();
+    QCOMPARE(before.mid(0, 3), kept);
+
     window->close();
-    QCOMPARE(emptied.count(), 1);
-    QCOMPARE(resultBox->toPlainText(), QString());
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     QVERIFY(openWindows().isEmpty());
-
-    showSpliceTool(nullptr);
-    QCOMPARE(openWindows().size(), 1);
-    window = static_cast<SpliceWindow*>(openWindows().first());
-    QVERIFY(window->findChild<QWidget*>(QStringLiteral("F_ding(2)"))->isVisible());
-    QCOMPARE(window->findChild<TextBox*>(QStringLiteral("T_24_ip(0)"))->toPlainText(), QString());
-    window->close();
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    showSpliceTool(&mainWindow);
+    QCOMPARE(openWindows(), QList<QWidget*>{window});
+    QCOMPARE(snapshot(), before);
 }
 
 QTEST_MAIN(SpliceWindowTest)
