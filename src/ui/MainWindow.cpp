@@ -10,6 +10,7 @@
 #include "SessionFile.h"
 #include "SetToolWindow.h"
 #include "SpliceWindow.h"
+#include "NotesLine.h"
 #include "UndoNotice.h"
 #include "WindowTexts.h"
 #include "scheme/SchemeFile.h"
@@ -27,6 +28,7 @@
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QShortcut>
+#include <QStatusBar>
 #include <QVBoxLayout>
 
 #include <exception>
@@ -56,6 +58,9 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent)
     // A crash after a run loses nothing that run used.
     connect(m_runner, &RunController::finished, this, &MainWindow::saveSession);
     onConditionChange(m_form, m_undoClear, [this] { m_undoClear->withdraw(); });
+    auto* notes = new NotesLine(m_form);
+    statusBar()->addWidget(notes, 1);
+    connect(m_results, &ResultView::shown, notes, &NotesLine::showRunCount);
     connectButtons();
     buildActions();
     // Compact by default: the whole window fits a 1366 x 768 screen.

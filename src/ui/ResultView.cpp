@@ -32,6 +32,7 @@ void ResultView::show(ResultList result, bool groupForms)
     m_form.results->addItems(items);
     m_form.results->setUpdatesEnabled(true);
     m_form.count->setText(QString::number(m_result.count));
+    emit shown(m_result.count);
 }
 
 void ResultView::resetPrizeCheck()

@@ -1,0 +1,29 @@
+#pragma once
+// The line under the window that says, in plain Chinese, what the conditions are read
+// as where that differs from how they look, and why a run listed nothing. It follows
+// the boxes as the player types.
+
+#include <QLabel>
+#include <QTimer>
+
+namespace shrink4 {
+
+struct ConditionForm;
+
+class NotesLine : public QLabel {
+    Q_OBJECT
+public:
+    NotesLine(const ConditionForm& form, QWidget* parent = nullptr);
+
+    // After a run: an empty result is explained by the notes.
+    void showRunCount(int count);
+
+private:
+    void refresh();
+
+    const ConditionForm& m_form;
+    QTimer m_settle;
+    bool m_emptyResult = false;
+};
+
+} // namespace shrink4
