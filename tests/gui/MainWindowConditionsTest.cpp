@@ -5,6 +5,8 @@
 
 #include "conditions/ConditionInputs.h"
 #include "ui/PagedConditions.h"
+#include "ui/WindowTexts.h"
+#include "stages/SpecialExclusionStage.h"
 
 #include <QMouseEvent>
 #include <QTabBar>
@@ -338,6 +340,16 @@ private slots:
         QCOMPARE(seen.count, 1);
         QCOMPARE(seen.title, title);
         QCOMPARE(seen.text.split(QLatin1Char('\n')).first(), firstLine);
+    }
+
+    // A count the help states is what ticking the box removes (直选), with the group forms
+    // (组选) named as such.
+    void helpCountsAreTheEngines()
+    {
+        const int runsOfThree = specialExclusionSet(3).count();
+        QVERIFY(texts::kSpecialExclusionHelp.contains(QStringLiteral("【三连】")));
+        QVERIFY(texts::kSpecialExclusionHelp.contains(QStringLiteral("共%1注（组选").arg(runsOfThree)));
+        QCOMPARE(specialExclusionSet(0).count(), 10); // "这十个数字"
     }
 
     void helpButtonTurnsRedUnderTheMouse()
