@@ -126,7 +126,7 @@ std::optional<SpliceResult> runSplice(const SplicePage& page,
     std::vector<std::size_t> filled;
     keys.reserve(boxes);
     for (std::size_t k = 0; k < boxes; ++k) {
-        const auto text = trimSpaces(boxTexts[k]);
+        const auto text = trimWhitespace(boxTexts[k]);
         if (text.empty())
             continue;
         keys.push_back(spliceKeys(text, page.partWidth));

@@ -29,8 +29,8 @@ struct SpliceResult {
 };
 
 // Runs the filter of the page over the box texts (box k = boxTexts[k]; missing boxes are
-// empty). A box is empty when nothing but spaces is left after trimming them; a box of
-// line breaks only is filled. Returns nullopt when every box is empty: nothing is filtered.
+// empty). A box is empty when it holds only whitespace (space, tab, CR, LF, U+3000).
+// Returns nullopt when every box is empty: nothing is filtered.
 std::optional<SpliceResult> runSplice(const SplicePage& page,
                                       std::span<const std::string_view> boxTexts,
                                       SpliceMode mode);

@@ -49,12 +49,6 @@ int digitRunCount(const QString& text)
     return runs;
 }
 
-// What the filter reads of a box: a box that looks empty is empty, whatever blanks it holds.
-QByteArray filterText(const QString& boxText)
-{
-    return boxText.trimmed().isEmpty() ? QByteArray() : boxText.toUtf8();
-}
-
 } // namespace
 
 SplicePageWidget::SplicePageWidget(int index, const SplicePage& page, QWidget* busyNotice, QWidget* parent)
@@ -195,7 +189,7 @@ void SplicePageWidget::startSplice()
     std::vector<QByteArray> texts;
     texts.reserve(std::size_t(m_boxes.size()));
     for (const auto* box : m_boxes)
-        texts.push_back(filterText(box->toPlainText()));
+        texts.push_back(box->toPlainText().toUtf8()); // the filter takes a blank box as empty
     const std::vector<std::string_view> views(texts.begin(), texts.end());
     const auto mode = m_delete->isChecked() ? SpliceMode::Delete : SpliceMode::Keep;
     const auto result = runSplice(m_page, views, mode);

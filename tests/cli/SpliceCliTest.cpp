@@ -56,8 +56,8 @@ TEST(CliSplice, DeleteAndJsonOnAFiveDigitPage)
 
 TEST(CliSplice, EmptyResultIsASuccess)
 {
-    const TempInput lineBreaks("\r\n\r\n");
-    const auto r = runCli({"splice", "--page", "45", "--json", "--box", box(4, lineBreaks)});
+    const TempInput noDigits("abc\r\n");
+    const auto r = runCli({"splice", "--page", "45", "--json", "--box", box(4, noDigits)});
     EXPECT_EQ(r.exitCode, 0);
     EXPECT_EQ(r.out, "{\"count\": 0, \"numbers\": []}\n");
 }
