@@ -4,6 +4,7 @@
 #include "BenchMain.h"
 
 #include "engine/FilterRun.h"
+#include "engine/Notes.h"
 #include "core/TextScan.h"
 #include "reference/ReferenceRun.h"
 
@@ -96,6 +97,28 @@ void engineRun(benchmark::State& state)
         benchmark::DoNotOptimize(filterRun(in));
 }
 
+// Every text box at 10 MB of list with a flaw the notes name somewhere in it.
+ConditionInputs tenMegabyteBoxes()
+{
+    std::string list;
+    while (list.size() < (std::size_t(10) << 20))
+        list += "1234\r\n";
+    ConditionInputs in;
+    for (std::string* box : {&in.straightKills, &in.junkCompounds, &in.killTwoCodes, &in.mustTwoCodes,
+                             &in.killThreeCodes, &in.mustThreeCodes, &in.positionalKills, &in.basePool})
+        *box = list + "12";
+    in.sumValues = std::string(std::size_t(10) << 20, '0') + " 5";
+    return in;
+}
+
+template <ConditionInputs (*Make)()>
+void notes(benchmark::State& state)
+{
+    const auto in = Make();
+    for (auto _ : state)
+        benchmark::DoNotOptimize(conditionNotes(in));
+}
+
 template <ConditionInputs (*Make)()>
 void referenceRun(benchmark::State& state)
 {
@@ -112,5 +135,10 @@ BENCHMARK(engineRun<textStages>)->Name("Run/TextStages/engine")->Repetitions(5)-
 BENCHMARK(referenceRun<textStages>)->Name("Run/TextStages/literal")->Unit(benchmark::kMicrosecond);
 BENCHMARK(engineRun<everyFamily>)->Name("Run/EveryFamily/engine")->Repetitions(5)->ReportAggregatesOnly(true)->Unit(benchmark::kMicrosecond);
 BENCHMARK(referenceRun<everyFamily>)->Name("Run/EveryFamily/literal")->Unit(benchmark::kMicrosecond);
+// The notes beside the run they explain: for ordinary boxes as the player types, and for
+// every box at 10 MB.
+BENCHMARK(notes<everyFamily>)->Name("Notes/EveryFamily")->Repetitions(5)->ReportAggregatesOnly(true)->Unit(benchmark::kMicrosecond);
+BENCHMARK(engineRun<tenMegabyteBoxes>)->Name("Run/TenMegabyteBoxes/engine")->Repetitions(3)->ReportAggregatesOnly(true)->Unit(benchmark::kMillisecond);
+BENCHMARK(notes<tenMegabyteBoxes>)->Name("Notes/TenMegabyteBoxes")->Repetitions(3)->ReportAggregatesOnly(true)->Unit(benchmark::kMillisecond);
 
 SHRINK4_BENCHMARK_MAIN()

@@ -52,7 +52,7 @@ std::vector<std::string> characters(std::string_view s)
 NumberSet literalPositionalSet(std::string_view box)
 {
     std::string text = trimmedSpaces(box);
-    if (text.empty() || text.find("入") != std::string::npos)
+    if (text.empty())
         return {};
     text = replaceAll(replaceAll(text, "\r", " "), "\n", " ");
     for (int round = 0; round < 3; ++round)
