@@ -54,6 +54,20 @@ TEST(RunCommand, JsonReportsCountsTextsAndRewrittenBoxes)
     EXPECT_EQ(o.value(QStringLiteral("prize_check_text")).toString(), QStringLiteral("1300  "));
     EXPECT_EQ(o.value(QStringLiteral("rewritten")).toObject().value(QStringLiteral("T_main_sha_2ma")).toString(),
               QStringLiteral("12 56"));
+    EXPECT_FALSE(o.contains(QStringLiteral("notes"))); // nothing read differently
+}
+
+// What a run reads differently from how it looks comes with the result, one note per box.
+TEST(RunCommand, JsonCarriesNotes)
+{
+    TempInput file(scheme("\"T_main_dw_sha\": \"45**,58*9\", \"T_zong_rc\": [\"2\", \"1\"]"));
+    const auto r = runCli({QStringLiteral("run"), QStringLiteral("--json"), file.path()});
+    ASSERT_EQ(r.exitCode, 0) << r.err.constData();
+    const auto notes = QJsonDocument::fromJson(r.out).object().value(QStringLiteral("notes")).toArray();
+    ASSERT_EQ(notes.size(), 2);
+    EXPECT_EQ(notes[0].toObject().value(QStringLiteral("key")).toString(), QStringLiteral("T_main_dw_sha"));
+    EXPECT_EQ(notes[1].toObject().value(QStringLiteral("key")).toString(), QStringLiteral("T_zong_rc"));
+    EXPECT_TRUE(notes[1].toObject().value(QStringLiteral("text")).toString().contains(QStringLiteral("下限大于上限")));
 }
 
 TEST(RunCommand, EmptyResultIsASuccess)
