@@ -76,14 +76,16 @@ Notes codeListNotes(std::string_view text, std::size_t k)
 Notes positionalNotes(std::string_view text)
 {
     bool wrong = false;
-    std::size_t start = 0;
-    while (start < text.size() && !wrong) {
-        std::size_t end = text.find_first_of(" \r\n", start);
-        if (end == std::string_view::npos)
-            end = text.size();
-        const std::string_view item = text.substr(start, end - start);
-        wrong = !item.empty() && (item.size() != 4 || item.find_first_not_of("0123456789*") != std::string_view::npos);
-        start = end + 1;
+    std::size_t length = 0; // of the item read so far
+    for (std::size_t i = 0; i <= text.size() && !wrong; ++i) {
+        const char c = i < text.size() ? text[i] : ' ';
+        if (c == ' ' || c == '\r' || c == '\n') {
+            wrong = length != 0 && length != 4;
+            length = 0;
+        } else {
+            wrong = c != '*' && !isDigit(static_cast<unsigned char>(c));
+            ++length;
+        }
     }
     Notes notes;
     noteIf(notes, wrong, "不是四位（数字或*）的项被忽略，如 45**、1**8，每项用空格或换行隔开");
