@@ -7,6 +7,8 @@
 
 #include <QStringList>
 
+#include <algorithm>
+
 namespace shrink4 {
 
 namespace {
@@ -14,12 +16,12 @@ namespace {
 // Typing is read once it pauses: a box of megabytes takes longer to read than a keystroke.
 constexpr int kSettleMs = 120;
 
-QString describe(const std::vector<Note>& notes)
+QStringList describe(const std::vector<Note>& notes)
 {
     QStringList parts;
     for (const Note& note : notes)
         parts << QStringLiteral("%1：%2").arg(toQString(controlMeta(note.control).caption), toQString(note.text));
-    return parts.join(QStringLiteral("；"));
+    return parts;
 }
 
 } // namespace
@@ -27,7 +29,9 @@ QString describe(const std::vector<Note>& notes)
 NotesLine::NotesLine(const ConditionForm& form, QWidget* parent) : QLabel(parent), m_form(form)
 {
     setObjectName(QStringLiteral("L_notes"));
-    setWordWrap(true);
+    // However long the notes, the line never widens the window.
+    setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+    setMinimumWidth(1);
     setStyleSheet(QStringLiteral("color: rgb(170, 60, 0);"));
     m_settle.setSingleShot(true);
     m_settle.setInterval(kSettleMs);
@@ -47,10 +51,22 @@ void NotesLine::showRunCount(int count)
 
 void NotesLine::refresh()
 {
-    QString text = describe(conditionNotes(readConditions(m_form)));
+    m_parts = describe(conditionNotes(readConditions(m_form)));
     if (m_emptyResult)
-        text = toQString(kNoResultMessage) + (text.isEmpty() ? QString() : QStringLiteral("。") + text);
-    setText(text);
+        m_parts.prepend(toQString(kNoResultMessage));
+    setToolTip(m_parts.join(QLatin1Char('\n')));
+    showElided();
+}
+
+void NotesLine::resizeEvent(QResizeEvent* event)
+{
+    QLabel::resizeEvent(event);
+    showElided();
+}
+
+void NotesLine::showElided()
+{
+    setText(fontMetrics().elidedText(fullText(), Qt::ElideRight, std::max(1, contentsRect().width())));
 }
 
 } // namespace shrink4
