@@ -41,16 +41,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     checkSameSet(straightKillSet(text), fourDigitWindows(trimmed), "straight kill reads the trimmed box");
 
     // Empty: only whitespace (space, tab, CR, LF, U+3000), or the help text alone within it.
-    std::string_view bare = text;
-    for (bool trimmedOne = true; trimmedOne;) {
-        trimmedOne = false;
-        for (std::string_view space : {" ", "\t", "\r", "\n", "\u3000"}) {
-            if (bare.starts_with(space))
-                bare.remove_prefix(space.size()), trimmedOne = true;
-            if (bare.ends_with(space))
-                bare.remove_suffix(space.size()), trimmedOne = true;
-        }
-    }
+    const std::string_view bare = literalTrimBlanks(text);
     const bool poolActive = !bare.empty() && bare != "大底号码，双击清空";
     check(basePoolActive(text) == poolActive, "base pool is active unless blank or its help text alone");
     checkSameSet(basePoolMembers(text), windows, "base pool members are the four-digit windows");

@@ -26,6 +26,21 @@ inline void check(bool holds, std::string_view what, std::string_view detail = {
         propertyFailed(what, detail);
 }
 
+// A text without its leading and trailing blanks (space, tab, CR, LF, U+3000), one at a time.
+inline std::string_view literalTrimBlanks(std::string_view text)
+{
+    for (bool trimmedOne = true; trimmedOne;) {
+        trimmedOne = false;
+        for (std::string_view blank : {" ", "\t", "\r", "\n", "\u3000"}) {
+            if (text.starts_with(blank))
+                text.remove_prefix(blank.size()), trimmedOne = true;
+            if (text.ends_with(blank))
+                text.remove_suffix(blank.size()), trimmedOne = true;
+        }
+    }
+    return text;
+}
+
 inline std::string fourDigits(int v)
 {
     char buf[8];

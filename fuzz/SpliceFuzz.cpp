@@ -78,11 +78,7 @@ std::optional<SpliceResult> literalSplice(const SplicePage& page, const std::vec
     };
     std::vector<Filled> filled;
     for (int b = 0; b < page.boxCount; ++b) {
-        std::string_view text = boxes[std::size_t(b)];
-        while (!text.empty() && text.front() == ' ')
-            text.remove_prefix(1);
-        while (!text.empty() && text.back() == ' ')
-            text.remove_suffix(1);
+        const std::string_view text = literalTrimBlanks(boxes[std::size_t(b)]); // blanks only: empty
         if (!text.empty())
             filled.push_back({page.positions[std::size_t(b)], literalKeys(text, page.partWidth)});
     }
