@@ -3,10 +3,11 @@
 
 namespace shrink4::cli {
 
-// Exit statuses of every subcommand. Every error exits with 2, whatever its kind.
+// Exit statuses of every subcommand: 2 for bad usage or input, 1 when the output could not
+// be written whole (a full disk, a closed pipe).
 inline constexpr int kOk = 0;
 inline constexpr int kBadInput = 2;
-inline constexpr int kOutputFailed = 2;
+inline constexpr int kOutputFailed = 1;
 
 struct Command {
     const char* name;
