@@ -7,7 +7,9 @@
 #include "WindowTexts.h"
 #include "tools/GroupConversion.h"
 
+#include <QApplication>
 #include <QCoreApplication>
+#include <QPointer>
 #include <QGroupBox>
 #include <QMessageBox>
 #include <QPushButton>
@@ -20,7 +22,7 @@ namespace shrink4 {
 // included, hides the progress frame and gives the buttons back.
 class RunScope {
 public:
-    explicit RunScope(RunController& c) : m_c(c)
+    explicit RunScope(RunController& c) : m_c(c), m_focus(QApplication::focusWidget())
     {
         m_c.m_running = true;
         m_c.setRunButtonsEnabled(false);
@@ -32,7 +34,11 @@ public:
         m_c.m_run.progressBar->setFraction(1.0);
         m_c.m_run.progressFrame->hide();
         m_c.setRunButtonsEnabled(true);
-        m_c.m_run.start->setFocus();
+        // F5 pressed while typing: the typing goes on where it was.
+        if (m_focus)
+            m_focus->setFocus();
+        else
+            m_c.m_run.start->setFocus();
         m_c.m_running = false;
     }
     RunScope(const RunScope&) = delete;
@@ -40,6 +46,7 @@ public:
 
 private:
     RunController& m_c;
+    QPointer<QWidget> m_focus; // disabling the run buttons may move the focus away
 };
 
 RunController::RunController(const RunForm& run, const ConditionForm& conditions, ResultView& results,

@@ -141,6 +141,17 @@ private slots:
         QTRY_VERIFY(notesOf(*w).isEmpty());
     }
 
+    void typingGoesOnAfterF5()
+    {
+        auto w = makeWindow();
+        w->show();
+        QVERIFY(QTest::qWaitForWindowExposed(w.get()));
+        typeInto(*w, "T_dadi_nb", QStringLiteral("1111"));
+        pressStart(*w);
+        QTest::keyClicks(QApplication::focusWidget(), QStringLiteral(" 2222"));
+        QCOMPARE(box(*w, "T_dadi_nb")->toPlainText(), QStringLiteral("1111 2222"));
+    }
+
     void prizeEntryPastedWithABreakIsTrimmed()
     {
         auto w = makeWindow();
