@@ -52,7 +52,7 @@ InputBytes readAll(QFile& file, const QString& where, qint64 expected, qint64 li
         if (size == bytes.size()) {
             if (size > limit)
                 return tooLarge(where, limit);
-            bytes.resize(qsizetype(qMin(size * 2, limit + 1)));
+            bytes.resize(qsizetype(qMin(qMax(size * 2, qint64(64 * 1024)), limit + 1)));
         }
         const qint64 n = file.read(bytes.data() + size, bytes.size() - size);
         if (n < 0)
