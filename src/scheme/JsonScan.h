@@ -8,7 +8,6 @@
 #include <QString>
 
 #include <map>
-#include <string>
 
 namespace shrink4 {
 
@@ -24,8 +23,5 @@ struct JsonScan {
 
 // watched names a member of the top-level object, such as "controls".
 JsonScan scanJson(const QByteArray& json, const QString& watched);
-
-// Decodes the escapes of a JSON string's contents (valid UTF-8, already checked) to UTF-8.
-std::string decodeJsonString(const char* begin, const char* end);
 
 } // namespace shrink4

@@ -2,6 +2,7 @@
 
 #include "InputFile.h"
 #include "JsonScan.h"
+#include "JsonString.h"
 #include "SchemeChecks.h"
 
 #include <QJsonArray>
