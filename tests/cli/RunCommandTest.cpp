@@ -89,6 +89,7 @@ TEST(RunCommand, BadInputExitsTwoWithNothingOnStdout)
         {{QStringLiteral("run"), QStringLiteral("/nonexistent/scheme.json")}, {}},
         {{QStringLiteral("run"), QStringLiteral("-")}, scheme("\"Check_tsm_sha\": [9]")},
         {{QStringLiteral("run"), QStringLiteral("-")}, "{"},
+        {{QStringLiteral("run"), QStringLiteral("-")}, scheme("\"T_dadi_nb\": \"1\", \"T_dadi_nb\": \"2\"")},
         {{QStringLiteral("nonsense")}, {}},
     };
     for (const auto& [args, input] : cases) {
@@ -100,6 +101,8 @@ TEST(RunCommand, BadInputExitsTwoWithNothingOnStdout)
     }
     const auto named = runCli({QStringLiteral("run"), QStringLiteral("-")}, scheme("\"Check_tsm_sha\": [9]"));
     EXPECT_TRUE(named.err.contains("Check_tsm_sha"));
+    const auto repeated = runCli({QStringLiteral("run"), QStringLiteral("-")}, scheme("\"T_dadi_nb\": \"1\", \"T_dadi_nb\": \"2\""));
+    EXPECT_TRUE(repeated.err.contains("controls.T_dadi_nb")) << repeated.err.constData();
 }
 
 TEST(RunCommand, UnwrittenOutputIsAnError)

@@ -3,7 +3,16 @@
 
 #include "scheme/SchemeFile.h"
 
+#include <QDir>
+#include <QFile>
 #include <QTemporaryDir>
+
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <csignal>
 
 #include <gtest/gtest.h>
 
@@ -21,6 +30,12 @@ void expectError(const QByteArray& bytes, const char* mentioned)
     const auto r = parseScheme(bytes);
     EXPECT_FALSE(r.inputs.has_value()) << bytes.constData();
     EXPECT_TRUE(r.error.contains(QString::fromUtf8(mentioned))) << r.error.toStdString() << " lacks " << mentioned;
+}
+
+QByteArray readAll(const QString& path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("(unreadable)");
 }
 
 ConditionInputs everythingSet()
@@ -81,6 +96,10 @@ TEST(Scheme, TextIsTakenExactlyAsWritten)
     const auto r = parseScheme(scheme("\"T_dadi_nb\": \"  1234\\r\\n\\n \""));
     ASSERT_TRUE(r.inputs);
     EXPECT_EQ(r.inputs->basePool, "  1234\r\n\n ");
+    // Every escape JSON has, as the text boxes receive them.
+    const auto escaped = parseScheme(scheme("\"T_dadi_nb\": \"\\\"\\\\\\/\\b\\f\\t\\u0031\\u7b2c\\ud83d\\ude00\\ud800x\""));
+    ASSERT_TRUE(escaped.inputs) << escaped.error.toStdString();
+    EXPECT_EQ(escaped.inputs->basePool, "\"\\/\b\f\t1第\xF0\x9F\x98\x80?x");
 }
 
 // Schemes of the first version kept the help text as content, numbers below it.
@@ -117,6 +136,73 @@ TEST(Scheme, MalformedFilesNameWhatIsWrong)
     expectError(scheme("\"C_danzu_gs\": [1,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0]"), "C_danzu_gs[0]");
 }
 
+// Files the JSON parser misreads or would take: the wrong encoding, nothing at all, a key
+// named twice (the parser keeps the last). Each names its fault in both languages.
+TEST(Scheme, EncodingEmptinessAndRepeatedKeysAreNamed)
+{
+    const QByteArray utf16le = QByteArray("\xFF\xFE{\0}\0", 6);
+    const QByteArray utf16be = QByteArray("\xFE\xFF\0{\0}", 6);
+    const QByteArray noMark = QByteArray("{\0\"\0", 4);
+    const struct {
+        QByteArray bytes;
+        const char* english;
+        const char* chinese;
+    } cases[] = {
+        {utf16le, "not UTF-8", "不是UTF-8编码"},
+        {utf16be, "not UTF-8", "不是UTF-8编码"},
+        {noMark, "not UTF-8", "不是UTF-8编码"},
+        {"", "empty", "文件是空的"},
+        {" \r\n\t", "empty", "文件是空的"},
+        {"\xEF\xBB\xBF", "empty", "文件是空的"},
+        {"{\"shrink4-scheme\": 1, \"shrink4-scheme\": 1, \"controls\": {}}", "\"shrink4-scheme\" is given twice",
+         "键重复：shrink4-scheme"},
+        {scheme("\"T_dadi_nb\": \"1\", \"T_dadi_nb\": \"2\""), "controls.T_dadi_nb", "键重复：controls.T_dadi_nb"},
+        {scheme("\"T_dadi_nb\": \"1\", \"T_dadi\\u005fnb\": \"2\""), "controls.T_dadi_nb", "键重复：controls.T_dadi_nb"},
+        {"{\"controls\": {}, \"shrink4-scheme\": 1, \"controls\": {}}", "\"controls\" is given twice", "键重复：controls"},
+        {scheme("\"T_bogus\": \"\""), "T_bogus", "未知的键：controls.T_bogus"},
+        {scheme("\"Check_dm_jchong\": 7"), "outside 0..2", "controls.Check_dm_jchong：勾选值7不在0..2之内"},
+    };
+    for (const auto& c : cases) {
+        const auto r = parseScheme(c.bytes);
+        EXPECT_FALSE(r.inputs.has_value()) << c.bytes.toHex().constData();
+        EXPECT_TRUE(r.error.contains(QString::fromUtf8(c.english))) << r.error.toStdString() << " lacks " << c.english;
+        EXPECT_TRUE(r.message.contains(QString::fromUtf8(c.chinese))) << r.message.toStdString() << " lacks " << c.chinese;
+    }
+    // Keys and braces inside texts are text, and the same key in two objects is no repeat.
+    const auto quoted = parseScheme(scheme("\"T_dadi_nb\": \"{\\\"T_dadi_nb\\\": [\", \"T_main_sha_2ma\": \"T_dadi_nb\""));
+    ASSERT_TRUE(quoted.inputs) << quoted.error.toStdString();
+    EXPECT_EQ(quoted.inputs->basePool, "{\"T_dadi_nb\": [");
+}
+
+// The window opens schemes through the same reader as the command line.
+TEST(Scheme, OnlyRegularFilesUpTo256MegabytesAreOpened)
+{
+    QTemporaryDir dir;
+    const QString fifo = dir.filePath(QStringLiteral("fifo"));
+    ::mkfifo(QFile::encodeName(fifo).constData(), 0600);
+    QFile huge(dir.filePath(QStringLiteral("huge.json")));
+    ASSERT_TRUE(huge.open(QIODevice::WriteOnly));
+    ASSERT_TRUE(huge.resize(qint64(300) * 1024 * 1024)); // sparse: costs no disk
+    huge.close();
+    const struct {
+        QString path;
+        const char* english;
+        const char* chinese;
+    } cases[] = {
+        {fifo, "not a regular file", "不是普通文件"},
+        {dir.path(), "not a regular file", "不是普通文件"},
+        {QStringLiteral("/dev/zero"), "not a regular file", "不是普通文件"},
+        {huge.fileName(), "larger than 256 MB", "文件超过256 MB"},
+        {dir.filePath(QStringLiteral("nothing.json")), "No such file", "读取失败"},
+    };
+    for (const auto& c : cases) {
+        const auto r = readSchemeFile(c.path);
+        EXPECT_FALSE(r.inputs.has_value()) << c.path.toStdString();
+        EXPECT_TRUE(r.error.contains(c.path) && r.error.contains(QString::fromUtf8(c.english))) << r.error.toStdString();
+        EXPECT_TRUE(r.message.contains(c.path) && r.message.contains(QString::fromUtf8(c.chinese))) << r.message.toStdString();
+    }
+}
+
 TEST(Scheme, AFailedWriteLeavesTheOldFileWhole)
 {
     QTemporaryDir dir;
@@ -126,4 +212,28 @@ TEST(Scheme, AFailedWriteLeavesTheOldFileWhole)
     const auto missing = readSchemeFile(dir.filePath(QStringLiteral("nothing.json")));
     EXPECT_FALSE(missing.inputs);
     EXPECT_TRUE(missing.error.contains(QStringLiteral("nothing.json")));
+
+    // A write that stops at a size limit (as on a full disk) in a child process: the old file
+    // must stay as it was, with no temporary beside it.
+    const QString path = dir.filePath(QStringLiteral("old.json"));
+    ConditionInputs small;
+    small.basePool = "1234";
+    ASSERT_TRUE(writeSchemeFile(path, small, &error));
+    const QByteArray before = readAll(path);
+    ConditionInputs large;
+    large.basePool = std::string(64 * 1024, '1');
+    const pid_t child = ::fork();
+    if (child == 0) {
+        std::signal(SIGXFSZ, SIG_IGN);
+        const rlimit limit{4096, 4096};
+        ::setrlimit(RLIMIT_FSIZE, &limit);
+        QString childError, message;
+        const bool written = writeSchemeFile(path, large, &childError, &message);
+        ::_exit(!written && message.startsWith(QStringLiteral("写入失败：")) && childError.contains(path) ? 0 : 1);
+    }
+    int status = -1;
+    ::waitpid(child, &status, 0);
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << "the failure was not reported";
+    EXPECT_TRUE(readAll(path) == before) << "the old file changed";
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{QStringLiteral("old.json")});
 }

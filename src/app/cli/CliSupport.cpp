@@ -2,6 +2,7 @@
 
 #include "cli/Command.h"
 #include "core/TextScan.h"
+#include "scheme/InputFile.h"
 #include "scheme/SchemeFile.h"
 
 #include <QFile>
@@ -11,10 +12,23 @@
 
 namespace shrink4::cli {
 
+namespace {
+bool outputLost = false;
+}
+
 void printOutBytes(const QByteArray& bytes)
 {
-    std::fwrite(bytes.constData(), 1, std::size_t(bytes.size()), stdout);
-    std::fflush(stdout);
+    const auto size = std::size_t(bytes.size());
+    if (std::fwrite(bytes.constData(), 1, size, stdout) != size || std::fflush(stdout) != 0)
+        outputLost = true;
+}
+
+bool finishOutput()
+{
+    const bool flushed = std::fflush(stdout) == 0 && !std::ferror(stdout);
+    // A closed standard output shows only when it is closed.
+    const bool closed = std::fclose(stdout) == 0;
+    return !outputLost && flushed && closed;
 }
 
 void printOut(const QString& text) { printOutBytes(text.toUtf8()); }
@@ -72,32 +86,21 @@ std::optional<int> parseArguments(QCommandLineParser& parser, const QStringList&
 
 std::optional<QByteArray> readInput(const QString& path, QString* error)
 {
-    QFile file;
-    const bool isStdin = path == QLatin1String("-");
-    if (isStdin) {
-        if (!file.open(stdin, QIODevice::ReadOnly)) {
-            *error = QStringLiteral("standard input: %1").arg(file.errorString());
-            return std::nullopt;
-        }
-    } else {
-        file.setFileName(path);
-        if (!file.open(QIODevice::ReadOnly)) {
-            *error = QStringLiteral("%1: %2").arg(path, file.errorString());
-            return std::nullopt;
-        }
-    }
-    return file.readAll();
+    auto read = readInputFile(path);
+    if (!read.bytes)
+        *error = read.error;
+    return std::move(read.bytes);
 }
 
 std::optional<ConditionInputs> loadScheme(const QString& path)
 {
     QString error;
-    const auto bytes = readInput(path, &error);
+    auto bytes = readInput(path, &error);
     if (!bytes) {
         printErr(QStringLiteral("shrink4-cli: %1\n").arg(error));
         return std::nullopt;
     }
-    auto result = parseScheme(*bytes);
+    auto result = parseScheme(std::move(*bytes));
     if (!result.inputs) {
         const QString source = path == QLatin1String("-") ? QStringLiteral("standard input") : path;
         printErr(QStringLiteral("shrink4-cli: %1: %2\n").arg(source, result.error));

@@ -19,6 +19,8 @@ namespace shrink4::cli {
 void printOut(const QString& text);
 void printOutBytes(const QByteArray& bytes);
 void printErr(const QString& text);
+// Flushes and closes standard output; false when any of it was lost.
+bool finishOutput();
 
 // Parses the arguments; prints help or the usage error itself. Returns the exit status
 // when the command must stop here.
@@ -30,7 +32,7 @@ void printNumbers(const std::vector<int>& values);
 // The four-digit texts of numbers, for JSON arrays.
 std::vector<std::string> numberTexts(const std::vector<int>& values);
 
-// Reads a file, or standard input for "-". Standard input can be read only once.
+// Reads a regular file, or standard input for "-" (readable only once), up to 256 MB.
 std::optional<QByteArray> readInput(const QString& path, QString* error);
 
 // Loads a scheme argument, printing the error on failure.

@@ -1,9 +1,8 @@
 #include "cli/CliSupport.h"
 #include "cli/Command.h"
+#include "cli/StandardStreams.h"
 
 #include <QCoreApplication>
-
-#include <cstdio>
 
 using namespace shrink4::cli;
 
@@ -29,7 +28,7 @@ QString usage()
 // Output lost to a full disk must not pass for success.
 int checkedOutput(int status)
 {
-    if (std::fflush(stdout) == 0 && !std::ferror(stdout))
+    if (finishOutput())
         return status;
     printErr(QStringLiteral("shrink4-cli: standard output could not be written\n"));
     return kOutputFailed;
@@ -39,6 +38,7 @@ int checkedOutput(int status)
 
 int main(int argc, char* argv[])
 {
+    guardStandardStreams();
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("shrink4-cli"));
     const QStringList args = QCoreApplication::arguments();

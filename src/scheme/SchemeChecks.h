@@ -1,0 +1,24 @@
+#pragma once
+// The checks of a scheme that come before its values: the encoding of the bytes, and the
+// keys of the document.
+
+#include "SchemeFault.h"
+
+#include <QByteArray>
+#include <QJsonObject>
+
+#include <string_view>
+
+namespace shrink4 {
+
+inline constexpr auto kVersionKey = "shrink4-scheme";
+inline constexpr auto kControlsKey = "controls";
+
+inline QLatin1String keyText(std::string_view key) { return QLatin1String(key.data(), qsizetype(key.size())); }
+
+// Empty, UTF-16 or otherwise not UTF-8; skipped counts a byte-order mark already left off.
+SchemeFault encodingFault(const QByteArray& bytes, qsizetype skipped);
+// An unknown key, a wrong version, or controls that are not an object.
+SchemeFault structureFault(const QJsonObject& root);
+
+} // namespace shrink4
