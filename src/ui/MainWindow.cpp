@@ -7,13 +7,14 @@
 #include "ResultPanels.h"
 #include "ResultView.h"
 #include "RunController.h"
+#include "SchemeDialogs.h"
+#include "SchemeFileAccess.h"
 #include "SessionFile.h"
 #include "SetToolWindow.h"
 #include "SpliceWindow.h"
 #include "NotesLine.h"
 #include "UndoNotice.h"
 #include "WindowTexts.h"
-#include "scheme/SchemeFile.h"
 
 #include "textbox/LineBox.h"
 
@@ -21,7 +22,6 @@
 #include <QPushButton>
 #include <QCloseEvent>
 #include <QCoreApplication>
-#include <QFileDialog>
 #include <QFileInfo>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -195,9 +195,9 @@ void MainWindow::showHelp(HelpTopic topic)
 
 bool MainWindow::openScheme(const QString& path)
 {
-    const SchemeResult scheme = readSchemeFile(path);
+    const SchemeOpening scheme = openSchemeChecked(path);
     if (!scheme.inputs) {
-        QMessageBox::warning(this, texts::kOpenSchemeCaption, scheme.error, QMessageBox::Ok);
+        QMessageBox::warning(this, texts::kOpenSchemeCaption, scheme.message, QMessageBox::Ok);
         return false;
     }
     writeConditions(m_form, *scheme.inputs);
@@ -207,9 +207,9 @@ bool MainWindow::openScheme(const QString& path)
 
 bool MainWindow::saveScheme(const QString& path)
 {
-    QString error;
-    if (!writeSchemeFile(path, readConditions(m_form), &error)) {
-        QMessageBox::warning(this, texts::kSaveSchemeCaption, error, QMessageBox::Ok);
+    QString message;
+    if (!saveSchemeChecked(path, readConditions(m_form), &message)) {
+        QMessageBox::warning(this, texts::kSaveSchemeCaption, message, QMessageBox::Ok);
         return false;
     }
     showSchemeName(path);
@@ -218,19 +218,16 @@ bool MainWindow::saveScheme(const QString& path)
 
 void MainWindow::openSchemeDialog()
 {
-    const QString path = QFileDialog::getOpenFileName(this, texts::kOpenSchemeCaption, QString(), texts::kSchemeFilter);
+    const QString path = askSchemeToOpen(this);
     if (!path.isEmpty())
         openScheme(path);
 }
 
 void MainWindow::saveSchemeDialog()
 {
-    QString path = QFileDialog::getSaveFileName(this, texts::kSaveSchemeCaption, QString(), texts::kSchemeFilter);
-    if (path.isEmpty())
-        return;
-    if (QFileInfo(path).suffix().isEmpty())
-        path += QStringLiteral(".json");
-    saveScheme(path);
+    const QString path = askSchemeSavePath(this);
+    if (!path.isEmpty())
+        saveScheme(path);
 }
 
 void MainWindow::showSchemeName(const QString& path)

@@ -1,12 +1,13 @@
 #include "SessionFile.h"
 
+#include "SchemeFileAccess.h"
+#include "WholeFileWrite.h"
 #include "scheme/SchemeFile.h"
 
 #include <QDebug>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <QStandardPaths>
 
 namespace shrink4 {
@@ -34,23 +35,7 @@ bool writeWhole(const QString& path, const QByteArray& bytes, QString* error)
         *error = QStringLiteral("无法创建文件夹");
         return false;
     }
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) {
-        *error = file.errorString();
-        return false;
-    }
-    // A short write or a failed flush would commit a cut file: give up instead, and the
-    // old file stays.
-    if (file.write(bytes) != bytes.size() || !file.flush()) {
-        *error = file.errorString();
-        file.cancelWriting();
-        return false;
-    }
-    if (!file.commit()) {
-        *error = file.errorString();
-        return false;
-    }
-    return true;
+    return writeWholeFile(path, bytes, error);
 }
 
 } // namespace
@@ -62,9 +47,16 @@ QString defaultSessionPath()
 
 std::optional<ConditionInputs> loadSession(const QString& path)
 {
-    QFile file(path);
-    if (!file.exists())
+    const QFileInfo info(path);
+    if (!info.exists())
         return std::nullopt;
+    // Reading a FIFO or a device would block or never end, and a huge file would only be
+    // read to be refused.
+    if (!info.isFile() || info.size() > kMaxSchemeBytes) {
+        warn(QStringLiteral("上次的条件无法读取：%1 不是普通的方案文件").arg(path));
+        return std::nullopt;
+    }
+    QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
         warn(QStringLiteral("上次的条件无法打开：%1（%2）").arg(path, file.errorString()));
         return std::nullopt;

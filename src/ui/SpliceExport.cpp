@@ -1,15 +1,23 @@
 #include "SpliceExport.h"
 
-#include <QCoreApplication>
+#include "QtText.h"
+#include "StaleTemporaries.h"
+#include "FileErrorText.h"
+#include "WholeFileWrite.h"
+#include "tools/SplicePages.h"
+
+#include <QDateTime>
 #include <QDir>
+#include <QFileDialog>
 #include <QFileInfo>
 #include <QMessageBox>
-#include <QSaveFile>
-#include <QStandardPaths>
 
 namespace shrink4 {
 
 namespace {
+
+// A save file still being written is seconds old; one left by a killed program is older.
+constexpr int kStaleAfterSeconds = 60;
 
 QString trimmedOfSpaces(const QString& text)
 {
@@ -22,40 +30,53 @@ QString trimmedOfSpaces(const QString& text)
     return text.mid(first, last - first);
 }
 
-bool isWritableFolder(const QString& folder)
+QStringList exportFileNames()
 {
-    const QFileInfo info(folder);
-    return !folder.isEmpty() && info.isDir() && info.isWritable();
+    QStringList names;
+    for (const SplicePage& page : splicePages())
+        names << toQString(page.exportFileName);
+    return names;
+}
+
+SpliceExportResult writeInto(const QString& path, const QString& text)
+{
+    const QString folder = QFileInfo(path).absolutePath();
+    removeStaleTemporaries(folder, exportFileNames() << QFileInfo(path).fileName(),
+                           QDateTime::currentDateTime().addSecs(-kStaleAfterSeconds));
+    QString reason;
+    const bool written = writeExportFile(path, text, &reason);
+    return {written ? SpliceExportResult::Outcome::Written : SpliceExportResult::Outcome::Failed, path, reason};
+}
+
+// The file the player picks when no folder of ours can be written; empty when cancelled.
+QString askExportPath(QWidget* parent, const QString& fileName)
+{
+    QFileDialog dialog(parent, QStringLiteral("导出到"), fileName, QStringLiteral("文本文件 (*.txt)"));
+    dialog.setObjectName(QStringLiteral("export_file_dialog"));
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setDefaultSuffix(QStringLiteral("txt"));
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return {};
+    return dialog.selectedFiles().first();
+}
+
+void report(QWidget* parent, const SpliceExportResult& result)
+{
+    const QString title = QStringLiteral("温馨提示");
+    if (result.outcome == SpliceExportResult::Outcome::Written)
+        QMessageBox::information(parent, title,
+                                 QStringLiteral("导出成功：\r\n") + QDir::toNativeSeparators(result.path),
+                                 QMessageBox::Ok);
+    else if (result.outcome == SpliceExportResult::Outcome::Failed)
+        QMessageBox::warning(parent, title, fileFailureText(QStringLiteral("导出失败"), result.path, result.reason),
+                             QMessageBox::Ok);
 }
 
 } // namespace
 
-SpliceExportFolders defaultSpliceExportFolders()
+bool writeExportFile(const QString& path, const QString& text, QString* reason)
 {
-    return {QCoreApplication::applicationDirPath(),
-            QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation)};
-}
-
-QString chooseExportFolder(const SpliceExportFolders& folders)
-{
-    if (isWritableFolder(folders.program))
-        return folders.program;
-    if (!folders.documents.isEmpty())
-        QDir().mkpath(folders.documents);
-    return folders.documents;
-}
-
-bool writeExportFile(const QString& path, const QString& text)
-{
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return false;
-    const QByteArray line = trimmedOfSpaces(text).toUtf8() + "\r\n";
-    if (file.write(line) != line.size()) {
-        file.cancelWriting();
-        return false;
-    }
-    return file.commit();
+    return writeWholeFile(path, trimmedOfSpaces(text).toUtf8() + "\r\n", reason);
 }
 
 SpliceExportResult exportSpliceText(const QString& text, const QString& fileName,
@@ -63,31 +84,24 @@ SpliceExportResult exportSpliceText(const QString& text, const QString& fileName
 {
     using Outcome = SpliceExportResult::Outcome;
     if (trimmedOfSpaces(text).isEmpty())
-        return {Outcome::NothingToExport, {}};
+        return {Outcome::NothingToExport, {}, {}};
     const QString folder = chooseExportFolder(folders);
     if (folder.isEmpty())
-        return {Outcome::Failed, {}};
-    const QString path = QDir(folder).absoluteFilePath(fileName);
-    return {writeExportFile(path, text) ? Outcome::Written : Outcome::Failed, path};
+        return {Outcome::NoFolder, {}, {}};
+    return writeInto(QDir(folder).absoluteFilePath(fileName), text);
 }
 
 void exportSpliceResult(QWidget* parent, const QString& text, const QString& fileName,
                         const SpliceExportFolders& folders)
 {
-    const auto result = exportSpliceText(text, fileName, folders);
-    const QString title = QStringLiteral("温馨提示");
-    switch (result.outcome) {
-    case SpliceExportResult::Outcome::NothingToExport:
-        return;
-    case SpliceExportResult::Outcome::Written:
-        QMessageBox::information(parent, title,
-                                 QStringLiteral("导出成功：\r\n") + QDir::toNativeSeparators(result.path),
-                                 QMessageBox::Ok);
-        return;
-    case SpliceExportResult::Outcome::Failed:
-        QMessageBox::information(parent, title, QStringLiteral("导出失败"), QMessageBox::Ok);
-        return;
+    SpliceExportResult result = exportSpliceText(text, fileName, folders);
+    if (result.outcome == SpliceExportResult::Outcome::NoFolder) {
+        const QString path = askExportPath(parent, fileName);
+        if (path.isEmpty())
+            return;
+        result = writeInto(path, text);
     }
+    report(parent, result);
 }
 
 } // namespace shrink4

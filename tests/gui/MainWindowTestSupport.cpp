@@ -64,6 +64,7 @@ MessageBoxSeen answerMessageBoxes(const std::function<void()>& action)
         if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
             seen.title = box->windowTitle();
             seen.text = box->text();
+            seen.icon = box->icon();
             ++seen.count;
             if (QAbstractButton* ok = box->button(QMessageBox::Ok))
                 ok->click();

@@ -44,6 +44,7 @@ struct MessageBoxSeen {
     QString title;
     QString text;
     int count = 0;
+    int icon = 0; // QMessageBox::Icon
 };
 
 // Closes every message box that opens while `action` runs, recording the last one.

@@ -4,6 +4,7 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QDialog>
 #include <QDir>
 #include <QFile>
 #include <QLabel>
@@ -111,7 +112,7 @@ void SpliceWindowTest::init()
     m_folder = std::make_unique<QTemporaryDir>();
     m_window = std::make_unique<SpliceWindow>();
     m_window->setAttribute(Qt::WA_DeleteOnClose, false);
-    m_window->setExportFolders({m_folder->path(), m_folder->filePath(QStringLiteral("Documents"))});
+    m_window->setExportFolders({m_folder->path(), m_folder->filePath(QStringLiteral("Documents")), {}});
     m_window->show();
 }
 
@@ -309,17 +310,26 @@ void SpliceWindowTest::failedExportLeavesNoFileBehind()
     // A folder in the file's place: the file cannot be written, and nothing else may appear.
     QVERIFY(QDir(m_folder->path()).mkdir(QStringLiteral("2拼接4.txt")));
     result("24")->setPlainText(QStringLiteral("1234"));
-    QCOMPARE(exportIn("24", m_folder->path()), QStringLiteral("导出失败"));
+    QCOMPARE(exportIn("24", m_folder->path()), QStringLiteral("导出失败：<folder>/2拼接4.txt：同名的文件夹已存在"));
     QCOMPARE(QDir(m_folder->path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
              QStringList{QStringLiteral("2拼接4.txt")});
 
-    // Neither folder usable: a regular file stands where both folders would be.
+    // Neither folder usable: a regular file stands where both folders would be. The player
+    // is asked where to save; cancelling writes nothing and says nothing.
     const QString blocker = m_folder->filePath(QStringLiteral("blocker"));
     QFile file(blocker);
     QVERIFY(file.open(QIODevice::WriteOnly));
     file.close();
-    m_window->setExportFolders({blocker + QStringLiteral("/bin"), blocker + QStringLiteral("/Documents")});
-    QCOMPARE(exportIn("24", m_folder->path()), QStringLiteral("导出失败"));
+    m_window->setExportFolders({blocker + QStringLiteral("/bin"), blocker + QStringLiteral("/Documents"), {}});
+    bool asked = false;
+    QTimer::singleShot(50, m_window.get(), [&asked] {
+        if (auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget())) {
+            asked = dialog->objectName() == QStringLiteral("export_file_dialog");
+            dialog->reject();
+        }
+    });
+    command("24", 2);
+    QVERIFY(asked);
     QCOMPARE(fileBytes(blocker), QByteArray());
 }
 
@@ -327,13 +337,13 @@ void SpliceWindowTest::exportFallsBackToTheDocumentsFolder()
 {
     const QString missingProgramFolder = m_folder->filePath(QStringLiteral("no/such/folder"));
     const QString documents = m_folder->filePath(QStringLiteral("home/Documents"));
-    QCOMPARE(chooseExportFolder({m_folder->path(), documents}), m_folder->path());
+    QCOMPARE(chooseExportFolder({m_folder->path(), documents, {}}), m_folder->path());
     QVERIFY(!QFile::exists(documents));
-    QCOMPARE(chooseExportFolder({missingProgramFolder, documents}), documents);
+    QCOMPARE(chooseExportFolder({missingProgramFolder, documents, {}}), documents);
     QVERIFY(QFileInfo(documents).isDir());
 
     QVERIFY(QDir(documents).removeRecursively());
-    m_window->setExportFolders({missingProgramFolder, documents});
+    m_window->setExportFolders({missingProgramFolder, documents, {}});
     result("45")->setPlainText(QStringLiteral("12340 12341"));
     QCOMPARE(exportIn("45", m_folder->path()), QStringLiteral("导出成功：\r\n<folder>/home/Documents/4拼接5.txt"));
     QCOMPARE(fileBytes(documents + QStringLiteral("/4拼接5.txt")), QByteArray("12340 12341\r\n"));

@@ -3,6 +3,9 @@
 
 #include <QApplication>
 #include <QCommandLineParser>
+#include <QLibraryInfo>
+#include <QTimer>
+#include <QTranslator>
 
 int main(int argc, char* argv[])
 {
@@ -17,12 +20,19 @@ int main(int argc, char* argv[])
                                  QStringLiteral("[FILE]"));
     parser.process(app);
 
+    // Qt's own words in its dialogs (such as asking before a file is replaced) in Chinese,
+    // when Qt's translations are installed.
+    QTranslator qtTexts;
+    if (qtTexts.load(QStringLiteral("qtbase_zh_CN"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QApplication::installTranslator(&qtTexts);
+
     shrink4::MainWindow window;
     window.setSessionFile(shrink4::defaultSessionPath());
     window.show();
-    // A scheme named on the command line replaces the conditions kept from last time.
+    // A scheme named on the command line replaces the conditions kept from last time. It is
+    // opened once the window is up, so a failure is reported over a painted window.
     const QStringList files = parser.positionalArguments();
     if (!files.isEmpty())
-        window.openScheme(files.first());
+        QTimer::singleShot(0, &window, [&window, file = files.first()] { window.openScheme(file); });
     return app.exec();
 }

@@ -1,0 +1,73 @@
+#include "SchemeFileAccess.h"
+
+#include "FileErrorText.h"
+#include "WholeFileWrite.h"
+#include "scheme/SchemeFile.h"
+
+#include <QFileInfo>
+
+#include <exception>
+#include <new>
+
+namespace shrink4 {
+
+namespace {
+
+// Why the file is no scheme to read, judged without opening it: a FIFO or a device would
+// block or never end, a folder cannot be read, a huge file would exhaust memory.
+QString refusal(const QFileInfo& info)
+{
+    if (!info.exists())
+        return QStringLiteral("文件不存在");
+    if (info.isDir())
+        return QStringLiteral("这是一个文件夹，不是方案文件");
+    if (!info.isFile())
+        return QStringLiteral("不是普通文件");
+    if (info.size() > kMaxSchemeBytes)
+        return QStringLiteral("文件超过 256 MB，不是方案文件");
+    return {};
+}
+
+// The reader names the path before its reason; the message names it once.
+QString readerReason(const QString& path, const QString& error)
+{
+    const QString prefix = path + QStringLiteral(": ");
+    return chineseFileReason(error.startsWith(prefix) ? error.mid(prefix.size()) : error);
+}
+
+QString readFailure(const QString& path, const QString& reason)
+{
+    return fileFailureText(QStringLiteral("读取失败"), path, reason);
+}
+
+} // namespace
+
+SchemeOpening openSchemeChecked(const QString& path)
+{
+    if (const QString refused = refusal(QFileInfo(path)); !refused.isEmpty())
+        return {std::nullopt, readFailure(path, refused)};
+    try {
+        SchemeResult scheme = readSchemeFile(path);
+        if (!scheme.inputs)
+            return {std::nullopt, readFailure(path, readerReason(path, scheme.error))};
+        return {std::move(scheme.inputs), {}};
+    } catch (const std::bad_alloc&) {
+        return {std::nullopt, readFailure(path, QStringLiteral("内存不足"))};
+    } catch (const std::exception& e) {
+        return {std::nullopt, readFailure(path, QString::fromLocal8Bit(e.what()))};
+    }
+}
+
+bool saveSchemeChecked(const QString& path, const ConditionInputs& inputs, QString* message)
+{
+    // Written here rather than by writeSchemeFile, whose commit publishes a file whose last
+    // buffered bytes never reached the disk.
+    QString reason;
+    if (writeWholeFile(path, serializeScheme(inputs), &reason))
+        return true;
+    if (message)
+        *message = fileFailureText(QStringLiteral("保存失败"), path, reason);
+    return false;
+}
+
+} // namespace shrink4

@@ -1,0 +1,50 @@
+#include "WholeFileWrite.h"
+
+#include "FileErrorText.h"
+
+#include <QSaveFile>
+
+#include <cerrno>
+
+namespace shrink4 {
+
+namespace {
+
+// Qt's text for a failed flush is often only "Unknown error"; errno still holds the
+// system's answer to the write that failed.
+QString writeFailureReason(const QSaveFile& file, int code)
+{
+    const QString known = chineseErrnoText(code);
+    return known.isEmpty() ? chineseFileReason(file) : known;
+}
+
+bool fail(QSaveFile& file, const QString& why, QString* reason)
+{
+    if (reason)
+        *reason = why;
+    if (file.isOpen())
+        file.cancelWriting(); // the temporary goes, the old file stays
+    return false;
+}
+
+} // namespace
+
+bool writeWholeFile(const QString& path, const QByteArray& bytes, QString* reason)
+{
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return fail(file, chineseFileReason(file), reason);
+    // A small write only fills Qt's buffer; the disk's answer comes with the flush, and
+    // commit() would publish the file even when that flush failed.
+    errno = 0;
+    if (file.write(bytes) != bytes.size() || !file.flush() || file.error() != QFileDevice::NoError)
+        return fail(file, writeFailureReason(file, errno), reason);
+    if (!file.commit()) {
+        if (reason)
+            *reason = chineseFileReason(file);
+        return false;
+    }
+    return true;
+}
+
+} // namespace shrink4

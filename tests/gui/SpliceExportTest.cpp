@@ -1,0 +1,255 @@
+// Exports that cannot be written, exports with no folder of ours to go to, and the
+// temporaries a killed export leaves behind.
+
+#include "FileSizeLimit.h"
+#include "ui/SpliceExport.h"
+#include "ui/SpliceWindow.h"
+#include "ui/textbox/TextBox.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileDialog>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+
+#include <unistd.h>
+
+#include <functional>
+#include <memory>
+
+using namespace shrink4;
+using shrink4::test::FileSizeLimit;
+
+namespace {
+
+struct BoxSeen {
+    QString text;
+    int icon = 0;
+    int count = 0;
+};
+
+// Runs action, answering every message box with OK and every file dialog with chooseFile
+// (an empty name cancels it).
+BoxSeen answerBoxes(const std::function<void()>& action, const QString& chooseFile = {})
+{
+    BoxSeen seen;
+    QFileDialog* answered = nullptr;
+    QTimer poll;
+    poll.setInterval(10);
+    QObject::connect(&poll, &QTimer::timeout, [&] {
+        QWidget* modal = QApplication::activeModalWidget();
+        if (auto* box = qobject_cast<QMessageBox*>(modal)) {
+            seen = {box->text(), box->icon(), seen.count + 1};
+            box->accept();
+        } else if (auto* dialog = qobject_cast<QFileDialog*>(modal); dialog && dialog != answered) {
+            answered = dialog;
+            if (chooseFile.isEmpty()) {
+                dialog->reject();
+                return;
+            }
+            // As a person does it: the folder, then the name typed and Return.
+            dialog->setDirectory(QFileInfo(chooseFile).absolutePath());
+            auto* name = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+            name->clear();
+            QTest::keyClicks(name, QFileInfo(chooseFile).fileName());
+            QTest::keyClick(name, Qt::Key_Return);
+        }
+    });
+    poll.start();
+    action();
+    poll.stop();
+    return seen;
+}
+
+QByteArray fileBytes(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+void writeBytes(const QString& path, const QByteArray& bytes)
+{
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    QCOMPARE(file.write(bytes), bytes.size());
+}
+
+QStringList entries(const QString& folder)
+{
+    return QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot, QDir::Name);
+}
+
+} // namespace
+
+class SpliceExportTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+    void unwritableExportKeepsTheOldFileAndWarns_data();
+    void unwritableExportKeepsTheOldFileAndWarns();
+    void noUsableFolderAsksWhereToSave_data();
+    void noUsableFolderAsksWhereToSave();
+    void staleTemporariesOfOurExportsAreRemoved_data();
+    void staleTemporariesOfOurExportsAreRemoved();
+
+private:
+    void setResult(const QString& text)
+    {
+        m_window->findChild<TextBox*>(QStringLiteral("T_24_dd"))->setPlainText(text);
+    }
+    BoxSeen clickExport(const QString& chooseFile = {})
+    {
+        auto* button = m_window->findChild<QPushButton*>(QStringLiteral("C_24_pj(2)"));
+        return answerBoxes([button] { QTest::mouseClick(button, Qt::LeftButton); }, chooseFile);
+    }
+    QString inFolder(const QString& name) const { return m_folder->filePath(name); }
+
+    std::unique_ptr<SpliceWindow> m_window;
+    std::unique_ptr<QTemporaryDir> m_folder;
+};
+
+void SpliceExportTest::init()
+{
+    m_folder = std::make_unique<QTemporaryDir>();
+    m_window = std::make_unique<SpliceWindow>();
+    m_window->setAttribute(Qt::WA_DeleteOnClose, false);
+    m_window->setExportFolders({m_folder->path(), {}, {}});
+    m_window->show();
+    m_window->findChild<QPushButton*>(QStringLiteral("C_ding(0)"))->click(); // page 2拼接4
+}
+
+void SpliceExportTest::cleanup()
+{
+    m_window.reset();
+    m_folder.reset();
+}
+
+void SpliceExportTest::unwritableExportKeepsTheOldFileAndWarns_data()
+{
+    QTest::addColumn<int>("sizeLimit"); // -1: none
+    QTest::addColumn<QString>("result");
+    QTest::addColumn<bool>("folderInTheWay");
+    QTest::addColumn<QString>("reason");
+    const QString full = QStringLiteral("磁盘已满或文件过大");
+    // A short line stays in Qt's buffer until the flush: only checking it catches the failure.
+    QTest::newRow("small write over a size limit") << 4 << "1234 5678" << false << full;
+    QTest::newRow("nothing may be written") << 0 << "1234 5678" << false << full;
+    QTest::newRow("large write over a size limit") << 100 << QString(QStringLiteral("1234 ")).repeated(5000) << false << full;
+    QTest::newRow("a folder in the file's place") << -1 << "1234" << true << "同名的文件夹已存在";
+}
+
+void SpliceExportTest::unwritableExportKeepsTheOldFileAndWarns()
+{
+    QFETCH(int, sizeLimit);
+    QFETCH(QString, result);
+    QFETCH(bool, folderInTheWay);
+    QFETCH(QString, reason);
+    const QString path = inFolder(QStringLiteral("2拼接4.txt"));
+    const QByteArray old = "old export, longer than the limit\r\n";
+    if (folderInTheWay)
+        QVERIFY(QDir().mkdir(path));
+    else
+        writeBytes(path, old);
+    const QStringList before = entries(m_folder->path());
+    setResult(result);
+
+    BoxSeen seen;
+    {
+        std::unique_ptr<FileSizeLimit> limit;
+        if (sizeLimit >= 0)
+            limit = std::make_unique<FileSizeLimit>(rlim_t(sizeLimit));
+        QVERIFY(!limit || limit->active());
+        seen = clickExport();
+    }
+
+    QCOMPARE(seen.count, 1);
+    QCOMPARE(seen.icon, int(QMessageBox::Warning));
+    QCOMPARE(seen.text, QStringLiteral("导出失败：%1：%2").arg(QDir::toNativeSeparators(path), reason));
+    if (!folderInTheWay)
+        QCOMPARE(fileBytes(path), old);
+    QCOMPARE(entries(m_folder->path()), before); // no temporary left behind
+}
+
+void SpliceExportTest::noUsableFolderAsksWhereToSave_data()
+{
+    QTest::addColumn<bool>("homeUnset");
+    QTest::addColumn<QString>("documents");
+    QTest::addColumn<QString>("home");
+    QTest::newRow("HOME unset") << true << QString() << QString();
+    QTest::newRow("folders in the root") << false << "//Documents" << "/";
+    QTest::newRow("relative folders") << false << "Documents" << ".";
+    QTest::newRow("no folders at all") << false << QString() << QString();
+}
+
+void SpliceExportTest::noUsableFolderAsksWhereToSave()
+{
+    QFETCH(bool, homeUnset);
+    QFETCH(QString, documents);
+    QFETCH(QString, home);
+    const QByteArray savedHome = qgetenv("HOME");
+    if (homeUnset) {
+        qunsetenv("HOME");
+        documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+        home = QStandardPaths::writableLocation(QStandardPaths::HomeLocation);
+    }
+    const bool rootDocumentsExisted = QFileInfo::exists(QStringLiteral("/Documents"));
+    const SpliceExportFolders folders{inFolder(QStringLiteral("no/program/folder")), documents, home};
+    const QString chosenFolder = chooseExportFolder(folders);
+    m_window->setExportFolders(folders);
+    setResult(QStringLiteral("1234 5678"));
+    const QString chosen = inFolder(QStringLiteral("picked.txt"));
+    const BoxSeen seen = clickExport(chosen);
+    if (homeUnset)
+        qputenv("HOME", savedHome);
+
+    QCOMPARE(chosenFolder, QString());
+    QCOMPARE(seen.text, QStringLiteral("导出成功：\r\n") + QDir::toNativeSeparators(chosen));
+    QCOMPARE(seen.icon, int(QMessageBox::Information));
+    QCOMPARE(fileBytes(chosen), QByteArray("1234 5678\r\n"));
+    QCOMPARE(QFileInfo::exists(QStringLiteral("/Documents")), rootDocumentsExisted);
+}
+
+void SpliceExportTest::staleTemporariesOfOurExportsAreRemoved_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<int>("ageSeconds");
+    QTest::addColumn<bool>("removed");
+    QTest::newRow("this page's, old") << "2拼接4.txt.AbC123" << 600 << true;
+    QTest::newRow("another page's, old") << "3拼接5.txt.xYz789" << 600 << true;
+    QTest::newRow("hidden-looking suffix, old") << "4拼接5.txt..a1b2c" << 600 << true;
+    QTest::newRow("this page's, still being written") << "2拼接4.txt.AbC123" << 0 << false;
+    QTest::newRow("someone else's file") << "notes.txt.AbC123" << 600 << false;
+    QTest::newRow("not six characters") << "2拼接4.txt.bak" << 600 << false;
+    QTest::newRow("an export itself") << "3拼接4.txt" << 600 << false;
+}
+
+void SpliceExportTest::staleTemporariesOfOurExportsAreRemoved()
+{
+    QFETCH(QString, name);
+    QFETCH(int, ageSeconds);
+    QFETCH(bool, removed);
+    const QString path = inFolder(name);
+    {
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write("1234");
+        QVERIFY(file.flush()); // a later flush would make the file new again
+        QVERIFY(file.setFileTime(QDateTime::currentDateTime().addSecs(-ageSeconds), QFileDevice::FileModificationTime));
+    }
+    setResult(QStringLiteral("1234"));
+    const BoxSeen seen = clickExport();
+    QCOMPARE(seen.icon, int(QMessageBox::Information));
+    QCOMPARE(QFile::exists(path), !removed);
+    QCOMPARE(fileBytes(inFolder(QStringLiteral("2拼接4.txt"))), QByteArray("1234\r\n"));
+}
+
+QTEST_MAIN(SpliceExportTest)
+#include "SpliceExportTest.moc"
