@@ -1,30 +1,17 @@
 #include "SchemeFile.h"
 
-#include <QSaveFile>
+#include "WholeFileWrite.h"
 
 namespace shrink4 {
 
-namespace {
-
-// Everything is flushed and checked before commit(): commit() would publish a file whose
-// last buffered bytes never reached the disk.
-bool writeWhole(QSaveFile& file, const QByteArray& bytes)
-{
-    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.flush()
-        && file.error() == QFileDevice::NoError && file.commit();
-}
-
-} // namespace
-
 bool writeSchemeFile(const QString& path, const ConditionInputs& inputs, QString* error, QString* message)
 {
-    QSaveFile file(path);
-    if (writeWhole(file, serializeScheme(inputs)))
+    QString reason;
+    QString systemReason;
+    if (writeWholeFile(path, serializeScheme(inputs), &reason, &systemReason))
         return true;
-    const QString reason = file.errorString();
-    file.cancelWriting(); // the old file stays; the temporary goes with the object
     if (error)
-        *error = QStringLiteral("%1: %2").arg(path, reason);
+        *error = QStringLiteral("%1: %2").arg(path, systemReason);
     if (message)
         *message = QStringLiteral("写入失败：%1：%2").arg(path, reason);
     return false;

@@ -1,7 +1,7 @@
 #include "SchemeFileAccess.h"
 
-#include "FileErrorText.h"
-#include "WholeFileWrite.h"
+#include "scheme/FileErrorText.h"
+#include "scheme/WholeFileWrite.h"
 #include "scheme/SchemeFile.h"
 
 #include <QFileInfo>
@@ -49,7 +49,8 @@ SchemeOpening openSchemeChecked(const QString& path)
     try {
         SchemeResult scheme = readSchemeFile(path);
         if (!scheme.inputs)
-            return {std::nullopt, readFailure(path, readerReason(path, scheme.error))};
+            return {std::nullopt, scheme.message.isEmpty() ? readFailure(path, readerReason(path, scheme.error))
+                                                           : scheme.message};
         return {std::move(scheme.inputs), {}};
     } catch (const std::bad_alloc&) {
         return {std::nullopt, readFailure(path, QStringLiteral("内存不足"))};
@@ -60,8 +61,6 @@ SchemeOpening openSchemeChecked(const QString& path)
 
 bool saveSchemeChecked(const QString& path, const ConditionInputs& inputs, QString* message)
 {
-    // Written here rather than by writeSchemeFile, whose commit publishes a file whose last
-    // buffered bytes never reached the disk.
     QString reason;
     if (writeWholeFile(path, serializeScheme(inputs), &reason))
         return true;

@@ -1,7 +1,7 @@
 #include "SessionFile.h"
 
 #include "SchemeFileAccess.h"
-#include "WholeFileWrite.h"
+#include "scheme/WholeFileWrite.h"
 #include "scheme/SchemeFile.h"
 
 #include <QDebug>

@@ -2,8 +2,8 @@
 
 #include "QtText.h"
 #include "StaleTemporaries.h"
-#include "FileErrorText.h"
-#include "WholeFileWrite.h"
+#include "scheme/FileErrorText.h"
+#include "scheme/WholeFileWrite.h"
 #include "tools/SplicePages.h"
 
 #include <QDateTime>

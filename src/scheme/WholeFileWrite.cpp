@@ -18,10 +18,12 @@ QString writeFailureReason(const QSaveFile& file, int code)
     return known.isEmpty() ? chineseFileReason(file) : known;
 }
 
-bool fail(QSaveFile& file, const QString& why, QString* reason)
+bool fail(QSaveFile& file, const QString& why, QString* reason, QString* systemReason)
 {
     if (reason)
         *reason = why;
+    if (systemReason)
+        *systemReason = file.errorString();
     if (file.isOpen())
         file.cancelWriting(); // the temporary goes, the old file stays
     return false;
@@ -29,19 +31,21 @@ bool fail(QSaveFile& file, const QString& why, QString* reason)
 
 } // namespace
 
-bool writeWholeFile(const QString& path, const QByteArray& bytes, QString* reason)
+bool writeWholeFile(const QString& path, const QByteArray& bytes, QString* reason, QString* systemReason)
 {
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
-        return fail(file, chineseFileReason(file), reason);
+        return fail(file, chineseFileReason(file), reason, systemReason);
     // A small write only fills Qt's buffer; the disk's answer comes with the flush, and
     // commit() would publish the file even when that flush failed.
     errno = 0;
     if (file.write(bytes) != bytes.size() || !file.flush() || file.error() != QFileDevice::NoError)
-        return fail(file, writeFailureReason(file, errno), reason);
+        return fail(file, writeFailureReason(file, errno), reason, systemReason);
     if (!file.commit()) {
         if (reason)
             *reason = chineseFileReason(file);
+        if (systemReason)
+            *systemReason = file.errorString();
         return false;
     }
     return true;
