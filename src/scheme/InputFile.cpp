@@ -90,6 +90,9 @@ InputBytes readInputFile(const QString& path, qint64 limit)
 {
     if (path == QLatin1String("-"))
         return readStandardInput(limit);
+    if (path.isEmpty()) // Qt would print a warning of its own beside ours
+        return refused(QStringLiteral("(empty path)"), QStringLiteral("no file name given"), QStringLiteral("读取失败"),
+                       QStringLiteral("没有给出文件名"));
     const QFileInfo info(path);
     if (info.exists() && !info.isFile())
         return notRegular(path); // checked before opening: opening a named pipe would block

@@ -68,6 +68,7 @@ TEST(CliInput, WhatIsNotARegularFileOrTooLargeIsRefusedAtOnce)
         {"exec \"$CLI\" \"$@\"", {"sets", "--op", "and", b, f.path("fifo")}, "not a regular file"},
         {"exec \"$CLI\" \"$@\"", {"splice", "--page", "24", "--box", "0=" + f.dir.path()}, "not a regular file"},
         {"exec \"$CLI\" \"$@\"", {"run", f.path("huge.json")}, "larger than 256 MB"},
+        {"exec \"$CLI\" \"$@\"", {"run", ""}, "no file name given"},
         {"exec \"$CLI\" \"$@\" <&-", {"sets", "--op", "or", "-", b}, "standard input"},
         {"exec \"$CLI\" \"$@\" <&-", {"run", "-"}, "standard input"},
         {"exec \"$CLI\" \"$@\" <\"$(dirname \"$CLI\")\"", {"run", "-"}, "Is a directory"},
