@@ -1,5 +1,7 @@
 #include "SpliceExport.h"
 
+#include "SchemeDialogs.h"
+
 #include "QtText.h"
 #include "StaleTemporaries.h"
 #include "scheme/FileErrorText.h"
@@ -51,13 +53,8 @@ SpliceExportResult writeInto(const QString& path, const QString& text)
 // The file the player picks when no folder of ours can be written; empty when cancelled.
 QString askExportPath(QWidget* parent, const QString& fileName)
 {
-    QFileDialog dialog(parent, QStringLiteral("导出到"), fileName, QStringLiteral("文本文件 (*.txt)"));
-    dialog.setObjectName(QStringLiteral("export_file_dialog"));
-    dialog.setAcceptMode(QFileDialog::AcceptSave);
-    dialog.setDefaultSuffix(QStringLiteral("txt"));
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
-        return {};
-    return dialog.selectedFiles().first();
+    return askSavePath(parent, QStringLiteral("导出到"), fileName, QStringLiteral("文本文件 (*.txt)"),
+                       QStringLiteral("txt"), QStringLiteral("export_file_dialog"));
 }
 
 void report(QWidget* parent, const SpliceExportResult& result)
