@@ -1,6 +1,7 @@
 #include "ResultPanels.h"
 
 #include "QtText.h"
+#include "ResultListActions.h"
 #include "TwoBoxProgressBar.h"
 #include "WidgetFactory.h"
 #include "engine/PrizeCheck.h"
@@ -62,6 +63,7 @@ QGroupBox* makeResultFrame(RunForm& form)
     mono.setFamilies({QStringLiteral("DejaVu Sans Mono"), QStringLiteral("Monospace")});
     mono.setStyleHint(QFont::Monospace);
     list->setFont(mono);
+    addResultListActions(list);
     layout->addWidget(list, 1);
     form.results = list;
 

@@ -8,6 +8,7 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QLabel>
+#include <QListWidget>
 
 #include <functional>
 
@@ -150,6 +151,23 @@ private slots:
         pressStart(*w);
         QTest::keyClicks(QApplication::focusWidget(), QStringLiteral(" 2222"));
         QCOMPARE(box(*w, "T_dadi_nb")->toPlainText(), QStringLiteral("1111 2222"));
+    }
+
+    // Ctrl+C in the result list copies every selected line, not only the current one.
+    void copyingSeveralResultLines()
+    {
+        auto w = makeWindow();
+        w->show();
+        QVERIFY(QTest::qWaitForWindowExposed(w.get()));
+        typeInto(*w, "T_dadi_nb", QStringLiteral("0001 0002 0003 0004 0005"));
+        pressStart(*w);
+        auto* list = control<QListWidget>(w.get(), QStringLiteral("Li_out"));
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(list->item(0)).center());
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, Qt::ShiftModifier,
+                          list->visualItemRect(list->item(2)).center());
+        QTest::keyClick(list, Qt::Key_C, Qt::ControlModifier);
+        const QStringList lines = listItems(w.get());
+        QCOMPARE(QApplication::clipboard()->text(), lines.mid(0, 3).join(QStringLiteral("\r\n")));
     }
 
     void prizeEntryPastedWithABreakIsTrimmed()
