@@ -20,5 +20,7 @@ int checkCommand(const QStringList& arguments);
 int groupCommand(const QStringList& arguments);
 int setsCommand(const QStringList& arguments);
 int spliceCommand(const QStringList& arguments);
+int statsCommand(const QStringList& arguments);
+int explainCommand(const QStringList& arguments);
 
 } // namespace shrink4::cli
