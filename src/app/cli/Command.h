@@ -22,5 +22,6 @@ int setsCommand(const QStringList& arguments);
 int spliceCommand(const QStringList& arguments);
 int statsCommand(const QStringList& arguments);
 int explainCommand(const QStringList& arguments);
+int backtestCommand(const QStringList& arguments);
 
 } // namespace shrink4::cli

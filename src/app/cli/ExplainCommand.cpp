@@ -1,6 +1,6 @@
 #include "cli/CliSupport.h"
 #include "cli/Command.h"
-#include "cli/ExplanationJson.h"
+#include "cli/JsonOut.h"
 
 #include "core/TextScan.h"
 #include "engine/FilterRun.h"
@@ -8,6 +8,8 @@
 #include "ui/textbox/TypedText.h" // header only: NUMBER is read as if typed
 
 #include <optional>
+#include <string_view>
+#include <vector>
 
 namespace shrink4::cli {
 
@@ -62,9 +64,13 @@ int explainCommand(const QStringList& arguments)
         printOut(readable(*number, e));
         return kOk;
     }
+    const std::vector<std::string_view> failed(e.failed.begin(), e.failed.end());
     JsonObjectWriter out;
-    out.field("number", numberText(*number)).flag("listed", e.listed);
-    addExplanationFields(out, e);
+    out.field("number", numberText(*number))
+        .flag("listed", e.listed)
+        .flag("in_pool", e.inPool)
+        .field("fail_count", e.failCount)
+        .field("failed", failed);
     printOutBytes(out.finish() + '\n');
     return kOk;
 }

@@ -1,5 +1,7 @@
 #include "cli/JsonOut.h"
 
+#include <QLocale>
+
 #include <cstdio>
 
 namespace shrink4::cli {
@@ -49,6 +51,13 @@ JsonObjectWriter& JsonObjectWriter::flag(std::string_view k, bool value)
 {
     key(k);
     m_body += value ? "true" : "false";
+    return *this;
+}
+
+JsonObjectWriter& JsonObjectWriter::field(std::string_view k, double value)
+{
+    key(k);
+    m_body += QByteArray::number(value, 'g', QLocale::FloatingPointShortest);
     return *this;
 }
 
