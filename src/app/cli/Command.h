@@ -20,5 +20,8 @@ int checkCommand(const QStringList& arguments);
 int groupCommand(const QStringList& arguments);
 int setsCommand(const QStringList& arguments);
 int spliceCommand(const QStringList& arguments);
+int statsCommand(const QStringList& arguments);
+int explainCommand(const QStringList& arguments);
+int backtestCommand(const QStringList& arguments);
 
 } // namespace shrink4::cli

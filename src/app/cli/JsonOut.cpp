@@ -1,5 +1,7 @@
 #include "cli/JsonOut.h"
 
+#include <QLocale>
+
 #include <cstdio>
 
 namespace shrink4::cli {
@@ -42,6 +44,40 @@ JsonObjectWriter& JsonObjectWriter::field(std::string_view k, long long value)
 {
     key(k);
     m_body += QByteArray::number(value);
+    return *this;
+}
+
+JsonObjectWriter& JsonObjectWriter::flag(std::string_view k, bool value)
+{
+    key(k);
+    m_body += value ? "true" : "false";
+    return *this;
+}
+
+JsonObjectWriter& JsonObjectWriter::field(std::string_view k, double value)
+{
+    key(k);
+    m_body += QByteArray::number(value, 'g', QLocale::FloatingPointShortest);
+    return *this;
+}
+
+JsonObjectWriter& JsonObjectWriter::null(std::string_view k)
+{
+    key(k);
+    m_body += "null";
+    return *this;
+}
+
+JsonObjectWriter& JsonObjectWriter::field(std::string_view k, const std::vector<int>& values)
+{
+    key(k);
+    m_body += '[';
+    for (std::size_t i = 0; i < values.size(); ++i) {
+        if (i)
+            m_body += ", ";
+        m_body += QByteArray::number(values[i]);
+    }
+    m_body += ']';
     return *this;
 }
 

@@ -12,7 +12,14 @@ namespace shrink4::cli {
 class JsonObjectWriter {
 public:
     JsonObjectWriter& field(std::string_view key, long long value);
+    JsonObjectWriter& field(std::string_view key, int value) { return field(key, static_cast<long long>(value)); }
+    JsonObjectWriter& field(std::string_view key, const std::vector<int>& values);
     JsonObjectWriter& field(std::string_view key, std::string_view text);
+    // Named apart: an overload on bool would make numbers ambiguous.
+    JsonObjectWriter& flag(std::string_view key, bool value);
+    JsonObjectWriter& null(std::string_view key);
+    // The shortest text that reads back as the same double.
+    JsonObjectWriter& field(std::string_view key, double value);
     JsonObjectWriter& field(std::string_view key, const std::vector<std::string_view>& texts);
     // A nested object written by another writer.
     JsonObjectWriter& field(std::string_view key, const JsonObjectWriter& object);

@@ -11,6 +11,9 @@ namespace {
 const Command kCommands[] = {
     {"run", "Perform a filter run with a scheme's conditions.", runCommand},
     {"check", "Filter run, then the prize check of a drawn number.", checkCommand},
+    {"stats", "Filter run, then what each condition removes.", statsCommand},
+    {"explain", "Filter run, then why a number is or is not listed.", explainCommand},
+    {"backtest", "Filter run, then how past draws would have fared.", backtestCommand},
     {"group", "Filter run, then conversion to group numbers.", groupCommand},
     {"sets", "Intersection, union or difference of two number lists.", setsCommand},
     {"splice", "Splice digit groups into four- or five-digit numbers.", spliceCommand},
@@ -20,7 +23,7 @@ QString usage()
 {
     QString text = QStringLiteral("Usage: shrink4-cli <command> [options]\n\nCommands:\n");
     for (const auto& c : kCommands)
-        text += QStringLiteral("  %1  %2\n").arg(QLatin1String(c.name), -6).arg(QLatin1String(c.summary));
+        text += QStringLiteral("  %1  %2\n").arg(QLatin1String(c.name), -8).arg(QLatin1String(c.summary));
     text += QStringLiteral("\nRun \"shrink4-cli <command> --help\" for the options of a command.\n");
     return text;
 }

@@ -1,0 +1,125 @@
+#include "engine/Draws.h"
+
+#include <algorithm>
+#include <map>
+
+namespace shrink4 {
+
+namespace {
+
+bool isDigit(char c) { return c >= '0' && c <= '9'; }
+
+// The runs of ASCII digits of a line, in order.
+std::vector<std::string_view> digitGroups(std::string_view line)
+{
+    std::vector<std::string_view> groups;
+    std::size_t i = 0;
+    while (i < line.size()) {
+        if (!isDigit(line[i])) {
+            ++i;
+            continue;
+        }
+        const std::size_t start = i;
+        while (i < line.size() && isDigit(line[i]))
+            ++i;
+        groups.push_back(line.substr(start, i - start));
+    }
+    return groups;
+}
+
+int digitsValue(std::string_view digits)
+{
+    int value = 0;
+    for (char c : digits)
+        value = value * 10 + (c - '0');
+    return value;
+}
+
+// The draw a line gives: its last four digits as one group, or as four single digits.
+std::optional<Draw> drawOf(const std::vector<std::string_view>& groups)
+{
+    std::size_t numberStart = 0;
+    std::string digits;
+    if (groups.back().size() == 4) {
+        numberStart = groups.size() - 1;
+        digits = groups.back();
+    } else if (groups.size() >= 4 && std::all_of(groups.end() - 4, groups.end(), [](auto g) { return g.size() == 1; })) {
+        numberStart = groups.size() - 4;
+        for (std::size_t i = numberStart; i < groups.size(); ++i)
+            digits += groups[i];
+    } else {
+        return std::nullopt;
+    }
+    Draw draw;
+    draw.number = digitsValue(digits);
+    for (std::size_t i = 0; i < numberStart && !draw.label; ++i)
+        if (groups[i].size() >= 5)
+            draw.label = std::string(groups[i]);
+    return draw;
+}
+
+// Labels compared as numbers, however long: leading zeros do not count.
+bool labelBefore(const std::string& a, const std::string& b)
+{
+    const auto sa = a.substr(std::min(a.find_first_not_of('0'), a.size()));
+    const auto sb = b.substr(std::min(b.find_first_not_of('0'), b.size()));
+    return sa.size() != sb.size() ? sa.size() < sb.size() : sa < sb;
+}
+
+std::string lineError(int line, std::string_view what) { return "line " + std::to_string(line) + ": " + std::string(what); }
+
+// Drops repeats of a label with the same number; a repeat with another number is an error.
+std::string dropRepeats(std::vector<Draw>& draws)
+{
+    std::map<std::string, const Draw*> seen;
+    std::vector<Draw> kept;
+    for (const auto& d : draws) {
+        if (!d.label) {
+            kept.push_back(d);
+            continue;
+        }
+        const auto [it, fresh] = seen.emplace(*d.label, &d);
+        if (fresh)
+            kept.push_back(d);
+        else if (it->second->number != d.number)
+            return lineError(d.line, "issue " + *d.label + " is already drawn on line " +
+                                         std::to_string(it->second->line) + " with another number");
+    }
+    draws = std::move(kept);
+    return {};
+}
+
+} // namespace
+
+DrawsReading readDraws(std::string_view text)
+{
+    if (text.starts_with("\xEF\xBB\xBF")) // a UTF-8 mark from some editors
+        text.remove_prefix(3);
+    DrawsReading reading;
+    int lineNumber = 0;
+    for (std::size_t start = 0; start <= text.size(); ++lineNumber) {
+        std::size_t end = std::min(text.find('\n', start), text.size());
+        std::string_view line = text.substr(start, end - start);
+        start = end + 1;
+        if (line.ends_with('\r'))
+            line.remove_suffix(1);
+        const auto groups = digitGroups(line);
+        if (groups.empty() || line.starts_with('#'))
+            continue;
+        auto draw = drawOf(groups);
+        if (!draw)
+            return {{}, lineError(lineNumber + 1, "no draw: the last digits are neither a group of four nor four single digits")};
+        draw->line = lineNumber + 1;
+        reading.draws.push_back(std::move(*draw));
+    }
+    if (reading.draws.empty())
+        return {{}, "no draw in the text"};
+    if (auto error = dropRepeats(reading.draws); !error.empty())
+        return {{}, error};
+    if (std::all_of(reading.draws.begin(), reading.draws.end(), [](const Draw& d) { return bool(d.label); }))
+        std::stable_sort(reading.draws.begin(), reading.draws.end(),
+                         [](const Draw& a, const Draw& b) { return labelBefore(*a.label, *b.label); });
+    return reading;
+}
+
+} // namespace shrink4

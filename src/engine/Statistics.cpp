@@ -1,0 +1,82 @@
+#include "engine/Statistics.h"
+
+#include "conditions/ItemCaptions.h"
+
+#include <algorithm>
+#include <cstddef>
+
+namespace shrink4 {
+
+namespace {
+
+bool isShapeRow(const ConditionRow& row)
+{
+    return row.item >= 0 && std::size_t(row.item) < captions::kSpecialShapes.size();
+}
+
+NumberSet poolOf(const RunResult& run) { return ~run.outsidePool; }
+
+// Numbers failed by two rows or more: what no single row can give back alone.
+NumberSet failedTwiceOrMore(const std::vector<ConditionRow>& rows)
+{
+    NumberSet once, twice;
+    for (const auto& row : rows) {
+        twice |= once & row.fails;
+        once |= row.fails;
+    }
+    return twice;
+}
+
+std::vector<int> histogramOver(const RunResult& run, const NumberSet& pool)
+{
+    int top = -1;
+    pool.forEach([&](int v) { top = std::max(top, run.failCount.value(v)); });
+    std::vector<int> histogram(std::size_t(top + 1), 0);
+    for (int k = 0; k <= top; ++k)
+        histogram[std::size_t(k)] = (run.failCount.equals(k) & pool).count();
+    return histogram;
+}
+
+} // namespace
+
+std::string rowKey(const ConditionRow& row)
+{
+    const auto key = controlMeta(row.control).key;
+    return isShapeRow(row) ? indexedKey(key, row.item) : std::string(key);
+}
+
+std::string_view rowCaption(const ConditionRow& row)
+{
+    return isShapeRow(row) ? captions::kSpecialShapes[std::size_t(row.item)] : controlMeta(row.control).caption;
+}
+
+RunStatistics runStatistics(const RunResult& run)
+{
+    const NumberSet pool = poolOf(run);
+    const NumberSet shared = failedTwiceOrMore(run.rows);
+    RunStatistics stats;
+    stats.count = run.list.count;
+    stats.pool = pool.count();
+    for (const auto& row : run.rows) {
+        const NumberSet inPool = row.fails & pool;
+        stats.rows.push_back({rowKey(row), rowCaption(row), row.fails.count(), inPool.count(),
+                              inPool.minus(shared).count()});
+    }
+    stats.histogram = histogramOver(run, pool);
+    return stats;
+}
+
+NumberExplanation explainNumber(const RunResult& run, int number)
+{
+    NumberExplanation e;
+    const auto& listed = run.list.numbers; // ascending
+    e.listed = std::binary_search(listed.begin(), listed.end(), number);
+    e.inPool = !run.outsidePool.test(number);
+    e.failCount = run.failCount.value(number);
+    for (const auto& row : run.rows)
+        if (row.fails.test(number))
+            e.failed.push_back(rowKey(row));
+    return e;
+}
+
+} // namespace shrink4

@@ -1,0 +1,80 @@
+// Reading past draws: where the number and the label are, what is skipped, what is refused,
+// and the time order.
+
+#include "engine/Draws.h"
+
+#include <gtest/gtest.h>
+
+using namespace shrink4;
+
+namespace {
+
+// Draws as "label=number" texts ("-" for no label), for comparing whole readings at once.
+std::vector<std::string> brief(const DrawsReading& r)
+{
+    std::vector<std::string> out;
+    for (const auto& d : r.draws)
+        out.push_back(d.label.value_or("-") + "=" + std::to_string(d.number));
+    return out;
+}
+
+} // namespace
+
+TEST(Draws, ReadsTheNumberAndLabelOfEachLine)
+{
+    struct Case {
+        const char* text;
+        std::vector<std::string> draws;
+    } cases[] = {
+        {"2024001 1234", {"2024001=1234"}},
+        {"2024001,1,2,3,4", {"2024001=1234"}},
+        {"2024-01-05 2024001 1 2 3 4", {"2024001=1234"}},
+        {"1234", {"-=1234"}},
+        {"0 0 7 0", {"-=70"}},
+        {"20240105 2024001 0001 开奖", {"20240105=1"}},  // the first long group is the label
+        {"期号 号码\r\n\r\n# 2024009 9999\r\n12345 5678\r\n", {"12345=5678"}}, // header, blank, comment skipped
+        {"9 8 7 6 5", {"-=8765"}},                            // the last four single digits
+        {"１２３４\n5678", {"-=5678"}},                       // full-width digits are not digits
+    };
+    for (const auto& c : cases) {
+        const auto r = readDraws(c.text);
+        EXPECT_EQ(r.error, "") << c.text;
+        EXPECT_EQ(brief(r), c.draws) << c.text;
+    }
+}
+
+TEST(Draws, RefusesLinesWithoutADrawByNumber)
+{
+    struct Case {
+        const char* text;
+        const char* errorStart;
+    } cases[] = {
+        {"", "no draw"},
+        {"# 1234\n标题\n", "no draw"},
+        {"1234\n2024001\n", "line 2:"},
+        {"1234\n\n12 34", "line 3:"},
+        {"1234\r\n1 2 3\r\n", "line 2:"},
+        {"123", "line 1:"},
+        {"2024001 1234\n2024001 5678", "line 2:"}, // the same issue, another number
+    };
+    for (const auto& c : cases) {
+        const auto r = readDraws(c.text);
+        EXPECT_TRUE(r.error.starts_with(c.errorStart)) << c.text << " -> " << r.error;
+        EXPECT_TRUE(r.draws.empty()) << c.text;
+    }
+}
+
+TEST(Draws, TimeOrderByLabelElseFileOrder)
+{
+    struct Case {
+        const char* text;
+        std::vector<std::string> draws;
+    } cases[] = {
+        {"2024003 3333\n2024002 2222\n2024001 1111", {"2024001=1111", "2024002=2222", "2024003=3333"}},
+        {"99999 1111\n100000 2222", {"99999=1111", "100000=2222"}}, // by value, not as text
+        {"2024002 2222\n5555\n2024001 1111", {"2024002=2222", "-=5555", "2024001=1111"}},
+        {"2024001 1111\n2024001 1111\n2024000 0000", {"2024000=0", "2024001=1111"}}, // a repeat kept once
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(brief(readDraws(c.text)), c.draws) << c.text;
+}
