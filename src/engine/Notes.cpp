@@ -136,7 +136,7 @@ Notes danNotes(const ConditionInputs& in)
     return notes;
 }
 
-// The notes of one box, when it is not empty.
+// The notes of one box.
 struct BoxNotes {
     ControlId control;
     std::function<Notes(const ConditionInputs&)> notesOf;
@@ -145,42 +145,40 @@ struct BoxNotes {
 std::vector<BoxNotes> boxNotes()
 {
     using I = ControlId;
-    const auto text = [](std::string ConditionInputs::*box, auto rule) {
-        return [box, rule](const ConditionInputs& in) { return rule(std::string_view(in.*box)); };
+    // A text box's rule, asked only when the box is not empty.
+    const auto text = [](ControlId id, std::string ConditionInputs::*box, auto rule) {
+        return BoxNotes{id, [id, box, rule](const ConditionInputs& in) {
+                            const std::string_view t = in.*box;
+                            return isEmptyBox(t, controlMeta(id).help) ? Notes{} : rule(t);
+                        }};
     };
-    const auto range = [](std::array<std::string, 2> ConditionInputs::*box, auto bound) {
-        return [box, bound](const ConditionInputs& in) {
-            return toleranceNotes(bound((in.*box)[0]), bound((in.*box)[1]));
-        };
+    const auto range = [](ControlId id, std::array<std::string, 2> ConditionInputs::*box, auto bound) {
+        return BoxNotes{id, [box, bound](const ConditionInputs& in) {
+                            return toleranceNotes(bound((in.*box)[0]), bound((in.*box)[1]));
+                        }};
     };
     const auto lenient = [](const std::string& t) { return lenientNumber(t); };
     const auto total = [](const std::string& t) { return double(toleranceBound(t)); };
+    using C = ConditionInputs;
+    const auto numbers = [](std::string_view t) { return numberListNotes(t, false); };
+    const auto pool = [](std::string_view t) { return numberListNotes(t, true); };
+    const auto twoCodes = [](std::string_view t) { return codeListNotes(t, 2); };
+    const auto threeCodes = [](std::string_view t) { return codeListNotes(t, 3); };
     return {
-        {I::straightKills, text(&ConditionInputs::straightKills, [](auto t) { return numberListNotes(t, false); })},
-        {I::junkCompounds, text(&ConditionInputs::junkCompounds, junkNotes)},
-        {I::killTwoCodes, text(&ConditionInputs::killTwoCodes, [](auto t) { return codeListNotes(t, 2); })},
-        {I::mustTwoCodes, text(&ConditionInputs::mustTwoCodes, [](auto t) { return codeListNotes(t, 2); })},
-        {I::killThreeCodes, text(&ConditionInputs::killThreeCodes, [](auto t) { return codeListNotes(t, 3); })},
-        {I::mustThreeCodes, text(&ConditionInputs::mustThreeCodes, [](auto t) { return codeListNotes(t, 3); })},
-        {I::positionalKills, text(&ConditionInputs::positionalKills, positionalNotes)},
-        {I::sumValues, text(&ConditionInputs::sumValues, sumValueNotes)},
-        {I::basePool, text(&ConditionInputs::basePool, [](auto t) { return numberListNotes(t, true); })},
-        {I::totalTolerance, range(&ConditionInputs::totalTolerance, total)},
-        {I::danTolerance, range(&ConditionInputs::danTolerance, lenient)},
-        {I::positionTolerance, range(&ConditionInputs::positionTolerance, lenient)},
-        {I::danDigits, danNotes},
+        text(I::straightKills, &C::straightKills, numbers),
+        text(I::junkCompounds, &C::junkCompounds, junkNotes),
+        text(I::killTwoCodes, &C::killTwoCodes, twoCodes),
+        text(I::mustTwoCodes, &C::mustTwoCodes, twoCodes),
+        text(I::killThreeCodes, &C::killThreeCodes, threeCodes),
+        text(I::mustThreeCodes, &C::mustThreeCodes, threeCodes),
+        text(I::positionalKills, &C::positionalKills, positionalNotes),
+        text(I::sumValues, &C::sumValues, sumValueNotes),
+        text(I::basePool, &C::basePool, pool),
+        range(I::totalTolerance, &C::totalTolerance, total),
+        range(I::danTolerance, &C::danTolerance, lenient),
+        range(I::positionTolerance, &C::positionTolerance, lenient),
+        BoxNotes{I::danDigits, danNotes},
     };
-}
-
-bool takesNoText(const ConditionInputs& in, ControlId control)
-{
-    bool empty = false;
-    forEachControl(in, [&](const ControlMeta& meta, const auto& value) {
-        if constexpr (std::is_same_v<std::decay_t<decltype(value)>, std::string>)
-            if (meta.id == control)
-                empty = isEmptyBox(value, meta.help);
-    });
-    return empty;
 }
 
 } // namespace
@@ -191,8 +189,7 @@ std::vector<Note> conditionNotes(const ConditionInputs& in)
     std::vector<Notes> found(boxes.size());
     // Each box is read on its own: with boxes of megabytes, side by side.
     runSideBySideIfLarge(boxes.size(), textBytes(in), [&](std::size_t i) {
-        if (!takesNoText(in, boxes[i].control))
-            found[i] = boxes[i].notesOf(in);
+        found[i] = boxes[i].notesOf(in);
     });
     std::vector<Note> notes;
     for (std::size_t i = 0; i < boxes.size(); ++i)

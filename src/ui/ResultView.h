@@ -21,16 +21,14 @@ public:
     // check compares a drawn number by its digits sorted.
     void show(ResultList result, bool groupForms);
 
-signals:
-    // A run or conversion put a result of `count` numbers in the list.
-    void shown(int count);
-
-public:
-
     // Empties T_duijiang and puts the label back to its neutral caption.
     void resetPrizeCheck();
 
     QString resultText() const { return m_resultText; }
+
+signals:
+    // A run or conversion put a result of `count` numbers in the list.
+    void shown(int count);
 
 private:
     void checkPrize();

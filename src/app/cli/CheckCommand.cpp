@@ -4,7 +4,7 @@
 #include "engine/FilterRun.h"
 #include "engine/PrizeCheck.h"
 #include "tools/GroupConversion.h"
-#include "ui/textbox/TypedText.h" // header only: TEXT is read as if typed into the box
+#include "scheme/TypedText.h"
 
 #include <utility>
 

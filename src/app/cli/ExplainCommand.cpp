@@ -5,7 +5,7 @@
 #include "core/TextScan.h"
 #include "engine/FilterRun.h"
 #include "engine/Statistics.h"
-#include "ui/textbox/TypedText.h" // header only: NUMBER is read as if typed
+#include "scheme/TypedText.h"
 
 #include <optional>
 #include <string_view>

@@ -2,7 +2,7 @@
 
 #include "Graphemes.h"
 #include "TextBoxAccessible.h"
-#include "TypedText.h"
+#include "scheme/TypedText.h"
 
 #include <QApplication>
 #include <QClipboard>

@@ -3,7 +3,7 @@
 #include "TextBox.h"
 
 #include "Graphemes.h"
-#include "TypedText.h"
+#include "scheme/TypedText.h"
 
 #include <QApplication>
 #include <QClipboard>

@@ -3,7 +3,7 @@
 
 #include "TextBox.h"
 
-#include "TypedText.h"
+#include "scheme/TypedText.h"
 
 #include <QGuiApplication>
 #include <QInputMethod>
