@@ -68,6 +68,8 @@ void styleButton(QAbstractButton* button)
 void styleToggle(QAbstractButton* button)
 {
     styleButton(button);
+    // Drawn by the sheet while checked: keep the native height so a checked tab does not shrink.
+    button->setMinimumHeight(button->sizeHint().height());
     button->setStyleSheet(kToggleSheet);
 }
 
