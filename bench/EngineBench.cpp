@@ -3,9 +3,13 @@
 
 #include "BenchMain.h"
 
+#include "engine/Backtest.h"
+#include "engine/Draws.h"
 #include "engine/FilterRun.h"
 #include "engine/Notes.h"
+#include "engine/Statistics.h"
 #include "core/TextScan.h"
+#include "reference/ReferenceHistory.h"
 #include "reference/ReferenceRun.h"
 
 #include <random>
@@ -127,6 +131,71 @@ void referenceRun(benchmark::State& state)
         benchmark::DoNotOptimize(reference::referenceRun(in));
 }
 
+// What each condition costs: the statistics of a run already made, and with the run.
+void statistics(benchmark::State& state)
+{
+    const RunResult run = filterRun(everyFamily());
+    for (auto _ : state)
+        benchmark::DoNotOptimize(runStatistics(run));
+}
+
+void runAndStatistics(benchmark::State& state)
+{
+    const auto in = everyFamily();
+    for (auto _ : state)
+        benchmark::DoNotOptimize(runStatistics(filterRun(in)));
+}
+
+void literalStatistics(benchmark::State& state)
+{
+    const auto in = everyFamily();
+    for (auto _ : state)
+        benchmark::DoNotOptimize(reference::referenceStatistics(reference::referenceAnalysis(in)));
+}
+
+// 10,000 past draws, newest first as sites list them, one "issue d d d d" a line.
+std::string tenThousandDraws()
+{
+    std::mt19937 rng(3);
+    std::string text = "期号 号码\n";
+    for (int issue = 10000; issue >= 1; --issue) {
+        const std::string n = numberText(int(rng() % 10000));
+        text += "2024" + std::to_string(100000 + issue).substr(1) + " " + n[0] + " " + n[1] + " " + n[2] + " " + n[3] + "\n";
+    }
+    return text;
+}
+
+void readingDraws(benchmark::State& state)
+{
+    const std::string text = tenThousandDraws();
+    for (auto _ : state)
+        benchmark::DoNotOptimize(readDraws(text));
+}
+
+void literalReadingDraws(benchmark::State& state)
+{
+    const std::string text = tenThousandDraws();
+    for (auto _ : state)
+        benchmark::DoNotOptimize(reference::referenceReadDraws(text));
+}
+
+// The backtest beyond its run: every draw looked up, the summary and each row's count.
+void backtestDraws(benchmark::State& state)
+{
+    const RunResult run = filterRun(everyFamily());
+    const auto draws = readDraws(tenThousandDraws()).draws;
+    for (auto _ : state)
+        benchmark::DoNotOptimize(backtest(run, draws));
+}
+
+void literalBacktestDraws(benchmark::State& state)
+{
+    const auto analysis = reference::referenceAnalysis(everyFamily());
+    const auto draws = reference::referenceReadDraws(tenThousandDraws()).draws;
+    for (auto _ : state)
+        benchmark::DoNotOptimize(reference::referenceBacktest(analysis, draws, 0));
+}
+
 } // namespace
 
 BENCHMARK(engineRun<basePoolOnly>)->Name("Run/BasePool5000/engine")->Repetitions(5)->ReportAggregatesOnly(true)->Unit(benchmark::kMicrosecond);
@@ -140,5 +209,14 @@ BENCHMARK(referenceRun<everyFamily>)->Name("Run/EveryFamily/literal")->Unit(benc
 BENCHMARK(notes<everyFamily>)->Name("Notes/EveryFamily")->Repetitions(5)->ReportAggregatesOnly(true)->Unit(benchmark::kMicrosecond);
 BENCHMARK(engineRun<tenMegabyteBoxes>)->Name("Run/TenMegabyteBoxes/engine")->Repetitions(3)->ReportAggregatesOnly(true)->Unit(benchmark::kMillisecond);
 BENCHMARK(notes<tenMegabyteBoxes>)->Name("Notes/TenMegabyteBoxes")->Repetitions(3)->ReportAggregatesOnly(true)->Unit(benchmark::kMillisecond);
+
+// Statistics, past draws and the backtest, each beside its literal counterpart.
+BENCHMARK(statistics)->Name("Statistics/EveryFamily/engine")->Repetitions(5)->ReportAggregatesOnly(true)->Unit(benchmark::kMicrosecond);
+BENCHMARK(runAndStatistics)->Name("Statistics/EveryFamily/engine with run")->Repetitions(5)->ReportAggregatesOnly(true)->Unit(benchmark::kMicrosecond);
+BENCHMARK(literalStatistics)->Name("Statistics/EveryFamily/literal with run")->Unit(benchmark::kMicrosecond);
+BENCHMARK(readingDraws)->Name("Draws/Read10000/engine")->Repetitions(5)->ReportAggregatesOnly(true)->Unit(benchmark::kMicrosecond);
+BENCHMARK(literalReadingDraws)->Name("Draws/Read10000/literal")->Unit(benchmark::kMicrosecond);
+BENCHMARK(backtestDraws)->Name("Backtest/10000Draws/engine")->Repetitions(5)->ReportAggregatesOnly(true)->Unit(benchmark::kMicrosecond);
+BENCHMARK(literalBacktestDraws)->Name("Backtest/10000Draws/literal")->Unit(benchmark::kMicrosecond);
 
 SHRINK4_BENCHMARK_MAIN()

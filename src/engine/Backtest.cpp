@@ -38,8 +38,10 @@ std::vector<RowDrawKills> rowKills(const RunResult& run, const std::vector<Draw>
 Backtest backtest(const RunResult& run, const std::vector<Draw>& draws)
 {
     Backtest b;
+    const std::vector<std::string> keys = rowKeys(run);
+    b.outcomes.reserve(draws.size());
     for (const auto& d : draws)
-        b.outcomes.push_back({d, explainNumber(run, d.number)});
+        b.outcomes.push_back({d, explainNumber(run, d.number, keys)});
     b.summary = summarize(run, b.outcomes);
     b.rows = rowKills(run, draws);
     return b;

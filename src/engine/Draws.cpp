@@ -1,7 +1,7 @@
 #include "engine/Draws.h"
 
 #include <algorithm>
-#include <map>
+#include <unordered_map>
 
 namespace shrink4 {
 
@@ -9,10 +9,10 @@ namespace {
 
 bool isDigit(char c) { return c >= '0' && c <= '9'; }
 
-// The runs of ASCII digits of a line, in order.
-std::vector<std::string_view> digitGroups(std::string_view line)
+// The runs of ASCII digits of a line, in order, into groups (reused from line to line).
+void digitGroups(std::string_view line, std::vector<std::string_view>& groups)
 {
-    std::vector<std::string_view> groups;
+    groups.clear();
     std::size_t i = 0;
     while (i < line.size()) {
         if (!isDigit(line[i])) {
@@ -24,7 +24,6 @@ std::vector<std::string_view> digitGroups(std::string_view line)
             ++i;
         groups.push_back(line.substr(start, i - start));
     }
-    return groups;
 }
 
 int digitsValue(std::string_view digits)
@@ -58,12 +57,28 @@ std::optional<Draw> drawOf(const std::vector<std::string_view>& groups)
     return draw;
 }
 
-// Labels compared as numbers, however long: leading zeros do not count.
-bool labelBefore(const std::string& a, const std::string& b)
+// A label's digits without its leading zeros.
+std::string_view significant(std::string_view digits)
 {
-    const auto sa = a.substr(std::min(a.find_first_not_of('0'), a.size()));
-    const auto sb = b.substr(std::min(b.find_first_not_of('0'), b.size()));
-    return sa.size() != sb.size() ? sa.size() < sb.size() : sa < sb;
+    return digits.substr(std::min(digits.find_first_not_of('0'), digits.size()));
+}
+
+// Orders labelled draws by label as a number, however long (leading zeros do not count);
+// equal labels keep their file order. Sorts views of the labels, then moves each draw once.
+void sortByLabel(std::vector<Draw>& draws)
+{
+    std::vector<std::pair<std::string_view, std::size_t>> order;
+    order.reserve(draws.size());
+    for (std::size_t i = 0; i < draws.size(); ++i)
+        order.emplace_back(significant(*draws[i].label), i);
+    std::stable_sort(order.begin(), order.end(), [](const auto& a, const auto& b) {
+        return a.first.size() != b.first.size() ? a.first.size() < b.first.size() : a.first < b.first;
+    });
+    std::vector<Draw> sorted;
+    sorted.reserve(draws.size());
+    for (const auto& entry : order)
+        sorted.push_back(std::move(draws[entry.second]));
+    draws = std::move(sorted);
 }
 
 std::string lineError(int line, std::string_view what) { return "line " + std::to_string(line) + ": " + std::string(what); }
@@ -71,8 +86,10 @@ std::string lineError(int line, std::string_view what) { return "line " + std::t
 // Drops repeats of a label with the same number; a repeat with another number is an error.
 std::string dropRepeats(std::vector<Draw>& draws)
 {
-    std::map<std::string, const Draw*> seen;
+    std::unordered_map<std::string_view, const Draw*> seen;
+    seen.reserve(draws.size());
     std::vector<Draw> kept;
+    kept.reserve(draws.size());
     for (const auto& d : draws) {
         if (!d.label) {
             kept.push_back(d);
@@ -96,6 +113,7 @@ DrawsReading readDraws(std::string_view text)
     if (text.starts_with("\xEF\xBB\xBF")) // a UTF-8 mark from some editors
         text.remove_prefix(3);
     DrawsReading reading;
+    std::vector<std::string_view> groups;
     int lineNumber = 0;
     for (std::size_t start = 0; start <= text.size(); ++lineNumber) {
         std::size_t end = std::min(text.find('\n', start), text.size());
@@ -103,7 +121,7 @@ DrawsReading readDraws(std::string_view text)
         start = end + 1;
         if (line.ends_with('\r'))
             line.remove_suffix(1);
-        const auto groups = digitGroups(line);
+        digitGroups(line, groups);
         if (groups.empty() || line.starts_with('#'))
             continue;
         auto draw = drawOf(groups);
@@ -117,8 +135,7 @@ DrawsReading readDraws(std::string_view text)
     if (auto error = dropRepeats(reading.draws); !error.empty())
         return {{}, error};
     if (std::all_of(reading.draws.begin(), reading.draws.end(), [](const Draw& d) { return bool(d.label); }))
-        std::stable_sort(reading.draws.begin(), reading.draws.end(),
-                         [](const Draw& a, const Draw& b) { return labelBefore(*a.label, *b.label); });
+        sortByLabel(reading.draws);
     return reading;
 }
 

@@ -66,17 +66,30 @@ RunStatistics runStatistics(const RunResult& run)
     return stats;
 }
 
-NumberExplanation explainNumber(const RunResult& run, int number)
+std::vector<std::string> rowKeys(const RunResult& run)
+{
+    std::vector<std::string> keys;
+    for (const auto& row : run.rows)
+        keys.push_back(rowKey(row));
+    return keys;
+}
+
+NumberExplanation explainNumber(const RunResult& run, int number, const std::vector<std::string>& keys)
 {
     NumberExplanation e;
-    const auto& listed = run.list.numbers; // ascending
-    e.listed = std::binary_search(listed.begin(), listed.end(), number);
     e.inPool = !run.outsidePool.test(number);
+    e.listed = e.inPool && run.verdict.test(number); // what the list is made from
     e.failCount = run.failCount.value(number);
-    for (const auto& row : run.rows)
-        if (row.fails.test(number))
-            e.failed.push_back(rowKey(row));
+    e.failed.reserve(std::size_t(e.failCount));
+    for (std::size_t i = 0; i < run.rows.size(); ++i)
+        if (run.rows[i].fails.test(number))
+            e.failed.push_back(keys[i]);
     return e;
+}
+
+NumberExplanation explainNumber(const RunResult& run, int number)
+{
+    return explainNumber(run, number, rowKeys(run));
 }
 
 } // namespace shrink4

@@ -40,4 +40,8 @@ struct NumberExplanation {
 
 NumberExplanation explainNumber(const RunResult& run, int number);
 
+// Many explanations of one run share its row keys, made once.
+std::vector<std::string> rowKeys(const RunResult& run);
+NumberExplanation explainNumber(const RunResult& run, int number, const std::vector<std::string>& keys);
+
 } // namespace shrink4

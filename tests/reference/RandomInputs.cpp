@@ -347,6 +347,53 @@ ConditionInputs randomInputs(std::mt19937& rng)
     return in;
 }
 
+std::string randomDrawsText(std::mt19937& rng)
+{
+    const auto pick = [&rng](int n) { return static_cast<int>(rng() % static_cast<unsigned>(n)); };
+    const auto digits = [&](int n) {
+        std::string s;
+        for (int i = 0; i < n; ++i)
+            s += static_cast<char>('0' + pick(10));
+        return s;
+    };
+    const int count = 1 + pick(40);
+    const bool labelled = pick(4) != 0;
+    const bool newestFirst = pick(2) == 0;
+    const char* eol = pick(3) == 0 ? "\r\n" : "\n";
+    std::vector<std::string> lines;
+    for (int k = 0; k < count; ++k) {
+        const int issue = newestFirst ? count - k : k + 1;
+        // Now and then an issue number seen before: mostly with its own number again.
+        const std::string label = pick(25) == 0 && k > 0 ? "2024" + digits(3) : "2024" + std::to_string(1000 + issue).substr(1);
+        const std::string number = digits(4);
+        const std::string spaced = std::string(1, number[0]) + " " + number[1] + " " + number[2] + " " + number[3];
+        std::string line;
+        switch (labelled ? pick(6) : 5) {
+        case 0: line = label + " " + number; break;
+        case 1: line = label + "," + number[0] + "," + number[1] + "," + number[2] + "," + number[3]; break;
+        case 2: line = "2024-01-0" + std::to_string(1 + pick(9)) + " " + label + " " + spaced; break;
+        case 3: line = "第" + label + "期\t" + number; break;
+        case 4: line = label + " 开奖 " + spaced + " "; break;
+        default: line = pick(2) ? number : spaced; break;
+        }
+        lines.push_back(line);
+        if (pick(8) == 0)
+            lines.push_back(pick(2) ? "" : "# 备注 " + digits(4));
+        if (pick(60) == 0) // a line that gives no draw
+            lines.push_back(pick(2) ? label : label + " " + digits(2) + " " + digits(1));
+        if (pick(40) == 0) // the same issue again
+            lines.push_back(line);
+    }
+    if (pick(3) == 0)
+        lines.insert(lines.begin(), "期号 号码");
+    if (pick(20) == 0)
+        lines.assign({"期号 号码", ""});
+    std::string text = pick(10) == 0 ? "\xEF\xBB\xBF" : "";
+    for (const std::string& line : lines)
+        text += line + eol;
+    return text;
+}
+
 std::string randomPrizeTyping(std::mt19937& rng, std::string_view resultText)
 {
     static const std::array<std::string_view, 10> fixed = {

@@ -7,6 +7,7 @@
 
 #include <array>
 #include <cmath>
+#include <functional>
 #include <cstdlib>
 #include <limits>
 #include <memory>
@@ -538,14 +539,26 @@ void ShapeStage(Tables& t, const std::array<int, N>& boxes, const std::array<std
     }
 }
 
-void DigitShapeStages(Tables& t, const Window& w)
+void BigSmallShapeStage(Tables& t, const Window& w)
 {
     ShapeStage(t, w.c.bigSmallShapes, kBigSmall,
                [](const std::string& d) { return contains("56789", d) ? "大" : "小"; });
+}
+
+void OddEvenShapeStage(Tables& t, const Window& w)
+{
     ShapeStage(t, w.c.oddEvenShapes, kOddEven,
                [](const std::string& d) { return contains("13579", d) ? "奇" : "偶"; });
+}
+
+void PrimeCompositeShapeStage(Tables& t, const Window& w)
+{
     ShapeStage(t, w.c.primeCompositeShapes, kPrimeComposite,
                [](const std::string& d) { return contains("12357", d) ? "质" : "合"; });
+}
+
+void RoadShapeStage(Tables& t, const Window& w)
+{
     ShapeStage(t, w.c.roadShapes, kRoad, [](const std::string& d) {
         if (contains("0369", d))
             return "0";
@@ -555,6 +568,14 @@ void DigitShapeStages(Tables& t, const Window& w)
             return "2";
         return "";
     });
+}
+
+void DigitShapeStages(Tables& t, const Window& w)
+{
+    BigSmallShapeStage(t, w);
+    OddEvenShapeStage(t, w);
+    PrimeCompositeShapeStage(t, w);
+    RoadShapeStage(t, w);
 }
 
 // ---------------------------------------------------------------- AC values
@@ -885,6 +906,8 @@ ReferenceResult referenceRun(const ConditionInputs& inputs)
     SpecialShapeStage(*t, w);         // row 15
     SpecialExclusionStage(*t, w, T_duizi_by); // row 16
     DigitShapeStages(*t, w);          // rows 17 to 20
+    for (int i = 1; i <= 10000; ++i)
+        r.failCount.push_back(t->FailCount[i]);
     ApplyVerdict(*t, w);              // row 21
     BuildResultList(*t, r);           // row 22
 
@@ -897,6 +920,78 @@ ReferenceResult referenceRun(const ConditionInputs& inputs)
     }
     r.rewritten = std::move(w.rewritten);
     return r;
+}
+
+namespace {
+
+// A row run by itself on fresh tables: it takes part when the run would count it (its
+// ConditionCount, its rewritten code list, or its text box not empty), and it fails the
+// numbers whose FailCount it raises.
+struct RowStage {
+    std::string key;
+    std::function<void(Tables&, Window&)> stage;
+    std::function<bool(const ConditionInputs&)> textTakesPart; // text boxes only
+};
+
+std::vector<RowStage> rowStages()
+{
+    static const std::string T_duizi_by = twoPairsText();
+    const auto text = [](std::string ConditionInputs::*box, std::string_view helpText) {
+        return [box, helpText](const ConditionInputs& c) { return !isEmptyBox(c.*box, helpText); };
+    };
+    std::vector<RowStage> rows = {
+        {"T_main_shazhixuan", StraightKillStage, text(&ConditionInputs::straightKills, help::kStraightKill)},
+        {"T_main_laji_fushi", JunkCompoundStage, text(&ConditionInputs::junkCompounds, help::kJunkCompound)},
+        {"T_main_sha_2ma", KillTwoCodeStage, {}},
+        {"T_main_bichu_2ma", [](Tables& t, Window& w) { MustCodeHalf(t, w, "T_main_bichu_2ma", w.c.mustTwoCodes, 2); }, {}},
+        {"T_main_bichu_3ma", [](Tables& t, Window& w) { MustCodeHalf(t, w, "T_main_bichu_3ma", w.c.mustThreeCodes, 3); }, {}},
+        {"T_main_dw_sha", ApplyPositionalKill, text(&ConditionInputs::positionalKills, help::kPositionalKill)},
+        {"T_main_sha_3ma", KillThreeCodeStage, {}},
+        {"Check_hewei_sha", SumTailStage, {}},
+        {"Check_kuadu_sha", SpanStage, {}},
+        {"Check_tsm_sha", UniversalKillStage, {}},
+        {"C_danzu", DanGroupStage, {}},
+        {"Check_ac_sha", AcValueStage, {}},
+        {"T_sha_hezhi", SumValueStage, text(&ConditionInputs::sumValues, help::kSumValue)},
+        {"Check_hewei_sha1", PositionDigitStage, {}},
+    };
+    for (int k = 0; k <= 5; ++k)
+        rows.push_back({"Check_tebie_paichu1(" + std::to_string(k) + ")",
+                        [k](Tables& t, Window& w) {
+                            for (int j = 0; j <= 5; ++j)
+                                if (j != k)
+                                    w.c.specialShapes[static_cast<std::size_t>(j)] = 0;
+                            SpecialShapeStage(t, w);
+                        },
+                        {}});
+    rows.push_back({"Check_tebie_paichu", [](Tables& t, Window& w) { SpecialExclusionStage(t, w, T_duizi_by); }, {}});
+    rows.push_back({"Check_shaxingtai_daxiao", BigSmallShapeStage, {}});
+    rows.push_back({"Check_shaxingtai_jo", OddEvenShapeStage, {}});
+    rows.push_back({"Check_shaxingtai_zhihe", PrimeCompositeShapeStage, {}});
+    rows.push_back({"Check_shaxingtai_012", RoadShapeStage, {}});
+    return rows;
+}
+
+} // namespace
+
+std::vector<ReferenceRow> referenceRows(const ConditionInputs& inputs)
+{
+    std::vector<ReferenceRow> rows;
+    for (const RowStage& row : rowStages()) {
+        auto t = std::make_unique<Tables>();
+        Window w{inputs, {}};
+        ResetNumberTables(*t);
+        row.stage(*t, w);
+        const bool takesPart = row.textTakesPart ? row.textTakesPart(inputs)
+                                                 : t->ConditionCount > 0 || !w.rewritten.empty();
+        if (!takesPart)
+            continue;
+        ReferenceRow out{row.key, std::vector<bool>(10000, false)};
+        for (int i = 1; i <= 10000; ++i)
+            out.fails[static_cast<std::size_t>(i - 1)] = t->FailCount[i] > 0;
+        rows.push_back(std::move(out));
+    }
+    return rows;
 }
 
 ReferencePrizeVerdict referencePrizeCheck(std::string_view prizeCheckText, const std::vector<std::string>& lines,

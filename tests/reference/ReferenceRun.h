@@ -31,9 +31,20 @@ struct ReferenceResult {
     int count = 0;                    // dadi_zhushu
     // (box name, text) for every code-list box the run wrote back, in the order written.
     std::vector<std::pair<std::string, std::string>> rewritten;
+    std::vector<int> failCount;       // FailCount before the verdict, by number value
 };
 
 ReferenceResult referenceRun(const ConditionInputs& inputs);
+
+// One condition row: its key in statistics and the numbers (by value) it fails.
+struct ReferenceRow {
+    std::string key;
+    std::vector<bool> fails;
+};
+
+// The rows that take part in a run, in run order, each found by running its stage alone
+// on fresh tables.
+std::vector<ReferenceRow> referenceRows(const ConditionInputs& inputs);
 
 struct ReferencePrizeVerdict {
     std::string caption;

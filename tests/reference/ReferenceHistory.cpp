@@ -1,0 +1,226 @@
+// Literal statistics, explanations, draws and backtest. Every answer is a loop over the
+// numbers, the rows or the draws, written the way the rules read.
+
+#include "reference/ReferenceHistory.h"
+
+#include <algorithm>
+#include <string>
+
+namespace shrink4::reference {
+
+namespace {
+
+bool inPool(const ReferenceAnalysis& a, int v) { return !a.run.outsidePool.test(v); }
+
+bool listed(const ReferenceAnalysis& a, int v)
+{
+    return std::find(a.run.numbers.begin(), a.run.numbers.end(), v) != a.run.numbers.end();
+}
+
+int rowsFailing(const ReferenceAnalysis& a, int v)
+{
+    int n = 0;
+    for (const ReferenceRow& row : a.rows)
+        if (row.fails[static_cast<std::size_t>(v)])
+            ++n;
+    return n;
+}
+
+bool isDigitChar(char c) { return c >= '0' && c <= '9'; }
+
+std::vector<std::string> linesOf(std::string_view text)
+{
+    std::vector<std::string> lines{std::string()};
+    for (char c : text) {
+        if (c == '\n')
+            lines.emplace_back();
+        else
+            lines.back() += c;
+    }
+    for (std::string& line : lines)
+        if (!line.empty() && line.back() == '\r')
+            line.pop_back();
+    return lines;
+}
+
+// The line's draw, read character by character: the positions of its last four digits
+// must be one group of four or four digits each standing alone.
+std::optional<ReferenceDraw> drawOfLine(const std::string& line)
+{
+    std::vector<std::size_t> digitAt;
+    for (std::size_t i = 0; i < line.size(); ++i)
+        if (isDigitChar(line[i]))
+            digitAt.push_back(i);
+    if (digitAt.size() < 4)
+        return std::nullopt;
+    const std::size_t first = digitAt[digitAt.size() - 4];
+    const std::size_t last = digitAt.back();
+    const auto digitAtIndex = [&](std::size_t i) { return i < line.size() && isDigitChar(line[i]); };
+    const bool startsGroup = first == 0 || !isDigitChar(line[first - 1]);
+    const bool oneGroup = last == first + 3 && startsGroup && !digitAtIndex(last + 1);
+    bool alone = true;
+    for (std::size_t k = digitAt.size() - 4; k < digitAt.size(); ++k) {
+        const std::size_t i = digitAt[k];
+        if ((i > 0 && isDigitChar(line[i - 1])) || digitAtIndex(i + 1))
+            alone = false;
+    }
+    if (!oneGroup && !alone)
+        return std::nullopt;
+    ReferenceDraw draw;
+    draw.number = 0;
+    for (std::size_t k = digitAt.size() - 4; k < digitAt.size(); ++k)
+        draw.number = draw.number * 10 + (line[digitAt[k]] - '0');
+    std::string group;
+    for (std::size_t i = 0; i <= first && !draw.label; ++i) {
+        if (i < first && isDigitChar(line[i])) {
+            group += line[i];
+            continue;
+        }
+        if (group.size() >= 5)
+            draw.label = group;
+        group.clear();
+    }
+    return draw;
+}
+
+// Labels as numbers: leading zeros dropped, then the longer is the larger.
+bool labelLess(const std::string& a, const std::string& b)
+{
+    std::string x = a, y = b;
+    while (!x.empty() && x[0] == '0')
+        x.erase(0, 1);
+    while (!y.empty() && y[0] == '0')
+        y.erase(0, 1);
+    if (x.size() != y.size())
+        return x.size() < y.size();
+    return x < y;
+}
+
+} // namespace
+
+ReferenceAnalysis referenceAnalysis(const ConditionInputs& inputs)
+{
+    return {referenceRun(inputs), referenceRows(inputs)};
+}
+
+ReferenceStatistics referenceStatistics(const ReferenceAnalysis& a)
+{
+    ReferenceStatistics s;
+    s.count = a.run.count;
+    int top = -1;
+    for (int v = 0; v < 10000; ++v)
+        if (inPool(a, v)) {
+            ++s.pool;
+            top = std::max(top, rowsFailing(a, v));
+        }
+    s.histogram.assign(static_cast<std::size_t>(top + 1), 0);
+    for (int v = 0; v < 10000; ++v)
+        if (inPool(a, v))
+            s.histogram[static_cast<std::size_t>(rowsFailing(a, v))] += 1;
+    for (const ReferenceRow& row : a.rows) {
+        ReferenceStatRow out{row.key};
+        for (int v = 0; v < 10000; ++v) {
+            if (!row.fails[static_cast<std::size_t>(v)])
+                continue;
+            ++out.kills;
+            if (inPool(a, v)) {
+                ++out.killsInPool;
+                if (rowsFailing(a, v) == 1)
+                    ++out.only;
+            }
+        }
+        s.rows.push_back(out);
+    }
+    return s;
+}
+
+ReferenceExplanation referenceExplain(const ReferenceAnalysis& a, int number)
+{
+    ReferenceExplanation e;
+    e.listed = listed(a, number);
+    e.inPool = inPool(a, number);
+    for (const ReferenceRow& row : a.rows)
+        if (row.fails[static_cast<std::size_t>(number)])
+            e.failed.push_back(row.key);
+    e.failCount = static_cast<int>(e.failed.size());
+    return e;
+}
+
+ReferenceDraws referenceReadDraws(std::string_view text)
+{
+    if (text.substr(0, 3) == "\xEF\xBB\xBF")
+        text.remove_prefix(3);
+    ReferenceDraws r;
+    std::vector<std::pair<ReferenceDraw, int>> read; // with its line number
+    const std::vector<std::string> lines = linesOf(text);
+    for (std::size_t n = 0; n < lines.size(); ++n) {
+        const std::string& line = lines[n];
+        if (std::none_of(line.begin(), line.end(), isDigitChar) || (!line.empty() && line[0] == '#'))
+            continue;
+        const auto draw = drawOfLine(line);
+        if (!draw)
+            return {{}, true, static_cast<int>(n + 1)};
+        read.emplace_back(*draw, static_cast<int>(n + 1));
+    }
+    if (read.empty())
+        return {{}, true, 0};
+    std::vector<ReferenceDraw> kept;
+    for (std::size_t i = 0; i < read.size(); ++i) {
+        bool repeat = false;
+        for (std::size_t j = 0; j < i && !repeat; ++j) {
+            if (!read[i].first.label || read[j].first.label != read[i].first.label)
+                continue;
+            if (read[j].first.number != read[i].first.number)
+                return {{}, true, read[i].second};
+            repeat = true;
+        }
+        if (!repeat)
+            kept.push_back(read[i].first);
+    }
+    bool allLabelled = true;
+    for (const ReferenceDraw& d : kept)
+        allLabelled = allLabelled && d.label.has_value();
+    if (allLabelled) // an insertion sort keeps equal labels in file order
+        for (std::size_t i = 1; i < kept.size(); ++i)
+            for (std::size_t j = i; j > 0 && labelLess(*kept[j].label, *kept[j - 1].label); --j)
+                std::swap(kept[j], kept[j - 1]);
+    r.draws = std::move(kept);
+    return r;
+}
+
+ReferenceBacktest referenceBacktest(const ReferenceAnalysis& a, const std::vector<ReferenceDraw>& draws, int last)
+{
+    ReferenceBacktest b;
+    std::size_t from = 0;
+    if (last > 0 && static_cast<std::size_t>(last) < draws.size())
+        from = draws.size() - static_cast<std::size_t>(last);
+    for (std::size_t i = from; i < draws.size(); ++i)
+        b.draws.push_back({draws[i], referenceExplain(a, draws[i].number)});
+    int missRun = 0;
+    for (const auto& d : b.draws) {
+        if (d.explanation.listed) {
+            ++b.listed;
+            missRun = 0;
+        } else {
+            ++missRun;
+            b.longestMissRun = std::max(b.longestMissRun, missRun);
+        }
+    }
+    b.currentMissRun = missRun;
+    const double n = static_cast<double>(b.draws.size());
+    b.hitRate = b.listed / n;
+    b.survivors = a.run.count;
+    b.baseline = b.survivors / 10000.0;
+    if (b.survivors > 0)
+        b.lift = b.hitRate / b.baseline;
+    for (const ReferenceRow& row : a.rows) {
+        int killed = 0;
+        for (const auto& d : b.draws)
+            if (row.fails[static_cast<std::size_t>(d.draw.number)])
+                ++killed;
+        b.killedDraws.emplace_back(row.key, killed);
+    }
+    return b;
+}
+
+} // namespace shrink4::reference
