@@ -4,7 +4,7 @@ include(GNUInstallDirs)
 
 set(SHRINK4_HOMEPAGE "https://shrink4.example.org" CACHE STRING
     "Project home page, named in the AppStream data (its screenshots are under it)")
-# The day this version was released, for the AppStream data.
+# The day this version was released, for the AppStream data: change it with project(VERSION).
 set(SHRINK4_RELEASE_DATE "2026-12-07")
 
 set(_data ${PROJECT_SOURCE_DIR}/data)
