@@ -4,6 +4,7 @@
 
 #include <QDialogButtonBox>
 #include <QDir>
+#include <QFileInfo>
 #include <QGridLayout>
 #include <QLabel>
 #include <QMainWindow>
@@ -22,16 +23,21 @@ const QString kLicenceNotice = QStringLiteral(
     "本程序是自由软件：你可以依照自由软件基金会发布的 GNU 通用公共许可证第 3 版，"
     "或（由你选择）任何更新的版本，再发布和修改它。本程序不提供任何担保。");
 
-// A path the player can copy, or click to open in the file manager.
-QString pathLink(const QString& path)
+// A path the player can copy; a click opens the folder (a file's own folder) in the file
+// manager. One not made yet (before the first save) is said so rather than linked.
+QString pathText(const QString& path)
 {
-    return QStringLiteral("<a href=\"%1\">%2</a>")
-        .arg(QUrl::fromLocalFile(path).toString(QUrl::FullyEncoded), QDir::toNativeSeparators(path).toHtmlEscaped());
+    const QString shown = QDir::toNativeSeparators(path).toHtmlEscaped();
+    const QFileInfo info(path);
+    if (!info.exists())
+        return shown + QStringLiteral("（尚未创建）");
+    const QString folder = info.isDir() ? path : info.absolutePath();
+    return QStringLiteral("<a href=\"%1\">%2</a>").arg(QUrl::fromLocalFile(folder).toString(QUrl::FullyEncoded), shown);
 }
 
 QLabel* valueLabel(const AboutLine& line)
 {
-    QString html = line.isFolderOrFile ? pathLink(line.text) : line.text.toHtmlEscaped();
+    QString html = line.isFolderOrFile ? pathText(line.text) : line.text.toHtmlEscaped();
     if (!line.note.isEmpty())
         html += QStringLiteral("<br>") + line.note.toHtmlEscaped();
     auto* label = new QLabel(html);
@@ -40,7 +46,7 @@ QLabel* valueLabel(const AboutLine& line)
     label->setTextInteractionFlags(Qt::TextBrowserInteraction);
     label->setOpenExternalLinks(true);
     if (line.isFolderOrFile)
-        label->setToolTip(QStringLiteral("单击用文件管理器打开"));
+        label->setToolTip(QStringLiteral("单击用文件管理器打开所在的文件夹"));
     return label;
 }
 
