@@ -68,7 +68,7 @@ QList<AboutLine> aboutLines()
         {QStringLiteral("版本"), QLatin1String(kVersion), {}},
         {QStringLiteral("许可证"), QStringLiteral("GPL-3.0-or-later"), kLicenceNotice},
         {QStringLiteral("数据文件夹"), QStandardPaths::writableLocation(QStandardPaths::AppDataLocation),
-         QStringLiteral("上次的条件（session.json）和开奖号码保存在这里。"), true},
+         QStringLiteral("上次的条件（session.json）和开奖号码（draws.txt）保存在这里。"), true},
         {QStringLiteral("设置文件"), QSettings().fileName(), {}, true},
     };
 }
