@@ -30,6 +30,11 @@ bool isUsableHome(const QString& folder)
         && isWritableFolder(folder);
 }
 
+bool isFolderOf(const QString& folder, const QString& path)
+{
+    return !folder.isEmpty() && QDir::cleanPath(folder) == QFileInfo(path).absolutePath();
+}
+
 } // namespace
 
 SpliceExportFolders defaultSpliceExportFolders()
@@ -48,6 +53,17 @@ QString chooseExportFolder(const SpliceExportFolders& folders)
     if (isUsableHome(folders.home))
         return QDir::cleanPath(folders.home);
     return {};
+}
+
+QString exportedToCaption(const SpliceExportFolders& folders, const QString& path)
+{
+    if (isFolderOf(folders.program, path))
+        return QStringLiteral("导出成功：");
+    if (isFolderOf(folders.documents, path))
+        return QStringLiteral("程序文件夹不可写，已导出到文档文件夹：");
+    if (isFolderOf(folders.home, path))
+        return QStringLiteral("程序文件夹和文档文件夹都不可写，已导出到主文件夹：");
+    return QStringLiteral("导出成功：");
 }
 
 } // namespace shrink4

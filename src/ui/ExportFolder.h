@@ -19,4 +19,9 @@ SpliceExportFolders defaultSpliceExportFolders();
 // into). Empty when none will do: then the player is asked.
 QString chooseExportFolder(const SpliceExportFolders& folders);
 
+// The first line of the message for a file written at path: where it went and, when that
+// is not the program's folder (never writable once installed), why, so that the player
+// knows where to look.
+QString exportedToCaption(const SpliceExportFolders& folders, const QString& path);
+
 } // namespace shrink4

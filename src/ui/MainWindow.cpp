@@ -1,5 +1,6 @@
 #include "MainWindow.h"
 
+#include "AboutDialog.h"
 #include "ConditionPanels.h"
 #include "CopyNotice.h"
 #include "DanButtons.h"
@@ -124,6 +125,7 @@ void MainWindow::buildActions()
         if (m_run.start->isEnabled())
             m_run.start->click();
     });
+    addHelpMenu(this);
 }
 
 void MainWindow::connectButtons()

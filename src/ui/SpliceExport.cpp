@@ -57,12 +57,13 @@ QString askExportPath(QWidget* parent, const QString& fileName)
                        QStringLiteral("txt"), QStringLiteral("export_file_dialog"));
 }
 
-void report(QWidget* parent, const SpliceExportResult& result)
+void report(QWidget* parent, const SpliceExportResult& result, const SpliceExportFolders& folders)
 {
     const QString title = QStringLiteral("温馨提示");
     if (result.outcome == SpliceExportResult::Outcome::Written)
         QMessageBox::information(parent, title,
-                                 QStringLiteral("导出成功：\r\n") + QDir::toNativeSeparators(result.path),
+                                 exportedToCaption(folders, result.path) + QStringLiteral("\r\n")
+                                     + QDir::toNativeSeparators(result.path),
                                  QMessageBox::Ok);
     else if (result.outcome == SpliceExportResult::Outcome::Failed)
         QMessageBox::warning(parent, title, fileFailureText(QStringLiteral("导出失败"), result.path, result.reason),
@@ -98,7 +99,7 @@ void exportSpliceResult(QWidget* parent, const QString& text, const QString& fil
             return;
         result = writeInto(path, text);
     }
-    report(parent, result);
+    report(parent, result, folders);
 }
 
 } // namespace shrink4

@@ -25,7 +25,7 @@ struct SpliceExportResult {
 SpliceExportResult exportSpliceText(const QString& text, const QString& fileName,
                                     const SpliceExportFolders& folders);
 
-// exportSpliceText, reported by message box ("导出成功：" and the path, or a warning with
+// exportSpliceText, reported by message box (where it went and why, and the path; or a warning with
 // the path and the reason); with no usable folder the player picks the file. An empty
 // result exports and reports nothing.
 void exportSpliceResult(QWidget* parent, const QString& text, const QString& fileName,

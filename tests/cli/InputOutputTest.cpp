@@ -3,6 +3,8 @@
 
 #include "cli/CliTestSupport.h"
 
+#include "Shrink4Version.h"
+
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
@@ -108,4 +110,34 @@ TEST(CliOutput, LostOutputExitsOneWithOneLine)
             EXPECT_EQ(status, 1) << what;
             EXPECT_EQ(r.err, "shrink4-cli: standard output could not be written\n") << what;
         }
+}
+
+TEST(CliTopLevel, VersionHelpAndUnknownCommands)
+{
+    const QByteArray version = QByteArray("shrink4-cli ") + shrink4::kVersion + '\n';
+    const struct {
+        QStringList args;
+        int exitCode;
+        QByteArray out; // the whole output, or its start when it ends in "..."
+        QByteArray err;
+    } cases[] = {
+        {{QStringLiteral("--version")}, 0, version, ""},
+        {{QStringLiteral("-V")}, 0, version, ""},
+        {{QStringLiteral("--help")}, 0, "Usage: shrink4-cli <command> [options]\n...", ""},
+        {{}, 2, "", "shrink4-cli: no command given; see shrink4-cli --help\n"},
+        {{QStringLiteral("--versions")}, 2, "", "shrink4-cli: unknown command \"--versions\"; see shrink4-cli --help\n"},
+    };
+    for (const auto& c : cases) {
+        const auto r = runCli(c.args);
+        const std::string what = c.args.join(' ').toStdString();
+        EXPECT_EQ(r.exitCode, c.exitCode) << what;
+        if (c.out.endsWith("..."))
+            EXPECT_TRUE(r.out.startsWith(c.out.chopped(3))) << what << r.out.constData();
+        else
+            EXPECT_EQ(r.out, c.out) << what;
+        EXPECT_EQ(r.err, c.err) << what;
+    }
+    // The version goes to a full disk as any output does: lost, it is an error.
+    const auto lost = runInShell(QStringLiteral("\"$CLI\" --version > /dev/full"), {});
+    EXPECT_EQ(lost.exitCode, 1);
 }

@@ -97,6 +97,8 @@ private slots:
     void unwritableExportKeepsTheOldFileAndWarns();
     void noUsableFolderAsksWhereToSave_data();
     void noUsableFolderAsksWhereToSave();
+    void exportSaysWhereItWentAndWhy_data();
+    void exportSaysWhereItWentAndWhy();
     void staleTemporariesOfOurExportsAreRemoved_data();
     void staleTemporariesOfOurExportsAreRemoved();
 
@@ -215,6 +217,38 @@ void SpliceExportTest::noUsableFolderAsksWhereToSave()
     QCOMPARE(seen.icon, int(QMessageBox::Information));
     QCOMPARE(fileBytes(chosen), QByteArray("1234 5678\r\n"));
     QCOMPARE(QFileInfo::exists(QStringLiteral("/Documents")), rootDocumentsExisted);
+}
+
+void SpliceExportTest::exportSaysWhereItWentAndWhy_data()
+{
+    QTest::addColumn<QString>("program"); // folder names in the test's folder; "file" is a plain file
+    QTest::addColumn<QString>("documents");
+    QTest::addColumn<QString>("writtenTo");
+    QTest::addColumn<QString>("caption");
+    QTest::newRow("program folder") << "bin" << "Documents" << "bin" << "导出成功：";
+    QTest::newRow("installed: program folder missing")
+        << "usr/bin" << "Documents" << "Documents" << "程序文件夹不可写，已导出到文档文件夹：";
+    QTest::newRow("neither program nor documents folder")
+        << "file/bin" << "file/Documents" << "." << "程序文件夹和文档文件夹都不可写，已导出到主文件夹：";
+}
+
+void SpliceExportTest::exportSaysWhereItWentAndWhy()
+{
+    QFETCH(QString, program);
+    QFETCH(QString, documents);
+    QFETCH(QString, writtenTo);
+    QFETCH(QString, caption);
+    writeBytes(inFolder(QStringLiteral("file")), "");
+    if (program == QLatin1String("bin"))
+        QVERIFY(QDir(m_folder->path()).mkdir(program));
+    m_window->setExportFolders({inFolder(program), inFolder(documents), m_folder->path()});
+    setResult(QStringLiteral("1234"));
+    const QString path = QDir(inFolder(writtenTo)).filePath(QStringLiteral("2拼接4.txt"));
+
+    const BoxSeen seen = clickExport();
+    QCOMPARE(seen.icon, int(QMessageBox::Information));
+    QCOMPARE(seen.text, caption + QStringLiteral("\r\n") + QDir::toNativeSeparators(QDir::cleanPath(path)));
+    QCOMPARE(fileBytes(path), QByteArray("1234\r\n"));
 }
 
 void SpliceExportTest::staleTemporariesOfOurExportsAreRemoved_data()

@@ -345,7 +345,7 @@ void SpliceWindowTest::exportFallsBackToTheDocumentsFolder()
     QVERIFY(QDir(documents).removeRecursively());
     m_window->setExportFolders({missingProgramFolder, documents, {}});
     result("45")->setPlainText(QStringLiteral("12340 12341"));
-    QCOMPARE(exportIn("45", m_folder->path()), QStringLiteral("导出成功：\r\n<folder>/home/Documents/4拼接5.txt"));
+    QCOMPARE(exportIn("45", m_folder->path()), QStringLiteral("程序文件夹不可写，已导出到文档文件夹：\r\n<folder>/home/Documents/4拼接5.txt"));
     QCOMPARE(fileBytes(documents + QStringLiteral("/4拼接5.txt")), QByteArray("12340 12341\r\n"));
     QVERIFY(!QFile::exists(missingProgramFolder));
 }

@@ -2,6 +2,8 @@
 #include "cli/Command.h"
 #include "cli/StandardStreams.h"
 
+#include "Shrink4Version.h"
+
 #include <QCoreApplication>
 
 using namespace shrink4::cli;
@@ -24,7 +26,8 @@ QString usage()
     QString text = QStringLiteral("Usage: shrink4-cli <command> [options]\n\nCommands:\n");
     for (const auto& c : kCommands)
         text += QStringLiteral("  %1  %2\n").arg(QLatin1String(c.name), -8).arg(QLatin1String(c.summary));
-    text += QStringLiteral("\nRun \"shrink4-cli <command> --help\" for the options of a command.\n");
+    text += QStringLiteral("\nRun \"shrink4-cli <command> --help\" for the options of a command,\n"
+                           "\"shrink4-cli --version\" for the version.\n");
     return text;
 }
 
@@ -52,6 +55,10 @@ int main(int argc, char* argv[])
     const QString name = args.at(1);
     if (name == QLatin1String("--help") || name == QLatin1String("-h") || name == QLatin1String("help")) {
         printOut(usage());
+        return checkedOutput(kOk);
+    }
+    if (name == QLatin1String("--version") || name == QLatin1String("-V")) {
+        printOut(QStringLiteral("shrink4-cli %1\n").arg(QLatin1String(shrink4::kVersion)));
         return checkedOutput(kOk);
     }
     for (const auto& c : kCommands)
