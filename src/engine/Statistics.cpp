@@ -74,8 +74,10 @@ NumberExplanation explainNumber(const RunResult& run, int number)
     e.inPool = !run.outsidePool.test(number);
     e.failCount = run.failCount.value(number);
     for (const auto& row : run.rows)
-        if (row.fails.test(number))
+        if (row.fails.test(number)) {
             e.failed.push_back(rowKey(row));
+            e.captions.push_back(rowCaption(row));
+        }
     return e;
 }
 

@@ -34,8 +34,18 @@ PagedConditions::PagedConditions(ConditionForm& form, QWidget* parent) : QTabWid
     tabBar()->setUsesScrollButtons(false);
     styleTabBar(tabBar());
     for (int i = 0; i < int(texts::kTabCaptions.size()); ++i)
-        addTab(makePage(form, i), texts::kTabCaptions[i]);
+        addTab(makePage(form, i), QString());
+    for (int i = 0; i < count(); ++i)
+        showPageCount(i, QString(), QString());
     form.pages = this;
+}
+
+void PagedConditions::showPageCount(int index, const QString& count, const QString& tooltip)
+{
+    // A blank second line keeps the height of a marked tab.
+    const QString mark = count.isEmpty() ? QStringLiteral(" ") : QStringLiteral("● %1").arg(count);
+    setTabText(index, QStringLiteral("%1\n%2").arg(texts::kTabCaptions[index], mark));
+    setTabToolTip(index, tooltip);
 }
 
 QWidget* PagedConditions::makePage(ConditionForm& form, int index)

@@ -15,6 +15,9 @@ public:
 
     void showPage(int index) { setCurrentIndex(index); }
     int currentPage() const { return currentIndex(); }
+    // Marks a page's tab with how many numbers its conditions remove; an empty text takes
+    // the mark away. The tab keeps two lines either way, so the tabs never jump.
+    void showPageCount(int index, const QString& count, const QString& tooltip);
 
 private:
     QWidget* makePage(ConditionForm& form, int index);

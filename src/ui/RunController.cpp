@@ -96,6 +96,7 @@ std::optional<RunResult> RunController::runOnce()
         result = filterRun(readConditions(m_conditions), [this](double fill) { setFill(fill); });
         writeBackTexts(m_conditions, result->rewritten);
         m_results.show(result->list, false);
+        m_results.explainWith(*result);
     } catch (const std::exception& e) {
         reportFailure(e.what());
         return std::nullopt;
