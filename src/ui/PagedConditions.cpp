@@ -1,6 +1,7 @@
 #include "PagedConditions.h"
 
 #include "ClearOnDoubleClickEdit.h"
+#include "CountTabBar.h"
 #include "QtText.h"
 #include "TextConversion.h"
 #include "WidgetFactory.h"
@@ -28,24 +29,27 @@ QString labelAbove(ControlId control)
 
 PagedConditions::PagedConditions(ConditionForm& form, QWidget* parent) : QTabWidget(parent)
 {
+    m_tabs = new CountTabBar;
+    setTabBar(m_tabs);
     setDocumentMode(true);
     // Five captions share the width of the text column, as equal tabs.
     tabBar()->setExpanding(true);
     tabBar()->setUsesScrollButtons(false);
     styleTabBar(tabBar());
     for (int i = 0; i < int(texts::kTabCaptions.size()); ++i)
-        addTab(makePage(form, i), QString());
-    for (int i = 0; i < count(); ++i)
-        showPageCount(i, QString(), QString());
+        addTab(makePage(form, i), texts::kTabCaptions[i]);
     form.pages = this;
 }
 
 void PagedConditions::showPageCount(int index, const QString& count, const QString& tooltip)
 {
-    // A blank second line keeps the height of a marked tab.
-    const QString mark = count.isEmpty() ? QStringLiteral(" ") : QStringLiteral("● %1").arg(count);
-    setTabText(index, QStringLiteral("%1\n%2").arg(texts::kTabCaptions[index], mark));
+    m_tabs->setCountText(index, count.isEmpty() ? QString() : QStringLiteral("● %1").arg(count));
     setTabToolTip(index, tooltip);
+}
+
+QString PagedConditions::pageCount(int index) const
+{
+    return m_tabs->countText(index);
 }
 
 QWidget* PagedConditions::makePage(ConditionForm& form, int index)

@@ -126,7 +126,9 @@ StatsWindow::StatsWindow(LiveRun& live, QWidget* mainWindow) : QWidget(mainWindo
     m_table->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_table->setSelectionBehavior(QAbstractItemView::SelectRows);
     m_table->verticalHeader()->hide();
-    m_table->horizontalHeader()->setSectionResizeMode(1, QHeaderView::Stretch);
+    m_table->verticalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    m_table->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    m_table->horizontalHeader()->setStretchLastSection(true);
 
     m_chart = new HistogramChart(this);
     m_chart->setObjectName(QStringLiteral("tongji_chart"));
@@ -153,6 +155,7 @@ StatsWindow::StatsWindow(LiveRun& live, QWidget* mainWindow) : QWidget(mainWindo
     split->addWidget(left);
     split->addWidget(right);
     split->setStretchFactor(1, 1);
+    split->setSizes({420, 540}); // every column of the table in view
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(m_summary);
     layout->addWidget(split, 1);

@@ -61,7 +61,7 @@ void retype(MainWindow& w, const QString& name, const QString& text)
 
 QString tabMark(MainWindow& w, int page)
 {
-    return w.pages().tabText(page).section(QLatin1Char('\n'), 1).trimmed();
+    return w.pages().pageCount(page);
 }
 
 QString prizeReason(MainWindow& w)
