@@ -1,6 +1,8 @@
 #include "LiveRun.h"
 
 #include "ConditionBinding.h"
+#include "ConditionForm.h"
+#include "textbox/TextBox.h"
 #include "core/TextScan.h"
 
 #include <QElapsedTimer>
@@ -47,16 +49,41 @@ const LiveState& LiveRun::current()
     return m_state;
 }
 
+void LiveRun::adopt(const RunResult& run)
+{
+    m_settle.stop();
+    m_deferred = false;
+    m_state.run = run;
+    keepTolerance();
+    emit updated(m_state);
+}
+
+void LiveRun::resume()
+{
+    if (m_deferred)
+        schedule();
+    m_deferred = false;
+}
+
+void LiveRun::keepTolerance()
+{
+    const QList<TextBox*>& bounds = m_form[ControlId::totalTolerance].texts;
+    m_state.toleranceLow = toleranceBound(bounds[0]->toPlainText().toStdString());
+    m_state.toleranceHigh = toleranceBound(bounds[1]->toPlainText().toStdString());
+}
+
 void LiveRun::refreshNow()
 {
     m_settle.stop();
+    if (m_busy && m_busy()) {
+        m_deferred = true;
+        return;
+    }
     QElapsedTimer timer;
     timer.start();
     try {
-        const ConditionInputs inputs = readConditions(m_form);
-        m_state.run = filterRun(inputs);
-        m_state.toleranceLow = toleranceBound(inputs.totalTolerance[0]);
-        m_state.toleranceHigh = toleranceBound(inputs.totalTolerance[1]);
+        m_state.run = filterRun(readConditions(m_form));
+        keepTolerance();
     } catch (const std::exception&) {
         // Out of memory with boxes of hundreds of megabytes: the counts keep their last
         // values, and the start button reports the failure when pressed.

@@ -8,6 +8,8 @@
 #include <QObject>
 #include <QTimer>
 
+#include <functional>
+
 namespace shrink4 {
 
 struct ConditionForm;
@@ -30,15 +32,24 @@ public:
     // Runs now rather than when the changes settle.
     void refreshNow();
 
+    // While busy() holds (the start button's run) no live run is made: the start's own
+    // run is taken instead, and a change still waiting runs when resume() is called.
+    void holdWhile(std::function<bool()> busy) { m_busy = std::move(busy); }
+    void adopt(const RunResult& run);
+    void resume();
+
 signals:
     void updated(const shrink4::LiveState& state);
 
 private:
     void schedule();
+    void keepTolerance();
 
     const ConditionForm& m_form;
     QTimer m_settle;
     LiveState m_state;
+    std::function<bool()> m_busy;
+    bool m_deferred = false;
 };
 
 } // namespace shrink4

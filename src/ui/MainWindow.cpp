@@ -141,6 +141,11 @@ void MainWindow::buildLiveCounts()
     auto* counts = new LiveCounts(m_form, survivors, this);
     m_live = new LiveRun(m_form, this);
     connect(m_live, &LiveRun::updated, counts, &LiveCounts::show);
+    // A start run gives the counts too: with boxes of megabytes a second run would double
+    // the wait.
+    m_live->holdWhile([this] { return m_runner->running(); });
+    connect(m_runner, &RunController::completed, m_live, &LiveRun::adopt);
+    connect(m_runner, &RunController::finished, m_live, &LiveRun::resume);
 }
 
 void MainWindow::addStatsAction(QMenu* analysis)
