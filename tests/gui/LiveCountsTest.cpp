@@ -86,6 +86,12 @@ private slots:
         clickCheck(*w, "Check_tsm_sha", 9);
         QTRY_COMPARE(frameCount(*w, Frame::SumSpanDan), QStringLiteral("杀 3439"));
         QCOMPARE(liveCount(*w), survivors(6561));
+        // Two rows of one frame: the frame counts what either fails, which with no other
+        // condition is everything the run removes.
+        clickCheck(*w, "Check_hewei_sha", 0);
+        QTRY_COMPARE(frameCount(*w, Frame::SumSpanDan), QStringLiteral("杀 %1").arg(10000 - engineCount(*w)));
+        clickCheck(*w, "Check_hewei_sha", 0);
+        QTRY_COMPARE(liveCount(*w), survivors(6561));
 
         typeInto(*w, QStringLiteral("T_main_shazhixuan"), QStringLiteral("1234 5679"));
         QTRY_COMPARE(tabMark(*w, 0), QStringLiteral("● 杀 2"));
