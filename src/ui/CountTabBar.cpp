@@ -13,7 +13,10 @@ constexpr int kSharedPadding = 6;
 
 } // namespace
 
-CountTabBar::CountTabBar(QWidget* parent) : QTabBar(parent) {}
+CountTabBar::CountTabBar(QWidget* parent)
+    : QTabBar(parent)
+{
+}
 
 QFont CountTabBar::countFont() const
 {

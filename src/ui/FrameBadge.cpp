@@ -14,7 +14,9 @@ constexpr int kGapAfterTitle = 12;
 
 } // namespace
 
-FrameBadge::FrameBadge(QGroupBox* frame) : QLabel(frame), m_frame(frame)
+FrameBadge::FrameBadge(QGroupBox* frame)
+    : QLabel(frame),
+      m_frame(frame)
 {
     setStyleSheet(QStringLiteral("color: rgb(170, 0, 0);"));
     frame->installEventFilter(this);

@@ -28,7 +28,8 @@ QBarSet* makeSet(const QString& label, const QColor& color)
 
 } // namespace
 
-HistogramChart::HistogramChart(QWidget* parent) : QChartView(parent)
+HistogramChart::HistogramChart(QWidget* parent)
+    : QChartView(parent)
 {
     setRenderHint(QPainter::Antialiasing);
     chart()->legend()->setAlignment(Qt::AlignBottom);

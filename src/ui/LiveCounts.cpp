@@ -58,7 +58,9 @@ QString countTooltip(const Removed& removed)
 } // namespace
 
 LiveCounts::LiveCounts(const ConditionForm& form, QLabel* survivors, QObject* parent)
-    : QObject(parent), m_form(form), m_survivors(survivors)
+    : QObject(parent),
+      m_form(form),
+      m_survivors(survivors)
 {
     for (int f = 0; f < kFrameCount; ++f)
         if (QGroupBox* frame = form.frames[std::size_t(f)]) {

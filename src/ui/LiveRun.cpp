@@ -28,7 +28,9 @@ int settleInterval(qint64 lastRunMs)
 
 } // namespace
 
-LiveRun::LiveRun(const ConditionForm& form, QObject* parent) : QObject(parent), m_form(form)
+LiveRun::LiveRun(const ConditionForm& form, QObject* parent)
+    : QObject(parent),
+      m_form(form)
 {
     m_settle.setSingleShot(true);
     m_settle.setInterval(0);

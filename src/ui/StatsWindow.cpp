@@ -8,6 +8,7 @@
 
 #include <QHeaderView>
 #include <QLabel>
+#include <QScreen>
 #include <QSplitter>
 #include <QStandardItemModel>
 #include <QTableView>
@@ -99,7 +100,9 @@ QString numbersText(const NumberSet& numbers)
 
 } // namespace
 
-StatsWindow::StatsWindow(LiveRun& live, QWidget* mainWindow) : QWidget(mainWindow, Qt::Window), m_live(live)
+StatsWindow::StatsWindow(LiveRun& live, QWidget* mainWindow)
+    : QWidget(mainWindow, Qt::Window),
+      m_live(live)
 {
     setObjectName(QStringLiteral("Ftongji"));
     setWindowTitle(QStringLiteral("统计"));
@@ -108,7 +111,8 @@ StatsWindow::StatsWindow(LiveRun& live, QWidget* mainWindow) : QWidget(mainWindo
     m_summary->setObjectName(QStringLiteral("L_tongji_summary"));
     m_summary->setWordWrap(true);
 
-    m_noRows = new QLabel(QStringLiteral("没有参与的条件：在主窗口输入或勾选条件后，这里列出每个条件删除的号码数。"), this);
+    m_noRows =
+        new QLabel(QStringLiteral("没有参与的条件：在主窗口输入或勾选条件后，这里列出每个条件删除的号码数。"), this);
     m_noRows->setWordWrap(true);
     m_model = new QStandardItemModel(0, int(kColumns.size()), this);
     for (int c = 0; c < int(kColumns.size()); ++c) {
@@ -132,10 +136,11 @@ StatsWindow::StatsWindow(LiveRun& live, QWidget* mainWindow) : QWidget(mainWindo
 
     m_chart = new HistogramChart(this);
     m_chart->setObjectName(QStringLiteral("tongji_chart"));
-    m_chart->setMinimumSize(360, 240);
+    m_chart->setMinimumSize(300, 200);
     connect(m_chart, &HistogramChart::barClicked, this, &StatsWindow::listNumbers);
     m_numbersCaption = new QLabel(QStringLiteral("点击柱子列出它的号码"), this);
     m_numbersCaption->setObjectName(QStringLiteral("L_tongji_numbers"));
+    m_numbersCaption->setWordWrap(true);
     m_numbers = new TextBox(this);
     m_numbers->setObjectName(QStringLiteral("T_tongji_numbers"));
     m_numbers->setReadOnly(true);
@@ -166,7 +171,8 @@ StatsWindow::StatsWindow(LiveRun& live, QWidget* mainWindow) : QWidget(mainWindo
         else
             m_stale = true;
     });
-    resize(960, 600);
+    // Roomy, but never larger than a small screen at a large scale.
+    resize(QSize(960, 600).boundedTo(screen()->availableGeometry().size() * 9 / 10));
 }
 
 void StatsWindow::showEvent(QShowEvent* event)
@@ -194,8 +200,8 @@ void StatsWindow::fillTable(const RunStatistics& stats)
     for (const RowStatistics& row : stats.rows) {
         auto* caption = new QStandardItem(toQString(row.caption));
         caption->setToolTip(QString::fromStdString(row.key));
-        m_model->appendRow({numberItem(++order), caption, numberItem(row.kills), numberItem(row.killsInPool),
-                            numberItem(row.only)});
+        m_model->appendRow(
+            {numberItem(++order), caption, numberItem(row.kills), numberItem(row.killsInPool), numberItem(row.only)});
     }
     // The player's chosen order holds while the conditions change.
     const QHeaderView* header = m_table->horizontalHeader();

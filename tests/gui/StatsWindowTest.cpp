@@ -118,7 +118,8 @@ private slots:
     {
         auto w = makeWindow();
         setPlainText(w.get(), QStringLiteral("T_main_sha_2ma"), QStringLiteral("12 34 56"));
-        const std::pair<const char*, int> ticks[] = {{"Check_tsm_sha", 9}, {"Check_kuadu_sha", 0}, {"Check_hewei_sha", 3}};
+        const std::pair<const char*, int> ticks[] = {
+            {"Check_tsm_sha", 9}, {"Check_kuadu_sha", 0}, {"Check_hewei_sha", 3}};
         for (const auto& tick : ticks)
             QTest::mouseClick(check(w.get(), tick.first, tick.second), Qt::LeftButton, {}, QPoint(4, 4));
         QStringList pool;
