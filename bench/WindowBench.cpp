@@ -8,6 +8,7 @@
 #include "ui/textbox/TextBox.h"
 
 #include <QAbstractButton>
+#include <QCheckBox>
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QEvent>
@@ -162,6 +163,43 @@ void BM_TypeAtStartOfFullBox(benchmark::State& state)
     }
 }
 BENCHMARK(BM_TypeAtStartOfFullBox)->Unit(benchmark::kMillisecond)->UseRealTime()->Repetitions(5)
+    ->ReportAggregatesOnly(true);
+
+// A key typed into an ordinary box until the live survivor count beside the window shows
+// the new conditions, painted: typing "8" after "7" adds the code 78, the next key takes it
+// away again.
+void BM_LiveCountOnKey(benchmark::State& state)
+{
+    shrink4::MainWindow window;
+    window.show();
+    for (const char* name : {"Check_tsm_sha(9)", "Check_kuadu_sha(0)", "Check_hewei_sha(3)", "Check_ac_sha(0)",
+                             "Check_shaxingtai_jo(0)", "Check_shaxingtai_012(4)"})
+        window.findChild<QCheckBox*>(QLatin1String(name))->setChecked(true);
+    boxOf<shrink4::TextBox>(window, "T_main_shazhixuan")->setPlainText(QStringLiteral("1234 5678 9012"));
+    auto* box = boxOf<shrink4::TextBox>(window, "T_main_sha_2ma");
+    box->setPlainText(QStringLiteral("12 34 56 7"));
+    box->setFocus();
+    box->setCursorPosition(int(box->toPlainText().size()));
+    auto* count = window.findChild<QLabel*>(QStringLiteral("L_live_count"));
+    PaintWatcher watcher;
+    count->installEventFilter(&watcher);
+    QApplication::processEvents();
+    bool digit = true;
+    for (auto _ : state) {
+        watcher.painted = false;
+        QKeyEvent key(QEvent::KeyPress, digit ? Qt::Key_8 : Qt::Key_Backspace, Qt::NoModifier,
+                      digit ? QStringLiteral("8") : QString());
+        QApplication::sendEvent(box, &key);
+        QElapsedTimer timer;
+        timer.start();
+        while (!watcher.painted && timer.elapsed() < 2000)
+            QApplication::processEvents();
+        if (!watcher.painted)
+            state.SkipWithError("the live count was not painted");
+        digit = !digit;
+    }
+}
+BENCHMARK(BM_LiveCountOnKey)->Unit(benchmark::kMillisecond)->UseRealTime()->Repetitions(5)
     ->ReportAggregatesOnly(true);
 
 // The start button with the first N list boxes at 10 MB each (the base pool first); with

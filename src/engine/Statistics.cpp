@@ -81,9 +81,12 @@ NumberExplanation explainNumber(const RunResult& run, int number, const std::vec
     e.listed = e.inPool && run.verdict.test(number); // what the list is made from
     e.failCount = run.failCount.value(number);
     e.failed.reserve(std::size_t(e.failCount));
+    e.captions.reserve(std::size_t(e.failCount));
     for (std::size_t i = 0; i < run.rows.size(); ++i)
-        if (run.rows[i].fails.test(number))
+        if (run.rows[i].fails.test(number)) {
             e.failed.push_back(keys[i]);
+            e.captions.push_back(rowCaption(run.rows[i]));
+        }
     return e;
 }
 

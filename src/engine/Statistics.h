@@ -36,6 +36,7 @@ struct NumberExplanation {
     bool inPool = false;
     int failCount = 0;
     std::vector<std::string> failed; // keys of the rows that fail it, run order
+    std::vector<std::string_view> captions; // their captions, as the window names them
 };
 
 NumberExplanation explainNumber(const RunResult& run, int number);

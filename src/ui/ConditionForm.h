@@ -57,6 +57,7 @@ struct ConditionForm {
     std::array<QAbstractButton*, 4> danSelectAll{};
     std::array<QAbstractButton*, kHelpTopics> help{};
     PagedConditions* pages = nullptr;
+    std::array<QGroupBox*, kFrameCount> frames{};
 
     ControlWidgets& operator[](ControlId id) { return controls[std::size_t(id)]; }
     const ControlWidgets& operator[](ControlId id) const { return controls[std::size_t(id)]; }
@@ -77,6 +78,7 @@ struct RunForm {
     QLabel* count = nullptr;
     LineBox* prizeBox = nullptr;
     QLabel* prizeLabel = nullptr;
+    QLabel* prizeReason = nullptr; // why a drawn number is not listed
 };
 
 } // namespace shrink4

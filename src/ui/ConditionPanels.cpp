@@ -58,6 +58,7 @@ void addCheckRow(ConditionForm& form, QGridLayout* grid, int row, const CheckRow
 QGroupBox* makeSumSpanDanFrame(ConditionForm& form)
 {
     QGroupBox* frame = makeFrame(QStringLiteral("和,跨,胆"));
+    form.frames[std::size_t(Frame::SumSpanDan)] = frame;
     auto* grid = new QGridLayout(frame);
     compactFrameLayout(grid);
     grid->setHorizontalSpacing(kCheckGap);
@@ -83,6 +84,7 @@ QGroupBox* makeDanFrame(ConditionForm& form)
     const ControlForm digits = form.control(ControlId::danDigits);
     const ControlForm counts = form.control(ControlId::danHitCounts);
     QGroupBox* frame = makeFrame(QStringLiteral("胆码"));
+    form.frames[std::size_t(Frame::Dan)] = frame;
     auto* grid = new QGridLayout(frame);
     compactFrameLayout(grid);
     grid->setHorizontalSpacing(2);
@@ -125,6 +127,7 @@ QGroupBox* makePositionalFrame(ConditionForm& form)
 {
     const ControlForm digits = form.control(ControlId::positionDigits);
     QGroupBox* frame = makeFrame(toQString(digits.meta.caption));
+    form.frames[std::size_t(Frame::Positional)] = frame;
     auto* grid = new QGridLayout(frame);
     compactFrameLayout(grid);
     grid->setHorizontalSpacing(kCheckGap);
@@ -144,6 +147,7 @@ QGroupBox* makeToleranceFrame(ConditionForm& form)
 {
     constexpr ControlId kRanges[] = {ControlId::totalTolerance, ControlId::danTolerance, ControlId::positionTolerance};
     QGroupBox* frame = makeFrame(QStringLiteral("容错"));
+    form.frames[std::size_t(Frame::Tolerance)] = frame;
     auto* rows = new QVBoxLayout(frame);
     compactFrameLayout(rows);
     for (ControlId range : kRanges) {
@@ -159,6 +163,7 @@ QGroupBox* makeBasePoolFrame(ConditionForm& form)
 {
     const ControlForm pool = form.control(ControlId::basePool);
     QGroupBox* frame = makeFrame(toQString(pool.meta.caption));
+    form.frames[std::size_t(Frame::BasePool)] = frame;
     auto* layout = new QVBoxLayout(frame);
     compactFrameLayout(layout);
     auto* edit = new ClearOnDoubleClickEdit(fromInputText(pool.meta.startText));

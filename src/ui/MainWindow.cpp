@@ -4,6 +4,8 @@
 #include "ConditionPanels.h"
 #include "CopyNotice.h"
 #include "DanButtons.h"
+#include "LiveCounts.h"
+#include "LiveRun.h"
 #include "PagedConditions.h"
 #include "ResultPanels.h"
 #include "ResultView.h"
@@ -13,6 +15,7 @@
 #include "SessionFile.h"
 #include "SetToolWindow.h"
 #include "SpliceWindow.h"
+#include "StatsWindow.h"
 #include "NotesLine.h"
 #include "UndoNotice.h"
 #include "WindowTexts.h"
@@ -26,6 +29,7 @@
 #include <QFileInfo>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QLabel>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QShortcut>
@@ -62,6 +66,7 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent)
     auto* notes = new NotesLine(m_form);
     statusBar()->addWidget(notes, 1);
     connect(m_results, &ResultView::shown, notes, &NotesLine::showRunCount);
+    buildLiveCounts();
     connectButtons();
     buildActions();
     // Compact by default: the whole window fits a 1366 x 768 screen.
@@ -120,12 +125,42 @@ void MainWindow::buildActions()
     save->setObjectName(QStringLiteral("action_save_scheme"));
     save->setShortcut(QKeySequence::Save);
 
+    addStatsAction(menuBar()->addMenu(QStringLiteral("分析")));
+
     auto* start = new QShortcut(QKeySequence(Qt::Key_F5), this);
     connect(start, &QShortcut::activated, this, [this] {
         if (m_run.start->isEnabled())
             m_run.start->click();
     });
     addHelpMenu(this);
+}
+
+void MainWindow::buildLiveCounts()
+{
+    auto* survivors = new QLabel;
+    survivors->setObjectName(QStringLiteral("L_live_count"));
+    statusBar()->addPermanentWidget(survivors);
+    auto* counts = new LiveCounts(m_form, survivors, this);
+    m_live = new LiveRun(m_form, this);
+    connect(m_live, &LiveRun::updated, counts, &LiveCounts::show);
+    // A start run gives the counts too: with boxes of megabytes a second run would double
+    // the wait.
+    m_live->holdWhile([this] { return m_runner->running(); });
+    connect(m_runner, &RunController::completed, m_live, &LiveRun::adopt);
+    connect(m_runner, &RunController::finished, m_live, &LiveRun::resume);
+}
+
+void MainWindow::addStatsAction(QMenu* analysis)
+{
+    QAction* stats = analysis->addAction(QStringLiteral("统计"), this, &MainWindow::showStats);
+    stats->setObjectName(QStringLiteral("action_stats"));
+}
+
+void MainWindow::showStats()
+{
+    if (!m_stats)
+        m_stats = new StatsWindow(*m_live, this);
+    m_stats->bringForward();
 }
 
 void MainWindow::connectButtons()

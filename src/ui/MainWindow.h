@@ -6,9 +6,13 @@
 
 #include <QMainWindow>
 
+class QMenu;
+
 namespace shrink4 {
 
 class DanButtons;
+class LiveRun;
+class StatsWindow;
 class PagedConditions;
 class ResultView;
 class RunController;
@@ -34,6 +38,7 @@ public:
     void setSessionFile(const QString& path);
 
     RunController& runner() { return *m_runner; }
+    LiveRun& liveRun() { return *m_live; }
     PagedConditions& pages() { return *m_form.pages; }
     QString resultText() const;
 
@@ -44,6 +49,9 @@ protected:
 private:
     void buildLayout();
     void buildActions();
+    void buildLiveCounts();
+    void addStatsAction(QMenu* analysis);
+    void showStats();
     void connectButtons();
     void copyResult();
     void clearAll();
@@ -59,6 +67,8 @@ private:
     ResultView* m_results = nullptr;
     RunController* m_runner = nullptr;
     UndoNotice* m_undoClear = nullptr;
+    LiveRun* m_live = nullptr;
+    StatsWindow* m_stats = nullptr; // made at its first opening, kept when closed
     QString m_sessionPath;
 };
 

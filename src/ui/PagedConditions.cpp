@@ -1,6 +1,7 @@
 #include "PagedConditions.h"
 
 #include "ClearOnDoubleClickEdit.h"
+#include "CountTabBar.h"
 #include "QtText.h"
 #include "TextConversion.h"
 #include "WidgetFactory.h"
@@ -28,6 +29,8 @@ QString labelAbove(ControlId control)
 
 PagedConditions::PagedConditions(ConditionForm& form, QWidget* parent) : QTabWidget(parent)
 {
+    m_tabs = new CountTabBar;
+    setTabBar(m_tabs);
     setDocumentMode(true);
     // Five captions share the width of the text column, as equal tabs.
     tabBar()->setExpanding(true);
@@ -36,6 +39,17 @@ PagedConditions::PagedConditions(ConditionForm& form, QWidget* parent) : QTabWid
     for (int i = 0; i < int(texts::kTabCaptions.size()); ++i)
         addTab(makePage(form, i), texts::kTabCaptions[i]);
     form.pages = this;
+}
+
+void PagedConditions::showPageCount(int index, const QString& count, const QString& tooltip)
+{
+    m_tabs->setCountText(index, count.isEmpty() ? QString() : QStringLiteral("● %1").arg(count));
+    setTabToolTip(index, tooltip);
+}
+
+QString PagedConditions::pageCount(int index) const
+{
+    return m_tabs->countText(index);
 }
 
 QWidget* PagedConditions::makePage(ConditionForm& form, int index)

@@ -8,6 +8,8 @@
 
 namespace shrink4 {
 
+class CountTabBar;
+
 class PagedConditions : public QTabWidget {
     Q_OBJECT
 public:
@@ -15,9 +17,15 @@ public:
 
     void showPage(int index) { setCurrentIndex(index); }
     int currentPage() const { return currentIndex(); }
+    // Marks a page's tab with how many numbers its conditions remove, on a line under its
+    // caption; an empty text takes the mark away.
+    void showPageCount(int index, const QString& count, const QString& tooltip);
+    QString pageCount(int index) const;
 
 private:
     QWidget* makePage(ConditionForm& form, int index);
+
+    CountTabBar* m_tabs = nullptr;
 };
 
 } // namespace shrink4

@@ -99,6 +99,16 @@ QGroupBox* makePrizeCheckFrame(RunForm& form)
     news->setFont(bold);
     grid->addWidget(news, 1, 0, 1, 2);
     form.prizeLabel = news;
+    // One line, always there so that nothing moves when it fills; a long reason is cut
+    // short and shown whole as its tooltip.
+    QLabel* reason = makeLabel(QString());
+    reason->setObjectName(QStringLiteral("L_duijiang_why"));
+    reason->setAlignment(Qt::AlignCenter);
+    reason->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
+    reason->setFixedHeight(reason->fontMetrics().height());
+    reason->setStyleSheet(QStringLiteral("color: rgb(170, 0, 0);"));
+    grid->addWidget(reason, 2, 0, 1, 2);
+    form.prizeReason = reason;
     return frame;
 }
 

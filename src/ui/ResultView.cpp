@@ -1,6 +1,7 @@
 #include "ResultView.h"
 
 #include "ConditionForm.h"
+#include "PrizeReason.h"
 #include "QtText.h"
 #include "engine/PrizeCheck.h"
 #include "textbox/LineBox.h"
@@ -39,6 +40,14 @@ void ResultView::resetPrizeCheck()
 {
     m_form.prizeBox->clear();
     m_form.prizeLabel->setText(toQString(prize::kIdle));
+    showReason(QString());
+}
+
+void ResultView::showReason(const QString& reason)
+{
+    QLabel* label = m_form.prizeReason;
+    label->setToolTip(reason);
+    label->setText(label->fontMetrics().elidedText(reason, Qt::ElideRight, label->contentsRect().width()));
 }
 
 void ResultView::checkPrize()
@@ -46,6 +55,9 @@ void ResultView::checkPrize()
     const PrizeVerdict verdict = shrink4::checkPrize(m_result.prizeCheckText, m_result.lines,
                                             m_form.prizeBox->text().toStdString(), m_groupForms);
     m_form.prizeLabel->setText(toQString(verdict.caption));
+    const int number = drawnNumber(m_form.prizeBox->text());
+    const bool explained = verdict.caption == prize::kNoWin && m_run && number >= 0;
+    showReason(explained ? prizeReason(*m_run, number) : QString());
     // Each check shows its own hits only, not those of numbers typed before.
     m_form.results->clearSelection();
     for (int line : verdict.selectedLines)

@@ -3,10 +3,12 @@
 // the count dadi_zhushu, and the prize check on T_duijiang that searches it.
 
 #include "core/ResultList.h"
+#include "engine/FilterRun.h"
 
 #include <QObject>
 #include <QString>
 
+#include <optional>
 
 namespace shrink4 {
 
@@ -20,6 +22,8 @@ public:
     // Replaces the shown result. groupForms: the list holds group forms, so the prize
     // check compares a drawn number by its digits sorted.
     void show(ResultList result, bool groupForms);
+    // The run behind the shown result: the prize check says why a number is not in it.
+    void explainWith(RunResult run) { m_run = std::move(run); }
 
     // Empties T_duijiang and puts the label back to its neutral caption.
     void resetPrizeCheck();
@@ -32,9 +36,11 @@ signals:
 
 private:
     void checkPrize();
+    void showReason(const QString& reason);
 
     const RunForm& m_form;
     ResultList m_result;
+    std::optional<RunResult> m_run;
     QString m_resultText;
     bool m_groupForms = false;
 };

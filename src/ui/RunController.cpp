@@ -95,7 +95,12 @@ std::optional<RunResult> RunController::runOnce()
         m_results.resetPrizeCheck();
         result = filterRun(readConditions(m_conditions), [this](double fill) { setFill(fill); });
         writeBackTexts(m_conditions, result->rewritten);
+        // The boxes hold them now: the copies kept for the prize check and the live counts
+        // need not carry megabytes of text.
+        result->rewritten = {};
         m_results.show(result->list, false);
+        m_results.explainWith(*result);
+        emit completed(*result);
     } catch (const std::exception& e) {
         reportFailure(e.what());
         return std::nullopt;

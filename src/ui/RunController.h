@@ -32,6 +32,8 @@ public:
 signals:
     // Every progress report of a run or conversion, after the bar shows it.
     void progressed(double fill);
+    // A run listed its result: the run of the conditions as they now stand.
+    void completed(const shrink4::RunResult& run);
     // A run is over, whether it listed numbers or failed.
     void finished();
 

@@ -80,20 +80,28 @@ QGroupBox* makeDigitShapeFrame(ConditionForm& form, int family)
         form.spanButtons.append({b, control.meta.id, 0, count, tick});
         buttons << b;
     }
-    return makeCheckFrame(toQString(control.meta.caption), control, layout.columns, buttons, layout.buttonsBelow);
+    QGroupBox* frame = makeCheckFrame(toQString(control.meta.caption), control, layout.columns, buttons,
+                                      layout.buttonsBelow);
+    form.frames[std::size_t(control.meta.frame)] = frame;
+    return frame;
 }
 
 QGroupBox* makeSpecialShapeFrame(ConditionForm& form)
 {
     const ControlForm shapes = form.control(ControlId::specialShapes);
-    return makeCheckFrame(toQString(shapes.meta.caption), shapes, 6,
-                          {helpButton(form, HelpTopic::SpecialShapes)});
+    QGroupBox* frame = makeCheckFrame(toQString(shapes.meta.caption), shapes, 6,
+                                      {helpButton(form, HelpTopic::SpecialShapes)});
+    form.frames[std::size_t(Frame::SpecialShape)] = frame;
+    return frame;
 }
 
 QGroupBox* makeSpecialExclusionFrame(ConditionForm& form)
 {
-    return makeCheckFrame(QStringLiteral("特别排除(以下功能先看教程再使用)"), form.control(ControlId::specialExclusions), 5,
-                          {helpButton(form, HelpTopic::SpecialExclusions)});
+    QGroupBox* frame = makeCheckFrame(QStringLiteral("特别排除(以下功能先看教程再使用)"),
+                                      form.control(ControlId::specialExclusions), 5,
+                                      {helpButton(form, HelpTopic::SpecialExclusions)});
+    form.frames[std::size_t(Frame::SpecialExclusion)] = frame;
+    return frame;
 }
 
 } // namespace shrink4

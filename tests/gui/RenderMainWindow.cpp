@@ -1,10 +1,16 @@
 // Renders the main window offscreen into a PNG, for the README and for looking at the
-// layout: shrink4_render_window OUT.png [WIDTH HEIGHT] [--with-result]
-// --with-result ticks a few conditions and runs once, so the list shows a result.
+// layout: shrink4_render_window OUT.png [WIDTH HEIGHT] [--with-result] [--stats]
+// --with-result ticks a few conditions and runs once, so the list shows a result, and
+// checks a drawn number the run does not list. --stats renders the 统计 window instead,
+// with the numbers of one bar listed.
+#include "ui/HistogramChart.h"
 #include "ui/MainWindow.h"
+#include "ui/StatsWindow.h"
+#include "ui/textbox/LineBox.h"
 #include "ui/textbox/TextBox.h"
 
 #include <QAbstractButton>
+#include <QAction>
 #include <QApplication>
 #include <QCheckBox>
 #include <QPixmap>
@@ -19,7 +25,12 @@ int main(int argc, char* argv[])
         std::fprintf(stderr, "usage: %s OUT.png [WIDTH HEIGHT] [--with-result]\n", argv[0]);
         return 2;
     }
-    const bool withResult = std::strcmp(argv[argc - 1], "--with-result") == 0;
+    bool withResult = false;
+    bool stats = false;
+    for (int i = 2; i < argc; ++i) {
+        withResult = withResult || std::strcmp(argv[i], "--with-result") == 0;
+        stats = stats || std::strcmp(argv[i], "--stats") == 0;
+    }
     shrink4::MainWindow window;
     if (argc >= 4 && argv[2][0] != '-')
         window.resize(QString::fromLocal8Bit(argv[2]).toInt(), QString::fromLocal8Bit(argv[3]).toInt());
@@ -30,8 +41,18 @@ int main(int argc, char* argv[])
         window.findChild<QCheckBox*>(QStringLiteral("Check_kuadu_sha(0)"))->setChecked(true);
         window.findChild<QAbstractButton*>(QStringLiteral("C_danzu(7)"))->click();
         window.findChild<QAbstractButton*>(QStringLiteral("C_guolv_ks"))->click();
+        window.findChild<shrink4::LineBox*>(QStringLiteral("T_duijiang"))->setText(QStringLiteral("1239"));
     }
     QApplication::processEvents();
+    if (stats) {
+        window.findChild<QAction*>(QStringLiteral("action_stats"))->trigger();
+        auto* view = window.findChild<shrink4::StatsWindow*>();
+        QApplication::processEvents();
+        auto* chart = view->findChild<shrink4::HistogramChart*>();
+        emit chart->barClicked(1);
+        QApplication::processEvents();
+        return view->grab().save(QString::fromLocal8Bit(argv[1])) ? 0 : 1;
+    }
     const QSize min = window.minimumSizeHint();
     std::printf("window %dx%d, minimum %dx%d\n", window.width(), window.height(), min.width(), min.height());
     return window.grab().save(QString::fromLocal8Bit(argv[1])) ? 0 : 1;
