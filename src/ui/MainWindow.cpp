@@ -3,6 +3,7 @@
 #include "ConditionPanels.h"
 #include "CopyNotice.h"
 #include "DanButtons.h"
+#include "HistoryWindow.h"
 #include "PagedConditions.h"
 #include "ResultPanels.h"
 #include "ResultView.h"
@@ -119,11 +120,21 @@ void MainWindow::buildActions()
     save->setObjectName(QStringLiteral("action_save_scheme"));
     save->setShortcut(QKeySequence::Save);
 
+    QMenu* analysis = menuBar()->addMenu(QStringLiteral("分析"));
+    addHistoryAction(analysis);
+
     auto* start = new QShortcut(QKeySequence(Qt::Key_F5), this);
     connect(start, &QShortcut::activated, this, [this] {
         if (m_run.start->isEnabled())
             m_run.start->click();
     });
+}
+
+void MainWindow::addHistoryAction(QMenu* analysis)
+{
+    QAction* history = analysis->addAction(QStringLiteral("历史回测"), this,
+                                           [this] { showHistoryTool(this, m_form, m_drawsPath); });
+    history->setObjectName(QStringLiteral("action_history"));
 }
 
 void MainWindow::connectButtons()

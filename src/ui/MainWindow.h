@@ -6,6 +6,8 @@
 
 #include <QMainWindow>
 
+class QMenu;
+
 namespace shrink4 {
 
 class DanButtons;
@@ -32,6 +34,8 @@ public:
     // written to it after each run and when the window closes. Without a call nothing
     // is kept.
     void setSessionFile(const QString& path);
+    // Keeps the past draws of the history view in `path`. Without a call none are kept.
+    void setDrawsFile(const QString& path) { m_drawsPath = path; }
 
     RunController& runner() { return *m_runner; }
     PagedConditions& pages() { return *m_form.pages; }
@@ -44,6 +48,7 @@ protected:
 private:
     void buildLayout();
     void buildActions();
+    void addHistoryAction(QMenu* analysis);
     void connectButtons();
     void copyResult();
     void clearAll();
@@ -60,6 +65,7 @@ private:
     RunController* m_runner = nullptr;
     UndoNotice* m_undoClear = nullptr;
     QString m_sessionPath;
+    QString m_drawsPath;
 };
 
 } // namespace shrink4
