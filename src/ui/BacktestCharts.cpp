@@ -120,13 +120,14 @@ void drawConditionRates(QChart* chart, const Backtest& backtest, const QStringLi
     // A horizontal chart draws its first category at the bottom: run order reads from the top.
     for (std::size_t i = backtest.rows.size(); i-- > 0;) {
         *rates << backtest.rows[i].rate * 100.0;
-        names << QStringLiteral("%1（%2 期）").arg(captions.value(qsizetype(i))).arg(backtest.rows[i].killedDraws);
+        // The figures go beside the caption: a short bar has no room for them.
+        names << QStringLiteral("%1：%2 期（%3%）")
+                     .arg(captions.value(qsizetype(i)))
+                     .arg(backtest.rows[i].killedDraws)
+                     .arg(backtest.rows[i].rate * 100.0, 0, 'f', 1);
     }
     auto* bars = new QHorizontalBarSeries;
     bars->append(rates);
-    bars->setLabelsVisible(true);
-    bars->setLabelsFormat(QStringLiteral("@value%"));
-    bars->setLabelsPrecision(3);
     chart->addSeries(bars);
 
     auto* rows = new QBarCategoryAxis;

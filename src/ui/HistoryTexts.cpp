@@ -58,16 +58,14 @@ QString backtestSummaryText(const BacktestSummary& s, int allDraws)
     const QString span = s.draws == allDraws ? QStringLiteral("回测 %1 期").arg(s.draws)
                                              : QStringLiteral("回测最近 %1 期（共 %2 期）").arg(s.draws).arg(allDraws);
     const QString lift = s.lift ? QString::number(*s.lift, 'f', 2) : QStringLiteral("—");
-    QString text = QStringLiteral("%1：入选 %2 期，命中率 %3　｜　本方案 %4 注，随机选同样注数的命中率 %5　｜　"
-                                  "是随机的 %6 倍")
+    QString text = QStringLiteral("%1：入选 %2 期，命中率 %3（随机选同样注数：%4），是随机的 %5 倍\n")
                        .arg(span)
                        .arg(s.listed)
-                       .arg(percent(s.hitRate))
-                       .arg(s.survivors)
-                       .arg(percent(s.baseline), lift);
+                       .arg(percent(s.hitRate), percent(s.baseline), lift);
+    text += QStringLiteral("本方案 %1 注").arg(s.survivors);
     if (s.survivors == 0)
-        text += QStringLiteral("（本方案没有号码入选）");
-    text += QStringLiteral("\n最长连续未中 %1 期，当前连续未中 %2 期").arg(s.longestMissRun).arg(s.currentMissRun);
+        text += QStringLiteral("（没有号码入选）");
+    text += QStringLiteral("；最长连续未中 %1 期，当前连续未中 %2 期").arg(s.longestMissRun).arg(s.currentMissRun);
     return text;
 }
 

@@ -14,6 +14,8 @@
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
+#include <QScreen>
+#include <QScrollArea>
 #include <QSpinBox>
 #include <QSplitter>
 #include <QTabWidget>
@@ -26,6 +28,9 @@ namespace {
 
 // Typing goes on while the run waits; a run itself takes microseconds.
 constexpr int kFollowDelayMs = 150;
+// The condition chart's height: title, axis and legend, and a bar per condition.
+constexpr int kRatesChartFrame = 150;
+constexpr int kRatesBarHeight = 26;
 
 QChartView* makeChartView(QWidget* parent, const QString& name)
 {
@@ -63,6 +68,16 @@ QTableView* makeTable(QWidget* parent, BacktestModel* model)
     return table;
 }
 
+// The wished size, within the screen the window opens on (a 1366 x 768 screen at 150 %
+// leaves about 910 x 510).
+void fitScreen(QWidget* window, QSize wished)
+{
+    const QScreen* screen = window->screen();
+    if (screen)
+        wished = wished.boundedTo(screen->availableSize() * 0.95);
+    window->resize(wished.expandedTo(window->minimumSizeHint()));
+}
+
 QString noDrawsText()
 {
     return QStringLiteral("还没有开奖号码：在左边粘贴或导入过去的开奖号码（每行一期，如 2024001 1234），"
@@ -86,7 +101,7 @@ HistoryWindow::HistoryWindow(QWidget* mainWindow, ConditionsFn conditions, const
     splitter->addWidget(m_draws);
     splitter->addWidget(buildResults());
     splitter->setStretchFactor(1, 1);
-    splitter->setSizes({260, 760});
+    splitter->setSizes({230, 790});
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(splitter);
 
@@ -95,7 +110,7 @@ HistoryWindow::HistoryWindow(QWidget* mainWindow, ConditionsFn conditions, const
     connect(&m_follow, &QTimer::timeout, this, &HistoryWindow::rerun);
     connect(m_draws, &DrawsPanel::drawsChanged, this, &HistoryWindow::refresh);
     connect(m_last, &QSpinBox::textChanged, this, &HistoryWindow::refresh);
-    resize(1040, 640);
+    fitScreen(this, QSize(1040, 640));
 }
 
 QWidget* HistoryWindow::buildResults()
@@ -115,7 +130,12 @@ QWidget* HistoryWindow::buildResults()
     tabs->setObjectName(QStringLiteral("history_tabs"));
     tabs->addTab(m_table, texts::kChartTabs[0]);
     tabs->addTab(m_timeline, texts::kChartTabs[1]);
-    tabs->addTab(m_rates, texts::kChartTabs[2]);
+    // Each condition keeps a readable bar however many take part: the chart scrolls.
+    auto* ratesScroll = new QScrollArea(results);
+    ratesScroll->setWidgetResizable(true);
+    ratesScroll->setFrameShape(QFrame::NoFrame);
+    ratesScroll->setWidget(m_rates);
+    tabs->addTab(ratesScroll, texts::kChartTabs[2]);
 
     auto* lastRow = new QHBoxLayout;
     lastRow->addWidget(new QLabel(texts::kLastCaption, results));
@@ -176,6 +196,7 @@ void HistoryWindow::refresh()
                                      : texts::backtestSummaryText(m_backtest.summary, int(m_draws->draws().size())));
     drawTimeline(m_timeline->chart(), m_backtest);
     drawConditionRates(m_rates->chart(), m_backtest, captions);
+    m_rates->setMinimumHeight(kRatesChartFrame + kRatesBarHeight * int(m_backtest.rows.size()));
 }
 
 void showHistoryTool(QWidget* mainWindow, const ConditionForm& form, const QString& drawsPath)

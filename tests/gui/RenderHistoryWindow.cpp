@@ -48,6 +48,16 @@ int main(int argc, char* argv[])
     named<QCheckBox>(&window, "Check_ac_sha(0)")->setChecked(true);
     named<QCheckBox>(&window, "Check_tebie_paichu(0)")->setChecked(true);
     named<shrink4::TextBox>(&window, "T_main_sha_2ma")->setPlainText(QStringLiteral("12 34 56"));
+    if (argc >= 4) { // every family of conditions, for a crowded condition chart
+        for (const char* name : {"Check_tsm_sha(0)", "Check_hewei_sha1(5)", "Check_tebie_paichu1(0)", "Check_tebie_paichu1(1)",
+                                 "Check_tebie_paichu1(2)", "Check_tebie_paichu1(3)", "Check_tebie_paichu1(4)",
+                                 "Check_tebie_paichu1(5)", "Check_shaxingtai_daxiao(0)", "Check_shaxingtai_jo(0)",
+                                 "Check_shaxingtai_zhihe(0)", "Check_shaxingtai_012(0)"})
+            named<QCheckBox>(&window, name)->setChecked(true);
+        for (const char* name : {"T_main_shazhixuan", "T_main_laji_fushi", "T_main_bichu_2ma", "T_main_sha_3ma",
+                                 "T_main_bichu_3ma", "T_main_dw_sha"})
+            named<shrink4::TextBox>(&window, name)->setPlainText(QStringLiteral("1234"));
+    }
     named<QAction>(&window, "action_history")->trigger();
     QWidget* history = named<QWidget>(&window, "Fhistory");
     if (argc >= 3)
