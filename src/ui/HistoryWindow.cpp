@@ -22,6 +22,8 @@
 #include <QTableView>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 namespace shrink4 {
 
 namespace {
@@ -63,9 +65,26 @@ QTableView* makeTable(QWidget* parent, BacktestModel* model)
     table->verticalHeader()->hide();
     table->verticalHeader()->setDefaultSectionSize(table->fontMetrics().height() + 6);
     auto* header = table->horizontalHeader();
-    header->setSectionResizeMode(QHeaderView::ResizeToContents);
+    header->setSectionResizeMode(QHeaderView::Interactive);
     header->setStretchLastSection(true);
     return table;
+}
+
+// Narrow columns as wide as their header or widest text. Measured once from the longest
+// label: Qt's resize-to-contents lays out a thousand rows on every change.
+void fitColumns(QTableView* table, const std::vector<DrawOutcome>& outcomes)
+{
+    std::size_t longest = 1;
+    for (const auto& o : outcomes)
+        longest = std::max(longest, o.draw.label ? o.draw.label->size() : 1);
+    const QFontMetrics metrics = table->fontMetrics();
+    const int padding = 2 * metrics.horizontalAdvance(QLatin1Char('0'));
+    const QString widest[] = {QString(qsizetype(longest), QLatin1Char('0')), QStringLiteral("0000"),
+                              texts::kListedMark, QStringLiteral("00")};
+    auto* header = table->horizontalHeader();
+    for (int column = 0; column < BacktestModel::Failed; ++column)
+        header->resizeSection(column, padding + std::max(header->fontMetrics().horizontalAdvance(texts::kOutcomeColumns[column]),
+                                                         metrics.horizontalAdvance(widest[column])));
 }
 
 // The wished size, within the screen the window opens on (a 1366 x 768 screen at 150 %
@@ -156,6 +175,14 @@ void HistoryWindow::conditionsChanged()
         m_follow.start();
 }
 
+void HistoryWindow::followNow()
+{
+    if (m_follow.isActive()) {
+        m_follow.stop();
+        rerun();
+    }
+}
+
 void HistoryWindow::showEvent(QShowEvent* event)
 {
     QWidget::showEvent(event);
@@ -192,6 +219,7 @@ void HistoryWindow::refresh()
         captionOf.insert(QString::fromStdString(rowKey(row)), captions.back());
     }
     m_model->setOutcomes(m_backtest.outcomes, std::move(captionOf));
+    fitColumns(m_table, m_backtest.outcomes);
     m_summary->setText(draws.empty() ? noDrawsText()
                                      : texts::backtestSummaryText(m_backtest.summary, int(m_draws->draws().size())));
     drawTimeline(m_timeline->chart(), m_backtest);

@@ -32,6 +32,8 @@ public:
 
     // The conditions changed: a new run follows shortly, and only while the window shows.
     void conditionsChanged();
+    // Runs a pending follow at once instead of after its wait.
+    void followNow();
 
     // The latest backtest on show.
     const Backtest& backtest() const { return m_backtest; }
