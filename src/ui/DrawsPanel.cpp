@@ -110,7 +110,7 @@ void DrawsPanel::setKeptFile(const QString& path)
     // What cannot be read stays in the box to be mended; the file is left as it is.
     if (!kept.text->trimmed().isEmpty())
         m_status->setText(texts::drawsFaultText(reading, QStringLiteral("保存的开奖号码 %1").arg(path)) +
-                          QStringLiteral("\n请在框中改正后按【%1】。").arg(texts::kApplyDraws));
+                          QStringLiteral("\n文件保持原样；请在框中改正后按【%1】。").arg(texts::kApplyDraws));
 }
 
 void DrawsPanel::applyBox()
@@ -143,7 +143,9 @@ bool DrawsPanel::replaceDraws(const QString& text, const QString& source, bool b
     if (!(blankClears && text.trimmed().isEmpty())) {
         reading = readText(text);
         if (reading.fault != DrawsFault::None) {
-            QMessageBox::warning(this, texts::kHistoryTitle, texts::drawsFaultText(reading, source), QMessageBox::Ok);
+            QMessageBox::warning(this, texts::kHistoryTitle,
+                                 texts::drawsFaultText(reading, source) + QLatin1Char('\n') + texts::kNothingImported,
+                                 QMessageBox::Ok);
             return false;
         }
     }

@@ -39,7 +39,7 @@ QString drawsFaultReason(const DrawsReading& r)
 
 QString drawsFaultText(const DrawsReading& reading, const QString& source)
 {
-    return QStringLiteral("%1：%2\n没有导入任何号码，原有的开奖号码不变。").arg(source, drawsFaultReason(reading));
+    return QStringLiteral("%1：%2").arg(source, drawsFaultReason(reading));
 }
 
 QString keptDrawsText(const std::vector<Draw>& draws)
