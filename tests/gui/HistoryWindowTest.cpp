@@ -24,6 +24,7 @@
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPointer>
+#include <QSettings>
 #include <QSpinBox>
 #include <QStringEncoder>
 #include <QTableView>
@@ -114,9 +115,10 @@ MessageBoxSeen pasteDraws(QWidget* history, const QString& text)
     return answerMessageBoxes([history] { QTest::mouseClick(button(history, QStringLiteral("history_apply")), Qt::LeftButton); });
 }
 
-// Presses 导入文件…, types `path` into the dialog and presses Return, then answers any
-// message that follows.
-MessageBoxSeen importThroughDialog(QWidget* history, const QString& path)
+// Presses 导入文件…, puts `path` into the dialog and presses Return (an empty path
+// cancels), then answers any message that follows. `startFolder` gets the folder the
+// dialog opened in.
+MessageBoxSeen importThroughDialog(QWidget* history, const QString& path, QString* startFolder = nullptr)
 {
     MessageBoxSeen seen;
     QPointer<QFileDialog> typedInto;
@@ -128,12 +130,20 @@ MessageBoxSeen importThroughDialog(QWidget* history, const QString& path)
             seen.text = box->text();
             ++seen.count;
             box->button(QMessageBox::Ok)->click();
-        } else if (auto* dialog = qobject_cast<QFileDialog*>(modal); dialog && dialog != typedInto) {
+        } else if (auto* dialog = qobject_cast<QFileDialog*>(modal)) {
+            if (dialog == typedInto)
+                return;
             typedInto = dialog;
+            if (startFolder)
+                *startFolder = dialog->directory().absolutePath();
+            if (path.isEmpty()) {
+                dialog->reject();
+                return;
+            }
             dialog->setDirectory(QFileInfo(path).absolutePath());
+            // Set, not typed: typing opens Qt's completion list, which takes the Return.
             auto* name = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
-            name->clear();
-            QTest::keyClicks(name, QFileInfo(path).fileName());
+            name->setText(QFileInfo(path).fileName());
             QTimer::singleShot(0, name, [name] { QTest::keyClick(name, Qt::Key_Return); });
         }
     });
@@ -197,8 +207,17 @@ class HistoryWindowTest : public QObject {
         QCOMPARE(barValues(history, "history_rates", 0), rates);
     }
 
+    QTemporaryDir m_settings;
+
 private slots:
-    void initTestCase() { QCoreApplication::setAttribute(Qt::AA_DontUseNativeDialogs); }
+    void initTestCase()
+    {
+        QCoreApplication::setAttribute(Qt::AA_DontUseNativeDialogs);
+        // Named as the program names itself, so that the import folder is remembered,
+        // in settings of this test's own.
+        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, m_settings.path());
+        QCoreApplication::setOrganizationName(QStringLiteral("shrink4-test"));
+    }
 
     void withoutDrawsItSaysHowToGiveThem()
     {
@@ -292,6 +311,11 @@ private slots:
         QTest::mouseClick(button(history, QStringLiteral("C_undo_notice")), Qt::LeftButton);
         checkAgainstEngine(*w, history, drawsOf(kDraws));
         QCOMPARE(fileBytes(kept), keptBefore);
+
+        // The next import starts in the folder of this one, also in a new window.
+        QString startFolder;
+        QCOMPARE(importThroughDialog(openHistory(*makeWindow()), QString(), &startFolder).count, 0);
+        QCOMPARE(startFolder, QFileInfo(path).absolutePath());
     }
 
     void theLastNDrawsOnly()
