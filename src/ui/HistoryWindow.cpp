@@ -97,6 +97,21 @@ void fitScreen(QWidget* window, QSize wished)
     window->resize(wished.expandedTo(window->minimumSizeHint()));
 }
 
+struct RowCaptions {
+    QStringList inOrder;           // run order
+    QHash<QString, QString> byKey; // row key -> caption
+};
+
+RowCaptions rowCaptions(const RunResult& run)
+{
+    RowCaptions captions;
+    for (const ConditionRow& row : run.rows) {
+        captions.inOrder << toQString(rowCaption(row));
+        captions.byKey.insert(QString::fromStdString(rowKey(row)), captions.inOrder.back());
+    }
+    return captions;
+}
+
 QString noDrawsText()
 {
     return QStringLiteral("还没有开奖号码：在左边粘贴或导入过去的开奖号码（每行一期，如 2024001 1234），"
@@ -212,18 +227,13 @@ void HistoryWindow::refresh()
         m_run = filterRun(m_conditions());
     const std::vector<Draw> draws = drawsInView();
     m_backtest = draws.empty() ? Backtest{} : shrink4::backtest(*m_run, draws);
-    QHash<QString, QString> captionOf;
-    QStringList captions;
-    for (const ConditionRow& row : m_run->rows) {
-        captions << toQString(rowCaption(row));
-        captionOf.insert(QString::fromStdString(rowKey(row)), captions.back());
-    }
-    m_model->setOutcomes(m_backtest.outcomes, std::move(captionOf));
+    const RowCaptions rows = rowCaptions(*m_run);
+    m_model->setOutcomes(m_backtest.outcomes, rows.byKey);
     fitColumns(m_table, m_backtest.outcomes);
     m_summary->setText(draws.empty() ? noDrawsText()
                                      : texts::backtestSummaryText(m_backtest.summary, int(m_draws->draws().size())));
     drawTimeline(m_timeline->chart(), m_backtest);
-    drawConditionRates(m_rates->chart(), m_backtest, captions);
+    drawConditionRates(m_rates->chart(), m_backtest, rows.inOrder);
     m_rates->setMinimumHeight(kRatesChartFrame + kRatesBarHeight * int(m_backtest.rows.size()));
 }
 
