@@ -98,7 +98,7 @@ void DrawsPanel::setKeptFile(const QString& path)
     m_path = path;
     const DrawsFileText kept = readKeptDraws(path);
     if (!kept.text) {
-        m_status->setText(QStringLiteral("保存的开奖号码无法读取（%1）。").arg(kept.message));
+        showState(QStringLiteral("保存的开奖号码无法读取（%1）。").arg(kept.message));
         return;
     }
     m_box->setPlainText(*kept.text);
@@ -109,8 +109,8 @@ void DrawsPanel::setKeptFile(const QString& path)
     }
     // What cannot be read stays in the box to be mended; the file is left as it is.
     if (!kept.text->trimmed().isEmpty())
-        m_status->setText(texts::drawsFaultText(reading, QStringLiteral("保存的开奖号码 %1").arg(path)) +
-                          QStringLiteral("\n文件保持原样；请在框中改正后按【%1】。").arg(texts::kApplyDraws));
+        showState(texts::drawsFaultText(reading, QStringLiteral("保存的开奖号码 %1").arg(path)) +
+                  QStringLiteral("\n文件保持原样；请在框中改正后按【%1】。").arg(texts::kApplyDraws));
 }
 
 void DrawsPanel::applyBox()
@@ -187,14 +187,22 @@ void DrawsPanel::keepText()
 
 void DrawsPanel::showKeptState()
 {
-    m_status->setText(texts::keptDrawsText(m_draws));
+    showState(texts::keptDrawsText(m_draws));
 }
 
+void DrawsPanel::showState(const QString& state)
+{
+    m_state = state;
+    updateButtons();
+}
+
+// Edits in the box count only once applied: the line under it says so while they wait.
 void DrawsPanel::updateButtons()
 {
     const bool edited = m_box->toPlainText() != m_text;
     m_apply->setEnabled(edited);
     m_revert->setEnabled(edited);
+    m_status->setText(edited ? m_state + QLatin1Char('\n') + texts::kBoxEdited : m_state);
 }
 
 } // namespace shrink4

@@ -41,6 +41,7 @@ private:
     void useDraws(const QString& text, std::vector<Draw> draws);
     void keepText();
     void showKeptState();
+    void showState(const QString& state);
     void updateButtons();
 
     TextBox* m_box = nullptr;
@@ -49,6 +50,7 @@ private:
     QLabel* m_status = nullptr;
     UndoNotice* m_undo = nullptr;
     QString m_path;
+    QString m_state; // what the status line says of the draws in force
     QString m_text; // the text of the draws in force
     std::vector<Draw> m_draws;
 };

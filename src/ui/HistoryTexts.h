@@ -36,6 +36,7 @@ inline const QString kListedSeries = QStringLiteral("入选");
 inline const QString kMissedSeries = QStringLiteral("未入选");
 inline const QString kExpectedSeries = QStringLiteral("随机选同样注数的期望入选");
 inline const QString kRateSeries = QStringLiteral("淘汰的开奖号码占比（%）");
+inline const QString kBoxEdited = QStringLiteral("框中的文本已改动，按【使用框中号码】后才生效。");
 inline const QString kNothingImported = QStringLiteral("没有导入任何号码，原有的开奖号码不变。");
 inline const QString kNoConditionRows = QStringLiteral("没有参与的条件");
 

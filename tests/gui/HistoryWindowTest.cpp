@@ -240,6 +240,17 @@ private slots:
         QCOMPARE(tableRow(table(history), 2), (QStringList{"2024003", "0073", "✓", "0", ""}));
         QCOMPARE(tableRow(table(history), 0), (QStringList{"2024005", "3456", "✗", "1", "不在大底、杀两码组合"}));
         QCOMPARE(tableRow(table(history), 3), (QStringList{"2024002", "5678", "✗", "2", "杀两码组合、杀和尾"}));
+
+        // An edit waits for 使用框中号码, and says so; 还原 takes it back.
+        const QString applied = drawsBox(history)->toPlainText();
+        QTest::keyClick(drawsBox(history), Qt::Key_9);
+        QVERIFY(labelText(history, QStringLiteral("history_draws_status")).contains(QStringLiteral("后才生效")));
+        QVERIFY(button(history, QStringLiteral("history_apply"))->isEnabled());
+        QCOMPARE(table(history)->model()->rowCount(), 5);
+        QTest::mouseClick(button(history, QStringLiteral("history_revert")), Qt::LeftButton);
+        QCOMPARE(drawsBox(history)->toPlainText(), applied);
+        QVERIFY(!labelText(history, QStringLiteral("history_draws_status")).contains(QStringLiteral("后才生效")));
+        QVERIFY(!button(history, QStringLiteral("history_apply"))->isEnabled());
     }
 
     void aBadTextImportsNothingAndNamesItsLine_data()
