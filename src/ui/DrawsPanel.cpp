@@ -126,7 +126,8 @@ void DrawsPanel::importFile()
     rememberImportFolder(path);
     const DrawsFileText file = readDrawsFile(path);
     if (!file.text) {
-        QMessageBox::warning(this, texts::kHistoryTitle, file.message, QMessageBox::Ok);
+        QMessageBox::warning(this, texts::kHistoryTitle, file.message + QLatin1Char('\n') + texts::kNothingImported,
+                             QMessageBox::Ok);
         return;
     }
     replaceDraws(*file.text, QStringLiteral("文件 %1").arg(QFileInfo(path).fileName()), false);

@@ -33,6 +33,8 @@
 
 #include <numeric>
 
+#include <sys/stat.h>
+
 using namespace shrink4;
 using namespace shrink4::test;
 
@@ -255,21 +257,22 @@ private slots:
 
     void aBadTextImportsNothingAndNamesItsLine_data()
     {
-        QTest::addColumn<bool>("fromFile");
+        QTest::addColumn<QString>("from"); // "file", "paste" or "fifo"
         QTest::addColumn<QString>("text");
         QTest::addColumn<QString>("named");
         const QString bad = QStringLiteral("2024006 1111\n2024007 2222\n\n2024008 12\n");
         const QString twice = QStringLiteral("2024006 1111\n2024007 2222\n2024006 3333\n");
         const QString none = QStringLiteral("期号 号码\n# 2024006 1111\n");
-        QTest::newRow("file: a line without a number") << true << bad << "第 4 行读不出开奖号码";
-        QTest::newRow("file: an issue drawn twice") << true << twice << "第 3 行的期号 2024006 在第 1 行已出现";
-        QTest::newRow("file: no draw at all") << true << none << "没有开奖号码";
-        QTest::newRow("pasted: a line without a number") << false << bad << "第 4 行读不出开奖号码";
-        QTest::newRow("pasted: headers only") << false << none << "没有开奖号码";
+        QTest::newRow("file: a line without a number") << "file" << bad << "第 4 行读不出开奖号码";
+        QTest::newRow("file: an issue drawn twice") << "file" << twice << "第 3 行的期号 2024006 在第 1 行已出现";
+        QTest::newRow("file: no draw at all") << "file" << none << "没有开奖号码";
+        QTest::newRow("file: a named pipe, never read") << "fifo" << QString() << "不是普通文件";
+        QTest::newRow("pasted: a line without a number") << "paste" << bad << "第 4 行读不出开奖号码";
+        QTest::newRow("pasted: headers only") << "paste" << none << "没有开奖号码";
     }
     void aBadTextImportsNothingAndNamesItsLine()
     {
-        QFETCH(bool, fromFile);
+        QFETCH(QString, from);
         QFETCH(QString, text);
         QFETCH(QString, named);
         QTemporaryDir dir;
@@ -282,12 +285,15 @@ private slots:
         const QByteArray keptBefore = fileBytes(kept);
 
         MessageBoxSeen seen;
-        if (fromFile) {
-            const QString path = dir.filePath(QStringLiteral("new draws.txt"));
-            QVERIFY(writeFile(path, text.toUtf8()));
-            seen = importThroughDialog(history, path);
-        } else {
+        const QString path = dir.filePath(QStringLiteral("new draws.txt"));
+        if (from == QLatin1String("paste")) {
             seen = pasteDraws(history, text);
+        } else {
+            if (from == QLatin1String("fifo"))
+                QCOMPARE(::mkfifo(QFile::encodeName(path).constData(), 0600), 0);
+            else
+                QVERIFY(writeFile(path, text.toUtf8()));
+            seen = importThroughDialog(history, path);
         }
         QCOMPARE(seen.count, 1);
         QVERIFY2(seen.text.contains(named), qPrintable(seen.text));
