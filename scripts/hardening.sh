@@ -12,7 +12,7 @@ cd "$(dirname "$0")/.."
 
 JOBS=${SHRINK4_JOBS:-2}
 SCALE=${SHRINK4_FUZZ_SCALE:-1}
-PACKAGES=(build-essential cmake ninja-build pkg-config qt6-base-dev libgl-dev
+PACKAGES=(build-essential cmake ninja-build pkg-config qt6-base-dev qt6-charts-dev libqt6opengl6-dev libgl-dev
           libgtest-dev libgmock-dev libbenchmark-dev clang libclang-rt-14-dev)
 
 install_missing() {

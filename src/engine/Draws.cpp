@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <unordered_map>
+#include <utility>
 
 namespace shrink4 {
 
@@ -83,8 +84,17 @@ void sortByLabel(std::vector<Draw>& draws)
 
 std::string lineError(int line, std::string_view what) { return "line " + std::to_string(line) + ": " + std::string(what); }
 
+DrawsReading fault(DrawsFault kind, std::string error, int line = 0)
+{
+    DrawsReading r;
+    r.error = std::move(error);
+    r.fault = kind;
+    r.line = line;
+    return r;
+}
+
 // Drops repeats of a label with the same number; a repeat with another number is an error.
-std::string dropRepeats(std::vector<Draw>& draws)
+std::optional<DrawsReading> dropRepeats(std::vector<Draw>& draws)
 {
     std::unordered_map<std::string_view, const Draw*> seen;
     seen.reserve(draws.size());
@@ -96,14 +106,20 @@ std::string dropRepeats(std::vector<Draw>& draws)
             continue;
         }
         const auto [it, fresh] = seen.emplace(*d.label, &d);
-        if (fresh)
+        if (fresh) {
             kept.push_back(d);
-        else if (it->second->number != d.number)
-            return lineError(d.line, "issue " + *d.label + " is already drawn on line " +
-                                         std::to_string(it->second->line) + " with another number");
+        } else if (it->second->number != d.number) {
+            auto r = fault(DrawsFault::LabelRedrawn,
+                           lineError(d.line, "issue " + *d.label + " is already drawn on line " +
+                                                 std::to_string(it->second->line) + " with another number"),
+                           d.line);
+            r.firstLine = it->second->line;
+            r.label = *d.label;
+            return r;
+        }
     }
     draws = std::move(kept);
-    return {};
+    return std::nullopt;
 }
 
 } // namespace
@@ -126,14 +142,16 @@ DrawsReading readDraws(std::string_view text)
             continue;
         auto draw = drawOf(groups);
         if (!draw)
-            return {{}, lineError(lineNumber + 1, "no draw: the last digits are neither a group of four nor four single digits")};
+            return fault(DrawsFault::NoNumber,
+                         lineError(lineNumber + 1, "no draw: the last digits are neither a group of four nor four single digits"),
+                         lineNumber + 1);
         draw->line = lineNumber + 1;
         reading.draws.push_back(std::move(*draw));
     }
     if (reading.draws.empty())
-        return {{}, "no draw in the text"};
-    if (auto error = dropRepeats(reading.draws); !error.empty())
-        return {{}, error};
+        return fault(DrawsFault::NoDraw, "no draw in the text");
+    if (auto repeated = dropRepeats(reading.draws))
+        return std::move(*repeated);
     if (std::all_of(reading.draws.begin(), reading.draws.end(), [](const Draw& d) { return bool(d.label); }))
         sortByLabel(reading.draws);
     return reading;

@@ -14,9 +14,21 @@ struct Draw {
     int line = 0; // 1-based, for messages
 };
 
+enum class DrawsFault {
+    None,
+    NoDraw,       // not one line gives a draw
+    NoNumber,     // `line` has digits but no draw at its end
+    LabelRedrawn, // `line` repeats the label of `firstLine` with another number
+};
+
 struct DrawsReading {
     std::vector<Draw> draws; // oldest first; empty when error is set
     std::string error;       // one line, naming the line number where there is one
+    // The same fault in parts, for messages in other words.
+    DrawsFault fault = DrawsFault::None;
+    int line = 0;
+    int firstLine = 0;
+    std::string label;
 };
 
 DrawsReading readDraws(std::string_view text);

@@ -6,6 +6,7 @@
 #include "DanButtons.h"
 #include "LiveCounts.h"
 #include "LiveRun.h"
+#include "HistoryWindow.h"
 #include "PagedConditions.h"
 #include "ResultPanels.h"
 #include "ResultView.h"
@@ -125,7 +126,9 @@ void MainWindow::buildActions()
     save->setObjectName(QStringLiteral("action_save_scheme"));
     save->setShortcut(QKeySequence::Save);
 
-    addStatsAction(menuBar()->addMenu(QStringLiteral("分析")));
+    QMenu* analysis = menuBar()->addMenu(QStringLiteral("分析"));
+    addStatsAction(analysis);
+    addHistoryAction(analysis);
 
     auto* start = new QShortcut(QKeySequence(Qt::Key_F5), this);
     connect(start, &QShortcut::activated, this, [this] {
@@ -161,6 +164,13 @@ void MainWindow::showStats()
     if (!m_stats)
         m_stats = new StatsWindow(*m_live, this);
     m_stats->bringForward();
+}
+
+void MainWindow::addHistoryAction(QMenu* analysis)
+{
+    QAction* history = analysis->addAction(QStringLiteral("历史回测"), this,
+                                           [this] { showHistoryTool(this, m_form, m_drawsPath); });
+    history->setObjectName(QStringLiteral("action_history"));
 }
 
 void MainWindow::connectButtons()

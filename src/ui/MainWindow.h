@@ -36,6 +36,8 @@ public:
     // written to it after each run and when the window closes. Without a call nothing
     // is kept.
     void setSessionFile(const QString& path);
+    // Keeps the past draws of the history view in `path`. Without a call none are kept.
+    void setDrawsFile(const QString& path) { m_drawsPath = path; }
 
     RunController& runner() { return *m_runner; }
     LiveRun& liveRun() { return *m_live; }
@@ -52,6 +54,7 @@ private:
     void buildLiveCounts();
     void addStatsAction(QMenu* analysis);
     void showStats();
+    void addHistoryAction(QMenu* analysis);
     void connectButtons();
     void copyResult();
     void clearAll();
@@ -70,6 +73,7 @@ private:
     LiveRun* m_live = nullptr;
     StatsWindow* m_stats = nullptr; // made at its first opening, kept when closed
     QString m_sessionPath;
+    QString m_drawsPath;
 };
 
 } // namespace shrink4

@@ -45,23 +45,31 @@ TEST(Draws, ReadsTheNumberAndLabelOfEachLine)
 
 TEST(Draws, RefusesLinesWithoutADrawByNumber)
 {
+    using F = DrawsFault;
     struct Case {
         const char* text;
         const char* errorStart;
+        DrawsFault fault;
+        int line, firstLine;
     } cases[] = {
-        {"", "no draw"},
-        {"# 1234\n标题\n", "no draw"},
-        {"1234\n2024001\n", "line 2:"},
-        {"1234\n\n12 34", "line 3:"},
-        {"1234\r\n1 2 3\r\n", "line 2:"},
-        {"123", "line 1:"},
-        {"2024001 1234\n2024001 5678", "line 2:"}, // the same issue, another number
+        {"", "no draw", F::NoDraw, 0, 0},
+        {"# 1234\n标题\n", "no draw", F::NoDraw, 0, 0},
+        {"1234\n2024001\n", "line 2:", F::NoNumber, 2, 0},
+        {"1234\n\n12 34", "line 3:", F::NoNumber, 3, 0},
+        {"1234\r\n1 2 3\r\n", "line 2:", F::NoNumber, 2, 0},
+        {"123", "line 1:", F::NoNumber, 1, 0},
+        {"2024001 1234\n2024001 5678", "line 2:", F::LabelRedrawn, 2, 1}, // the same issue, another number
+        {"#\n2024001 1234\n2024002 1\n", "line 3:", F::NoNumber, 3, 0}, // a bad line after labelled ones
     };
     for (const auto& c : cases) {
         const auto r = readDraws(c.text);
         EXPECT_TRUE(r.error.starts_with(c.errorStart)) << c.text << " -> " << r.error;
         EXPECT_TRUE(r.draws.empty()) << c.text;
+        EXPECT_EQ(r.fault, c.fault) << c.text;
+        EXPECT_EQ(r.line, c.line) << c.text;
+        EXPECT_EQ(r.firstLine, c.firstLine) << c.text;
     }
+    EXPECT_EQ(readDraws("2024001 1234\n2024001 5678").label, "2024001");
 }
 
 TEST(Draws, TimeOrderByLabelElseFileOrder)

@@ -48,17 +48,11 @@ std::string compareExplanations(int number, const NumberExplanation& e, const Re
     return os.str();
 }
 
-// The line an engine error names ("line N: ..."), 0 when none.
-int errorLine(const std::string& error)
-{
-    return error.rfind("line ", 0) == 0 ? std::atoi(error.c_str() + 5) : 0;
-}
-
 std::string compareDraws(const DrawsReading& e, const ReferenceDraws& r)
 {
     std::ostringstream os;
     if (!e.error.empty() || r.failed) {
-        if (e.error.empty() != !r.failed || errorLine(e.error) != r.errorLine)
+        if (e.error.empty() != !r.failed || e.line != r.errorLine)
             os << "error: engine \"" << e.error << "\", reference " << (r.failed ? "line " : "none ") << r.errorLine << "\n";
         return os.str();
     }

@@ -1,3 +1,4 @@
+#include "ui/DrawsFile.h"
 #include "ui/MainWindow.h"
 #include "ui/SessionFile.h"
 
@@ -56,6 +57,7 @@ int main(int argc, char* argv[])
 
     shrink4::MainWindow window;
     window.setSessionFile(shrink4::defaultSessionPath());
+    window.setDrawsFile(shrink4::defaultDrawsPath());
     window.show();
     // A scheme named on the command line replaces the conditions kept from last time. It is
     // opened once the window is up, so a failure is reported over a painted window.

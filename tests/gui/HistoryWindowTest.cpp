@@ -1,0 +1,429 @@
+// The history view, driven as a player drives it: draws pasted or imported (a bad line
+// imports nothing and is named), the last-N filter, the draws kept between starts, and
+// the view following the main window's conditions. Rows, summary and charts are checked
+// against the engine's backtest of the same conditions and draws.
+
+#include "MainWindowTestSupport.h"
+
+#include "core/TextScan.h"
+#include "engine/Backtest.h"
+#include "engine/Draws.h"
+#include "engine/FilterRun.h"
+#include "engine/Statistics.h"
+#include "ui/HistoryWindow.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QAbstractBarSeries>
+#include <QBarSet>
+#include <QChartView>
+#include <QClipboard>
+#include <QFile>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPointer>
+#include <QSettings>
+#include <QSpinBox>
+#include <QStringEncoder>
+#include <QTableView>
+#include <QTemporaryDir>
+#include <QTimer>
+
+#include <numeric>
+
+#include <sys/stat.h>
+
+using namespace shrink4;
+using namespace shrink4::test;
+
+namespace {
+
+// Five draws: 1234 fails the two-code kill, 5678 it and the sum tail, 9999 the sum tail,
+// 3456 lies outside the pool; 0073 alone is listed.
+const QString kDraws = QStringLiteral("期号 号码\n2024001 1234\n2024002 5678\n2024003,0,0,7,3\n2024004 9999\n"
+                                      "2024005 3456\n");
+
+ConditionInputs someConditions()
+{
+    ConditionInputs in;
+    in.killTwoCodes = "12 56";
+    in.sumTails[6] = 1;
+    in.basePool = "1234 5678 0073 9999";
+    return in;
+}
+
+std::vector<Draw> drawsOf(const QString& text)
+{
+    const QByteArray bytes = text.toUtf8();
+    return readDraws(std::string_view(bytes.constData(), std::size_t(bytes.size()))).draws;
+}
+
+QStringList expectedRow(const DrawOutcome& o, const RunResult& run)
+{
+    QStringList failed;
+    if (!o.explanation.inPool)
+        failed << QStringLiteral("不在大底");
+    for (const auto& key : o.explanation.failed)
+        for (const auto& row : run.rows)
+            if (rowKey(row) == key)
+                failed << QString::fromUtf8(rowCaption(row).data(), qsizetype(rowCaption(row).size()));
+    return {QString::fromStdString(o.draw.label.value_or("—")), QString::fromStdString(numberText(o.draw.number)),
+            o.explanation.listed ? QStringLiteral("✓") : QStringLiteral("✗"), QString::number(o.explanation.failCount),
+            failed.join(QStringLiteral("、"))};
+}
+
+QStringList tableRow(QTableView* table, int row)
+{
+    QStringList cells;
+    for (int c = 0; c < table->model()->columnCount(); ++c)
+        cells << table->model()->index(row, c).data().toString();
+    return cells;
+}
+
+HistoryWindow* openHistory(MainWindow& w)
+{
+    w.findChild<QAction*>(QStringLiteral("action_history"))->trigger();
+    auto* history = w.findChild<HistoryWindow*>();
+    if (history && !QTest::qWaitForWindowExposed(history))
+        return nullptr;
+    return history;
+}
+
+QTableView* table(QWidget* history)
+{
+    return control<QTableView>(history, QStringLiteral("history_table"));
+}
+
+QString summary(QWidget* history)
+{
+    return labelText(history, QStringLiteral("history_summary"));
+}
+
+TextBox* drawsBox(QWidget* history)
+{
+    return control<TextBox>(history, QStringLiteral("history_draws"));
+}
+
+// Pastes over whatever the box holds and presses 使用框中号码, answering any message.
+MessageBoxSeen pasteDraws(QWidget* history, const QString& text)
+{
+    QApplication::clipboard()->setText(text);
+    TextBox* box = drawsBox(history);
+    QTest::mouseClick(box->viewport(), Qt::LeftButton, {}, QPoint(4, 4));
+    QTest::keyClick(box, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClick(box, Qt::Key_V, Qt::ControlModifier);
+    return answerMessageBoxes([history] { QTest::mouseClick(button(history, QStringLiteral("history_apply")), Qt::LeftButton); });
+}
+
+// Presses 导入文件…, puts `path` into the dialog and presses Return (an empty path
+// cancels), then answers any message that follows. `startFolder` gets the folder the
+// dialog opened in.
+MessageBoxSeen importThroughDialog(QWidget* history, const QString& path, QString* startFolder = nullptr)
+{
+    MessageBoxSeen seen;
+    QPointer<QFileDialog> typedInto;
+    QTimer poll;
+    poll.setInterval(10);
+    QObject::connect(&poll, &QTimer::timeout, [&] {
+        QWidget* modal = QApplication::activeModalWidget();
+        if (auto* box = qobject_cast<QMessageBox*>(modal)) {
+            seen.text = box->text();
+            ++seen.count;
+            box->button(QMessageBox::Ok)->click();
+        } else if (auto* dialog = qobject_cast<QFileDialog*>(modal)) {
+            if (dialog == typedInto)
+                return;
+            typedInto = dialog;
+            if (startFolder)
+                *startFolder = dialog->directory().absolutePath();
+            if (path.isEmpty()) {
+                dialog->reject();
+                return;
+            }
+            dialog->setDirectory(QFileInfo(path).absolutePath());
+            // Set, not typed: typing opens Qt's completion list, which takes the Return.
+            auto* name = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+            name->setText(QFileInfo(path).fileName());
+            QTimer::singleShot(0, name, [name] { QTest::keyClick(name, Qt::Key_Return); });
+        }
+    });
+    poll.start();
+    QTest::mouseClick(button(history, QStringLiteral("history_import")), Qt::LeftButton);
+    poll.stop();
+    return seen;
+}
+
+QByteArray fileBytes(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
+}
+
+bool writeFile(const QString& path, const QByteArray& bytes)
+{
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly | QIODevice::Truncate) && file.write(bytes) == bytes.size();
+}
+
+QList<qreal> barValues(QWidget* history, const char* chart, int set)
+{
+    auto* view = control<QChartView>(history, QString::fromLatin1(chart));
+    const auto series = view->chart()->series();
+    if (series.isEmpty())
+        return {};
+    const auto sets = static_cast<QAbstractBarSeries*>(series.front())->barSets();
+    QList<qreal> values;
+    for (int i = 0; i < sets.at(set)->count(); ++i)
+        values << sets.at(set)->at(i);
+    return values;
+}
+
+} // namespace
+
+class HistoryWindowTest : public QObject {
+    Q_OBJECT
+
+    // The table, newest first, and the summary and charts against the engine.
+    static void checkAgainstEngine(MainWindow& w, QWidget* history, std::vector<Draw> draws)
+    {
+        const RunResult run = filterRun(w.conditions());
+        const Backtest expected = backtest(run, draws);
+        QTableView* t = table(history);
+        QCOMPARE(t->model()->rowCount(), int(draws.size()));
+        for (int r = 0; r < t->model()->rowCount(); ++r)
+            QCOMPARE(tableRow(t, r), expectedRow(expected.outcomes[draws.size() - 1 - std::size_t(r)], run));
+        const auto& s = expected.summary;
+        QVERIFY2(summary(history).contains(QStringLiteral("入选 %1 期").arg(s.listed)), qPrintable(summary(history)));
+        QVERIFY(summary(history).contains(QStringLiteral("本方案 %1 注").arg(s.survivors)));
+        QVERIFY(summary(history).contains(
+            QStringLiteral("是随机的 %1 倍").arg(s.lift ? QString::number(*s.lift, 'f', 2) : QStringLiteral("—"))));
+        QVERIFY(summary(history).contains(
+            QStringLiteral("最长连续未中 %1 期，当前连续未中 %2 期").arg(s.longestMissRun).arg(s.currentMissRun)));
+        const QList<qreal> listedBars = barValues(history, "history_timeline", 0);
+        QCOMPARE(std::accumulate(listedBars.begin(), listedBars.end(), 0.0), qreal(s.listed));
+        QList<qreal> rates;
+        for (auto it = expected.rows.rbegin(); it != expected.rows.rend(); ++it)
+            rates << it->rate * 100.0;
+        QCOMPARE(barValues(history, "history_rates", 0), rates);
+    }
+
+    QTemporaryDir m_settings;
+
+private slots:
+    void initTestCase()
+    {
+        QCoreApplication::setAttribute(Qt::AA_DontUseNativeDialogs);
+        // Named as the program names itself, so that the import folder is remembered,
+        // in settings of this test's own.
+        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, m_settings.path());
+        QCoreApplication::setOrganizationName(QStringLiteral("shrink4-test"));
+    }
+
+    void withoutDrawsItSaysHowToGiveThem()
+    {
+        auto w = makeWindow();
+        HistoryWindow* history = openHistory(*w);
+        QVERIFY(history);
+        QCOMPARE(history->windowTitle(), QStringLiteral("历史回测"));
+        QVERIFY(summary(history).contains(QStringLiteral("还没有开奖号码")));
+        QCOMPARE(table(history)->model()->rowCount(), 0);
+    }
+
+    void pastedDrawsAreLookedUpInTheRun()
+    {
+        auto w = makeWindow();
+        w->setConditions(someConditions());
+        HistoryWindow* history = openHistory(*w);
+        QCOMPARE(pasteDraws(history, kDraws).count, 0);
+        checkAgainstEngine(*w, history, drawsOf(kDraws));
+        // The expected picture of these draws, so that the comparison above compares something.
+        QCOMPARE(tableRow(table(history), 2), (QStringList{"2024003", "0073", "✓", "0", ""}));
+        QCOMPARE(tableRow(table(history), 0), (QStringList{"2024005", "3456", "✗", "1", "不在大底、杀两码组合"}));
+        QCOMPARE(tableRow(table(history), 3), (QStringList{"2024002", "5678", "✗", "2", "杀两码组合、杀和尾"}));
+
+        // An edit waits for 使用框中号码, and says so; 还原 takes it back.
+        const QString applied = drawsBox(history)->toPlainText();
+        QTest::keyClick(drawsBox(history), Qt::Key_9);
+        QVERIFY(labelText(history, QStringLiteral("history_draws_status")).contains(QStringLiteral("后才生效")));
+        QVERIFY(button(history, QStringLiteral("history_apply"))->isEnabled());
+        QCOMPARE(table(history)->model()->rowCount(), 5);
+        QTest::mouseClick(button(history, QStringLiteral("history_revert")), Qt::LeftButton);
+        QCOMPARE(drawsBox(history)->toPlainText(), applied);
+        QVERIFY(!labelText(history, QStringLiteral("history_draws_status")).contains(QStringLiteral("后才生效")));
+        QVERIFY(!button(history, QStringLiteral("history_apply"))->isEnabled());
+    }
+
+    void aBadTextImportsNothingAndNamesItsLine_data()
+    {
+        QTest::addColumn<QString>("from"); // "file", "paste" or "fifo"
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("named");
+        const QString bad = QStringLiteral("2024006 1111\n2024007 2222\n\n2024008 12\n");
+        const QString twice = QStringLiteral("2024006 1111\n2024007 2222\n2024006 3333\n");
+        const QString none = QStringLiteral("期号 号码\n# 2024006 1111\n");
+        QTest::newRow("file: a line without a number") << "file" << bad << "第 4 行读不出开奖号码";
+        QTest::newRow("file: an issue drawn twice") << "file" << twice << "第 3 行的期号 2024006 在第 1 行已出现";
+        QTest::newRow("file: no draw at all") << "file" << none << "没有开奖号码";
+        QTest::newRow("file: a named pipe, never read") << "fifo" << QString() << "不是普通文件";
+        QTest::newRow("pasted: a line without a number") << "paste" << bad << "第 4 行读不出开奖号码";
+        QTest::newRow("pasted: headers only") << "paste" << none << "没有开奖号码";
+    }
+    void aBadTextImportsNothingAndNamesItsLine()
+    {
+        QFETCH(QString, from);
+        QFETCH(QString, text);
+        QFETCH(QString, named);
+        QTemporaryDir dir;
+        const QString kept = dir.filePath(QStringLiteral("data/draws.txt"));
+        auto w = makeWindow();
+        w->setDrawsFile(kept);
+        w->setConditions(someConditions());
+        HistoryWindow* history = openHistory(*w);
+        QCOMPARE(pasteDraws(history, kDraws).count, 0);
+        const QByteArray keptBefore = fileBytes(kept);
+
+        MessageBoxSeen seen;
+        const QString path = dir.filePath(QStringLiteral("new draws.txt"));
+        if (from == QLatin1String("paste")) {
+            seen = pasteDraws(history, text);
+        } else {
+            if (from == QLatin1String("fifo"))
+                QCOMPARE(::mkfifo(QFile::encodeName(path).constData(), 0600), 0);
+            else
+                QVERIFY(writeFile(path, text.toUtf8()));
+            seen = importThroughDialog(history, path);
+        }
+        QCOMPARE(seen.count, 1);
+        QVERIFY2(seen.text.contains(named), qPrintable(seen.text));
+        QVERIFY(seen.text.contains(QStringLiteral("没有导入任何号码")));
+        QCOMPARE(fileBytes(kept), keptBefore);
+        checkAgainstEngine(*w, history, drawsOf(kDraws));
+    }
+
+    // A file from a Chinese Windows tool (GB18030, CR LF) replaces the draws; 撤销 puts
+    // the earlier ones back, in the view and in the kept file.
+    void anImportReplacesTheDrawsUndoably()
+    {
+        QTemporaryDir dir;
+        const QString kept = dir.filePath(QStringLiteral("draws.txt"));
+        auto w = makeWindow();
+        w->setDrawsFile(kept);
+        w->setConditions(someConditions());
+        HistoryWindow* history = openHistory(*w);
+        QCOMPARE(pasteDraws(history, kDraws).count, 0);
+        const QByteArray keptBefore = fileBytes(kept);
+
+        const QString imported = QStringLiteral("期号,开奖日期,号码\r\n2024010,2024-01-10,5,6,7,8\r\n2024009,2024-01-09,1,2,3,4\r\n");
+        QStringEncoder gb18030("GB18030");
+        QVERIFY(gb18030.isValid());
+        const QString path = dir.filePath(QStringLiteral("gb18030 draws.csv"));
+        QVERIFY(writeFile(path, gb18030.encode(imported)));
+        QCOMPARE(importThroughDialog(history, path).count, 0);
+        checkAgainstEngine(*w, history, drawsOf(imported));
+        QVERIFY(drawsBox(history)->toPlainText().startsWith(QStringLiteral("期号,开奖日期,号码\n")));
+        QVERIFY(fileBytes(kept).startsWith(QStringLiteral("期号,开奖日期,号码\n").toUtf8()));
+
+        QTest::mouseClick(button(history, QStringLiteral("C_undo_notice")), Qt::LeftButton);
+        checkAgainstEngine(*w, history, drawsOf(kDraws));
+        QCOMPARE(fileBytes(kept), keptBefore);
+
+        // The next import starts in the folder of this one, also in a new window.
+        QString startFolder;
+        QCOMPARE(importThroughDialog(openHistory(*makeWindow()), QString(), &startFolder).count, 0);
+        QCOMPARE(startFolder, QFileInfo(path).absolutePath());
+    }
+
+    void theLastNDrawsOnly()
+    {
+        auto w = makeWindow();
+        w->setConditions(someConditions());
+        HistoryWindow* history = openHistory(*w);
+        QCOMPARE(pasteDraws(history, kDraws).count, 0);
+        const std::vector<Draw> all = drawsOf(kDraws);
+        auto* last = control<QSpinBox>(history, QStringLiteral("history_last"));
+        QCOMPARE(last->text(), QStringLiteral("全部"));
+        struct Step {
+            QString typed;
+            std::size_t shown;
+        };
+        // Typed over the whole box: a count, more than there are, 0, nothing.
+        const Step steps[] = {{"2", 2}, {"9", 5}, {"3", 3}, {"0", 5}, {"", 5}};
+        for (const Step& step : steps) {
+            QTest::mouseClick(last, Qt::LeftButton);
+            QTest::keyClick(last, Qt::Key_A, Qt::ControlModifier);
+            if (step.typed.isEmpty())
+                QTest::keyClick(last, Qt::Key_Delete);
+            else
+                QTest::keyClicks(last, step.typed);
+            checkAgainstEngine(*w, history, {all.end() - std::ptrdiff_t(step.shown), all.end()});
+            if (step.shown < all.size())
+                QVERIFY(summary(history).contains(QStringLiteral("回测最近 %1 期（共 5 期）").arg(step.shown)));
+        }
+    }
+
+    // Kept in the data folder: the next window starts with them. A kept file with a bad
+    // line is shown for mending and left as it is; a file that cannot be written says so
+    // and the draws still count for now.
+    void drawsAreKeptBetweenStarts()
+    {
+        QTemporaryDir dir;
+        const QString kept = dir.filePath(QStringLiteral("data/draws.txt"));
+        {
+            auto first = makeWindow();
+            first->setDrawsFile(kept);
+            QCOMPARE(pasteDraws(openHistory(*first), kDraws).count, 0);
+        }
+        auto second = makeWindow();
+        second->setDrawsFile(kept);
+        second->setConditions(someConditions());
+        HistoryWindow* history = openHistory(*second);
+        checkAgainstEngine(*second, history, drawsOf(kDraws));
+        QVERIFY(labelText(history, QStringLiteral("history_draws_status")).contains(QStringLiteral("2024001 至 2024005")));
+
+        const QByteArray broken = "2024001 1234\n2024002 567\n";
+        QVERIFY(writeFile(kept, broken));
+        auto third = makeWindow();
+        third->setDrawsFile(kept);
+        history = openHistory(*third);
+        QCOMPARE(table(history)->model()->rowCount(), 0);
+        QVERIFY(labelText(history, QStringLiteral("history_draws_status")).contains(QStringLiteral("第 2 行")));
+        QCOMPARE(drawsBox(history)->toPlainText(), QString::fromUtf8(broken));
+        QCOMPARE(fileBytes(kept), broken);
+
+        const QString blocked = dir.filePath(QStringLiteral("a file/draws.txt"));
+        QVERIFY(writeFile(dir.filePath(QStringLiteral("a file")), "x"));
+        auto fourth = makeWindow();
+        fourth->setDrawsFile(blocked);
+        history = openHistory(*fourth);
+        const MessageBoxSeen seen = pasteDraws(history, kDraws);
+        QCOMPARE(seen.count, 1);
+        QVERIFY2(seen.text.contains(QStringLiteral("未能保存")), qPrintable(seen.text));
+        QCOMPARE(table(history)->model()->rowCount(), 5);
+    }
+
+    // Ticking a condition in the main window changes the view without pressing start;
+    // a scheme that lists nothing shows no lift.
+    void followsTheConditions()
+    {
+        auto w = makeWindow();
+        w->setConditions(someConditions());
+        HistoryWindow* history = openHistory(*w);
+        QCOMPARE(pasteDraws(history, kDraws).count, 0);
+        QCOMPARE(tableRow(table(history), 2).at(2), QStringLiteral("✓"));
+
+        w->activateWindow();
+        QCheckBox* tailZero = check(w.get(), "Check_hewei_sha", 0);
+        QTest::mouseClick(tailZero, Qt::LeftButton, {}, QPoint(4, tailZero->height() / 2));
+        QVERIFY(tailZero->isChecked());
+        QTRY_COMPARE(tableRow(table(history), 2).at(2), QStringLiteral("✗"));
+        checkAgainstEngine(*w, history, drawsOf(kDraws));
+        QVERIFY(summary(history).contains(QStringLiteral("本方案 0 注")));
+        QVERIFY(summary(history).contains(QStringLiteral("是随机的 — 倍")));
+        QVERIFY(summary(history).contains(QStringLiteral("没有号码入选")));
+    }
+};
+
+SHRINK4_REGISTER_GUI_TEST(HistoryWindowTest)
+#include "HistoryWindowTest.moc"
