@@ -28,7 +28,7 @@ std::vector<RowDrawKills> rowKills(const RunResult& run, const std::vector<Draw>
     std::vector<RowDrawKills> rows;
     for (const auto& row : run.rows) {
         const auto killed = std::count_if(draws.begin(), draws.end(), [&](const Draw& d) { return row.fails.test(d.number); });
-        rows.push_back({rowKey(row), int(killed), draws.empty() ? 0.0 : double(killed) / double(draws.size())});
+        rows.push_back({std::string(rowKey(row)), int(killed), draws.empty() ? 0.0 : double(killed) / double(draws.size())});
     }
     return rows;
 }
@@ -38,10 +38,9 @@ std::vector<RowDrawKills> rowKills(const RunResult& run, const std::vector<Draw>
 Backtest backtest(const RunResult& run, const std::vector<Draw>& draws)
 {
     Backtest b;
-    const std::vector<std::string> keys = rowKeys(run);
     b.outcomes.reserve(draws.size());
     for (const auto& d : draws)
-        b.outcomes.push_back({d, explainNumber(run, d.number, keys)});
+        b.outcomes.push_back({d, explainNumber(run, d.number)});
     b.summary = summarize(run, b.outcomes);
     b.rows = rowKills(run, draws);
     return b;

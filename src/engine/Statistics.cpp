@@ -3,6 +3,7 @@
 #include "conditions/ItemCaptions.h"
 
 #include <algorithm>
+#include <array>
 #include <cstddef>
 
 namespace shrink4 {
@@ -39,10 +40,19 @@ std::vector<int> histogramOver(const RunResult& run, const NumberSet& pool)
 
 } // namespace
 
-std::string rowKey(const ConditionRow& row)
+std::string_view rowKey(const ConditionRow& row)
 {
     const auto key = controlMeta(row.control).key;
-    return isShapeRow(row) ? indexedKey(key, row.item) : std::string(key);
+    if (!isShapeRow(row))
+        return key;
+    // Only the special shapes are rows of their own, one a shape.
+    static const auto shapeKeys = [] {
+        std::array<std::string, captions::kSpecialShapes.size()> keys;
+        for (std::size_t k = 0; k < keys.size(); ++k)
+            keys[k] = indexedKey(controlMeta(ControlId::specialShapes).key, int(k));
+        return keys;
+    }();
+    return shapeKeys[std::size_t(row.item)];
 }
 
 std::string_view rowCaption(const ConditionRow& row)
@@ -59,22 +69,14 @@ RunStatistics runStatistics(const RunResult& run)
     stats.pool = pool.count();
     for (const auto& row : run.rows) {
         const NumberSet inPool = row.fails & pool;
-        stats.rows.push_back({rowKey(row), rowCaption(row), row.fails.count(), inPool.count(),
+        stats.rows.push_back({std::string(rowKey(row)), rowCaption(row), row.fails.count(), inPool.count(),
                               inPool.minus(shared).count()});
     }
     stats.histogram = histogramOver(run, pool);
     return stats;
 }
 
-std::vector<std::string> rowKeys(const RunResult& run)
-{
-    std::vector<std::string> keys;
-    for (const auto& row : run.rows)
-        keys.push_back(rowKey(row));
-    return keys;
-}
-
-NumberExplanation explainNumber(const RunResult& run, int number, const std::vector<std::string>& keys)
+NumberExplanation explainNumber(const RunResult& run, int number)
 {
     NumberExplanation e;
     e.inPool = !run.outsidePool.test(number);
@@ -82,17 +84,12 @@ NumberExplanation explainNumber(const RunResult& run, int number, const std::vec
     e.failCount = run.failCount.value(number);
     e.failed.reserve(std::size_t(e.failCount));
     e.captions.reserve(std::size_t(e.failCount));
-    for (std::size_t i = 0; i < run.rows.size(); ++i)
-        if (run.rows[i].fails.test(number)) {
-            e.failed.push_back(keys[i]);
-            e.captions.push_back(rowCaption(run.rows[i]));
+    for (const auto& row : run.rows)
+        if (row.fails.test(number)) {
+            e.failed.push_back(rowKey(row));
+            e.captions.push_back(rowCaption(row));
         }
     return e;
-}
-
-NumberExplanation explainNumber(const RunResult& run, int number)
-{
-    return explainNumber(run, number, rowKeys(run));
 }
 
 } // namespace shrink4

@@ -11,7 +11,8 @@
 namespace shrink4 {
 
 // A row's name in files and on the command line; a special shape row carries its shape.
-std::string rowKey(const ConditionRow& row);
+// Both point into tables that live as long as the program.
+std::string_view rowKey(const ConditionRow& row);
 std::string_view rowCaption(const ConditionRow& row);
 
 struct RowStatistics {
@@ -35,14 +36,10 @@ struct NumberExplanation {
     bool listed = false;
     bool inPool = false;
     int failCount = 0;
-    std::vector<std::string> failed; // keys of the rows that fail it, run order
+    std::vector<std::string_view> failed;   // keys of the rows that fail it, run order
     std::vector<std::string_view> captions; // their captions, as the window names them
 };
 
 NumberExplanation explainNumber(const RunResult& run, int number);
-
-// Many explanations of one run share its row keys, made once.
-std::vector<std::string> rowKeys(const RunResult& run);
-NumberExplanation explainNumber(const RunResult& run, int number, const std::vector<std::string>& keys);
 
 } // namespace shrink4

@@ -38,7 +38,7 @@ QString BacktestModel::failedText(const NumberExplanation& e) const
     if (!e.inPool)
         parts << texts::kOutsidePool;
     for (const auto& key : e.failed) {
-        const QString k = QString::fromStdString(key);
+        const QString k = QString::fromUtf8(key.data(), qsizetype(key.size()));
         parts << m_captions.value(k, k);
     }
     return parts.join(QStringLiteral("、"));

@@ -107,7 +107,7 @@ RowCaptions rowCaptions(const RunResult& run)
     RowCaptions captions;
     for (const ConditionRow& row : run.rows) {
         captions.inOrder << toQString(rowCaption(row));
-        captions.byKey.insert(QString::fromStdString(rowKey(row)), captions.inOrder.back());
+        captions.byKey.insert(toQString(rowKey(row)), captions.inOrder.back());
     }
     return captions;
 }

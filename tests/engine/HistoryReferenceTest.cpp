@@ -10,6 +10,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <random>
 #include <sstream>
@@ -40,7 +41,8 @@ std::string compareStatistics(const RunStatistics& e, const ReferenceStatistics&
 
 std::string compareExplanations(int number, const NumberExplanation& e, const ReferenceExplanation& r)
 {
-    if (e.listed == r.listed && e.inPool == r.inPool && e.failCount == r.failCount && e.failed == r.failed)
+    if (e.listed == r.listed && e.inPool == r.inPool && e.failCount == r.failCount &&
+        std::equal(e.failed.begin(), e.failed.end(), r.failed.begin(), r.failed.end()))
         return {};
     std::ostringstream os;
     os << "number " << number << ": engine listed " << e.listed << " in pool " << e.inPool << " fails " << e.failCount

@@ -103,7 +103,7 @@ TEST(Statistics, ExplainAgreesWithRowsAndList)
     const auto run = runWith(randomScheme(3));
     for (int v : {0, 1234, 5555, 9876, 9999, run.list.numbers.empty() ? 42 : run.list.numbers.front()}) {
         const auto e = explainNumber(run, v);
-        std::vector<std::string> failed;
+        std::vector<std::string_view> failed;
         for (const auto& row : run.rows)
             if (row.fails.test(v))
                 failed.push_back(rowKey(row));
@@ -134,7 +134,7 @@ TEST(Statistics, HandCountedScheme)
     EXPECT_EQ((std::vector<int>{s.rows[0].kills, s.rows[0].killsInPool, s.rows[0].only}), (std::vector<int>{974, 2, 1}));
     EXPECT_EQ((std::vector<int>{s.rows[1].kills, s.rows[1].killsInPool}), (std::vector<int>{2000, 3}));
     EXPECT_EQ(s.pool, 7);
-    EXPECT_EQ(explainNumber(run, 1234).failed, (std::vector<std::string>{"T_main_sha_2ma", "Check_hewei_sha"}));
+    EXPECT_EQ(explainNumber(run, 1234).failed, (std::vector<std::string_view>{"T_main_sha_2ma", "Check_hewei_sha"}));
 }
 
 TEST(Statistics, EmptyPoolHasAnEmptyHistogram)

@@ -36,7 +36,6 @@ std::optional<std::vector<Draw>> loadDraws(const QString& command, const QString
 JsonObjectWriter outcomeJson(const DrawOutcome& o)
 {
     const auto& e = o.explanation;
-    const std::vector<std::string_view> failed(e.failed.begin(), e.failed.end());
     JsonObjectWriter j;
     if (o.draw.label)
         j.field("label", *o.draw.label);
@@ -46,7 +45,7 @@ JsonObjectWriter outcomeJson(const DrawOutcome& o)
         .flag("listed", e.listed)
         .field("fail_count", e.failCount)
         .flag("in_pool", e.inPool)
-        .field("failed", failed);
+        .field("failed", e.failed);
     return j;
 }
 
@@ -84,7 +83,7 @@ QString readable(const Backtest& b)
     for (const auto& o : b.outcomes) {
         QStringList failed;
         for (const auto& key : o.explanation.failed)
-            failed << QString::fromStdString(key);
+            failed << qText(key);
         text += QStringLiteral("%1 %2 %3 %4\n")
                     .arg(o.draw.label ? QString::fromStdString(*o.draw.label) : QStringLiteral("-"), 10)
                     .arg(QString::fromStdString(numberText(o.draw.number)))

@@ -36,7 +36,7 @@ QString readable(int number, const NumberExplanation& e)
                                                 e.listed ? QStringLiteral("listed") : QStringLiteral("not listed"));
     text += QStringLiteral("in pool: %1\nfail count: %2\n").arg(e.inPool ? "yes" : "no").arg(e.failCount);
     for (const auto& key : e.failed)
-        text += QStringLiteral("failed by: %1\n").arg(QString::fromStdString(key));
+        text += QStringLiteral("failed by: %1\n").arg(QString::fromUtf8(key.data(), qsizetype(key.size())));
     return text;
 }
 
@@ -64,13 +64,12 @@ int explainCommand(const QStringList& arguments)
         printOut(readable(*number, e));
         return kOk;
     }
-    const std::vector<std::string_view> failed(e.failed.begin(), e.failed.end());
     JsonObjectWriter out;
     out.field("number", numberText(*number))
         .flag("listed", e.listed)
         .flag("in_pool", e.inPool)
         .field("fail_count", e.failCount)
-        .field("failed", failed);
+        .field("failed", e.failed);
     printOutBytes(out.finish() + '\n');
     return kOk;
 }
