@@ -42,6 +42,7 @@ enum class Frame : std::uint8_t {
     Pages, BasePool, SumSpanDan, Dan, Positional, Tolerance,
     BigSmallShape, OddEvenShape, PrimeCompositeShape, RoadShape, SpecialShape, SpecialExclusion,
 };
+inline constexpr int kFrameCount = 12;
 
 struct ControlMeta {
     ControlId id;

@@ -57,6 +57,7 @@ struct ConditionForm {
     std::array<QAbstractButton*, 4> danSelectAll{};
     std::array<QAbstractButton*, kHelpTopics> help{};
     PagedConditions* pages = nullptr;
+    std::array<QGroupBox*, kFrameCount> frames{};
 
     ControlWidgets& operator[](ControlId id) { return controls[std::size_t(id)]; }
     const ControlWidgets& operator[](ControlId id) const { return controls[std::size_t(id)]; }
@@ -71,6 +72,7 @@ struct RunForm {
     QPushButton* clearAll = nullptr;
     QPushButton* setTool = nullptr;
     QPushButton* spliceTool = nullptr;
+    QPushButton* exportResult = nullptr;
     QGroupBox* progressFrame = nullptr;
     TwoBoxProgressBar* progressBar = nullptr;
     QListWidget* results = nullptr;

@@ -2,6 +2,7 @@
 
 #include "ConditionForm.h"
 #include "QtText.h"
+#include "ResultPanels.h"
 #include "engine/PrizeCheck.h"
 #include "textbox/LineBox.h"
 
@@ -38,14 +39,14 @@ void ResultView::show(ResultList result, bool groupForms)
 void ResultView::resetPrizeCheck()
 {
     m_form.prizeBox->clear();
-    m_form.prizeLabel->setText(toQString(prize::kIdle));
+    showPrizeCaption(m_form.prizeLabel, toQString(prize::kIdle), false);
 }
 
 void ResultView::checkPrize()
 {
     const PrizeVerdict verdict = shrink4::checkPrize(m_result.prizeCheckText, m_result.lines,
                                             m_form.prizeBox->text().toStdString(), m_groupForms);
-    m_form.prizeLabel->setText(toQString(verdict.caption));
+    showPrizeCaption(m_form.prizeLabel, toQString(verdict.caption), verdict.caption != prize::kIdle);
     // Each check shows its own hits only, not those of numbers typed before.
     m_form.results->clearSelection();
     for (int line : verdict.selectedLines)

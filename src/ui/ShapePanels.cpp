@@ -30,10 +30,10 @@ constexpr ShapeFrameLayout kShapeFrames[] = {
 };
 
 // A frame of a control's check boxes with its buttons beside the grid (top right) or under it.
-QGroupBox* makeCheckFrame(const QString& title, ControlForm control, int columns, const QList<QPushButton*>& buttons,
-                          bool buttonsBelow = false)
+QGroupBox* makeCheckFrame(ConditionForm& form, const QString& title, ControlForm control, int columns,
+                          const QList<QPushButton*>& buttons, bool buttonsBelow = false)
 {
-    QGroupBox* frame = makeFrame(title);
+    QGroupBox* frame = makeFrame(form, control.meta.frame, title);
     auto* grid = new QGridLayout(frame);
     compactFrameLayout(grid);
     grid->setHorizontalSpacing(6);
@@ -80,19 +80,19 @@ QGroupBox* makeDigitShapeFrame(ConditionForm& form, int family)
         form.spanButtons.append({b, control.meta.id, 0, count, tick});
         buttons << b;
     }
-    return makeCheckFrame(toQString(control.meta.caption), control, layout.columns, buttons, layout.buttonsBelow);
+    return makeCheckFrame(form, toQString(control.meta.caption), control, layout.columns, buttons, layout.buttonsBelow);
 }
 
 QGroupBox* makeSpecialShapeFrame(ConditionForm& form)
 {
     const ControlForm shapes = form.control(ControlId::specialShapes);
-    return makeCheckFrame(toQString(shapes.meta.caption), shapes, 6,
+    return makeCheckFrame(form, toQString(shapes.meta.caption), shapes, 6,
                           {helpButton(form, HelpTopic::SpecialShapes)});
 }
 
 QGroupBox* makeSpecialExclusionFrame(ConditionForm& form)
 {
-    return makeCheckFrame(QStringLiteral("特别排除(以下功能先看教程再使用)"), form.control(ControlId::specialExclusions), 5,
+    return makeCheckFrame(form, QStringLiteral("特别排除(以下功能先看教程再使用)"), form.control(ControlId::specialExclusions), 5,
                           {helpButton(form, HelpTopic::SpecialExclusions)});
 }
 

@@ -1,33 +1,26 @@
+#include "ui/AppSetup.h"
 #include "ui/MainWindow.h"
 #include "ui/SessionFile.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
-#include <QLibraryInfo>
 #include <QTimer>
-#include <QTranslator>
 
 int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("shrink4"));
-    QApplication::setApplicationDisplayName(QStringLiteral("四星缩水"));
+    shrink4::setUpApplication();
 
     QCommandLineParser parser;
-    parser.setApplicationDescription(QStringLiteral("四星缩水: shrink four-digit number sets by conditions"));
+    parser.setApplicationDescription(QStringLiteral("四星缩水：按条件缩减四位数号码。"));
     parser.addHelpOption();
-    parser.addPositionalArgument(QStringLiteral("FILE"), QStringLiteral("A scheme (.json) to open at start-up."),
+    parser.addPositionalArgument(QStringLiteral("FILE"), QStringLiteral("启动时打开的方案文件（.json）。"),
                                  QStringLiteral("[FILE]"));
     parser.process(app);
 
-    // Qt's own words in its dialogs (such as asking before a file is replaced) in Chinese,
-    // when Qt's translations are installed.
-    QTranslator qtTexts;
-    if (qtTexts.load(QStringLiteral("qtbase_zh_CN"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-        QApplication::installTranslator(&qtTexts);
-
     shrink4::MainWindow window;
     window.setSessionFile(shrink4::defaultSessionPath());
+    window.restoreSettings();
     window.show();
     // A scheme named on the command line replaces the conditions kept from last time. It is
     // opened once the window is up, so a failure is reported over a painted window.
