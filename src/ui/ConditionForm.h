@@ -72,6 +72,7 @@ struct RunForm {
     QPushButton* clearAll = nullptr;
     QPushButton* setTool = nullptr;
     QPushButton* spliceTool = nullptr;
+    QPushButton* exportResult = nullptr;
     QGroupBox* progressFrame = nullptr;
     TwoBoxProgressBar* progressBar = nullptr;
     QListWidget* results = nullptr;

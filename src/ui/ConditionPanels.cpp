@@ -57,8 +57,7 @@ void addCheckRow(ConditionForm& form, QGridLayout* grid, int row, const CheckRow
 
 QGroupBox* makeSumSpanDanFrame(ConditionForm& form)
 {
-    QGroupBox* frame = makeFrame(QStringLiteral("和,跨,胆"));
-    form.frames[std::size_t(Frame::SumSpanDan)] = frame;
+    QGroupBox* frame = makeFrame(form, Frame::SumSpanDan, QStringLiteral("和,跨,胆"));
     auto* grid = new QGridLayout(frame);
     compactFrameLayout(grid);
     grid->setHorizontalSpacing(kCheckGap);
@@ -83,8 +82,7 @@ QGroupBox* makeDanFrame(ConditionForm& form)
 {
     const ControlForm digits = form.control(ControlId::danDigits);
     const ControlForm counts = form.control(ControlId::danHitCounts);
-    QGroupBox* frame = makeFrame(QStringLiteral("胆码"));
-    form.frames[std::size_t(Frame::Dan)] = frame;
+    QGroupBox* frame = makeFrame(form, Frame::Dan, QStringLiteral("胆码"));
     auto* grid = new QGridLayout(frame);
     compactFrameLayout(grid);
     grid->setHorizontalSpacing(2);
@@ -126,8 +124,7 @@ QGroupBox* makeDanFrame(ConditionForm& form)
 QGroupBox* makePositionalFrame(ConditionForm& form)
 {
     const ControlForm digits = form.control(ControlId::positionDigits);
-    QGroupBox* frame = makeFrame(toQString(digits.meta.caption));
-    form.frames[std::size_t(Frame::Positional)] = frame;
+    QGroupBox* frame = makeFrame(form, Frame::Positional, toQString(digits.meta.caption));
     auto* grid = new QGridLayout(frame);
     compactFrameLayout(grid);
     grid->setHorizontalSpacing(kCheckGap);
@@ -146,8 +143,7 @@ QGroupBox* makePositionalFrame(ConditionForm& form)
 QGroupBox* makeToleranceFrame(ConditionForm& form)
 {
     constexpr ControlId kRanges[] = {ControlId::totalTolerance, ControlId::danTolerance, ControlId::positionTolerance};
-    QGroupBox* frame = makeFrame(QStringLiteral("容错"));
-    form.frames[std::size_t(Frame::Tolerance)] = frame;
+    QGroupBox* frame = makeFrame(form, Frame::Tolerance, QStringLiteral("容错"));
     auto* rows = new QVBoxLayout(frame);
     compactFrameLayout(rows);
     for (ControlId range : kRanges) {
@@ -162,8 +158,7 @@ QGroupBox* makeToleranceFrame(ConditionForm& form)
 QGroupBox* makeBasePoolFrame(ConditionForm& form)
 {
     const ControlForm pool = form.control(ControlId::basePool);
-    QGroupBox* frame = makeFrame(toQString(pool.meta.caption));
-    form.frames[std::size_t(Frame::BasePool)] = frame;
+    QGroupBox* frame = makeFrame(form, Frame::BasePool, toQString(pool.meta.caption));
     auto* layout = new QVBoxLayout(frame);
     compactFrameLayout(layout);
     auto* edit = new ClearOnDoubleClickEdit(fromInputText(pool.meta.startText));

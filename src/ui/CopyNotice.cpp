@@ -2,32 +2,33 @@
 
 #include <QApplication>
 #include <QClipboard>
-#include <QDialog>
 #include <QLabel>
 #include <QMessageBox>
 #include <QTimer>
-#include <QVBoxLayout>
 
 namespace shrink4 {
 
 void showCopyNotice(QWidget* parent)
 {
-    QDialog notice(parent);
-    notice.setObjectName(QStringLiteral("Fts"));
-    notice.setWindowTitle(QStringLiteral("信息提示窗口"));
-    auto* label = new QLabel(QStringLiteral("复制成功！"), &notice);
-    label->setObjectName(QStringLiteral("Label1"));
-    label->setAlignment(Qt::AlignCenter);
-    label->setMinimumSize(200, 60);
-    auto* layout = new QVBoxLayout(&notice);
-    layout->addWidget(label);
-    QTimer timer(&notice);
-    timer.setObjectName(QStringLiteral("Timer1"));
-    timer.setSingleShot(true);
-    timer.setInterval(600);
-    QObject::connect(&timer, &QTimer::timeout, &notice, &QDialog::accept);
-    timer.start();
-    notice.exec();
+    // A floating label that takes neither focus nor input: typing and clicking go on
+    // while it shows, and it goes by itself.
+    auto* notice = new QLabel(QStringLiteral("复制成功！"), parent,
+                              Qt::ToolTip | Qt::FramelessWindowHint | Qt::WindowDoesNotAcceptFocus);
+    notice->setObjectName(QStringLiteral("Fts"));
+    notice->setAttribute(Qt::WA_ShowWithoutActivating);
+    notice->setAttribute(Qt::WA_TransparentForMouseEvents);
+    notice->setAttribute(Qt::WA_DeleteOnClose);
+    notice->setAlignment(Qt::AlignCenter);
+    notice->setFrameShape(QFrame::Box);
+    notice->setMargin(12);
+    notice->setAutoFillBackground(true);
+    notice->adjustSize();
+    if (parent) {
+        const QWidget* window = parent->window();
+        notice->move(window->mapToGlobal(window->rect().center()) - notice->rect().center());
+    }
+    notice->show();
+    QTimer::singleShot(kCopyNoticeMilliseconds, notice, &QWidget::close);
 }
 
 namespace {

@@ -1,5 +1,5 @@
 #pragma once
-// Copying a result to the clipboard, confirmed by the self-closing notice Fts.
+// Copying a result to the clipboard, confirmed by the notice Fts that goes by itself.
 
 #include <QString>
 
@@ -11,7 +11,10 @@ inline const QString kCopyFailedMain = QStringLiteral("本次复制产生错误�
 inline const QString kCopyFailedSplice = QStringLiteral("本次复制出现错误，请再次复制！");
 inline const QString kNothingToCopy = QStringLiteral("没有可复制的号码");
 
-// Shows Fts ("复制成功！", title "信息提示窗口") modally; it closes itself after 600 ms.
+inline constexpr int kCopyNoticeMilliseconds = 1200;
+
+// Shows Fts ("复制成功！") over the parent's window without blocking it or taking the
+// focus; it closes itself after kCopyNoticeMilliseconds.
 void showCopyNotice(QWidget* parent);
 
 // Clears the clipboard and puts text on it. On success shows the notice and returns true;

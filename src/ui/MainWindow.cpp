@@ -9,16 +9,22 @@
 #include "HistoryWindow.h"
 #include "PagedConditions.h"
 #include "ResultPanels.h"
+#include "RecentSchemesMenu.h"
+#include "ResultExportDialog.h"
 #include "ResultView.h"
 #include "RunController.h"
 #include "SchemeDialogs.h"
+#include "SchemeDocument.h"
 #include "SchemeFileAccess.h"
+#include "ScreenFit.h"
 #include "SessionFile.h"
 #include "SetToolWindow.h"
 #include "SpliceWindow.h"
 #include "StatsWindow.h"
 #include "NotesLine.h"
+#include "Tooltips.h"
 #include "UndoNotice.h"
+#include "WindowSettings.h"
 #include "WindowTexts.h"
 
 #include "textbox/LineBox.h"
@@ -27,12 +33,15 @@
 #include <QPushButton>
 #include <QCloseEvent>
 #include <QCoreApplication>
+#include <QDir>
 #include <QFileInfo>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QListWidget>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <QScrollArea>
 #include <QShortcut>
 #include <QStatusBar>
 #include <QVBoxLayout>
@@ -56,27 +65,35 @@ QVBoxLayout* column(QHBoxLayout* columns, int stretch)
 MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent)
 {
     setObjectName(QStringLiteral("Fmain"));
-    setWindowTitle(texts::kWindowTitle);
-    buildLayout();
+    QWidget* conditions = buildConditions();
+    m_scroll = makeScrollingArea(conditions);
+    setCentralWidget(m_scroll);
     m_dan = new DanButtons(m_form, this);
     m_results = new ResultView(m_run, this);
     m_runner = new RunController(m_run, m_form, *m_results, this);
+    m_document = new SchemeDocument([this] { return readConditions(m_form); }, this);
+    connect(m_document, &SchemeDocument::changed, this, &MainWindow::showSchemeState);
     // A crash after a run loses nothing that run used.
     connect(m_runner, &RunController::finished, this, &MainWindow::saveSession);
     onConditionChange(m_form, m_undoClear, [this] { m_undoClear->withdraw(); });
+    onConditionChange(m_form, m_document, [this] { m_document->conditionsChanged(); });
     auto* notes = new NotesLine(m_form);
     statusBar()->addWidget(notes, 1);
     connect(m_results, &ResultView::shown, notes, &NotesLine::showRunCount);
     buildLiveCounts();
     connectButtons();
     buildActions();
-    // Compact by default: the whole window fits a 1366 x 768 screen.
-    resize(minimumSizeHint());
+    addTooltips(m_form, m_run);
+    showSchemeState();
+    // Compact by default: the whole window fits a 1366 x 768 screen at 100 %; a smaller or
+    // more scaled screen gets what fits, and the conditions scroll.
+    const int chrome = menuBar()->sizeHint().height() + statusBar()->sizeHint().height();
+    resize(fittedWindowSize(this, conditions->minimumSizeHint() + QSize(0, chrome)));
 }
 
 MainWindow::~MainWindow() = default;
 
-void MainWindow::buildLayout()
+QWidget* MainWindow::buildConditions()
 {
     auto* central = new QWidget;
     auto* columns = new QHBoxLayout(central);
@@ -112,20 +129,13 @@ void MainWindow::buildLayout()
     shapes->addWidget(makeSpecialShapeFrame(m_form));
     shapes->addWidget(makeSpecialExclusionFrame(m_form));
     shapes->addStretch(1);
-
-    setCentralWidget(central);
+    return central;
 }
 
 void MainWindow::buildActions()
 {
-    QMenu* schemes = menuBar()->addMenu(QStringLiteral("方案"));
-    QAction* open = schemes->addAction(texts::kOpenSchemeCaption, this, &MainWindow::openSchemeDialog);
-    open->setObjectName(QStringLiteral("action_open_scheme"));
-    open->setShortcut(QKeySequence::Open);
-    QAction* save = schemes->addAction(texts::kSaveSchemeCaption, this, &MainWindow::saveSchemeDialog);
-    save->setObjectName(QStringLiteral("action_save_scheme"));
-    save->setShortcut(QKeySequence::Save);
-
+    buildSchemeMenu();
+    addExportToResultList();
     QMenu* analysis = menuBar()->addMenu(QStringLiteral("分析"));
     addStatsAction(analysis);
     addHistoryAction(analysis);
@@ -173,9 +183,41 @@ void MainWindow::addHistoryAction(QMenu* analysis)
     history->setObjectName(QStringLiteral("action_history"));
 }
 
+void MainWindow::buildSchemeMenu()
+{
+    QMenu* schemes = menuBar()->addMenu(QStringLiteral("方案"));
+    QAction* open = schemes->addAction(texts::kOpenSchemeCaption, this, &MainWindow::openSchemeDialog);
+    open->setObjectName(QStringLiteral("action_open_scheme"));
+    open->setShortcut(QKeySequence::Open);
+    auto* recent = new RecentSchemesMenu(schemes);
+    connect(recent, &RecentSchemesMenu::chosen, this, &MainWindow::openRecentScheme);
+    schemes->addMenu(recent);
+    schemes->addSeparator();
+    QAction* save = schemes->addAction(texts::kSaveSchemeCaption, this, &MainWindow::save);
+    save->setObjectName(QStringLiteral("action_save_scheme"));
+    save->setShortcut(QKeySequence::Save);
+    QAction* saveAs = schemes->addAction(texts::kSaveSchemeAsCaption + QStringLiteral("…"), this, &MainWindow::saveAs);
+    saveAs->setObjectName(QStringLiteral("action_save_scheme_as"));
+    saveAs->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
+    schemes->addSeparator();
+    QAction* exportResult = schemes->addAction(texts::kExportResultCaption + QStringLiteral("…"), this,
+                                               &MainWindow::exportResult);
+    exportResult->setObjectName(QStringLiteral("action_export_result"));
+}
+
+// 导出 beside 复制 and 全选 in the result list's own menu.
+void MainWindow::addExportToResultList()
+{
+    auto* exportResult = new QAction(QStringLiteral("导出…"), m_run.results);
+    exportResult->setObjectName(QStringLiteral("action_export_list"));
+    connect(exportResult, &QAction::triggered, this, &MainWindow::exportResult);
+    m_run.results->addAction(exportResult);
+}
+
 void MainWindow::connectButtons()
 {
     connect(m_run.copy, &QAbstractButton::clicked, this, &MainWindow::copyResult);
+    connect(m_run.exportResult, &QAbstractButton::clicked, this, &MainWindow::exportResult);
     connect(m_run.clearAll, &QAbstractButton::clicked, this, &MainWindow::clearAll);
     connect(m_run.setTool, &QAbstractButton::clicked, this, [this] { showSetTool(this); });
     connect(m_run.spliceTool, &QAbstractButton::clicked, this, [this] { showSpliceTool(this); });
@@ -195,6 +237,8 @@ void MainWindow::closeEvent(QCloseEvent* event)
     if (!event->isAccepted())
         return;
     saveSession();
+    if (m_remembers)
+        saveWindowState({this, m_scroll, m_form.pages});
     QCoreApplication::quit();
 }
 
@@ -203,6 +247,25 @@ void MainWindow::setSessionFile(const QString& path)
     m_sessionPath = path;
     if (const std::optional<ConditionInputs> kept = loadSession(path))
         writeConditions(m_form, *kept);
+}
+
+void MainWindow::restoreSettings()
+{
+    m_remembers = true;
+    restoreWindowState({this, m_scroll, m_form.pages});
+    // Qt keeps the window on a screen, but a smaller screen than last time may still be
+    // too small for it.
+    resize(fittedWindowSize(this, size()));
+    // The conditions come from the session; the scheme tells where Save writes and whether
+    // they still match it.
+    const QString scheme = rememberedCurrentScheme();
+    if (scheme.isEmpty())
+        return;
+    const SchemeOpening opened = openSchemeChecked(scheme);
+    if (opened.inputs) {
+        m_document->setClean(scheme, *opened.inputs);
+        m_document->compare();
+    }
 }
 
 void MainWindow::saveSession()
@@ -225,6 +288,11 @@ void MainWindow::copyResult()
     }
 }
 
+void MainWindow::exportResult()
+{
+    exportResultToFile(this, m_results->result().numbers, m_results->groupForms());
+}
+
 void MainWindow::clearAll()
 {
     ConditionInputs before = readConditions(m_form);
@@ -242,25 +310,46 @@ void MainWindow::showHelp(HelpTopic topic)
 
 bool MainWindow::openScheme(const QString& path)
 {
-    const SchemeOpening scheme = openSchemeChecked(path);
+    SchemeOpening scheme = openSchemeChecked(path);
     if (!scheme.inputs) {
         QMessageBox::warning(this, texts::kOpenSchemeCaption, scheme.message, QMessageBox::Ok);
         return false;
     }
     writeConditions(m_form, *scheme.inputs);
-    showSchemeName(path);
+    m_document->setClean(path, std::move(*scheme.inputs));
+    addRecentScheme(path);
+    rememberCurrentScheme(path);
     return true;
 }
 
 bool MainWindow::saveScheme(const QString& path)
 {
+    ConditionInputs inputs = readConditions(m_form);
     QString message;
-    if (!saveSchemeChecked(path, readConditions(m_form), &message)) {
+    if (!saveSchemeChecked(path, inputs, &message)) {
         QMessageBox::warning(this, texts::kSaveSchemeCaption, message, QMessageBox::Ok);
         return false;
     }
-    showSchemeName(path);
+    m_document->setClean(path, std::move(inputs));
+    addRecentScheme(path);
+    rememberCurrentScheme(path);
     return true;
+}
+
+bool MainWindow::save()
+{
+    return m_document->path().isEmpty() ? saveAs() : saveScheme(m_document->path());
+}
+
+bool MainWindow::saveAs()
+{
+    const QString path = askSchemeSavePath(this, m_document->path());
+    return !path.isEmpty() && saveScheme(path);
+}
+
+QString MainWindow::currentScheme() const
+{
+    return m_document->path();
 }
 
 void MainWindow::openSchemeDialog()
@@ -270,16 +359,23 @@ void MainWindow::openSchemeDialog()
         openScheme(path);
 }
 
-void MainWindow::saveSchemeDialog()
+void MainWindow::openRecentScheme(const QString& path)
 {
-    const QString path = askSchemeSavePath(this);
-    if (!path.isEmpty())
-        saveScheme(path);
+    if (!QFileInfo::exists(path)) {
+        removeRecentScheme(path);
+        QMessageBox::warning(this, texts::kOpenSchemeCaption, texts::kSchemeGone.arg(QDir::toNativeSeparators(path)),
+                             QMessageBox::Ok);
+        return;
+    }
+    openScheme(path);
 }
 
-void MainWindow::showSchemeName(const QString& path)
+void MainWindow::showSchemeState()
 {
-    setWindowTitle(QStringLiteral("%1 - %2").arg(QFileInfo(path).fileName(), texts::kWindowTitle));
+    const QString path = m_document->path();
+    setWindowTitle(path.isEmpty() ? texts::kWindowTitle + QStringLiteral("[*]")
+                                  : QStringLiteral("%1[*] - %2").arg(QFileInfo(path).fileName(), texts::kWindowTitle));
+    setWindowModified(m_document->isModified());
 }
 
 } // namespace shrink4

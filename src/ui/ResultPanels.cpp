@@ -30,7 +30,6 @@ QWidget* makeStartPanel(RunForm& form)
     bold.setBold(true);
     bold.setPointSizeF(bold.pointSizeF() * 1.25);
     start->setFont(bold);
-    start->setToolTip(QStringLiteral("F5"));
     layout->addWidget(start);
     form.start = start;
 
@@ -53,6 +52,7 @@ QWidget* makeStartPanel(RunForm& form)
 QGroupBox* makeResultFrame(RunForm& form)
 {
     auto* frame = makeFrame(QStringLiteral("缩水结果"));
+    frame->setToolTip(QStringLiteral("缩水后剩下的号码；右键可复制、全选、导出"));
     auto* layout = new QVBoxLayout(frame);
     compactFrameLayout(layout);
     auto* list = new QListWidget;
@@ -84,6 +84,7 @@ QGroupBox* makeResultFrame(RunForm& form)
 QGroupBox* makePrizeCheckFrame(RunForm& form)
 {
     QGroupBox* frame = makeFrame(QStringLiteral("中奖查询"));
+    frame->setToolTip(QStringLiteral("输入开奖号码，查看它是否在结果里"));
     auto* grid = new QGridLayout(frame);
     compactFrameLayout(grid);
     grid->addWidget(makeLabel(QStringLiteral("输入奖号")), 0, 0);
@@ -91,12 +92,10 @@ QGroupBox* makePrizeCheckFrame(RunForm& form)
     box->setMaximumWidth(box->fontMetrics().horizontalAdvance(QStringLiteral("0000000000")) + 12);
     grid->addWidget(box, 0, 1);
     form.prizeBox = box;
-    QLabel* news = makeLabel(toQString(prize::kIdle));
+    QLabel* news = makeLabel(QString());
     news->setObjectName(QStringLiteral("L_duijiang_news"));
     news->setAlignment(Qt::AlignCenter);
-    QFont bold = news->font();
-    bold.setBold(true);
-    news->setFont(bold);
+    showPrizeCaption(news, toQString(prize::kIdle), false);
     grid->addWidget(news, 1, 0, 1, 2);
     form.prizeLabel = news;
     // One line, always there so that nothing moves when it fills; a long reason is cut
@@ -112,6 +111,17 @@ QGroupBox* makePrizeCheckFrame(RunForm& form)
     return frame;
 }
 
+void showPrizeCaption(QLabel* label, const QString& caption, bool verdict)
+{
+    // Plain and grey while it only waits for a number, so it does not pass for a button;
+    // a verdict stands out in bold.
+    QFont font = label->font();
+    font.setBold(verdict);
+    label->setFont(font);
+    label->setForegroundRole(verdict ? QPalette::WindowText : QPalette::PlaceholderText);
+    label->setText(caption);
+}
+
 QGroupBox* makeToolsFrame(RunForm& form)
 {
     struct ToolButton {
@@ -125,8 +135,10 @@ QGroupBox* makeToolsFrame(RunForm& form)
         {"C_all_cls", "清空所有条件", &RunForm::clearAll},
         {"C_jiaoji", "交集", &RunForm::setTool},
         {"C_pinjie_tool", "二三星拼接四星", &RunForm::spliceTool},
+        {"C_daochu", "导出结果", &RunForm::exportResult},
     };
     QGroupBox* frame = makeFrame(QStringLiteral("工具"));
+    frame->setToolTip(QStringLiteral("取出结果和其他号码工具"));
     auto* grid = new QGridLayout(frame);
     compactFrameLayout(grid);
     int i = 0;

@@ -3,6 +3,7 @@
 #include "ConditionForm.h"
 #include "PrizeReason.h"
 #include "QtText.h"
+#include "ResultPanels.h"
 #include "engine/PrizeCheck.h"
 #include "textbox/LineBox.h"
 
@@ -39,7 +40,7 @@ void ResultView::show(ResultList result, bool groupForms)
 void ResultView::resetPrizeCheck()
 {
     m_form.prizeBox->clear();
-    m_form.prizeLabel->setText(toQString(prize::kIdle));
+    showPrizeCaption(m_form.prizeLabel, toQString(prize::kIdle), false);
     showReason(QString());
 }
 
@@ -54,7 +55,7 @@ void ResultView::checkPrize()
 {
     const PrizeVerdict verdict = shrink4::checkPrize(m_result.prizeCheckText, m_result.lines,
                                             m_form.prizeBox->text().toStdString(), m_groupForms);
-    m_form.prizeLabel->setText(toQString(verdict.caption));
+    showPrizeCaption(m_form.prizeLabel, toQString(verdict.caption), verdict.caption != prize::kIdle);
     const int number = drawnNumber(m_form.prizeBox->text());
     const bool explained = verdict.caption == prize::kNoWin && m_run && number >= 0;
     showReason(explained ? prizeReason(*m_run, number) : QString());

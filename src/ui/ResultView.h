@@ -29,6 +29,8 @@ public:
     void resetPrizeCheck();
 
     QString resultText() const { return m_resultText; }
+    const ResultList& result() const { return m_result; }
+    bool groupForms() const { return m_groupForms; }
 
 signals:
     // A run or conversion put a result of `count` numbers in the list.

@@ -8,6 +8,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QCoreApplication>
 #include <QStandardPaths>
 
 namespace shrink4 {
@@ -42,7 +43,10 @@ bool writeWhole(const QString& path, const QByteArray& bytes, QString* error)
 
 QString defaultSessionPath()
 {
-    return QStandardPaths::writableLocation(QStandardPaths::AppDataLocation) + QStringLiteral("/session.json");
+    // The program's own folder of the shared data location (~/.local/share/shrink4), which
+    // the organization name set for the settings does not move.
+    return QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) + QLatin1Char('/')
+        + QCoreApplication::applicationName() + QStringLiteral("/session.json");
 }
 
 std::optional<ConditionInputs> loadSession(const QString& path)

@@ -30,10 +30,10 @@ constexpr ShapeFrameLayout kShapeFrames[] = {
 };
 
 // A frame of a control's check boxes with its buttons beside the grid (top right) or under it.
-QGroupBox* makeCheckFrame(const QString& title, ControlForm control, int columns, const QList<QPushButton*>& buttons,
-                          bool buttonsBelow = false)
+QGroupBox* makeCheckFrame(ConditionForm& form, const QString& title, ControlForm control, int columns,
+                          const QList<QPushButton*>& buttons, bool buttonsBelow = false)
 {
-    QGroupBox* frame = makeFrame(title);
+    QGroupBox* frame = makeFrame(form, control.meta.frame, title);
     auto* grid = new QGridLayout(frame);
     compactFrameLayout(grid);
     grid->setHorizontalSpacing(6);
@@ -80,28 +80,20 @@ QGroupBox* makeDigitShapeFrame(ConditionForm& form, int family)
         form.spanButtons.append({b, control.meta.id, 0, count, tick});
         buttons << b;
     }
-    QGroupBox* frame = makeCheckFrame(toQString(control.meta.caption), control, layout.columns, buttons,
-                                      layout.buttonsBelow);
-    form.frames[std::size_t(control.meta.frame)] = frame;
-    return frame;
+    return makeCheckFrame(form, toQString(control.meta.caption), control, layout.columns, buttons, layout.buttonsBelow);
 }
 
 QGroupBox* makeSpecialShapeFrame(ConditionForm& form)
 {
     const ControlForm shapes = form.control(ControlId::specialShapes);
-    QGroupBox* frame = makeCheckFrame(toQString(shapes.meta.caption), shapes, 6,
-                                      {helpButton(form, HelpTopic::SpecialShapes)});
-    form.frames[std::size_t(Frame::SpecialShape)] = frame;
-    return frame;
+    return makeCheckFrame(form, toQString(shapes.meta.caption), shapes, 6,
+                          {helpButton(form, HelpTopic::SpecialShapes)});
 }
 
 QGroupBox* makeSpecialExclusionFrame(ConditionForm& form)
 {
-    QGroupBox* frame = makeCheckFrame(QStringLiteral("特别排除(以下功能先看教程再使用)"),
-                                      form.control(ControlId::specialExclusions), 5,
-                                      {helpButton(form, HelpTopic::SpecialExclusions)});
-    form.frames[std::size_t(Frame::SpecialExclusion)] = frame;
-    return frame;
+    return makeCheckFrame(form, QStringLiteral("特别排除(以下功能先看教程再使用)"), form.control(ControlId::specialExclusions), 5,
+                          {helpButton(form, HelpTopic::SpecialExclusions)});
 }
 
 } // namespace shrink4

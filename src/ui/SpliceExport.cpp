@@ -18,6 +18,8 @@ namespace shrink4 {
 
 namespace {
 
+const QString kNothingToExportSplice = QStringLiteral("结果框里没有号码，没有导出。");
+
 // A save file still being written is seconds old; one left by a killed program is older.
 constexpr int kStaleAfterSeconds = 60;
 
@@ -50,17 +52,18 @@ SpliceExportResult writeInto(const QString& path, const QString& text)
     return {written ? SpliceExportResult::Outcome::Written : SpliceExportResult::Outcome::Failed, path, reason};
 }
 
-// The file the player picks when no folder of ours can be written; empty when cancelled.
-QString askExportPath(QWidget* parent, const QString& fileName)
+// The file the player picks; empty when cancelled.
+QString askExportPath(QWidget* parent, const QString& fileName, const QString& caption, const QString& dialog)
 {
-    return askSavePath(parent, QStringLiteral("导出到"), fileName, QStringLiteral("文本文件 (*.txt)"),
-                       QStringLiteral("txt"), QStringLiteral("export_file_dialog"));
+    return askSavePath(parent, caption, fileName, QStringLiteral("文本文件 (*.txt)"), QStringLiteral("txt"), dialog);
 }
 
 void report(QWidget* parent, const SpliceExportResult& result, const SpliceExportFolders& folders)
 {
     const QString title = QStringLiteral("温馨提示");
-    if (result.outcome == SpliceExportResult::Outcome::Written)
+    if (result.outcome == SpliceExportResult::Outcome::NothingToExport)
+        QMessageBox::information(parent, title, kNothingToExportSplice, QMessageBox::Ok);
+    else if (result.outcome == SpliceExportResult::Outcome::Written)
         QMessageBox::information(parent, title,
                                  exportedToCaption(folders, result.path) + QStringLiteral("\r\n")
                                      + QDir::toNativeSeparators(result.path),
@@ -94,12 +97,24 @@ void exportSpliceResult(QWidget* parent, const QString& text, const QString& fil
 {
     SpliceExportResult result = exportSpliceText(text, fileName, folders);
     if (result.outcome == SpliceExportResult::Outcome::NoFolder) {
-        const QString path = askExportPath(parent, fileName);
+        const QString path =
+            askExportPath(parent, fileName, QStringLiteral("导出到"), QStringLiteral("export_file_dialog"));
         if (path.isEmpty())
             return;
         result = writeInto(path, text);
     }
     report(parent, result, folders);
+}
+
+void exportSpliceResultAs(QWidget* parent, const QString& text, const QString& fileName)
+{
+    if (trimmedOfSpaces(text).isEmpty()) {
+        report(parent, {SpliceExportResult::Outcome::NothingToExport, {}, {}});
+        return;
+    }
+    const QString path = askExportPath(parent, fileName, QStringLiteral("另存为"), QStringLiteral("splice_save_as_dialog"));
+    if (!path.isEmpty())
+        report(parent, writeInto(path, text));
 }
 
 } // namespace shrink4

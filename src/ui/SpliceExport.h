@@ -27,8 +27,12 @@ SpliceExportResult exportSpliceText(const QString& text, const QString& fileName
 
 // exportSpliceText, reported by message box (where it went and why, and the path; or a warning with
 // the path and the reason); with no usable folder the player picks the file. An empty
-// result exports and reports nothing.
+// result writes nothing and says so.
 void exportSpliceResult(QWidget* parent, const QString& text, const QString& fileName,
                         const SpliceExportFolders& folders);
+
+// 另存为: the player picks the file (the dialog asks before replacing one), reported the
+// same way.
+void exportSpliceResultAs(QWidget* parent, const QString& text, const QString& fileName);
 
 } // namespace shrink4

@@ -28,6 +28,8 @@ namespace shrink4 {
 namespace {
 
 const std::array<const char*, 4> kCommandCaptions = {"开始拼接", "复制号码", "导出号码", "清空条件"};
+const std::array<const char*, 4> kCommandTips = {"按各方框的号码拼接出结果", "把结果复制到剪贴板",
+                                                 "把结果一键保存到本页的文本文件", "清空本页的方框和结果"};
 
 std::string digitGroups(const QString& text)
 {
@@ -152,8 +154,16 @@ QWidget* SplicePageWidget::buildCommands()
     for (int j = 0; j < int(kCommandCaptions.size()); ++j) {
         auto* button = new QPushButton(QString::fromUtf8(kCommandCaptions[std::size_t(j)]), area);
         button->setObjectName(name("C_%1_pj(%2)", j));
+        button->setToolTip(QString::fromUtf8(kCommandTips[std::size_t(j)]));
         connect(button, &QPushButton::clicked, this, [this, j] { runCommand(j); });
         layout->addWidget(button);
+        if (j == 2) {
+            auto* saveAs = new QPushButton(QStringLiteral("另存为…"), area);
+            saveAs->setObjectName(name("C_%1_pj_saveas"));
+            saveAs->setToolTip(QStringLiteral("选择文件夹和文件名保存结果"));
+            connect(saveAs, &QPushButton::clicked, this, &SplicePageWidget::exportResultAs);
+            layout->addWidget(saveAs);
+        }
     }
     layout->addStretch();
     return area;
@@ -207,6 +217,11 @@ void SplicePageWidget::copyResult()
 void SplicePageWidget::exportResult()
 {
     exportSpliceResult(this, m_result->toPlainText(), toQString(m_page.exportFileName), m_folders);
+}
+
+void SplicePageWidget::exportResultAs()
+{
+    exportSpliceResultAs(this, m_result->toPlainText(), toQString(m_page.exportFileName));
 }
 
 void SplicePageWidget::clearConditions()

@@ -32,6 +32,7 @@ public:
     void startSplice();
     void copyResult();
     void exportResult();
+    void exportResultAs(); // 另存为, beside 导出号码
     void clearConditions();
 
     // Replaces box k with the digit groups of the clipboard text; a clipboard without

@@ -20,6 +20,7 @@ UndoNotice::UndoNotice(QWidget* parent)
 {
     setObjectName(QStringLiteral("undo_notice"));
     m_button->setObjectName(QStringLiteral("C_undo_notice"));
+    m_button->setToolTip(QStringLiteral("把刚才清空的内容全部恢复"));
     setFrameShape(QFrame::StyledPanel);
     m_text->setWordWrap(true);
     auto* row = new QHBoxLayout(this);

@@ -19,6 +19,13 @@ QGroupBox* makeFrame(const QString& title)
     return new QGroupBox(title);
 }
 
+QGroupBox* makeFrame(ConditionForm& form, Frame place, const QString& title)
+{
+    QGroupBox* frame = makeFrame(title);
+    form.frames[std::size_t(place)] = frame;
+    return frame;
+}
+
 void compactFrameLayout(QLayout* layout)
 {
     layout->setContentsMargins(6, 2, 6, 4);

@@ -16,6 +16,8 @@ class QWidget;
 namespace shrink4 {
 
 QGroupBox* makeFrame(const QString& title);
+// A condition frame, recorded in the form under its place.
+QGroupBox* makeFrame(ConditionForm& form, Frame place, const QString& title);
 // Frames sit close together so that the whole window fits a small screen.
 void compactFrameLayout(QLayout* layout);
 

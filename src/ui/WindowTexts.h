@@ -48,6 +48,11 @@ inline const QString kDanHelpTitle = QStringLiteral("胆码说明");
 inline const QString kSchemeFilter = QStringLiteral("方案 (*.json)");
 inline const QString kOpenSchemeCaption = QStringLiteral("打开方案");
 inline const QString kSaveSchemeCaption = QStringLiteral("保存方案");
+inline const QString kSaveSchemeAsCaption = QStringLiteral("方案另存为");
+inline const QString kRecentSchemesCaption = QStringLiteral("最近方案");
+inline const QString kSchemeGone = QStringLiteral("方案文件已不存在：\r\n%1\r\n已从最近方案中移除。");
+inline const QString kExportResultCaption = QStringLiteral("导出结果");
+inline const QString kNothingToExport = QStringLiteral("没有可导出的号码，请先缩水。");
 
 // The three help texts, each line ending with a line break.
 inline const QString kSpecialShapeHelp = QStringLiteral(

@@ -9,6 +9,7 @@
 #include "stages/SpecialExclusionStage.h"
 
 #include <QMouseEvent>
+#include <QScrollArea>
 #include <QTabBar>
 
 using namespace shrink4;
@@ -361,6 +362,8 @@ private slots:
             top->hide();
         w->show();
         QVERIFY(QTest::qWaitForWindowExposed(w.get()));
+        // On a small screen the conditions scroll; bring the button into view.
+        qobject_cast<QScrollArea*>(w->centralWidget())->ensureWidgetVisible(help);
         // A full click first: an earlier test's double-click leaves the pointer's state behind.
         QTest::mouseClick(w->centralWidget(), Qt::LeftButton, {}, QPoint(1, 1));
         const QColor idle = paintedColor(help);

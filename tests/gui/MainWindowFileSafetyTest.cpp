@@ -43,7 +43,7 @@ struct SaveDialogRun {
     bool askedToReplace = false;
 };
 
-// Triggers 保存方案 and answers its dialog as a person would: types the name in folder
+// Triggers 方案另存为 and answers its dialog as a person would: types the name in folder
 // and presses Return, then answers a question about replacing a file with `replace`.
 SaveDialogRun saveThroughDialog(MainWindow* window, const QString& folder, const QString& typed, bool replace)
 {
@@ -66,7 +66,13 @@ SaveDialogRun saveThroughDialog(MainWindow* window, const QString& folder, const
             }
             typedInto = dialog;
             dialog->setDirectory(folder);
+            // The folder is listed in the background; once listed the dialog selects again
+            // the file it was opened on, over anything typed before.
+            QTest::qWait(300);
             auto* name = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+            // Typed with the focus, as a person types: the dialog then lets go of the file
+            // it was opened on (the current scheme) and takes the typed name.
+            name->setFocus();
             name->clear();
             QTest::keyClicks(name, typed);
             // Posted: Return may open a question, which this poll has to answer.
@@ -74,7 +80,7 @@ SaveDialogRun saveThroughDialog(MainWindow* window, const QString& folder, const
         }
     });
     poll.start();
-    window->findChild<QAction*>(QStringLiteral("action_save_scheme"))->trigger();
+    window->findChild<QAction*>(QStringLiteral("action_save_scheme_as"))->trigger();
     poll.stop();
     return run;
 }

@@ -7,6 +7,9 @@
 #include <QDialog>
 #include <QDir>
 #include <QFile>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QLineEdit>
 #include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
@@ -81,7 +84,8 @@ private slots:
     void startFiltersAndEmptyBoxesChangeNothing();
     void clearConditionsTouchesOnePageOnly();
     void exportWritesOneLineEndingInCrLf();
-    void exportOfAnEmptyResultDoesNothing();
+    void exportOfAnEmptyResultWritesNothingAndSaysSo();
+    void saveAsWritesTheChosenFile();
     void failedExportLeavesNoFileBehind();
     void exportFallsBackToTheDocumentsFolder();
     void copyPutsTheResultBoxOnTheClipboard();
@@ -295,14 +299,44 @@ void SpliceWindowTest::exportWritesOneLineEndingInCrLf()
     QCOMPARE(QDir(folder).entryList(QDir::Files).size(), 2);
 }
 
-void SpliceWindowTest::exportOfAnEmptyResultDoesNothing()
+void SpliceWindowTest::exportOfAnEmptyResultWritesNothingAndSaysSo()
 {
     result("45")->setPlainText(QStringLiteral("    "));
-    MessageBoxCatcher catcher;
-    command("45", 2);
-    QTest::qWait(100);
-    QVERIFY(!catcher.seen());
+    for (const QString& button : {QStringLiteral("C_45_pj(2)"), QStringLiteral("C_45_pj_saveas")}) {
+        MessageBoxCatcher catcher; // and no file dialog: the catcher would not see past it
+        child<QPushButton>(button)->click();
+        QVERIFY2(QTest::qWaitFor([&] { return catcher.seen(); }), qPrintable(button));
+        QCOMPARE(catcher.text(), QStringLiteral("结果框里没有号码，没有导出。"));
+    }
     QVERIFY(QDir(m_folder->path()).entryList(QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot).isEmpty());
+}
+
+void SpliceWindowTest::saveAsWritesTheChosenFile()
+{
+    QCoreApplication::setAttribute(Qt::AA_DontUseNativeDialogs);
+    result("24")->setPlainText(QStringLiteral("1234 5678"));
+    const QString chosen = m_folder->filePath(QStringLiteral("mine/picked.txt"));
+    QVERIFY(QDir(m_folder->path()).mkdir(QStringLiteral("mine")));
+    QString startedAt;
+    QTimer::singleShot(50, m_window.get(), [&] {
+        if (auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget())) {
+            startedAt = dialog->selectedFiles().value(0);
+            dialog->setDirectory(QFileInfo(chosen).absolutePath());
+            auto* name = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+            name->setFocus();
+            name->clear();
+            QTest::keyClicks(name, QFileInfo(chosen).fileName());
+            QTest::keyClick(name, Qt::Key_Return);
+        }
+    });
+    MessageBoxCatcher catcher;
+    child<QPushButton>(QStringLiteral("C_24_pj_saveas"))->click();
+    QVERIFY(QTest::qWaitFor([&] { return catcher.seen(); }));
+    QCOMPARE(QFileInfo(startedAt).fileName(), QStringLiteral("2拼接4.txt"));
+    QCOMPARE(catcher.text(), QStringLiteral("导出成功：\r\n") + QDir::toNativeSeparators(chosen));
+    QCOMPARE(fileBytes(chosen), QByteArray("1234 5678\r\n"));
+    // The one-click export's file is not touched.
+    QVERIFY(!QFile::exists(m_folder->filePath(QStringLiteral("2拼接4.txt"))));
 }
 
 void SpliceWindowTest::failedExportLeavesNoFileBehind()

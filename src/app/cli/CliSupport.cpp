@@ -4,6 +4,7 @@
 #include "core/TextScan.h"
 #include "scheme/InputFile.h"
 #include "scheme/SchemeFile.h"
+#include "scheme/WholeFileWrite.h"
 
 #include <QFile>
 #include <QRegularExpression>
@@ -49,13 +50,33 @@ std::vector<std::string> numberTexts(const std::vector<int>& values)
     return texts;
 }
 
-void printNumbers(const std::vector<int>& values)
+QByteArray numbersText(const std::vector<int>& values)
 {
     QByteArray out;
     out.reserve(qsizetype(values.size() * 5));
     for (const auto& t : numberTexts(values))
         out.append(t.data(), qsizetype(t.size())).append('\n');
-    printOutBytes(out);
+    return out;
+}
+
+void printNumbers(const std::vector<int>& values)
+{
+    printOutBytes(numbersText(values));
+}
+
+int writeResult(const QByteArray& bytes, const QString& outputPath)
+{
+    if (outputPath.isEmpty()) {
+        printOutBytes(bytes);
+        return kOk;
+    }
+    QString reason;
+    QString systemReason;
+    if (writeWholeFile(outputPath, bytes, &reason, &systemReason))
+        return kOk;
+    printErr(QStringLiteral("shrink4-cli: %1: could not be written, nothing was changed: %2\n")
+                 .arg(outputPath, systemReason.isEmpty() ? reason : systemReason));
+    return kOutputFailed;
 }
 
 std::optional<int> parseArguments(QCommandLineParser& parser, const QStringList& arguments,

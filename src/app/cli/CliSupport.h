@@ -29,6 +29,11 @@ std::optional<int> parseArguments(QCommandLineParser& parser, const QStringList&
 
 // Prints numbers as four-digit texts, one per line.
 void printNumbers(const std::vector<int>& values);
+QByteArray numbersText(const std::vector<int>& values);
+
+// Prints bytes, or with an output path replaces that file with them whole: a failure
+// leaves any old file as it was, says why and gives the exit status kOutputFailed.
+int writeResult(const QByteArray& bytes, const QString& outputPath);
 // The four-digit texts of numbers, for JSON arrays.
 std::vector<std::string> numberTexts(const std::vector<int>& values);
 

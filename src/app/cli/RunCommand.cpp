@@ -30,15 +30,25 @@ int runCommand(const QStringList& arguments)
     parser.setApplicationDescription(QStringLiteral("Perform one filter run with the scheme's conditions, exactly as the start button does."));
     const QCommandLineOption json(QStringLiteral("json"), QStringLiteral("Print one JSON object instead of one number per line."));
     parser.addOption(json);
+    const QCommandLineOption output({QStringLiteral("o"), QStringLiteral("output")},
+                                    QStringLiteral("Write the output to FILE instead of standard output: the whole file "
+                                                   "or, on failure, nothing (exit status 1); - is standard output."),
+                                    QStringLiteral("FILE"));
+    parser.addOption(output);
     auto start = startSchemeCommand(parser, arguments);
     if (!start.inputs)
         return start.exitStatus;
 
-    const auto result = filterRun(*start.inputs);
-    if (!parser.isSet(json)) {
-        printNumbers(result.list.numbers);
-        return kOk;
+    if (parser.isSet(output) && parser.value(output).isEmpty()) {
+        printErr(QStringLiteral("%1: --output needs a file name\n").arg(arguments.value(0)));
+        return kBadInput;
     }
+    // "-" is standard output, as it is standard input for the scheme.
+    const QString outputPath = parser.value(output) == QLatin1String("-") ? QString() : parser.value(output);
+
+    const auto result = filterRun(*start.inputs);
+    if (!parser.isSet(json))
+        return writeResult(numbersText(result.list.numbers), outputPath);
     const auto texts = numberTexts(result.list.numbers);
     const auto notes = conditionNotes(*start.inputs);
     JsonObjectWriter rewritten;
@@ -54,8 +64,7 @@ int runCommand(const QStringList& arguments)
         .field("rewritten", rewritten);
     if (!notes.empty())
         out.field("notes", notesJson(notes));
-    printOutBytes(out.finish() + '\n');
-    return kOk;
+    return writeResult(out.finish() + '\n', outputPath);
 }
 
 } // namespace shrink4::cli

@@ -1,3 +1,4 @@
+#include "ui/AppSetup.h"
 #include "ui/DrawsFile.h"
 #include "ui/MainWindow.h"
 #include "ui/SessionFile.h"
@@ -7,9 +8,7 @@
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QIcon>
-#include <QLibraryInfo>
 #include <QTimer>
-#include <QTranslator>
 
 #include <cstdio>
 #include <cstring>
@@ -33,31 +32,20 @@ int main(int argc, char* argv[])
     if (asksVersion(argc, argv))
         return std::printf("shrink4 %s\n", shrink4::kVersion) > 0 && std::fflush(stdout) == 0 ? 0 : 1;
     QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("shrink4"));
-    QApplication::setApplicationDisplayName(QStringLiteral("四星缩水"));
-    QApplication::setApplicationVersion(QLatin1String(shrink4::kVersion));
-    // The installed desktop entry and icon; run from the build folder, the icon built in.
-    QGuiApplication::setDesktopFileName(QLatin1String(shrink4::kAppId));
-    QApplication::setWindowIcon(
-        QIcon::fromTheme(QLatin1String(shrink4::kAppId), QIcon(QStringLiteral(":/shrink4/icon.png"))));
+#include <QIcon>
 
     QCommandLineParser parser;
-    parser.setApplicationDescription(QStringLiteral("四星缩水: shrink four-digit number sets by conditions"));
+    parser.setApplicationDescription(QStringLiteral("四星缩水：按条件缩减四位数号码。"));
     parser.addHelpOption();
     parser.addVersionOption();
-    parser.addPositionalArgument(QStringLiteral("FILE"), QStringLiteral("A scheme (.json) to open at start-up."),
+    parser.addPositionalArgument(QStringLiteral("FILE"), QStringLiteral("启动时打开的方案文件（.json）。"),
                                  QStringLiteral("[FILE]"));
     parser.process(app);
 
-    // Qt's own words in its dialogs (such as asking before a file is replaced) in Chinese,
-    // when Qt's translations are installed.
-    QTranslator qtTexts;
-    if (qtTexts.load(QStringLiteral("qtbase_zh_CN"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-        QApplication::installTranslator(&qtTexts);
-
     shrink4::MainWindow window;
     window.setSessionFile(shrink4::defaultSessionPath());
-    window.setDrawsFile(shrink4::defaultDrawsPath());
+#include "ui/AppSetup.h"
+#include "ui/DrawsFile.h"
     window.show();
     // A scheme named on the command line replaces the conditions kept from last time. It is
     // opened once the window is up, so a failure is reported over a painted window.

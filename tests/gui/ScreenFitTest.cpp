@@ -1,0 +1,148 @@
+// The main window on the screen this process was given (tests/CMakeLists.txt runs it
+// once per screen size and scaling): it opens within the screen, every named control can
+// be scrolled fully into view, and where the screen has room everything shows at once.
+
+#include "ui/MainWindow.h"
+#include "ui/PagedConditions.h"
+
+#include <QApplication>
+#include <QScreen>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QTest>
+
+#include <algorithm>
+#include <tuple>
+
+using namespace shrink4;
+
+namespace {
+
+QScrollArea* scrollArea(MainWindow& w)
+{
+    return qobject_cast<QScrollArea*>(w.centralWidget());
+}
+
+// Scrolls as little as brings the whole widget into view (or its top left part, when it
+// is larger than the view). QScrollArea::ensureWidgetVisible would show a text box's
+// cursor only.
+void scrollIntoView(QScrollArea* area, const QWidget* widget)
+{
+    const QRect rect(widget->mapTo(area->widget(), QPoint(0, 0)), widget->size());
+    const QSize view = area->viewport()->size();
+    for (auto [bar, first, length, room] :
+         {std::tuple{area->horizontalScrollBar(), rect.left(), rect.width(), view.width()},
+          std::tuple{area->verticalScrollBar(), rect.top(), rect.height(), view.height()}}) {
+        if (first + std::min(length, room) > bar->value() + room)
+            bar->setValue(first + std::min(length, room) - room);
+        if (first < bar->value())
+            bar->setValue(first);
+    }
+}
+
+// What can be seen of widget inside the scroll area's viewport, in the viewport's terms.
+QRect shownPart(QScrollArea* area, const QWidget* widget)
+{
+    const QRect rect(widget->mapTo(area->viewport(), QPoint(0, 0)), widget->size());
+    return rect.intersected(area->viewport()->rect());
+}
+
+// The controls a player uses: every named widget but Qt's own parts.
+QList<QWidget*> namedControls(MainWindow& w)
+{
+    QList<QWidget*> controls;
+    for (QWidget* child : w.findChildren<QWidget*>())
+        if (!child->objectName().isEmpty() && !child->objectName().startsWith(QLatin1String("qt_"))
+            && child->isVisibleTo(&w) && child->isWindow() == false && scrollArea(w)->widget()->isAncestorOf(child))
+            controls << child;
+    return controls;
+}
+
+// The size a layout may not go below: the widget's own minimum where it sets one, else its
+// minimum size hint, and never above its maximum.
+QSize smallestSize(const QWidget* widget)
+{
+    QSize least = widget->minimumSizeHint();
+    if (widget->minimumWidth() > 0)
+        least.setWidth(widget->minimumWidth());
+    if (widget->minimumHeight() > 0)
+        least.setHeight(widget->minimumHeight());
+    return least.boundedTo(widget->maximumSize());
+}
+
+} // namespace
+
+class ScreenFitTest : public QObject {
+    Q_OBJECT
+private slots:
+    void opensWithinTheScreen()
+    {
+        MainWindow w;
+        w.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        // Where it is placed is the window manager's choice; its size with its frame is ours.
+        const QRect screen = w.screen()->availableGeometry();
+        QVERIFY2(w.frameGeometry().width() <= screen.width() && w.frameGeometry().height() <= screen.height(),
+                 qPrintable(QStringLiteral("window %1x%2 on a screen of %3x%4")
+                                .arg(w.frameGeometry().width()).arg(w.frameGeometry().height())
+                                .arg(screen.width()).arg(screen.height())));
+    }
+
+    void everyNamedControlCanBeScrolledIntoView()
+    {
+        MainWindow w;
+        w.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        QScrollArea* area = scrollArea(w);
+        QVERIFY(area);
+        int checked = 0;
+        for (int page = 0; page < w.pages().count(); ++page) {
+            w.pages().setCurrentIndex(page);
+            QApplication::processEvents();
+            for (QWidget* control : namedControls(w)) {
+                scrollIntoView(area, control);
+                const QRect shown = shownPart(area, control);
+                const QSize whole = control->size().boundedTo(area->viewport()->size());
+                QVERIFY2(shown.size() == whole,
+                         qPrintable(QStringLiteral("%1: %2x%3 of %4x%5 shown at %6,%7 in %8x%9, viewport %10x%11 vbar %12/%13")
+                                        .arg(control->objectName()).arg(shown.width()).arg(shown.height())
+                                        .arg(whole.width()).arg(whole.height())
+                                        .arg(control->mapTo(area->widget(), QPoint()).x()).arg(control->mapTo(area->widget(), QPoint()).y())
+                                        .arg(area->widget()->width()).arg(area->widget()->height())
+                                        .arg(area->viewport()->width()).arg(area->viewport()->height())
+                                        .arg(area->verticalScrollBar()->value()).arg(area->verticalScrollBar()->maximum())));
+                // Squeezed below its smallest size a control would be cut, not scrolled.
+                const QSize least = smallestSize(control);
+                QVERIFY2(control->width() >= least.width() && control->height() >= least.height(),
+                         qPrintable(control->objectName()));
+                ++checked;
+            }
+        }
+        QVERIFY(checked > 400); // every check box, button and box of the window
+    }
+
+    void showsEverythingAtOnceWhereTheScreenHasRoom()
+    {
+        MainWindow w;
+        w.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        // 1366 x 768 at 100 %, the smallest screen the window was laid out for, and larger.
+        const QSize screen = w.screen()->availableGeometry().size();
+        if (screen.width() < 1366 || screen.height() < 768)
+            QSKIP("a screen too small for the whole window: it scrolls");
+        QVERIFY(!scrollArea(w)->horizontalScrollBar()->isVisible());
+        QVERIFY(!scrollArea(w)->verticalScrollBar()->isVisible());
+    }
+
+    void canBeMadeSmallerThanItsContents()
+    {
+        MainWindow w;
+        w.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        QVERIFY(w.minimumSizeHint().width() < 800);
+        QVERIFY(w.minimumSizeHint().height() < 500);
+    }
+};
+
+QTEST_MAIN(ScreenFitTest)
+#include "ScreenFitTest.moc"
