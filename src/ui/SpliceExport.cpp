@@ -58,7 +58,8 @@ QString askExportPath(QWidget* parent, const QString& fileName, const QString& c
     return askSavePath(parent, caption, fileName, QStringLiteral("文本文件 (*.txt)"), QStringLiteral("txt"), dialog);
 }
 
-void report(QWidget* parent, const SpliceExportResult& result, const SpliceExportFolders& folders)
+// folders: where a one-click export may have gone, to say why; none for a chosen file.
+void report(QWidget* parent, const SpliceExportResult& result, const SpliceExportFolders& folders = {})
 {
     const QString title = QStringLiteral("温馨提示");
     if (result.outcome == SpliceExportResult::Outcome::NothingToExport)
@@ -99,9 +100,9 @@ void exportSpliceResult(QWidget* parent, const QString& text, const QString& fil
     if (result.outcome == SpliceExportResult::Outcome::NoFolder) {
         const QString path =
             askExportPath(parent, fileName, QStringLiteral("导出到"), QStringLiteral("export_file_dialog"));
-        if (path.isEmpty())
-            return;
-        result = writeInto(path, text);
+        if (!path.isEmpty())
+            report(parent, writeInto(path, text));
+        return;
     }
     report(parent, result, folders);
 }
