@@ -3,6 +3,8 @@
 // the table, the summary and both charts are repainted; and the same after a change of
 // the conditions, run included.
 
+#include "WindowBenchMain.h"
+
 #include "ui/HistoryWindow.h"
 #include "ui/MainWindow.h"
 #include "ui/textbox/TextBox.h"
@@ -80,14 +82,4 @@ BENCHMARK(BM_HistoryFollowConditionChange)->Unit(benchmark::kMillisecond)->UseRe
 
 } // namespace
 
-int main(int argc, char** argv)
-{
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
+SHRINK4_WINDOW_BENCHMARK_MAIN()

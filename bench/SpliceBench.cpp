@@ -1,6 +1,8 @@
 // The splice filter on its largest pages, against the plain per-candidate substring search,
 // and the result box taking 100,000 five-digit numbers.
 
+#include "WindowBenchMain.h"
+
 #include "tools/SpliceFilter.h"
 #include "tools/SplicePages.h"
 #include "ui/SplicePageWidget.h"
@@ -130,12 +132,4 @@ BENCHMARK(BM_SpliceShowAllFiveDigitResults)->Unit(benchmark::kMillisecond);
 
 } // namespace
 
-int main(int argc, char** argv)
-{
-    qputenv("QT_QPA_PLATFORM", qgetenv("QT_QPA_PLATFORM").isEmpty() ? QByteArray("offscreen") : qgetenv("QT_QPA_PLATFORM"));
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
+SHRINK4_WINDOW_BENCHMARK_MAIN()

@@ -3,6 +3,8 @@
 // pastes into its text boxes (beside the same paste into Qt's own QPlainTextEdit). The
 // window's resident memory is reported as a counter.
 
+#include "WindowBenchMain.h"
+
 #include "ui/AppSetup.h"
 #include "ui/MainWindow.h"
 #include "ui/textbox/LineBox.h"
@@ -244,19 +246,4 @@ BENCHMARK(BM_RunWithFullTextBoxes)->Arg(1)->Arg(8)->Unit(benchmark::kMillisecond
 
 } // namespace
 
-int main(int argc, char** argv)
-{
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
-    shrink4::setUpApplication();
-    // The settings the benchmark writes stay in a folder of its own.
-    QTemporaryDir settings;
-    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settings.path());
-    QSettings::setPath(QSettings::NativeFormat, QSettings::SystemScope, settings.path());
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
+SHRINK4_WINDOW_BENCHMARK_MAIN()
