@@ -83,12 +83,9 @@ NumberExplanation explainNumber(const RunResult& run, int number)
     e.listed = e.inPool && run.verdict.test(number); // what the list is made from
     e.failCount = run.failCount.value(number);
     e.failed.reserve(std::size_t(e.failCount));
-    e.captions.reserve(std::size_t(e.failCount));
     for (const auto& row : run.rows)
-        if (row.fails.test(number)) {
+        if (row.fails.test(number))
             e.failed.push_back(rowKey(row));
-            e.captions.push_back(rowCaption(row));
-        }
     return e;
 }
 

@@ -37,7 +37,6 @@ struct NumberExplanation {
     bool inPool = false;
     int failCount = 0;
     std::vector<std::string_view> failed;   // keys of the rows that fail it, run order
-    std::vector<std::string_view> captions; // their captions, as the window names them
 };
 
 NumberExplanation explainNumber(const RunResult& run, int number);

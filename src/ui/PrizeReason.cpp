@@ -16,8 +16,9 @@ QString prizeReason(const RunResult& run, int number)
     // A number the verdict keeps fails no condition that removes it.
     if (!run.verdict.test(number)) {
         QStringList captions;
-        for (std::string_view caption : e.captions)
-            captions << toQString(caption);
+        for (const ConditionRow& row : run.rows)
+            if (row.fails.test(number))
+                captions << toQString(rowCaption(row));
         parts << (captions.isEmpty() ? QStringLiteral("不符 0 项，在总容错外")
                                      : QStringLiteral("不符：%1").arg(captions.join(QStringLiteral("、"))));
     }
