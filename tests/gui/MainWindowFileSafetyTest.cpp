@@ -1,6 +1,7 @@
 // Schemes that cannot be saved or are no scheme files at all: the window says why in
 // Chinese and loses neither the file on disk nor the conditions on screen.
 
+#include "TestFiles.h"
 #include "FileSizeLimit.h"
 #include "MainWindowTestSupport.h"
 
@@ -26,12 +27,6 @@ ConditionInputs someConditions(const char* sums)
     ConditionInputs in;
     in.sumValues = sums;
     return in;
-}
-
-QByteArray fileBytes(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
 QStringList entries(const QString& folder)

@@ -2,6 +2,7 @@
 // Save As, the recent schemes, the folders and size it had, the result export; and that
 // Qt's own words and every button's tip read in Chinese.
 
+#include "TestFiles.h"
 #include "MainWindowTestSupport.h"
 
 #include "ui/AppSetup.h"
@@ -33,12 +34,6 @@ ConditionInputs sums(const char* text)
     ConditionInputs in;
     in.sumValues = text;
     return in;
-}
-
-QByteArray fileBytes(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
 struct DialogSeen {

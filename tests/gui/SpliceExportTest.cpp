@@ -1,6 +1,7 @@
 // Exports that cannot be written, exports with no folder of ours to go to, and the
 // temporaries a killed export leaves behind.
 
+#include "TestFiles.h"
 #include "FileSizeLimit.h"
 #include "ui/SpliceExport.h"
 #include "ui/SpliceWindow.h"
@@ -25,6 +26,7 @@
 
 using namespace shrink4;
 using shrink4::test::FileSizeLimit;
+using shrink4::test::fileBytes;
 
 namespace {
 
@@ -65,12 +67,6 @@ BoxSeen answerBoxes(const std::function<void()>& action, const QString& chooseFi
     action();
     poll.stop();
     return seen;
-}
-
-QByteArray fileBytes(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
 void writeBytes(const QString& path, const QByteArray& bytes)

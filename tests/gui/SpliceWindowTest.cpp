@@ -1,3 +1,4 @@
+#include "TestFiles.h"
 #include "ui/SplicePageWidget.h"
 #include "ui/SpliceWindow.h"
 #include "ui/textbox/TextBox.h"
@@ -23,6 +24,8 @@
 #include <memory>
 
 using namespace shrink4;
+
+using shrink4::test::fileBytes;
 
 namespace {
 
@@ -52,12 +55,6 @@ private:
     bool m_seen = false;
     QString m_title, m_text;
 };
-
-QByteArray fileBytes(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
 
 // Types the text key by key, line breaks by the Return key.
 void typeLines(QWidget* box, const QString& text)
