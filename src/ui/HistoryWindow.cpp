@@ -2,9 +2,9 @@
 
 #include "BacktestCharts.h"
 #include "BacktestModel.h"
-#include "ConditionBinding.h"
 #include "DrawsPanel.h"
 #include "HistoryTexts.h"
+#include "LiveRun.h"
 #include "QtText.h"
 
 #include "engine/Statistics.h"
@@ -28,8 +28,6 @@ namespace shrink4 {
 
 namespace {
 
-// Typing goes on while the run waits; a run itself takes microseconds.
-constexpr int kFollowDelayMs = 150;
 // The condition chart's height: title, axis and legend, and a bar per condition.
 constexpr int kRatesChartFrame = 150;
 constexpr int kRatesBarHeight = 26;
@@ -121,8 +119,8 @@ QString noDrawsText()
 
 } // namespace
 
-HistoryWindow::HistoryWindow(QWidget* mainWindow, ConditionsFn conditions, const QString& drawsPath)
-    : QWidget(mainWindow, Qt::Window), m_conditions(std::move(conditions))
+HistoryWindow::HistoryWindow(QWidget* mainWindow, LiveRun& live, const QString& drawsPath)
+    : QWidget(mainWindow, Qt::Window), m_live(live)
 {
     setObjectName(QStringLiteral("Fhistory"));
     setWindowTitle(texts::kHistoryTitle);
@@ -139,9 +137,8 @@ HistoryWindow::HistoryWindow(QWidget* mainWindow, ConditionsFn conditions, const
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(splitter);
 
-    m_follow.setSingleShot(true);
-    m_follow.setInterval(kFollowDelayMs);
-    connect(&m_follow, &QTimer::timeout, this, &HistoryWindow::rerun);
+    // Hidden, it waits: showing it takes the conditions as they then stand.
+    connect(&live, &LiveRun::updated, this, &HistoryWindow::refresh);
     connect(m_draws, &DrawsPanel::drawsChanged, this, &HistoryWindow::refresh);
     connect(m_last, &QSpinBox::textChanged, this, &HistoryWindow::refresh);
     fitScreen(this, QSize(1040, 640));
@@ -183,30 +180,9 @@ QWidget* HistoryWindow::buildResults()
     return results;
 }
 
-void HistoryWindow::conditionsChanged()
-{
-    m_run.reset();
-    if (isVisible())
-        m_follow.start();
-}
-
-void HistoryWindow::followNow()
-{
-    if (m_follow.isActive()) {
-        m_follow.stop();
-        rerun();
-    }
-}
-
 void HistoryWindow::showEvent(QShowEvent* event)
 {
     QWidget::showEvent(event);
-    refresh();
-}
-
-void HistoryWindow::rerun()
-{
-    m_run.reset();
     refresh();
 }
 
@@ -223,11 +199,10 @@ void HistoryWindow::refresh()
 {
     if (!isVisible())
         return;
-    if (!m_run)
-        m_run = filterRun(m_conditions());
+    const RunResult& run = m_live.current().run;
     const std::vector<Draw> draws = drawsInView();
-    m_backtest = draws.empty() ? Backtest{} : shrink4::backtest(*m_run, draws);
-    const RowCaptions rows = rowCaptions(*m_run);
+    m_backtest = draws.empty() ? Backtest{} : shrink4::backtest(run, draws);
+    const RowCaptions rows = rowCaptions(run);
     m_model->setOutcomes(m_backtest.outcomes, rows.byKey);
     fitColumns(m_table, m_backtest.outcomes);
     m_summary->setText(draws.empty() ? noDrawsText()
@@ -237,13 +212,11 @@ void HistoryWindow::refresh()
     m_rates->setMinimumHeight(kRatesChartFrame + kRatesBarHeight * int(m_backtest.rows.size()));
 }
 
-void showHistoryTool(QWidget* mainWindow, const ConditionForm& form, const QString& drawsPath)
+void showHistoryTool(QWidget* mainWindow, LiveRun& live, const QString& drawsPath)
 {
     auto* window = mainWindow->findChild<HistoryWindow*>(QString(), Qt::FindDirectChildrenOnly);
-    if (!window) {
-        window = new HistoryWindow(mainWindow, [&form] { return readConditions(form); }, drawsPath);
-        onConditionChange(form, window, [window] { window->conditionsChanged(); });
-    }
+    if (!window)
+        window = new HistoryWindow(mainWindow, live, drawsPath);
     window->setWindowState(window->windowState() & ~Qt::WindowMinimized);
     window->show();
     window->raise();

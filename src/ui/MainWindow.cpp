@@ -179,7 +179,7 @@ void MainWindow::showStats()
 void MainWindow::addHistoryAction(QMenu* analysis)
 {
     QAction* history = analysis->addAction(QStringLiteral("历史回测"), this,
-                                           [this] { showHistoryTool(this, m_form, m_drawsPath); });
+                                           [this] { showHistoryTool(this, *m_live, m_drawsPath); });
     history->setObjectName(QStringLiteral("action_history"));
 }
 
