@@ -60,18 +60,7 @@ SaveDialogRun saveThroughDialog(MainWindow* window, const QString& folder, const
                 return;
             }
             typedInto = dialog;
-            dialog->setDirectory(folder);
-            // The folder is listed in the background; once listed the dialog selects again
-            // the file it was opened on, over anything typed before.
-            QTest::qWait(300);
-            auto* name = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
-            // Typed with the focus, as a person types: the dialog then lets go of the file
-            // it was opened on (the current scheme) and takes the typed name.
-            name->setFocus();
-            name->clear();
-            QTest::keyClicks(name, typed);
-            // Posted: Return may open a question, which this poll has to answer.
-            QTimer::singleShot(0, name, [name] { QTest::keyClick(name, Qt::Key_Return); });
+            typeFileName(dialog, folder, typed);
         }
     });
     poll.start();

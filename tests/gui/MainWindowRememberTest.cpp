@@ -69,14 +69,7 @@ DialogSeen answerFileDialogs(const std::function<void()>& action, const QString&
             dialog->reject();
             return;
         }
-        dialog->setDirectory(QFileInfo(answer).absolutePath());
-        QTest::qWait(300); // listed in the background, which selects the start file again
-        auto* name = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
-        name->setFocus();
-        name->clear();
-        QTest::keyClicks(name, QFileInfo(answer).fileName());
-        // Posted: Return may open a question, which this poll has to answer.
-        QTimer::singleShot(0, name, [name] { QTest::keyClick(name, Qt::Key_Return); });
+        typeFileName(dialog, QFileInfo(answer).absolutePath(), QFileInfo(answer).fileName());
     });
     poll.start();
     action();

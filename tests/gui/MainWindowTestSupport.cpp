@@ -2,9 +2,12 @@
 
 
 #include <QApplication>
+#include <QFileDialog>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QStandardPaths>
 #include <QStyleFactory>
+#include <QTest>
 #include <QTimer>
 
 #include <vector>
@@ -76,6 +79,20 @@ MessageBoxSeen answerMessageBoxes(const std::function<void()>& action)
     action();
     poll.stop();
     return seen;
+}
+
+void typeFileName(QFileDialog* dialog, const QString& folder, const QString& fileName)
+{
+    dialog->setDirectory(folder);
+    // The folder is listed in the background; once listed the dialog selects again the
+    // file it was opened on, over anything typed before.
+    QTest::qWait(300);
+    auto* name = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+    // Typed with the focus: the dialog then lets go of the file it was opened on.
+    name->setFocus();
+    name->clear();
+    QTest::keyClicks(name, fileName);
+    QTimer::singleShot(0, name, [name] { QTest::keyClick(name, Qt::Key_Return); });
 }
 
 std::unique_ptr<MainWindow> makeWindow()

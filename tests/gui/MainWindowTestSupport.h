@@ -16,6 +16,8 @@
 #include <functional>
 #include <memory>
 
+class QFileDialog;
+
 namespace shrink4::test {
 
 template <class T>
@@ -49,6 +51,10 @@ struct MessageBoxSeen {
 
 // Closes every message box that opens while `action` runs, recording the last one.
 MessageBoxSeen answerMessageBoxes(const std::function<void()>& action);
+
+// Types `fileName` into a file dialog shown on `folder` and presses Return, as a person
+// does. Return is posted: it may open a question, which the caller's poll has to answer.
+void typeFileName(QFileDialog* dialog, const QString& folder, const QString& fileName);
 
 // The window as a user meets it, with its run controller's progress recorded.
 std::unique_ptr<MainWindow> makeWindow();
