@@ -1,14 +1,10 @@
-#include "ui/AppSetup.h"
-#include "ui/DrawsFile.h"
+#include "StartUp.h"
+
 #include "ui/MainWindow.h"
-#include "ui/SessionFile.h"
 
 #include "Shrink4Version.h"
 
 #include <QApplication>
-#include <QCommandLineParser>
-#include <QIcon>
-#include <QTimer>
 
 #include <cstdio>
 #include <cstring>
@@ -32,25 +28,6 @@ int main(int argc, char* argv[])
     if (asksVersion(argc, argv))
         return std::printf("shrink4 %s\n", shrink4::kVersion) > 0 && std::fflush(stdout) == 0 ? 0 : 1;
     QApplication app(argc, argv);
-#include <QIcon>
-
-    QCommandLineParser parser;
-    parser.setApplicationDescription(QStringLiteral("四星缩水：按条件缩减四位数号码。"));
-    parser.addHelpOption();
-    parser.addVersionOption();
-    parser.addPositionalArgument(QStringLiteral("FILE"), QStringLiteral("启动时打开的方案文件（.json）。"),
-                                 QStringLiteral("[FILE]"));
-    parser.process(app);
-
-    shrink4::MainWindow window;
-    window.setSessionFile(shrink4::defaultSessionPath());
-#include "ui/AppSetup.h"
-#include "ui/DrawsFile.h"
-    window.show();
-    // A scheme named on the command line replaces the conditions kept from last time. It is
-    // opened once the window is up, so a failure is reported over a painted window.
-    const QStringList files = parser.positionalArguments();
-    if (!files.isEmpty())
-        QTimer::singleShot(0, &window, [&window, file = files.first()] { window.openScheme(file); });
+    const auto window = shrink4::startMainWindow(QApplication::arguments());
     return app.exec();
 }

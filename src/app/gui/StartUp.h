@@ -1,0 +1,21 @@
+#pragma once
+// Everything the program does before its first window, in one place: the program calls
+// it from main() and the tests call it too, so the window they drive is the one a player
+// gets.
+
+#include <QStringList>
+
+#include <memory>
+
+namespace shrink4 {
+
+class MainWindow;
+
+// Names the application (which places its settings and data), installs Qt's Chinese
+// texts, the icon and the desktop entry's name, reads the command line (arguments as
+// QCoreApplication::arguments() gives them), and shows the main window with the kept
+// session, the kept draws and the remembered size, page and current scheme. A scheme
+// named on the command line is opened once the window is up. Needs a QApplication.
+std::unique_ptr<MainWindow> startMainWindow(const QStringList& arguments);
+
+} // namespace shrink4
