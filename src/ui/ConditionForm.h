@@ -76,6 +76,7 @@ struct RunForm {
     QGroupBox* progressFrame = nullptr;
     TwoBoxProgressBar* progressBar = nullptr;
     QListWidget* results = nullptr;
+    QLabel* staleNote = nullptr; // over the list: the result is not of the conditions on screen
     QLabel* count = nullptr;
     LineBox* prizeBox = nullptr;
     QLabel* prizeLabel = nullptr;

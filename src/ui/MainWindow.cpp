@@ -33,6 +33,7 @@
 #include <QPushButton>
 #include <QCloseEvent>
 #include <QCoreApplication>
+#include <QDateTime>
 #include <QDir>
 #include <QFileInfo>
 #include <QGroupBox>
@@ -69,14 +70,18 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent)
     m_scroll = makeScrollingArea(conditions);
     setCentralWidget(m_scroll);
     m_dan = new DanButtons(m_form, this);
-    m_results = new ResultView(m_run, this);
+    m_results = new ResultView(m_run, [this] { return readConditions(m_form); }, this);
     m_runner = new RunController(m_run, m_form, *m_results, this);
     m_document = new SchemeDocument([this] { return readConditions(m_form); }, this);
     connect(m_document, &SchemeDocument::changed, this, &MainWindow::showSchemeState);
-    // A crash after a run loses nothing that run used.
+    connect(m_runner, &RunController::completed, m_results,
+            [this] { m_results->belongTo(readConditions(m_form), QDateTime::currentDateTime()); });
+    // A crash after a run or a conversion loses nothing that it used or listed.
     connect(m_runner, &RunController::finished, this, &MainWindow::saveSession);
+    connect(m_runner, &RunController::converted, this, &MainWindow::saveSession);
     onConditionChange(m_form, m_undoClear, [this] { m_undoClear->withdraw(); });
     onConditionChange(m_form, m_document, [this] { m_document->conditionsChanged(); });
+    onConditionChange(m_form, m_results, [this] { m_results->conditionsChanged(); });
     auto* notes = new NotesLine(m_form);
     statusBar()->addWidget(notes, 1);
     connect(m_results, &ResultView::shown, notes, &NotesLine::showRunCount);
@@ -186,6 +191,9 @@ void MainWindow::addHistoryAction(QMenu* analysis)
 void MainWindow::buildSchemeMenu()
 {
     QMenu* schemes = menuBar()->addMenu(QStringLiteral("方案"));
+    QAction* blank = schemes->addAction(QStringLiteral("新建方案"), this, &MainWindow::newScheme);
+    blank->setObjectName(QStringLiteral("action_new_scheme"));
+    blank->setShortcut(QKeySequence::New);
     QAction* open = schemes->addAction(texts::kOpenSchemeCaption, this, &MainWindow::openSchemeDialog);
     open->setObjectName(QStringLiteral("action_open_scheme"));
     open->setShortcut(QKeySequence::Open);
@@ -203,6 +211,11 @@ void MainWindow::buildSchemeMenu()
     QAction* exportResult = schemes->addAction(texts::kExportResultCaption + QStringLiteral("…"), this,
                                                &MainWindow::exportResult);
     exportResult->setObjectName(QStringLiteral("action_export_result"));
+    schemes->addSeparator();
+    QAction* quit = schemes->addAction(QStringLiteral("退出"), this, &QWidget::close);
+    quit->setObjectName(QStringLiteral("action_quit"));
+    quit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
+    quit->setMenuRole(QAction::QuitRole);
 }
 
 // 导出 beside 复制 and 全选 in the result list's own menu.
@@ -218,7 +231,8 @@ void MainWindow::connectButtons()
 {
     connect(m_run.copy, &QAbstractButton::clicked, this, &MainWindow::copyResult);
     connect(m_run.exportResult, &QAbstractButton::clicked, this, &MainWindow::exportResult);
-    connect(m_run.clearAll, &QAbstractButton::clicked, this, &MainWindow::clearAll);
+    connect(m_run.clearAll, &QAbstractButton::clicked, this,
+            [this] { sweep(QStringLiteral("已清空所有条件"), [this] { clearAllConditions(m_form); }); });
     connect(m_run.setTool, &QAbstractButton::clicked, this, [this] { showSetTool(this); });
     connect(m_run.spliceTool, &QAbstractButton::clicked, this, [this] { showSpliceTool(this); });
     for (const CheckSpanButton& span : m_form.spanButtons)
@@ -231,49 +245,6 @@ void MainWindow::connectButtons()
                 [this, topic] { showHelp(HelpTopic(topic)); });
 }
 
-void MainWindow::closeEvent(QCloseEvent* event)
-{
-    QMainWindow::closeEvent(event);
-    if (!event->isAccepted())
-        return;
-    saveSession();
-    if (m_remembers)
-        saveWindowState({this, m_scroll, m_form.pages});
-    QCoreApplication::quit();
-}
-
-void MainWindow::setSessionFile(const QString& path)
-{
-    m_sessionPath = path;
-    if (const std::optional<ConditionInputs> kept = loadSession(path))
-        writeConditions(m_form, *kept);
-}
-
-void MainWindow::restoreSettings()
-{
-    m_remembers = true;
-    restoreWindowState({this, m_scroll, m_form.pages});
-    // Qt keeps the window on a screen, but a smaller screen than last time may still be
-    // too small for it.
-    resize(fittedWindowSize(this, size()));
-    // The conditions come from the session; the scheme tells where Save writes and whether
-    // they still match it.
-    const QString scheme = rememberedCurrentScheme();
-    if (scheme.isEmpty())
-        return;
-    const SchemeOpening opened = openSchemeChecked(scheme);
-    if (opened.inputs) {
-        m_document->setClean(scheme, *opened.inputs);
-        m_document->compare();
-    }
-}
-
-void MainWindow::saveSession()
-{
-    if (!m_sessionPath.isEmpty())
-        shrink4::saveSession(m_sessionPath, readConditions(m_form));
-}
-
 QString MainWindow::resultText() const
 {
     return m_results->resultText();
@@ -281,6 +252,8 @@ QString MainWindow::resultText() const
 
 void MainWindow::copyResult()
 {
+    if (!resultIsCurrent())
+        return;
     try {
         copyToClipboard(this, m_results->resultText(), kCopyFailedMain);
     } catch (const std::exception&) {
@@ -290,92 +263,15 @@ void MainWindow::copyResult()
 
 void MainWindow::exportResult()
 {
+    if (!resultIsCurrent())
+        return;
     exportResultToFile(this, m_results->result().numbers, m_results->groupForms());
-}
-
-void MainWindow::clearAll()
-{
-    ConditionInputs before = readConditions(m_form);
-    m_results->resetPrizeCheck();
-    clearAllConditions(m_form);
-    m_undoClear->offer(QStringLiteral("已清空所有条件"),
-                       [this, before = std::move(before)] { writeConditions(m_form, before); });
 }
 
 void MainWindow::showHelp(HelpTopic topic)
 {
     const auto& help = texts::kHelp[std::size_t(topic)];
     QMessageBox::information(this, help.title, help.text, QMessageBox::Ok);
-}
-
-bool MainWindow::openScheme(const QString& path)
-{
-    SchemeOpening scheme = openSchemeChecked(path);
-    if (!scheme.inputs) {
-        QMessageBox::warning(this, texts::kOpenSchemeCaption, scheme.message, QMessageBox::Ok);
-        return false;
-    }
-    writeConditions(m_form, *scheme.inputs);
-    m_document->setClean(path, std::move(*scheme.inputs));
-    addRecentScheme(path);
-    rememberCurrentScheme(path);
-    return true;
-}
-
-bool MainWindow::saveScheme(const QString& path)
-{
-    ConditionInputs inputs = readConditions(m_form);
-    QString message;
-    if (!saveSchemeChecked(path, inputs, &message)) {
-        QMessageBox::warning(this, texts::kSaveSchemeCaption, message, QMessageBox::Ok);
-        return false;
-    }
-    m_document->setClean(path, std::move(inputs));
-    addRecentScheme(path);
-    rememberCurrentScheme(path);
-    return true;
-}
-
-bool MainWindow::save()
-{
-    return m_document->path().isEmpty() ? saveAs() : saveScheme(m_document->path());
-}
-
-bool MainWindow::saveAs()
-{
-    const QString path = askSchemeSavePath(this, m_document->path());
-    return !path.isEmpty() && saveScheme(path);
-}
-
-QString MainWindow::currentScheme() const
-{
-    return m_document->path();
-}
-
-void MainWindow::openSchemeDialog()
-{
-    const QString path = askSchemeToOpen(this);
-    if (!path.isEmpty())
-        openScheme(path);
-}
-
-void MainWindow::openRecentScheme(const QString& path)
-{
-    if (!QFileInfo::exists(path)) {
-        removeRecentScheme(path);
-        QMessageBox::warning(this, texts::kOpenSchemeCaption, texts::kSchemeGone.arg(QDir::toNativeSeparators(path)),
-                             QMessageBox::Ok);
-        return;
-    }
-    openScheme(path);
-}
-
-void MainWindow::showSchemeState()
-{
-    const QString path = m_document->path();
-    setWindowTitle(path.isEmpty() ? texts::kWindowTitle + QStringLiteral("[*]")
-                                  : QStringLiteral("%1[*] - %2").arg(QFileInfo(path).fileName(), texts::kWindowTitle));
-    setWindowModified(m_document->isModified());
 }
 
 } // namespace shrink4

@@ -6,6 +6,8 @@
 
 #include <QMainWindow>
 
+#include <functional>
+
 class QMenu;
 class QScrollArea;
 
@@ -41,9 +43,13 @@ public:
     QString currentScheme() const;
 
     // Keeps the conditions in `path` from now on: they are put back from it now, and
-    // written to it after each run and when the window closes. Without a call nothing
-    // is kept.
+    // written to it after each run and when the window closes; the last result beside it
+    // likewise. Without a call nothing is kept.
     void setSessionFile(const QString& path);
+    // 新建方案 (Ctrl+N): the start-up conditions, no current scheme, no result.
+    void newScheme();
+    // Closes without any question (a shutdown): what can be kept is kept.
+    void closeForShutdown();
     // Keeps the past draws of the history view in `path`. Without a call none are kept.
     void setDrawsFile(const QString& path) { m_drawsPath = path; }
 
@@ -72,12 +78,20 @@ private:
     void connectButtons();
     void copyResult();
     void exportResult();
-    void clearAll();
     void showHelp(HelpTopic topic);
     void openSchemeDialog();
     void openRecentScheme(const QString& path);
     void showSchemeState();
-    void saveSession();
+    // True when the conditions on screen may be replaced: saved, or the player chose.
+    bool mayReplaceConditions();
+    // Runs a sweeping change of the conditions, empties the result and offers the way back.
+    void sweep(const QString& done, const std::function<void()>& change);
+    // Copy and export take the result of the conditions on screen: a stale one is run again.
+    bool resultIsCurrent();
+    void restoreLastResult();
+    bool saveSession();
+    void reportSessionProblem(const QString& problem);
+    bool mayCloseAfter(bool sessionSaved);
 
     ConditionForm m_form;
     RunForm m_run;
@@ -91,7 +105,9 @@ private:
     QString m_drawsPath;
     SchemeDocument* m_document = nullptr;
     QString m_sessionPath;
+    QString m_sessionProblem; // the last one shown, so that it is said once
     bool m_remembers = false;
+    bool m_shuttingDown = false;
 };
 
 } // namespace shrink4

@@ -64,6 +64,13 @@ QGroupBox* makeResultFrame(RunForm& form)
     mono.setStyleHint(QFont::Monospace);
     list->setFont(mono);
     addResultListActions(list);
+    auto* note = new QLabel;
+    note->setObjectName(QStringLiteral("L_result_state"));
+    note->setWordWrap(true);
+    note->setFrameShape(QFrame::StyledPanel);
+    note->hide();
+    layout->addWidget(note);
+    form.staleNote = note;
     layout->addWidget(list, 1);
     form.results = list;
 

@@ -108,6 +108,22 @@ std::optional<RunResult> RunController::runOnce()
     return result;
 }
 
+bool RunController::showResultOf(const ConditionInputs& inputs, bool groupForms)
+{
+    try {
+        RunResult run = filterRun(inputs);
+        run.rewritten = {};
+        if (groupForms)
+            m_results.show(ConvertToGroups(run.verdict.minus(run.outsidePool)), true);
+        else
+            m_results.show(run.list, false);
+        m_results.explainWith(std::move(run));
+        return true;
+    } catch (const std::exception&) {
+        return false;
+    }
+}
+
 void RunController::convertToGroups()
 {
     const std::optional<RunResult> run = runFilter();
@@ -122,7 +138,9 @@ void RunController::convertToGroups()
         m_results.show(std::move(groups), true);
     } catch (const std::exception& e) {
         reportFailure(e.what());
+        return;
     }
+    emit converted();
 }
 
 } // namespace shrink4

@@ -25,6 +25,9 @@ public:
     std::optional<RunResult> runFilter();
     // A full run, then its survivors as group forms.
     void convertToGroups();
+    // Lists the result of `inputs` without touching the boxes (a result kept from an
+    // earlier start). False when it could not be run.
+    bool showResultOf(const ConditionInputs& inputs, bool groupForms);
 
     void setRunButtonsEnabled(bool enabled);
     bool running() const { return m_running; }
@@ -36,6 +39,8 @@ signals:
     void completed(const shrink4::RunResult& run);
     // A run is over, whether it listed numbers or failed.
     void finished();
+    // A conversion listed its group forms.
+    void converted();
 
 private:
     friend class RunScope;

@@ -1,12 +1,12 @@
 #pragma once
 // The current scheme file, and whether the conditions on screen differ from it (the
-// title's "*"). Without a scheme file they are compared with the start-up state.
+// title's "*"). Without a scheme file they are compared with the conditions the window
+// started with.
 
-#include "conditions/ConditionInputs.h"
+#include "ConditionsBaseline.h"
 
 #include <QObject>
 #include <QString>
-#include <QTimer>
 
 #include <functional>
 
@@ -19,29 +19,25 @@ public:
     SchemeDocument(std::function<ConditionInputs()> read, QObject* parent = nullptr);
 
     QString path() const { return m_path; }
-    bool isModified() const { return m_modified; }
+    bool isModified() const { return m_saved.differs(); }
+    const ConditionInputs& saved() const { return m_saved.baseline(); }
 
     // The conditions on screen are now those of the file at path (just opened or saved);
     // an empty path: those of no file.
     void setClean(const QString& path, ConditionInputs saved);
+    // The file at path holds `saved`; the screen may differ from it (kept edits).
+    void setFile(const QString& path, ConditionInputs saved);
 
-    // Any condition changed: marked at once; compared with the file once the changes pause,
-    // so that an undo back to the file's conditions clears the mark.
-    void conditionsChanged();
+    void conditionsChanged() { m_saved.conditionsChanged(); }
     // Compares the conditions on screen with the file's now.
-    void compare();
+    void compare() { m_saved.compare(); }
 
 signals:
     void changed(); // the path or the mark
 
 private:
-    void setModified(bool modified);
-
-    std::function<ConditionInputs()> m_read;
     QString m_path;
-    ConditionInputs m_saved;
-    bool m_modified = false;
-    QTimer m_compare;
+    ConditionsBaseline m_saved;
 };
 
 } // namespace shrink4

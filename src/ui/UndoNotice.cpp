@@ -20,7 +20,7 @@ UndoNotice::UndoNotice(QWidget* parent)
 {
     setObjectName(QStringLiteral("undo_notice"));
     m_button->setObjectName(QStringLiteral("C_undo_notice"));
-    m_button->setToolTip(QStringLiteral("把刚才清空的内容全部恢复"));
+    m_button->setToolTip(QStringLiteral("恢复到这一步之前的条件和结果"));
     setFrameShape(QFrame::StyledPanel);
     m_text->setWordWrap(true);
     auto* row = new QHBoxLayout(this);

@@ -213,6 +213,7 @@ private slots:
         w->setConditions(everythingChanged());
         w->pages().showPage(3);
         control<LineBox>(w.get(), QStringLiteral("T_duijiang"))->setText(QStringLiteral("12"));
+        const ConditionInputs before = w->conditions();
 
         button(w.get(), QStringLiteral("C_all_cls"))->click();
 
@@ -222,9 +223,17 @@ private slots:
         QVERIFY(control<LineBox>(w.get(), QStringLiteral("T_duijiang"))->text().isEmpty());
         QCOMPARE(labelText(w.get(), QStringLiteral("L_duijiang_news")), QStringLiteral("【中奖查询】"));
         QCOMPARE(w->pages().currentPage(), 3);
-        QCOMPARE(listItems(w.get()).size(), 5000); // the result stays
+        QVERIFY(listItems(w.get()).isEmpty()); // a result of conditions no longer on screen goes too
+        QCOMPARE(labelText(w.get(), QStringLiteral("dadi_zhushu")), QStringLiteral("0"));
         for (const auto& a : kAllCheckArrays)
             QVERIFY(tickedIndexes(w.get(), a.array, a.size).isEmpty());
+
+        // The way back brings both back, the result still marked as run before the
+        // conditions were changed.
+        button(w.get(), QStringLiteral("C_undo_notice"))->click();
+        QCOMPARE(w->conditions(), before);
+        QCOMPARE(listItems(w.get()).size(), 5000);
+        QVERIFY(labelText(w.get(), QStringLiteral("L_result_state")).startsWith(QStringLiteral("条件已改动")));
     }
 
     void danDigitButtonsToggleTheirSelection()

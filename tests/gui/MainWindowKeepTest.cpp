@@ -99,9 +99,13 @@ private slots:
         QVERIFY(broken.open(QIODevice::WriteOnly | QIODevice::Truncate));
         broken.write("{\"shrink4-scheme\": 1, \"controls\": ");
         broken.close();
-        QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("session\\.json\\.bad")));
         auto fourth = makeWindow();
-        fourth->setSessionFile(path);
+        fourth->show();
+        const MessageBoxSeen seen = answerMessageBoxes([&] {
+            fourth->setSessionFile(path);
+            QTest::qWait(100); // the warning is posted, to open over a painted window
+        });
+        QVERIFY2(seen.text.contains(QStringLiteral("session.json.bad")), qPrintable(seen.text)); // said in the window
         QCOMPARE(fourth->conditions(), fresh);
         QVERIFY(QFile::exists(path + QStringLiteral(".bad")));
         QVERIFY(!QFile::exists(path));
