@@ -1,12 +1,10 @@
 #include "DrawsFile.h"
 
-#include "scheme/InputFile.h"
 #include "scheme/WholeFileWrite.h"
 
 #include <QDir>
 #include <QFileInfo>
 #include <QStandardPaths>
-#include <QStringDecoder>
 
 namespace shrink4 {
 
@@ -15,32 +13,10 @@ QString defaultDrawsPath()
     return QStandardPaths::writableLocation(QStandardPaths::AppDataLocation) + QStringLiteral("/draws.txt");
 }
 
-QString decodeDrawsText(const QByteArray& bytes)
-{
-    if (const auto marked = QStringConverter::encodingForData(bytes)) {
-        QStringDecoder decoder(*marked, QStringDecoder::Flag::Stateless);
-        return decoder.decode(bytes);
-    }
-    QStringDecoder utf8(QStringDecoder::Utf8);
-    QString text = utf8.decode(bytes);
-    if (!utf8.hasError())
-        return text;
-    QStringDecoder chinese("GB18030");
-    return chinese.isValid() ? QString(chinese.decode(bytes)) : text;
-}
-
-DrawsFileText readDrawsFile(const QString& path)
-{
-    const InputBytes input = readInputFile(path);
-    if (!input.bytes)
-        return {std::nullopt, input.message};
-    return {decodeDrawsText(*input.bytes), {}};
-}
-
 DrawsFileText readKeptDraws(const QString& path)
 {
     if (!QFileInfo::exists(path))
-        return {QString(), {}};
+        return {QString(), {}, {}};
     return readDrawsFile(path);
 }
 

@@ -5,6 +5,7 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QStringEncoder>
 
 #include <gtest/gtest.h>
 
@@ -30,6 +31,23 @@ QJsonObject backtestJson(const QStringList& options, CliOutcome* outcome = nullp
         *outcome = r;
     EXPECT_EQ(r.exitCode, 0) << r.err.constData();
     return QJsonDocument::fromJson(r.out).object();
+}
+
+QByteArray encoded(const QString& text, QStringConverter::Encoding encoding)
+{
+    QStringEncoder withMark(encoding, QStringEncoder::Flag::WriteBom);
+    return withMark.encode(text);
+}
+
+QString fullWidth(QString text)
+{
+    for (QChar& c : text) {
+        if (c == u' ')
+            c = QChar(0x3000);
+        else if (c >= u'0' && c <= u'9')
+            c = QChar(char16_t(c.unicode() + 0xFEE0));
+    }
+    return text;
 }
 
 } // namespace
@@ -92,4 +110,34 @@ TEST(BacktestCommand, BadInputIsOneLineAndExitTwo)
         EXPECT_TRUE(r.out.isEmpty());
     }
     EXPECT_TRUE(runCli({QStringLiteral("backtest"), scheme.path(), badDraws.path()}).err.contains("line 2"));
+}
+
+// The draws as other editors save them (Windows Notepad: UTF-16 with a mark; Chinese tools:
+// GB18030, CR LF; old Mac editors: CR alone; a full-width input method) give the backtest
+// the UTF-8 file gives, checked above, also through standard input.
+TEST(BacktestCommand, EverySavedFormOfTheDrawsGivesTheSameBacktest)
+{
+    const QString text = QString::fromUtf8(kDraws);
+    QStringEncoder gb18030("GB18030");
+    ASSERT_TRUE(gb18030.isValid());
+    const std::pair<const char*, QByteArray> saved[] = {
+        {"UTF-8 with a mark", encoded(text, QStringConverter::Utf8)},
+        {"UTF-16 LE", encoded(text, QStringConverter::Utf16LE)},
+        {"UTF-16 BE", encoded(text, QStringConverter::Utf16BE)},
+        {"GB18030, CR LF", gb18030.encode(QString(text).replace(u'\n', QStringLiteral("\r\n")))},
+        {"CR alone", QString(text).replace(u'\n', u'\r').toUtf8()},
+        {"full-width digits and spaces", fullWidth(text).toUtf8()},
+    };
+    TempInput scheme(kScheme);
+    const QStringList backtest{QStringLiteral("backtest"), QStringLiteral("--json"), scheme.path()};
+    TempInput utf8(kDraws);
+    const QByteArray expected = runCli(backtest + QStringList{utf8.path()}).out;
+    ASSERT_TRUE(expected.startsWith("{\"draws\": [{\"label\": \"2024001\""));
+    for (const auto& [form, bytes] : saved) {
+        TempInput draws(bytes);
+        const auto r = runCli(backtest + QStringList{draws.path()});
+        EXPECT_EQ(r.out.toStdString(), expected.toStdString()) << form << ": " << r.err.constData();
+    }
+    EXPECT_EQ(runCli(backtest + QStringList{QStringLiteral("-")}, saved[1].second).out.toStdString(),
+              expected.toStdString());
 }

@@ -335,6 +335,30 @@ private slots:
         QCOMPARE(startFolder, QFileInfo(path).absolutePath());
     }
 
+    // Saved as Windows tools save it (UTF-16 with a mark, GB18030) or with CR alone ending
+    // its lines, a file gives the text and the rows its UTF-8 twin gives.
+    void everySavedFormImportsAlike()
+    {
+        QTemporaryDir dir;
+        auto w = makeWindow();
+        w->setConditions(someConditions());
+        HistoryWindow* history = openHistory(*w);
+        const QString text = QStringLiteral("期号 号码\n第2024009期 1234\n第2024010期 0073\n");
+        QStringEncoder utf16le(QStringConverter::Utf16LE, QStringEncoder::Flag::WriteBom);
+        QStringEncoder utf16be(QStringConverter::Utf16BE, QStringEncoder::Flag::WriteBom);
+        QStringEncoder gb18030("GB18030");
+        const QByteArray saved[] = {utf16le.encode(text), utf16be.encode(text), gb18030.encode(text),
+                                    QString(text).replace(u'\n', u'\r').toUtf8()};
+        for (const QByteArray& bytes : saved) {
+            QCOMPARE(pasteDraws(history, kDraws).count, 0); // other draws first, for the import to replace
+            const QString path = dir.filePath(QStringLiteral("draws.txt"));
+            QVERIFY(writeFile(path, bytes));
+            QCOMPARE(importThroughDialog(history, path).count, 0);
+            QCOMPARE(drawsBox(history)->toPlainText(), text);
+            checkAgainstEngine(*w, history, drawsOf(text));
+        }
+    }
+
     void theLastNDrawsOnly()
     {
         auto w = makeWindow();

@@ -4,6 +4,7 @@
 
 #include "core/TextScan.h"
 #include "engine/Backtest.h"
+#include "scheme/DrawsText.h"
 
 #include <optional>
 #include <string_view>
@@ -18,13 +19,13 @@ QString qText(std::string_view text) { return QString::fromUtf8(text.data(), qsi
 // Reads DRAWS, printing the error on failure.
 std::optional<std::vector<Draw>> loadDraws(const QString& command, const QString& path)
 {
-    QString error;
-    const auto bytes = readInput(path, &error);
-    if (!bytes) {
-        printErr(QStringLiteral("%1: %2\n").arg(command, error));
+    const DrawsFileText file = readDrawsFile(path);
+    if (!file.text) {
+        printErr(QStringLiteral("%1: %2\n").arg(command, file.error));
         return std::nullopt;
     }
-    auto reading = readDraws(std::string_view(bytes->constData(), std::size_t(bytes->size())));
+    const QByteArray text = file.text->toUtf8();
+    auto reading = readDraws(std::string_view(text.constData(), std::size_t(text.size())));
     if (!reading.error.empty()) {
         const QString source = path == QLatin1String("-") ? QStringLiteral("standard input") : path;
         printErr(QStringLiteral("%1: %2: %3\n").arg(command, source, qText(reading.error)));

@@ -1,0 +1,28 @@
+#pragma once
+// Past draws files as text, for the window and the command line alike: however an editor
+// saved a file, it gives the same draws.
+
+#include <QByteArray>
+#include <QString>
+
+#include <optional>
+
+namespace shrink4 {
+
+// A draws file's bytes as text for readDraws (as UTF-8). Files carry UTF-8 or, with a byte
+// order mark, UTF-16; bytes that are not valid UTF-8 are read as GB18030, what Chinese
+// Windows tools write, so that labels and headers come through instead of replacement
+// marks. Every line break becomes LF, and full-width characters become ASCII, as they do
+// when the same text is typed or pasted into a box.
+QString decodeDrawsText(const QByteArray& bytes);
+
+struct DrawsFileText {
+    std::optional<QString> text; // set on success
+    QString error;               // one English line: where, then what is wrong
+    QString message;             // the same in Chinese, for the window
+};
+
+// Reads a regular file, or standard input for "-", within the input size limit.
+DrawsFileText readDrawsFile(const QString& path);
+
+} // namespace shrink4
