@@ -5,9 +5,9 @@
 
 #include "WindowBenchMain.h"
 
-#include "ui/HistoryWindow.h"
-#include "ui/MainWindow.h"
-#include "ui/textbox/TextBox.h"
+#include "ui/history/HistoryWindow.h"
+#include "ui/main/MainWindow.h"
+#include "ui/widgets/textbox/TextBox.h"
 
 #include <QAbstractButton>
 #include <QAction>

@@ -5,9 +5,9 @@
 
 #include "tools/SpliceFilter.h"
 #include "tools/SplicePages.h"
-#include "ui/SplicePageWidget.h"
-#include "ui/SpliceWindow.h"
-#include "ui/textbox/TextBox.h"
+#include "ui/splice/SplicePageWidget.h"
+#include "ui/splice/SpliceWindow.h"
+#include "ui/widgets/textbox/TextBox.h"
 
 #include "core/TextScan.h"
 

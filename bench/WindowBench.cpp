@@ -5,10 +5,10 @@
 
 #include "WindowBenchMain.h"
 
-#include "ui/AppSetup.h"
-#include "ui/MainWindow.h"
-#include "ui/textbox/LineBox.h"
-#include "ui/textbox/TextBox.h"
+#include "ui/application/AppSetup.h"
+#include "ui/main/MainWindow.h"
+#include "ui/widgets/textbox/LineBox.h"
+#include "ui/widgets/textbox/TextBox.h"
 
 #include <QAbstractButton>
 #include <QCheckBox>

@@ -10,7 +10,7 @@
 #include "engine/Draws.h"
 #include "engine/FilterRun.h"
 #include "engine/Statistics.h"
-#include "ui/HistoryWindow.h"
+#include "ui/history/HistoryWindow.h"
 
 #include <QAction>
 #include <QApplication>

@@ -9,8 +9,8 @@
 #include "stages/CodeListStages.h"
 #include "stages/JunkCompoundStage.h"
 #include "stages/PositionalKillStage.h"
-#include "ui/SetToolWindow.h"
-#include "ui/SpliceWindow.h"
+#include "ui/sets/SetToolWindow.h"
+#include "ui/splice/SpliceWindow.h"
 
 #include <QApplication>
 #include <QClipboard>

@@ -4,8 +4,8 @@
 #include "MainWindowTestSupport.h"
 
 #include "engine/Statistics.h"
-#include "ui/FrameBadge.h"
-#include "ui/PagedConditions.h"
+#include "ui/main/FrameBadge.h"
+#include "ui/main/PagedConditions.h"
 
 #include <QApplication>
 #include <QStatusBar>

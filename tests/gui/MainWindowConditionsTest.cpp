@@ -4,8 +4,8 @@
 #include "MainWindowTestSupport.h"
 
 #include "conditions/ConditionInputs.h"
-#include "ui/PagedConditions.h"
-#include "ui/WindowTexts.h"
+#include "ui/main/PagedConditions.h"
+#include "ui/application/WindowTexts.h"
 #include "stages/SpecialExclusionStage.h"
 
 #include <QMouseEvent>

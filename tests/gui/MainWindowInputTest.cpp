@@ -3,7 +3,7 @@
 
 #include "MainWindowTestSupport.h"
 
-#include "ui/PagedConditions.h"
+#include "ui/main/PagedConditions.h"
 
 #include <QApplication>
 #include <QClipboard>

@@ -5,9 +5,9 @@
 #include "TestFiles.h"
 #include "MainWindowTestSupport.h"
 
-#include "ui/AppSetup.h"
-#include "ui/PagedConditions.h"
-#include "ui/WindowSettings.h"
+#include "ui/application/AppSetup.h"
+#include "ui/main/PagedConditions.h"
+#include "ui/application/WindowSettings.h"
 
 #include <QAction>
 #include <QApplication>

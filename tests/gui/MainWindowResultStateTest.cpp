@@ -5,8 +5,8 @@
 #include "MainWindowTestSupport.h"
 
 #include "scheme/SchemeFile.h"
-#include "ui/SchemeFileAccess.h"
-#include "ui/SessionFile.h"
+#include "ui/application/SchemeFileAccess.h"
+#include "ui/application/SessionFile.h"
 
 #include <QApplication>
 #include <QClipboard>

@@ -3,8 +3,8 @@
 
 #include "MainWindowTestSupport.h"
 
-#include "ui/RunController.h"
-#include "ui/TwoBoxProgressBar.h"
+#include "ui/main/RunController.h"
+#include "ui/widgets/TwoBoxProgressBar.h"
 
 #include <stdexcept>
 

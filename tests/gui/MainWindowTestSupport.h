@@ -2,9 +2,9 @@
 // Helpers shared by the main window tests: finding controls by name, answering the
 // message boxes a handler opens, and one main() that runs every test class.
 
-#include "ui/MainWindow.h"
-#include "ui/textbox/LineBox.h"
-#include "ui/textbox/TextBox.h"
+#include "ui/main/MainWindow.h"
+#include "ui/widgets/textbox/LineBox.h"
+#include "ui/widgets/textbox/TextBox.h"
 
 #include <QAbstractButton>
 #include <QCheckBox>

@@ -2,8 +2,8 @@
 // layout: shrink4_render_history OUT.png [TAB]
 // A few conditions are set in the main window and 300 made-up draws pasted; TAB (0..2)
 // picks the table, the time chart or the condition chart.
-#include "ui/MainWindow.h"
-#include "ui/textbox/TextBox.h"
+#include "ui/main/MainWindow.h"
+#include "ui/widgets/textbox/TextBox.h"
 
 #include <QAbstractButton>
 #include <QAction>

@@ -3,11 +3,11 @@
 // --with-result ticks a few conditions and runs once, so the list shows a result, and
 // checks a drawn number the run does not list. --stats renders the 统计 window instead,
 // with the numbers of one bar listed.
-#include "ui/HistogramChart.h"
-#include "ui/MainWindow.h"
-#include "ui/StatsWindow.h"
-#include "ui/textbox/LineBox.h"
-#include "ui/textbox/TextBox.h"
+#include "ui/stats/HistogramChart.h"
+#include "ui/main/MainWindow.h"
+#include "ui/stats/StatsWindow.h"
+#include "ui/widgets/textbox/LineBox.h"
+#include "ui/widgets/textbox/TextBox.h"
 
 #include <QAbstractButton>
 #include <QAction>

@@ -2,8 +2,8 @@
 // once per screen size and scaling): it opens within the screen, every named control can
 // be scrolled fully into view, and where the screen has room everything shows at once.
 
-#include "ui/MainWindow.h"
-#include "ui/PagedConditions.h"
+#include "ui/main/MainWindow.h"
+#include "ui/main/PagedConditions.h"
 
 #include <QApplication>
 #include <QScreen>

@@ -1,6 +1,6 @@
-#include "ui/SetToolWindow.h"
-#include "ui/textbox/LineBox.h"
-#include "ui/textbox/TextBox.h"
+#include "ui/sets/SetToolWindow.h"
+#include "ui/widgets/textbox/LineBox.h"
+#include "ui/widgets/textbox/TextBox.h"
 
 #include <QApplication>
 #include <QClipboard>

@@ -3,9 +3,9 @@
 
 #include "TestFiles.h"
 #include "FileSizeLimit.h"
-#include "ui/SpliceExport.h"
-#include "ui/SpliceWindow.h"
-#include "ui/textbox/TextBox.h"
+#include "ui/splice/SpliceExport.h"
+#include "ui/splice/SpliceWindow.h"
+#include "ui/widgets/textbox/TextBox.h"
 
 #include <QApplication>
 #include <QDir>

@@ -1,7 +1,7 @@
 #include "TestFiles.h"
-#include "ui/SplicePageWidget.h"
-#include "ui/SpliceWindow.h"
-#include "ui/textbox/TextBox.h"
+#include "ui/splice/SplicePageWidget.h"
+#include "ui/splice/SpliceWindow.h"
+#include "ui/widgets/textbox/TextBox.h"
 
 #include <QApplication>
 #include <QClipboard>

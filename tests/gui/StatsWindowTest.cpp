@@ -5,8 +5,8 @@
 #include "MainWindowTestSupport.h"
 
 #include "engine/Statistics.h"
-#include "ui/HistogramChart.h"
-#include "ui/StatsWindow.h"
+#include "ui/stats/HistogramChart.h"
+#include "ui/stats/StatsWindow.h"
 
 #include <QApplication>
 #include <QBarSet>

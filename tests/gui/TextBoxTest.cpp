@@ -3,10 +3,10 @@
 // and a ten-megabyte text; input methods, accessibility, the shared width tables and the
 // undo history's runs and budget.
 
-#include "ui/ClearOnDoubleClickEdit.h"
-#include "ui/textbox/LineBox.h"
-#include "ui/textbox/RowLayout.h"
-#include "ui/textbox/TextBox.h"
+#include "ui/widgets/ClearOnDoubleClickEdit.h"
+#include "ui/widgets/textbox/LineBox.h"
+#include "ui/widgets/textbox/RowLayout.h"
+#include "ui/widgets/textbox/TextBox.h"
 
 #include <QAccessible>
 #include <QApplication>

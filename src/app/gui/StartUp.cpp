@@ -1,9 +1,9 @@
 #include "StartUp.h"
 
-#include "ui/AppSetup.h"
-#include "ui/DrawsFile.h"
-#include "ui/MainWindow.h"
-#include "ui/SessionFile.h"
+#include "ui/application/AppSetup.h"
+#include "ui/application/DrawsFile.h"
+#include "ui/main/MainWindow.h"
+#include "ui/application/SessionFile.h"
 
 #include "Shrink4Version.h"
 

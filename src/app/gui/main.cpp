@@ -1,6 +1,6 @@
 #include "StartUp.h"
 
-#include "ui/MainWindow.h"
+#include "ui/main/MainWindow.h"
 
 #include "Shrink4Version.h"
 

@@ -1,0 +1,67 @@
+#include "SchemeDialogs.h"
+
+#include "ui/application/WindowSettings.h"
+#include "ui/application/WindowTexts.h"
+
+#include <QDir>
+#include <QFileDialog>
+
+namespace shrink4 {
+
+namespace {
+
+// A bare file name goes into the folder the dialog was last used in.
+QString startPath(const QString& start, const QString& dialog)
+{
+    const QString folder = lastFolder(dialog);
+    if (folder.isEmpty() || (!start.isEmpty() && QDir::isAbsolutePath(start)))
+        return start;
+    return QDir(folder).filePath(start);
+}
+
+QString chosenFile(QFileDialog& dialog)
+{
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return {};
+    const QString path = dialog.selectedFiles().first();
+    rememberFolder(dialog.objectName(), path);
+    return path;
+}
+
+} // namespace
+
+QString askSchemeToOpen(QWidget* parent)
+{
+    QFileDialog dialog(parent, texts::kOpenSchemeCaption, startPath({}, QStringLiteral("open_scheme_dialog")),
+                       texts::kSchemeFilter);
+    dialog.setObjectName(QStringLiteral("open_scheme_dialog"));
+    dialog.setFileMode(QFileDialog::ExistingFile);
+    return chosenFile(dialog);
+}
+
+QString askSavePath(QWidget* parent, const SaveDialogSpec& spec)
+{
+    QFileDialog dialog(parent, spec.caption, startPath(spec.start, spec.objectName));
+    dialog.setObjectName(spec.objectName);
+    dialog.setNameFilters(spec.filters);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setDefaultSuffix(spec.suffixes.value(0));
+    QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog, [&dialog, &spec](const QString& filter) {
+        dialog.setDefaultSuffix(spec.suffixes.value(int(spec.filters.indexOf(filter))));
+    });
+    return chosenFile(dialog);
+}
+
+QString askSavePath(QWidget* parent, const QString& caption, const QString& start, const QString& filter,
+                    const QString& suffix, const QString& objectName)
+{
+    return askSavePath(parent, {caption, start, {filter}, {suffix}, objectName});
+}
+
+QString askSchemeSavePath(QWidget* parent, const QString& current)
+{
+    return askSavePath(parent, texts::kSaveSchemeAsCaption, current, texts::kSchemeFilter, QStringLiteral("json"),
+                       QStringLiteral("save_scheme_dialog"));
+}
+
+} // namespace shrink4

@@ -1,0 +1,134 @@
+#include "SessionFile.h"
+
+#include "ui/application/SchemeFileAccess.h"
+#include "scheme/SchemeFile.h"
+#include "scheme/WholeFileWrite.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QStandardPaths>
+
+namespace shrink4 {
+
+namespace {
+
+const QString kUnreadable = QStringLiteral("上次的条件无法读取（%1）：%2");
+
+QString native(const QString& path)
+{
+    return QDir::toNativeSeparators(path);
+}
+
+// The newest broken file is the one worth keeping.
+QString setAside(const QString& path, const QString& why)
+{
+    const QString bad = path + QStringLiteral(".bad");
+    QFile::remove(bad);
+    if (QFile::rename(path, bad))
+        return kUnreadable.arg(why, native(path)) + QStringLiteral("\n已改名为 %1 保留。").arg(native(bad));
+    return kUnreadable.arg(why, native(path)) + QStringLiteral("\n也无法改名保留。");
+}
+
+bool writeWhole(const QString& path, const QByteArray& bytes, QString* problem)
+{
+    QString reason;
+    const QString folder = QFileInfo(path).absolutePath();
+    if (!QDir().mkpath(folder))
+        reason = QStringLiteral("无法创建文件夹 %1").arg(native(folder));
+    else if (writeWholeFile(path, bytes, &reason))
+        return true;
+    *problem = QStringLiteral("条件未能保存到 %1：%2").arg(native(path), reason);
+    return false;
+}
+
+// A regular file within the size limit: reading a FIFO or a device would block or never
+// end, and a huge file would only be read to be refused.
+std::optional<QByteArray> readSmallFile(const QString& path, QString* why)
+{
+    const QFileInfo info(path);
+    if (!info.isFile()) {
+        *why = QStringLiteral("不是普通文件");
+        return std::nullopt;
+    }
+    if (info.size() > kMaxSchemeBytes) {
+        *why = QStringLiteral("文件太大");
+        return std::nullopt;
+    }
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        *why = file.errorString();
+        return std::nullopt;
+    }
+    return file.readAll();
+}
+
+} // namespace
+
+QString defaultSessionPath()
+{
+    // The program's own folder of the shared data location (~/.local/share/shrink4), which
+    // the organization name set for the settings does not move.
+    return QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) + QLatin1Char('/')
+        + QCoreApplication::applicationName() + QStringLiteral("/session.json");
+}
+
+SessionReading loadSession(const QString& path)
+{
+    if (!QFileInfo::exists(path))
+        return {};
+    QString why;
+    const std::optional<QByteArray> bytes = readSmallFile(path, &why);
+    if (!bytes) {
+        // A folder or a device in its place is left alone; a file is set aside.
+        if (QFileInfo(path).isFile() && QFileInfo(path).size() > kMaxSchemeBytes)
+            return {std::nullopt, setAside(path, why)};
+        return {std::nullopt, kUnreadable.arg(why, native(path))};
+    }
+    SchemeResult scheme = parseScheme(*bytes);
+    if (!scheme.inputs)
+        return {std::nullopt, setAside(path, scheme.error)};
+    return {std::move(scheme.inputs), {}};
+}
+
+bool saveSession(const QString& path, const ConditionInputs& inputs, QString* problem)
+{
+    return writeWhole(path, serializeScheme(inputs), problem);
+}
+
+QString lastResultPath(const QString& sessionPath)
+{
+    return QFileInfo(sessionPath).absolutePath() + QStringLiteral("/last-result.json");
+}
+
+std::optional<KeptResult> loadLastResult(const QString& path)
+{
+    QString why;
+    const std::optional<QByteArray> bytes = QFileInfo::exists(path) ? readSmallFile(path, &why) : std::nullopt;
+    if (!bytes)
+        return std::nullopt;
+    const QJsonObject kept = QJsonDocument::fromJson(*bytes).object();
+    const QDateTime ranAt = QDateTime::fromString(kept.value(QStringLiteral("ran_at")).toString(), Qt::ISODate);
+    SchemeResult scheme =
+        parseScheme(QJsonDocument(kept.value(QStringLiteral("conditions")).toObject()).toJson(QJsonDocument::Compact));
+    // A result that cannot be put back whole is not put back at all.
+    if (!ranAt.isValid() || !scheme.inputs)
+        return std::nullopt;
+    return KeptResult{std::move(*scheme.inputs), ranAt, kept.value(QStringLiteral("group_forms")).toBool()};
+}
+
+bool saveLastResult(const QString& path, const std::optional<KeptResult>& result, QString* problem)
+{
+    QJsonObject kept;
+    if (result) {
+        kept.insert(QStringLiteral("ran_at"), result->ranAt.toString(Qt::ISODate));
+        kept.insert(QStringLiteral("group_forms"), result->groupForms);
+        kept.insert(QStringLiteral("conditions"), QJsonDocument::fromJson(serializeScheme(result->conditions)).object());
+    }
+    return writeWhole(path, QJsonDocument(kept).toJson(), problem);
+}
+
+} // namespace shrink4

@@ -1,0 +1,226 @@
+#include "HistoryWindow.h"
+
+#include "ui/history/BacktestCharts.h"
+#include "ui/history/BacktestModel.h"
+#include "ui/history/DrawsPanel.h"
+#include "ui/history/HistoryTexts.h"
+#include "ui/main/LiveRun.h"
+#include "ui/widgets/QtText.h"
+
+#include "engine/Statistics.h"
+
+#include <QChart>
+#include <QChartView>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QScreen>
+#include <QScrollArea>
+#include <QSpinBox>
+#include <QSplitter>
+#include <QTabWidget>
+#include <QTableView>
+#include <QVBoxLayout>
+
+#include <algorithm>
+
+namespace shrink4 {
+
+namespace {
+
+// The condition chart's height: title, axis and legend, and a bar per condition.
+constexpr int kRatesChartFrame = 150;
+constexpr int kRatesBarHeight = 26;
+
+QChartView* makeChartView(QWidget* parent, const QString& name)
+{
+    auto* chart = new QChart;
+    chart->legend()->setAlignment(Qt::AlignBottom);
+    auto* view = new QChartView(chart, parent);
+    view->setObjectName(name);
+    view->setRenderHint(QPainter::Antialiasing);
+    return view;
+}
+
+QSpinBox* makeLastSpin(QWidget* parent)
+{
+    auto* spin = new QSpinBox(parent);
+    spin->setObjectName(QStringLiteral("history_last"));
+    spin->setRange(0, 999999);
+    spin->setSpecialValueText(texts::kLastAll);
+    spin->setSuffix(texts::kLastSuffix);
+    spin->setToolTip(QStringLiteral("0 或留空：全部开奖号码"));
+    return spin;
+}
+
+QTableView* makeTable(QWidget* parent, BacktestModel* model)
+{
+    auto* table = new QTableView(parent);
+    table->setObjectName(QStringLiteral("history_table"));
+    table->setModel(model);
+    table->setSelectionBehavior(QAbstractItemView::SelectRows);
+    table->setAlternatingRowColors(true);
+    table->verticalHeader()->hide();
+    table->verticalHeader()->setDefaultSectionSize(table->fontMetrics().height() + 6);
+    auto* header = table->horizontalHeader();
+    header->setSectionResizeMode(QHeaderView::Interactive);
+    header->setStretchLastSection(true);
+    return table;
+}
+
+// Narrow columns as wide as their header or widest text. Measured once from the longest
+// label: Qt's resize-to-contents lays out a thousand rows on every change.
+void fitColumns(QTableView* table, const std::vector<DrawOutcome>& outcomes)
+{
+    std::size_t longest = 1;
+    for (const auto& o : outcomes)
+        longest = std::max(longest, o.draw.label ? o.draw.label->size() : 1);
+    const QFontMetrics metrics = table->fontMetrics();
+    const int padding = 2 * metrics.horizontalAdvance(QLatin1Char('0'));
+    const QString widest[] = {QString(qsizetype(longest), QLatin1Char('0')), QStringLiteral("0000"),
+                              texts::kListedMark, QStringLiteral("00")};
+    auto* header = table->horizontalHeader();
+    for (int column = 0; column < BacktestModel::Failed; ++column)
+        header->resizeSection(column, padding + std::max(header->fontMetrics().horizontalAdvance(texts::kOutcomeColumns[column]),
+                                                         metrics.horizontalAdvance(widest[column])));
+}
+
+// The wished size, within the screen the window opens on (a 1366 x 768 screen at 150 %
+// leaves about 910 x 510).
+void fitScreen(QWidget* window, QSize wished)
+{
+    const QScreen* screen = window->screen();
+    if (screen)
+        wished = wished.boundedTo(screen->availableSize() * 0.95);
+    window->resize(wished.expandedTo(window->minimumSizeHint()));
+}
+
+struct RowCaptions {
+    QStringList inOrder;           // run order
+    QHash<QString, QString> byKey; // row key -> caption
+};
+
+RowCaptions rowCaptions(const RunResult& run)
+{
+    RowCaptions captions;
+    for (const ConditionRow& row : run.rows) {
+        captions.inOrder << toQString(rowCaption(row));
+        captions.byKey.insert(toQString(rowKey(row)), captions.inOrder.back());
+    }
+    return captions;
+}
+
+QString noDrawsText()
+{
+    return QStringLiteral("还没有开奖号码：在左边粘贴或导入过去的开奖号码（每行一期，如 2024001 1234），"
+                          "再按【%1】。")
+        .arg(texts::kApplyDraws);
+}
+
+} // namespace
+
+HistoryWindow::HistoryWindow(QWidget* mainWindow, LiveRun& live, const QString& drawsPath)
+    : QWidget(mainWindow, Qt::Window), m_live(live)
+{
+    setObjectName(QStringLiteral("Fhistory"));
+    setWindowTitle(texts::kHistoryTitle);
+    // Closing only hides the window: the draws and the view wait for the next opening.
+
+    m_draws = new DrawsPanel(this);
+    if (!drawsPath.isEmpty())
+        m_draws->setKeptFile(drawsPath);
+    auto* splitter = new QSplitter(Qt::Horizontal, this);
+    splitter->addWidget(m_draws);
+    splitter->addWidget(buildResults());
+    splitter->setStretchFactor(1, 1);
+    splitter->setSizes({230, 790});
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(splitter);
+
+    // Hidden, it waits: showing it takes the conditions as they then stand.
+    connect(&live, &LiveRun::updated, this, &HistoryWindow::refresh);
+    connect(m_draws, &DrawsPanel::drawsChanged, this, &HistoryWindow::refresh);
+    connect(m_last, &QSpinBox::textChanged, this, &HistoryWindow::refresh);
+    fitScreen(this, QSize(1040, 640));
+}
+
+QWidget* HistoryWindow::buildResults()
+{
+    auto* results = new QWidget(this);
+    m_last = makeLastSpin(results);
+    m_summary = new QLabel(results);
+    m_summary->setObjectName(QStringLiteral("history_summary"));
+    m_summary->setWordWrap(true);
+    m_summary->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    m_model = new BacktestModel(this);
+    m_table = makeTable(results, m_model);
+    m_timeline = makeChartView(results, QStringLiteral("history_timeline"));
+    m_rates = makeChartView(results, QStringLiteral("history_rates"));
+
+    auto* tabs = new QTabWidget(results);
+    tabs->setObjectName(QStringLiteral("history_tabs"));
+    tabs->addTab(m_table, texts::kChartTabs[0]);
+    tabs->addTab(m_timeline, texts::kChartTabs[1]);
+    // Each condition keeps a readable bar however many take part: the chart scrolls.
+    auto* ratesScroll = new QScrollArea(results);
+    ratesScroll->setWidgetResizable(true);
+    ratesScroll->setFrameShape(QFrame::NoFrame);
+    ratesScroll->setWidget(m_rates);
+    tabs->addTab(ratesScroll, texts::kChartTabs[2]);
+
+    auto* lastRow = new QHBoxLayout;
+    lastRow->addWidget(new QLabel(texts::kLastCaption, results));
+    lastRow->addWidget(m_last);
+    lastRow->addStretch(1);
+    auto* column = new QVBoxLayout(results);
+    column->setContentsMargins(0, 0, 0, 0);
+    column->addLayout(lastRow);
+    column->addWidget(m_summary);
+    column->addWidget(tabs, 1);
+    return results;
+}
+
+void HistoryWindow::showEvent(QShowEvent* event)
+{
+    QWidget::showEvent(event);
+    refresh();
+}
+
+std::vector<Draw> HistoryWindow::drawsInView() const
+{
+    const auto& all = m_draws->draws();
+    const int last = m_last->cleanText().trimmed().isEmpty() ? 0 : m_last->value();
+    if (last <= 0 || std::size_t(last) >= all.size())
+        return all;
+    return {all.end() - last, all.end()};
+}
+
+void HistoryWindow::refresh()
+{
+    if (!isVisible())
+        return;
+    const RunResult& run = m_live.current().run;
+    const std::vector<Draw> draws = drawsInView();
+    m_backtest = draws.empty() ? Backtest{} : shrink4::backtest(run, draws);
+    const RowCaptions rows = rowCaptions(run);
+    m_model->setOutcomes(m_backtest.outcomes, rows.byKey);
+    fitColumns(m_table, m_backtest.outcomes);
+    m_summary->setText(draws.empty() ? noDrawsText()
+                                     : texts::backtestSummaryText(m_backtest.summary, int(m_draws->draws().size())));
+    drawTimeline(m_timeline->chart(), m_backtest);
+    drawConditionRates(m_rates->chart(), m_backtest, rows.inOrder);
+    m_rates->setMinimumHeight(kRatesChartFrame + kRatesBarHeight * int(m_backtest.rows.size()));
+}
+
+void showHistoryTool(QWidget* mainWindow, LiveRun& live, const QString& drawsPath)
+{
+    auto* window = mainWindow->findChild<HistoryWindow*>(QString(), Qt::FindDirectChildrenOnly);
+    if (!window)
+        window = new HistoryWindow(mainWindow, live, drawsPath);
+    window->setWindowState(window->windowState() & ~Qt::WindowMinimized);
+    window->show();
+    window->raise();
+    window->activateWindow();
+}
+
+} // namespace shrink4

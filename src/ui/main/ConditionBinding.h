@@ -1,0 +1,36 @@
+#pragma once
+// Reads and writes every condition control of the form as ConditionInputs, walking the
+// condition table; and puts the conditions back to their cleared state.
+
+#include "ui/main/ConditionForm.h"
+
+#include <functional>
+#include <string>
+#include <utility>
+#include <vector>
+
+class QCheckBox;
+class QObject;
+
+namespace shrink4 {
+
+ConditionInputs readConditions(const ConditionForm& form);
+void writeConditions(const ConditionForm& form, const ConditionInputs& inputs);
+
+// Writes back the boxes a run rewrote, as edits the user can undo.
+void writeBackTexts(const ConditionForm& form, const std::vector<std::pair<ControlId, std::string>>& texts);
+
+// "清空所有条件": every control to its cleared state, as the table gives it.
+void clearAllConditions(const ConditionForm& form);
+
+// Calls `changed` after every change of any condition control, typed or set, for as
+// long as `context` lives.
+void onConditionChange(const ConditionForm& form, QObject* context, const std::function<void()>& changed);
+
+// Ticks or unticks boxes [first, first + count) of a check-box control.
+void setChecks(const ControlWidgets& widgets, int first, int count, bool ticked);
+
+// A check box's value as conditions read it: 0 unticked, 1 ticked, 2 greyed.
+int checkValue(const QCheckBox* box);
+
+} // namespace shrink4

@@ -1,0 +1,113 @@
+#pragma once
+// Fmain: the window that holds every condition, runs the filter and shows its result.
+
+#include "ui/main/ConditionBinding.h"
+#include "ui/main/ConditionForm.h"
+
+#include <QMainWindow>
+
+#include <functional>
+
+class QMenu;
+class QScrollArea;
+
+namespace shrink4 {
+
+class DanButtons;
+class LiveRun;
+class StatsWindow;
+class PagedConditions;
+class ResultView;
+class RunController;
+class SchemeDocument;
+class UndoNotice;
+
+class MainWindow : public QMainWindow {
+    Q_OBJECT
+public:
+    explicit MainWindow(QWidget* parent = nullptr);
+    ~MainWindow() override;
+
+    ConditionInputs conditions() const { return readConditions(m_form); }
+    void setConditions(const ConditionInputs& inputs) { writeConditions(m_form, inputs); }
+
+    // Loads a scheme into the controls and makes it the current scheme. A file that cannot
+    // be read shows its error and changes nothing.
+    bool openScheme(const QString& path);
+    // Writes the conditions to path, which becomes the current scheme.
+    bool saveScheme(const QString& path);
+    // 保存方案 (Ctrl+S): the current scheme, or asks where when there is none.
+    bool save();
+    // 方案另存为 (Ctrl+Shift+S): asks where, starting from the current scheme.
+    bool saveAs();
+    QString currentScheme() const;
+
+    // Keeps the conditions in `path` from now on: they are put back from it now, and
+    // written to it after each run and when the window closes; the last result beside it
+    // likewise. Without a call nothing is kept.
+    void setSessionFile(const QString& path);
+    // 新建方案 (Ctrl+N): the start-up conditions, no current scheme, no result.
+    void newScheme();
+    // Closes without any question (a shutdown): what can be kept is kept.
+    void closeForShutdown();
+    // Keeps the past draws of the history view in `path`. Without a call none are kept.
+    void setDrawsFile(const QString& path) { m_drawsPath = path; }
+
+    // Puts back what the last session remembered (size and place, scroll position, page,
+    // current scheme); closing remembers them. Without a call nothing is put back.
+    void restoreSettings();
+
+    RunController& runner() { return *m_runner; }
+    LiveRun& liveRun() { return *m_live; }
+    PagedConditions& pages() { return *m_form.pages; }
+    QString resultText() const;
+
+protected:
+    // Closing the main window ends the program, tool windows included.
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    QWidget* buildConditions();
+    void buildActions();
+    void buildLiveCounts();
+    void addStatsAction(QMenu* analysis);
+    void showStats();
+    void addHistoryAction(QMenu* analysis);
+    void buildSchemeMenu();
+    void addExportToResultList();
+    void connectButtons();
+    void copyResult();
+    void exportResult();
+    void showHelp(HelpTopic topic);
+    void openSchemeDialog();
+    void openRecentScheme(const QString& path);
+    void showSchemeState();
+    // True when the conditions on screen may be replaced: saved, or the player chose.
+    bool mayReplaceConditions();
+    // Runs a sweeping change of the conditions, empties the result and offers the way back.
+    void sweep(const QString& done, const std::function<void()>& change);
+    // Copy and export take the result of the conditions on screen: a stale one is run again.
+    bool resultIsCurrent();
+    void restoreLastResult();
+    bool saveSession();
+    void reportSessionProblem(const QString& problem);
+    bool mayCloseAfter(bool sessionSaved);
+
+    ConditionForm m_form;
+    RunForm m_run;
+    QScrollArea* m_scroll = nullptr;
+    DanButtons* m_dan = nullptr;
+    ResultView* m_results = nullptr;
+    RunController* m_runner = nullptr;
+    UndoNotice* m_undoClear = nullptr;
+    LiveRun* m_live = nullptr;
+    StatsWindow* m_stats = nullptr; // made at its first opening, kept when closed
+    QString m_drawsPath;
+    SchemeDocument* m_document = nullptr;
+    QString m_sessionPath;
+    QString m_sessionProblem; // the last one shown, so that it is said once
+    bool m_remembers = false;
+    bool m_shuttingDown = false;
+};
+
+} // namespace shrink4

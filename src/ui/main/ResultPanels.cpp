@@ -1,0 +1,161 @@
+#include "ResultPanels.h"
+
+#include "ui/widgets/QtText.h"
+#include "ui/main/ResultListActions.h"
+#include "ui/widgets/TwoBoxProgressBar.h"
+#include "ui/main/ConditionWidgets.h"
+#include "engine/PrizeCheck.h"
+
+#include "ui/widgets/textbox/LineBox.h"
+
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace shrink4 {
+
+QWidget* makeStartPanel(RunForm& form)
+{
+    auto* panel = new QWidget;
+    auto* layout = new QVBoxLayout(panel);
+    layout->setContentsMargins(0, 0, 0, 0);
+    QPushButton* start = makeButton(QStringLiteral("C_guolv_ks"), QStringLiteral("【开始缩水】"));
+    start->setMinimumHeight(start->sizeHint().height() * 2);
+    QFont bold = start->font();
+    bold.setBold(true);
+    bold.setPointSizeF(bold.pointSizeF() * 1.25);
+    start->setFont(bold);
+    layout->addWidget(start);
+    form.start = start;
+
+    QGroupBox* frame = makeFrame(QStringLiteral("正在过滤中，请稍等。。。"));
+    frame->setObjectName(QStringLiteral("Frame_jindu"));
+    auto* frameLayout = new QVBoxLayout(frame);
+    compactFrameLayout(frameLayout);
+    form.progressBar = new TwoBoxProgressBar;
+    frameLayout->addWidget(form.progressBar);
+    // The frame comes and goes with every run; its place stays so nothing jumps.
+    QSizePolicy policy = frame->sizePolicy();
+    policy.setRetainSizeWhenHidden(true);
+    frame->setSizePolicy(policy);
+    layout->addWidget(frame);
+    frame->hide();
+    form.progressFrame = frame;
+    return panel;
+}
+
+QGroupBox* makeResultFrame(RunForm& form)
+{
+    auto* frame = makeFrame(QStringLiteral("缩水结果"));
+    frame->setToolTip(QStringLiteral("缩水后剩下的号码；右键可复制、全选、导出"));
+    auto* layout = new QVBoxLayout(frame);
+    compactFrameLayout(layout);
+    auto* list = new QListWidget;
+    list->setObjectName(QStringLiteral("Li_out"));
+    list->setUniformItemSizes(true);
+    list->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    QFont mono = list->font();
+    mono.setFamilies({QStringLiteral("DejaVu Sans Mono"), QStringLiteral("Monospace")});
+    mono.setStyleHint(QFont::Monospace);
+    list->setFont(mono);
+    addResultListActions(list);
+    auto* note = new QLabel;
+    note->setObjectName(QStringLiteral("L_result_state"));
+    note->setWordWrap(true);
+    note->setFrameShape(QFrame::StyledPanel);
+    note->hide();
+    layout->addWidget(note);
+    form.staleNote = note;
+    layout->addWidget(list, 1);
+    form.results = list;
+
+    auto* countRow = new QHBoxLayout;
+    countRow->addWidget(makeLabel(QStringLiteral("最后注数：")));
+    QLabel* count = makeLabel(QStringLiteral("0"));
+    count->setObjectName(QStringLiteral("dadi_zhushu"));
+    QFont bold = count->font();
+    bold.setBold(true);
+    count->setFont(bold);
+    countRow->addWidget(count);
+    form.count = count;
+    countRow->addStretch(1);
+    layout->addLayout(countRow);
+    return frame;
+}
+
+QGroupBox* makePrizeCheckFrame(RunForm& form)
+{
+    QGroupBox* frame = makeFrame(QStringLiteral("中奖查询"));
+    frame->setToolTip(QStringLiteral("输入开奖号码，查看它是否在结果里"));
+    auto* grid = new QGridLayout(frame);
+    compactFrameLayout(grid);
+    grid->addWidget(makeLabel(QStringLiteral("输入奖号")), 0, 0);
+    LineBox* box = makeLine(QStringLiteral("T_duijiang"), QString());
+    box->setMaximumWidth(box->fontMetrics().horizontalAdvance(QStringLiteral("0000000000")) + 12);
+    grid->addWidget(box, 0, 1);
+    form.prizeBox = box;
+    QLabel* news = makeLabel(QString());
+    news->setObjectName(QStringLiteral("L_duijiang_news"));
+    news->setAlignment(Qt::AlignCenter);
+    showPrizeCaption(news, toQString(prize::kIdle), false);
+    grid->addWidget(news, 1, 0, 1, 2);
+    form.prizeLabel = news;
+    // One line, always there so that nothing moves when it fills; a long reason is cut
+    // short and shown whole as its tooltip.
+    QLabel* reason = makeLabel(QString());
+    reason->setObjectName(QStringLiteral("L_duijiang_why"));
+    reason->setAlignment(Qt::AlignCenter);
+    reason->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
+    reason->setFixedHeight(reason->fontMetrics().height());
+    reason->setStyleSheet(QStringLiteral("color: rgb(170, 0, 0);"));
+    grid->addWidget(reason, 2, 0, 1, 2);
+    form.prizeReason = reason;
+    return frame;
+}
+
+void showPrizeCaption(QLabel* label, const QString& caption, bool verdict)
+{
+    // Plain and grey while it only waits for a number, so it does not pass for a button;
+    // a verdict stands out in bold.
+    QFont font = label->font();
+    font.setBold(verdict);
+    label->setFont(font);
+    label->setForegroundRole(verdict ? QPalette::WindowText : QPalette::PlaceholderText);
+    label->setText(caption);
+}
+
+QGroupBox* makeToolsFrame(RunForm& form)
+{
+    struct ToolButton {
+        const char* name;
+        const char* caption;
+        QPushButton* RunForm::*slot;
+    };
+    static const ToolButton kButtons[] = {
+        {"C_copy", "复制号码", &RunForm::copy},
+        {"C_guolv_zhuan_zuxuan", "【转为组选】", &RunForm::convert},
+        {"C_all_cls", "清空所有条件", &RunForm::clearAll},
+        {"C_jiaoji", "交集", &RunForm::setTool},
+        {"C_pinjie_tool", "二三星拼接四星", &RunForm::spliceTool},
+        {"C_daochu", "导出结果", &RunForm::exportResult},
+    };
+    QGroupBox* frame = makeFrame(QStringLiteral("工具"));
+    frame->setToolTip(QStringLiteral("取出结果和其他号码工具"));
+    auto* grid = new QGridLayout(frame);
+    compactFrameLayout(grid);
+    int i = 0;
+    for (const auto& b : kButtons) {
+        QPushButton* button = makeButton(QString::fromLatin1(b.name), QString::fromUtf8(b.caption));
+        form.*b.slot = button;
+        grid->addWidget(button, i / 2, i % 2);
+        ++i;
+    }
+    return frame;
+}
+
+} // namespace shrink4
