@@ -1,5 +1,7 @@
 #include "StartUp.h"
 
+#include "QuitOnSignal.h"
+
 #include "ui/AppSetup.h"
 #include "ui/DrawsFile.h"
 #include "ui/MainWindow.h"
@@ -53,6 +55,7 @@ std::unique_ptr<MainWindow> startMainWindow(const QStringList& arguments)
     window->setDrawsFile(defaultDrawsPath());
     window->restoreSettings();
     window->show();
+    quitOnSignals(window.get());
     // A scheme named on the command line replaces the conditions kept from last time. It is
     // opened once the window is up, so a failure is reported over a painted window.
     if (!scheme.isEmpty())
