@@ -86,6 +86,12 @@ public:
     pid_t pid() const { return pid_t(m_process.processId()); }
     bool running() const { return m_process.state() == QProcess::Running; }
     void signal(int number) const { ::kill(pid(), number); }
+    // As a crash ends it: nothing of its own runs.
+    void killNow()
+    {
+        m_process.kill();
+        m_process.waitForFinished(30000);
+    }
     // True once the process ended by itself with status 0 within the time.
     bool exitsCleanly(int milliseconds)
     {
