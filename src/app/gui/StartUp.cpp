@@ -1,14 +1,18 @@
 #include "StartUp.h"
 
+#include "QuitOnSignal.h"
+#include "SingleInstance.h"
+
 #include "ui/application/AppSetup.h"
 #include "ui/application/DrawsFile.h"
-#include "ui/main/MainWindow.h"
 #include "ui/application/SessionFile.h"
+#include "ui/main/MainWindow.h"
 
 #include "Shrink4Version.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
+#include <QFileInfo>
 #include <QIcon>
 #include <QTimer>
 
@@ -38,6 +42,27 @@ QString schemeArgument(const QStringList& arguments)
     return files.isEmpty() ? QString() : files.first();
 }
 
+// Over the player's other windows, with the scheme a later start was given (if any).
+void comeForward(MainWindow* window, const QString& scheme)
+{
+    window->setWindowState((window->windowState() & ~Qt::WindowMinimized) | Qt::WindowActive);
+    window->show();
+    window->raise();
+    window->activateWindow();
+    if (!scheme.isEmpty())
+        window->openScheme(scheme);
+}
+
+std::unique_ptr<MainWindow> openWindow()
+{
+    auto window = std::make_unique<MainWindow>();
+    window->setSessionFile(defaultSessionPath());
+    window->setDrawsFile(defaultDrawsPath());
+    window->restoreSettings();
+    window->show();
+    return window;
+}
+
 } // namespace
 
 std::unique_ptr<MainWindow> startMainWindow(const QStringList& arguments)
@@ -47,12 +72,15 @@ std::unique_ptr<MainWindow> startMainWindow(const QStringList& arguments)
     setUpApplication();
     setIdentity();
     const QString scheme = schemeArgument(arguments);
+    // Before the window reads the session, which a window already open may be editing.
+    auto instance = std::make_unique<SingleInstance>(QFileInfo(defaultSessionPath()).absolutePath());
+    if (!instance->claim(scheme))
+        return nullptr;
 
-    auto window = std::make_unique<MainWindow>();
-    window->setSessionFile(defaultSessionPath());
-    window->setDrawsFile(defaultDrawsPath());
-    window->restoreSettings();
-    window->show();
+    auto window = openWindow();
+    instance->onCalled([w = window.get()](const QString& called) { comeForward(w, called); });
+    instance.release()->setParent(window.get()); // the folder stays held while the window lives
+    quitOnSignals(window.get());
     // A scheme named on the command line replaces the conditions kept from last time. It is
     // opened once the window is up, so a failure is reported over a painted window.
     if (!scheme.isEmpty())

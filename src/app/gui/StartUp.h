@@ -15,7 +15,10 @@ class MainWindow;
 // texts, the icon and the desktop entry's name, reads the command line (arguments as
 // QCoreApplication::arguments() gives them), and shows the main window with the kept
 // session, the kept draws and the remembered size, page and current scheme. A scheme
-// named on the command line is opened once the window is up. Needs a QApplication.
+// named on the command line is opened once the window is up. SIGTERM and SIGHUP then
+// close the window as the player would. Needs a QApplication.
+// None when a window already open on the same home took this start over (and its scheme):
+// the program then ends.
 std::unique_ptr<MainWindow> startMainWindow(const QStringList& arguments);
 
 } // namespace shrink4

@@ -29,5 +29,5 @@ int main(int argc, char* argv[])
         return std::printf("shrink4 %s\n", shrink4::kVersion) > 0 && std::fflush(stdout) == 0 ? 0 : 1;
     QApplication app(argc, argv);
     const auto window = shrink4::startMainWindow(QApplication::arguments());
-    return app.exec();
+    return window ? app.exec() : 0; // none: the window already open took this start over
 }

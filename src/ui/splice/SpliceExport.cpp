@@ -2,16 +2,11 @@
 
 #include "ui/application/SchemeDialogs.h"
 
-#include "ui/widgets/QtText.h"
-#include "ui/splice/StaleTemporaries.h"
 #include "scheme/FileErrorText.h"
 #include "scheme/WholeFileWrite.h"
-#include "tools/SplicePages.h"
 
-#include <QDateTime>
 #include <QDir>
 #include <QFileDialog>
-#include <QFileInfo>
 #include <QMessageBox>
 
 namespace shrink4 {
@@ -19,9 +14,6 @@ namespace shrink4 {
 namespace {
 
 const QString kNothingToExportSplice = QStringLiteral("结果框里没有号码，没有导出。");
-
-// A save file still being written is seconds old; one left by a killed program is older.
-constexpr int kStaleAfterSeconds = 60;
 
 QString trimmedOfSpaces(const QString& text)
 {
@@ -34,19 +26,8 @@ QString trimmedOfSpaces(const QString& text)
     return text.mid(first, last - first);
 }
 
-QStringList exportFileNames()
-{
-    QStringList names;
-    for (const SplicePage& page : splicePages())
-        names << toQString(page.exportFileName);
-    return names;
-}
-
 SpliceExportResult writeInto(const QString& path, const QString& text)
 {
-    const QString folder = QFileInfo(path).absolutePath();
-    removeStaleTemporaries(folder, exportFileNames() << QFileInfo(path).fileName(),
-                           QDateTime::currentDateTime().addSecs(-kStaleAfterSeconds));
     QString reason;
     const bool written = writeExportFile(path, text, &reason);
     return {written ? SpliceExportResult::Outcome::Written : SpliceExportResult::Outcome::Failed, path, reason};

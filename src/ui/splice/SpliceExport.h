@@ -21,7 +21,8 @@ struct SpliceExportResult {
     QString reason; // why it could not, in Chinese
 };
 
-// Writes into the chosen folder, first clearing what earlier exports there left behind.
+// Writes into the chosen folder and touches nothing else there: a file beside the export
+// may be the player's, whatever its name.
 SpliceExportResult exportSpliceText(const QString& text, const QString& fileName,
                                     const SpliceExportFolders& folders);
 
