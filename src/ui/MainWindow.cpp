@@ -85,6 +85,7 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent)
     buildActions();
     addTooltips(m_form, m_run);
     showSchemeState();
+    focusFirstCondition();
     // Compact by default: the whole window fits a 1366 x 768 screen at 100 %; a smaller or
     // more scaled screen gets what fits, and the conditions scroll.
     const int chrome = menuBar()->sizeHint().height() + statusBar()->sizeHint().height();
@@ -136,7 +137,7 @@ void MainWindow::buildActions()
 {
     buildSchemeMenu();
     addExportToResultList();
-    QMenu* analysis = menuBar()->addMenu(QStringLiteral("分析"));
+    QMenu* analysis = menuBar()->addMenu(QStringLiteral("分析(&A)"));
     addStatsAction(analysis);
     addHistoryAction(analysis);
 
@@ -165,7 +166,7 @@ void MainWindow::buildLiveCounts()
 
 void MainWindow::addStatsAction(QMenu* analysis)
 {
-    QAction* stats = analysis->addAction(QStringLiteral("统计"), this, &MainWindow::showStats);
+    QAction* stats = analysis->addAction(QStringLiteral("统计(&S)"), this, &MainWindow::showStats);
     stats->setObjectName(QStringLiteral("action_stats"));
 }
 
@@ -178,14 +179,14 @@ void MainWindow::showStats()
 
 void MainWindow::addHistoryAction(QMenu* analysis)
 {
-    QAction* history = analysis->addAction(QStringLiteral("历史回测"), this,
+    QAction* history = analysis->addAction(QStringLiteral("历史回测(&H)"), this,
                                            [this] { showHistoryTool(this, *m_live, m_drawsPath); });
     history->setObjectName(QStringLiteral("action_history"));
 }
 
 void MainWindow::buildSchemeMenu()
 {
-    QMenu* schemes = menuBar()->addMenu(QStringLiteral("方案"));
+    QMenu* schemes = menuBar()->addMenu(QStringLiteral("方案(&F)"));
     QAction* open = schemes->addAction(texts::kOpenSchemeCaption, this, &MainWindow::openSchemeDialog);
     open->setObjectName(QStringLiteral("action_open_scheme"));
     open->setShortcut(QKeySequence::Open);
@@ -253,6 +254,7 @@ void MainWindow::restoreSettings()
 {
     m_remembers = true;
     restoreWindowState({this, m_scroll, m_form.pages});
+    focusFirstCondition(); // on the page put back
     // Qt keeps the window on a screen, but a smaller screen than last time may still be
     // too small for it.
     resize(fittedWindowSize(this, size()));
@@ -266,6 +268,17 @@ void MainWindow::restoreSettings()
         m_document->setClean(scheme, *opened.inputs);
         m_document->compare();
     }
+}
+
+// Where a player starts typing: the first condition box of the page shown.
+void MainWindow::focusFirstCondition()
+{
+    const int page = m_form.pages->currentIndex();
+    for (const ControlMeta& meta : kControlMetas)
+        if (meta.page == page) {
+            m_form[meta.id].texts.front()->setFocus();
+            return;
+        }
 }
 
 void MainWindow::saveSession()

@@ -78,6 +78,7 @@ private:
     void openRecentScheme(const QString& path);
     void showSchemeState();
     void saveSession();
+    void focusFirstCondition();
 
     ConditionForm m_form;
     RunForm m_run;

@@ -9,6 +9,7 @@
 
 #include <QApplication>
 #include <QCommandLineParser>
+#include <QFileInfo>
 #include <QIcon>
 #include <QTimer>
 
@@ -35,7 +36,8 @@ QString schemeArgument(const QStringList& arguments)
                                  QStringLiteral("[FILE]"));
     parser.process(arguments);
     const QStringList files = parser.positionalArguments();
-    return files.isEmpty() ? QString() : files.first();
+    // Absolute: it is remembered as the current scheme, and the next start may be elsewhere.
+    return files.isEmpty() ? QString() : QFileInfo(files.first()).absoluteFilePath();
 }
 
 } // namespace
