@@ -27,7 +27,7 @@ StatsWindow* openStats(MainWindow& w)
     QMenuBar* bar = w.menuBar();
     QAction* analysis = nullptr;
     for (QAction* a : bar->actions())
-        if (a->text() == QStringLiteral("分析"))
+        if (a->text().startsWith(QStringLiteral("分析")))
             analysis = a;
     if (!analysis)
         qFatal("no menu 分析");

@@ -39,7 +39,8 @@ QString schemeArgument(const QStringList& arguments)
                                  QStringLiteral("[FILE]"));
     parser.process(arguments);
     const QStringList files = parser.positionalArguments();
-    return files.isEmpty() ? QString() : files.first();
+    // Absolute: it is remembered as the current scheme, and the next start may be elsewhere.
+    return files.isEmpty() ? QString() : QFileInfo(files.first()).absoluteFilePath();
 }
 
 // Over the player's other windows, with the scheme a later start was given (if any).

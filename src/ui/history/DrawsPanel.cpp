@@ -66,9 +66,10 @@ DrawsPanel::DrawsPanel(QWidget* parent) : QWidget(parent)
     m_box = new TextBox(this);
     m_box->setObjectName(QStringLiteral("history_draws"));
     m_box->setPlaceholderText(texts::kDrawsHint);
-    m_apply = makeButton(QStringLiteral("history_apply"), texts::kApplyDraws, this);
+    // Alt+U applies what was just typed without leaving the keyboard.
+    m_apply = makeButton(QStringLiteral("history_apply"), texts::kApplyDraws + QStringLiteral("(&U)"), this);
     auto* import = makeButton(QStringLiteral("history_import"), texts::kImportDraws, this);
-    m_revert = makeButton(QStringLiteral("history_revert"), texts::kRevertDraws, this);
+    m_revert = makeButton(QStringLiteral("history_revert"), texts::kRevertDraws + QStringLiteral("(&R)"), this);
     m_status = new QLabel(this);
     m_status->setObjectName(QStringLiteral("history_draws_status"));
     m_status->setWordWrap(true);

@@ -14,7 +14,7 @@ namespace shrink4::texts {
 
 inline const QString kHistoryTitle = QStringLiteral("历史回测");
 inline const QString kApplyDraws = QStringLiteral("使用框中号码");
-inline const QString kImportDraws = QStringLiteral("导入文件…");
+inline const QString kImportDraws = QStringLiteral("导入文件(&I)…");
 inline const QString kRevertDraws = QStringLiteral("还原");
 inline const QString kDrawsFilter = QStringLiteral("开奖号码 (*.txt *.csv);;所有文件 (*)");
 inline const QString kDrawsHint = QStringLiteral(

@@ -90,6 +90,7 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent)
     buildActions();
     addTooltips(m_form, m_run);
     showSchemeState();
+    focusFirstCondition();
     // Compact by default: the whole window fits a 1366 x 768 screen at 100 %; a smaller or
     // more scaled screen gets what fits, and the conditions scroll.
     const int chrome = menuBar()->sizeHint().height() + statusBar()->sizeHint().height();
@@ -141,7 +142,7 @@ void MainWindow::buildActions()
 {
     buildSchemeMenu();
     addExportToResultList();
-    QMenu* analysis = menuBar()->addMenu(QStringLiteral("分析"));
+    QMenu* analysis = menuBar()->addMenu(QStringLiteral("分析(&A)"));
     addStatsAction(analysis);
     addHistoryAction(analysis);
 
@@ -170,7 +171,7 @@ void MainWindow::buildLiveCounts()
 
 void MainWindow::addStatsAction(QMenu* analysis)
 {
-    QAction* stats = analysis->addAction(QStringLiteral("统计"), this, &MainWindow::showStats);
+    QAction* stats = analysis->addAction(QStringLiteral("统计(&S)"), this, &MainWindow::showStats);
     stats->setObjectName(QStringLiteral("action_stats"));
 }
 
@@ -183,14 +184,14 @@ void MainWindow::showStats()
 
 void MainWindow::addHistoryAction(QMenu* analysis)
 {
-    QAction* history = analysis->addAction(QStringLiteral("历史回测"), this,
+    QAction* history = analysis->addAction(QStringLiteral("历史回测(&H)"), this,
                                            [this] { showHistoryTool(this, *m_live, m_drawsPath); });
     history->setObjectName(QStringLiteral("action_history"));
 }
 
 void MainWindow::buildSchemeMenu()
 {
-    QMenu* schemes = menuBar()->addMenu(QStringLiteral("方案"));
+    QMenu* schemes = menuBar()->addMenu(QStringLiteral("方案(&F)"));
     QAction* blank = schemes->addAction(QStringLiteral("新建方案"), this, &MainWindow::newScheme);
     blank->setObjectName(QStringLiteral("action_new_scheme"));
     blank->setShortcut(QKeySequence::New);
@@ -243,6 +244,17 @@ void MainWindow::connectButtons()
     for (int topic = 0; topic < kHelpTopics; ++topic)
         connect(m_form.help[std::size_t(topic)], &QAbstractButton::clicked, this,
                 [this, topic] { showHelp(HelpTopic(topic)); });
+}
+
+// Where a player starts typing: the first condition box of the page shown.
+void MainWindow::focusFirstCondition()
+{
+    const int page = m_form.pages->currentIndex();
+    for (const ControlMeta& meta : kControlMetas)
+        if (meta.page == page) {
+            m_form[meta.id].texts.front()->setFocus();
+            return;
+        }
 }
 
 QString MainWindow::resultText() const

@@ -92,6 +92,7 @@ private:
     bool saveSession();
     void reportSessionProblem(const QString& problem);
     bool mayCloseAfter(bool sessionSaved);
+    void focusFirstCondition();
 
     ConditionForm m_form;
     RunForm m_run;

@@ -139,6 +139,7 @@ void MainWindow::restoreSettings()
 {
     m_remembers = true;
     restoreWindowState({this, m_scroll, m_form.pages});
+    focusFirstCondition(); // on the page put back
     // Qt keeps the window on a screen, but a smaller screen than last time may still be
     // too small for it.
     resize(fittedWindowSize(this, size()));
