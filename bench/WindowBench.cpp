@@ -6,6 +6,7 @@
 #include "WindowBenchMain.h"
 
 #include "ui/application/AppSetup.h"
+#include "ui/main/LiveRun.h"
 #include "ui/main/MainWindow.h"
 #include "ui/widgets/textbox/LineBox.h"
 #include "ui/widgets/textbox/TextBox.h"
@@ -217,6 +218,48 @@ void BM_LiveCountOnKey(benchmark::State& state)
 }
 BENCHMARK(BM_LiveCountOnKey)->Unit(benchmark::kMillisecond)->UseRealTime()->Repetitions(5)
     ->ReportAggregatesOnly(true);
+
+// A key typed into a box while every list box holds 10 MB (90 MB of conditions), until the
+// box has repainted: the live run works off the window's thread, so the key does not wait
+// for it. Arg 1: beside it, the same run made on the window's thread after each key, as a
+// key cost before the run moved off it.
+void BM_KeyToPaintWithFullBoxes(benchmark::State& state)
+{
+    shrink4::MainWindow window;
+    window.show();
+    const char* const boxes[] = {"T_dadi_nb", "T_main_shazhixuan", "T_main_laji_fushi", "T_main_sha_2ma",
+                                 "T_main_bichu_2ma", "T_main_sha_3ma", "T_main_bichu_3ma", "T_main_dw_sha"};
+    for (const char* name : boxes)
+        boxOf<shrink4::TextBox>(window, name)->setPlainText(tenMegabyteList());
+    boxOf<shrink4::LineBox>(window, "T_sha_hezhi")->setText(QString(10 << 20, u'0'));
+    auto* box = boxOf<shrink4::TextBox>(window, "T_main_sha_2ma");
+    box->setFocus();
+    box->setCursorPosition(int(box->toPlainText().size()));
+    window.liveRun().current();
+    QApplication::processEvents();
+    PaintWatcher watcher;
+    box->viewport()->installEventFilter(&watcher);
+    const bool onWindowThread = state.range(0) == 1;
+    bool digit = true;
+    for (auto _ : state) {
+        watcher.painted = false;
+        QKeyEvent key(QEvent::KeyPress, digit ? Qt::Key_8 : Qt::Key_Backspace, Qt::NoModifier,
+                      digit ? QStringLiteral("8") : QString());
+        QApplication::sendEvent(box, &key);
+        if (onWindowThread)
+            window.liveRun().current();
+        QElapsedTimer timer;
+        timer.start();
+        while (!watcher.painted && timer.elapsed() < 5000)
+            QApplication::processEvents();
+        if (!watcher.painted)
+            state.SkipWithError("the box was not repainted");
+        digit = !digit;
+    }
+    state.counters["rss_MB"] = residentMegabytes();
+}
+BENCHMARK(BM_KeyToPaintWithFullBoxes)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond)->UseRealTime()
+    ->Repetitions(3)->ReportAggregatesOnly(true);
 
 // The start button with the first N list boxes at 10 MB each (the base pool first); with
 // all eight, the sum-value line too.

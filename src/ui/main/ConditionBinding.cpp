@@ -31,11 +31,7 @@ void writeText(const ControlMeta& meta, TextBox* box, const std::string& text)
 }
 
 // A box's text waiting to become condition text.
-struct TextRead {
-    const ControlMeta* meta;
-    QString shown;
-    std::string* value;
-};
+using TextRead = ConditionSnapshot::Text;
 
 // Multi-line boxes hold LF line breaks, conditions CR LF; single-line boxes are taken as
 // they are. Converting ten megabytes takes tens of milliseconds, so boxes that full are
@@ -127,13 +123,23 @@ int checkValue(const QCheckBox* box)
     }
 }
 
+ConditionSnapshot snapshotConditions(const ConditionForm& form)
+{
+    ConditionSnapshot snapshot;
+    forEachControl(*snapshot.inputs,
+                   [&](const ControlMeta& meta, auto& value) { Reader{form[meta.id], meta, snapshot.texts}(value); });
+    return snapshot;
+}
+
+ConditionInputs finishConditions(ConditionSnapshot snapshot)
+{
+    convertTexts(snapshot.texts);
+    return std::move(*snapshot.inputs);
+}
+
 ConditionInputs readConditions(const ConditionForm& form)
 {
-    ConditionInputs in;
-    std::vector<TextRead> reads;
-    forEachControl(in, [&](const ControlMeta& meta, auto& value) { Reader{form[meta.id], meta, reads}(value); });
-    convertTexts(reads);
-    return in;
+    return finishConditions(snapshotConditions(form));
 }
 
 void writeConditions(const ConditionForm& form, const ConditionInputs& inputs)

@@ -4,7 +4,10 @@
 
 #include "ui/main/ConditionForm.h"
 
+#include <QString>
+
 #include <functional>
+#include <memory>
 #include <string>
 #include <utility>
 #include <vector>
@@ -15,6 +18,21 @@ class QObject;
 namespace shrink4 {
 
 ConditionInputs readConditions(const ConditionForm& form);
+
+// The conditions as they stand, taken in a moment on the window's thread: the boxes'
+// texts are shared with the boxes, not converted. finishConditions converts them, on any
+// thread, so that boxes of megabytes do not hold up the window.
+struct ConditionSnapshot {
+    struct Text {
+        const ControlMeta* meta;
+        QString shown;
+        std::string* value;
+    };
+    std::unique_ptr<ConditionInputs> inputs = std::make_unique<ConditionInputs>();
+    std::vector<Text> texts;
+};
+ConditionSnapshot snapshotConditions(const ConditionForm& form);
+ConditionInputs finishConditions(ConditionSnapshot snapshot);
 void writeConditions(const ConditionForm& form, const ConditionInputs& inputs);
 
 // Writes back the boxes a run rewrote, as edits the user can undo.

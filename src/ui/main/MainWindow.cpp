@@ -162,6 +162,13 @@ void MainWindow::buildLiveCounts()
     auto* counts = new LiveCounts(m_form, survivors, this);
     m_live = new LiveRun(m_form, this);
     connect(m_live, &LiveRun::updated, counts, &LiveCounts::show);
+    // Boxes of megabytes take a moment off the window's thread: the count says it is catching up.
+    connect(m_live, &LiveRun::runningChanged, survivors, [survivors](bool running) {
+        static const QString mark = QStringLiteral("（计算中…）");
+        QString text = survivors->text().remove(mark);
+        survivors->setText(running ? text + mark : text);
+        survivors->setProperty("running", running);
+    });
     // A start run gives the counts too: with boxes of megabytes a second run would double
     // the wait.
     m_live->holdWhile([this] { return m_runner->running(); });

@@ -179,8 +179,9 @@ StatsWindow::StatsWindow(LiveRun& live, QWidget* mainWindow)
 void StatsWindow::showEvent(QShowEvent* event)
 {
     QWidget::showEvent(event);
+    m_live.current(); // a run still waiting or going is made now, and shown as it updates
     if (m_stale)
-        showState(m_live.current());
+        showState(m_live.state());
 }
 
 void StatsWindow::showState(const LiveState& state)
