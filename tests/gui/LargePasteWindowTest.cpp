@@ -11,6 +11,7 @@
 #include "stages/PositionalKillStage.h"
 #include "ui/sets/SetToolWindow.h"
 #include "ui/splice/SpliceWindow.h"
+#include "ui/widgets/ToolWindows.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -124,7 +125,7 @@ private slots:
     {
         QWidget main;
         main.show();
-        showSetTool(&main);
+        showToolWindow<SetToolWindow>(&main);
         QWidget* tool = topLevel(QStringLiteral("Fjiaoji"));
         QVERIFY(tool);
         auto* a = tool->findChild<TextBox*>(QStringLiteral("T_dd_jiaoji(0)"));
@@ -146,7 +147,7 @@ private slots:
     {
         QWidget main;
         main.show();
-        showSpliceTool(&main);
+        showToolWindow<SpliceWindow>(&main);
         QWidget* splice = topLevel(QStringLiteral("Fmain_pj"));
         QVERIFY(splice);
         QApplication::clipboard()->setText(pasteOf(QStringLiteral("123,;\n")));

@@ -7,11 +7,14 @@
 
 #include "ui/application/AppSetup.h"
 #include "ui/main/PagedConditions.h"
+#include "ui/application/Settings.h"
 #include "ui/application/WindowSettings.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QDialogButtonBox>
+#include <QDir>
+#include <QScopeGuard>
 #include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -75,6 +78,13 @@ DialogSeen answerFileDialogs(const std::function<void()>& action, const QString&
     action();
     poll.stop();
     return seen;
+}
+
+bool writeFile(const QString& path, const QByteArray& bytes)
+{
+    QFile file(path);
+    return QDir().mkpath(QFileInfo(path).absolutePath()) && file.open(QIODevice::WriteOnly)
+           && file.write(bytes) == bytes.size();
 }
 
 void trigger(MainWindow* w, const char* action)
@@ -210,6 +220,71 @@ private slots:
         QCOMPARE(w->size(), QSize(700, 520));
         QCOMPARE(w->currentScheme(), path);
         QVERIFY(!w->isWindowModified());
+    }
+
+    // Players' settings files name each setting as earlier versions wrote it: read back
+    // typed, and written in the same form.
+    void settingsFilesOfEarlierVersionsKeepWorking()
+    {
+        QTemporaryDir dir;
+        const QString path = Settings().fileName();
+        const QString scheme = dir.filePath(QStringLiteral("a.json"));
+        const QByteArray earlier = "[folders]\nopen_scheme_dialog=" + dir.path().toUtf8()
+                                   + "\n\n[history]\ndrawsFolder=" + dir.path().toUtf8()
+                                   + "\n\n[schemes]\ncurrent=" + scheme.toUtf8() + "\nrecent=" + scheme.toUtf8()
+                                   + "\n\n[window]\ngeometry=@ByteArray(kept)\npage=2\nscroll=@Point(3 120)\n";
+        QVERIFY(writeFile(path, earlier));
+        {
+            const Settings settings;
+            QCOMPARE(settings.dialogFolder(QStringLiteral("open_scheme_dialog")), dir.path());
+            QCOMPARE(settings.drawsFolder(), dir.path());
+            QCOMPARE(settings.currentScheme(), scheme);
+            QCOMPARE(settings.recentSchemes(), QStringList{scheme}); // one path is kept as a bare string
+            QCOMPARE(settings.windowGeometry(), QByteArray("kept"));
+            QCOMPARE(settings.conditionsPage(), 2);
+            QCOMPARE(settings.conditionsScroll(), QPoint(3, 120));
+        }
+        {
+            Settings settings;
+            settings.setConditionsPage(3);
+            settings.setConditionsScroll(QPoint(0, 40));
+            settings.setDrawsFolder(QStringLiteral("/draws"));
+            settings.setRecentSchemes({QStringLiteral("/b.json"), scheme});
+        }
+        const QByteArray written = fileBytes(path);
+        const QList<QByteArray> lines{"page=3",
+                                      "scroll=@Point(0 40)",
+                                      "drawsFolder=/draws",
+                                      "recent=/b.json, " + scheme.toUtf8(),
+                                      "current=" + scheme.toUtf8(),
+                                      "geometry=@ByteArray(kept)"};
+        for (const QByteArray& line : lines)
+            QVERIFY2(written.contains(line), line.constData());
+    }
+
+    // Named on the command line from one folder, started next time from another, where a
+    // file of the same name must not take its place (Save would write over it).
+    void aSchemeNamedRelativelyIsTheSameFileAtTheNextStart()
+    {
+        QTemporaryDir first;
+        QTemporaryDir other;
+        const auto restoreFolder = qScopeGuard([started = QDir::currentPath()] { QDir::setCurrent(started); });
+        QVERIFY(QDir::setCurrent(first.path()));
+        {
+            auto w = makeWindow();
+            w->restoreSettings();
+            w->setConditions(sums("07"));
+            QVERIFY(w->saveScheme(QStringLiteral("kept.json")));
+            QVERIFY(w->openScheme(QStringLiteral("kept.json")));
+            w->close();
+        }
+        const QString kept = QFileInfo(first.filePath(QStringLiteral("kept.json"))).absoluteFilePath();
+        QVERIFY(QFile::copy(kept, other.filePath(QStringLiteral("kept.json"))));
+        QVERIFY(QDir::setCurrent(other.path()));
+        auto w = makeWindow();
+        w->restoreSettings();
+        QCOMPARE(QFileInfo(w->currentScheme()).absoluteFilePath(), kept);
+        QCOMPARE(recentSchemes().first(), kept);
     }
 
     void exportWritesTheResultAsShown()

@@ -1,4 +1,5 @@
 #include "ui/sets/SetToolWindow.h"
+#include "ui/widgets/ToolWindows.h"
 #include "ui/widgets/textbox/LineBox.h"
 #include "ui/widgets/textbox/TextBox.h"
 
@@ -28,7 +29,7 @@ private:
     }
     QWidget* openTool()
     {
-        showSetTool(m_main);
+        showToolWindow<SetToolWindow>(m_main);
         const auto windows = openToolWindows();
         return windows.size() == 1 ? windows.front() : nullptr;
     }
@@ -78,6 +79,10 @@ private slots:
         QCOMPARE(openTool(), tool);
         QCOMPARE(box(tool, 0)->toPlainText(), QStringLiteral("1234"));
         QVERIFY(!tool->findChild<QFrame*>(QStringLiteral("Fjindu"))->isVisible());
+        // A minimised one is put back on screen, not left in the task bar.
+        tool->setWindowState(tool->windowState() | Qt::WindowMinimized);
+        QCOMPARE(openTool(), tool);
+        QVERIFY(!tool->isMinimized());
     }
 
     void operations_data()

@@ -1,6 +1,7 @@
 #include "TestFiles.h"
 #include "ui/splice/SplicePageWidget.h"
 #include "ui/splice/SpliceWindow.h"
+#include "ui/widgets/ToolWindows.h"
 #include "ui/widgets/textbox/TextBox.h"
 
 #include <QApplication>
@@ -427,8 +428,8 @@ void SpliceWindowTest::closingKeepsEverythingAndOneInstanceIsShown()
                 found.append(w);
         return found;
     };
-    showSpliceTool(&mainWindow);
-    showSpliceTool(&mainWindow);
+    showToolWindow<SpliceWindow>(&mainWindow);
+    showToolWindow<SpliceWindow>(&mainWindow);
     QCOMPARE(openWindows().size(), 1);
     QWidget* window = openWindows().first();
     const char* const codes[] = {"24", "25", "34", "35", "45"};
@@ -460,7 +461,7 @@ void SpliceWindowTest::closingKeepsEverythingAndOneInstanceIsShown()
     window->close();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     QVERIFY(openWindows().isEmpty());
-    showSpliceTool(&mainWindow);
+    showToolWindow<SpliceWindow>(&mainWindow);
     QCOMPARE(openWindows(), QList<QWidget*>{window});
     QCOMPARE(snapshot(), before);
 }

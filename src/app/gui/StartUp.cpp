@@ -7,6 +7,7 @@
 #include "ui/application/DrawsFile.h"
 #include "ui/application/SessionFile.h"
 #include "ui/main/MainWindow.h"
+#include "ui/widgets/ToolWindows.h"
 
 #include "Shrink4Version.h"
 
@@ -46,10 +47,7 @@ QString schemeArgument(const QStringList& arguments)
 // Over the player's other windows, with the scheme a later start was given (if any).
 void comeForward(MainWindow* window, const QString& scheme)
 {
-    window->setWindowState((window->windowState() & ~Qt::WindowMinimized) | Qt::WindowActive);
-    window->show();
-    window->raise();
-    window->activateWindow();
+    bringForward(window);
     if (!scheme.isEmpty())
         window->openScheme(scheme);
 }

@@ -1,5 +1,7 @@
 #include "AboutDialog.h"
 
+#include "ui/application/Settings.h"
+
 #include "Shrink4Version.h"
 
 #include <QDialogButtonBox>
@@ -10,7 +12,6 @@
 #include <QMainWindow>
 #include <QMenuBar>
 #include <QPushButton>
-#include <QSettings>
 #include <QStandardPaths>
 #include <QUrl>
 #include <QVBoxLayout>
@@ -69,7 +70,7 @@ QList<AboutLine> aboutLines()
         {QStringLiteral("许可证"), QStringLiteral("GPL-3.0-or-later"), kLicenceNotice},
         {QStringLiteral("数据文件夹"), QStandardPaths::writableLocation(QStandardPaths::AppDataLocation),
          QStringLiteral("上次的条件（session.json）和开奖号码（draws.txt）保存在这里。"), true},
-        {QStringLiteral("设置文件"), QSettings().fileName(), {}, true},
+        {QStringLiteral("设置文件"), Settings().fileName(), {}, true},
     };
 }
 

@@ -1,12 +1,12 @@
 #include "WindowSettings.h"
 
-#include <QDir>
+#include "ui/application/Settings.h"
+
 #include <QFileInfo>
 #include <QMainWindow>
 #include <QPoint>
 #include <QScrollArea>
 #include <QScrollBar>
-#include <QSettings>
 #include <QTabWidget>
 #include <QTimer>
 
@@ -14,40 +14,30 @@ namespace shrink4 {
 
 namespace {
 
-const QString kGeometry = QStringLiteral("window/geometry");
-const QString kScroll = QStringLiteral("window/scroll");
-const QString kPage = QStringLiteral("window/page");
-const QString kCurrentScheme = QStringLiteral("schemes/current");
-const QString kRecentSchemes = QStringLiteral("schemes/recent");
-
-QString folderKey(const QString& dialog)
+// Kept whole, so that a scheme named from another folder still opens at the next start.
+QString absolute(const QString& path)
 {
-    return QStringLiteral("folders/") + dialog;
-}
-
-void saveRecent(const QStringList& list)
-{
-    QSettings().setValue(kRecentSchemes, list);
+    return path.isEmpty() ? path : QFileInfo(path).absoluteFilePath();
 }
 
 } // namespace
 
 void saveWindowState(const WindowParts& parts)
 {
-    QSettings settings;
-    settings.setValue(kGeometry, parts.window->saveGeometry());
-    settings.setValue(kScroll, QPoint(parts.scroll->horizontalScrollBar()->value(),
-                                      parts.scroll->verticalScrollBar()->value()));
-    settings.setValue(kPage, parts.pages->currentIndex());
+    Settings settings;
+    settings.setWindowGeometry(parts.window->saveGeometry());
+    settings.setConditionsScroll(
+        QPoint(parts.scroll->horizontalScrollBar()->value(), parts.scroll->verticalScrollBar()->value()));
+    settings.setConditionsPage(parts.pages->currentIndex());
 }
 
 void restoreWindowState(const WindowParts& parts)
 {
-    const QSettings settings;
+    const Settings settings;
     // Qt keeps a restored window on a screen it fits, even when the screens changed.
-    parts.window->restoreGeometry(settings.value(kGeometry).toByteArray());
-    parts.pages->setCurrentIndex(settings.value(kPage, 0).toInt());
-    const QPoint scroll = settings.value(kScroll).toPoint();
+    parts.window->restoreGeometry(settings.windowGeometry());
+    parts.pages->setCurrentIndex(settings.conditionsPage());
+    const QPoint scroll = settings.conditionsScroll();
     // The scroll bars have their ranges once the shown window is laid out.
     QTimer::singleShot(0, parts.scroll, [area = parts.scroll, scroll] {
         area->horizontalScrollBar()->setValue(scroll.x());
@@ -57,28 +47,28 @@ void restoreWindowState(const WindowParts& parts)
 
 QString lastFolder(const QString& dialog)
 {
-    const QString folder = QSettings().value(folderKey(dialog)).toString();
+    const QString folder = Settings().dialogFolder(dialog);
     return QFileInfo(folder).isDir() ? folder : QString();
 }
 
 void rememberFolder(const QString& dialog, const QString& filePath)
 {
-    QSettings().setValue(folderKey(dialog), QFileInfo(filePath).absolutePath());
+    Settings().setDialogFolder(dialog, QFileInfo(filePath).absolutePath());
 }
 
 QString rememberedCurrentScheme()
 {
-    return QSettings().value(kCurrentScheme).toString();
+    return Settings().currentScheme();
 }
 
 void rememberCurrentScheme(const QString& path)
 {
-    QSettings().setValue(kCurrentScheme, path);
+    Settings().setCurrentScheme(absolute(path));
 }
 
 QStringList recentSchemes()
 {
-    return QSettings().value(kRecentSchemes).toStringList().mid(0, kMaxRecentSchemes);
+    return Settings().recentSchemes().mid(0, kMaxRecentSchemes);
 }
 
 QStringList withRecent(QStringList list, const QString& path)
@@ -90,14 +80,14 @@ QStringList withRecent(QStringList list, const QString& path)
 
 void addRecentScheme(const QString& path)
 {
-    saveRecent(withRecent(recentSchemes(), QFileInfo(path).absoluteFilePath()));
+    Settings().setRecentSchemes(withRecent(recentSchemes(), absolute(path)));
 }
 
 void removeRecentScheme(const QString& path)
 {
     QStringList list = recentSchemes();
     list.removeAll(path);
-    saveRecent(list);
+    Settings().setRecentSchemes(list);
 }
 
 } // namespace shrink4

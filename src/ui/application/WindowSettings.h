@@ -1,5 +1,5 @@
 #pragma once
-// What the window remembers between sessions, kept in the program's QSettings: the
+// What the window remembers between sessions, kept in the program's Settings: the
 // window's place and size, how far its conditions were scrolled, the page shown, the
 // folder each file dialog was last used in, the current scheme and the recent ones.
 

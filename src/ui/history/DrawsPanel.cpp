@@ -1,20 +1,19 @@
 #include "DrawsPanel.h"
 
 #include "ui/application/DrawsFile.h"
+#include "ui/application/Settings.h"
 #include "ui/history/HistoryTexts.h"
 #include "ui/main/UndoNotice.h"
 #include "ui/widgets/WidgetFactory.h"
 
 #include "ui/widgets/textbox/TextBox.h"
 
-#include <QCoreApplication>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
-#include <QSettings>
 #include <QVBoxLayout>
 
 #include <utility>
@@ -23,29 +22,14 @@ namespace shrink4 {
 
 namespace {
 
-const QString kFolderKey = QStringLiteral("history/drawsFolder");
-
-// Settings are kept only once the program has named itself; a bare test run leaves the
-// player's settings alone.
-bool settingsKept()
-{
-    return !QCoreApplication::organizationName().isEmpty();
-}
-
-QString lastImportFolder()
-{
-    return settingsKept() ? QSettings().value(kFolderKey).toString() : QString();
-}
-
 void rememberImportFolder(const QString& file)
 {
-    if (settingsKept())
-        QSettings().setValue(kFolderKey, QFileInfo(file).absolutePath());
+    Settings().setDrawsFolder(QFileInfo(file).absolutePath());
 }
 
 QString askDrawsFile(QWidget* parent)
 {
-    QFileDialog dialog(parent, QStringLiteral("导入开奖号码"), lastImportFolder(), texts::kDrawsFilter);
+    QFileDialog dialog(parent, QStringLiteral("导入开奖号码"), Settings().drawsFolder(), texts::kDrawsFilter);
     dialog.setObjectName(QStringLiteral("import_draws_dialog"));
     dialog.setFileMode(QFileDialog::ExistingFile);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())

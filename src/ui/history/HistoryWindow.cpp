@@ -212,15 +212,4 @@ void HistoryWindow::refresh()
     m_rates->setMinimumHeight(kRatesChartFrame + kRatesBarHeight * int(m_backtest.rows.size()));
 }
 
-void showHistoryTool(QWidget* mainWindow, LiveRun& live, const QString& drawsPath)
-{
-    auto* window = mainWindow->findChild<HistoryWindow*>(QString(), Qt::FindDirectChildrenOnly);
-    if (!window)
-        window = new HistoryWindow(mainWindow, live, drawsPath);
-    window->setWindowState(window->windowState() & ~Qt::WindowMinimized);
-    window->show();
-    window->raise();
-    window->activateWindow();
-}
-
 } // namespace shrink4

@@ -46,8 +46,4 @@ private:
     Backtest m_backtest;
 };
 
-// Shows the history window of `mainWindow`, made on first use and kept when closed, so
-// it reopens as it was; it follows the conditions through `live`.
-void showHistoryTool(QWidget* mainWindow, LiveRun& live, const QString& drawsPath);
-
 } // namespace shrink4

@@ -17,6 +17,7 @@
 #include "ui/application/SchemeDocument.h"
 #include "ui/application/SchemeFileAccess.h"
 #include "ui/widgets/ScreenFit.h"
+#include "ui/widgets/ToolWindows.h"
 #include "ui/application/SessionFile.h"
 #include "ui/sets/SetToolWindow.h"
 #include "ui/splice/SpliceWindow.h"
@@ -178,21 +179,15 @@ void MainWindow::buildLiveCounts()
 
 void MainWindow::addStatsAction(QMenu* analysis)
 {
-    QAction* stats = analysis->addAction(QStringLiteral("统计(&S)"), this, &MainWindow::showStats);
+    QAction* stats =
+        analysis->addAction(QStringLiteral("统计(&S)"), this, [this] { showToolWindow<StatsWindow>(this, *m_live); });
     stats->setObjectName(QStringLiteral("action_stats"));
-}
-
-void MainWindow::showStats()
-{
-    if (!m_stats)
-        m_stats = new StatsWindow(*m_live, this);
-    m_stats->bringForward();
 }
 
 void MainWindow::addHistoryAction(QMenu* analysis)
 {
     QAction* history = analysis->addAction(QStringLiteral("历史回测(&H)"), this,
-                                           [this] { showHistoryTool(this, *m_live, m_drawsPath); });
+                                           [this] { showToolWindow<HistoryWindow>(this, *m_live, m_drawsPath); });
     history->setObjectName(QStringLiteral("action_history"));
 }
 
@@ -241,8 +236,8 @@ void MainWindow::connectButtons()
     connect(m_run.exportResult, &QAbstractButton::clicked, this, &MainWindow::exportResult);
     connect(m_run.clearAll, &QAbstractButton::clicked, this,
             [this] { sweep(QStringLiteral("已清空所有条件"), [this] { clearAllConditions(m_form); }); });
-    connect(m_run.setTool, &QAbstractButton::clicked, this, [this] { showSetTool(this); });
-    connect(m_run.spliceTool, &QAbstractButton::clicked, this, [this] { showSpliceTool(this); });
+    connect(m_run.setTool, &QAbstractButton::clicked, this, [this] { showToolWindow<SetToolWindow>(this); });
+    connect(m_run.spliceTool, &QAbstractButton::clicked, this, [this] { showToolWindow<SpliceWindow>(this); });
     for (const CheckSpanButton& span : m_form.spanButtons)
         connect(span.button, &QAbstractButton::clicked, this,
                 [this, span] { setChecks(m_form[span.control], span.first, span.count, span.tick); });

@@ -15,7 +15,6 @@ namespace shrink4 {
 
 class DanButtons;
 class LiveRun;
-class StatsWindow;
 class PagedConditions;
 class ResultView;
 class RunController;
@@ -71,7 +70,6 @@ private:
     void buildActions();
     void buildLiveCounts();
     void addStatsAction(QMenu* analysis);
-    void showStats();
     void addHistoryAction(QMenu* analysis);
     void buildSchemeMenu();
     void addExportToResultList();
@@ -102,7 +100,6 @@ private:
     RunController* m_runner = nullptr;
     UndoNotice* m_undoClear = nullptr;
     LiveRun* m_live = nullptr;
-    StatsWindow* m_stats = nullptr; // made at its first opening, kept when closed
     QString m_drawsPath;
     SchemeDocument* m_document = nullptr;
     QString m_sessionPath;

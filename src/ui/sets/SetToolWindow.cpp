@@ -11,7 +11,6 @@
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QPointer>
 #include <QPushButton>
 #include <QVBoxLayout>
 
@@ -126,17 +125,6 @@ void SetToolWindow::runOperation(ListSetOperation operation)
 void SetToolWindow::copyResult()
 {
     copyToClipboard(this, m_lists[2]->toPlainText(), kCopyFailedMain);
-}
-
-void showSetTool(QWidget* mainWindow)
-{
-    static QPointer<SetToolWindow> window;
-    if (!window)
-        window = new SetToolWindow(mainWindow);
-    window->setWindowState(window->windowState() & ~Qt::WindowMinimized);
-    window->show();
-    window->raise();
-    window->activateWindow();
 }
 
 } // namespace shrink4

@@ -28,8 +28,4 @@ private:
     QFrame* m_busy = nullptr;
 };
 
-// Shows the tool window without blocking the main window; one instance, brought forward
-// when it is already open. Closing hides it: it reopens with its texts as they were.
-void showSetTool(QWidget* mainWindow);
-
 } // namespace shrink4

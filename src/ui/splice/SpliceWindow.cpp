@@ -10,7 +10,6 @@
 #include <QFrame>
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QPointer>
 #include <QPushButton>
 #include <QStackedWidget>
 #include <QVBoxLayout>
@@ -93,17 +92,6 @@ void SpliceWindow::setExportFolders(const SpliceExportFolders& folders)
 {
     for (auto* page : m_pages)
         page->setExportFolders(folders);
-}
-
-void showSpliceTool(QWidget* mainWindow)
-{
-    static QPointer<SpliceWindow> window;
-    if (!window)
-        window = new SpliceWindow(mainWindow);
-    window->setWindowState(window->windowState() & ~Qt::WindowMinimized);
-    window->show();
-    window->raise();
-    window->activateWindow();
 }
 
 } // namespace shrink4

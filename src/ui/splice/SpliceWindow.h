@@ -39,9 +39,4 @@ private:
     QWidget* m_busyNotice = nullptr;
 };
 
-// Shows the tool window without blocking the main window; one instance, brought forward
-// when it is already open. Closing hides it: it reopens on the same page with every box,
-// choice and result as they were.
-void showSpliceTool(QWidget* mainWindow);
-
 } // namespace shrink4

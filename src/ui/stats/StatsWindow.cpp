@@ -101,7 +101,7 @@ QString numbersText(const NumberSet& numbers)
 
 } // namespace
 
-StatsWindow::StatsWindow(LiveRun& live, QWidget* mainWindow)
+StatsWindow::StatsWindow(QWidget* mainWindow, LiveRun& live)
     : QWidget(mainWindow, Qt::Window),
       m_live(live)
 {
@@ -227,14 +227,6 @@ void StatsWindow::listNumbers(int failures)
                                   .arg(numbers.count())
                                   .arg(kept ? QStringLiteral("在容错内，保留") : QStringLiteral("在容错外，删除")));
     m_numbers->setPlainText(numbersText(numbers));
-}
-
-void StatsWindow::bringForward()
-{
-    setWindowState(windowState() & ~Qt::WindowMinimized);
-    show();
-    raise();
-    activateWindow();
 }
 
 } // namespace shrink4

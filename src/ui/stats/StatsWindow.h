@@ -22,10 +22,7 @@ class StatsWindow : public QWidget {
     Q_OBJECT
 public:
     // A tool window of mainWindow: closing it only hides it.
-    StatsWindow(LiveRun& live, QWidget* mainWindow);
-
-    // Shows it without blocking the main window, brought forward when already open.
-    void bringForward();
+    StatsWindow(QWidget* mainWindow, LiveRun& live);
 
 protected:
     void showEvent(QShowEvent* event) override;

@@ -1,0 +1,128 @@
+#include "Settings.h"
+
+#include <QCoreApplication>
+#include <QSettings>
+
+namespace shrink4 {
+
+namespace {
+
+template <class T>
+struct Key {
+    const char* name;
+    T fallback;
+};
+
+// The keys as earlier versions wrote them; renaming one loses what players have kept.
+const Key<QByteArray> kGeometry{"window/geometry", {}};
+const Key<QPoint> kScroll{"window/scroll", {}};
+const Key<int> kPage{"window/page", 0};
+const Key<QString> kCurrentScheme{"schemes/current", {}};
+const Key<QStringList> kRecentSchemes{"schemes/recent", {}};
+const Key<QString> kDrawsFolder{"history/drawsFolder", {}};
+// Followed by the dialog's object name.
+const QString kFolderPrefix = QStringLiteral("folders/");
+
+template <class T>
+T read(const QSettings& store, const Key<T>& key)
+{
+    return store.value(QLatin1String(key.name), QVariant::fromValue(key.fallback)).template value<T>();
+}
+
+template <class T>
+void write(QSettings& store, const Key<T>& key, const T& value)
+{
+    store.setValue(QLatin1String(key.name), QVariant::fromValue(value));
+}
+
+bool programNamed()
+{
+    return !QCoreApplication::organizationName().isEmpty();
+}
+
+} // namespace
+
+Settings::Settings()
+    : m_store(std::make_unique<QSettings>())
+{
+}
+
+Settings::~Settings() = default;
+
+QString Settings::fileName() const
+{
+    return m_store->fileName();
+}
+
+QByteArray Settings::windowGeometry() const
+{
+    return read(*m_store, kGeometry);
+}
+
+void Settings::setWindowGeometry(const QByteArray& geometry)
+{
+    write(*m_store, kGeometry, geometry);
+}
+
+QPoint Settings::conditionsScroll() const
+{
+    return read(*m_store, kScroll);
+}
+
+void Settings::setConditionsScroll(QPoint position)
+{
+    write(*m_store, kScroll, position);
+}
+
+int Settings::conditionsPage() const
+{
+    return read(*m_store, kPage);
+}
+
+void Settings::setConditionsPage(int page)
+{
+    write(*m_store, kPage, page);
+}
+
+QString Settings::dialogFolder(const QString& dialog) const
+{
+    return m_store->value(kFolderPrefix + dialog).toString();
+}
+
+void Settings::setDialogFolder(const QString& dialog, const QString& folder)
+{
+    m_store->setValue(kFolderPrefix + dialog, folder);
+}
+
+QString Settings::currentScheme() const
+{
+    return read(*m_store, kCurrentScheme);
+}
+
+void Settings::setCurrentScheme(const QString& path)
+{
+    write(*m_store, kCurrentScheme, path);
+}
+
+QStringList Settings::recentSchemes() const
+{
+    return read(*m_store, kRecentSchemes);
+}
+
+void Settings::setRecentSchemes(const QStringList& paths)
+{
+    write(*m_store, kRecentSchemes, paths);
+}
+
+QString Settings::drawsFolder() const
+{
+    return programNamed() ? read(*m_store, kDrawsFolder) : QString();
+}
+
+void Settings::setDrawsFolder(const QString& folder)
+{
+    if (programNamed())
+        write(*m_store, kDrawsFolder, folder);
+}
+
+} // namespace shrink4

@@ -1,0 +1,57 @@
+#pragma once
+// Everything the program remembers between starts, in the one settings file Qt keeps for
+// it. Each key is named once, in Settings.cpp, beside its type and default, so a misspelt
+// key cannot quietly lose a setting. The names and value formats are those the program
+// has always written: settings files from earlier versions keep working.
+
+#include <QByteArray>
+#include <QPoint>
+#include <QString>
+#include <QStringList>
+
+#include <memory>
+
+class QSettings;
+
+namespace shrink4 {
+
+class Settings {
+public:
+    Settings();
+    ~Settings();
+    Settings(const Settings&) = delete;
+    Settings& operator=(const Settings&) = delete;
+
+    // Where the settings are kept, for the player to find.
+    QString fileName() const;
+
+    // The main window's place and size, as QWidget::saveGeometry gives them.
+    QByteArray windowGeometry() const;
+    void setWindowGeometry(const QByteArray& geometry);
+    // How far the conditions were scrolled, across and down.
+    QPoint conditionsScroll() const;
+    void setConditionsScroll(QPoint position);
+    // The page of the paged conditions on show.
+    int conditionsPage() const;
+    void setConditionsPage(int page);
+
+    // The folder the dialog with this object name was last used in; empty when none.
+    QString dialogFolder(const QString& dialog) const;
+    void setDialogFolder(const QString& dialog, const QString& folder);
+
+    QString currentScheme() const;
+    void setCurrentScheme(const QString& path);
+    // Newest first.
+    QStringList recentSchemes() const;
+    void setRecentSchemes(const QStringList& paths);
+
+    // The folder draws were last imported from. Until the program has named itself it is
+    // neither read nor kept: a bare run, such as a test tool's, leaves the player's alone.
+    QString drawsFolder() const;
+    void setDrawsFolder(const QString& folder);
+
+private:
+    std::unique_ptr<QSettings> m_store;
+};
+
+} // namespace shrink4
