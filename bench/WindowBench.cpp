@@ -232,7 +232,7 @@ void BM_KeyToPaintWithFullBoxes(benchmark::State& state)
     for (const char* name : boxes)
         boxOf<shrink4::TextBox>(window, name)->setPlainText(tenMegabyteList());
     boxOf<shrink4::LineBox>(window, "T_sha_hezhi")->setText(QString(10 << 20, u'0'));
-    auto* box = boxOf<shrink4::TextBox>(window, "T_main_sha_2ma");
+    auto* box = boxOf<shrink4::TextBox>(window, "T_dadi_nb"); // in view whatever the page
     box->setFocus();
     box->setCursorPosition(int(box->toPlainText().size()));
     window.liveRun().current();
