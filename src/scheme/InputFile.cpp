@@ -1,8 +1,8 @@
 #include "InputFile.h"
 
 #include <QFile>
-#include <QFileInfo>
 
+#include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -84,24 +84,45 @@ InputBytes readStandardInput(qint64 limit)
     return readAll(file, kStdinName, S_ISREG(st.st_mode) ? qint64(st.st_size) : 64 * 1024, limit);
 }
 
+// Checked before opening, since opening a named pipe would block, and again once open,
+// should another node have taken the name meanwhile.
+InputBytes readNamedFile(const QByteArray& name, const QString& where, qint64 limit)
+{
+    struct stat st {};
+    if (::stat(name.constData(), &st) == 0 && !S_ISREG(st.st_mode))
+        return notRegular(where);
+    const int fd = ::open(name.constData(), O_RDONLY | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0)
+        return readFailed(where, qt_error_string(errno));
+    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
+        ::close(fd);
+        return notRegular(where);
+    }
+    QFile file;
+    if (!file.open(fd, QIODevice::ReadOnly | QIODevice::Unbuffered, QFileDevice::AutoCloseHandle)) {
+        ::close(fd);
+        return readFailed(where, file.errorString());
+    }
+    if (st.st_size > limit)
+        return tooLarge(where, limit);
+    return readAll(file, where, st.st_size, limit);
+}
+
 } // namespace
 
 InputBytes readInputFile(const QString& path, qint64 limit)
 {
-    if (path == QLatin1String("-"))
+    return readInputFile(path == QLatin1String("-") ? QByteArray("-") : QFile::encodeName(path), path, limit);
+}
+
+InputBytes readInputFile(const QByteArray& encodedPath, const QString& shownName, qint64 limit)
+{
+    if (encodedPath == "-")
         return readStandardInput(limit);
-    if (path.isEmpty()) // Qt would print a warning of its own beside ours
+    if (encodedPath.isEmpty()) // Qt would print a warning of its own beside ours
         return refused(QStringLiteral("(empty path)"), QStringLiteral("no file name given"), QStringLiteral("读取失败"),
                        QStringLiteral("没有给出文件名"));
-    const QFileInfo info(path);
-    if (info.exists() && !info.isFile())
-        return notRegular(path); // checked before opening: opening a named pipe would block
-    if (info.exists() && info.size() > limit)
-        return tooLarge(path, limit);
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly | QIODevice::Unbuffered))
-        return readFailed(path, file.errorString());
-    return readAll(file, path, file.size(), limit);
+    return readNamedFile(encodedPath, shownName, limit);
 }
 
 } // namespace shrink4

@@ -20,4 +20,8 @@ struct InputBytes {
 
 InputBytes readInputFile(const QString& path, qint64 limit = kMaxInputBytes);
 
+// The same for a file name given as bytes, which need not be UTF-8; errors name the file
+// as shownName.
+InputBytes readInputFile(const QByteArray& encodedPath, const QString& shownName, qint64 limit = kMaxInputBytes);
+
 } // namespace shrink4

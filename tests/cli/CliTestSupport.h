@@ -9,6 +9,13 @@
 #include <QStringList>
 #include <QTemporaryFile>
 
+#include <fcntl.h>
+#include <grp.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <vector>
+
 #ifndef SHRINK4_CLI_PATH
 #error "SHRINK4_CLI_PATH must name the shrink4-cli binary"
 #endif
@@ -41,6 +48,54 @@ inline CliOutcome runCli(const QStringList& arguments, const QByteArray& stdinDa
     outcome.exitCode = outcome.crashed ? -1 : process.exitCode();
     outcome.out = process.readAllStandardOutput();
     outcome.err = process.readAllStandardError();
+    return outcome;
+}
+
+inline QByteArray readDescriptor(int fd)
+{
+    QByteArray bytes;
+    char buffer[65536];
+    ::lseek(fd, 0, SEEK_SET);
+    for (ssize_t n; (n = ::read(fd, buffer, sizeof buffer)) > 0;)
+        bytes.append(buffer, n);
+    return bytes;
+}
+
+// Runs shrink4-cli with arguments as bytes, which QProcess would pass only as UTF-8. With
+// asNobody, a root caller runs it as user 65534, so that what only root could do fails as
+// it would for a player. exitCode is 127 when it could not be started.
+inline CliOutcome runCliBytes(const std::vector<QByteArray>& arguments, const QByteArray& stdinData = {},
+                              bool asNobody = false)
+{
+    QTemporaryFile in, out, err;
+    if (!in.open() || !out.open() || !err.open() || in.write(stdinData) != stdinData.size() || !in.flush())
+        return {};
+    std::vector<QByteArray> strings{QByteArray(SHRINK4_CLI_PATH)};
+    strings.insert(strings.end(), arguments.begin(), arguments.end());
+    std::vector<char*> argv;
+    for (auto& s : strings)
+        argv.push_back(s.data());
+    argv.push_back(nullptr);
+    ::lseek(in.handle(), 0, SEEK_SET);
+    const pid_t pid = ::fork();
+    if (pid == 0) {
+        ::dup2(in.handle(), 0);
+        ::dup2(out.handle(), 1);
+        ::dup2(err.handle(), 2);
+        if (asNobody && ::geteuid() == 0
+            && (::setgroups(0, nullptr) != 0 || ::setgid(65534) != 0 || ::setuid(65534) != 0))
+            ::_exit(127);
+        ::execv(argv[0], argv.data());
+        ::_exit(127);
+    }
+    int status = 0;
+    CliOutcome outcome;
+    if (pid < 0 || ::waitpid(pid, &status, 0) != pid)
+        return outcome;
+    outcome.crashed = !WIFEXITED(status);
+    outcome.exitCode = outcome.crashed ? -1 : WEXITSTATUS(status);
+    outcome.out = readDescriptor(out.handle());
+    outcome.err = readDescriptor(err.handle());
     return outcome;
 }
 

@@ -99,16 +99,19 @@ TEST(CliOutput, LostOutputExitsOneWithOneLine)
     };
     // A closed descriptor, a full device, and a pipe whose reader is gone before the first
     // write (the status then comes back on the script's own output).
-    const char* sinks[] = {"exec \"$CLI\" \"$@\" >&-", "exec \"$CLI\" \"$@\" >/dev/full",
-                           "{ (sleep 0.3; \"$CLI\" \"$@\"; echo $? >&3) | true; } 3>&1"};
+    // Each with the system's reason.
+    const std::pair<const char*, const char*> sinks[] = {
+        {"exec \"$CLI\" \"$@\" >&-", "Bad file descriptor"},
+        {"exec \"$CLI\" \"$@\" >/dev/full", "No space left on device"},
+        {"{ (sleep 0.3; \"$CLI\" \"$@\"; echo $? >&3) | true; } 3>&1", "Broken pipe"}};
     for (const auto& arguments : commands)
-        for (const char* sink : sinks) {
+        for (const auto& [sink, reason] : sinks) {
             const auto what = QString::fromLatin1(sink).toStdString() + ' ' + arguments.join(' ').toStdString();
             const auto r = runInShell(QString::fromLatin1(sink), arguments);
             const int status = QByteArray(sink).contains("| true") ? r.out.trimmed().toInt() : r.exitCode;
             EXPECT_FALSE(r.crashed) << what;
             EXPECT_EQ(status, 1) << what;
-            EXPECT_EQ(r.err, "shrink4-cli: standard output could not be written\n") << what;
+            EXPECT_EQ(r.err, QByteArray("shrink4-cli: standard output could not be written: ") + reason + '\n') << what;
         }
 }
 

@@ -113,7 +113,7 @@ TEST(RunCommand, UnwrittenOutputIsAnError)
         const auto r = runIntoFullDevice(args, scheme(""));
         EXPECT_FALSE(r.crashed);
         EXPECT_EQ(r.exitCode, 1) << args.join(' ').toStdString();
-        EXPECT_EQ(r.err, "shrink4-cli: standard output could not be written\n");
+        EXPECT_EQ(r.err, "shrink4-cli: standard output could not be written: No space left on device\n");
     }
 }
 

@@ -1,3 +1,4 @@
+#include "cli/ArgumentBytes.h"
 #include "cli/CliSupport.h"
 #include "cli/Command.h"
 #include "cli/JsonOut.h"
@@ -19,15 +20,16 @@ QString qText(std::string_view text) { return QString::fromUtf8(text.data(), qsi
 // Reads DRAWS, printing the error on failure.
 std::optional<std::vector<Draw>> loadDraws(const QString& command, const QString& path)
 {
-    const DrawsFileText file = readDrawsFile(path);
-    if (!file.text) {
-        printErr(QStringLiteral("%1: %2\n").arg(command, file.error));
+    QString error;
+    const auto bytes = readInput(path, &error);
+    if (!bytes) {
+        printErr(QStringLiteral("%1: %2\n").arg(command, error));
         return std::nullopt;
     }
-    const QByteArray text = file.text->toUtf8();
+    const QByteArray text = decodeDrawsText(*bytes).toUtf8();
     auto reading = readDraws(std::string_view(text.constData(), std::size_t(text.size())));
     if (!reading.error.empty()) {
-        const QString source = path == QLatin1String("-") ? QStringLiteral("standard input") : path;
+        const QString source = path == QLatin1String("-") ? QStringLiteral("standard input") : quoted(path);
         printErr(QStringLiteral("%1: %2: %3\n").arg(command, source, qText(reading.error)));
         return std::nullopt;
     }

@@ -1,35 +1,51 @@
 #include "cli/CliSupport.h"
 
+#include "cli/ArgumentBytes.h"
 #include "cli/Command.h"
 #include "core/TextScan.h"
 #include "scheme/InputFile.h"
 #include "scheme/SchemeFile.h"
-#include "scheme/WholeFileWrite.h"
 
 #include <QFile>
 #include <QRegularExpression>
 
+#include <cerrno>
 #include <cstdio>
 
 namespace shrink4::cli {
 
 namespace {
-bool outputLost = false;
+
+int outputError = 0; // errno of the first lost output
+
+void noteOutputError()
+{
+    if (outputError == 0)
+        outputError = errno != 0 ? errno : EIO;
 }
+
+} // namespace
 
 void printOutBytes(const QByteArray& bytes)
 {
     const auto size = std::size_t(bytes.size());
+    errno = 0;
     if (std::fwrite(bytes.constData(), 1, size, stdout) != size || std::fflush(stdout) != 0)
-        outputLost = true;
+        noteOutputError();
 }
 
-bool finishOutput()
+std::optional<QString> finishOutput()
 {
-    const bool flushed = std::fflush(stdout) == 0 && !std::ferror(stdout);
+    errno = 0;
+    if (std::fflush(stdout) != 0 || std::ferror(stdout))
+        noteOutputError();
+    errno = 0;
     // A closed standard output shows only when it is closed.
-    const bool closed = std::fclose(stdout) == 0;
-    return !outputLost && flushed && closed;
+    if (std::fclose(stdout) != 0)
+        noteOutputError();
+    if (outputError == 0)
+        return std::nullopt;
+    return qt_error_string(outputError);
 }
 
 void printOut(const QString& text) { printOutBytes(text.toUtf8()); }
@@ -64,29 +80,34 @@ void printNumbers(const std::vector<int>& values)
     printOutBytes(numbersText(values));
 }
 
-int writeResult(const QByteArray& bytes, const QString& outputPath)
+namespace {
+
+QString dashed(const QString& name)
 {
-    if (outputPath.isEmpty()) {
-        printOutBytes(bytes);
-        return kOk;
-    }
-    QString reason;
-    QString systemReason;
-    if (writeWholeFile(outputPath, bytes, &reason, &systemReason))
-        return kOk;
-    printErr(QStringLiteral("shrink4-cli: %1: could not be written, nothing was changed: %2\n")
-                 .arg(outputPath, systemReason.isEmpty() ? reason : systemReason));
-    return kOutputFailed;
+    return (name.size() == 1 ? QStringLiteral("-") : QStringLiteral("--")) + name;
 }
 
-std::optional<int> parseArguments(QCommandLineParser& parser, const QStringList& arguments,
-                                  int positionalCount)
+// A second value would silently win over the first. -o and --output are one option: its
+// values hold both.
+std::optional<QString> repeatedOption(const QCommandLineParser& parser, const QStringList& repeatable)
+{
+    const QStringList names = parser.optionNames();
+    for (const QString& name : names)
+        if (!repeatable.contains(name) && (names.count(name) > 1 || parser.values(name).size() > 1))
+            return dashed(name);
+    return std::nullopt;
+}
+
+} // namespace
+
+std::optional<int> parseArguments(QCommandLineParser& parser, const QStringList& arguments, int positionalCount,
+                                  const QStringList& repeatable)
 {
     const auto helpOption = parser.addHelpOption();
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
     const QString command = arguments.value(0);
     if (!parser.parse(arguments)) {
-        printErr(QStringLiteral("%1: %2\n").arg(command, parser.errorText()));
+        printErr(QStringLiteral("%1: %2\n").arg(command, escaped(parser.errorText())));
         return kBadInput;
     }
     if (parser.isSet(helpOption)) {
@@ -94,6 +115,10 @@ std::optional<int> parseArguments(QCommandLineParser& parser, const QStringList&
         printOut(parser.helpText().replace(QRegularExpression(QStringLiteral("^Usage: \\S+")),
                                            QStringLiteral("Usage: ") + command));
         return kOk;
+    }
+    if (const auto repeated = repeatedOption(parser, repeatable)) {
+        printErr(QStringLiteral("%1: %2 is given more than once\n").arg(command, *repeated));
+        return kBadInput;
     }
     if (parser.positionalArguments().size() != positionalCount) {
         printErr(QStringLiteral("%1: expected %2 argument(s), got %3; see --help\n")
@@ -107,7 +132,7 @@ std::optional<int> parseArguments(QCommandLineParser& parser, const QStringList&
 
 std::optional<QByteArray> readInput(const QString& path, QString* error)
 {
-    auto read = readInputFile(path);
+    auto read = readInputFile(argumentBytes(path), quoted(path));
     if (!read.bytes)
         *error = read.error;
     return std::move(read.bytes);
@@ -123,7 +148,7 @@ std::optional<ConditionInputs> loadScheme(const QString& path)
     }
     auto result = parseScheme(std::move(*bytes));
     if (!result.inputs) {
-        const QString source = path == QLatin1String("-") ? QStringLiteral("standard input") : path;
+        const QString source = path == QLatin1String("-") ? QStringLiteral("standard input") : quoted(path);
         printErr(QStringLiteral("shrink4-cli: %1: %2\n").arg(source, result.error));
         return std::nullopt;
     }

@@ -19,25 +19,24 @@ namespace shrink4::cli {
 void printOut(const QString& text);
 void printOutBytes(const QByteArray& bytes);
 void printErr(const QString& text);
-// Flushes and closes standard output; false when any of it was lost.
-bool finishOutput();
+// Flushes and closes standard output; the system's reason when any of it was lost.
+std::optional<QString> finishOutput();
 
-// Parses the arguments; prints help or the usage error itself. Returns the exit status
-// when the command must stop here.
-std::optional<int> parseArguments(QCommandLineParser& parser, const QStringList& arguments,
-                                  int positionalCount);
+// Parses the arguments; prints help or the usage error itself. An option given twice is an
+// error unless it is named in repeatable. Returns the exit status when the command must
+// stop here.
+std::optional<int> parseArguments(QCommandLineParser& parser, const QStringList& arguments, int positionalCount,
+                                  const QStringList& repeatable = {});
 
 // Prints numbers as four-digit texts, one per line.
 void printNumbers(const std::vector<int>& values);
 QByteArray numbersText(const std::vector<int>& values);
 
-// Prints bytes, or with an output path replaces that file with them whole: a failure
-// leaves any old file as it was, says why and gives the exit status kOutputFailed.
-int writeResult(const QByteArray& bytes, const QString& outputPath);
 // The four-digit texts of numbers, for JSON arrays.
 std::vector<std::string> numberTexts(const std::vector<int>& values);
 
-// Reads a regular file, or standard input for "-" (readable only once), up to 256 MB.
+// Reads a regular file, or standard input for "-" (readable only once), up to 256 MB. The
+// path is an argument as given (see ArgumentBytes.h); errors show it quoted.
 std::optional<QByteArray> readInput(const QString& path, QString* error);
 
 // Loads a scheme argument, printing the error on failure.

@@ -1,6 +1,7 @@
 #include "cli/CliSupport.h"
 #include "cli/Command.h"
 #include "cli/JsonOut.h"
+#include "cli/OutputFile.h"
 
 #include "engine/FilterRun.h"
 #include "engine/Notes.h"
@@ -31,8 +32,9 @@ int runCommand(const QStringList& arguments)
     const QCommandLineOption json(QStringLiteral("json"), QStringLiteral("Print one JSON object instead of one number per line."));
     parser.addOption(json);
     const QCommandLineOption output({QStringLiteral("o"), QStringLiteral("output")},
-                                    QStringLiteral("Write the output to FILE instead of standard output: the whole file "
-                                                   "or, on failure, nothing (exit status 1); - is standard output."),
+                                    QStringLiteral("Write the output to FILE instead of standard output: a file is "
+                                                   "replaced whole or, on failure (exit status 1), left as it was; a "
+                                                   "device or named pipe is written in place; - is standard output."),
                                     QStringLiteral("FILE"));
     parser.addOption(output);
     auto start = startSchemeCommand(parser, arguments);

@@ -1,3 +1,4 @@
+#include "cli/ArgumentBytes.h"
 #include "cli/CliSupport.h"
 #include "cli/Command.h"
 #include "cli/JsonOut.h"
@@ -50,7 +51,8 @@ int setsCommand(const QStringList& arguments)
     }
     const auto operation = operationNamed(parser.value(opOption));
     if (!operation) {
-        printErr(QStringLiteral("%1: unknown --op \"%2\"; use and, or, a-b or b-a\n").arg(command, parser.value(opOption)));
+        printErr(QStringLiteral("%1: unknown --op %2; use and, or, a-b or b-a\n")
+                     .arg(command, quoted(parser.value(opOption))));
         return kBadInput;
     }
     const QStringList paths = parser.positionalArguments();

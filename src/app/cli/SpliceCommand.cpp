@@ -1,3 +1,4 @@
+#include "cli/ArgumentBytes.h"
 #include "cli/CliSupport.h"
 #include "cli/Command.h"
 #include "cli/JsonOut.h"
@@ -32,8 +33,8 @@ bool readBoxes(const QString& command, const QStringList& boxArguments, const Sp
         bool isNumber = false;
         const int k = equals > 0 ? argument.left(equals).toInt(&isNumber) : -1;
         if (!isNumber || k < 0 || k >= page.boxCount) {
-            printErr(QStringLiteral("%1: --box \"%2\": expected K=FILE with K from 0 to %3\n")
-                         .arg(command, argument)
+            printErr(QStringLiteral("%1: --box %2: expected K=FILE with K from 0 to %3\n")
+                         .arg(command, quoted(argument))
                          .arg(page.boxCount - 1));
             return false;
         }
@@ -75,7 +76,7 @@ int spliceCommand(const QStringList& arguments)
     const QCommandLineOption json(QStringLiteral("json"), QStringLiteral("Print {\"count\": N, \"numbers\": [...]} instead."));
     const QCommandLineOption boxOption(QStringLiteral("box"), QStringLiteral("Text of position box K (0-based, in the page's box order) from FILE, or - for standard input (once). Boxes not given are empty."), QStringLiteral("K=FILE"));
     parser.addOptions({pageOption, deleteOption, json, boxOption});
-    if (auto exit = parseArguments(parser, arguments, 0))
+    if (auto exit = parseArguments(parser, arguments, 0, {QStringLiteral("box")}))
         return *exit;
     const QString command = arguments.value(0);
     if (!parser.isSet(pageOption)) {
@@ -85,7 +86,8 @@ int spliceCommand(const QStringList& arguments)
     const QByteArray code = parser.value(pageOption).toUtf8();
     const SplicePage* page = findSplicePage(std::string_view(code.constData(), std::size_t(code.size())));
     if (page == nullptr) {
-        printErr(QStringLiteral("%1: unknown --page \"%2\"; use %3\n").arg(command, parser.value(pageOption), pageCodes()));
+        printErr(QStringLiteral("%1: unknown --page %2; use %3\n")
+                     .arg(command, quoted(parser.value(pageOption)), pageCodes()));
         return kBadInput;
     }
     std::array<QByteArray, kSpliceMaxBoxes> texts;

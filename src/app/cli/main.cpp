@@ -1,3 +1,4 @@
+#include "cli/ArgumentBytes.h"
 #include "cli/CliSupport.h"
 #include "cli/Command.h"
 #include "cli/StandardStreams.h"
@@ -34,9 +35,10 @@ QString usage()
 // Output lost to a full disk must not pass for success.
 int checkedOutput(int status)
 {
-    if (finishOutput())
+    const auto lost = finishOutput();
+    if (!lost)
         return status;
-    printErr(QStringLiteral("shrink4-cli: standard output could not be written\n"));
+    printErr(QStringLiteral("shrink4-cli: standard output could not be written: %1\n").arg(*lost));
     return kOutputFailed;
 }
 
@@ -47,7 +49,8 @@ int main(int argc, char* argv[])
     guardStandardStreams();
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("shrink4-cli"));
-    const QStringList args = QCoreApplication::arguments();
+    // From argv rather than QCoreApplication::arguments(), which loses bytes that are not UTF-8.
+    const QStringList args = argumentsOf(argc, argv);
     if (args.size() < 2) {
         printErr(QStringLiteral("shrink4-cli: no command given; see shrink4-cli --help\n"));
         return kBadInput;
@@ -67,6 +70,6 @@ int main(int argc, char* argv[])
             rest.prepend(QStringLiteral("shrink4-cli %1").arg(name));
             return checkedOutput(c.run(rest));
         }
-    printErr(QStringLiteral("shrink4-cli: unknown command \"%1\"; see shrink4-cli --help\n").arg(name));
+    printErr(QStringLiteral("shrink4-cli: unknown command %1; see shrink4-cli --help\n").arg(quoted(name)));
     return kBadInput;
 }
