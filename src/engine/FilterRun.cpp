@@ -14,38 +14,6 @@ namespace shrink4 {
 
 namespace {
 
-struct RunStep {
-    Stage stage;
-    double fillAfter; // progress reported after the step, or < 0 for none
-};
-
-constexpr double kNoFill = -1;
-
-// The fixed order of a run: the order of its condition rows, and the progress display
-// follows it.
-constexpr RunStep kRunSteps[] = {
-    {StraightKillStage, kNoFill},
-    {JunkCompoundStage, 0.02},
-    {KillTwoCodeStage, 0.02},
-    {MustTwoCodeStage, kNoFill},
-    {MustThreeCodeStage, 0.05},
-    {PositionalKillStage, kNoFill},
-    {KillThreeCodeStage, 0.2},
-    {SumTailStage, 0.3},
-    {SpanStage, 0.4},
-    {UniversalKillStage, 0.5},
-    {DanGroupStage, kNoFill},
-    {AcValueStage, 0.6},
-    {SumValueStage, kNoFill},
-    {PositionDigitStage, 0.7},
-    {SpecialShapeStage, kNoFill},
-    {SpecialExclusionStage, 0.8},
-    {BigSmallShapeStage, kNoFill},
-    {OddEvenShapeStage, kNoFill},
-    {PrimeCompositeShapeStage, kNoFill},
-    {RoadShapeStage, 0.9},
-};
-
 constexpr std::size_t kStepCount = std::size(kRunSteps);
 using StepRows = std::array<StageRows, kStepCount>;
 

@@ -2,7 +2,6 @@
 // One filter run: every condition stage in its fixed order over all 10,000 numbers,
 // the tolerance verdict, the base pool and the listed result.
 
-#include "conditions/ConditionInputs.h"
 #include "conditions/ConditionTable.h"
 #include "core/BitCounter.h"
 #include "core/NumberSet.h"

@@ -142,41 +142,47 @@ struct BoxNotes {
     std::function<Notes(const ConditionInputs&)> notesOf;
 };
 
+// A text box's rule, asked only when the box is not empty.
+template <ControlId id, class Rule>
+BoxNotes textNotes(Rule rule)
+{
+    return {id, [rule](const ConditionInputs& in) {
+                const std::string_view t = in.*memberOf<id>();
+                return isEmptyBox(t, controlMeta(id).help) ? Notes{} : rule(t);
+            }};
+}
+
+template <ControlId id, class Bound>
+BoxNotes rangeNotes(Bound bound)
+{
+    return {id, [bound](const ConditionInputs& in) {
+                const auto& bounds = in.*memberOf<id>();
+                return toleranceNotes(bound(bounds[0]), bound(bounds[1]));
+            }};
+}
+
 std::vector<BoxNotes> boxNotes()
 {
     using I = ControlId;
-    // A text box's rule, asked only when the box is not empty.
-    const auto text = [](ControlId id, std::string ConditionInputs::*box, auto rule) {
-        return BoxNotes{id, [id, box, rule](const ConditionInputs& in) {
-                            const std::string_view t = in.*box;
-                            return isEmptyBox(t, controlMeta(id).help) ? Notes{} : rule(t);
-                        }};
-    };
-    const auto range = [](ControlId id, std::array<std::string, 2> ConditionInputs::*box, auto bound) {
-        return BoxNotes{id, [box, bound](const ConditionInputs& in) {
-                            return toleranceNotes(bound((in.*box)[0]), bound((in.*box)[1]));
-                        }};
-    };
     const auto lenient = [](const std::string& t) { return lenientNumber(t); };
     const auto total = [](const std::string& t) { return double(toleranceBound(t)); };
-    using C = ConditionInputs;
     const auto numbers = [](std::string_view t) { return numberListNotes(t, false); };
     const auto pool = [](std::string_view t) { return numberListNotes(t, true); };
     const auto twoCodes = [](std::string_view t) { return codeListNotes(t, 2); };
     const auto threeCodes = [](std::string_view t) { return codeListNotes(t, 3); };
     return {
-        text(I::straightKills, &C::straightKills, numbers),
-        text(I::junkCompounds, &C::junkCompounds, junkNotes),
-        text(I::killTwoCodes, &C::killTwoCodes, twoCodes),
-        text(I::mustTwoCodes, &C::mustTwoCodes, twoCodes),
-        text(I::killThreeCodes, &C::killThreeCodes, threeCodes),
-        text(I::mustThreeCodes, &C::mustThreeCodes, threeCodes),
-        text(I::positionalKills, &C::positionalKills, positionalNotes),
-        text(I::sumValues, &C::sumValues, sumValueNotes),
-        text(I::basePool, &C::basePool, pool),
-        range(I::totalTolerance, &C::totalTolerance, total),
-        range(I::danTolerance, &C::danTolerance, lenient),
-        range(I::positionTolerance, &C::positionTolerance, lenient),
+        textNotes<I::straightKills>(numbers),
+        textNotes<I::junkCompounds>(junkNotes),
+        textNotes<I::killTwoCodes>(twoCodes),
+        textNotes<I::mustTwoCodes>(twoCodes),
+        textNotes<I::killThreeCodes>(threeCodes),
+        textNotes<I::mustThreeCodes>(threeCodes),
+        textNotes<I::positionalKills>(positionalNotes),
+        textNotes<I::sumValues>(sumValueNotes),
+        textNotes<I::basePool>(pool),
+        rangeNotes<I::totalTolerance>(total),
+        rangeNotes<I::danTolerance>(lenient),
+        rangeNotes<I::positionTolerance>(lenient),
         BoxNotes{I::danDigits, danNotes},
     };
 }

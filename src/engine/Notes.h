@@ -3,7 +3,6 @@
 // lines that are no compound, sums of one digit, bounds the wrong way round. The window
 // shows these beside the result; shrink4-cli run --json reports them.
 
-#include "conditions/ConditionInputs.h"
 #include "conditions/ConditionTable.h"
 
 #include <string>

@@ -1,7 +1,5 @@
 #include "engine/Statistics.h"
 
-#include "conditions/ItemCaptions.h"
-
 #include <algorithm>
 #include <array>
 #include <cstddef>
@@ -10,9 +8,10 @@ namespace shrink4 {
 
 namespace {
 
-bool isShapeRow(const ConditionRow& row)
+// A row of one box of its control, captioned as that box.
+bool isItemRow(const ConditionRow& row)
 {
-    return row.item >= 0 && std::size_t(row.item) < captions::kSpecialShapes.size();
+    return row.item >= 0 && std::size_t(row.item) < controlMeta(row.control).items.size();
 }
 
 NumberSet poolOf(const RunResult& run) { return ~run.outsidePool; }
@@ -42,12 +41,12 @@ std::vector<int> histogramOver(const RunResult& run, const NumberSet& pool)
 
 std::string_view rowKey(const ConditionRow& row)
 {
-    const auto key = controlMeta(row.control).key;
-    if (!isShapeRow(row))
-        return key;
+    const ControlMeta& meta = controlMeta(row.control);
+    if (!isItemRow(row))
+        return meta.key;
     // Only the special shapes are rows of their own, one a shape.
     static const auto shapeKeys = [] {
-        std::array<std::string, captions::kSpecialShapes.size()> keys;
+        std::array<std::string, controlMeta(ControlId::specialShapes).items.size()> keys;
         for (std::size_t k = 0; k < keys.size(); ++k)
             keys[k] = indexedKey(controlMeta(ControlId::specialShapes).key, int(k));
         return keys;
@@ -57,7 +56,8 @@ std::string_view rowKey(const ConditionRow& row)
 
 std::string_view rowCaption(const ConditionRow& row)
 {
-    return isShapeRow(row) ? captions::kSpecialShapes[std::size_t(row.item)] : controlMeta(row.control).caption;
+    const ControlMeta& meta = controlMeta(row.control);
+    return isItemRow(row) ? meta.items[std::size_t(row.item)] : meta.caption;
 }
 
 RunStatistics runStatistics(const RunResult& run)

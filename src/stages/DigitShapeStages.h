@@ -3,7 +3,6 @@
 // thousands..units as a four-character code, and kills the codes whose boxes are ticked.
 // They differ only by their row of kDigitShapeFamilies.
 
-#include "conditions/ConditionInputs.h"
 #include "conditions/ConditionTable.h"
 #include "core/NumberSet.h"
 

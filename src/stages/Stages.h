@@ -1,10 +1,9 @@
 #pragma once
-// The condition stages of a filter run. Each is a function of the condition state that
-// returns its condition rows: what each row fails, whether it counts towards
-// ConditionCount, and the normalised text of its box where the stage rewrites one. The
-// pure rules behind them are in the headers beside this one.
+// The condition stages of a filter run, in the order a run takes them. Each is a function
+// of the condition state that returns its condition rows: what each row fails, whether it
+// counts towards ConditionCount, and the normalised text of its box where the stage
+// rewrites one. The pure rules behind them are in the headers beside this one.
 
-#include "conditions/ConditionInputs.h"
 #include "conditions/ConditionTable.h"
 #include "core/NumberSet.h"
 
@@ -45,5 +44,37 @@ StageRows BigSmallShapeStage(const ConditionInputs& in);
 StageRows OddEvenShapeStage(const ConditionInputs& in);
 StageRows PrimeCompositeShapeStage(const ConditionInputs& in);
 StageRows RoadShapeStage(const ConditionInputs& in);
+
+struct RunStep {
+    Stage stage;
+    double fillAfter; // progress reported after the step, or < 0 for none
+};
+
+inline constexpr double kNoFill = -1;
+
+// The fixed order of a run: the order of its condition rows, and the progress display
+// follows it.
+inline constexpr RunStep kRunSteps[] = {
+    {StraightKillStage, kNoFill},
+    {JunkCompoundStage, 0.02},
+    {KillTwoCodeStage, 0.02},
+    {MustTwoCodeStage, kNoFill},
+    {MustThreeCodeStage, 0.05},
+    {PositionalKillStage, kNoFill},
+    {KillThreeCodeStage, 0.2},
+    {SumTailStage, 0.3},
+    {SpanStage, 0.4},
+    {UniversalKillStage, 0.5},
+    {DanGroupStage, kNoFill},
+    {AcValueStage, 0.6},
+    {SumValueStage, kNoFill},
+    {PositionDigitStage, 0.7},
+    {SpecialShapeStage, kNoFill},
+    {SpecialExclusionStage, 0.8},
+    {BigSmallShapeStage, kNoFill},
+    {OddEvenShapeStage, kNoFill},
+    {PrimeCompositeShapeStage, kNoFill},
+    {RoadShapeStage, 0.9},
+};
 
 } // namespace shrink4

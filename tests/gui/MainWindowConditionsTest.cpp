@@ -3,7 +3,7 @@
 
 #include "MainWindowTestSupport.h"
 
-#include "conditions/ConditionInputs.h"
+#include "conditions/ConditionTable.h"
 #include "ui/main/PagedConditions.h"
 #include "ui/application/WindowTexts.h"
 #include "stages/SpecialExclusionStage.h"
@@ -75,6 +75,15 @@ ConditionInputs everythingChanged()
                     element = true;
             }
     });
+    return in;
+}
+
+// `in` with one control back at its start-up state.
+ConditionInputs withStartValue(ConditionInputs in, ControlId id)
+{
+    const ConditionInputs start;
+    std::apply([&](const auto&... c) { ((c.meta.id == id ? void(in.*c.member = start.*c.member) : void()), ...); },
+               kControls);
     return in;
 }
 
@@ -168,6 +177,23 @@ private slots:
         button(w.get(), QStringLiteral("C_shaxingtai_012_all(0)"))->click();
         button(w.get(), QStringLiteral("C_guolv_ks"))->click();
         QCOMPARE(labelText(w.get(), QStringLiteral("dadi_zhushu")), QStringLiteral("0"));
+    }
+
+    // A 清 the table names is in the window and clears its own control, nothing else.
+    void everyOwnClearButtonClearsItsControlOnly()
+    {
+        auto w = makeWindow();
+        for (const ControlMeta& meta : kControlMetas) {
+            if (meta.clearButton.empty())
+                continue;
+            const std::string name(meta.clearButton);
+            w->setConditions(everythingChanged());
+            const ConditionInputs expected = withStartValue(w->conditions(), meta.id);
+            QAbstractButton* clear = button(w.get(), QString::fromStdString(name));
+            QVERIFY2(clear->isVisibleTo(w.get()), name.c_str());
+            clear->click();
+            QVERIFY2(w->conditions() == expected, name.c_str());
+        }
     }
 
     void sumValueClearAndRestoreAllLeaveTheBoxEmpty()

@@ -3,7 +3,7 @@
 
 #include "MainWindowTestSupport.h"
 
-#include "conditions/ConditionInputs.h"
+#include "conditions/ConditionTable.h"
 
 #include <QFile>
 #include <QRegularExpression>

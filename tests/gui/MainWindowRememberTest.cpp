@@ -6,6 +6,7 @@
 #include "MainWindowTestSupport.h"
 
 #include "ui/application/AppSetup.h"
+#include "ui/main/LiveRun.h"
 #include "ui/main/PagedConditions.h"
 #include "ui/application/Settings.h"
 #include "ui/application/WindowSettings.h"
@@ -321,7 +322,19 @@ private slots:
         for (QGroupBox* frame : w->findChildren<QGroupBox*>())
             if (frame->objectName() != QLatin1String("Frame_jindu"))
                 QVERIFY2(!frame->toolTip().isEmpty(), qPrintable(frame->title()));
-        // The paged text conditions have a tip per tab.
+        // So does every box and button of every condition control.
+        for (const ControlMeta& meta : kControlMetas) {
+            const QString key = QString::fromStdString(std::string(meta.key));
+            int boxes = 0;
+            for (QWidget* c : w->findChildren<QWidget*>())
+                if (c->objectName() == key || c->objectName().startsWith(key + QLatin1Char('('))) {
+                    ++boxes;
+                    QVERIFY2(!c->toolTip().isEmpty(), qPrintable(c->objectName()));
+                }
+            QVERIFY2(boxes > 0, qPrintable(key));
+        }
+        // The paged text conditions have a tip per tab, kept while no page count shows.
+        w->liveRun().current();
         for (int page = 0; page < w->pages().count(); ++page)
             QVERIFY(!w->pages().tabToolTip(page).isEmpty());
     }

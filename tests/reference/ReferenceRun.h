@@ -8,7 +8,7 @@
 // Like the engine, it takes the digit set {0,1,8,9} (DistinctDigits "0189") as a
 // four-run (RunClass 4), so "4连" covers 240 numbers.
 
-#include "conditions/ConditionInputs.h"
+#include "conditions/ConditionTable.h"
 #include "core/NumberSet.h"
 
 #include <cstddef>

@@ -2,7 +2,7 @@
 // What every subcommand shares: argument parsing with the exit statuses of the command
 // line, reading inputs from files or standard input, and loading schemes.
 
-#include "conditions/ConditionInputs.h"
+#include "conditions/ConditionTable.h"
 
 #include <QByteArray>
 #include <QCommandLineParser>

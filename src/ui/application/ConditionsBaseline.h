@@ -3,7 +3,7 @@
 // a result was run with). Marked at once when a condition changes; compared once the
 // changes pause, so that an undo back to the kept set clears the mark.
 
-#include "conditions/ConditionInputs.h"
+#include "conditions/ConditionTable.h"
 
 #include <QObject>
 #include <QTimer>

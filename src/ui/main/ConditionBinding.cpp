@@ -98,10 +98,8 @@ struct Writer {
     }
 };
 
-void clearControl(const ControlMeta& meta, const ControlWidgets& w)
+void clearWidgets(const ControlMeta& meta, const ControlWidgets& w)
 {
-    if (meta.keptByClearAll)
-        return;
     for (TextBox* box : w.texts)
         box->replaceAll(fromInputText(meta.startText)); // undoable, as every clearing
     setChecks(w, 0, int(w.checks.size()), false);
@@ -161,10 +159,24 @@ void writeBackTexts(const ConditionForm& form, const std::vector<std::pair<Contr
     }
 }
 
+void clearControl(const ConditionForm& form, ControlId id)
+{
+    clearWidgets(controlMeta(id), form[id]);
+}
+
 void clearAllConditions(const ConditionForm& form)
 {
     for (const ControlMeta& meta : kControlMetas)
-        clearControl(meta, form[meta.id]);
+        if (!meta.keptByClearAll)
+            clearControl(form, meta.id);
+}
+
+void connectClearButtons(const ConditionForm& form, QObject* context)
+{
+    for (const ControlMeta& meta : kControlMetas)
+        if (QAbstractButton* button = form[meta.id].clear)
+            QObject::connect(button, &QAbstractButton::clicked, context,
+                             [&form, id = meta.id] { clearControl(form, id); });
 }
 
 void onConditionChange(const ConditionForm& form, QObject* context, const std::function<void()>& changed)

@@ -38,8 +38,14 @@ void writeConditions(const ConditionForm& form, const ConditionInputs& inputs);
 // Writes back the boxes a run rewrote, as edits the user can undo.
 void writeBackTexts(const ConditionForm& form, const std::vector<std::pair<ControlId, std::string>>& texts);
 
-// "清空所有条件": every control to its cleared state, as the table gives it.
+// One control to its cleared state, as the table gives it; a box's clearing can be undone.
+void clearControl(const ConditionForm& form, ControlId id);
+
+// "清空所有条件": every control to its cleared state, but those the table keeps.
 void clearAllConditions(const ConditionForm& form);
+
+// Each control's own 清 button clears that control, for as long as `context` lives.
+void connectClearButtons(const ConditionForm& form, QObject* context);
 
 // Calls `changed` after every change of any condition control, typed or set, for as
 // long as `context` lives.

@@ -29,9 +29,11 @@ struct ControlWidgets {
     QList<TextBox*> texts;           // a text box, a line box, or the two bounds of a range
     QList<QCheckBox*> checks;
     QList<QAbstractButton*> toggles; // checkable buttons
+    QAbstractButton* clear = nullptr; // its own 清 button, where its row names one
 };
 
-// A "清" or "全" button beside check boxes: it unticks or ticks boxes [first, first + count).
+// A "清" or "全" button beside check boxes that is not a control's own 清: it unticks or
+// ticks boxes [first, first + count).
 struct CheckSpanButton {
     QAbstractButton* button;
     ControlId control;
@@ -52,7 +54,6 @@ inline constexpr int kHelpTopics = 3;
 struct ConditionForm {
     std::array<ControlWidgets, kControlCount> controls;
     QList<CheckSpanButton> spanButtons;
-    QAbstractButton* sumValueClear = nullptr;
     std::array<QAbstractButton*, 4> danClear{};
     std::array<QAbstractButton*, 4> danSelectAll{};
     std::array<QAbstractButton*, kHelpTopics> help{};

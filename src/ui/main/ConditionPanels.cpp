@@ -1,12 +1,8 @@
 #include "ConditionPanels.h"
 
-#include "ui/widgets/ClearOnDoubleClickEdit.h"
 #include "ui/widgets/QtText.h"
-#include "ui/widgets/TextConversion.h"
 #include "ui/main/ConditionWidgets.h"
 #include "ui/widgets/WindowStyle.h"
-
-#include "ui/widgets/textbox/LineBox.h"
 
 #include <QCheckBox>
 #include <QGridLayout>
@@ -20,18 +16,9 @@ namespace shrink4 {
 
 namespace {
 
-struct CheckRow {
-    ControlId control;
-    const char* clearButton;
-};
-
-// The rows of "和,跨,胆" made of check boxes; the sum-value box sits after the AC row.
-constexpr CheckRow kAcRow{ControlId::acValues, "C_ac_cls"};
-constexpr CheckRow kDigitRows[] = {
-    {ControlId::universalDigits, "C_bdw_chu_cls"},
-    {ControlId::spans, "C_kuadu_sha_cls"},
-    {ControlId::sumTails, "C_hewei_sha_cls"},
-};
+// The rows of "和,跨,胆", each a caption, its boxes and its 清.
+constexpr ControlId kSumSpanDanRows[] = {ControlId::acValues, ControlId::sumValues, ControlId::universalDigits,
+                                         ControlId::spans, ControlId::sumTails};
 
 constexpr int kClearColumn = 11;
 constexpr int kCheckGap = 7; // between one box's caption and the next box
@@ -43,14 +30,14 @@ QPushButton* clearButton(ConditionForm& form, const QString& name, ControlId con
     return b;
 }
 
-void addCheckRow(ConditionForm& form, QGridLayout* grid, int row, const CheckRow& checkRow)
+void addConditionRow(QGridLayout* grid, int row, ControlForm control)
 {
-    const ControlForm control = form.control(checkRow.control);
     grid->addWidget(makeLabel(toQString(control.meta.caption)), row, 0);
-    addCheckGrid(grid, row, 1, control, toQStringList(control.meta.items), 10);
-    const int count = int(control.meta.items.size());
-    grid->addWidget(clearButton(form, QString::fromLatin1(checkRow.clearButton), checkRow.control, 0, count), row,
-                    kClearColumn);
+    if (control.meta.kind == ControlKind::CheckRow)
+        addCheckGrid(grid, row, 1, control, toQStringList(control.meta.items), 10);
+    else
+        grid->addWidget(makeTextBox(control), row, 1, 1, 10);
+    grid->addWidget(control.widgets.clear, row, kClearColumn);
 }
 
 } // namespace
@@ -62,18 +49,9 @@ QGroupBox* makeSumSpanDanFrame(ConditionForm& form)
     compactFrameLayout(grid);
     grid->setHorizontalSpacing(kCheckGap);
     grid->setVerticalSpacing(2);
-    addCheckRow(form, grid, 0, kAcRow);
-    const ControlForm sumValues = form.control(ControlId::sumValues);
-    grid->addWidget(makeLabel(toQString(sumValues.meta.caption)), 1, 0);
-    LineBox* box = makeLine(keyString(sumValues.meta.key), fromInputText(sumValues.meta.startText));
-    box->setPlaceholderText(fromInputText(sumValues.meta.help));
-    sumValues.widgets.texts.append(box);
-    grid->addWidget(box, 1, 1, 1, 10);
-    form.sumValueClear = makeSmallButton(QStringLiteral("C_ac_chu_cls"), QStringLiteral("清"));
-    grid->addWidget(form.sumValueClear, 1, kClearColumn);
-    int row = 2;
-    for (const auto& digitRow : kDigitRows)
-        addCheckRow(form, grid, row++, digitRow);
+    int row = 0;
+    for (ControlId control : kSumSpanDanRows)
+        addConditionRow(grid, row++, form.control(control));
     grid->setColumnStretch(kClearColumn - 1, 1);
     return frame;
 }
@@ -161,11 +139,7 @@ QGroupBox* makeBasePoolFrame(ConditionForm& form)
     QGroupBox* frame = makeFrame(form, Frame::BasePool, toQString(pool.meta.caption));
     auto* layout = new QVBoxLayout(frame);
     compactFrameLayout(layout);
-    auto* edit = new ClearOnDoubleClickEdit(fromInputText(pool.meta.startText));
-    edit->setObjectName(keyString(pool.meta.key));
-    edit->setPlaceholderText(fromInputText(pool.meta.help));
-    pool.widgets.texts.append(edit);
-    layout->addWidget(edit);
+    layout->addWidget(makeTextBox(pool));
     return frame;
 }
 

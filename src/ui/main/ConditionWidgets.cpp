@@ -1,6 +1,8 @@
 #include "ConditionWidgets.h"
 
+#include "ui/widgets/ClearOnDoubleClickEdit.h"
 #include "ui/widgets/QtText.h"
+#include "ui/widgets/TextConversion.h"
 #include "ui/widgets/WindowStyle.h"
 #include "ui/widgets/textbox/LineBox.h"
 
@@ -13,11 +15,34 @@
 
 namespace shrink4 {
 
+namespace {
+
+void makeClearButton(ControlForm control)
+{
+    if (!control.meta.clearButton.empty() && !control.widgets.clear)
+        control.widgets.clear = makeSmallButton(keyString(control.meta.clearButton), QStringLiteral("清"));
+}
+
+} // namespace
+
 QGroupBox* makeFrame(ConditionForm& form, Frame place, const QString& title)
 {
     QGroupBox* frame = makeFrame(title);
     form.frames[std::size_t(place)] = frame;
     return frame;
+}
+
+TextBox* makeTextBox(ControlForm control)
+{
+    const QString start = fromInputText(control.meta.startText);
+    TextBox* box = control.meta.kind == ControlKind::LineBox
+                       ? static_cast<TextBox*>(makeLine(keyString(control.meta.key), start))
+                       : new ClearOnDoubleClickEdit(start);
+    box->setObjectName(keyString(control.meta.key));
+    box->setPlaceholderText(fromInputText(control.meta.help));
+    control.widgets.texts.append(box);
+    makeClearButton(control);
+    return box;
 }
 
 void addCheckGrid(QGridLayout* grid, int row, int column, ControlForm control, const QStringList& captions,
@@ -30,6 +55,7 @@ void addCheckGrid(QGridLayout* grid, int row, int column, ControlForm control, c
         grid->addWidget(box, row + i / columns, column + i % columns);
         control.widgets.checks.append(box);
     }
+    makeClearButton(control);
 }
 
 QPushButton* makeToggle(ControlForm control, int index, const QString& caption)

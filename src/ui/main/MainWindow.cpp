@@ -28,8 +28,6 @@
 #include "ui/application/WindowSettings.h"
 #include "ui/application/WindowTexts.h"
 
-#include "ui/widgets/textbox/LineBox.h"
-
 #include <QAbstractButton>
 #include <QPushButton>
 #include <QCloseEvent>
@@ -241,8 +239,7 @@ void MainWindow::connectButtons()
     for (const CheckSpanButton& span : m_form.spanButtons)
         connect(span.button, &QAbstractButton::clicked, this,
                 [this, span] { setChecks(m_form[span.control], span.first, span.count, span.tick); });
-    connect(m_form.sumValueClear, &QAbstractButton::clicked, this,
-            [this] { m_form[ControlId::sumValues].texts.front()->replaceAll(QString()); });
+    connectClearButtons(m_form, this);
     for (int topic = 0; topic < kHelpTopics; ++topic)
         connect(m_form.help[std::size_t(topic)], &QAbstractButton::clicked, this,
                 [this, topic] { showHelp(HelpTopic(topic)); });

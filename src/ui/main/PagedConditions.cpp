@@ -1,9 +1,7 @@
 #include "PagedConditions.h"
 
-#include "ui/widgets/ClearOnDoubleClickEdit.h"
 #include "ui/main/CountTabBar.h"
 #include "ui/widgets/QtText.h"
-#include "ui/widgets/TextConversion.h"
 #include "ui/main/ConditionWidgets.h"
 #include "ui/widgets/WindowStyle.h"
 #include "ui/application/WindowTexts.h"
@@ -38,13 +36,20 @@ PagedConditions::PagedConditions(ConditionForm& form, QWidget* parent) : QTabWid
     styleTabBar(tabBar());
     for (int i = 0; i < int(texts::kTabCaptions.size()); ++i)
         addTab(makePage(form, i), texts::kTabCaptions[i]);
+    m_tips.resize(count());
     form.pages = this;
+}
+
+void PagedConditions::setPageTip(int index, const QString& tip)
+{
+    m_tips[index] = tip;
+    setTabToolTip(index, tip);
 }
 
 void PagedConditions::showPageCount(int index, const QString& count, const QString& tooltip)
 {
     m_tabs->setCountText(index, count.isEmpty() ? QString() : QStringLiteral("● %1").arg(count));
-    setTabToolTip(index, tooltip);
+    setTabToolTip(index, tooltip.isEmpty() ? m_tips.value(index) : tooltip);
 }
 
 QString PagedConditions::pageCount(int index) const
@@ -66,11 +71,7 @@ QWidget* PagedConditions::makePage(ConditionForm& form, int index)
             continue;
         if (const QString label = labelAbove(meta.id); !label.isEmpty())
             boxes->addWidget(makeLabel(label));
-        auto* edit = new ClearOnDoubleClickEdit(fromInputText(meta.startText));
-        edit->setObjectName(keyString(meta.key));
-        edit->setPlaceholderText(fromInputText(meta.help));
-        form[meta.id].texts.append(edit);
-        boxes->addWidget(edit, 1);
+        boxes->addWidget(makeTextBox(form.control(meta.id)), 1);
     }
     row->addLayout(boxes, 1);
 

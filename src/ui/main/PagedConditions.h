@@ -4,6 +4,7 @@
 
 #include "ui/main/ConditionForm.h"
 
+#include <QStringList>
 #include <QTabWidget>
 
 namespace shrink4 {
@@ -17,8 +18,10 @@ public:
 
     void showPage(int index) { setCurrentIndex(index); }
     int currentPage() const { return currentIndex(); }
+    // What a page's conditions do, its tab's tip whenever no count is shown.
+    void setPageTip(int index, const QString& tip);
     // Marks a page's tab with how many numbers its conditions remove, on a line under its
-    // caption; an empty text takes the mark away.
+    // caption, and the count's tooltip; an empty text takes the mark away.
     void showPageCount(int index, const QString& count, const QString& tooltip);
     QString pageCount(int index) const;
 
@@ -26,6 +29,7 @@ private:
     QWidget* makePage(ConditionForm& form, int index);
 
     CountTabBar* m_tabs = nullptr;
+    QStringList m_tips; // by page
 };
 
 } // namespace shrink4

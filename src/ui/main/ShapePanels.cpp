@@ -16,22 +16,23 @@ namespace shrink4 {
 namespace {
 
 struct ShapeFrameLayout {
-    const char* allButtons; // "全" (0) and "清" (1)
+    const char* tickAllButton; // "全"; the frame's "清" is its control's own
     int columns;
     bool buttonsBelow;      // under the grid instead of beside it, for the widest grid
 };
 
 // In the order of kDigitShapeFamilies. The road family's 81 boxes form a 9 x 9 grid.
 constexpr ShapeFrameLayout kShapeFrames[] = {
-    {"C_shaxingtai_dx_all", 4, false},
-    {"C_shaxingtai_jo_all", 4, false},
-    {"C_shaxingtai_zh_all", 4, false},
-    {"C_shaxingtai_012_all", 9, true},
+    {"C_shaxingtai_dx_all(0)", 4, false},
+    {"C_shaxingtai_jo_all(0)", 4, false},
+    {"C_shaxingtai_zh_all(0)", 4, false},
+    {"C_shaxingtai_012_all(0)", 9, true},
 };
 
-// A frame of a control's check boxes with its buttons beside the grid (top right) or under it.
+// A frame of a control's check boxes with its buttons, its own 清 last, beside the grid (top
+// right) or under it.
 QGroupBox* makeCheckFrame(ConditionForm& form, const QString& title, ControlForm control, int columns,
-                          const QList<QPushButton*>& buttons, bool buttonsBelow = false)
+                          QList<QWidget*> buttons, bool buttonsBelow = false)
 {
     QGroupBox* frame = makeFrame(form, control.meta.frame, title);
     auto* grid = new QGridLayout(frame);
@@ -40,12 +41,14 @@ QGroupBox* makeCheckFrame(ConditionForm& form, const QString& title, ControlForm
     grid->setVerticalSpacing(1);
     const QStringList captions = toQStringList(control.meta.items);
     addCheckGrid(grid, 0, 0, control, captions, columns);
+    if (control.widgets.clear)
+        buttons << control.widgets.clear;
     const int rows = int((captions.size() + columns - 1) / columns);
     QBoxLayout* side = buttonsBelow ? static_cast<QBoxLayout*>(new QHBoxLayout) : new QVBoxLayout;
     side->setSpacing(2);
     if (buttonsBelow)
         side->addStretch(1);
-    for (QPushButton* b : buttons)
+    for (QWidget* b : buttons)
         side->addWidget(b);
     if (buttonsBelow) {
         grid->addLayout(side, rows, 0, 1, columns);
@@ -71,16 +74,10 @@ QGroupBox* makeDigitShapeFrame(ConditionForm& form, int family)
 {
     const ControlForm control = form.control(kDigitShapeFamilies[std::size_t(family)].control);
     const auto& layout = kShapeFrames[family];
-    const int count = int(control.meta.items.size());
-    QList<QPushButton*> buttons;
-    for (int k = 0; k < 2; ++k) {
-        const bool tick = k == 0;
-        QPushButton* b = makeSmallButton(indexedName(layout.allButtons, k),
-                                         tick ? QStringLiteral("全") : QStringLiteral("清"));
-        form.spanButtons.append({b, control.meta.id, 0, count, tick});
-        buttons << b;
-    }
-    return makeCheckFrame(form, toQString(control.meta.caption), control, layout.columns, buttons, layout.buttonsBelow);
+    QPushButton* tickAll = makeSmallButton(QString::fromLatin1(layout.tickAllButton), QStringLiteral("全"));
+    form.spanButtons.append({tickAll, control.meta.id, 0, int(control.meta.items.size()), true});
+    return makeCheckFrame(form, toQString(control.meta.caption), control, layout.columns, {tickAll},
+                          layout.buttonsBelow);
 }
 
 QGroupBox* makeSpecialShapeFrame(ConditionForm& form)

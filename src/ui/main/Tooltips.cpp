@@ -2,42 +2,41 @@
 
 #include "ui/main/ConditionForm.h"
 #include "ui/main/PagedConditions.h"
+#include "ui/widgets/QtText.h"
+#include "ui/widgets/textbox/TextBox.h"
 
 #include <QAbstractButton>
+#include <QCheckBox>
 #include <QGroupBox>
 #include <QPushButton>
 #include <QString>
 
+#include <algorithm>
 #include <array>
 
 namespace shrink4 {
 
 namespace {
 
-// By Frame; the paged text conditions have one line per page instead.
-const std::array<QString, kFrameCount> kFrameTips = {
-    QString(),
-    QStringLiteral("只在这些号码里缩水：填入大底号码，空着则用全部 10000 注"),
-    QStringLiteral("勾选的 AC 值、和值、通杀码、跨度、和尾的号码被删除"),
-    QStringLiteral("每行一组胆码：号码须含本组胆码，可选胆码开出的个数"),
-    QStringLiteral("勾选的数字在对应位置上出现的号码被删除"),
-    QStringLiteral("号码不符合的条件个数在这个范围内时仍然保留"),
-    QStringLiteral("勾选的大小形态（0-4 小，5-9 大）被删除"),
-    QStringLiteral("勾选的奇偶形态被删除"),
-    QStringLiteral("勾选的质合形态（1 2 3 5 7 为质）被删除"),
-    QStringLiteral("勾选的 012 路形态（除以 3 的余数）被删除"),
-    QStringLiteral("勾选的特殊形态被删除，点“说明”看各形态的意思"),
-    QStringLiteral("勾选的号码类型被删除，点“说明”看各类型的意思"),
+// Frames and pages of several controls that are said together; any other frame or page
+// says what its first control does, in that control's own words from the table.
+struct FrameTip {
+    Frame frame;
+    QString tip;
 };
+const std::array<FrameTip, 2> kFrameTips = {{
+    {Frame::SumSpanDan, QStringLiteral("勾选的 AC 值、和值、通杀码、跨度、和尾的号码被删除")},
+    {Frame::Dan, QStringLiteral("每行一组胆码：号码须含本组胆码，可选胆码开出的个数")},
+}};
 
-// By tab of the paged text conditions.
-const std::array<QString, 5> kPageTips = {
-    QStringLiteral("填入的单式号码被删除"),
-    QStringLiteral("填入的复式（如 12*78*56*89）展开后的号码被删除"),
-    QStringLiteral("含所填两码组合的号码被删除，或只保留含有它们的号码"),
-    QStringLiteral("含所填三码组合的号码被删除，或只保留含有它们的号码"),
-    QStringLiteral("按位置填写（如 45**），符合的号码被删除"),
+struct PageTip {
+    int page;
+    QString tip;
 };
+const std::array<PageTip, 2> kPageTips = {{
+    {2, QStringLiteral("含所填两码组合的号码被删除，或只保留含有它们的号码")},
+    {3, QStringLiteral("含所填三码组合的号码被删除，或只保留含有它们的号码")},
+}};
 
 struct ButtonTip {
     QPushButton* RunForm::*button;
@@ -56,33 +55,74 @@ const std::array<ButtonTip, 7> kRunTips = {{
 const QString kTickAllTip = QStringLiteral("勾选本框的全部选项");
 const QString kClearRowTip = QStringLiteral("取消这一行的全部勾选");
 const QString kClearFrameTip = QStringLiteral("取消本框的全部勾选");
-const QString kSumValueClearTip = QStringLiteral("清空杀和值");
 const QString kDanClearTip = QStringLiteral("取消这一组的胆码和开出个数");
 const QString kDanAllTip = QStringLiteral("选中这一组的全部胆码，开出 1 至 4 个");
-const QString kDanDigitTip = QStringLiteral("点一下选为这一组的胆码，再点取消");
-const QString kDanCountTip = QStringLiteral("这一组胆码开出的个数，可多选；不选为至少开出 1 个");
 const std::array<QString, kHelpTopics> kHelpTips = {
     QStringLiteral("查看各特殊形态的说明"),
     QStringLiteral("查看特别排除各项的说明"),
     QStringLiteral("查看胆码的用法"),
 };
 
+template <class Holds>
+QString firstControlTip(Holds holds)
+{
+    for (const ControlMeta& meta : kControlMetas)
+        if (holds(meta))
+            return toQString(meta.tip);
+    return {};
+}
+
+QString frameTip(Frame frame)
+{
+    for (const FrameTip& t : kFrameTips)
+        if (t.frame == frame)
+            return t.tip;
+    return firstControlTip([frame](const ControlMeta& meta) { return meta.frame == frame; });
+}
+
+QString pageTip(int page)
+{
+    for (const PageTip& t : kPageTips)
+        if (t.page == page)
+            return t.tip;
+    return firstControlTip([page](const ControlMeta& meta) { return meta.page == page; });
+}
+
+bool aloneInFrame(const ControlMeta& control)
+{
+    const auto inItsFrame = [&control](const ControlMeta& meta) { return meta.frame == control.frame; };
+    return std::count_if(kControlMetas.begin(), kControlMetas.end(), inItsFrame) == 1;
+}
+
+// A box's 清 empties it; a row's unticks the row, or the frame when the row is all of it.
+QString clearTip(const ControlMeta& meta)
+{
+    if (meta.kind != ControlKind::CheckRow)
+        return QStringLiteral("清空%1").arg(toQString(meta.caption));
+    return aloneInFrame(meta) ? kClearFrameTip : kClearRowTip;
+}
+
+void addControlTips(const ControlMeta& meta, const ControlWidgets& w)
+{
+    const QString tip = toQString(meta.tip);
+    for (QWidget* box : w.texts)
+        box->setToolTip(tip);
+    for (QWidget* box : w.checks)
+        box->setToolTip(tip);
+    for (QWidget* button : w.toggles)
+        button->setToolTip(tip);
+    if (w.clear)
+        w.clear->setToolTip(clearTip(meta));
+}
+
 void addButtonTips(const ConditionForm& form)
 {
-    for (const CheckSpanButton& span : form.spanButtons) {
-        // The shape frames' 清 clear the whole frame; elsewhere each row has its own.
-        const bool wholeFrame = controlMeta(span.control).frame >= Frame::BigSmallShape;
-        span.button->setToolTip(span.tick ? kTickAllTip : wholeFrame ? kClearFrameTip : kClearRowTip);
-    }
-    form.sumValueClear->setToolTip(kSumValueClearTip);
+    for (const CheckSpanButton& span : form.spanButtons)
+        span.button->setToolTip(span.tick ? kTickAllTip : kClearRowTip);
     for (QAbstractButton* b : form.danClear)
         b->setToolTip(kDanClearTip);
     for (QAbstractButton* b : form.danSelectAll)
         b->setToolTip(kDanAllTip);
-    for (QAbstractButton* b : form[ControlId::danDigits].toggles)
-        b->setToolTip(kDanDigitTip);
-    for (QAbstractButton* b : form[ControlId::danHitCounts].toggles)
-        b->setToolTip(kDanCountTip);
     for (int topic = 0; topic < kHelpTopics; ++topic)
         form.help[std::size_t(topic)]->setToolTip(kHelpTips[std::size_t(topic)]);
 }
@@ -93,9 +133,11 @@ void addTooltips(const ConditionForm& form, const RunForm& run)
 {
     for (int f = 0; f < kFrameCount; ++f)
         if (QGroupBox* frame = form.frames[std::size_t(f)])
-            frame->setToolTip(kFrameTips[std::size_t(f)]);
-    for (int page = 0; page < int(kPageTips.size()); ++page)
-        form.pages->setTabToolTip(page, kPageTips[std::size_t(page)]);
+            frame->setToolTip(frameTip(Frame(f)));
+    for (int page = 0; page < form.pages->count(); ++page)
+        form.pages->setPageTip(page, pageTip(page));
+    for (const ControlMeta& meta : kControlMetas)
+        addControlTips(meta, form[meta.id]);
     for (const ButtonTip& t : kRunTips)
         (run.*t.button)->setToolTip(t.tip);
     addButtonTips(form);

@@ -1,6 +1,7 @@
 #pragma once
-// One line for every condition frame and button of the main window saying what it does,
-// kept as data here and put on the widgets once they are built.
+// One line for every condition control, frame and button of the main window saying what it
+// does, put on the widgets once they are built: a control's from its row of the condition
+// table, the rest kept as data here.
 
 namespace shrink4 {
 
