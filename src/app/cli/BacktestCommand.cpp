@@ -16,10 +16,15 @@ namespace {
 
 QString qText(std::string_view text) { return QString::fromUtf8(text.data(), qsizetype(text.size())); }
 
+// The answer for every draw is built whole before it is printed: for --json some 600 bytes
+// a draw, over a hundred times its line in the file. A larger file is refused rather than
+// read until memory runs out; the longest real history is a few hundred kilobytes.
+constexpr qint64 kMaxDrawsBytes = qint64(8) * 1024 * 1024;
+
 // Reads DRAWS, printing the error on failure.
 std::optional<std::vector<Draw>> loadDraws(const QString& command, const QString& path)
 {
-    const DrawsFileText file = readDrawsFile(path);
+    const DrawsFileText file = readDrawsFile(path, kMaxDrawsBytes);
     if (!file.text) {
         printErr(QStringLiteral("%1: %2\n").arg(command, file.error));
         return std::nullopt;
