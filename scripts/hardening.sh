@@ -55,6 +55,7 @@ FUZZ_TARGETS=(
     "splice             7 256"
     "scheme             6 2048"
     "run               15 1024"
+    "draws              6 2048"
 )
 
 run_fuzz() {

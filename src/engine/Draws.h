@@ -1,5 +1,6 @@
 #pragma once
-// Past draws read from text, one a line, in time order.
+// Past draws read from text, one a line, in time order. Lines end at LF, CR LF or a lone
+// CR, and full-width digits are digits, so text pasted into a box reads as a file does.
 
 #include <optional>
 #include <string>
@@ -16,9 +17,11 @@ struct Draw {
 
 enum class DrawsFault {
     None,
-    NoDraw,       // not one line gives a draw
-    NoNumber,     // `line` has digits but no draw at its end
-    LabelRedrawn, // `line` repeats the label of `firstLine` with another number
+    NoDraw,           // not one line gives a draw
+    NoNumber,         // `line` has digits but no draw at its end
+    DigitsAfterLabel, // `line` has digits between its `label` and its number: two draws run
+                      // together, or a number of more than four single digits
+    LabelRedrawn,     // `line` repeats the label of `firstLine` with another number
 };
 
 struct DrawsReading {

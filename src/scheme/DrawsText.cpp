@@ -40,9 +40,9 @@ QString decodeDrawsText(const QByteArray& bytes)
     return typedText(withLfBreaks(decoded(bytes)));
 }
 
-DrawsFileText readDrawsFile(const QString& path)
+DrawsFileText readDrawsFile(const QString& path, qint64 limit)
 {
-    const InputBytes input = readInputFile(path);
+    const InputBytes input = readInputFile(path, limit);
     if (!input.bytes)
         return {std::nullopt, input.error, input.message};
     return {decodeDrawsText(*input.bytes), {}, {}};

@@ -2,6 +2,8 @@
 // Past draws files as text, for the window and the command line alike: however an editor
 // saved a file, it gives the same draws.
 
+#include "InputFile.h"
+
 #include <QByteArray>
 #include <QString>
 
@@ -23,6 +25,6 @@ struct DrawsFileText {
 };
 
 // Reads a regular file, or standard input for "-", within the input size limit.
-DrawsFileText readDrawsFile(const QString& path);
+DrawsFileText readDrawsFile(const QString& path, qint64 limit = kMaxInputBytes);
 
 } // namespace shrink4

@@ -141,3 +141,38 @@ TEST(BacktestCommand, EverySavedFormOfTheDrawsGivesTheSameBacktest)
     EXPECT_EQ(runCli(backtest + QStringList{QStringLiteral("-")}, saved[1].second).out.toStdString(),
               expected.toStdString());
 }
+
+// Draws files as players write them, through the whole command: each gives every draw in
+// time order, or exit 2 with one line naming the fault and nothing on standard output.
+TEST(BacktestCommand, DrawsFilesAsPlayersWriteThem)
+{
+    QByteArray overLimit(8 * 1024 * 1024 + 1, '\n');
+    overLimit.replace(0, 12, "2024001 1234");
+    struct Case {
+        const char* form;
+        QByteArray bytes;
+        QStringList draws; // "label=number", when read
+        const char* error; // a part of the message, when refused
+    } cases[] = {
+        {"full-width digits", "２０２４００２　５６７８\n2024001 1 ２ 3 ４\n", {"2024001=1234", "2024002=5678"}, ""},
+        {"CR alone", "2024002 5678\r2024001 1234\r", {"2024001=1234", "2024002=5678"}, ""},
+        {"two draws on one line", "2024001 1234\n2024002 5678 2024003 1111\n", {}, "line 2:"},
+        {"five single digits", "2024099 1 2 3 4\r2024100 1 2 3 4 5\r", {}, "line 2:"},
+        {"one issue, two numbers", "２０２４００１ 1234\r\n2024001 5678\r\n", {}, "line 2:"},
+        {"larger than the limit", overLimit, {}, "larger than 8 MB"},
+    };
+    TempInput scheme(kScheme);
+    for (const auto& c : cases) {
+        TempInput draws(c.bytes);
+        const auto r = runCli({QStringLiteral("backtest"), QStringLiteral("--json"), scheme.path(), draws.path()});
+        QStringList read;
+        for (const auto& d : QJsonDocument::fromJson(r.out).object().value(QStringLiteral("draws")).toArray())
+            read << d[u"label"].toString() + u'=' + d[u"number"].toString();
+        EXPECT_EQ(read, c.draws) << c.form << ": " << r.err.constData();
+        EXPECT_EQ(r.exitCode, c.draws.isEmpty() ? 2 : 0) << c.form;
+        if (!c.draws.isEmpty())
+            continue;
+        EXPECT_TRUE(r.err.contains(c.error) && r.err.count('\n') == 1 && r.out.isEmpty())
+            << c.form << ": " << r.err.constData();
+    }
+}

@@ -269,6 +269,9 @@ private slots:
         QTest::newRow("file: a named pipe, never read") << "fifo" << QString() << "不是普通文件";
         QTest::newRow("pasted: a line without a number") << "paste" << bad << "第 4 行读不出开奖号码";
         QTest::newRow("pasted: headers only") << "paste" << none << "没有开奖号码";
+        QTest::newRow("pasted: two draws on one line")
+            << "paste" << QStringLiteral("2024006 1111\n2024007 2222 2024008 3333\n")
+            << "第 2 行在期号 2024007 与行末号码之间还有数字";
     }
     void aBadTextImportsNothingAndNamesItsLine()
     {
@@ -315,15 +318,15 @@ private slots:
         QCOMPARE(pasteDraws(history, kDraws).count, 0);
         const QByteArray keptBefore = fileBytes(kept);
 
-        const QString imported = QStringLiteral("期号,开奖日期,号码\r\n2024010,2024-01-10,5,6,7,8\r\n2024009,2024-01-09,1,2,3,4\r\n");
+        const QString imported = QStringLiteral("开奖日期,期号,号码\r\n2024-01-10,2024010,5,6,7,8\r\n2024-01-09,2024009,1,2,3,4\r\n");
         QStringEncoder gb18030("GB18030");
         QVERIFY(gb18030.isValid());
         const QString path = dir.filePath(QStringLiteral("gb18030 draws.csv"));
         QVERIFY(writeFile(path, gb18030.encode(imported)));
         QCOMPARE(importThroughDialog(history, path).count, 0);
         checkAgainstEngine(*w, history, drawsOf(imported));
-        QVERIFY(drawsBox(history)->toPlainText().startsWith(QStringLiteral("期号,开奖日期,号码\n")));
-        QVERIFY(fileBytes(kept).startsWith(QStringLiteral("期号,开奖日期,号码\n").toUtf8()));
+        QVERIFY(drawsBox(history)->toPlainText().startsWith(QStringLiteral("开奖日期,期号,号码\n")));
+        QVERIFY(fileBytes(kept).startsWith(QStringLiteral("开奖日期,期号,号码\n").toUtf8()));
 
         QTest::mouseClick(button(history, QStringLiteral("C_undo_notice")), Qt::LeftButton);
         checkAgainstEngine(*w, history, drawsOf(kDraws));

@@ -347,6 +347,20 @@ ConditionInputs randomInputs(std::mt19937& rng)
     return in;
 }
 
+namespace {
+
+// Each digit as its full-width twin, as a Chinese input method in full-width mode types it.
+std::string fullWidthDigits(const std::string& line)
+{
+    std::string out;
+    for (char c : line)
+        out +=
+            c >= '0' && c <= '9' ? std::string("\xEF\xBC") + static_cast<char>('\x90' + (c - '0')) : std::string(1, c);
+    return out;
+}
+
+} // namespace
+
 std::string randomDrawsText(std::mt19937& rng)
 {
     const auto pick = [&rng](int n) { return static_cast<int>(rng() % static_cast<unsigned>(n)); };
@@ -359,7 +373,7 @@ std::string randomDrawsText(std::mt19937& rng)
     const int count = 1 + pick(40);
     const bool labelled = pick(4) != 0;
     const bool newestFirst = pick(2) == 0;
-    const char* eol = pick(3) == 0 ? "\r\n" : "\n";
+    const char* eol = pick(3) == 0 ? "\r\n" : pick(6) == 0 ? "\r" : "\n";
     std::vector<std::string> lines;
     for (int k = 0; k < count; ++k) {
         const int issue = newestFirst ? count - k : k + 1;
@@ -376,11 +390,13 @@ std::string randomDrawsText(std::mt19937& rng)
         case 4: line = label + " 开奖 " + spaced + " "; break;
         default: line = pick(2) ? number : spaced; break;
         }
-        lines.push_back(line);
+        lines.push_back(pick(12) == 0 ? fullWidthDigits(line) : line);
         if (pick(8) == 0)
             lines.push_back(pick(2) ? "" : "# 备注 " + digits(4));
-        if (pick(60) == 0) // a line that gives no draw
-            lines.push_back(pick(2) ? label : label + " " + digits(2) + " " + digits(1));
+        if (pick(60) == 0) // a line that gives no draw: a label alone, a short number, two draws in one
+            lines.push_back(pick(3) == 0   ? label
+                            : pick(2) == 0 ? label + " " + digits(2) + " " + digits(1)
+                                           : label + " " + number + " " + label + " " + spaced + " " + digits(1));
         if (pick(40) == 0) // the same issue again
             lines.push_back(line);
     }

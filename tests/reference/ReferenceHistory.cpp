@@ -28,23 +28,42 @@ int rowsFailing(const ReferenceAnalysis& a, int v)
 
 bool isDigitChar(char c) { return c >= '0' && c <= '9'; }
 
+// Full-width digits (U+FF10..U+FF19, three bytes each in UTF-8) as the digits they are.
+std::string withAsciiDigits(const std::string& line)
+{
+    std::string out;
+    for (std::size_t i = 0; i < line.size(); ++i) {
+        if (line.compare(i, 2, "\xEF\xBC") == 0 && i + 2 < line.size() && line[i + 2] >= '\x90'
+            && line[i + 2] <= '\x99') {
+            out += static_cast<char>('0' + (line[i + 2] - '\x90'));
+            i += 2;
+        } else {
+            out += line[i];
+        }
+    }
+    return out;
+}
+
+// A line ends at LF, at CR LF, or at a CR alone.
 std::vector<std::string> linesOf(std::string_view text)
 {
     std::vector<std::string> lines{std::string()};
-    for (char c : text) {
-        if (c == '\n')
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n')
+            ++i;
+        if (text[i] == '\n' || text[i] == '\r')
             lines.emplace_back();
         else
-            lines.back() += c;
+            lines.back() += text[i];
     }
     for (std::string& line : lines)
-        if (!line.empty() && line.back() == '\r')
-            line.pop_back();
+        line = withAsciiDigits(line);
     return lines;
 }
 
 // The line's draw, read character by character: the positions of its last four digits
-// must be one group of four or four digits each standing alone.
+// must be one group of four or four digits each standing alone, and no digit may stand
+// between the label and them.
 std::optional<ReferenceDraw> drawOfLine(const std::string& line)
 {
     std::vector<std::size_t> digitAt;
@@ -71,15 +90,21 @@ std::optional<ReferenceDraw> drawOfLine(const std::string& line)
     for (std::size_t k = digitAt.size() - 4; k < digitAt.size(); ++k)
         draw.number = draw.number * 10 + (line[digitAt[k]] - '0');
     std::string group;
+    std::size_t labelEnd = 0;
     for (std::size_t i = 0; i <= first && !draw.label; ++i) {
         if (i < first && isDigitChar(line[i])) {
             group += line[i];
             continue;
         }
-        if (group.size() >= 5)
+        if (group.size() >= 5) {
             draw.label = group;
+            labelEnd = i;
+        }
         group.clear();
     }
+    for (std::size_t i = labelEnd; draw.label && i < first; ++i)
+        if (isDigitChar(line[i])) // a digit between the label and the number
+            return std::nullopt;
     return draw;
 }
 

@@ -17,11 +17,16 @@ namespace {
 
 QString qText(std::string_view text) { return QString::fromUtf8(text.data(), qsizetype(text.size())); }
 
+// The answer for every draw is built whole before it is printed: for --json some 600 bytes
+// a draw, over a hundred times its line in the file. A larger file is refused rather than
+// read until memory runs out; the longest real history is a few hundred kilobytes.
+constexpr qint64 kMaxDrawsBytes = qint64(8) * 1024 * 1024;
+
 // Reads DRAWS, printing the error on failure.
 std::optional<std::vector<Draw>> loadDraws(const QString& command, const QString& path)
 {
     QString error;
-    const auto bytes = readInput(path, &error);
+    const auto bytes = readInput(path, &error, kMaxDrawsBytes);
     if (!bytes) {
         printErr(QStringLiteral("%1: %2\n").arg(command, error));
         return std::nullopt;

@@ -130,9 +130,9 @@ std::optional<int> parseArguments(QCommandLineParser& parser, const QStringList&
     return std::nullopt;
 }
 
-std::optional<QByteArray> readInput(const QString& path, QString* error)
+std::optional<QByteArray> readInput(const QString& path, QString* error, qint64 limit)
 {
-    auto read = readInputFile(argumentBytes(path), quoted(path));
+    auto read = readInputFile(argumentBytes(path), quoted(path), limit);
     if (!read.bytes)
         *error = read.error;
     return std::move(read.bytes);

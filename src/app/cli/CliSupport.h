@@ -3,6 +3,7 @@
 // line, reading inputs from files or standard input, and loading schemes.
 
 #include "conditions/ConditionTable.h"
+#include "scheme/InputFile.h"
 
 #include <QByteArray>
 #include <QCommandLineParser>
@@ -35,9 +36,10 @@ QByteArray numbersText(const std::vector<int>& values);
 // The four-digit texts of numbers, for JSON arrays.
 std::vector<std::string> numberTexts(const std::vector<int>& values);
 
-// Reads a regular file, or standard input for "-" (readable only once), up to 256 MB. The
-// path is an argument as given (see ArgumentBytes.h); errors show it quoted.
-std::optional<QByteArray> readInput(const QString& path, QString* error);
+// Reads a regular file, or standard input for "-" (readable only once), up to limit
+// (256 MB unless given). The path is an argument as given (see ArgumentBytes.h); errors
+// show it quoted.
+std::optional<QByteArray> readInput(const QString& path, QString* error, qint64 limit = kMaxInputBytes);
 
 // Loads a scheme argument, printing the error on failure.
 std::optional<ConditionInputs> loadScheme(const QString& path);

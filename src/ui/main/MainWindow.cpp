@@ -18,6 +18,7 @@
 #include "ui/application/SchemeFileAccess.h"
 #include "ui/widgets/ScreenFit.h"
 #include "ui/widgets/ToolWindows.h"
+#include "ui/widgets/textbox/TextBox.h"
 #include "ui/application/SessionFile.h"
 #include "ui/sets/SetToolWindow.h"
 #include "ui/splice/SpliceWindow.h"

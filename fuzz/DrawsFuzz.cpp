@@ -1,0 +1,125 @@
+// Past draws on any bytes, as a box hands them over and as a file gives them through the
+// decoder: the reading equals the literal one, every draw is well formed and in time
+// order, a refusal holds no draw and names its line, and valid UTF-8 reads the same either
+// way.
+
+#include "FuzzSupport.h"
+
+#include "engine/Draws.h"
+#include "reference/ReferenceHistory.h"
+#include "scheme/DrawsText.h"
+
+#include <QByteArray>
+
+#include <algorithm>
+#include <set>
+#include <string>
+
+using namespace shrink4;
+using namespace shrink4::fuzz;
+
+namespace {
+
+std::string brief(const DrawsReading& r)
+{
+    std::string out = r.error + "\n";
+    for (const auto& d : r.draws)
+        out += d.label.value_or("-") + "=" + fourDigits(d.number) + " line " + std::to_string(d.line) + "\n";
+    return out;
+}
+
+// Lines end at LF, CR LF or a lone CR.
+int lineCount(std::string_view text)
+{
+    int lines = 1;
+    for (std::size_t i = 0; i < text.size(); ++i)
+        if (text[i] == '\n' || (text[i] == '\r' && text.substr(i, 2) != "\r\n"))
+            ++lines;
+    return lines;
+}
+
+bool isLabel(std::string_view s)
+{
+    return s.size() >= 5 && std::all_of(s.begin(), s.end(), [](char c) { return c >= '0' && c <= '9'; });
+}
+
+// Labels as numbers: without leading zeros, the shorter is the smaller.
+bool labelLess(std::string_view a, std::string_view b)
+{
+    a.remove_prefix(std::min(a.find_first_not_of('0'), a.size()));
+    b.remove_prefix(std::min(b.find_first_not_of('0'), b.size()));
+    return a.size() != b.size() ? a.size() < b.size() : a < b;
+}
+
+bool inTimeOrder(const Draw& a, const Draw& b, bool byLabel)
+{
+    if (!byLabel || (!labelLess(*a.label, *b.label) && !labelLess(*b.label, *a.label)))
+        return a.line < b.line;
+    return labelLess(*a.label, *b.label);
+}
+
+void checkDraws(const DrawsReading& r, int lines)
+{
+    check(r.fault == DrawsFault::None && r.line == 0 && !r.draws.empty(), "a reading without error has draws");
+    const bool byLabel = std::all_of(r.draws.begin(), r.draws.end(), [](const Draw& d) { return bool(d.label); });
+    std::set<std::string> labels;
+    for (std::size_t i = 0; i < r.draws.size(); ++i) {
+        const Draw& d = r.draws[i];
+        check(d.number >= 0 && d.number <= 9999 && d.line >= 1 && d.line <= lines, "a draw's number and line");
+        check(!d.label || (isLabel(*d.label) && labels.insert(*d.label).second), "labels are digits, each once");
+        check(i == 0 || inTimeOrder(r.draws[i - 1], d, byLabel), "draws in time order", brief(r));
+    }
+}
+
+void checkRefusal(const DrawsReading& r, int lines)
+{
+    check(r.draws.empty() && r.fault != DrawsFault::None, "a refusal holds no draw", brief(r));
+    if (r.fault == DrawsFault::NoDraw) {
+        check(r.line == 0, "no draw names no line");
+        return;
+    }
+    check(r.line >= 1 && r.line <= lines && r.error.starts_with("line " + std::to_string(r.line) + ": "),
+          "a refusal names its line", brief(r));
+    if (r.fault == DrawsFault::LabelRedrawn)
+        check(r.firstLine >= 1 && r.firstLine < r.line && isLabel(r.label), "a label redrawn names the first");
+    if (r.fault == DrawsFault::DigitsAfterLabel)
+        check(isLabel(r.label), "digits after a label name the label");
+}
+
+void checkReading(std::string_view text)
+{
+    const DrawsReading r = readDraws(text);
+    if (r.error.empty())
+        checkDraws(r, lineCount(text));
+    else
+        checkRefusal(r, lineCount(text));
+    const auto literal = reference::referenceReadDraws(text);
+    bool same =
+        literal.failed != r.error.empty() && literal.errorLine == r.line && literal.draws.size() == r.draws.size();
+    for (std::size_t i = 0; same && i < r.draws.size(); ++i)
+        same = literal.draws[i].label == r.draws[i].label && literal.draws[i].number == r.draws[i].number;
+    check(same, "the reading equals the literal one", brief(r));
+}
+
+// Where the decoder must leave the draws as they are: valid UTF-8, whose full-width
+// characters other than digits cannot make a line a comment, with at most one mark.
+bool readsAlikeDecoded(std::string_view raw)
+{
+    return validUtf8(raw) == raw && raw.find("\xEF\xBC\x83") == std::string_view::npos
+           && !raw.starts_with("\xEF\xBB\xBF\xEF\xBB\xBF");
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
+{
+    const std::string_view raw(reinterpret_cast<const char*>(data), size);
+    checkReading(raw);
+    const QByteArray decoded = decodeDrawsText(QByteArray(raw.data(), qsizetype(raw.size()))).toUtf8();
+    const std::string_view fileText(decoded.constData(), std::size_t(decoded.size()));
+    checkReading(fileText);
+    if (readsAlikeDecoded(raw))
+        check(brief(readDraws(raw)) == brief(readDraws(fileText)), "a file reads as the same text in a box",
+              brief(readDraws(raw)) + "--\n" + brief(readDraws(fileText)));
+    return 0;
+}
