@@ -182,7 +182,7 @@ std::optional<SpliceResult> runSplice(const SplicePage& page,
         writeDigits(number.data(), prefix, prefixDigits);
         for (; mask != 0; mask &= mask - 1) {
             number[std::size_t(prefixDigits)] = char('0' + std::countr_zero(mask));
-            std::memcpy(out, number.data(), std::size_t(width + 1));
+            std::memcpy(out, number.data(), std::size_t(width) + 1);
             out += width + 1;
         }
     }

@@ -69,7 +69,7 @@ std::vector<std::string> numberTexts(const std::vector<int>& values)
 QByteArray numbersText(const std::vector<int>& values)
 {
     QByteArray out;
-    out.reserve(qsizetype(values.size() * 5));
+    out.reserve(qsizetype(values.size()) * 5);
     for (const auto& t : numberTexts(values))
         out.append(t.data(), qsizetype(t.size())).append('\n');
     return out;

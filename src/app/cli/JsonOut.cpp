@@ -9,7 +9,7 @@ namespace shrink4::cli {
 QByteArray jsonString(std::string_view text)
 {
     QByteArray out;
-    out.reserve(qsizetype(text.size() + 2));
+    out.reserve(qsizetype(text.size()) + 2);
     out += '"';
     for (unsigned char c : text) {
         switch (c) {

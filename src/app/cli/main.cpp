@@ -55,7 +55,7 @@ int main(int argc, char* argv[])
         printErr(QStringLiteral("shrink4-cli: no command given; see shrink4-cli --help\n"));
         return kBadInput;
     }
-    const QString name = args.at(1);
+    const QString& name = args.at(1);
     if (name == QLatin1String("--help") || name == QLatin1String("-h") || name == QLatin1String("help")) {
         printOut(usage());
         return checkedOutput(kOk);
