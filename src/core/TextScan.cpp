@@ -85,46 +85,83 @@ int fourDigitValue(const char* p)
 
 } // namespace
 
+#if defined(__SSE2__)
+
+namespace {
+
+__m128i load16(const char* p)
+{
+    return _mm_loadu_si128(reinterpret_cast<const __m128i*>(p));
+}
+
+std::uint32_t digitBits(__m128i bytes)
+{
+    const __m128i digit =
+        _mm_and_si128(_mm_cmpgt_epi8(bytes, _mm_set1_epi8('0' - 1)), _mm_cmplt_epi8(bytes, _mm_set1_epi8('9' + 1)));
+    return std::uint32_t(_mm_movemask_epi8(digit));
+}
+
+// Eight windows as 16-bit values: ((a * 10 + b) * 10 + c) * 10 + d, lanes from each half.
+template <__m128i (*Half)(__m128i, __m128i)>
+__m128i windowValues(__m128i a, __m128i b, __m128i c, __m128i d)
+{
+    const __m128i zero = _mm_setzero_si128(), ten = _mm_set1_epi16(10);
+    __m128i v = Half(a, zero);
+    v = _mm_add_epi16(_mm_mullo_epi16(v, ten), Half(b, zero));
+    v = _mm_add_epi16(_mm_mullo_epi16(v, ten), Half(c, zero));
+    return _mm_add_epi16(_mm_mullo_epi16(v, ten), Half(d, zero));
+}
+
+__m128i lowBytes(__m128i a, __m128i b)
+{
+    return _mm_unpacklo_epi8(a, b);
+}
+__m128i highBytes(__m128i a, __m128i b)
+{
+    return _mm_unpackhi_epi8(a, b);
+}
+
+// Adds the four-digit windows that end at p[0..15]; reads p[-3..15].
+void addWindowsEndingAt(NumberSet& set, const char* p)
+{
+    const __m128i d = load16(p), a = load16(p - 3);
+    const std::uint32_t digits = (digitBits(d) << 3) | (digitBits(a) & 7u); // bit k: byte p[k - 3]
+    std::uint32_t ends = (digits & (digits >> 1) & (digits >> 2) & (digits >> 3)) & 0xFFFFu;
+    if (!ends)
+        return;
+    const __m128i zeroChar = _mm_set1_epi8('0');
+    const __m128i c0 = _mm_sub_epi8(a, zeroChar), c1 = _mm_sub_epi8(load16(p - 2), zeroChar);
+    const __m128i c2 = _mm_sub_epi8(load16(p - 1), zeroChar), c3 = _mm_sub_epi8(d, zeroChar);
+    alignas(16) std::uint16_t values[16]; // the window ending at p[k], digits or not
+    _mm_store_si128(reinterpret_cast<__m128i*>(values), windowValues<lowBytes>(c0, c1, c2, c3));
+    _mm_store_si128(reinterpret_cast<__m128i*>(values + 8), windowValues<highBytes>(c0, c1, c2, c3));
+    for (; ends; ends &= ends - 1)
+        set.set(values[std::countr_zero(ends)]);
+}
+
+} // namespace
+
+#endif
+
 NumberSet fourDigitWindows(std::string_view text)
 {
     NumberSet set;
     const char* data = text.data();
     const std::size_t n = text.size();
-    std::size_t i = 0;
-    int run = 0; // consecutive digits ending just before position i
-
+    std::size_t end = 3; // the first byte a window can end at not yet looked at
 #if defined(__SSE2__)
-    // Sixteen bytes at a time: find the positions that end a run of four digits.
-    const __m128i below = _mm_set1_epi8('0' - 1);
-    const __m128i above = _mm_set1_epi8('9' + 1);
-    for (; i + 16 <= n; i += 16) {
-        const __m128i v = _mm_loadu_si128(reinterpret_cast<const __m128i*>(data + i));
-        const __m128i digit = _mm_and_si128(_mm_cmpgt_epi8(v, below), _mm_cmplt_epi8(v, above));
-        const std::uint32_t m = std::uint32_t(_mm_movemask_epi8(digit));
-        if (m == 0) {
-            run = 0;
-            continue;
-        }
-        // Bit k of ext stands for byte i-3+k: the three bytes before the chunk, then the chunk.
-        const std::uint32_t before = run >= 3 ? 7u : run == 2 ? 6u : run == 1 ? 4u : 0u;
-        const std::uint32_t ext = (m << 3) | before;
-        std::uint32_t ends = ((ext & (ext << 1) & (ext << 2) & (ext << 3)) >> 3) & 0xFFFFu;
-        while (ends) {
-            const int b = std::countr_zero(ends);
-            set.set(fourDigitValue(data + i + std::size_t(b) - 3));
-            ends &= ends - 1;
-        }
-        // Digits at the end of the chunk carry into the next one; three are enough.
-        run = m == 0xFFFFu ? 3 : std::min(3, std::countl_one(std::uint16_t(m)));
-    }
+    // The values of sixteen windows at once; only those of four digits are added.
+    for (; end + 16 <= n; end += 16)
+        addWindowsEndingAt(set, data + end);
 #endif
-    for (; i < n; ++i) {
-        if (!isDigit(static_cast<unsigned char>(data[i]))) {
+    int run = 0; // consecutive digits ending at k; from three bytes back no window repeats
+    for (std::size_t k = end - 3; k < n; ++k) {
+        if (!isDigit(static_cast<unsigned char>(data[k]))) {
             run = 0;
             continue;
         }
         if (++run >= 4)
-            set.set(fourDigitValue(data + i - 3));
+            set.set(fourDigitValue(data + k - 3));
     }
     return set;
 }

@@ -1,13 +1,12 @@
 #include "JunkCompoundStage.h"
 
 #include "StageRows.h"
-#include "core/NumberTables.h"
+#include "core/DigitProducts.h"
 #include "core/TextScan.h"
 
 #include <algorithm>
 #include <array>
 #include <cstdint>
-#include <unordered_set>
 
 namespace shrink4 {
 
@@ -32,12 +31,12 @@ std::uint64_t compoundKey(std::string_view line)
     return key;
 }
 
-void addProduct(NumberSet& set, std::uint64_t key)
+void addProduct(DigitProducts& products, std::uint64_t key)
 {
     std::array<unsigned, 4> masks{};
     for (int f = 0; f < 4; ++f)
         masks[std::size_t(f)] = unsigned(key >> (10 * f)) & 0x3FFu;
-    addDigitProduct(set, masks);
+    products.add(masks);
 }
 
 // Calls visit(line) for every CR LF separated line that holds a "*". Lines without one are
@@ -65,21 +64,27 @@ void forEachStarLine(std::string_view text, Visit&& visit)
 
 NumberSet junkCompoundSet(std::string_view boxText)
 {
-    NumberSet set;
     const auto text = trimSpaces(boxText);
     if (text.empty())
-        return set;
-    std::unordered_set<std::uint64_t> seen; // a long paste repeats its lines
+        return {};
+    DigitProducts products;
+    // A long paste repeats its lines: a table of the lines last seen passes over repeats
+    // without a product each, in fixed memory. (Key 0 is no compound line.)
+    std::array<std::uint64_t, 256> seen{};
     forEachStarLine(text, [&](std::string_view line) {
-        if (const auto key = compoundKey(line); key && seen.insert(key).second)
-            addProduct(set, key);
+        const auto key = compoundKey(line);
+        auto& slot = seen[(key * 0x9E3779B97F4A7C15u) >> 56];
+        if (key && slot != key) {
+            slot = key;
+            addProduct(products, key);
+        }
     });
-    return set;
+    return products.numbers();
 }
 
-StageRows JunkCompoundStage(const ConditionInputs& in)
+void JunkCompoundStage(const ConditionInputs& in, StageRows& rows)
 {
-    return textRow(ControlId::junkCompounds, in.junkCompounds, junkCompoundSet);
+    textRow(rows, ControlId::junkCompounds, in.junkCompounds, junkCompoundSet);
 }
 
 } // namespace shrink4
