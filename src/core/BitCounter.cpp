@@ -101,8 +101,11 @@ NumberSet BitCounter::equals(int k) const
     if (k < 0 || k >= (1 << planes))
         return NumberSet{};
     NumberSet r = NumberSet::all();
-    for (int p = 0; p < planes; ++p)
-        r &= (k >> p) & 1 ? m_planes[std::size_t(p)] : ~m_planes[std::size_t(p)];
+    for (int p = 0; p < planes; ++p) {
+        const std::uint64_t flip = (k >> p) & 1 ? 0 : ~std::uint64_t{0}; // a 0 of k wants the plane clear
+        for (int w = 0; w < NumberSet::kWords; ++w)
+            r.wordAt(w) &= m_planes[std::size_t(p)].wordAt(w) ^ flip;
+    }
     return r;
 }
 
@@ -117,14 +120,23 @@ NumberSet BitCounter::atLeast(int k) const
     NumberSet above, same = NumberSet::all();
     for (int p = usedPlanes() - 1; p >= 0; --p) {
         const NumberSet& plane = m_planes[std::size_t(p)];
-        if ((k >> p) & 1) {
-            same &= plane;
-        } else {
-            above |= same & plane;
-            same = same.minus(plane);
+        const bool one = (k >> p) & 1;
+        for (int w = 0; w < NumberSet::kWords; ++w) {
+            above.wordAt(w) |= one ? 0 : same.wordAt(w) & plane.wordAt(w);
+            same.wordAt(w) &= one ? plane.wordAt(w) : ~plane.wordAt(w);
         }
     }
     return above |= same;
+}
+
+std::vector<int> BitCounter::histogram(const NumberSet& within) const
+{
+    std::vector<int> counts;
+    for (int k = 0; k <= m_adds; ++k) // no count exceeds the number of adds
+        counts.push_back(equals(k).countAnd(within));
+    while (!counts.empty() && counts.back() == 0)
+        counts.pop_back();
+    return counts;
 }
 
 NumberSet BitCounter::inRange(double lo, double hi) const

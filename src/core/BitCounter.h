@@ -7,6 +7,7 @@
 
 #include <array>
 #include <span>
+#include <vector>
 
 namespace shrink4 {
 
@@ -30,6 +31,9 @@ public:
 
     // Numbers whose count c satisfies lo <= c <= hi (real bounds, both inclusive).
     NumberSet inRange(double lo, double hi) const;
+
+    // [k]: members of `within` whose count is k, up to the highest count among them.
+    std::vector<int> histogram(const NumberSet& within) const;
 
 private:
     // Planes that hold a set bit somewhere: no count exceeds the number of adds.

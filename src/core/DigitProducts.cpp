@@ -1,22 +1,20 @@
 #include "DigitProducts.h"
 
+#include <bit>
+
 namespace shrink4 {
 
 void DigitProducts::add(const std::array<unsigned, 4>& masks)
 {
     const HundredBits lastTwo = tensIn(masks[2]) & unitsIn(masks[3]);
-    for (int a = 0; a < 10; ++a)
-        for (int b = 0; b < 10; ++b)
-            if ((masks[0] >> a) & (masks[1] >> b) & 1u)
-                m_blocks[std::size_t(10 * a + b)] |= lastTwo;
+    for (unsigned as = masks[0] & kAllDigits; as; as &= as - 1)
+        for (unsigned bs = masks[1] & kAllDigits; bs; bs &= bs - 1)
+            m_blocks[std::size_t(10 * std::countr_zero(as) + std::countr_zero(bs))] |= lastTwo;
 }
 
 NumberSet DigitProducts::numbers() const
 {
-    NumberSet set;
-    for (int block = 0; block < 100; ++block)
-        addHundred(set, block, m_blocks[std::size_t(block)]);
-    return set;
+    return numbersOf(m_blocks);
 }
 
 } // namespace shrink4

@@ -19,7 +19,7 @@ public:
     NumberSet numbers() const;
 
 private:
-    std::array<HundredBits, 100> m_blocks{}; // by the first two digits
+    HundredBlocks m_blocks{};
 };
 
 } // namespace shrink4

@@ -74,18 +74,31 @@ constexpr HundredBits tensIn(unsigned mask10)
     return hundred_detail::kLowTens[mask10 & 31u] | hundred_detail::kHighTens[(mask10 >> 5) & 31u];
 }
 
-// Adds the numbers of the pattern in block 10a+b to the set.
-inline void addHundred(NumberSet& set, int block, HundredBits bits)
+using HundredBlocks = std::array<HundredBits, 100>; // by the first two digits
+
+// The numbers of all hundred blocks, written word after word: blocks laid one by one
+// would read back the word the block before wrote.
+inline NumberSet numbersOf(const HundredBlocks& blocks)
 {
-    const int at = 100 * block, w = at >> 6, s = at & 63;
-    set.wordAt(w) |= bits.low << s;
-    if (s == 0) {
-        set.wordAt(w + 1) |= bits.high;
-        return;
+    NumberSet set;
+    int w = 0, filled = 0; // bits of `pending` already taken
+    std::uint64_t pending = 0;
+    const auto append = [&](std::uint64_t bits, int count) {
+        pending |= bits << filled;
+        filled += count;
+        if (filled >= 64) {
+            set.wordAt(w++) = pending;
+            filled -= 64;
+            pending = filled ? bits >> (count - filled) : 0;
+        }
+    };
+    for (const HundredBits& block : blocks) {
+        append(block.low, 64);
+        append(block.high, 36);
     }
-    set.wordAt(w + 1) |= (bits.low >> (64 - s)) | (bits.high << s);
-    if (s > 28) // the 36 high cells reach past the second word
-        set.wordAt(w + 2) |= bits.high >> (64 - s);
+    if (filled)
+        set.wordAt(w) = pending;
+    return set;
 }
 
 } // namespace shrink4

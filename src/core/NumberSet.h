@@ -30,7 +30,15 @@ public:
     void set(int v) { m_words[word(v)] |= std::uint64_t{1} << bit(v); }
     void reset(int v) { m_words[word(v)] &= ~(std::uint64_t{1} << bit(v)); }
 
-    int count() const { return popcountWords(m_words.data(), kWords); }
+    int count() const
+    {
+        return popcountWords(kWords, [this](int i) { return m_words[std::size_t(i)]; });
+    }
+    // Members that are also in o: the count of the intersection, without making it.
+    int countAnd(const NumberSet& o) const
+    {
+        return popcountWords(kWords, [&](int i) { return m_words[std::size_t(i)] & o.m_words[std::size_t(i)]; });
+    }
     bool empty() const
     {
         for (auto w : m_words)

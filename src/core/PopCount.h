@@ -12,7 +12,9 @@
 
 namespace shrink4 {
 
-inline int popcountWords(const std::uint64_t* words, int n)
+// Bits set in the words wordAt(0) .. wordAt(n - 1).
+template <class WordAt>
+int popcountWords(int n, WordAt&& wordAt)
 {
     int i = 0;
     int total = 0;
@@ -21,7 +23,7 @@ inline int popcountWords(const std::uint64_t* words, int n)
     const __m128i zero = _mm_setzero_si128();
     __m128i sums = zero;
     for (; i + 2 <= n; i += 2) {
-        __m128i x = _mm_loadu_si128(reinterpret_cast<const __m128i*>(words + i));
+        __m128i x = _mm_set_epi64x(std::int64_t(wordAt(i + 1)), std::int64_t(wordAt(i)));
         x = _mm_sub_epi8(x, _mm_and_si128(_mm_srli_epi64(x, 1), ones));
         x = _mm_add_epi8(_mm_and_si128(x, twos), _mm_and_si128(_mm_srli_epi64(x, 2), twos));
         x = _mm_and_si128(_mm_add_epi8(x, _mm_srli_epi64(x, 4)), nibbles); // bits per byte
@@ -30,7 +32,7 @@ inline int popcountWords(const std::uint64_t* words, int n)
     total = _mm_cvtsi128_si32(sums) + _mm_cvtsi128_si32(_mm_unpackhi_epi64(sums, sums));
 #endif
     for (; i < n; ++i)
-        total += std::popcount(words[i]);
+        total += std::popcount(std::uint64_t(wordAt(i)));
     return total;
 }
 

@@ -94,49 +94,100 @@ __m128i load16(const char* p)
     return _mm_loadu_si128(reinterpret_cast<const __m128i*>(p));
 }
 
-std::uint32_t digitBits(__m128i bytes)
+// Bytes less '0': the digits are the bytes 0..9.
+__m128i digitValues(const char* p)
 {
-    const __m128i digit =
-        _mm_and_si128(_mm_cmpgt_epi8(bytes, _mm_set1_epi8('0' - 1)), _mm_cmplt_epi8(bytes, _mm_set1_epi8('9' + 1)));
-    return std::uint32_t(_mm_movemask_epi8(digit));
+    return _mm_sub_epi8(load16(p), _mm_set1_epi8('0'));
 }
 
-// Eight windows as 16-bit values: ((a * 10 + b) * 10 + c) * 10 + d, lanes from each half.
-template <__m128i (*Half)(__m128i, __m128i)>
-__m128i windowValues(__m128i a, __m128i b, __m128i c, __m128i d)
+std::uint32_t digitBits(__m128i values)
 {
-    const __m128i zero = _mm_setzero_si128(), ten = _mm_set1_epi16(10);
-    __m128i v = Half(a, zero);
-    v = _mm_add_epi16(_mm_mullo_epi16(v, ten), Half(b, zero));
-    v = _mm_add_epi16(_mm_mullo_epi16(v, ten), Half(c, zero));
-    return _mm_add_epi16(_mm_mullo_epi16(v, ten), Half(d, zero));
+    return std::uint32_t(_mm_movemask_epi8(_mm_cmpeq_epi8(_mm_min_epu8(values, _mm_set1_epi8(9)), values)));
 }
 
-__m128i lowBytes(__m128i a, __m128i b)
+__m128i timesTen(__m128i bytes)
 {
-    return _mm_unpacklo_epi8(a, b);
-}
-__m128i highBytes(__m128i a, __m128i b)
-{
-    return _mm_unpackhi_epi8(a, b);
+    const __m128i twice = _mm_add_epi8(bytes, bytes);
+    const __m128i four = _mm_add_epi8(twice, twice);
+    return _mm_add_epi8(_mm_add_epi8(four, four), twice);
 }
 
-// Adds the four-digit windows that end at p[0..15]; reads p[-3..15].
-void addWindowsEndingAt(NumberSet& set, const char* p)
+// Reads four-digit windows sixteen at a time: the digit bytes that end a window of four
+// digits, and the values of all sixteen windows, of which only those are taken.
+class WindowChunks {
+public:
+    explicit WindowChunks(const char* text)
+        : m_before(digitBits(digitValues(text)) & 7u)
+    {
+    }
+
+    // Calls mark(value) for the windows that end at p[0..15]; reads p[-3..15]. Chunks come
+    // in order.
+    template <class Mark>
+    void take(const char* p, Mark&& mark)
+    {
+        const __m128i units = digitValues(p);
+        const std::uint32_t here = digitBits(units);
+        const std::uint32_t digits = (here << 3) | m_before; // bit k: p[k - 3] is a digit
+        m_before = here >> 13;
+        std::uint32_t ends = digits & (digits >> 1) & (digits >> 2) & (digits >> 3) & 0xFFFFu;
+        if (!ends)
+            return;
+        // Two-digit halves in bytes, then 100 * high + low in 16-bit lanes.
+        const __m128i high = _mm_add_epi8(timesTen(digitValues(p - 3)), digitValues(p - 2));
+        const __m128i low = _mm_add_epi8(timesTen(digitValues(p - 1)), units);
+        const __m128i zero = _mm_setzero_si128(), hundred = _mm_set1_epi16(100);
+        alignas(16) std::uint16_t values[16]; // the window ending at p[k], digits or not
+        _mm_store_si128(
+            reinterpret_cast<__m128i*>(values),
+            _mm_add_epi16(_mm_mullo_epi16(_mm_unpacklo_epi8(high, zero), hundred), _mm_unpacklo_epi8(low, zero)));
+        _mm_store_si128(
+            reinterpret_cast<__m128i*>(values + 8),
+            _mm_add_epi16(_mm_mullo_epi16(_mm_unpackhi_epi8(high, zero), hundred), _mm_unpackhi_epi8(low, zero)));
+        for (; ends; ends &= ends - 1)
+            mark(values[std::countr_zero(ends)]);
+    }
+
+private:
+    std::uint32_t m_before; // which of the three bytes before the chunk are digits
+};
+
+// A byte per number: marking one is a plain store, where a bit costs a read-modify-write
+// of its word. Worth its clearing and packing once a text holds a few hundred numbers.
+class NumberFlags {
+public:
+    void mark(int v) { m_flags[std::size_t(v)] = 1; }
+
+    void addTo(NumberSet& set) const
+    {
+        for (int w = 0; w < NumberSet::kWords; ++w) {
+            std::uint64_t word = 0;
+            for (int q = 0; q < 4; ++q) {
+                const __m128i flags = _mm_load_si128(reinterpret_cast<const __m128i*>(&m_flags[64u * w + 16u * q]));
+                const auto marked = std::uint32_t(_mm_movemask_epi8(_mm_cmpgt_epi8(flags, _mm_setzero_si128())));
+                word |= std::uint64_t(marked) << (16 * q);
+            }
+            set.wordAt(w) |= word;
+        }
+    }
+
+private:
+    alignas(16) std::array<std::uint8_t, 64 * NumberSet::kWords> m_flags{};
+};
+
+constexpr std::size_t kFlagBytes = 2048; // text from which the flags pay
+
+// Marks the windows ending at data[3..end) sixteen at a time; returns end.
+template <class Mark>
+std::size_t takeChunks(const char* data, std::size_t n, Mark&& mark)
 {
-    const __m128i d = load16(p), a = load16(p - 3);
-    const std::uint32_t digits = (digitBits(d) << 3) | (digitBits(a) & 7u); // bit k: byte p[k - 3]
-    std::uint32_t ends = (digits & (digits >> 1) & (digits >> 2) & (digits >> 3)) & 0xFFFFu;
-    if (!ends)
-        return;
-    const __m128i zeroChar = _mm_set1_epi8('0');
-    const __m128i c0 = _mm_sub_epi8(a, zeroChar), c1 = _mm_sub_epi8(load16(p - 2), zeroChar);
-    const __m128i c2 = _mm_sub_epi8(load16(p - 1), zeroChar), c3 = _mm_sub_epi8(d, zeroChar);
-    alignas(16) std::uint16_t values[16]; // the window ending at p[k], digits or not
-    _mm_store_si128(reinterpret_cast<__m128i*>(values), windowValues<lowBytes>(c0, c1, c2, c3));
-    _mm_store_si128(reinterpret_cast<__m128i*>(values + 8), windowValues<highBytes>(c0, c1, c2, c3));
-    for (; ends; ends &= ends - 1)
-        set.set(values[std::countr_zero(ends)]);
+    std::size_t end = 3;
+    if (n < 16 + 3)
+        return end;
+    WindowChunks chunks(data);
+    for (; end + 16 <= n; end += 16)
+        chunks.take(data + end, mark);
+    return end;
 }
 
 } // namespace
@@ -150,9 +201,13 @@ NumberSet fourDigitWindows(std::string_view text)
     const std::size_t n = text.size();
     std::size_t end = 3; // the first byte a window can end at not yet looked at
 #if defined(__SSE2__)
-    // The values of sixteen windows at once; only those of four digits are added.
-    for (; end + 16 <= n; end += 16)
-        addWindowsEndingAt(set, data + end);
+    if (n < kFlagBytes) {
+        end = takeChunks(data, n, [&set](int v) { set.set(v); });
+    } else {
+        NumberFlags flags;
+        end = takeChunks(data, n, [&flags](int v) { flags.mark(v); });
+        flags.addTo(set);
+    }
 #endif
     int run = 0; // consecutive digits ending at k; from three bytes back no window repeats
     for (std::size_t k = end - 3; k < n; ++k) {

@@ -46,14 +46,14 @@ struct CodeDigits {
 NumberSet numbersHoldingPairs(const std::array<unsigned, 10>& pairs)
 {
     const HundredBits lastTwo = cellsOf(pairs);
-    NumberSet result;
-    for (int a = 0; a < 10; ++a)
-        for (int b = 0; b < 10; ++b) {
-            const unsigned either = pairs[std::size_t(a)] | pairs[std::size_t(b)];
-            const unsigned tens = (pairs[std::size_t(a)] >> b & 1u) ? kAllDigits : either;
-            addHundred(result, 10 * a + b, tensIn(tens) | unitsIn(either) | lastTwo);
+    HundredBlocks blocks;
+    for (std::size_t a = 0; a < 10; ++a)
+        for (std::size_t b = 0; b < 10; ++b) {
+            const unsigned either = pairs[a] | pairs[b];
+            const unsigned tens = (pairs[a] >> b & 1u) ? kAllDigits : either;
+            blocks[10 * a + b] = tensIn(tens) | unitsIn(either) | lastTwo;
         }
-    return result;
+    return numbersOf(blocks);
 }
 
 // Block ab holds a triple where a and b complete to c or d, or a (or b) with c and d.
@@ -62,13 +62,13 @@ NumberSet numbersHoldingTriples(const std::array<std::array<unsigned, 10>, 10>& 
     std::array<HundredBits, 10> withLastTwo;
     for (std::size_t x = 0; x < 10; ++x)
         withLastTwo[x] = cellsOf(triples[x]);
-    NumberSet result;
+    HundredBlocks blocks;
     for (std::size_t a = 0; a < 10; ++a)
         for (std::size_t b = 0; b < 10; ++b) {
             const unsigned third = triples[a][b];
-            addHundred(result, int(10 * a + b), tensIn(third) | unitsIn(third) | withLastTwo[a] | withLastTwo[b]);
+            blocks[10 * a + b] = tensIn(third) | unitsIn(third) | withLastTwo[a] | withLastTwo[b];
         }
-    return result;
+    return numbersOf(blocks);
 }
 
 } // namespace
