@@ -43,6 +43,7 @@ private:
     template <int Words, int Planes>
     void addToWords(std::span<const NumberSet* const> sets, int first);
     void addSaturating(const NumberSet& s);
+    void countParts(const NumberSet& part, int p, int high, std::vector<int>& counts) const;
 
     std::array<NumberSet, kPlanes> m_planes{};
     int m_adds = 0;

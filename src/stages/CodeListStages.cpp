@@ -111,8 +111,10 @@ void codeListRow(StageRows& rows, ControlId control, std::string_view box, int k
     if (isEmptyBox(box, controlMeta(control).help) || !codeListActive(box))
         return;
     std::string normalized = NormalizeDigitGroups(trimSpaces(box));
-    const NumberSet holders = numbersContainingAnyCode(normalized, k);
-    addRow(rows, control) = must ? ~holders : holders;
+    NumberSet& fails = addRow(rows, control);
+    fails = numbersContainingAnyCode(normalized, k);
+    if (must)
+        fails = ~fails;
     rows.back().normalizedText = std::move(normalized);
 }
 
