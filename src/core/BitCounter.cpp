@@ -13,11 +13,6 @@ constexpr int kBlock = 4;
 
 } // namespace
 
-int BitCounter::usedPlanes() const
-{
-    return std::bit_width(unsigned(m_adds));
-}
-
 void BitCounter::add(std::span<const NumberSet* const> sets)
 {
     if (sets.empty())
@@ -85,14 +80,6 @@ void BitCounter::addSaturating(const NumberSet& s)
             carry &= old;
         }
     }
-}
-
-int BitCounter::value(int v) const
-{
-    int n = 0;
-    for (int p = 0; p < usedPlanes(); ++p)
-        n |= int(m_planes[std::size_t(p)].test(v)) << p;
-    return n;
 }
 
 NumberSet BitCounter::equals(int k) const

@@ -6,6 +6,7 @@
 #include "NumberSet.h"
 
 #include <array>
+#include <bit>
 #include <span>
 #include <vector>
 
@@ -21,7 +22,13 @@ public:
     // Adds every set of the list, as one add each would.
     void add(std::span<const NumberSet* const> sets);
 
-    int value(int v) const;
+    int value(int v) const
+    {
+        int n = 0;
+        for (int p = 0; p < usedPlanes(); ++p)
+            n |= int(m_planes[std::size_t(p)].test(v)) << p;
+        return n;
+    }
 
     // Numbers whose count equals k.
     NumberSet equals(int k) const;
@@ -37,7 +44,7 @@ public:
 
 private:
     // Planes that hold a set bit somewhere: no count exceeds the number of adds.
-    int usedPlanes() const;
+    int usedPlanes() const { return std::bit_width(unsigned(m_adds)); }
     template <int Planes>
     void addWithPlanes(std::span<const NumberSet* const> sets);
     template <int Words, int Planes>
