@@ -1,6 +1,8 @@
 #pragma once
 // A set of the numbers 0000..9999 as a fixed bitset; bit v stands for the number with value v.
 
+#include "PopCount.h"
+
 #include <array>
 #include <bit>
 #include <cstddef>
@@ -28,23 +30,14 @@ public:
     void set(int v) { m_words[word(v)] |= std::uint64_t{1} << bit(v); }
     void reset(int v) { m_words[word(v)] &= ~(std::uint64_t{1} << bit(v)); }
 
-    // Sets the bits v..v+9 whose digit (bit d of mask) is selected: one block of ten
-    // numbers that differ only in their units digit.
-    void setUnits(int base, unsigned mask10)
-    {
-        const std::uint64_t m = mask10 & 0x3FFu;
-        const int w = word(base), b = bit(base);
-        m_words[w] |= m << b;
-        if (b > 54 && w + 1 < kWords)
-            m_words[w + 1] |= m >> (64 - b);
-    }
-
     int count() const
     {
-        int n = 0;
-        for (auto w : m_words)
-            n += std::popcount(w);
-        return n;
+        return popcountWords(kWords, [this](int i) { return m_words[std::size_t(i)]; });
+    }
+    // Members that are also in o: the count of the intersection, without making it.
+    int countAnd(const NumberSet& o) const
+    {
+        return popcountWords(kWords, [&](int i) { return m_words[std::size_t(i)] & o.m_words[std::size_t(i)]; });
     }
     bool empty() const
     {

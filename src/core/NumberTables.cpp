@@ -58,19 +58,4 @@ NumberSet positionDigitsSet(int p, unsigned mask10)
     return s;
 }
 
-void addDigitProduct(NumberSet& set, const std::array<unsigned, 4>& masks)
-{
-    for (int a = 0; a < 10; ++a) {
-        if (!(masks[0] >> a & 1u))
-            continue;
-        for (int b = 0; b < 10; ++b) {
-            if (!(masks[1] >> b & 1u))
-                continue;
-            for (int c = 0; c < 10; ++c)
-                if (masks[2] >> c & 1u)
-                    set.setUnits(a * 1000 + b * 100 + c * 10, masks[3]);
-        }
-    }
-}
-
 } // namespace shrink4

@@ -23,7 +23,4 @@ const NumberSet& containsDigitSet(int d);
 // Union of positionDigitSet(p, d) over the digits d of a ten-bit mask.
 NumberSet positionDigitsSet(int p, unsigned mask10);
 
-// Adds every number whose digit at position p is in masks[p] (ten-bit digit masks).
-void addDigitProduct(NumberSet& set, const std::array<unsigned, 4>& masks);
-
 } // namespace shrink4

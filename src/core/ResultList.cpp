@@ -2,28 +2,43 @@
 
 #include "TextScan.h"
 
-#include <algorithm>
 #include <array>
+#include <cstdint>
 #include <cstring>
-
 
 namespace shrink4 {
 
 namespace {
 
-// "0000  " .. "9999  ": every list item, made once.
-const std::array<std::array<char, 6>, kNumberCount>& listItems()
+constexpr std::size_t kItem = 6; // four digits and two spaces
+constexpr std::size_t kLine = 2 * kItem;
+
+// "0000  " .. "9999  " with two more spaces: every list item, made once, written as one
+// eight-byte word whose last two bytes the next item overwrites.
+const std::array<std::uint64_t, kNumberCount>& listItems()
 {
     static const auto items = [] {
-        std::array<std::array<char, 6>, kNumberCount> t{};
+        std::array<std::uint64_t, kNumberCount> t{};
         for (int v = 0; v < kNumberCount; ++v) {
-            const auto text = numberText(v);
-            std::memcpy(t[std::size_t(v)].data(), text.data(), 4);
-            t[std::size_t(v)][4] = t[std::size_t(v)][5] = ' ';
+            char item[8] = {' ', ' ', ' ', ' ', ' ', ' ', ' ', ' '};
+            writeDigits(item, v, 4);
+            std::memcpy(&t[std::size_t(v)], item, sizeof item);
         }
         return t;
     }();
     return items;
+}
+
+// Lines of two items; a line of known length is copied in two moves.
+void cutLines(ResultList& r)
+{
+    const char* text = r.resultText.data();
+    const std::size_t full = r.resultText.size() / kLine, rest = r.resultText.size() % kLine;
+    r.lines.reserve(full + (rest ? 1 : 0));
+    for (std::size_t k = 0; k < full; ++k)
+        r.lines.emplace_back(text + k * kLine, kLine);
+    if (rest)
+        r.lines.emplace_back(text + full * kLine, rest);
 }
 
 } // namespace
@@ -31,23 +46,21 @@ const std::array<std::array<char, 6>, kNumberCount>& listItems()
 ResultList buildResultList(const NumberSet& listed)
 {
     // Up to 10,000 numbers: write the text in place, then cut the lines from it.
-    constexpr std::size_t kItem = 6; // four digits and two spaces
     ResultList r;
     r.count = listed.count();
     r.numbers.resize(std::size_t(r.count));
-    r.resultText.resize(std::size_t(r.count) * kItem);
+    const std::size_t size = std::size_t(r.count) * kItem;
+    r.resultText.resize(size + 2); // room for the spaces the last word writes
     char* out = r.resultText.data();
     int* number = r.numbers.data();
     const auto& items = listItems();
     listed.forEach([&](int v) {
         *number++ = v;
-        std::memcpy(out, items[std::size_t(v)].data(), kItem);
+        std::memcpy(out, &items[std::size_t(v)], sizeof items[0]);
         out += kItem;
     });
-    r.lines.reserve(std::size_t(r.count + 1) / 2);
-    const char* text = r.resultText.data();
-    for (std::size_t at = 0; at < r.resultText.size(); at += 2 * kItem)
-        r.lines.emplace_back(text + at, std::min(2 * kItem, r.resultText.size() - at));
+    r.resultText.resize(size);
+    cutLines(r);
     r.prizeCheckText = r.resultText;
     if (trimSpaces(r.prizeCheckText).empty())
         r.prizeCheckText = kNoResultMessage;

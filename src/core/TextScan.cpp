@@ -85,46 +85,138 @@ int fourDigitValue(const char* p)
 
 } // namespace
 
+#if defined(__SSE2__)
+
+namespace {
+
+__m128i load16(const char* p)
+{
+    return _mm_loadu_si128(reinterpret_cast<const __m128i*>(p));
+}
+
+// Bytes less '0': the digits are the bytes 0..9.
+__m128i digitValues(const char* p)
+{
+    return _mm_sub_epi8(load16(p), _mm_set1_epi8('0'));
+}
+
+std::uint32_t digitBits(__m128i values)
+{
+    return std::uint32_t(_mm_movemask_epi8(_mm_cmpeq_epi8(_mm_min_epu8(values, _mm_set1_epi8(9)), values)));
+}
+
+__m128i timesTen(__m128i bytes)
+{
+    const __m128i twice = _mm_add_epi8(bytes, bytes);
+    const __m128i four = _mm_add_epi8(twice, twice);
+    return _mm_add_epi8(_mm_add_epi8(four, four), twice);
+}
+
+// Reads four-digit windows sixteen at a time: the digit bytes that end a window of four
+// digits, and the values of all sixteen windows, of which only those are taken.
+class WindowChunks {
+public:
+    explicit WindowChunks(const char* text)
+        : m_before(digitBits(digitValues(text)) & 7u)
+    {
+    }
+
+    // Calls mark(value) for the windows that end at p[0..15]; reads p[-3..15]. Chunks come
+    // in order.
+    template <class Mark>
+    void take(const char* p, Mark&& mark)
+    {
+        const __m128i units = digitValues(p);
+        const std::uint32_t here = digitBits(units);
+        const std::uint32_t digits = (here << 3) | m_before; // bit k: p[k - 3] is a digit
+        m_before = here >> 13;
+        std::uint32_t ends = digits & (digits >> 1) & (digits >> 2) & (digits >> 3) & 0xFFFFu;
+        if (!ends)
+            return;
+        // Two-digit halves in bytes, then 100 * high + low in 16-bit lanes.
+        const __m128i high = _mm_add_epi8(timesTen(digitValues(p - 3)), digitValues(p - 2));
+        const __m128i low = _mm_add_epi8(timesTen(digitValues(p - 1)), units);
+        const __m128i zero = _mm_setzero_si128(), hundred = _mm_set1_epi16(100);
+        alignas(16) std::uint16_t values[16]; // the window ending at p[k], digits or not
+        _mm_store_si128(
+            reinterpret_cast<__m128i*>(values),
+            _mm_add_epi16(_mm_mullo_epi16(_mm_unpacklo_epi8(high, zero), hundred), _mm_unpacklo_epi8(low, zero)));
+        _mm_store_si128(
+            reinterpret_cast<__m128i*>(values + 8),
+            _mm_add_epi16(_mm_mullo_epi16(_mm_unpackhi_epi8(high, zero), hundred), _mm_unpackhi_epi8(low, zero)));
+        for (; ends; ends &= ends - 1)
+            mark(values[std::countr_zero(ends)]);
+    }
+
+private:
+    std::uint32_t m_before; // which of the three bytes before the chunk are digits
+};
+
+// A byte per number: marking one is a plain store, where a bit costs a read-modify-write
+// of its word. Worth its clearing and packing once a text holds a few hundred numbers.
+class NumberFlags {
+public:
+    void mark(int v) { m_flags[std::size_t(v)] = 1; }
+
+    void addTo(NumberSet& set) const
+    {
+        for (int w = 0; w < NumberSet::kWords; ++w) {
+            std::uint64_t word = 0;
+            for (int q = 0; q < 4; ++q) {
+                const __m128i flags = _mm_load_si128(reinterpret_cast<const __m128i*>(&m_flags[64u * w + 16u * q]));
+                const auto marked = std::uint32_t(_mm_movemask_epi8(_mm_cmpgt_epi8(flags, _mm_setzero_si128())));
+                word |= std::uint64_t(marked) << (16 * q);
+            }
+            set.wordAt(w) |= word;
+        }
+    }
+
+private:
+    alignas(16) std::array<std::uint8_t, 64 * NumberSet::kWords> m_flags{};
+};
+
+constexpr std::size_t kFlagBytes = 2048; // text from which the flags pay
+
+// Marks the windows ending at data[3..end) sixteen at a time; returns end.
+template <class Mark>
+std::size_t takeChunks(const char* data, std::size_t n, Mark&& mark)
+{
+    std::size_t end = 3;
+    if (n < 16 + 3)
+        return end;
+    WindowChunks chunks(data);
+    for (; end + 16 <= n; end += 16)
+        chunks.take(data + end, mark);
+    return end;
+}
+
+} // namespace
+
+#endif
+
 NumberSet fourDigitWindows(std::string_view text)
 {
     NumberSet set;
     const char* data = text.data();
     const std::size_t n = text.size();
-    std::size_t i = 0;
-    int run = 0; // consecutive digits ending just before position i
-
+    std::size_t end = 3; // the first byte a window can end at not yet looked at
 #if defined(__SSE2__)
-    // Sixteen bytes at a time: find the positions that end a run of four digits.
-    const __m128i below = _mm_set1_epi8('0' - 1);
-    const __m128i above = _mm_set1_epi8('9' + 1);
-    for (; i + 16 <= n; i += 16) {
-        const __m128i v = _mm_loadu_si128(reinterpret_cast<const __m128i*>(data + i));
-        const __m128i digit = _mm_and_si128(_mm_cmpgt_epi8(v, below), _mm_cmplt_epi8(v, above));
-        const std::uint32_t m = std::uint32_t(_mm_movemask_epi8(digit));
-        if (m == 0) {
-            run = 0;
-            continue;
-        }
-        // Bit k of ext stands for byte i-3+k: the three bytes before the chunk, then the chunk.
-        const std::uint32_t before = run >= 3 ? 7u : run == 2 ? 6u : run == 1 ? 4u : 0u;
-        const std::uint32_t ext = (m << 3) | before;
-        std::uint32_t ends = ((ext & (ext << 1) & (ext << 2) & (ext << 3)) >> 3) & 0xFFFFu;
-        while (ends) {
-            const int b = std::countr_zero(ends);
-            set.set(fourDigitValue(data + i + std::size_t(b) - 3));
-            ends &= ends - 1;
-        }
-        // Digits at the end of the chunk carry into the next one; three are enough.
-        run = m == 0xFFFFu ? 3 : std::min(3, std::countl_one(std::uint16_t(m)));
+    if (n < kFlagBytes) {
+        end = takeChunks(data, n, [&set](int v) { set.set(v); });
+    } else {
+        NumberFlags flags;
+        end = takeChunks(data, n, [&flags](int v) { flags.mark(v); });
+        flags.addTo(set);
     }
 #endif
-    for (; i < n; ++i) {
-        if (!isDigit(static_cast<unsigned char>(data[i]))) {
+    int run = 0; // consecutive digits ending at k; from three bytes back no window repeats
+    for (std::size_t k = end - 3; k < n; ++k) {
+        if (!isDigit(static_cast<unsigned char>(data[k]))) {
             run = 0;
             continue;
         }
         if (++run >= 4)
-            set.set(fourDigitValue(data + i - 3));
+            set.set(fourDigitValue(data + k - 3));
     }
     return set;
 }

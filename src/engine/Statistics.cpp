@@ -16,27 +16,6 @@ bool isItemRow(const ConditionRow& row)
 
 NumberSet poolOf(const RunResult& run) { return ~run.outsidePool; }
 
-// Numbers failed by two rows or more: what no single row can give back alone.
-NumberSet failedTwiceOrMore(const std::vector<ConditionRow>& rows)
-{
-    NumberSet once, twice;
-    for (const auto& row : rows) {
-        twice |= once & row.fails;
-        once |= row.fails;
-    }
-    return twice;
-}
-
-std::vector<int> histogramOver(const RunResult& run, const NumberSet& pool)
-{
-    int top = -1;
-    pool.forEach([&](int v) { top = std::max(top, run.failCount.value(v)); });
-    std::vector<int> histogram(std::size_t(top + 1), 0);
-    for (int k = 0; k <= top; ++k)
-        histogram[std::size_t(k)] = (run.failCount.equals(k) & pool).count();
-    return histogram;
-}
-
 } // namespace
 
 std::string_view rowKey(const ConditionRow& row)
@@ -63,16 +42,16 @@ std::string_view rowCaption(const ConditionRow& row)
 RunStatistics runStatistics(const RunResult& run)
 {
     const NumberSet pool = poolOf(run);
-    const NumberSet shared = failedTwiceOrMore(run.rows);
+    // Failed by one row alone: what that row, switched off, would give back.
+    const NumberSet onlyOnce = run.failCount.equals(1) & pool;
     RunStatistics stats;
     stats.count = run.list.count;
     stats.pool = pool.count();
-    for (const auto& row : run.rows) {
-        const NumberSet inPool = row.fails & pool;
-        stats.rows.push_back({std::string(rowKey(row)), rowCaption(row), row.fails.count(), inPool.count(),
-                              inPool.minus(shared).count()});
-    }
-    stats.histogram = histogramOver(run, pool);
+    stats.rows.reserve(run.rows.size());
+    for (const auto& row : run.rows)
+        stats.rows.push_back({std::string(rowKey(row)), rowCaption(row), row.fails.count(), row.fails.countAnd(pool),
+                              row.fails.countAnd(onlyOnce)});
+    stats.histogram = run.failCount.histogram(pool);
     return stats;
 }
 

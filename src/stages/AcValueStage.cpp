@@ -31,9 +31,9 @@ const NumberSet& acValueSet(int ac)
 }
 
 // Box k (caption k+1) kills the AC value k+1.
-StageRows AcValueStage(const ConditionInputs& in)
+void AcValueStage(const ConditionInputs& in, StageRows& rows)
 {
-    return tickedRow(ControlId::acValues, in.acValues, [](int k) { return acValueSet(k + 1); });
+    tickedRow(rows, ControlId::acValues, in.acValues, [](int k) -> const NumberSet& { return acValueSet(k + 1); });
 }
 
 } // namespace shrink4

@@ -1,13 +1,11 @@
 #include "CodeListStages.h"
 
 #include "StageRows.h"
-#include "core/NumberTables.h"
+#include "core/HundredBlocks.h"
 #include "core/TextScan.h"
 
 #include <algorithm>
 #include <array>
-#include <bitset>
-#include <vector>
 
 namespace shrink4 {
 
@@ -19,61 +17,65 @@ bool codeListActive(std::string_view boxText)
 
 namespace {
 
-// For every code (digits sorted ascending, read as a decimal key) the numbers holding it:
-// a number holds exactly the codes formed by choosing k of its four positions.
-struct CodeTable {
-    std::vector<NumberSet> two = std::vector<NumberSet>(100);
-    std::vector<NumberSet> three = std::vector<NumberSet>(1000);
+// The codes of a list as digits that complete one: pairs[x] holds y when {x, y} is listed,
+// triples[x][y] holds z when {x, y, z} is, whatever the order the digits were typed in.
+struct CodeDigits {
+    std::array<unsigned, 10> pairs{};
+    std::array<std::array<unsigned, 10>, 10> triples{};
+
+    void addPair(unsigned x, unsigned y)
+    {
+        pairs[x] |= 1u << y;
+        pairs[y] |= 1u << x;
+    }
+    void addTriple(unsigned x, unsigned y, unsigned z)
+    {
+        completes(x, y, z);
+        completes(x, z, y);
+        completes(y, z, x);
+    }
+    void completes(unsigned x, unsigned y, unsigned z)
+    {
+        triples[x][y] |= 1u << z;
+        triples[y][x] |= 1u << z;
+    }
 };
 
-const CodeTable& codeTable()
+// Block ab holds a pair where a or b pairs with c or d, a with b (the whole block), or c
+// with d (the same cells in every block).
+NumberSet numbersHoldingPairs(const std::array<unsigned, 10>& pairs)
 {
-    static const CodeTable table = [] {
-        CodeTable t;
-        const auto& digits = digitTable();
-        for (int v = 0; v < kNumberCount; ++v) {
-            auto d = digits[std::size_t(v)];
-            std::sort(d.begin(), d.end());
-            for (int a = 0; a < 4; ++a)
-                for (int b = a + 1; b < 4; ++b) {
-                    t.two[std::size_t(d[a] * 10 + d[b])].set(v);
-                    for (int c = b + 1; c < 4; ++c)
-                        t.three[std::size_t(d[a] * 100 + d[b] * 10 + d[c])].set(v);
-                }
+    const HundredBits lastTwo = cellsOf(pairs);
+    HundredBlocks blocks;
+    for (std::size_t a = 0; a < 10; ++a)
+        for (std::size_t b = 0; b < 10; ++b) {
+            const unsigned either = pairs[a] | pairs[b];
+            const unsigned tens = (pairs[a] >> b & 1u) ? kAllDigits : either;
+            blocks[10 * a + b] = tensIn(tens) | unitsIn(either) | lastTwo;
         }
-        return t;
-    }();
-    return table;
+    return numbersOf(blocks);
 }
 
-// The key of a code: its k digits in ascending order, read as a decimal number.
-int codeKey(unsigned* d, int k)
+// Block ab holds a triple where a and b complete to c or d, or a (or b) with c and d.
+NumberSet numbersHoldingTriples(const std::array<std::array<unsigned, 10>, 10>& triples)
 {
-    if (d[0] > d[1])
-        std::swap(d[0], d[1]);
-    if (k == 3 && d[1] > d[2]) {
-        std::swap(d[1], d[2]);
-        if (d[0] > d[1])
-            std::swap(d[0], d[1]);
-    }
-    return k == 2 ? int(d[0] * 10 + d[1]) : int(d[0] * 100 + d[1] * 10 + d[2]);
-}
-
-NumberSet numbersHoldingKeys(const std::bitset<1000>& keys, int k)
-{
-    const auto& sets = k == 2 ? codeTable().two : codeTable().three;
-    NumberSet result;
-    for (std::size_t key = 0; key < sets.size(); ++key)
-        if (keys.test(key))
-            result |= sets[key];
-    return result;
+    std::array<HundredBits, 10> withLastTwo;
+    for (std::size_t x = 0; x < 10; ++x)
+        withLastTwo[x] = cellsOf(triples[x]);
+    HundredBlocks blocks;
+    for (std::size_t a = 0; a < 10; ++a)
+        for (std::size_t b = 0; b < 10; ++b) {
+            const unsigned third = triples[a][b];
+            blocks[10 * a + b] = tensIn(third) | unitsIn(third) | withLastTwo[a] | withLastTwo[b];
+        }
+    return numbersOf(blocks);
 }
 
 } // namespace
 
 NumberSet numbersContainingAnyCode(std::string_view normalizedList, int k)
 {
-    std::bitset<1000> keys; // each distinct code once, however long the list
+    CodeDigits codes;
     const std::size_t size = normalizedList.size();
     std::size_t start = 0;
     while (start < size) {
@@ -90,47 +92,52 @@ NumberSet numbersContainingAnyCode(std::string_view normalizedList, int k)
             d[j] = unsigned(item[std::size_t(j)] - '0');
             digitsOnly = digitsOnly && d[j] < 10;
         }
-        if (digitsOnly) // else not a normalised item
-            keys.set(std::size_t(codeKey(d, k)));
+        if (!digitsOnly) // not a normalised item
+            continue;
+        if (k == 2)
+            codes.addPair(d[0], d[1]);
+        else
+            codes.addTriple(d[0], d[1], d[2]);
     }
-    return numbersHoldingKeys(keys, k);
+    return k == 2 ? numbersHoldingPairs(codes.pairs) : numbersHoldingTriples(codes.triples);
 }
 
 namespace {
 
 // A list takes part when its box is not empty and holds a digit; it is written back
 // normalised.
-StageRows codeListRow(ControlId control, std::string_view box, int k, bool must)
+void codeListRow(StageRows& rows, ControlId control, std::string_view box, int k, bool must)
 {
     if (isEmptyBox(box, controlMeta(control).help) || !codeListActive(box))
-        return {};
+        return;
     std::string normalized = NormalizeDigitGroups(trimSpaces(box));
-    NumberSet holders = numbersContainingAnyCode(normalized, k);
-    StageRows rows = oneRow(control, must ? ~holders : std::move(holders));
-    rows.front().normalizedText = std::move(normalized);
-    return rows;
+    NumberSet& fails = addRow(rows, control);
+    fails = numbersContainingAnyCode(normalized, k);
+    if (must)
+        fails = ~fails;
+    rows.back().normalizedText = std::move(normalized);
 }
 
 } // namespace
 
-StageRows KillTwoCodeStage(const ConditionInputs& in)
+void KillTwoCodeStage(const ConditionInputs& in, StageRows& rows)
 {
-    return codeListRow(ControlId::killTwoCodes, in.killTwoCodes, 2, false);
+    codeListRow(rows, ControlId::killTwoCodes, in.killTwoCodes, 2, false);
 }
 
-StageRows KillThreeCodeStage(const ConditionInputs& in)
+void KillThreeCodeStage(const ConditionInputs& in, StageRows& rows)
 {
-    return codeListRow(ControlId::killThreeCodes, in.killThreeCodes, 3, false);
+    codeListRow(rows, ControlId::killThreeCodes, in.killThreeCodes, 3, false);
 }
 
-StageRows MustTwoCodeStage(const ConditionInputs& in)
+void MustTwoCodeStage(const ConditionInputs& in, StageRows& rows)
 {
-    return codeListRow(ControlId::mustTwoCodes, in.mustTwoCodes, 2, true);
+    codeListRow(rows, ControlId::mustTwoCodes, in.mustTwoCodes, 2, true);
 }
 
-StageRows MustThreeCodeStage(const ConditionInputs& in)
+void MustThreeCodeStage(const ConditionInputs& in, StageRows& rows)
 {
-    return codeListRow(ControlId::mustThreeCodes, in.mustThreeCodes, 3, true);
+    codeListRow(rows, ControlId::mustThreeCodes, in.mustThreeCodes, 3, true);
 }
 
 } // namespace shrink4

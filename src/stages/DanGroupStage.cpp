@@ -98,16 +98,16 @@ void SelectAllDanGroup(DanDigitButtons& digits, DanCountButtons& counts, int g)
         counts[std::size_t(5 * g + k)] = true;
 }
 
-StageRows DanGroupStage(const ConditionInputs& in)
+void DanGroupStage(const ConditionInputs& in, StageRows& rows)
 {
     bool any = false;
     for (int g = 0; g < kDanGroups; ++g)
         any = any || danGroupActive(in.danDigits, g);
     if (!any)
-        return {};
-    return oneRow(ControlId::danDigits,
-                  danStageFailures(in.danDigits, in.danHitCounts, isTickedValue(in.danRepeatCounting),
-                                   lenientNumber(in.danTolerance[0]), lenientNumber(in.danTolerance[1])));
+        return;
+    addRow(rows, ControlId::danDigits) =
+        danStageFailures(in.danDigits, in.danHitCounts, isTickedValue(in.danRepeatCounting),
+                         lenientNumber(in.danTolerance[0]), lenientNumber(in.danTolerance[1]));
 }
 
 } // namespace shrink4

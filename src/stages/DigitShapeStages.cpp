@@ -35,16 +35,16 @@ const std::vector<NumberSet>& captionSets(const DigitShapeFamily& family)
     return all[std::size_t(&family - kDigitShapeFamilies.data())];
 }
 
-StageRows captionRow(const DigitShapeFamily& family, std::span<const int> boxes)
+void captionRow(StageRows& rows, const DigitShapeFamily& family, std::span<const int> boxes)
 {
     const auto& sets = captionSets(family);
-    return tickedRow(family.control, boxes.first(std::min(boxes.size(), sets.size())),
-                     [&](int k) { return sets[std::size_t(k)]; });
+    tickedRow(rows, family.control, boxes.first(std::min(boxes.size(), sets.size())),
+              [&](int k) -> const NumberSet& { return sets[std::size_t(k)]; });
 }
 
-StageRows digitShapeStage(const ConditionInputs& in, const DigitShapeFamily& family)
+void digitShapeStage(const ConditionInputs& in, const DigitShapeFamily& family, StageRows& rows)
 {
-    return captionRow(family, family.boxes(in));
+    captionRow(rows, family, family.boxes(in));
 }
 
 } // namespace
@@ -78,13 +78,26 @@ std::string shapeCode(const DigitShapeFamily& family, int value)
 
 NumberSet digitShapeFailures(const DigitShapeFamily& family, std::span<const int> boxes)
 {
-    StageRows rows = captionRow(family, boxes);
-    return rows.empty() ? NumberSet{} : std::move(rows.front().fails);
+    StageRows rows;
+    captionRow(rows, family, boxes);
+    return rows.empty() ? NumberSet{} : rows.front().fails;
 }
 
-StageRows BigSmallShapeStage(const ConditionInputs& in) { return digitShapeStage(in, kDigitShapeFamilies[0]); }
-StageRows OddEvenShapeStage(const ConditionInputs& in) { return digitShapeStage(in, kDigitShapeFamilies[1]); }
-StageRows PrimeCompositeShapeStage(const ConditionInputs& in) { return digitShapeStage(in, kDigitShapeFamilies[2]); }
-StageRows RoadShapeStage(const ConditionInputs& in) { return digitShapeStage(in, kDigitShapeFamilies[3]); }
+void BigSmallShapeStage(const ConditionInputs& in, StageRows& rows)
+{
+    digitShapeStage(in, kDigitShapeFamilies[0], rows);
+}
+void OddEvenShapeStage(const ConditionInputs& in, StageRows& rows)
+{
+    digitShapeStage(in, kDigitShapeFamilies[1], rows);
+}
+void PrimeCompositeShapeStage(const ConditionInputs& in, StageRows& rows)
+{
+    digitShapeStage(in, kDigitShapeFamilies[2], rows);
+}
+void RoadShapeStage(const ConditionInputs& in, StageRows& rows)
+{
+    digitShapeStage(in, kDigitShapeFamilies[3], rows);
+}
 
 } // namespace shrink4

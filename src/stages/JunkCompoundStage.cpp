@@ -1,13 +1,12 @@
 #include "JunkCompoundStage.h"
 
 #include "StageRows.h"
-#include "core/NumberTables.h"
+#include "core/DigitProducts.h"
 #include "core/TextScan.h"
 
 #include <algorithm>
 #include <array>
 #include <cstdint>
-#include <unordered_set>
 
 namespace shrink4 {
 
@@ -17,27 +16,29 @@ namespace {
 // line or one of its fields allows no digit (then it covers nothing).
 std::uint64_t compoundKey(std::string_view line)
 {
-    if (std::count(line.begin(), line.end(), '*') != 3)
-        return 0;
-    std::uint64_t key = 0;
-    std::size_t start = 0;
-    for (int field = 0; field < 4; ++field) {
-        const auto end = field < 3 ? line.find('*', start) : line.size();
-        const unsigned mask = digitMask(line.substr(start, end - start));
-        if (!mask)
+    std::array<unsigned, 4> masks{};
+    std::size_t field = 0;
+    for (const char c : line) { // one pass: lines are short, a search call each costs more
+        if (c == '*' && ++field > 3)
             return 0;
-        key |= std::uint64_t(mask) << (10 * field);
-        start = end + 1;
+        if (isDigit(static_cast<unsigned char>(c)))
+            masks[field] |= 1u << (c - '0');
     }
-    return key;
+    std::uint64_t key = 0;
+    for (std::size_t f = 0; f < 4; ++f) {
+        if (!masks[f])
+            return 0;
+        key |= std::uint64_t(masks[f]) << (10 * f);
+    }
+    return field == 3 ? key : 0;
 }
 
-void addProduct(NumberSet& set, std::uint64_t key)
+void addProduct(DigitProducts& products, std::uint64_t key)
 {
     std::array<unsigned, 4> masks{};
     for (int f = 0; f < 4; ++f)
         masks[std::size_t(f)] = unsigned(key >> (10 * f)) & 0x3FFu;
-    addDigitProduct(set, masks);
+    products.add(masks);
 }
 
 // Calls visit(line) for every CR LF separated line that holds a "*". Lines without one are
@@ -65,21 +66,27 @@ void forEachStarLine(std::string_view text, Visit&& visit)
 
 NumberSet junkCompoundSet(std::string_view boxText)
 {
-    NumberSet set;
     const auto text = trimSpaces(boxText);
     if (text.empty())
-        return set;
-    std::unordered_set<std::uint64_t> seen; // a long paste repeats its lines
+        return {};
+    DigitProducts products;
+    // A long paste repeats its lines: a table of the lines last seen passes over repeats
+    // without a product each, in fixed memory. (Key 0 is no compound line.)
+    std::array<std::uint64_t, 256> seen{};
     forEachStarLine(text, [&](std::string_view line) {
-        if (const auto key = compoundKey(line); key && seen.insert(key).second)
-            addProduct(set, key);
+        const auto key = compoundKey(line);
+        auto& slot = seen[(key * 0x9E3779B97F4A7C15u) >> 56];
+        if (key && slot != key) {
+            slot = key;
+            addProduct(products, key);
+        }
     });
-    return set;
+    return products.numbers();
 }
 
-StageRows JunkCompoundStage(const ConditionInputs& in)
+void JunkCompoundStage(const ConditionInputs& in, StageRows& rows)
 {
-    return textRow(ControlId::junkCompounds, in.junkCompounds, junkCompoundSet);
+    textRow(rows, ControlId::junkCompounds, in.junkCompounds, junkCompoundSet);
 }
 
 } // namespace shrink4

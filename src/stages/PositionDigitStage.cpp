@@ -29,14 +29,13 @@ NumberSet positionDigitFailures(const std::array<int, 40>& boxes, double lower, 
     return ~hits.inRange(lower, upper);
 }
 
-StageRows PositionDigitStage(const ConditionInputs& in)
+void PositionDigitStage(const ConditionInputs& in, StageRows& rows)
 {
-    const auto rows = rowMasks(in.positionDigits);
-    if (!(rows[0] | rows[1] | rows[2] | rows[3]))
-        return {};
-    return oneRow(ControlId::positionDigits,
-                  positionDigitFailures(in.positionDigits, lenientNumber(in.positionTolerance[0]),
-                                        lenientNumber(in.positionTolerance[1])));
+    const auto marked = rowMasks(in.positionDigits);
+    if (!(marked[0] | marked[1] | marked[2] | marked[3]))
+        return;
+    addRow(rows, ControlId::positionDigits) = positionDigitFailures(
+        in.positionDigits, lenientNumber(in.positionTolerance[0]), lenientNumber(in.positionTolerance[1]));
 }
 
 } // namespace shrink4

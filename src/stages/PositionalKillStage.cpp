@@ -2,7 +2,7 @@
 
 #include "StageRows.h"
 #include "conditions/HelpTexts.h"
-#include "core/NumberTables.h"
+#include "core/DigitProducts.h"
 #include "core/TextScan.h"
 
 #include <array>
@@ -38,12 +38,12 @@ int patternCode(std::string_view token)
 // Digits a position of the pattern admits: its own digit, or all ten when open.
 unsigned admitted(int symbol) { return symbol == kOpen ? 0x3FFu : 1u << symbol; }
 
-void addPattern(NumberSet& set, int code)
+void addPattern(DigitProducts& products, int code)
 {
     std::array<unsigned, 4> masks{};
     for (int p = 3; p >= 0; --p, code /= 11)
         masks[std::size_t(p)] = admitted(code % 11);
-    addDigitProduct(set, masks);
+    products.add(masks);
 }
 
 bool isSeparator(char c) { return c == ' ' || c == '\r' || c == '\n'; }
@@ -52,10 +52,10 @@ bool isSeparator(char c) { return c == ' ' || c == '\r' || c == '\n'; }
 
 NumberSet positionalKillSet(std::string_view boxText)
 {
-    NumberSet set;
     const auto text = trimSpaces(boxText);
     if (text.empty())
-        return set;
+        return {};
+    DigitProducts products;
     // Spaces, CR and LF separate the patterns; runs of them leave only empty tokens,
     // which are ignored like every token that is not four characters long.
     std::bitset<kPatterns> seen;
@@ -69,15 +69,15 @@ NumberSet positionalKillSet(std::string_view boxText)
         const int code = patternCode(text.substr(start, i - start));
         if (code >= 0 && !seen.test(std::size_t(code))) {
             seen.set(std::size_t(code));
-            addPattern(set, code);
+            addPattern(products, code);
         }
     }
-    return set;
+    return products.numbers();
 }
 
-StageRows PositionalKillStage(const ConditionInputs& in)
+void PositionalKillStage(const ConditionInputs& in, StageRows& rows)
 {
-    return textRow(ControlId::positionalKills, in.positionalKills, positionalKillSet);
+    textRow(rows, ControlId::positionalKills, in.positionalKills, positionalKillSet);
 }
 
 } // namespace shrink4

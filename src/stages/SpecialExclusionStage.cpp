@@ -109,9 +109,9 @@ const NumberSet& specialExclusionSet(int type)
 }
 
 // The frame is one condition; a number fails once however many of its types are ticked.
-StageRows SpecialExclusionStage(const ConditionInputs& in)
+void SpecialExclusionStage(const ConditionInputs& in, StageRows& rows)
 {
-    return tickedRow(ControlId::specialExclusions, in.specialExclusions, specialExclusionSet);
+    tickedRow(rows, ControlId::specialExclusions, in.specialExclusions, specialExclusionSet);
 }
 
 } // namespace shrink4

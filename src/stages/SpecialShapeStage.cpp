@@ -48,13 +48,11 @@ const NumberSet& specialShapeSet(int shape)
 }
 
 // Every ticked shape is a condition of its own; a number has at most one shape.
-StageRows SpecialShapeStage(const ConditionInputs& in)
+void SpecialShapeStage(const ConditionInputs& in, StageRows& rows)
 {
-    StageRows rows;
     for (int k = 0; k < 6; ++k)
         if (isTickedValue(in.specialShapes[std::size_t(k)]))
-            rows.push_back({ControlId::specialShapes, k, specialShapeSet(k), true, std::nullopt});
-    return rows;
+            addRow(rows, ControlId::specialShapes, k) = specialShapeSet(k);
 }
 
 } // namespace shrink4

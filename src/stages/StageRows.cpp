@@ -2,11 +2,12 @@
 
 namespace shrink4 {
 
-StageRows oneRow(ControlId control, NumberSet fails)
+NumberSet& addRow(StageRows& rows, ControlId control, int item)
 {
-    StageRows rows;
-    rows.push_back({control, -1, std::move(fails), true, std::nullopt});
-    return rows;
+    ConditionRow& row = rows.emplace_back(); // no set copied in
+    row.control = control;
+    row.item = item;
+    return row.fails;
 }
 
 } // namespace shrink4

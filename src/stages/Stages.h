@@ -1,6 +1,6 @@
 #pragma once
 // The condition stages of a filter run, in the order a run takes them. Each is a function
-// of the condition state that returns its condition rows: what each row fails, whether it
+// of the condition state that appends its condition rows: what each row fails, whether it
 // counts towards ConditionCount, and the normalised text of its box where the stage
 // rewrites one. The pure rules behind them are in the headers beside this one.
 
@@ -22,28 +22,29 @@ struct ConditionRow {
 };
 
 using StageRows = std::vector<ConditionRow>;
-using Stage = StageRows (*)(const ConditionInputs&);
+// A stage appends its rows: each row's set (1,256 bytes) is filled where it stays.
+using Stage = void (*)(const ConditionInputs&, StageRows&);
 
-StageRows StraightKillStage(const ConditionInputs& in);
-StageRows JunkCompoundStage(const ConditionInputs& in);
-StageRows KillTwoCodeStage(const ConditionInputs& in);
-StageRows MustTwoCodeStage(const ConditionInputs& in);
-StageRows MustThreeCodeStage(const ConditionInputs& in);
-StageRows PositionalKillStage(const ConditionInputs& in);
-StageRows KillThreeCodeStage(const ConditionInputs& in);
-StageRows SumTailStage(const ConditionInputs& in);
-StageRows SpanStage(const ConditionInputs& in);
-StageRows UniversalKillStage(const ConditionInputs& in);
-StageRows DanGroupStage(const ConditionInputs& in);
-StageRows AcValueStage(const ConditionInputs& in);
-StageRows SumValueStage(const ConditionInputs& in);
-StageRows PositionDigitStage(const ConditionInputs& in);
-StageRows SpecialShapeStage(const ConditionInputs& in);
-StageRows SpecialExclusionStage(const ConditionInputs& in);
-StageRows BigSmallShapeStage(const ConditionInputs& in);
-StageRows OddEvenShapeStage(const ConditionInputs& in);
-StageRows PrimeCompositeShapeStage(const ConditionInputs& in);
-StageRows RoadShapeStage(const ConditionInputs& in);
+void StraightKillStage(const ConditionInputs& in, StageRows& rows);
+void JunkCompoundStage(const ConditionInputs& in, StageRows& rows);
+void KillTwoCodeStage(const ConditionInputs& in, StageRows& rows);
+void MustTwoCodeStage(const ConditionInputs& in, StageRows& rows);
+void MustThreeCodeStage(const ConditionInputs& in, StageRows& rows);
+void PositionalKillStage(const ConditionInputs& in, StageRows& rows);
+void KillThreeCodeStage(const ConditionInputs& in, StageRows& rows);
+void SumTailStage(const ConditionInputs& in, StageRows& rows);
+void SpanStage(const ConditionInputs& in, StageRows& rows);
+void UniversalKillStage(const ConditionInputs& in, StageRows& rows);
+void DanGroupStage(const ConditionInputs& in, StageRows& rows);
+void AcValueStage(const ConditionInputs& in, StageRows& rows);
+void SumValueStage(const ConditionInputs& in, StageRows& rows);
+void PositionDigitStage(const ConditionInputs& in, StageRows& rows);
+void SpecialShapeStage(const ConditionInputs& in, StageRows& rows);
+void SpecialExclusionStage(const ConditionInputs& in, StageRows& rows);
+void BigSmallShapeStage(const ConditionInputs& in, StageRows& rows);
+void OddEvenShapeStage(const ConditionInputs& in, StageRows& rows);
+void PrimeCompositeShapeStage(const ConditionInputs& in, StageRows& rows);
+void RoadShapeStage(const ConditionInputs& in, StageRows& rows);
 
 struct RunStep {
     Stage stage;

@@ -10,9 +10,9 @@ NumberSet straightKillSet(std::string_view boxText)
     return fourDigitWindows(trimSpaces(boxText));
 }
 
-StageRows StraightKillStage(const ConditionInputs& in)
+void StraightKillStage(const ConditionInputs& in, StageRows& rows)
 {
-    return textRow(ControlId::straightKills, in.straightKills, straightKillSet);
+    textRow(rows, ControlId::straightKills, in.straightKills, straightKillSet);
 }
 
 } // namespace shrink4

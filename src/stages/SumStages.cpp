@@ -54,16 +54,22 @@ NumberSet sumValueSet(std::string_view boxText)
 }
 
 // Each row of ten boxes is one condition: box k kills the numbers whose property is k.
-StageRows SumTailStage(const ConditionInputs& in) { return tickedRow(ControlId::sumTails, in.sumTails, sumTailSet); }
-StageRows SpanStage(const ConditionInputs& in) { return tickedRow(ControlId::spans, in.spans, spanSet); }
-StageRows UniversalKillStage(const ConditionInputs& in)
+void SumTailStage(const ConditionInputs& in, StageRows& rows)
 {
-    return tickedRow(ControlId::universalDigits, in.universalDigits, containsDigitSet);
+    tickedRow(rows, ControlId::sumTails, in.sumTails, sumTailSet);
+}
+void SpanStage(const ConditionInputs& in, StageRows& rows)
+{
+    tickedRow(rows, ControlId::spans, in.spans, spanSet);
+}
+void UniversalKillStage(const ConditionInputs& in, StageRows& rows)
+{
+    tickedRow(rows, ControlId::universalDigits, in.universalDigits, containsDigitSet);
 }
 
-StageRows SumValueStage(const ConditionInputs& in)
+void SumValueStage(const ConditionInputs& in, StageRows& rows)
 {
-    return textRow(ControlId::sumValues, in.sumValues, sumValueSet);
+    textRow(rows, ControlId::sumValues, in.sumValues, sumValueSet);
 }
 
 } // namespace shrink4

@@ -2,7 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <random>
+#include <string>
 
 using namespace shrink4;
 
@@ -42,6 +44,31 @@ TEST(FourDigitWindows, AgreesWithSubstringSearchAcrossChunkBorders)
                 if (rng() % 5)
                     text[i] = char('0' + rng() % 10);
         ASSERT_EQ(fourDigitWindows(text), windowsByFind(text)) << text;
+    }
+}
+
+// Texts long enough to be read sixteen bytes at a time into a byte per number, against a
+// plain look at every position.
+TEST(FourDigitWindows, LongTextsAgreeWithAPlainScan)
+{
+    const auto plainScan = [](const std::string& text) {
+        NumberSet s;
+        for (std::size_t i = 0; i + 4 <= text.size(); ++i)
+            if (std::all_of(text.begin() + long(i), text.begin() + long(i) + 4, [](char c) { return isDigit(c); }))
+                s.set(std::stoi(text.substr(i, 4)));
+        return s;
+    };
+    std::mt19937 rng(8);
+    const std::string separators = " ,\r\n\xE5\xA4\xA7x";
+    for (const std::size_t size : {std::size_t(2047), std::size_t(2048), std::size_t(5003), std::size_t(40000)}) {
+        std::string text;
+        while (text.size() < size) { // numbers of 1..9 digits, as pasted lists have them
+            for (std::size_t digits = 1 + rng() % 9; digits > 0; --digits)
+                text += char('0' + rng() % 10);
+            text += separators[rng() % separators.size()];
+        }
+        text.resize(size);
+        ASSERT_EQ(fourDigitWindows(text), plainScan(text)) << size;
     }
 }
 

@@ -14,6 +14,12 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <array>
+#include <random>
+#include <string>
+#include <vector>
+
 using namespace shrink4;
 
 namespace {
@@ -114,6 +120,86 @@ TEST(CodeList, ActiveBoxesAreRewrittenAndCounted)
     EXPECT_EQ(keyedRewrites(r)[0], (std::pair<std::string, std::string>{"T_main_sha_2ma", "12 34"}));
     EXPECT_EQ(r.conditionCount, 1);
     EXPECT_EQ(inputsAfterRun(in, r).killTwoCodes, "12 34");
+}
+
+// Long lists, repeated digits and every code: the block-wise reading against containment
+// checked number by number.
+TEST(CodeList, LongListsAgreeWithContainment)
+{
+    std::mt19937 rng(5);
+    for (const int k : {2, 3})
+        for (int round = 0; round < 12; ++round) {
+            std::vector<std::string> items;
+            const std::string digits = round % 2 ? "0123456789" : "1129"; // few digits: many repeats
+            for (std::size_t n = 1 + rng() % 40; n > 0; --n) {
+                std::string item;
+                for (std::size_t len = std::size_t(k - 1) + rng() % 3; len > 0; --len) // some too short or long
+                    item += digits[rng() % digits.size()];
+                items.push_back(item);
+            }
+            std::string list;
+            for (const auto& item : items)
+                list += (list.empty() ? "" : " ") + item;
+            NumberSet expected;
+            for (int v = 0; v < kNumberCount; ++v)
+                if (std::any_of(items.begin(), items.end(), [&](const auto& item) { return ContainsCode(v, item, k); }))
+                    expected.set(v);
+            ASSERT_EQ(numbersContainingAnyCode(list, k), expected) << list;
+        }
+    std::string everyPair, everyTriple;
+    for (int v = 0; v < 1000; ++v) {
+        everyTriple += numberText(v).substr(1) + " ";
+        if (v < 100)
+            everyPair += numberText(v).substr(2) + " ";
+    }
+    EXPECT_EQ(numbersContainingAnyCode(everyPair, 2).count(), kNumberCount);
+    EXPECT_EQ(numbersContainingAnyCode(everyTriple, 3).count(), kNumberCount);
+}
+
+// Many compound lines (repeated ones among them) and patterns, laid block by block,
+// against the digits each position allows, number by number.
+TEST(DigitProducts, LinesAndPatternsAgreeNumberByNumber)
+{
+    std::mt19937 rng(6);
+    std::vector<std::array<std::string, 4>> lines;
+    std::string compounds, patterns;
+    for (int i = 0; i < 600; ++i) {
+        if (i > 300 && rng() % 3 == 0) { // a line typed before
+            lines.push_back(lines[rng() % lines.size()]);
+        } else {
+            std::array<std::string, 4> fields;
+            for (auto& field : fields)
+                for (char d = '0'; d <= '9'; ++d)
+                    if (rng() % 4 == 0)
+                        field += d;
+            lines.push_back(fields);
+        }
+        const auto& f = lines.back();
+        compounds += f[0] + "*" + f[1] + "*" + f[2] + "*" + f[3] + "\r\n";
+    }
+    std::vector<std::string> tokens;
+    for (int i = 0; i < 40; ++i) {
+        std::string token = numberText(int(rng() % 10000));
+        for (auto& c : token)
+            c = rng() % 3 ? c : '*';
+        tokens.push_back(token);
+        patterns += token + (i % 2 ? "\r\n" : "  ");
+    }
+    NumberSet coveredByLines, coveredByPatterns;
+    for (int v = 0; v < kNumberCount; ++v) {
+        const std::string n = numberText(v);
+        const auto allows = [&](const std::string& field, int p) {
+            return field.find(n[std::size_t(p)]) != field.npos;
+        };
+        for (const auto& f : lines)
+            if (allows(f[0], 0) && allows(f[1], 1) && allows(f[2], 2) && allows(f[3], 3))
+                coveredByLines.set(v);
+        for (const auto& t : tokens)
+            if (std::equal(t.begin(), t.end(), n.begin(), [](char p, char c) { return p == '*' || p == c; }))
+                coveredByPatterns.set(v);
+    }
+    EXPECT_EQ(junkCompoundSet(compounds), coveredByLines);
+    EXPECT_EQ(positionalKillSet(patterns), coveredByPatterns);
 }
 
 TEST(PositionalKill, PatternsFixSomePositions)
