@@ -7,15 +7,15 @@
 
 #include <malloc.h>
 
-#define SHRINK4_BENCHMARK_MAIN()                                                   \
-    int main(int argc, char** argv)                                                \
-    {                                                                              \
-        mallopt(M_TRIM_THRESHOLD, 64 << 20);                                       \
-        mallopt(M_MMAP_THRESHOLD, 64 << 20);                                       \
-        benchmark::Initialize(&argc, argv);                                        \
-        if (benchmark::ReportUnrecognizedArguments(argc, argv))                    \
-            return 1;                                                              \
-        benchmark::RunSpecifiedBenchmarks();                                       \
-        benchmark::Shutdown();                                                     \
-        return 0;                                                                  \
+#define SHRINK4_BENCHMARK_MAIN()                                                                                       \
+    int main(int argc, char** argv)                                                                                    \
+    {                                                                                                                  \
+        mallopt(M_TRIM_THRESHOLD, 64 << 20);                                                                           \
+        mallopt(M_MMAP_THRESHOLD, 64 << 20);                                                                           \
+        benchmark::Initialize(&argc, argv);                                                                            \
+        if (benchmark::ReportUnrecognizedArguments(argc, argv))                                                        \
+            return 1;                                                                                                  \
+        benchmark::RunSpecifiedBenchmarks();                                                                           \
+        benchmark::Shutdown();                                                                                         \
+        return 0;                                                                                                      \
     }

@@ -48,7 +48,8 @@ ConditionInputs textStages()
         in.straightKills += numberText(int(rng() % 10000)) + " ";
     in.junkCompounds.clear();
     for (int i = 0; i < 50; ++i)
-        in.junkCompounds += digits(rng, 2) + "*" + digits(rng, 3) + "*" + digits(rng, 2) + "*" + digits(rng, 1) + "\r\n";
+        in.junkCompounds +=
+            digits(rng, 2) + "*" + digits(rng, 3) + "*" + digits(rng, 2) + "*" + digits(rng, 1) + "\r\n";
     auto codes = [&](int count, int k) {
         std::string s;
         for (int i = 0; i < count; ++i)
@@ -160,7 +161,8 @@ std::string tenThousandDraws()
     std::string text = "期号 号码\n";
     for (int issue = 10000; issue >= 1; --issue) {
         const std::string n = numberText(int(rng() % 10000));
-        text += "2024" + std::to_string(100000 + issue).substr(1) + " " + n[0] + " " + n[1] + " " + n[2] + " " + n[3] + "\n";
+        text += "2024" + std::to_string(100000 + issue).substr(1) + " " + n[0] + " " + n[1] + " " + n[2] + " " + n[3]
+                + "\n";
     }
     return text;
 }
@@ -198,25 +200,65 @@ void literalBacktestDraws(benchmark::State& state)
 
 } // namespace
 
-BENCHMARK(engineRun<basePoolOnly>)->Name("Run/BasePool5000/engine")->Repetitions(5)->ReportAggregatesOnly(true)->Unit(benchmark::kMicrosecond);
+BENCHMARK(engineRun<basePoolOnly>)
+    ->Name("Run/BasePool5000/engine")
+    ->Repetitions(5)
+    ->ReportAggregatesOnly(true)
+    ->Unit(benchmark::kMicrosecond);
 BENCHMARK(referenceRun<basePoolOnly>)->Name("Run/BasePool5000/literal")->Unit(benchmark::kMicrosecond);
-BENCHMARK(engineRun<textStages>)->Name("Run/TextStages/engine")->Repetitions(5)->ReportAggregatesOnly(true)->Unit(benchmark::kMicrosecond);
+BENCHMARK(engineRun<textStages>)
+    ->Name("Run/TextStages/engine")
+    ->Repetitions(5)
+    ->ReportAggregatesOnly(true)
+    ->Unit(benchmark::kMicrosecond);
 BENCHMARK(referenceRun<textStages>)->Name("Run/TextStages/literal")->Unit(benchmark::kMicrosecond);
-BENCHMARK(engineRun<everyFamily>)->Name("Run/EveryFamily/engine")->Repetitions(5)->ReportAggregatesOnly(true)->Unit(benchmark::kMicrosecond);
+BENCHMARK(engineRun<everyFamily>)
+    ->Name("Run/EveryFamily/engine")
+    ->Repetitions(5)
+    ->ReportAggregatesOnly(true)
+    ->Unit(benchmark::kMicrosecond);
 BENCHMARK(referenceRun<everyFamily>)->Name("Run/EveryFamily/literal")->Unit(benchmark::kMicrosecond);
 // The notes beside the run they explain: for ordinary boxes as the player types, and for
 // every box at 10 MB.
-BENCHMARK(notes<everyFamily>)->Name("Notes/EveryFamily")->Repetitions(5)->ReportAggregatesOnly(true)->Unit(benchmark::kMicrosecond);
-BENCHMARK(engineRun<tenMegabyteBoxes>)->Name("Run/TenMegabyteBoxes/engine")->Repetitions(3)->ReportAggregatesOnly(true)->Unit(benchmark::kMillisecond);
-BENCHMARK(notes<tenMegabyteBoxes>)->Name("Notes/TenMegabyteBoxes")->Repetitions(3)->ReportAggregatesOnly(true)->Unit(benchmark::kMillisecond);
+BENCHMARK(notes<everyFamily>)
+    ->Name("Notes/EveryFamily")
+    ->Repetitions(5)
+    ->ReportAggregatesOnly(true)
+    ->Unit(benchmark::kMicrosecond);
+BENCHMARK(engineRun<tenMegabyteBoxes>)
+    ->Name("Run/TenMegabyteBoxes/engine")
+    ->Repetitions(3)
+    ->ReportAggregatesOnly(true)
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK(notes<tenMegabyteBoxes>)
+    ->Name("Notes/TenMegabyteBoxes")
+    ->Repetitions(3)
+    ->ReportAggregatesOnly(true)
+    ->Unit(benchmark::kMillisecond);
 
 // Statistics, past draws and the backtest, each beside its literal counterpart.
-BENCHMARK(statistics)->Name("Statistics/EveryFamily/engine")->Repetitions(5)->ReportAggregatesOnly(true)->Unit(benchmark::kMicrosecond);
-BENCHMARK(runAndStatistics)->Name("Statistics/EveryFamily/engine with run")->Repetitions(5)->ReportAggregatesOnly(true)->Unit(benchmark::kMicrosecond);
+BENCHMARK(statistics)
+    ->Name("Statistics/EveryFamily/engine")
+    ->Repetitions(5)
+    ->ReportAggregatesOnly(true)
+    ->Unit(benchmark::kMicrosecond);
+BENCHMARK(runAndStatistics)
+    ->Name("Statistics/EveryFamily/engine with run")
+    ->Repetitions(5)
+    ->ReportAggregatesOnly(true)
+    ->Unit(benchmark::kMicrosecond);
 BENCHMARK(literalStatistics)->Name("Statistics/EveryFamily/literal with run")->Unit(benchmark::kMicrosecond);
-BENCHMARK(readingDraws)->Name("Draws/Read10000/engine")->Repetitions(5)->ReportAggregatesOnly(true)->Unit(benchmark::kMicrosecond);
+BENCHMARK(readingDraws)
+    ->Name("Draws/Read10000/engine")
+    ->Repetitions(5)
+    ->ReportAggregatesOnly(true)
+    ->Unit(benchmark::kMicrosecond);
 BENCHMARK(literalReadingDraws)->Name("Draws/Read10000/literal")->Unit(benchmark::kMicrosecond);
-BENCHMARK(backtestDraws)->Name("Backtest/10000Draws/engine")->Repetitions(5)->ReportAggregatesOnly(true)->Unit(benchmark::kMicrosecond);
+BENCHMARK(backtestDraws)
+    ->Name("Backtest/10000Draws/engine")
+    ->Repetitions(5)
+    ->ReportAggregatesOnly(true)
+    ->Unit(benchmark::kMicrosecond);
 BENCHMARK(literalBacktestDraws)->Name("Backtest/10000Draws/literal")->Unit(benchmark::kMicrosecond);
 
 SHRINK4_BENCHMARK_MAIN()

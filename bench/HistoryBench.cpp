@@ -26,7 +26,9 @@ QString tenThousandDraws()
     QRandomGenerator random(7);
     QString text;
     for (int i = 1; i <= 10000; ++i)
-        text += QStringLiteral("20%1 %2\n").arg(i, 6, 10, QLatin1Char('0')).arg(random.bounded(10000), 4, 10, QLatin1Char('0'));
+        text += QStringLiteral("20%1 %2\n")
+                    .arg(i, 6, 10, QLatin1Char('0'))
+                    .arg(random.bounded(10000), 4, 10, QLatin1Char('0'));
     return text;
 }
 
@@ -64,7 +66,10 @@ void BM_HistoryShowTenThousandDraws(benchmark::State& state)
             state.SkipWithError("the draws were not all shown");
     }
 }
-BENCHMARK(BM_HistoryShowTenThousandDraws)->Unit(benchmark::kMillisecond)->UseRealTime()->Repetitions(5)
+BENCHMARK(BM_HistoryShowTenThousandDraws)
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime()
+    ->Repetitions(5)
     ->ReportAggregatesOnly(true);
 
 void BM_HistoryFollowConditionChange(benchmark::State& state)
@@ -76,7 +81,10 @@ void BM_HistoryFollowConditionChange(benchmark::State& state)
         QApplication::processEvents(); // the live run, then the view's repaint
     }
 }
-BENCHMARK(BM_HistoryFollowConditionChange)->Unit(benchmark::kMillisecond)->UseRealTime()->Repetitions(5)
+BENCHMARK(BM_HistoryFollowConditionChange)
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime()
+    ->Repetitions(5)
     ->ReportAggregatesOnly(true);
 
 } // namespace

@@ -48,10 +48,18 @@ std::string literalSetOperation(ListSetOperation op, const std::string& a, const
         const bool inB = b.find(n) != std::string::npos;
         bool selected = false;
         switch (op) {
-        case ListSetOperation::Intersection: selected = inA && inB; break;
-        case ListSetOperation::Union: selected = inA || inB; break;
-        case ListSetOperation::AMinusB: selected = inA && !inB; break;
-        case ListSetOperation::BMinusA: selected = inB && !inA; break;
+        case ListSetOperation::Intersection:
+            selected = inA && inB;
+            break;
+        case ListSetOperation::Union:
+            selected = inA || inB;
+            break;
+        case ListSetOperation::AMinusB:
+            selected = inA && !inB;
+            break;
+        case ListSetOperation::BMinusA:
+            selected = inB && !inA;
+            break;
         }
         if (selected)
             out.append(n).push_back(' ');

@@ -72,7 +72,10 @@ void BM_StartClickToFullList(benchmark::State& state)
     }
     state.counters["rss_MB"] = residentMegabytes();
 }
-BENCHMARK(BM_StartClickToFullList)->Unit(benchmark::kMillisecond)->UseRealTime()->Repetitions(5)
+BENCHMARK(BM_StartClickToFullList)
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime()
+    ->Repetitions(5)
     ->ReportAggregatesOnly(true);
 
 // As the program starts: Qt's Chinese texts installed (main) and the settings a closed
@@ -102,7 +105,11 @@ void BM_StartupToFirstPaint(benchmark::State& state)
         state.ResumeTiming();
     }
 }
-BENCHMARK(BM_StartupToFirstPaint)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(10)->Repetitions(3)
+BENCHMARK(BM_StartupToFirstPaint)
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime()
+    ->Iterations(10)
+    ->Repetitions(3)
     ->ReportAggregatesOnly(true);
 
 // Two million lines of one four-digit number each, as a list is usually pasted.
@@ -142,7 +149,10 @@ void BM_PasteTenMegabytesIntoBox(benchmark::State& state)
     }
     state.counters["lines"] = double(tenMegabyteList().count(u'\n'));
 }
-BENCHMARK(BM_PasteTenMegabytesIntoBox)->Unit(benchmark::kMillisecond)->UseRealTime()->Repetitions(5)
+BENCHMARK(BM_PasteTenMegabytesIntoBox)
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime()
+    ->Repetitions(5)
     ->ReportAggregatesOnly(true);
 
 // The same paste into Qt's own box, for comparison: one iteration takes seconds.
@@ -179,7 +189,10 @@ void BM_TypeAtStartOfFullBox(benchmark::State& state)
         QApplication::processEvents();
     }
 }
-BENCHMARK(BM_TypeAtStartOfFullBox)->Unit(benchmark::kMillisecond)->UseRealTime()->Repetitions(5)
+BENCHMARK(BM_TypeAtStartOfFullBox)
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime()
+    ->Repetitions(5)
     ->ReportAggregatesOnly(true);
 
 // A key typed into an ordinary box until the live survivor count beside the window shows
@@ -216,8 +229,7 @@ void BM_LiveCountOnKey(benchmark::State& state)
         digit = !digit;
     }
 }
-BENCHMARK(BM_LiveCountOnKey)->Unit(benchmark::kMillisecond)->UseRealTime()->Repetitions(5)
-    ->ReportAggregatesOnly(true);
+BENCHMARK(BM_LiveCountOnKey)->Unit(benchmark::kMillisecond)->UseRealTime()->Repetitions(5)->ReportAggregatesOnly(true);
 
 // A key typed into a box while every list box holds 10 MB (90 MB of conditions), until the
 // box has repainted: the live run works off the window's thread, so the key does not wait
@@ -227,8 +239,8 @@ void BM_KeyToPaintWithFullBoxes(benchmark::State& state)
 {
     shrink4::MainWindow window;
     window.show();
-    const char* const boxes[] = {"T_dadi_nb", "T_main_shazhixuan", "T_main_laji_fushi", "T_main_sha_2ma",
-                                 "T_main_bichu_2ma", "T_main_sha_3ma", "T_main_bichu_3ma", "T_main_dw_sha"};
+    const char* const boxes[] = {"T_dadi_nb",        "T_main_shazhixuan", "T_main_laji_fushi", "T_main_sha_2ma",
+                                 "T_main_bichu_2ma", "T_main_sha_3ma",    "T_main_bichu_3ma",  "T_main_dw_sha"};
     for (const char* name : boxes)
         boxOf<shrink4::TextBox>(window, name)->setPlainText(tenMegabyteList());
     boxOf<shrink4::LineBox>(window, "T_sha_hezhi")->setText(QString(10 << 20, u'0'));
@@ -258,8 +270,13 @@ void BM_KeyToPaintWithFullBoxes(benchmark::State& state)
     }
     state.counters["rss_MB"] = residentMegabytes();
 }
-BENCHMARK(BM_KeyToPaintWithFullBoxes)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond)->UseRealTime()
-    ->Repetitions(3)->ReportAggregatesOnly(true);
+BENCHMARK(BM_KeyToPaintWithFullBoxes)
+    ->Arg(0)
+    ->Arg(1)
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime()
+    ->Repetitions(3)
+    ->ReportAggregatesOnly(true);
 
 // The start button with the first N list boxes at 10 MB each (the base pool first); with
 // all eight, the sum-value line too.
@@ -267,8 +284,8 @@ void BM_RunWithFullTextBoxes(benchmark::State& state)
 {
     shrink4::MainWindow window;
     window.show();
-    const char* const boxes[] = {"T_dadi_nb", "T_main_shazhixuan", "T_main_laji_fushi", "T_main_sha_2ma",
-                                 "T_main_bichu_2ma", "T_main_sha_3ma", "T_main_bichu_3ma", "T_main_dw_sha"};
+    const char* const boxes[] = {"T_dadi_nb",        "T_main_shazhixuan", "T_main_laji_fushi", "T_main_sha_2ma",
+                                 "T_main_bichu_2ma", "T_main_sha_3ma",    "T_main_bichu_3ma",  "T_main_dw_sha"};
     const auto full = std::size_t(state.range(0));
     auto* start = window.findChild<QAbstractButton*>(QStringLiteral("C_guolv_ks"));
     for (auto _ : state) {
@@ -284,7 +301,12 @@ void BM_RunWithFullTextBoxes(benchmark::State& state)
     }
     state.counters["rss_MB"] = residentMegabytes();
 }
-BENCHMARK(BM_RunWithFullTextBoxes)->Arg(1)->Arg(8)->Unit(benchmark::kMillisecond)->UseRealTime()->Repetitions(5)
+BENCHMARK(BM_RunWithFullTextBoxes)
+    ->Arg(1)
+    ->Arg(8)
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime()
+    ->Repetitions(5)
     ->ReportAggregatesOnly(true);
 
 } // namespace

@@ -7,17 +7,17 @@
 #include <QApplication>
 #include <QStyleFactory>
 
-#define SHRINK4_WINDOW_BENCHMARK_MAIN()                                            \
-    int main(int argc, char** argv)                                                \
-    {                                                                              \
-        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))                        \
-            qputenv("QT_QPA_PLATFORM", "offscreen");                               \
-        QApplication app(argc, argv);                                              \
-        QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));   \
-        benchmark::Initialize(&argc, argv);                                        \
-        if (benchmark::ReportUnrecognizedArguments(argc, argv))                    \
-            return 1;                                                              \
-        benchmark::RunSpecifiedBenchmarks();                                       \
-        benchmark::Shutdown();                                                     \
-        return 0;                                                                  \
+#define SHRINK4_WINDOW_BENCHMARK_MAIN()                                                                                \
+    int main(int argc, char** argv)                                                                                    \
+    {                                                                                                                  \
+        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))                                                            \
+            qputenv("QT_QPA_PLATFORM", "offscreen");                                                                   \
+        QApplication app(argc, argv);                                                                                  \
+        QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));                                       \
+        benchmark::Initialize(&argc, argv);                                                                            \
+        if (benchmark::ReportUnrecognizedArguments(argc, argv))                                                        \
+            return 1;                                                                                                  \
+        benchmark::RunSpecifiedBenchmarks();                                                                           \
+        benchmark::Shutdown();                                                                                         \
+        return 0;                                                                                                      \
     }

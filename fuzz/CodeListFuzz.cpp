@@ -55,10 +55,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::string_view text(reinterpret_cast<const char*>(data), size);
 
     const std::string normalized = NormalizeDigitGroups(text);
-    check(isDigitsAndSingleSpaces(normalized), "normalised list has only digits and single spaces",
-          normalized);
-    check(normalized == joinWithSpaces(digitRuns(text)), "normalised list is the digit groups in order",
-          normalized);
+    check(isDigitsAndSingleSpaces(normalized), "normalised list has only digits and single spaces", normalized);
+    check(normalized == joinWithSpaces(digitRuns(text)), "normalised list is the digit groups in order", normalized);
     check(NormalizeDigitGroups(normalized) == normalized, "NormalizeDigitGroups is idempotent");
 
     check(codeListActive(text) == !digitRuns(text).empty(), "a list is active when it holds a digit");

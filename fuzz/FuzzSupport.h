@@ -15,8 +15,8 @@ namespace shrink4::fuzz {
 
 [[noreturn]] inline void propertyFailed(std::string_view what, std::string_view detail = {})
 {
-    std::fprintf(stderr, "\nPROPERTY FAILED: %.*s\n%.*s\n", int(what.size()), what.data(),
-                 int(detail.size()), detail.data());
+    std::fprintf(stderr, "\nPROPERTY FAILED: %.*s\n%.*s\n", int(what.size()), what.data(), int(detail.size()),
+                 detail.data());
     std::abort();
 }
 

@@ -30,10 +30,17 @@ struct Decoder {
     void text(std::string& box, std::size_t maxLength)
     {
         switch (fdp.ConsumeIntegralInRange(0, 7)) {
-        case 0: box.clear(); break;
-        case 1: box = validUtf8(fdp.ConsumeRandomLengthString(maxLength)); break;
-        case 2: box += validUtf8(fdp.ConsumeRandomLengthString(maxLength)); break; // help text and typing
-        default: break;                                                 // left at its start-up text
+        case 0:
+            box.clear();
+            break;
+        case 1:
+            box = validUtf8(fdp.ConsumeRandomLengthString(maxLength));
+            break;
+        case 2:
+            box += validUtf8(fdp.ConsumeRandomLengthString(maxLength));
+            break; // help text and typing
+        default:
+            break; // left at its start-up text
         }
     }
 
@@ -51,10 +58,7 @@ struct Decoder {
         for (auto& value : boxes)
             value = fdp.ConsumeIntegralInRange(0, 5) < 4 ? 0 : fdp.ConsumeIntegralInRange(1, 2);
     }
-    void operator()(const ControlMeta&, int& value)
-    {
-        value = fdp.ConsumeIntegralInRange(0, 2);
-    }
+    void operator()(const ControlMeta&, int& value) { value = fdp.ConsumeIntegralInRange(0, 2); }
     template <std::size_t N>
     void operator()(const ControlMeta&, std::array<bool, N>& buttons)
     {

@@ -61,8 +61,8 @@ void checkKeys(std::string_view text)
         for (int k = 0; k < int(SpliceKeys().size()); ++k) {
             const bool expected = k < int(literal.size()) && literal[std::size_t(k)];
             if (fast.test(std::size_t(k)) != expected)
-                propertyFailed("spliceKeys equals a per-key search", "width " + std::to_string(width) + ", key " +
-                                                                          digitsText(k, width));
+                propertyFailed("spliceKeys equals a per-key search",
+                               "width " + std::to_string(width) + ", key " + digitsText(k, width));
         }
     }
 }

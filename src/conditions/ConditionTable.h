@@ -66,12 +66,32 @@ inline bool isTickedValue(int checkValue)
 
 // One per control, in the order schemes list them.
 enum class ControlId : std::uint8_t {
-    straightKills, junkCompounds, killTwoCodes, mustTwoCodes, killThreeCodes, mustThreeCodes,
-    positionalKills, sumValues, basePool,
-    totalTolerance, danTolerance, positionTolerance,
-    sumTails, spans, universalDigits, positionDigits, acValues, specialShapes, specialExclusions,
-    bigSmallShapes, oddEvenShapes, primeCompositeShapes, roadShapes, danRepeatCounting,
-    danDigits, danHitCounts,
+    straightKills,
+    junkCompounds,
+    killTwoCodes,
+    mustTwoCodes,
+    killThreeCodes,
+    mustThreeCodes,
+    positionalKills,
+    sumValues,
+    basePool,
+    totalTolerance,
+    danTolerance,
+    positionTolerance,
+    sumTails,
+    spans,
+    universalDigits,
+    positionDigits,
+    acValues,
+    specialShapes,
+    specialExclusions,
+    bigSmallShapes,
+    oddEvenShapes,
+    primeCompositeShapes,
+    roadShapes,
+    danRepeatCounting,
+    danDigits,
+    danHitCounts,
 };
 inline constexpr std::size_t kControlCount = std::size_t(ControlId::danHitCounts) + 1;
 
@@ -86,8 +106,18 @@ enum class ControlKind : std::uint8_t {
 
 // Where a control sits in the main window.
 enum class Frame : std::uint8_t {
-    Pages, BasePool, SumSpanDan, Dan, Positional, Tolerance,
-    BigSmallShape, OddEvenShape, PrimeCompositeShape, RoadShape, SpecialShape, SpecialExclusion,
+    Pages,
+    BasePool,
+    SumSpanDan,
+    Dan,
+    Positional,
+    Tolerance,
+    BigSmallShape,
+    OddEvenShape,
+    PrimeCompositeShape,
+    RoadShape,
+    SpecialShape,
+    SpecialExclusion,
 };
 inline constexpr int kFrameCount = 12;
 
@@ -95,14 +125,14 @@ struct ControlMeta {
     ControlId id;
     std::string_view key;
     ControlKind kind;
-    std::string_view caption;              // what the window and the statistics call it
+    std::string_view caption; // what the window and the statistics call it
     Frame frame;
-    int page;                              // tab of the paged text conditions, or -1
-    std::string_view startText;            // text controls: at start-up and after clearing
-    std::string_view help;                 // text boxes: the placeholder; alone it is empty
-    std::string_view tip;                  // what it does, shown when the pointer rests on it
-    std::string_view clearButton;          // object name of its own 清 button, or empty
-    bool keptByClearAll;                   // clearing all conditions leaves it as it is
+    int page;                                // tab of the paged text conditions, or -1
+    std::string_view startText;              // text controls: at start-up and after clearing
+    std::string_view help;                   // text boxes: the placeholder; alone it is empty
+    std::string_view tip;                    // what it does, shown when the pointer rests on it
+    std::string_view clearButton;            // object name of its own 清 button, or empty
+    bool keptByClearAll;                     // clearing all conditions leaves it as it is
     std::span<const std::string_view> items; // captions of one row of its boxes or buttons
 };
 
@@ -218,11 +248,13 @@ constexpr auto memberOf()
     return std::get<std::size_t(id)>(kControls).member;
 }
 
-inline constexpr std::array<ControlMeta, kControlCount> kControlMetas =
-    std::apply([](const auto&... control) { return std::array<ControlMeta, kControlCount>{control.meta...}; },
-               kControls);
+inline constexpr std::array<ControlMeta, kControlCount> kControlMetas = std::apply(
+    [](const auto&... control) { return std::array<ControlMeta, kControlCount>{control.meta...}; }, kControls);
 
-constexpr const ControlMeta& controlMeta(ControlId id) { return kControlMetas[std::size_t(id)]; }
+constexpr const ControlMeta& controlMeta(ControlId id)
+{
+    return kControlMetas[std::size_t(id)];
+}
 
 // A text box is empty, and its condition takes no part, when it holds only whitespace
 // (space, tab, CR, LF, U+3000) or, trimmed of it, its help text alone.

@@ -7,8 +7,8 @@ const std::array<DigitRow, kNumberCount>& digitTable()
     static const auto table = [] {
         std::array<DigitRow, kNumberCount> t{};
         for (int v = 0; v < kNumberCount; ++v)
-            t[std::size_t(v)] = {std::uint8_t(v / 1000), std::uint8_t(v / 100 % 10),
-                                 std::uint8_t(v / 10 % 10), std::uint8_t(v % 10)};
+            t[std::size_t(v)] = {std::uint8_t(v / 1000), std::uint8_t(v / 100 % 10), std::uint8_t(v / 10 % 10),
+                                 std::uint8_t(v % 10)};
         return t;
     }();
     return table;

@@ -13,11 +13,11 @@ namespace shrink4 {
 inline constexpr std::string_view kNoResultMessage = "没有符合条件的号码，请检测过滤条件";
 
 struct ResultList {
-    std::vector<int> numbers;        // ascending
-    std::vector<std::string> lines;  // Li_out items
-    std::string resultText;          // ResultText
-    std::string prizeCheckText;      // PrizeCheckText
-    int count = 0;                   // dadi_zhushu
+    std::vector<int> numbers;       // ascending
+    std::vector<std::string> lines; // Li_out items
+    std::string resultText;         // ResultText
+    std::string prizeCheckText;     // PrizeCheckText
+    int count = 0;                  // dadi_zhushu
 };
 
 ResultList buildResultList(const NumberSet& listed);

@@ -77,9 +77,9 @@ int fourDigitValue(const char* p)
 {
     std::uint32_t x;
     std::memcpy(&x, p, 4);
-    x &= 0x0F0F0F0Fu;                          // bytes c0..c3, first character lowest
-    x = (x * 10 + (x >> 8)) & 0x00FF00FFu;     // c0c1 and c2c3 as two-digit lanes
-    x = (x * 100 + (x >> 16)) & 0x0000FFFFu;   // c0c1c2c3
+    x &= 0x0F0F0F0Fu;                        // bytes c0..c3, first character lowest
+    x = (x * 10 + (x >> 8)) & 0x00FF00FFu;   // c0c1 and c2c3 as two-digit lanes
+    x = (x * 100 + (x >> 16)) & 0x0000FFFFu; // c0c1c2c3
     return int(x);
 }
 

@@ -27,8 +27,10 @@ std::vector<RowDrawKills> rowKills(const RunResult& run, const std::vector<Draw>
 {
     std::vector<RowDrawKills> rows;
     for (const auto& row : run.rows) {
-        const auto killed = std::count_if(draws.begin(), draws.end(), [&](const Draw& d) { return row.fails.test(d.number); });
-        rows.push_back({std::string(rowKey(row)), int(killed), draws.empty() ? 0.0 : double(killed) / double(draws.size())});
+        const auto killed =
+            std::count_if(draws.begin(), draws.end(), [&](const Draw& d) { return row.fails.test(d.number); });
+        rows.push_back(
+            {std::string(rowKey(row)), int(killed), draws.empty() ? 0.0 : double(killed) / double(draws.size())});
     }
     return rows;
 }

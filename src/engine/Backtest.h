@@ -22,10 +22,10 @@ struct BacktestSummary {
     int listed = 0;
     double hitRate = 0;
     int survivors = 0;
-    double baseline = 0;         // survivors / 10000
-    std::optional<double> lift;  // none without survivors
+    double baseline = 0;        // survivors / 10000
+    std::optional<double> lift; // none without survivors
     int longestMissRun = 0;
-    int currentMissRun = 0;      // ends at the latest draw
+    int currentMissRun = 0; // ends at the latest draw
 };
 
 struct RowDrawKills {
@@ -37,7 +37,7 @@ struct RowDrawKills {
 struct Backtest {
     std::vector<DrawOutcome> outcomes; // time order
     BacktestSummary summary;
-    std::vector<RowDrawKills> rows;    // run order
+    std::vector<RowDrawKills> rows; // run order
 };
 
 // draws in time order, not empty.

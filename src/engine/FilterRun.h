@@ -17,11 +17,11 @@
 namespace shrink4 {
 
 struct RunResult {
-    ResultList list;                     // what the window shows
-    std::int32_t conditionCount = 0;     // ConditionCount when the verdict was taken
-    NumberSet verdict;                   // numbers that passed the verdict (FailCount 100)
-    NumberSet outsidePool;               // numbers the base pool leaves out (PoolMask 1)
-    BitCounter failCount;                // FailCount before the verdict
+    ResultList list;                 // what the window shows
+    std::int32_t conditionCount = 0; // ConditionCount when the verdict was taken
+    NumberSet verdict;               // numbers that passed the verdict (FailCount 100)
+    NumberSet outsidePool;           // numbers the base pool leaves out (PoolMask 1)
+    BitCounter failCount;            // FailCount before the verdict
     // Every condition row of the run in run order, with what it fails (texts moved out).
     std::vector<ConditionRow> rows;
     // Boxes the run writes back (the normalised code lists), in run order.

@@ -129,9 +129,9 @@ Notes danNotes(const ConditionInputs& in)
 {
     Notes notes;
     for (int g = 0; g < kDanGroups; ++g)
-        if (danGroupActive(in.danDigits, g) &&
-            danGroupFailures(in.danDigits, in.danHitCounts, g, isTickedValue(in.danRepeatCounting)).count() ==
-                kNumberCount)
+        if (danGroupActive(in.danDigits, g)
+            && danGroupFailures(in.danDigits, in.danHitCounts, g, isTickedValue(in.danRepeatCounting)).count()
+                   == kNumberCount)
             notes.push_back("第" + std::to_string(g + 1) + "组胆码选的开出个数不可能出现，没有号码能通过");
     return notes;
 }
@@ -194,9 +194,7 @@ std::vector<Note> conditionNotes(const ConditionInputs& in)
     static const std::vector<BoxNotes> boxes = boxNotes();
     std::vector<Notes> found(boxes.size());
     // Each box is read on its own: with boxes of megabytes, side by side.
-    runSideBySideIfLarge(boxes.size(), textBytes(in), [&](std::size_t i) {
-        found[i] = boxes[i].notesOf(in);
-    });
+    runSideBySideIfLarge(boxes.size(), textBytes(in), [&](std::size_t i) { found[i] = boxes[i].notesOf(in); });
     std::vector<Note> notes;
     for (std::size_t i = 0; i < boxes.size(); ++i)
         for (auto& text : found[i])

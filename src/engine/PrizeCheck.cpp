@@ -7,8 +7,8 @@
 
 namespace shrink4 {
 
-PrizeVerdict checkPrize(std::string_view prizeCheckText, const std::vector<std::string>& lines,
-                        std::string_view typed, bool groupForms)
+PrizeVerdict checkPrize(std::string_view prizeCheckText, const std::vector<std::string>& lines, std::string_view typed,
+                        bool groupForms)
 {
     PrizeVerdict v;
     if (prizeCheckText.empty()) {

@@ -23,7 +23,7 @@ struct PrizeVerdict {
 
 // typed is the prize box's text. When groupForms is set (the result holds group forms
 // from a conversion) a four-character entry is compared by its digits sorted ascending.
-PrizeVerdict checkPrize(std::string_view prizeCheckText, const std::vector<std::string>& lines,
-                        std::string_view typed, bool groupForms = false);
+PrizeVerdict checkPrize(std::string_view prizeCheckText, const std::vector<std::string>& lines, std::string_view typed,
+                        bool groupForms = false);
 
 } // namespace shrink4

@@ -14,7 +14,10 @@ bool isItemRow(const ConditionRow& row)
     return row.item >= 0 && std::size_t(row.item) < controlMeta(row.control).items.size();
 }
 
-NumberSet poolOf(const RunResult& run) { return ~run.outsidePool; }
+NumberSet poolOf(const RunResult& run)
+{
+    return ~run.outsidePool;
+}
 
 } // namespace
 

@@ -24,10 +24,10 @@ struct RowStatistics {
 };
 
 struct RunStatistics {
-    int count = 0; // survivors, as the run lists them
-    int pool = 0;  // numbers inside the base pool
-    std::vector<RowStatistics> rows;  // run order
-    std::vector<int> histogram;       // [k]: pool numbers failed exactly k times
+    int count = 0;                   // survivors, as the run lists them
+    int pool = 0;                    // numbers inside the base pool
+    std::vector<RowStatistics> rows; // run order
+    std::vector<int> histogram;      // [k]: pool numbers failed exactly k times
 };
 
 RunStatistics runStatistics(const RunResult& run);
@@ -36,7 +36,7 @@ struct NumberExplanation {
     bool listed = false;
     bool inPool = false;
     int failCount = 0;
-    std::vector<std::string_view> failed;   // keys of the rows that fail it, run order
+    std::vector<std::string_view> failed; // keys of the rows that fail it, run order
 };
 
 NumberExplanation explainNumber(const RunResult& run, int number);

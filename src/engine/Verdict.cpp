@@ -4,8 +4,7 @@
 
 namespace shrink4 {
 
-NumberSet verdict(const BitCounter& failCount, std::int32_t conditionCount,
-                  const std::array<std::string, 2>& tolerance)
+NumberSet verdict(const BitCounter& failCount, std::int32_t conditionCount, const std::array<std::string, 2>& tolerance)
 {
     if (conditionCount == 0)
         return NumberSet::all();

@@ -13,9 +13,9 @@ namespace {
 struct Frame {
     bool object = false;
     bool expectKey = false;
-    qsizetype index = 0;  // the element being read, in an array
-    QString path;         // of this object or array
-    QString key;          // the member being read, in an object
+    qsizetype index = 0; // the element being read, in an array
+    QString path;        // of this object or array
+    QString key;         // the member being read, in an object
     std::set<QString> keys;
 };
 

@@ -17,7 +17,7 @@ struct JsonSpan {
 };
 
 struct JsonScan {
-    QString duplicateKey;                    // path of the first key named twice, e.g. "controls.T_dadi_nb"
+    QString duplicateKey;                      // path of the first key named twice, e.g. "controls.T_dadi_nb"
     std::map<QString, JsonSpan> memberStrings; // string members of the watched object, by key
 };
 

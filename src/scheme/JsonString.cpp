@@ -59,12 +59,18 @@ int decodeUnicodeEscape(const char* p, const char* end, std::string& out)
 char simpleEscape(char c)
 {
     switch (c) {
-    case 'b': return '\b';
-    case 'f': return '\f';
-    case 'n': return '\n';
-    case 'r': return '\r';
-    case 't': return '\t';
-    default: return c; // '"', '\\', '/'
+    case 'b':
+        return '\b';
+    case 'f':
+        return '\f';
+    case 'n':
+        return '\n';
+    case 'r':
+        return '\r';
+    case 't':
+        return '\t';
+    default:
+        return c; // '"', '\\', '/'
     }
 }
 

@@ -11,7 +11,8 @@ namespace {
 
 bool isBlank(const QByteArray& bytes)
 {
-    return std::all_of(bytes.begin(), bytes.end(), [](char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\r'; });
+    return std::all_of(bytes.begin(), bytes.end(),
+                       [](char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\r'; });
 }
 
 } // namespace

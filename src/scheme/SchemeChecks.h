@@ -14,7 +14,10 @@ namespace shrink4 {
 inline constexpr auto kVersionKey = "shrink4-scheme";
 inline constexpr auto kControlsKey = "controls";
 
-inline QLatin1String keyText(std::string_view key) { return QLatin1String(key.data(), qsizetype(key.size())); }
+inline QLatin1String keyText(std::string_view key)
+{
+    return QLatin1String(key.data(), qsizetype(key.size()));
+}
 
 // Empty, UTF-16 or otherwise not UTF-8; skipped counts a byte-order mark already left off.
 SchemeFault encodingFault(const QByteArray& bytes, qsizetype skipped);

@@ -17,15 +17,21 @@ namespace shrink4 {
 
 namespace {
 
-QString where(std::string_view key) { return QStringLiteral("controls.%1").arg(keyText(key)); }
-QString where(std::string_view key, qsizetype i) { return QStringLiteral("controls.%1[%2]").arg(keyText(key)).arg(i); }
+QString where(std::string_view key)
+{
+    return QStringLiteral("controls.%1").arg(keyText(key));
+}
+QString where(std::string_view key, qsizetype i)
+{
+    return QStringLiteral("controls.%1[%2]").arg(keyText(key)).arg(i);
+}
 
 QString kindText(const char* english)
 {
     const QString e = QLatin1String(english);
-    return e == QLatin1String("strings") ? QStringLiteral("字符串")
-         : e == QLatin1String("booleans") ? QStringLiteral("true/false")
-                                          : QStringLiteral("整数");
+    return e == QLatin1String("strings")    ? QStringLiteral("字符串")
+           : e == QLatin1String("booleans") ? QStringLiteral("true/false")
+                                            : QStringLiteral("整数");
 }
 
 SchemeFault fault(const QString& at, const QString& english, const QString& chinese)
@@ -51,7 +57,8 @@ SchemeFault readCheck(const QJsonValue& v, const QString& at, int& out)
     if (!v.isDouble() || d != std::floor(d))
         return fault(at, QStringLiteral("expected an integer 0, 1 or 2"), QStringLiteral("应为整数0、1或2"));
     if (d < 0 || d > 2)
-        return fault(at, QStringLiteral("check value %1 is outside 0..2").arg(d), QStringLiteral("勾选值%1不在0..2之内").arg(d));
+        return fault(at, QStringLiteral("check value %1 is outside 0..2").arg(d),
+                     QStringLiteral("勾选值%1不在0..2之内").arg(d));
     out = int(d);
     return {};
 }
@@ -88,9 +95,18 @@ SchemeFault readValue(const QJsonValue& v, std::string_view name, std::array<T, 
     return {};
 }
 
-QJsonValue toJson(const std::string& s) { return QString::fromStdString(s); }
-QJsonValue toJson(int v) { return v; }
-QJsonValue toJson(bool v) { return v; }
+QJsonValue toJson(const std::string& s)
+{
+    return QString::fromStdString(s);
+}
+QJsonValue toJson(int v)
+{
+    return v;
+}
+QJsonValue toJson(bool v)
+{
+    return v;
+}
 template <class T, std::size_t N>
 QJsonValue toJson(const std::array<T, N>& values)
 {
@@ -108,9 +124,15 @@ void dropHelpText(std::string& text, std::string_view help)
         text.erase(0, help.size());
 }
 
-SchemeResult failure(SchemeFault f) { return {std::nullopt, std::move(f.error), std::move(f.message)}; }
+SchemeResult failure(SchemeFault f)
+{
+    return {std::nullopt, std::move(f.error), std::move(f.message)};
+}
 
-SchemeResult failure(const QString& english, const QString& chinese) { return failure(SchemeFault{english, chinese}); }
+SchemeResult failure(const QString& english, const QString& chinese)
+{
+    return failure(SchemeFault{english, chinese});
+}
 
 // Reads every control the object names but the text boxes, whose members are listed in
 // texts to be decoded from the raw bytes once the document is gone.
@@ -131,7 +153,10 @@ SchemeFault readControls(const QJsonObject& controls, ConditionInputs& inputs,
 
 } // namespace
 
-SchemeResult parseScheme(const QByteArray& bytes) { return parseScheme(QByteArray(bytes)); }
+SchemeResult parseScheme(const QByteArray& bytes)
+{
+    return parseScheme(QByteArray(bytes));
+}
 
 SchemeResult parseScheme(QByteArray&& bytes)
 {
@@ -146,8 +171,9 @@ SchemeResult parseScheme(QByteArray&& bytes)
         QJsonParseError parseError;
         const auto doc = QJsonDocument::fromJson(bytes, &parseError);
         if (parseError.error != QJsonParseError::NoError)
-            return failure(QStringLiteral("not JSON: %1 at offset %2").arg(parseError.errorString()).arg(parseError.offset + bom),
-                           QStringLiteral("不是JSON：%1（第%2字节）").arg(parseError.errorString()).arg(parseError.offset + bom));
+            return failure(
+                QStringLiteral("not JSON: %1 at offset %2").arg(parseError.errorString()).arg(parseError.offset + bom),
+                QStringLiteral("不是JSON：%1（第%2字节）").arg(parseError.errorString()).arg(parseError.offset + bom));
         if (!doc.isObject())
             return failure(QStringLiteral("not a scheme: the top level must be a JSON object"),
                            QStringLiteral("不是方案文件：最外层必须是JSON对象"));
@@ -176,7 +202,8 @@ SchemeResult parseScheme(QByteArray&& bytes)
 QByteArray serializeScheme(const ConditionInputs& inputs)
 {
     QJsonObject controls;
-    forEachControl(inputs, [&](const ControlMeta& c, const auto& member) { controls.insert(keyText(c.key), toJson(member)); });
+    forEachControl(inputs,
+                   [&](const ControlMeta& c, const auto& member) { controls.insert(keyText(c.key), toJson(member)); });
     QJsonObject root;
     root.insert(QLatin1String(kVersionKey), 1);
     root.insert(QLatin1String(kControlsKey), controls);

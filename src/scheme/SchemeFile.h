@@ -13,8 +13,8 @@ namespace shrink4 {
 
 struct SchemeResult {
     std::optional<ConditionInputs> inputs; // set on success
-    QString error;                          // names the key or position on failure, in English
-    QString message;                        // the same in Chinese, for the window
+    QString error;                         // names the key or position on failure, in English
+    QString message;                       // the same in Chinese, for the window
 };
 
 // Controls the file does not name keep their start-up state. Any error leaves nothing

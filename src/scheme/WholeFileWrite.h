@@ -10,7 +10,6 @@ namespace shrink4 {
 // checked before the file is published; on any failure the temporary is dropped, the old
 // file stays as it was, *reason (when given) says why in Chinese and *systemReason in the
 // system's own words.
-bool writeWholeFile(const QString& path, const QByteArray& bytes, QString* reason,
-                    QString* systemReason = nullptr);
+bool writeWholeFile(const QString& path, const QByteArray& bytes, QString* reason, QString* systemReason = nullptr);
 
 } // namespace shrink4

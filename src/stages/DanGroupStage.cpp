@@ -35,8 +35,7 @@ bool danGroupActive(const DanDigitButtons& digits, int g)
     return groupDigits(digits, g) != 0;
 }
 
-NumberSet danGroupFailures(const DanDigitButtons& digits, const DanCountButtons& counts, int g,
-                           bool repeatCounting)
+NumberSet danGroupFailures(const DanDigitButtons& digits, const DanCountButtons& counts, int g, bool repeatCounting)
 {
     const unsigned dan = groupDigits(digits, g);
     if (!dan)
@@ -58,8 +57,8 @@ NumberSet danGroupFailures(const DanDigitButtons& digits, const DanCountButtons&
     return ~accepted;
 }
 
-NumberSet danStageFailures(const DanDigitButtons& digits, const DanCountButtons& counts,
-                           bool repeatCounting, double lower, double upper)
+NumberSet danStageFailures(const DanDigitButtons& digits, const DanCountButtons& counts, bool repeatCounting,
+                           double lower, double upper)
 {
     BitCounter failedGroups;
     for (int g = 0; g < kDanGroups; ++g)

@@ -15,12 +15,11 @@ inline constexpr int kDanGroups = 4;
 
 // Numbers that fail group g: their dan hits are not among the allowed counts ("1234"
 // when the group selects no count). Empty when the group selects no digit.
-NumberSet danGroupFailures(const DanDigitButtons& digits, const DanCountButtons& counts, int g,
-                           bool repeatCounting);
+NumberSet danGroupFailures(const DanDigitButtons& digits, const DanCountButtons& counts, int g, bool repeatCounting);
 
 // Numbers whose count of failed groups lies outside [lower, upper].
-NumberSet danStageFailures(const DanDigitButtons& digits, const DanCountButtons& counts,
-                           bool repeatCounting, double lower, double upper);
+NumberSet danStageFailures(const DanDigitButtons& digits, const DanCountButtons& counts, bool repeatCounting,
+                           double lower, double upper);
 
 bool danGroupActive(const DanDigitButtons& digits, int g);
 

@@ -19,9 +19,9 @@ struct DigitClass {
 };
 
 struct DigitShapeFamily {
-    ControlId control;                   // the check-box array
-    std::array<DigitClass, 3> classes;   // tried in order; unused entries are empty
-    std::string_view otherSymbol;        // for a digit in none of the classes
+    ControlId control;                          // the check-box array
+    std::array<DigitClass, 3> classes;          // tried in order; unused entries are empty
+    std::string_view otherSymbol;               // for a digit in none of the classes
     std::span<const std::string_view> captions; // the box captions in index order
     std::span<const int> (*boxes)(const ConditionInputs&);
 };

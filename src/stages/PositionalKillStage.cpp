@@ -12,7 +12,7 @@ namespace shrink4 {
 
 namespace {
 
-constexpr int kOpen = 10;          // a "*" position
+constexpr int kOpen = 10; // a "*" position
 constexpr int kPatterns = 11 * 11 * 11 * 11;
 
 // Pattern code in base 11 (digit or kOpen per position), or -1 when the token cannot
@@ -36,7 +36,10 @@ int patternCode(std::string_view token)
 }
 
 // Digits a position of the pattern admits: its own digit, or all ten when open.
-unsigned admitted(int symbol) { return symbol == kOpen ? 0x3FFu : 1u << symbol; }
+unsigned admitted(int symbol)
+{
+    return symbol == kOpen ? 0x3FFu : 1u << symbol;
+}
 
 void addPattern(DigitProducts& products, int code)
 {
@@ -46,7 +49,10 @@ void addPattern(DigitProducts& products, int code)
     products.add(masks);
 }
 
-bool isSeparator(char c) { return c == ' ' || c == '\r' || c == '\n'; }
+bool isSeparator(char c)
+{
+    return c == ' ' || c == '\r' || c == '\n';
+}
 
 } // namespace
 

@@ -80,15 +80,24 @@ bool hasType(Exclusion type, int value)
     const int maxTally = *std::max_element(std::begin(tally), std::end(tally));
     const std::string distinct = distinctDigits(value);
     switch (type) {
-    case Exclusion::Quad: return distinct.size() == 1;
-    case Exclusion::NoRun: return RunClass(distinct) == 0;
-    case Exclusion::RunOfTwo: return RunClass(distinct) >= 2;
-    case Exclusion::RunOfThree: return RunClass(distinct) >= 3;
-    case Exclusion::RunOfFour: return RunClass(distinct) == 4;
-    case Exclusion::AllDistinct: return distinct.size() == 4;
-    case Exclusion::Pair: return maxTally >= 2;
-    case Exclusion::Triple: return maxTally >= 3;
-    case Exclusion::TwoPairs: return twoPairMembers().test(value);
+    case Exclusion::Quad:
+        return distinct.size() == 1;
+    case Exclusion::NoRun:
+        return RunClass(distinct) == 0;
+    case Exclusion::RunOfTwo:
+        return RunClass(distinct) >= 2;
+    case Exclusion::RunOfThree:
+        return RunClass(distinct) >= 3;
+    case Exclusion::RunOfFour:
+        return RunClass(distinct) == 4;
+    case Exclusion::AllDistinct:
+        return distinct.size() == 4;
+    case Exclusion::Pair:
+        return maxTally >= 2;
+    case Exclusion::Triple:
+        return maxTally >= 3;
+    case Exclusion::TwoPairs:
+        return twoPairMembers().test(value);
     }
     return false;
 }

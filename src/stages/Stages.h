@@ -15,9 +15,9 @@ namespace shrink4 {
 
 struct ConditionRow {
     ControlId control;
-    int item = -1;          // the ticked special shape of a per-shape row, else -1
-    NumberSet fails;        // each member gets one failure
-    bool counted = true;    // adds one to ConditionCount
+    int item = -1;                             // the ticked special shape of a per-shape row, else -1
+    NumberSet fails;                           // each member gets one failure
+    bool counted = true;                       // adds one to ConditionCount
     std::optional<std::string> normalizedText; // the box's text as the run writes it back
 };
 

@@ -37,8 +37,14 @@ const DigitSums& digitSums()
 
 } // namespace
 
-const NumberSet& sumTailSet(int tail) { return digitSums().byTail[std::size_t(tail)]; }
-const NumberSet& spanSet(int span) { return digitSums().bySpan[std::size_t(span)]; }
+const NumberSet& sumTailSet(int tail)
+{
+    return digitSums().byTail[std::size_t(tail)];
+}
+const NumberSet& spanSet(int span)
+{
+    return digitSums().bySpan[std::size_t(span)];
+}
 
 NumberSet sumValueSet(std::string_view boxText)
 {

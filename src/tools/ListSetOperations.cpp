@@ -23,8 +23,7 @@ NumberSet combine(ListSetOperation operation, const NumberSet& a, const NumberSe
 
 } // namespace
 
-ListSetResult applyListSetOperation(ListSetOperation operation, std::string_view listA,
-                                    std::string_view listB)
+ListSetResult applyListSetOperation(ListSetOperation operation, std::string_view listA, std::string_view listB)
 {
     ListSetResult r;
     r.members = combine(operation, fourDigitWindows(listA), fourDigitWindows(listB));

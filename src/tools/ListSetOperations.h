@@ -19,7 +19,6 @@ struct ListSetResult {
     int count = 0;
 };
 
-ListSetResult applyListSetOperation(ListSetOperation operation, std::string_view listA,
-                                    std::string_view listB);
+ListSetResult applyListSetOperation(ListSetOperation operation, std::string_view listA, std::string_view listB);
 
 } // namespace shrink4

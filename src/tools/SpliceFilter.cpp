@@ -32,7 +32,10 @@ constexpr int kLoPrefixCount = 100;
 constexpr std::uint16_t kAllLastDigits = 0x3FF;
 
 // Digit `place` (0 = units) of a number below 100: constant divisors only.
-int digitOf(int value, int place) { return place == 0 ? value % 10 : value / 10 % 10; }
+int digitOf(int value, int place)
+{
+    return place == 0 ? value % 10 : value / 10 % 10;
+}
 
 struct BoxLookup {
     std::vector<std::uint16_t> lastDigits; // prefix key -> mask of the contained last digits
@@ -82,7 +85,10 @@ constexpr std::array<std::uint8_t, 1024> kBitCounts = [] {
     return counts;
 }();
 
-int bitCount10(std::uint16_t mask) { return kBitCounts[mask & kAllLastDigits]; }
+int bitCount10(std::uint16_t mask)
+{
+    return kBitCounts[mask & kAllLastDigits];
+}
 
 template <int Width>
 SpliceKeys keysOfWidth(std::string_view text)
@@ -108,15 +114,18 @@ SpliceKeys keysOfWidth(std::string_view text)
 SpliceKeys spliceKeys(std::string_view text, int width)
 {
     switch (width) {
-    case 1: return keysOfWidth<1>(text);
-    case 2: return keysOfWidth<2>(text);
-    case 3: return keysOfWidth<3>(text);
-    default: return keysOfWidth<4>(text);
+    case 1:
+        return keysOfWidth<1>(text);
+    case 2:
+        return keysOfWidth<2>(text);
+    case 3:
+        return keysOfWidth<3>(text);
+    default:
+        return keysOfWidth<4>(text);
     }
 }
 
-std::optional<SpliceResult> runSplice(const SplicePage& page,
-                                      std::span<const std::string_view> boxTexts,
+std::optional<SpliceResult> runSplice(const SplicePage& page, std::span<const std::string_view> boxTexts,
                                       SpliceMode mode)
 {
     const auto positions = page.boxPositions();

@@ -31,8 +31,7 @@ struct SpliceResult {
 // Runs the filter of the page over the box texts (box k = boxTexts[k]; missing boxes are
 // empty). A box is empty when it holds only whitespace (space, tab, CR, LF, U+3000).
 // Returns nullopt when every box is empty: nothing is filtered.
-std::optional<SpliceResult> runSplice(const SplicePage& page,
-                                      std::span<const std::string_view> boxTexts,
+std::optional<SpliceResult> runSplice(const SplicePage& page, std::span<const std::string_view> boxTexts,
                                       SpliceMode mode);
 
 // Number of pieces of a text split at single spaces; an empty text has none.

@@ -13,26 +13,20 @@ inline constexpr int kSpliceMaxBoxes = 10;
 inline constexpr int kSpliceMaxTargetWidth = 5;
 
 struct SplicePage {
-    std::string_view code;        // "24": part width 2 spliced into four-digit numbers
+    std::string_view code; // "24": part width 2 spliced into four-digit numbers
     int partWidth;
     int targetWidth;
     int boxCount;
     // Positions of each box, 1 = leftmost digit, in the order the box's key is formed.
     std::array<std::string_view, kSpliceMaxBoxes> positions;
     std::array<std::string_view, kSpliceMaxBoxes> captions; // "千百**"
-    std::string_view tabCaption;    // "2星拼接4星"
-    std::string_view frameCaption;  // "2-4"
+    std::string_view tabCaption;                            // "2星拼接4星"
+    std::string_view frameCaption;                          // "2-4"
     std::string_view formatSample;
     std::string_view exportFileName; // "2拼接4.txt"
 
-    std::span<const std::string_view> boxPositions() const
-    {
-        return {positions.data(), std::size_t(boxCount)};
-    }
-    std::span<const std::string_view> boxCaptions() const
-    {
-        return {captions.data(), std::size_t(boxCount)};
-    }
+    std::span<const std::string_view> boxPositions() const { return {positions.data(), std::size_t(boxCount)}; }
+    std::span<const std::string_view> boxCaptions() const { return {captions.data(), std::size_t(boxCount)}; }
 };
 
 inline constexpr int kSplicePageCount = 5;

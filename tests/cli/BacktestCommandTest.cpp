@@ -14,9 +14,10 @@ using namespace shrink4::testing;
 namespace {
 
 // Survivors 5678, 1111 and 0202: 1234 falls to both rows, 0001 and 5500 to the sum tails.
-const QByteArray kScheme = "{\"shrink4-scheme\": 1, \"controls\": {\"T_main_sha_2ma\": \"12\", "
-                           "\"Check_hewei_sha\": [1, 1, 0, 0, 0, 0, 0, 0, 0, 0], "
-                           "\"T_dadi_nb\": \"1234 1200 5678 0000 1111 0202 0001\"}}";
+const QByteArray kScheme =
+    "{\"shrink4-scheme\": 1, \"controls\": {\"T_main_sha_2ma\": \"12\", "
+    "\"Check_hewei_sha\": [1, 1, 0, 0, 0, 0, 0, 0, 0, 0], "
+    "\"T_dadi_nb\": \"1234 1200 5678 0000 1111 0202 0001\"}}";
 
 // Newest first, as many sites list them, under a header line.
 const QByteArray kDraws = "期号 号码\n2024005 5500\n2024004 1111\n2024003,0,0,0,1\n2024002 1234\n2024001 5678\n";
@@ -25,8 +26,8 @@ QJsonObject backtestJson(const QStringList& options, CliOutcome* outcome = nullp
 {
     TempInput scheme(kScheme);
     TempInput draws(kDraws);
-    const auto r = runCli(QStringList{QStringLiteral("backtest"), QStringLiteral("--json")} + options +
-                          QStringList{scheme.path(), draws.path()});
+    const auto r = runCli(QStringList{QStringLiteral("backtest"), QStringLiteral("--json")} + options
+                          + QStringList{scheme.path(), draws.path()});
     if (outcome)
         *outcome = r;
     EXPECT_EQ(r.exitCode, 0) << r.err.constData();
@@ -56,8 +57,9 @@ TEST(BacktestCommand, DrawsInTimeOrderWithSummaryAndConditions)
 {
     CliOutcome r;
     const auto o = backtestJson({}, &r);
-    EXPECT_TRUE(r.out.startsWith("{\"draws\": [{\"label\": \"2024001\", \"number\": \"5678\", \"listed\": true, "
-                                 "\"fail_count\": 0, \"in_pool\": true, \"failed\": []}, "))
+    EXPECT_TRUE(
+        r.out.startsWith("{\"draws\": [{\"label\": \"2024001\", \"number\": \"5678\", \"listed\": true, "
+                         "\"fail_count\": 0, \"in_pool\": true, \"failed\": []}, "))
         << r.out.constData();
     const auto draws = o.value(QStringLiteral("draws")).toArray();
     ASSERT_EQ(draws.size(), 5);
@@ -86,10 +88,13 @@ TEST(BacktestCommand, DrawsInTimeOrderWithSummaryAndConditions)
 
 TEST(BacktestCommand, LastKeepsTheLatestDraws)
 {
-    const auto draws = backtestJson({QStringLiteral("--last"), QStringLiteral("2")}).value(QStringLiteral("draws")).toArray();
+    const auto draws =
+        backtestJson({QStringLiteral("--last"), QStringLiteral("2")}).value(QStringLiteral("draws")).toArray();
     ASSERT_EQ(draws.size(), 2);
     EXPECT_EQ(draws.at(0).toObject().value(QStringLiteral("label")).toString(), QStringLiteral("2024004"));
-    EXPECT_EQ(backtestJson({QStringLiteral("--last"), QStringLiteral("50")}).value(QStringLiteral("draws")).toArray().size(), 5);
+    EXPECT_EQ(
+        backtestJson({QStringLiteral("--last"), QStringLiteral("50")}).value(QStringLiteral("draws")).toArray().size(),
+        5);
 }
 
 TEST(BacktestCommand, BadInputIsOneLineAndExitTwo)

@@ -36,7 +36,10 @@ QJsonArray keys(const std::vector<std::string>& ks)
     return a;
 }
 
-QString numberText(int v) { return QStringLiteral("%1").arg(v, 4, 10, QLatin1Char('0')); }
+QString numberText(int v)
+{
+    return QStringLiteral("%1").arg(v, 4, 10, QLatin1Char('0'));
+}
 
 void expectStats(const QJsonObject& o, const ReferenceStatistics& r)
 {
@@ -66,7 +69,10 @@ void expectExplanation(const QJsonObject& o, const ReferenceExplanation& r)
     EXPECT_EQ(o[u"failed"].toArray(), keys(r.failed));
 }
 
-void expectRate(const QJsonValue& v, double want) { EXPECT_NEAR(v.toDouble(), want, 1e-4); }
+void expectRate(const QJsonValue& v, double want)
+{
+    EXPECT_NEAR(v.toDouble(), want, 1e-4);
+}
 
 void expectBacktest(const QJsonObject& o, const ReferenceBacktest& r)
 {
@@ -123,8 +129,9 @@ TEST(HistoryCliReference, StatsExplainAndBacktestAgreeOnRandomSchemes)
         expectStats(jsonOf({QStringLiteral("stats"), QStringLiteral("--json"), file.path()}), referenceStatistics(a));
 
         const int number = a.run.numbers.empty() || k % 2 ? int(rng() % 10000) : a.run.numbers.front();
-        expectExplanation(jsonOf({QStringLiteral("explain"), QStringLiteral("--json"), file.path(), numberText(number)}),
-                          referenceExplain(a, number));
+        expectExplanation(
+            jsonOf({QStringLiteral("explain"), QStringLiteral("--json"), file.path(), numberText(number)}),
+            referenceExplain(a, number));
 
         const std::string text = readableDraws(rng);
         const auto draws = referenceReadDraws(text).draws;

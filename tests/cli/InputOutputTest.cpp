@@ -95,7 +95,11 @@ TEST(CliOutput, LostOutputExitsOneWithOneLine)
     const QString s = f.path("s.json");
     const QString b = f.path("b.txt");
     const QStringList commands[] = {
-        {"run", s}, {"run", "--json", s}, {"group", s}, {"sets", "--op", "or", b, b}, {"sets", "--op", "or", "--json", b, b},
+        {"run", s},
+        {"run", "--json", s},
+        {"group", s},
+        {"sets", "--op", "or", b, b},
+        {"sets", "--op", "or", "--json", b, b},
     };
     // A closed descriptor, a full device, and a pipe whose reader is gone before the first
     // write (the status then comes back on the script's own output).
@@ -128,7 +132,10 @@ TEST(CliTopLevel, VersionHelpAndUnknownCommands)
         {{QStringLiteral("-V")}, 0, version, ""},
         {{QStringLiteral("--help")}, 0, "Usage: shrink4-cli <command> [options]\n...", ""},
         {{}, 2, "", "shrink4-cli: no command given; see shrink4-cli --help\n"},
-        {{QStringLiteral("--versions")}, 2, "", "shrink4-cli: unknown command \"--versions\"; see shrink4-cli --help\n"},
+        {{QStringLiteral("--versions")},
+         2,
+         "",
+         "shrink4-cli: unknown command \"--versions\"; see shrink4-cli --help\n"},
     };
     for (const auto& c : cases) {
         const auto r = runCli(c.args);

@@ -55,8 +55,8 @@ TEST(OutputFile, HoldsExactlyWhatWouldBePrinted)
         ASSERT_TRUE(old.open(QIODevice::WriteOnly));
         old.write(QByteArray(100000, 'x')); // a longer file is replaced, not overwritten in part
         old.close();
-        const auto written =
-            runCli(QStringList{QStringLiteral("run"), QStringLiteral("--output"), path} + extra + QStringList{scheme.path()});
+        const auto written = runCli(QStringList{QStringLiteral("run"), QStringLiteral("--output"), path} + extra
+                                    + QStringList{scheme.path()});
         EXPECT_EQ(written.exitCode, 0) << written.err.constData();
         EXPECT_TRUE(written.out.isEmpty());
         EXPECT_EQ(fileBytes(path), printed.out);
@@ -70,10 +70,10 @@ TEST(OutputFile, FailureChangesNothing)
 {
     struct Case {
         const char* name;
-        const char* target;  // inside the temporary folder
+        const char* target; // inside the temporary folder
         bool folderInTheWay;
-        long sizeLimit;      // bytes, or -1 for none
-        const char* reason;  // the system's words
+        long sizeLimit;     // bytes, or -1 for none
+        const char* reason; // the system's words
     };
     const Case cases[] = {
         {"a full disk", "out.txt", false, 4096, "File too large"},

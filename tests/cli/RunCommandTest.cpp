@@ -101,15 +101,17 @@ TEST(RunCommand, BadInputExitsTwoWithNothingOnStdout)
     }
     const auto named = runCli({QStringLiteral("run"), QStringLiteral("-")}, scheme("\"Check_tsm_sha\": [9]"));
     EXPECT_TRUE(named.err.contains("Check_tsm_sha"));
-    const auto repeated = runCli({QStringLiteral("run"), QStringLiteral("-")}, scheme("\"T_dadi_nb\": \"1\", \"T_dadi_nb\": \"2\""));
+    const auto repeated =
+        runCli({QStringLiteral("run"), QStringLiteral("-")}, scheme("\"T_dadi_nb\": \"1\", \"T_dadi_nb\": \"2\""));
     EXPECT_TRUE(repeated.err.contains("controls.T_dadi_nb")) << repeated.err.constData();
 }
 
 TEST(RunCommand, UnwrittenOutputIsAnError)
 {
     // Ten thousand lines fail while being written; one short line only when flushed.
-    for (const QStringList& args : {QStringList{QStringLiteral("run"), QStringLiteral("-")},
-                                    QStringList{QStringLiteral("check"), QStringLiteral("-"), QStringLiteral("1234")}}) {
+    for (const QStringList& args :
+         {QStringList{QStringLiteral("run"), QStringLiteral("-")},
+          QStringList{QStringLiteral("check"), QStringLiteral("-"), QStringLiteral("1234")}}) {
         const auto r = runIntoFullDevice(args, scheme(""));
         EXPECT_FALSE(r.crashed);
         EXPECT_EQ(r.exitCode, 1) << args.join(' ').toStdString();
@@ -134,11 +136,11 @@ TEST(CheckCommand, PrintsTheCaptionOfThePrizeLabel)
     };
     EXPECT_EQ(check("1234"), "【恭喜中奖】\n");
     EXPECT_EQ(check(" 5678 "), "【恭喜中奖】\n");
-    EXPECT_EQ(check("５６７８"), "【恭喜中奖】\n");    // typed full-width
+    EXPECT_EQ(check("５６７８"), "【恭喜中奖】\n");   // typed full-width
     EXPECT_EQ(check("1234\r\n\t"), "【恭喜中奖】\n"); // pasted with a line break
     EXPECT_EQ(check("4321"), "【没有中奖】\n");
     EXPECT_EQ(check("123"), "【号码不全】\n");
-    const auto empty = runCli({QStringLiteral("check"), QStringLiteral("-"), QStringLiteral("1234")},
-                              scheme("\"T_dadi_nb\": \"12\""));
+    const auto empty =
+        runCli({QStringLiteral("check"), QStringLiteral("-"), QStringLiteral("1234")}, scheme("\"T_dadi_nb\": \"12\""));
     EXPECT_EQ(empty.out, "【没有中奖】\n"); // a run that listed nothing
 }

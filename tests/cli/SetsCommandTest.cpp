@@ -45,11 +45,11 @@ TEST(CliSets, BadUsageExitsWithTwoAndNoOutput)
 {
     const TempInput a("1234");
     const QList<QStringList> cases = {
-        {"sets", a.path(), a.path()},                                // no --op
-        {"sets", "--op", "xor", a.path(), a.path()},                 // unknown op
-        {"sets", "--op", "and", "-", "-"},                           // stdin twice
-        {"sets", "--op", "and", a.path()},                           // one list only
-        {"sets", "--op", "and", a.path(), "/nonexistent/list.txt"},  // unreadable
+        {"sets", a.path(), a.path()},                               // no --op
+        {"sets", "--op", "xor", a.path(), a.path()},                // unknown op
+        {"sets", "--op", "and", "-", "-"},                          // stdin twice
+        {"sets", "--op", "and", a.path()},                          // one list only
+        {"sets", "--op", "and", a.path(), "/nonexistent/list.txt"}, // unreadable
     };
     for (const auto& args : cases) {
         const auto r = runCli(args, "1234");

@@ -11,7 +11,10 @@ using shrink4::testing::TempInput;
 
 namespace {
 
-QString box(int k, const TempInput& file) { return QStringLiteral("%1=%2").arg(k).arg(file.path()); }
+QString box(int k, const TempInput& file)
+{
+    return QStringLiteral("%1=%2").arg(k).arg(file.path());
+}
 
 void expectBadInput(const shrink4::testing::CliOutcome& r)
 {
@@ -74,11 +77,11 @@ TEST(CliSplice, EveryBoxEmptyFiltersNothing)
 TEST(CliSplice, BadUsageWritesNothingToStandardOutput)
 {
     const TempInput groups("12");
-    expectBadInput(runCli({"splice", "--box", box(0, groups)}));                     // no page
-    expectBadInput(runCli({"splice", "--page", "33", "--box", box(0, groups)}));     // unknown page
-    expectBadInput(runCli({"splice", "--page", "24", "--box", box(6, groups)}));     // past the last box
+    expectBadInput(runCli({"splice", "--box", box(0, groups)}));                 // no page
+    expectBadInput(runCli({"splice", "--page", "33", "--box", box(0, groups)})); // unknown page
+    expectBadInput(runCli({"splice", "--page", "24", "--box", box(6, groups)})); // past the last box
     expectBadInput(runCli({"splice", "--page", "24", "--box", "x=" + groups.path()}));
-    expectBadInput(runCli({"splice", "--page", "24", "--box", groups.path()}));      // no K=
+    expectBadInput(runCli({"splice", "--page", "24", "--box", groups.path()})); // no K=
     expectBadInput(runCli({"splice", "--page", "24", "--box", box(0, groups), "--box", box(0, groups)}));
     expectBadInput(runCli({"splice", "--page", "24", "--box", "0=/nonexistent/box.txt"}));
     expectBadInput(runCli({"splice", "--page", "24", "--box", "0=-", "--box", "1=-"}, "12"));

@@ -13,9 +13,10 @@ using namespace shrink4::testing;
 namespace {
 
 // 1234 falls to both rows, 1200 to the two-code kill alone, 0000 and 0001 to the sum tails.
-const QByteArray kScheme = "{\"shrink4-scheme\": 1, \"controls\": {\"T_main_sha_2ma\": \"12\", "
-                           "\"Check_hewei_sha\": [1, 1, 0, 0, 0, 0, 0, 0, 0, 0], "
-                           "\"T_dadi_nb\": \"1234 1200 5678 0000 1111 0202 0001\"}}";
+const QByteArray kScheme =
+    "{\"shrink4-scheme\": 1, \"controls\": {\"T_main_sha_2ma\": \"12\", "
+    "\"Check_hewei_sha\": [1, 1, 0, 0, 0, 0, 0, 0, 0, 0], "
+    "\"T_dadi_nb\": \"1234 1200 5678 0000 1111 0202 0001\"}}";
 
 } // namespace
 
@@ -25,8 +26,9 @@ TEST(StatsCommand, JsonCountsEachCondition)
     const auto r = runCli({QStringLiteral("stats"), QStringLiteral("--json"), file.path()});
     ASSERT_EQ(r.exitCode, 0) << r.err.constData();
     // Keys in the documented order.
-    EXPECT_TRUE(r.out.startsWith("{\"count\": 3, \"pool\": 7, \"conditions\": [{\"key\": \"T_main_sha_2ma\", "
-                                 "\"caption\": \"杀两码组合\", \"kills\": 974, \"kills_in_pool\": 2, \"only\": 1}, "))
+    EXPECT_TRUE(
+        r.out.startsWith("{\"count\": 3, \"pool\": 7, \"conditions\": [{\"key\": \"T_main_sha_2ma\", "
+                         "\"caption\": \"杀两码组合\", \"kills\": 974, \"kills_in_pool\": 2, \"only\": 1}, "))
         << r.out.constData();
     const auto o = QJsonDocument::fromJson(r.out).object();
     const auto hewei = o.value(QStringLiteral("conditions")).toArray().at(1).toObject();
@@ -51,12 +53,15 @@ TEST(ExplainCommand, NamesTheFailingConditions)
         QString number;
         QByteArray json;
     } cases[] = {
-        {QStringLiteral("1234"), "{\"number\": \"1234\", \"listed\": false, \"in_pool\": true, \"fail_count\": 2, "
-                                 "\"failed\": [\"T_main_sha_2ma\", \"Check_hewei_sha\"]}\n"},
-        {QStringLiteral(" ５６７８\u3000"), "{\"number\": \"5678\", \"listed\": true, \"in_pool\": true, "
-                                           "\"fail_count\": 0, \"failed\": []}\n"},
-        {QStringLiteral("5500"), "{\"number\": \"5500\", \"listed\": false, \"in_pool\": false, \"fail_count\": 1, "
-                                 "\"failed\": [\"Check_hewei_sha\"]}\n"},
+        {QStringLiteral("1234"),
+         "{\"number\": \"1234\", \"listed\": false, \"in_pool\": true, \"fail_count\": 2, "
+         "\"failed\": [\"T_main_sha_2ma\", \"Check_hewei_sha\"]}\n"},
+        {QStringLiteral(" ５６７８\u3000"),
+         "{\"number\": \"5678\", \"listed\": true, \"in_pool\": true, "
+         "\"fail_count\": 0, \"failed\": []}\n"},
+        {QStringLiteral("5500"),
+         "{\"number\": \"5500\", \"listed\": false, \"in_pool\": false, \"fail_count\": 1, "
+         "\"failed\": [\"Check_hewei_sha\"]}\n"},
     };
     for (const auto& c : cases) {
         const auto r = runCli({QStringLiteral("explain"), QStringLiteral("--json"), file.path(), c.number});

@@ -59,7 +59,7 @@ TEST(Draws, RefusesLinesWithoutADrawByNumber)
         {"1234\r\n1 2 3\r\n", "line 2:", F::NoNumber, 2, 0},
         {"123", "line 1:", F::NoNumber, 1, 0},
         {"2024001 1234\n2024001 5678", "line 2:", F::LabelRedrawn, 2, 1}, // the same issue, another number
-        {"#\n2024001 1234\n2024002 1\n", "line 3:", F::NoNumber, 3, 0}, // a bad line after labelled ones
+        {"#\n2024001 1234\n2024002 1\n", "line 3:", F::NoNumber, 3, 0},   // a bad line after labelled ones
     };
     for (const auto& c : cases) {
         const auto r = readDraws(c.text);

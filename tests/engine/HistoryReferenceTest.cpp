@@ -41,8 +41,8 @@ std::string compareStatistics(const RunStatistics& e, const ReferenceStatistics&
 
 std::string compareExplanations(int number, const NumberExplanation& e, const ReferenceExplanation& r)
 {
-    if (e.listed == r.listed && e.inPool == r.inPool && e.failCount == r.failCount &&
-        std::equal(e.failed.begin(), e.failed.end(), r.failed.begin(), r.failed.end()))
+    if (e.listed == r.listed && e.inPool == r.inPool && e.failCount == r.failCount
+        && std::equal(e.failed.begin(), e.failed.end(), r.failed.begin(), r.failed.end()))
         return {};
     std::ostringstream os;
     os << "number " << number << ": engine listed " << e.listed << " in pool " << e.inPool << " fails " << e.failCount
@@ -55,11 +55,13 @@ std::string compareDraws(const DrawsReading& e, const ReferenceDraws& r)
     std::ostringstream os;
     if (!e.error.empty() || r.failed) {
         if (e.error.empty() != !r.failed || e.line != r.errorLine)
-            os << "error: engine \"" << e.error << "\", reference " << (r.failed ? "line " : "none ") << r.errorLine << "\n";
+            os << "error: engine \"" << e.error << "\", reference " << (r.failed ? "line " : "none ") << r.errorLine
+               << "\n";
         return os.str();
     }
     if (e.draws.size() != r.draws.size())
-        return "draws: engine " + std::to_string(e.draws.size()) + ", reference " + std::to_string(r.draws.size()) + "\n";
+        return "draws: engine " + std::to_string(e.draws.size()) + ", reference " + std::to_string(r.draws.size())
+               + "\n";
     for (std::size_t i = 0; i < e.draws.size(); ++i)
         if (e.draws[i].label != r.draws[i].label || e.draws[i].number != r.draws[i].number) {
             os << "draw " << i << " differs: engine " << e.draws[i].label.value_or("-") << " " << e.draws[i].number
@@ -69,26 +71,29 @@ std::string compareDraws(const DrawsReading& e, const ReferenceDraws& r)
     return os.str();
 }
 
-bool near(double a, double b) { return std::abs(a - b) < 1e-4; }
+bool near(double a, double b)
+{
+    return std::abs(a - b) < 1e-4;
+}
 
 std::string compareBacktests(const Backtest& e, const ReferenceBacktest& r)
 {
     std::ostringstream os;
     const auto& s = e.summary;
-    if (s.draws != int(r.draws.size()) || s.listed != r.listed || !near(s.hitRate, r.hitRate) ||
-        s.survivors != r.survivors || !near(s.baseline, r.baseline) || s.lift.has_value() != r.lift.has_value() ||
-        (s.lift && !near(*s.lift, *r.lift)) || s.longestMissRun != r.longestMissRun ||
-        s.currentMissRun != r.currentMissRun)
-        os << "summary: engine " << s.listed << "/" << s.draws << " runs " << s.longestMissRun << "," << s.currentMissRun
-           << ", reference " << r.listed << "/" << r.draws.size() << " runs " << r.longestMissRun << ","
-           << r.currentMissRun << "\n";
+    if (s.draws != int(r.draws.size()) || s.listed != r.listed || !near(s.hitRate, r.hitRate)
+        || s.survivors != r.survivors || !near(s.baseline, r.baseline) || s.lift.has_value() != r.lift.has_value()
+        || (s.lift && !near(*s.lift, *r.lift)) || s.longestMissRun != r.longestMissRun
+        || s.currentMissRun != r.currentMissRun)
+        os << "summary: engine " << s.listed << "/" << s.draws << " runs " << s.longestMissRun << ","
+           << s.currentMissRun << ", reference " << r.listed << "/" << r.draws.size() << " runs " << r.longestMissRun
+           << "," << r.currentMissRun << "\n";
     for (std::size_t i = 0; i < e.outcomes.size() && i < r.draws.size(); ++i)
         os << compareExplanations(e.outcomes[i].draw.number, e.outcomes[i].explanation, r.draws[i].explanation);
     if (e.rows.size() != r.killedDraws.size())
         os << "condition rows: engine " << e.rows.size() << ", reference " << r.killedDraws.size() << "\n";
     for (std::size_t i = 0; i < e.rows.size() && i < r.killedDraws.size(); ++i)
-        if (e.rows[i].key != r.killedDraws[i].first || e.rows[i].killedDraws != r.killedDraws[i].second ||
-            !near(e.rows[i].rate, double(r.killedDraws[i].second) / double(r.draws.size())))
+        if (e.rows[i].key != r.killedDraws[i].first || e.rows[i].killedDraws != r.killedDraws[i].second
+            || !near(e.rows[i].rate, double(r.killedDraws[i].second) / double(r.draws.size())))
             os << "row " << e.rows[i].key << ": engine " << e.rows[i].killedDraws << ", reference "
                << r.killedDraws[i].second << "\n";
     return os.str();
@@ -102,8 +107,8 @@ std::string compareRowSums(const ReferenceAnalysis& a)
         for (const auto& row : a.rows)
             n += row.fails[std::size_t(v)] ? 1 : 0;
         if (n != a.run.failCount[std::size_t(v)])
-            return "reference rows give " + std::to_string(n) + " failures for " + std::to_string(v) + ", its run " +
-                   std::to_string(a.run.failCount[std::size_t(v)]) + "\n";
+            return "reference rows give " + std::to_string(n) + " failures for " + std::to_string(v) + ", its run "
+                   + std::to_string(a.run.failCount[std::size_t(v)]) + "\n";
     }
     return {};
 }

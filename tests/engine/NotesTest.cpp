@@ -15,8 +15,8 @@ namespace {
 struct NoteCase {
     const char* name;
     std::function<void(ConditionInputs&)> edit;
-    ControlId control;   // the box the note must name
-    const char* words;   // words the note must hold
+    ControlId control; // the box the note must name
+    const char* words; // words the note must hold
 };
 
 std::string notesOf(const ConditionInputs& in, ControlId control)
@@ -34,17 +34,24 @@ std::string notesOf(const ConditionInputs& in, ControlId control)
 TEST(Notes, WhatIsReadDifferentlyIsNamed)
 {
     const NoteCase cases[] = {
-        {"positional item with a comma", [](auto& in) { in.positionalKills = std::string("45**,58*9"); }, ControlId::positionalKills,
-         "不是四位"},
-        {"two compounds on one line", [](auto& in) { in.junkCompounds = std::string("1*2*3*4 5*6*7*8"); }, ControlId::junkCompounds,
-         "恰好三个*"},
+        {"positional item with a comma", [](auto& in) { in.positionalKills = std::string("45**,58*9"); },
+         ControlId::positionalKills, "不是四位"},
+        {"two compounds on one line", [](auto& in) { in.junkCompounds = std::string("1*2*3*4 5*6*7*8"); },
+         ControlId::junkCompounds, "恰好三个*"},
         {"single-digit sum", [](auto& in) { in.sumValues = std::string("5"); }, ControlId::sumValues, "一位数"},
-        {"one digit in a must list", [](auto& in) { in.mustTwoCodes = std::string("1"); }, ControlId::mustTwoCodes, "不足两位"},
-        {"long code cut", [](auto& in) { in.killThreeCodes = std::string("1234"); }, ControlId::killThreeCodes, "只取前三位"},
-        {"run of eight digits", [](auto& in) { in.straightKills = std::string("12345678"); }, ControlId::straightKills, "五位以上"},
-        {"pool without a number", [](auto& in) { in.basePool = std::string("大底"); }, ControlId::basePool, "没有四位数"},
-        {"tolerance upside down", [](auto& in) { in.totalTolerance = {"2", "1"}; }, ControlId::totalTolerance,
-         "下限大于上限"},
+        {"one digit in a must list", [](auto& in) { in.mustTwoCodes = std::string("1"); }, ControlId::mustTwoCodes,
+         "不足两位"},
+        {"long code cut", [](auto& in) { in.killThreeCodes = std::string("1234"); }, ControlId::killThreeCodes,
+         "只取前三位"},
+        {"run of eight digits", [](auto& in) { in.straightKills = std::string("12345678"); }, ControlId::straightKills,
+         "五位以上"},
+        {"pool without a number", [](auto& in) { in.basePool = std::string("大底"); }, ControlId::basePool,
+         "没有四位数"},
+        {"tolerance upside down",
+         [](auto& in) {
+             in.totalTolerance = {"2", "1"};
+         },
+         ControlId::totalTolerance, "下限大于上限"},
         {"dan count out of reach",
          [](auto& in) { in.danDigits[0] = in.danDigits[1] = true, in.danHitCounts[3] = true; }, ControlId::danDigits,
          "第1组"},

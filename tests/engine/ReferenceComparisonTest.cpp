@@ -30,7 +30,8 @@ std::string firstSetDifference(const char* what, const NumberSet& engine, const 
         if (engine.test(v) != ref.test(v)) {
             char buf[8];
             std::snprintf(buf, sizeof buf, "%04d", v);
-            os << (shown == 0 ? "; differing: " : ", ") << buf << (engine.test(v) ? " (engine only)" : " (reference only)");
+            os << (shown == 0 ? "; differing: " : ", ") << buf
+               << (engine.test(v) ? " (engine only)" : " (reference only)");
             ++shown;
         }
     return os.str() + "\n";
@@ -45,8 +46,8 @@ std::string textDifference(const char* what, const std::string& engine, const st
         ++at;
     const std::size_t from = at > 12 ? at - 12 : 0;
     std::ostringstream os;
-    os << what << " differs at byte " << at << " (engine size " << engine.size() << ", reference size "
-       << ref.size() << "): engine ..." << cppLiteral(engine.substr(from, 40)) << ", reference ..."
+    os << what << " differs at byte " << at << " (engine size " << engine.size() << ", reference size " << ref.size()
+       << "): engine ..." << cppLiteral(engine.substr(from, 40)) << ", reference ..."
        << cppLiteral(ref.substr(from, 40)) << "\n";
     return os.str();
 }
@@ -133,7 +134,8 @@ TEST_P(ReferenceComparison, RandomInputsAgree)
         if (!diff.empty()) {
             ++reports;
             ADD_FAILURE() << "chunk " << chunk << ", input " << k << "\nInput:\n"
-                          << describeInputs(in) << "Differences:\n" << diff;
+                          << describeInputs(in) << "Differences:\n"
+                          << diff;
         }
     }
 }
@@ -267,10 +269,13 @@ TEST(ReferenceQuirks, ToleranceBoundsRoundHalfToEvenAndClamp)
 
     ConditionInputs in;
     in.specialShapes = {1, 1, 1, 1, 1, 1}; // every number but the ten leopards fails once
-    in.acValues[0] = 1;                      // exactly the ten leopards fail once
-    in.spans[9] = 1;                   // numbers holding a 0 and a 9
-    for (const auto& window : {std::array<std::string, 2>{"1.5", "2.5"}, {"0", "-1"}, {"abc", "1"},
-                               {"-99999999999", "99999999999"}, {" 1", "1x"}}) {
+    in.acValues[0] = 1;                    // exactly the ten leopards fail once
+    in.spans[9] = 1;                       // numbers holding a 0 and a 9
+    for (const auto& window : {std::array<std::string, 2>{"1.5", "2.5"},
+                               {"0", "-1"},
+                               {"abc", "1"},
+                               {"-99999999999", "99999999999"},
+                               {" 1", "1x"}}) {
         in.totalTolerance = window;
         expectSameRun(in, "window " + window[0] + " to " + window[1]);
     }

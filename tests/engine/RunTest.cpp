@@ -14,7 +14,10 @@ using shrink4::testing::runWith;
 
 namespace {
 
-std::vector<int> listed(const RunResult& r) { return r.list.numbers; }
+std::vector<int> listed(const RunResult& r)
+{
+    return r.list.numbers;
+}
 
 } // namespace
 
@@ -78,10 +81,15 @@ TEST(Verdict, BoundsRoundHalfToEven)
     // One condition (universal 7); a window [2.5, 2.5] reads as [2, 2] and admits nothing
     // since a number fails it at most once; [0.5, 1.5] reads as [0, 2] and admits all.
     EXPECT_EQ(runWith([](auto& in) { in.universalDigits[7] = 1, in.totalTolerance = {"2.5", "2.5"}; }).list.count, 0);
-    EXPECT_EQ(runWith([](auto& in) { in.universalDigits[7] = 1, in.totalTolerance = {"0.5", "1.5"}; }).list.count, 10000);
+    EXPECT_EQ(runWith([](auto& in) {
+                  in.universalDigits[7] = 1, in.totalTolerance = {"0.5", "1.5"};
+              }).list.count,
+              10000);
     EXPECT_EQ(runWith([](auto& in) { in.universalDigits[7] = 1, in.totalTolerance = {"-1", "abc"}; }).list.count, 6561);
     // Bounds beyond 32 bits are clamped rather than wrapping around.
-    EXPECT_EQ(runWith([](auto& in) { in.universalDigits[7] = 1, in.totalTolerance = {"-1e", "99999999999"}; }).list.count,
+    EXPECT_EQ(runWith([](auto& in) {
+                  in.universalDigits[7] = 1, in.totalTolerance = {"-1e", "99999999999"};
+              }).list.count,
               10000);
 }
 

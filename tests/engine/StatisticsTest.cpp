@@ -131,7 +131,8 @@ TEST(Statistics, HandCountedScheme)
     EXPECT_EQ(s.rows[1].key, "Check_hewei_sha");
     EXPECT_EQ(s.rows[2].key, "Check_tebie_paichu1(1)");
     EXPECT_EQ(s.rows[2].caption, "下山");
-    EXPECT_EQ((std::vector<int>{s.rows[0].kills, s.rows[0].killsInPool, s.rows[0].only}), (std::vector<int>{974, 2, 1}));
+    EXPECT_EQ((std::vector<int>{s.rows[0].kills, s.rows[0].killsInPool, s.rows[0].only}),
+              (std::vector<int>{974, 2, 1}));
     EXPECT_EQ((std::vector<int>{s.rows[1].kills, s.rows[1].killsInPool}), (std::vector<int>{2000, 3}));
     EXPECT_EQ(s.pool, 7);
     EXPECT_EQ(explainNumber(run, 1234).failed, (std::vector<std::string_view>{"T_main_sha_2ma", "Check_hewei_sha"}));

@@ -42,8 +42,9 @@ namespace {
 
 // Five draws: 1234 fails the two-code kill, 5678 it and the sum tail, 9999 the sum tail,
 // 3456 lies outside the pool; 0073 alone is listed.
-const QString kDraws = QStringLiteral("期号 号码\n2024001 1234\n2024002 5678\n2024003,0,0,7,3\n2024004 9999\n"
-                                      "2024005 3456\n");
+const QString kDraws = QStringLiteral(
+    "期号 号码\n2024001 1234\n2024002 5678\n2024003,0,0,7,3\n2024004 9999\n"
+    "2024005 3456\n");
 
 ConditionInputs someConditions()
 {
@@ -114,7 +115,8 @@ MessageBoxSeen pasteDraws(QWidget* history, const QString& text)
     QTest::mouseClick(box->viewport(), Qt::LeftButton, {}, QPoint(4, 4));
     QTest::keyClick(box, Qt::Key_A, Qt::ControlModifier);
     QTest::keyClick(box, Qt::Key_V, Qt::ControlModifier);
-    return answerMessageBoxes([history] { QTest::mouseClick(button(history, QStringLiteral("history_apply")), Qt::LeftButton); });
+    return answerMessageBoxes(
+        [history] { QTest::mouseClick(button(history, QStringLiteral("history_apply")), Qt::LeftButton); });
 }
 
 // Presses 导入文件…, puts `path` into the dialog and presses Return (an empty path
@@ -318,7 +320,8 @@ private slots:
         QCOMPARE(pasteDraws(history, kDraws).count, 0);
         const QByteArray keptBefore = fileBytes(kept);
 
-        const QString imported = QStringLiteral("开奖日期,期号,号码\r\n2024-01-10,2024010,5,6,7,8\r\n2024-01-09,2024009,1,2,3,4\r\n");
+        const QString imported =
+            QStringLiteral("开奖日期,期号,号码\r\n2024-01-10,2024010,5,6,7,8\r\n2024-01-09,2024009,1,2,3,4\r\n");
         QStringEncoder gb18030("GB18030");
         QVERIFY(gb18030.isValid());
         const QString path = dir.filePath(QStringLiteral("gb18030 draws.csv"));
@@ -407,7 +410,8 @@ private slots:
         second->setConditions(someConditions());
         HistoryWindow* history = openHistory(*second);
         checkAgainstEngine(*second, history, drawsOf(kDraws));
-        QVERIFY(labelText(history, QStringLiteral("history_draws_status")).contains(QStringLiteral("2024001 至 2024005")));
+        QVERIFY(
+            labelText(history, QStringLiteral("history_draws_status")).contains(QStringLiteral("2024001 至 2024005")));
 
         const QByteArray broken = "2024001 1234\n2024002 567\n";
         QVERIFY(writeFile(kept, broken));

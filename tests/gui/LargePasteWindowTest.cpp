@@ -80,7 +80,8 @@ private slots:
                   [&] { QTest::keyClick(box, Qt::Key_V, Qt::ControlModifier); });
         }
         const QString sumPaste = pasteOf(QStringLiteral("00."));
-        timed("set 10 MB into T_sha_hezhi", [&] { control<LineBox>(w.get(), QStringLiteral("T_sha_hezhi"))->setText(sumPaste); });
+        timed("set 10 MB into T_sha_hezhi",
+              [&] { control<LineBox>(w.get(), QStringLiteral("T_sha_hezhi"))->setText(sumPaste); });
         // Tolerance boxes of ten megabytes of zeros still read as 0.
         const QString zeros = pasteOf(QStringLiteral("0"));
         for (const char* array : {"T_dzu_rc", "T_dw_rc"})
@@ -115,9 +116,8 @@ private slots:
         const QString prizePaste = pasteOf(QStringLiteral("0"));
         timed("type a 10 MB prize number", [&] { prize->setText(prizePaste); });
         QCOMPARE(labelText(w.get(), QStringLiteral("L_duijiang_news")), QStringLiteral("【号码不全】"));
-        timed("clear every condition", [&] {
-            answerMessageBoxes([&] { button(w.get(), QStringLiteral("C_all_cls"))->click(); });
-        });
+        timed("clear every condition",
+              [&] { answerMessageBoxes([&] { button(w.get(), QStringLiteral("C_all_cls"))->click(); }); });
         QVERIFY(pool->toPlainText().size() < 100); // back to its hint
     }
 
@@ -137,8 +137,7 @@ private slots:
         timed("intersection", [&] {
             QTest::mouseClick(tool->findChild<QPushButton*>(QStringLiteral("C_jiaoji_xuanzhe(0)")), Qt::LeftButton);
         });
-        QCOMPARE(tool->findChild<TextBox*>(QStringLiteral("T_dd_jiaoji(2)"))->toPlainText(),
-                 QStringLiteral("5678"));
+        QCOMPARE(tool->findChild<TextBox*>(QStringLiteral("T_dd_jiaoji(2)"))->toPlainText(), QStringLiteral("5678"));
         QCOMPARE(tool->findChild<LineBox*>(QStringLiteral("T_jiaoji_zhushu"))->text(), QStringLiteral("1"));
         tool->close();
     }
@@ -160,8 +159,9 @@ private slots:
             QTest::mouseClick(splice->findChild<QPushButton*>(QStringLiteral("C_34_pj(0)")), Qt::LeftButton);
         });
         QCOMPARE(splice->findChild<QLabel*>(QStringLiteral("L__34_dd_hushu"))->text(), QStringLiteral("10"));
-        QVERIFY(splice->findChild<TextBox*>(QStringLiteral("T_34_dd"))->toPlainText().startsWith(
-            QStringLiteral("1230 1231")));
+        QVERIFY(splice->findChild<TextBox*>(QStringLiteral("T_34_dd"))
+                    ->toPlainText()
+                    .startsWith(QStringLiteral("1230 1231")));
         splice->close();
     }
 };

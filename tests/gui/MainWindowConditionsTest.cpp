@@ -23,10 +23,12 @@ struct ArrayRange {
 };
 
 const ArrayRange kAllCheckArrays[] = {
-    {"Check_hewei_sha", 10},         {"Check_kuadu_sha", 10},         {"Check_tsm_sha", 10},
-    {"Check_hewei_sha1", 40},        {"Check_ac_sha", 6},             {"Check_tebie_paichu1", 6},
-    {"Check_tebie_paichu", 9},       {"Check_shaxingtai_daxiao", 16}, {"Check_shaxingtai_jo", 16},
-    {"Check_shaxingtai_zhihe", 16},  {"Check_shaxingtai_012", 81},
+    {"Check_hewei_sha", 10},      {"Check_kuadu_sha", 10},
+    {"Check_tsm_sha", 10},        {"Check_hewei_sha1", 40},
+    {"Check_ac_sha", 6},          {"Check_tebie_paichu1", 6},
+    {"Check_tebie_paichu", 9},    {"Check_shaxingtai_daxiao", 16},
+    {"Check_shaxingtai_jo", 16},  {"Check_shaxingtai_zhihe", 16},
+    {"Check_shaxingtai_012", 81},
 };
 
 void tickAll(QWidget* w, const char* array, int size)
@@ -122,17 +124,26 @@ private slots:
         QTest::addColumn<QString>("array");
         QTest::addColumn<int>("size");
         QTest::addColumn<QList<int>>("cleared");
-        QTest::newRow("positional row 2") << "C_dw_sha_cls(2)" << "Check_hewei_sha1" << 40 << range(20, 30);
-        QTest::newRow("positional row 0") << "C_dw_sha_cls(0)" << "Check_hewei_sha1" << 40 << range(0, 10);
-        QTest::newRow("sum tails") << "C_hewei_sha_cls" << "Check_hewei_sha" << 10 << range(0, 10);
-        QTest::newRow("spans") << "C_kuadu_sha_cls" << "Check_kuadu_sha" << 10 << range(0, 10);
-        QTest::newRow("universal digits") << "C_bdw_chu_cls" << "Check_tsm_sha" << 10 << range(0, 10);
-        QTest::newRow("AC values") << "C_ac_cls" << "Check_ac_sha" << 6 << range(0, 6);
-        QTest::newRow("big/small clear") << "C_shaxingtai_dx_all(1)" << "Check_shaxingtai_daxiao" << 16
-                                         << range(0, 16);
-        QTest::newRow("odd/even clear") << "C_shaxingtai_jo_all(1)" << "Check_shaxingtai_jo" << 16 << range(0, 16);
-        QTest::newRow("prime clear") << "C_shaxingtai_zh_all(1)" << "Check_shaxingtai_zhihe" << 16 << range(0, 16);
-        QTest::newRow("road clear") << "C_shaxingtai_012_all(1)" << "Check_shaxingtai_012" << 81 << range(0, 81);
+        QTest::newRow("positional row 2") << "C_dw_sha_cls(2)"
+                                          << "Check_hewei_sha1" << 40 << range(20, 30);
+        QTest::newRow("positional row 0") << "C_dw_sha_cls(0)"
+                                          << "Check_hewei_sha1" << 40 << range(0, 10);
+        QTest::newRow("sum tails") << "C_hewei_sha_cls"
+                                   << "Check_hewei_sha" << 10 << range(0, 10);
+        QTest::newRow("spans") << "C_kuadu_sha_cls"
+                               << "Check_kuadu_sha" << 10 << range(0, 10);
+        QTest::newRow("universal digits") << "C_bdw_chu_cls"
+                                          << "Check_tsm_sha" << 10 << range(0, 10);
+        QTest::newRow("AC values") << "C_ac_cls"
+                                   << "Check_ac_sha" << 6 << range(0, 6);
+        QTest::newRow("big/small clear") << "C_shaxingtai_dx_all(1)"
+                                         << "Check_shaxingtai_daxiao" << 16 << range(0, 16);
+        QTest::newRow("odd/even clear") << "C_shaxingtai_jo_all(1)"
+                                        << "Check_shaxingtai_jo" << 16 << range(0, 16);
+        QTest::newRow("prime clear") << "C_shaxingtai_zh_all(1)"
+                                     << "Check_shaxingtai_zhihe" << 16 << range(0, 16);
+        QTest::newRow("road clear") << "C_shaxingtai_012_all(1)"
+                                    << "Check_shaxingtai_012" << 81 << range(0, 81);
     }
     void clearButtonsUntickTheirOwnBoxesOnly()
     {
@@ -156,10 +167,14 @@ private slots:
         QTest::addColumn<QString>("allButton");
         QTest::addColumn<QString>("array");
         QTest::addColumn<int>("size");
-        QTest::newRow("big/small") << "C_shaxingtai_dx_all(0)" << "Check_shaxingtai_daxiao" << 16;
-        QTest::newRow("odd/even") << "C_shaxingtai_jo_all(0)" << "Check_shaxingtai_jo" << 16;
-        QTest::newRow("prime/composite") << "C_shaxingtai_zh_all(0)" << "Check_shaxingtai_zhihe" << 16;
-        QTest::newRow("road") << "C_shaxingtai_012_all(0)" << "Check_shaxingtai_012" << 81;
+        QTest::newRow("big/small") << "C_shaxingtai_dx_all(0)"
+                                   << "Check_shaxingtai_daxiao" << 16;
+        QTest::newRow("odd/even") << "C_shaxingtai_jo_all(0)"
+                                  << "Check_shaxingtai_jo" << 16;
+        QTest::newRow("prime/composite") << "C_shaxingtai_zh_all(0)"
+                                         << "Check_shaxingtai_zhihe" << 16;
+        QTest::newRow("road") << "C_shaxingtai_012_all(0)"
+                              << "Check_shaxingtai_012" << 81;
     }
     void allButtonsTickEveryBoxOfTheirFamily()
     {
@@ -322,8 +337,7 @@ private slots:
         QVERIFY(control<QWidget>(w.get(), QStringLiteral("Frame_ding(0)"))->isVisible());
         QCOMPARE(w->pages().currentPage(), 0);
         QVERIFY(control<QWidget>(w.get(), QStringLiteral("Frame_ding(3)"))->isHidden());
-        QCOMPARE(control<TextBox>(w.get(), QStringLiteral("T_main_sha_3ma"))->toPlainText(),
-                 QStringLiteral("123"));
+        QCOMPARE(control<TextBox>(w.get(), QStringLiteral("T_main_sha_3ma"))->toPlainText(), QStringLiteral("123"));
 
         button(w.get(), QStringLiteral("C_guolv_ks"))->click();
         const QString all = listItems(w.get()).join(QString());
@@ -361,9 +375,12 @@ private slots:
         QTest::addColumn<int>("index");
         QTest::addColumn<QString>("title");
         QTest::addColumn<QString>("firstLine");
-        QTest::newRow("special shapes") << 0 << "说明" << "【上山】如1234、1122、1113等号码，千≤百≤十≤个，但千<个";
-        QTest::newRow("special exclusions") << 1 << "说明" << "【豹子】指0000、1111、2222、......9999这十个数字";
-        QTest::newRow("dan codes") << 2 << "胆码说明" << "胆码说明：";
+        QTest::newRow("special shapes") << 0 << "说明"
+                                        << "【上山】如1234、1122、1113等号码，千≤百≤十≤个，但千<个";
+        QTest::newRow("special exclusions") << 1 << "说明"
+                                            << "【豹子】指0000、1111、2222、......9999这十个数字";
+        QTest::newRow("dan codes") << 2 << "胆码说明"
+                                   << "胆码说明：";
     }
     void helpButtonsShowTheirTexts()
     {

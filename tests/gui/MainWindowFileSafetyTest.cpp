@@ -129,11 +129,16 @@ private slots:
     {
         QTest::addColumn<QString>("kind");
         QTest::addColumn<QString>("reason");
-        QTest::newRow("an endless device") << "/dev/zero" << "不是普通文件";
-        QTest::newRow("a FIFO") << "fifo" << "不是普通文件";
-        QTest::newRow("a folder") << "folder" << "这是一个文件夹，不是方案文件";
-        QTest::newRow("a file over 256 MB") << "huge" << "文件超过 256 MB，不是方案文件";
-        QTest::newRow("a missing file") << "missing" << "文件不存在";
+        QTest::newRow("an endless device") << "/dev/zero"
+                                           << "不是普通文件";
+        QTest::newRow("a FIFO") << "fifo"
+                                << "不是普通文件";
+        QTest::newRow("a folder") << "folder"
+                                  << "这是一个文件夹，不是方案文件";
+        QTest::newRow("a file over 256 MB") << "huge"
+                                            << "文件超过 256 MB，不是方案文件";
+        QTest::newRow("a missing file") << "missing"
+                                        << "文件不存在";
     }
     void openingWhatIsNoSchemeFileChangesNothing()
     {

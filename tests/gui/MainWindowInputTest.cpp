@@ -57,8 +57,8 @@ void pressStart(MainWindow& w)
 struct Replay {
     const char* name;
     std::function<void(MainWindow&)> steps;
-    const char* count;  // what the count label shows afterwards
-    const char* notes;  // words the note line must hold, or empty for no note
+    const char* count; // what the count label shows afterwards
+    const char* notes; // words the note line must hold, or empty for no note
 };
 
 } // namespace
@@ -82,10 +82,10 @@ private slots:
                  QTest::keyClick(box(w, "T_dadi_nb"), Qt::Key_Return);
              },
              "10000", ""},
-            {"a pool without a four-digit number", [](MainWindow& w) { typeInto(w, "T_dadi_nb", QStringLiteral("123")); },
-             "0", "没有四位数"},
-            {"full-width digits typed", [](MainWindow& w) { typeInto(w, "T_dadi_nb", QStringLiteral("０００１ ２２２２")); },
-             "2", ""},
+            {"a pool without a four-digit number",
+             [](MainWindow& w) { typeInto(w, "T_dadi_nb", QStringLiteral("123")); }, "0", "没有四位数"},
+            {"full-width digits typed",
+             [](MainWindow& w) { typeInto(w, "T_dadi_nb", QStringLiteral("０００１ ２２２２")); }, "2", ""},
             {"straight kill with a word of its help text",
              [](MainWindow& w) { pasteInto(w, "T_main_shazhixuan", QStringLiteral("不要 1234")); }, "9999", ""},
             {"positional items with a comma",
@@ -121,7 +121,8 @@ private slots:
             QVERIFY2(labelText(w.get(), QStringLiteral("dadi_zhushu")) == QLatin1String(r.count), r.name);
             const QString notes = notesOf(*w);
             if (*r.notes)
-                QVERIFY2(notes.contains(QString::fromUtf8(r.notes)), qPrintable(QString::fromUtf8(r.name) + u' ' + notes));
+                QVERIFY2(notes.contains(QString::fromUtf8(r.notes)),
+                         qPrintable(QString::fromUtf8(r.name) + u' ' + notes));
             if (QStringLiteral("0") == QLatin1String(r.count))
                 QVERIFY2(notes.startsWith(QStringLiteral("没有符合条件的号码")), r.name); // an empty result says why
             if (!*r.notes && QStringLiteral("0") != QLatin1String(r.count))

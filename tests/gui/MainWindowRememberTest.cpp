@@ -316,7 +316,8 @@ private slots:
     {
         auto w = makeWindow();
         for (QAbstractButton* b : w->findChildren<QAbstractButton*>())
-            if (!qobject_cast<QCheckBox*>(b) && b->isVisibleTo(w.get()) && !b->objectName().startsWith(QLatin1String("qt_")))
+            if (!qobject_cast<QCheckBox*>(b) && b->isVisibleTo(w.get())
+                && !b->objectName().startsWith(QLatin1String("qt_")))
                 QVERIFY2(!b->toolTip().isEmpty(), qPrintable(b->objectName() + b->text()));
         // Every frame but the progress frame, which only shows while a run works.
         for (QGroupBox* frame : w->findChildren<QGroupBox*>())

@@ -82,8 +82,7 @@ private slots:
         setPlainText(w.get(), QStringLiteral("T_main_sha_2ma"), QStringLiteral("  12，34\n\n"));
         setPlainText(w.get(), QStringLiteral("T_main_bichu_3ma"), QStringLiteral("１２３")); // full-width: inactive
         clickStart(*w);
-        QCOMPARE(control<TextBox>(w.get(), QStringLiteral("T_main_sha_2ma"))->toPlainText(),
-                 QStringLiteral("12 34"));
+        QCOMPARE(control<TextBox>(w.get(), QStringLiteral("T_main_sha_2ma"))->toPlainText(), QStringLiteral("12 34"));
         QCOMPARE(control<TextBox>(w.get(), QStringLiteral("T_main_bichu_3ma"))->toPlainText(),
                  QStringLiteral("１２３"));
         QVERIFY(!listItems(w.get()).join(QString()).contains(QLatin1String("1200")));

@@ -136,7 +136,8 @@ private slots:
     {
         QTemporaryDir dir;
         const QString path = writeFile(
-            dir, "few.json", R"({"shrink4-scheme": 1, "controls": {"T_main_sha_2ma": "12 34", "Check_tsm_sha": [0,0,0,0,0,0,0,1,0,0]}})");
+            dir, "few.json",
+            R"({"shrink4-scheme": 1, "controls": {"T_main_sha_2ma": "12 34", "Check_tsm_sha": [0,0,0,0,0,0,0,1,0,0]}})");
         auto w = makeWindow();
         w->setConditions(variedInputs());
         QVERIFY(w->openScheme(path));

@@ -1,6 +1,5 @@
 #include "MainWindowTestSupport.h"
 
-
 #include <QApplication>
 #include <QFileDialog>
 #include <QLineEdit>

@@ -64,6 +64,6 @@ bool registerTestClass(TestFactory factory);
 
 } // namespace shrink4::test
 
-#define SHRINK4_REGISTER_GUI_TEST(Class)                                                                     \
-    static const bool registered##Class =                                                                   \
+#define SHRINK4_REGISTER_GUI_TEST(Class)                                                                               \
+    static const bool registered##Class =                                                                              \
         shrink4::test::registerTestClass([] { return std::unique_ptr<QObject>(new Class); });

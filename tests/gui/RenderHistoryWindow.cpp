@@ -22,7 +22,9 @@ QString madeUpDraws()
     QRandomGenerator random(20240101);
     QString text = QStringLiteral("期号 开奖号码\n");
     for (int i = 1; i <= 300; ++i)
-        text += QStringLiteral("2024%1 %2\n").arg(i, 3, 10, QLatin1Char('0')).arg(random.bounded(10000), 4, 10, QLatin1Char('0'));
+        text += QStringLiteral("2024%1 %2\n")
+                    .arg(i, 3, 10, QLatin1Char('0'))
+                    .arg(random.bounded(10000), 4, 10, QLatin1Char('0'));
     return text;
 }
 
@@ -49,10 +51,10 @@ int main(int argc, char* argv[])
     named<QCheckBox>(&window, "Check_tebie_paichu(0)")->setChecked(true);
     named<shrink4::TextBox>(&window, "T_main_sha_2ma")->setPlainText(QStringLiteral("12 34 56"));
     if (argc >= 4) { // every family of conditions, for a crowded condition chart
-        for (const char* name : {"Check_tsm_sha(0)", "Check_hewei_sha1(5)", "Check_tebie_paichu1(0)", "Check_tebie_paichu1(1)",
-                                 "Check_tebie_paichu1(2)", "Check_tebie_paichu1(3)", "Check_tebie_paichu1(4)",
-                                 "Check_tebie_paichu1(5)", "Check_shaxingtai_daxiao(0)", "Check_shaxingtai_jo(0)",
-                                 "Check_shaxingtai_zhihe(0)", "Check_shaxingtai_012(0)"})
+        for (const char* name : {"Check_tsm_sha(0)", "Check_hewei_sha1(5)", "Check_tebie_paichu1(0)",
+                                 "Check_tebie_paichu1(1)", "Check_tebie_paichu1(2)", "Check_tebie_paichu1(3)",
+                                 "Check_tebie_paichu1(4)", "Check_tebie_paichu1(5)", "Check_shaxingtai_daxiao(0)",
+                                 "Check_shaxingtai_jo(0)", "Check_shaxingtai_zhihe(0)", "Check_shaxingtai_012(0)"})
             named<QCheckBox>(&window, name)->setChecked(true);
         for (const char* name : {"T_main_shazhixuan", "T_main_laji_fushi", "T_main_bichu_2ma", "T_main_sha_3ma",
                                  "T_main_bichu_3ma", "T_main_dw_sha"})

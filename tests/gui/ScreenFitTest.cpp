@@ -84,8 +84,10 @@ private slots:
         const QRect screen = w.screen()->availableGeometry();
         QVERIFY2(w.frameGeometry().width() <= screen.width() && w.frameGeometry().height() <= screen.height(),
                  qPrintable(QStringLiteral("window %1x%2 on a screen of %3x%4")
-                                .arg(w.frameGeometry().width()).arg(w.frameGeometry().height())
-                                .arg(screen.width()).arg(screen.height())));
+                                .arg(w.frameGeometry().width())
+                                .arg(w.frameGeometry().height())
+                                .arg(screen.width())
+                                .arg(screen.height())));
     }
 
     void everyNamedControlCanBeScrolledIntoView()
@@ -104,13 +106,21 @@ private slots:
                 const QRect shown = shownPart(area, control);
                 const QSize whole = control->size().boundedTo(area->viewport()->size());
                 QVERIFY2(shown.size() == whole,
-                         qPrintable(QStringLiteral("%1: %2x%3 of %4x%5 shown at %6,%7 in %8x%9, viewport %10x%11 vbar %12/%13")
-                                        .arg(control->objectName()).arg(shown.width()).arg(shown.height())
-                                        .arg(whole.width()).arg(whole.height())
-                                        .arg(control->mapTo(area->widget(), QPoint()).x()).arg(control->mapTo(area->widget(), QPoint()).y())
-                                        .arg(area->widget()->width()).arg(area->widget()->height())
-                                        .arg(area->viewport()->width()).arg(area->viewport()->height())
-                                        .arg(area->verticalScrollBar()->value()).arg(area->verticalScrollBar()->maximum())));
+                         qPrintable(
+                             QStringLiteral("%1: %2x%3 of %4x%5 shown at %6,%7 in %8x%9, viewport %10x%11 vbar %12/%13")
+                                 .arg(control->objectName())
+                                 .arg(shown.width())
+                                 .arg(shown.height())
+                                 .arg(whole.width())
+                                 .arg(whole.height())
+                                 .arg(control->mapTo(area->widget(), QPoint()).x())
+                                 .arg(control->mapTo(area->widget(), QPoint()).y())
+                                 .arg(area->widget()->width())
+                                 .arg(area->widget()->height())
+                                 .arg(area->viewport()->width())
+                                 .arg(area->viewport()->height())
+                                 .arg(area->verticalScrollBar()->value())
+                                 .arg(area->verticalScrollBar()->maximum())));
                 // Squeezed below its smallest size a control would be cut, not scrolled.
                 const QSize least = smallestSize(control);
                 QVERIFY2(control->width() >= least.width() && control->height() >= least.height(),

@@ -37,10 +37,7 @@ private:
     {
         return tool->findChild<TextBox*>(QStringLiteral("T_dd_jiaoji(%1)").arg(i));
     }
-    static QString count(QWidget* tool)
-    {
-        return tool->findChild<LineBox*>(QStringLiteral("T_jiaoji_zhushu"))->text();
-    }
+    static QString count(QWidget* tool) { return tool->findChild<LineBox*>(QStringLiteral("T_jiaoji_zhushu"))->text(); }
     static void click(QWidget* tool, const QString& name)
     {
         auto* button = tool->findChild<QPushButton*>(name);
@@ -92,13 +89,27 @@ private slots:
         QTest::addColumn<int>("button");
         QTest::addColumn<QString>("result");
         QTest::addColumn<QString>("expectedCount");
-        QTest::newRow("intersection") << "1234 5678" << "5678 9999" << 0 << "5678" << "1";
-        QTest::newRow("union") << "1234 5678" << "5678 9999" << 1 << "1234 5678 9999" << "3";
-        QTest::newRow("a minus b") << "1234 5678" << "5678 9999" << 2 << "1234" << "1";
-        QTest::newRow("b minus a") << "1234 5678" << "5678 9999" << 3 << "9999" << "1";
-        QTest::newRow("lines and a run") << "12345\n9999\n0000\n9999" << "" << 1 << "0000 1234 2345 9999" << "4";
-        QTest::newRow("no leading zeros") << "12 123" << "" << 1 << "" << "0";
-        QTest::newRow("both empty") << "" << "" << 0 << "" << "0";
+        QTest::newRow("intersection") << "1234 5678"
+                                      << "5678 9999" << 0 << "5678"
+                                      << "1";
+        QTest::newRow("union") << "1234 5678"
+                               << "5678 9999" << 1 << "1234 5678 9999"
+                               << "3";
+        QTest::newRow("a minus b") << "1234 5678"
+                                   << "5678 9999" << 2 << "1234"
+                                   << "1";
+        QTest::newRow("b minus a") << "1234 5678"
+                                   << "5678 9999" << 3 << "9999"
+                                   << "1";
+        QTest::newRow("lines and a run") << "12345\n9999\n0000\n9999"
+                                         << "" << 1 << "0000 1234 2345 9999"
+                                         << "4";
+        QTest::newRow("no leading zeros") << "12 123"
+                                          << "" << 1 << ""
+                                          << "0";
+        QTest::newRow("both empty") << ""
+                                    << "" << 0 << ""
+                                    << "0";
     }
     void operations()
     {
@@ -138,15 +149,17 @@ private slots:
     {
         QTest::addColumn<QString>("a");
         QTest::addColumn<QString>("b");
-        QTest::addColumn<int>("operation"); // none when negative
-        QTest::addColumn<int>("clearButton"); // none when negative
+        QTest::addColumn<int>("operation");    // none when negative
+        QTest::addColumn<int>("clearButton");  // none when negative
         QTest::addColumn<QStringList>("kept"); // A, B, result, count
         QTest::addColumn<QString>("aUndone");
-        QTest::newRow("typed lists") << "1234" << "5678" << -1 << -1 << QStringList{"1234", "5678", "", ""} << "";
-        QTest::newRow("after a union") << "1234" << "5678" << 1 << -1
-                                       << QStringList{"1234", "5678", "1234 5678", "2"} << "";
-        QTest::newRow("A cleared after an intersection") << "1234 5678" << "5678" << 0 << 0
-                                                         << QStringList{"", "5678", "5678", "1"} << "1234 5678";
+        QTest::newRow("typed lists") << "1234"
+                                     << "5678" << -1 << -1 << QStringList{"1234", "5678", "", ""} << "";
+        QTest::newRow("after a union") << "1234"
+                                       << "5678" << 1 << -1 << QStringList{"1234", "5678", "1234 5678", "2"} << "";
+        QTest::newRow("A cleared after an intersection")
+            << "1234 5678"
+            << "5678" << 0 << 0 << QStringList{"", "5678", "5678", "1"} << "1234 5678";
     }
     void closingKeepsTheTexts()
     {

@@ -26,8 +26,8 @@
 #include <memory>
 
 using namespace shrink4;
-using shrink4::test::FileSizeLimit;
 using shrink4::test::fileBytes;
+using shrink4::test::FileSizeLimit;
 
 namespace {
 
@@ -140,7 +140,8 @@ void SpliceExportTest::unwritableExportKeepsTheOldFileAndWarns_data()
     // A short line stays in Qt's buffer until the flush: only checking it catches the failure.
     QTest::newRow("small write over a size limit") << 4 << "1234 5678" << false << full;
     QTest::newRow("nothing may be written") << 0 << "1234 5678" << false << full;
-    QTest::newRow("large write over a size limit") << 100 << QString(QStringLiteral("1234 ")).repeated(5000) << false << full;
+    QTest::newRow("large write over a size limit")
+        << 100 << QString(QStringLiteral("1234 ")).repeated(5000) << false << full;
     QTest::newRow("a folder in the file's place") << -1 << "1234" << true << "同名的文件夹已存在";
 }
 
@@ -182,8 +183,10 @@ void SpliceExportTest::noUsableFolderAsksWhereToSave_data()
     QTest::addColumn<QString>("documents");
     QTest::addColumn<QString>("home");
     QTest::newRow("HOME unset") << true << QString() << QString();
-    QTest::newRow("folders in the root") << false << "//Documents" << "/";
-    QTest::newRow("relative folders") << false << "Documents" << ".";
+    QTest::newRow("folders in the root") << false << "//Documents"
+                                         << "/";
+    QTest::newRow("relative folders") << false << "Documents"
+                                      << ".";
     QTest::newRow("no folders at all") << false << QString() << QString();
 }
 
@@ -221,11 +224,18 @@ void SpliceExportTest::exportSaysWhereItWentAndWhy_data()
     QTest::addColumn<QString>("documents");
     QTest::addColumn<QString>("writtenTo");
     QTest::addColumn<QString>("caption");
-    QTest::newRow("program folder") << "bin" << "Documents" << "bin" << "导出成功：";
-    QTest::newRow("installed: program folder missing")
-        << "usr/bin" << "Documents" << "Documents" << "程序文件夹不可写，已导出到文档文件夹：";
-    QTest::newRow("neither program nor documents folder")
-        << "file/bin" << "file/Documents" << "." << "程序文件夹和文档文件夹都不可写，已导出到主文件夹：";
+    QTest::newRow("program folder") << "bin"
+                                    << "Documents"
+                                    << "bin"
+                                    << "导出成功：";
+    QTest::newRow("installed: program folder missing") << "usr/bin"
+                                                       << "Documents"
+                                                       << "Documents"
+                                                       << "程序文件夹不可写，已导出到文档文件夹：";
+    QTest::newRow("neither program nor documents folder") << "file/bin"
+                                                          << "file/Documents"
+                                                          << "."
+                                                          << "程序文件夹和文档文件夹都不可写，已导出到主文件夹：";
 }
 
 void SpliceExportTest::exportSaysWhereItWentAndWhy()

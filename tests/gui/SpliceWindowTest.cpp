@@ -91,7 +91,8 @@ private slots:
     void closingKeepsEverythingAndOneInstanceIsShown();
 
 private:
-    template <class T> T* child(const QString& name)
+    template <class T>
+    T* child(const QString& name)
     {
         auto* widget = m_window->findChild<T*>(name);
         if (widget == nullptr)
@@ -100,9 +101,15 @@ private:
     }
     TextBox* box(const char* code, int k) { return child<TextBox>(QStringLiteral("T_%1_ip(%2)").arg(code).arg(k)); }
     TextBox* result(const char* code) { return child<TextBox>(QStringLiteral("T_%1_dd").arg(code)); }
-    QString boxCount(const char* code, int k) { return child<QLabel>(QStringLiteral("L_%1_zhushu(%2)").arg(code).arg(k))->text(); }
+    QString boxCount(const char* code, int k)
+    {
+        return child<QLabel>(QStringLiteral("L_%1_zhushu(%2)").arg(code).arg(k))->text();
+    }
     QString resultCount(const char* code) { return child<QLabel>(QStringLiteral("L__%1_dd_hushu").arg(code))->text(); }
-    void command(const char* code, int j) { child<QPushButton>(QStringLiteral("C_%1_pj(%2)").arg(code).arg(j))->click(); }
+    void command(const char* code, int j)
+    {
+        child<QPushButton>(QStringLiteral("C_%1_pj(%2)").arg(code).arg(j))->click();
+    }
     QString exportIn(const char* code, const QString& folder);
 
     std::unique_ptr<SpliceWindow> m_window;
@@ -149,7 +156,8 @@ void SpliceWindowTest::opensOnPage34WithEveryControlNamed()
     for (const auto& [code, boxes] : pages) {
         for (int k = 0; k < boxes; ++k) {
             QCOMPARE(boxCount(code, k), QStringLiteral("0"));
-            QCOMPARE(child<QPushButton>(QStringLiteral("C_%1_zhantie(%2)").arg(code).arg(k))->text(), QStringLiteral("清/粘贴"));
+            QCOMPARE(child<QPushButton>(QStringLiteral("C_%1_zhantie(%2)").arg(code).arg(k))->text(),
+                     QStringLiteral("清/粘贴"));
         }
         QVERIFY(m_window->findChild<QWidget*>(QStringLiteral("T_%1_ip(%2)").arg(code).arg(boxes)) == nullptr);
         QVERIFY(child<QRadioButton>(QStringLiteral("Op_%1_bl(0)").arg(code))->isChecked());
@@ -292,7 +300,8 @@ void SpliceWindowTest::exportWritesOneLineEndingInCrLf()
     box("35", 0)->setPlainText(QStringLiteral("123"));
     command("35", 0);
     QCOMPARE(exportIn("35", folder), QStringLiteral("导出成功：\r\n<folder>/3拼接5.txt"));
-    QCOMPARE(fileBytes(m_folder->filePath(QStringLiteral("3拼接5.txt"))), result("35")->toPlainText().toLatin1() + "\r\n");
+    QCOMPARE(fileBytes(m_folder->filePath(QStringLiteral("3拼接5.txt"))),
+             result("35")->toPlainText().toLatin1() + "\r\n");
     QVERIFY(!QFile::exists(m_folder->filePath(QStringLiteral("3拼接4.txt"))));
     QCOMPARE(QDir(folder).entryList(QDir::Files).size(), 2);
 }
@@ -377,7 +386,8 @@ void SpliceWindowTest::exportFallsBackToTheDocumentsFolder()
     QVERIFY(QDir(documents).removeRecursively());
     m_window->setExportFolders({missingProgramFolder, documents, {}});
     result("45")->setPlainText(QStringLiteral("12340 12341"));
-    QCOMPARE(exportIn("45", m_folder->path()), QStringLiteral("程序文件夹不可写，已导出到文档文件夹：\r\n<folder>/home/Documents/4拼接5.txt"));
+    QCOMPARE(exportIn("45", m_folder->path()),
+             QStringLiteral("程序文件夹不可写，已导出到文档文件夹：\r\n<folder>/home/Documents/4拼接5.txt"));
     QCOMPARE(fileBytes(documents + QStringLiteral("/4拼接5.txt")), QByteArray("12340 12341\r\n"));
     QVERIFY(!QFile::exists(missingProgramFolder));
 }
@@ -404,10 +414,14 @@ void SpliceWindowTest::closingKeepsEverythingAndOneInstanceIsShown_data()
     QTest::addColumn<bool>("deleteMode");
     QTest::addColumn<QStringList>("kept"); // box, its count, result count
     QTest::addColumn<bool>("told");
-    QTest::newRow("typed groups, delete") << 0 << "12 34" << "" << true << QStringList{"12 34", "2", "9800"} << false;
-    QTest::newRow("blanks filter nothing") << 0 << " \n " << "" << true << QStringList{" \n ", "0", "0"} << false;
-    QTest::newRow("paste over typing") << 2 << "999" << "123，124" << false << QStringList{"123 124", "2", "20"} << false;
-    QTest::newRow("paste without digits") << 2 << "123" << "无号码" << false << QStringList{"123", "1", "10"} << true;
+    QTest::newRow("typed groups, delete") << 0 << "12 34"
+                                          << "" << true << QStringList{"12 34", "2", "9800"} << false;
+    QTest::newRow("blanks filter nothing") << 0 << " \n "
+                                           << "" << true << QStringList{" \n ", "0", "0"} << false;
+    QTest::newRow("paste over typing") << 2 << "999"
+                                       << "123，124" << false << QStringList{"123 124", "2", "20"} << false;
+    QTest::newRow("paste without digits") << 2 << "123"
+                                          << "无号码" << false << QStringList{"123", "1", "10"} << true;
 }
 
 void SpliceWindowTest::closingKeepsEverythingAndOneInstanceIsShown()
@@ -436,12 +450,13 @@ void SpliceWindowTest::closingKeepsEverythingAndOneInstanceIsShown()
     const QString code = QLatin1String(codes[page]);
     auto at = [&](const char* pattern) { return window->findChild<QWidget*>(QString::fromLatin1(pattern).arg(code)); };
     auto snapshot = [&] {
-        return QStringList{static_cast<TextBox*>(at("T_%1_ip(0)"))->toPlainText(),
-                           static_cast<QLabel*>(at("L_%1_zhushu(0)"))->text(),
-                           static_cast<QLabel*>(at("L__%1_dd_hushu"))->text(),
-                           static_cast<TextBox*>(at("T_%1_dd"))->toPlainText(),
-                           QString::number(static_cast<QRadioButton*>(at("Op_%1_bl(1)"))->isChecked()),
-                           QString::number(window->findChild<QWidget*>(QStringLiteral("F_ding(%1)").arg(page))->isVisible())};
+        return QStringList{
+            static_cast<TextBox*>(at("T_%1_ip(0)"))->toPlainText(),
+            static_cast<QLabel*>(at("L_%1_zhushu(0)"))->text(),
+            static_cast<QLabel*>(at("L__%1_dd_hushu"))->text(),
+            static_cast<TextBox*>(at("T_%1_dd"))->toPlainText(),
+            QString::number(static_cast<QRadioButton*>(at("Op_%1_bl(1)"))->isChecked()),
+            QString::number(window->findChild<QWidget*>(QStringLiteral("F_ding(%1)").arg(page))->isVisible())};
     };
 
     QTest::mouseClick(window->findChild<QPushButton*>(QStringLiteral("C_ding(%1)").arg(page)), Qt::LeftButton);

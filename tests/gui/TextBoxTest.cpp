@@ -63,7 +63,10 @@ QString layoutFault(const TextLines& lines, const RowLayout& layout, const CharA
     for (int line = 0; line < lineCount; ++line) {
         const int end = line + 1 < lineCount ? starts[std::size_t(line) + 1] - 1 : int(text.size());
         if (lines.lineStart(line) != starts[std::size_t(line)] || lines.lineEnd(line) != end)
-            return QStringLiteral("line %1 spans [%2, %3)").arg(line).arg(lines.lineStart(line)).arg(lines.lineEnd(line));
+            return QStringLiteral("line %1 spans [%2, %3)")
+                .arg(line)
+                .arg(lines.lineStart(line))
+                .arg(lines.lineEnd(line));
     }
     for (int p = 0, line = 0; p <= text.size(); ++p) {
         while (line + 1 < lineCount && starts[std::size_t(line) + 1] <= p)
@@ -84,7 +87,11 @@ QString layoutFault(const TextLines& lines, const RowLayout& layout, const CharA
         const RowSpan expected = fresh.row(lines, advances, r);
         if (span.start != expected.start || span.end != expected.end)
             return QStringLiteral("row %1 spans [%2, %3), rebuilt [%4, %5)")
-                .arg(r).arg(span.start).arg(span.end).arg(expected.start).arg(expected.end);
+                .arg(r)
+                .arg(span.start)
+                .arg(span.end)
+                .arg(expected.start)
+                .arg(expected.end);
         // The rows of a line tile it, never start inside a surrogate pair, and fit
         // the width except for hanging spaces or a single character too wide alone.
         const int line = lines.lineOf(span.start);
@@ -231,9 +238,10 @@ private slots:
     void linesAndRowsFollowRandomEdits()
     {
         const CharAdvances advances(QApplication::font());
-        const QStringList pieces = {u"7"_s, u"42"_s, u" "_s, u"   "_s, u"\n"_s, u"\r\n"_s, u"\n\n"_s,
-                                    u"0123456789"_s, u"supercalifragilistic"_s, u" 1 22 333 "_s,
-                                    u"WWWWWWWWWWWW"_s, u"\t"_s};
+        const QStringList pieces = {u"7"_s,          u"42"_s,           u" "_s,
+                                    u"   "_s,        u"\n"_s,           u"\r\n"_s,
+                                    u"\n\n"_s,       u"0123456789"_s,   u"supercalifragilistic"_s,
+                                    u" 1 22 333 "_s, u"WWWWWWWWWWWW"_s, u"\t"_s};
         std::mt19937 rng(20240607);
         const auto pick = [&](int lo, int hi) { return std::uniform_int_distribution<int>(lo, hi)(rng); };
         for (int sequence = 0; sequence < 300; ++sequence) {
@@ -251,7 +259,9 @@ private slots:
                 layout.update(lines, advances, lines.replace(from, count, lines.normalized(inserted)));
                 const QString fault = layoutFault(lines, layout, advances, width);
                 QVERIFY2(fault.isEmpty(), qPrintable(QStringLiteral("sequence %1 step %2, width %3: %4 in \"%5\"")
-                                                         .arg(sequence).arg(step).arg(width)
+                                                         .arg(sequence)
+                                                         .arg(step)
+                                                         .arg(width)
                                                          .arg(fault, QString(lines.text()).replace(u'\n', u'|'))));
             }
         }

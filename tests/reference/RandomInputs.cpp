@@ -12,9 +12,18 @@ namespace shrink4::reference {
 
 namespace {
 
-int pick(std::mt19937& rng, int n) { return std::uniform_int_distribution<int>(0, n - 1)(rng); }
-int between(std::mt19937& rng, int lo, int hi) { return std::uniform_int_distribution<int>(lo, hi)(rng); }
-bool chance(std::mt19937& rng, double p) { return std::uniform_real_distribution<double>(0.0, 1.0)(rng) < p; }
+int pick(std::mt19937& rng, int n)
+{
+    return std::uniform_int_distribution<int>(0, n - 1)(rng);
+}
+int between(std::mt19937& rng, int lo, int hi)
+{
+    return std::uniform_int_distribution<int>(lo, hi)(rng);
+}
+bool chance(std::mt19937& rng, double p)
+{
+    return std::uniform_real_distribution<double>(0.0, 1.0)(rng) < p;
+}
 
 template <class T, std::size_t N>
 const T& oneOf(std::mt19937& rng, const std::array<T, N>& choices)
@@ -148,11 +157,16 @@ std::string codeListBox(std::mt19937& rng, int width)
     if (!chance(rng, 0.3))
         return std::string(help::kCodeList);
     switch (pick(rng, 10)) {
-    case 0: return "abc";
-    case 1: return fullWidthDigits(rng, width) + " " + fullWidthDigits(rng, width);
-    case 2: return std::string(help::kCodeList) + codeListText(rng, width);
-    case 3: return emptyBox(rng, help::kCodeList);
-    default: return pad(rng, codeListText(rng, width));
+    case 0:
+        return "abc";
+    case 1:
+        return fullWidthDigits(rng, width) + " " + fullWidthDigits(rng, width);
+    case 2:
+        return std::string(help::kCodeList) + codeListText(rng, width);
+    case 3:
+        return emptyBox(rng, help::kCodeList);
+    default:
+        return pad(rng, codeListText(rng, width));
     }
 }
 
@@ -227,13 +241,20 @@ std::string basePoolText(std::mt19937& rng)
 {
     static const std::array<std::string_view, 6> seps = {" ", ",", "\r\n", "\n", "  ", "，"};
     switch (pick(rng, 12)) {
-    case 0: return emptyBox(rng, help::kBasePool);
-    case 1: return "";
-    case 2: return "   ";
-    case 3: return "\r\n";
-    case 4: return "123";
-    case 5: return "1234 双击 5678";
-    default: break;
+    case 0:
+        return emptyBox(rng, help::kBasePool);
+    case 1:
+        return "";
+    case 2:
+        return "   ";
+    case 3:
+        return "\r\n";
+    case 4:
+        return "123";
+    case 5:
+        return "1234 双击 5678";
+    default:
+        break;
     }
     std::string s;
     const int n = between(rng, 5, 400);
@@ -246,10 +267,14 @@ std::string basePoolText(std::mt19937& rng)
 }
 
 const std::array<std::string_view, 22> kToleranceTexts = {
-    "0", "0", "0", "1", "1", "2", "3", "2.5", "-1", "abc", "1.5", " 3", "", "0.5", "3x", "99999999999",
-    "-99999999999", "+2", ".5", "4", "\t2", "1e1"};
+    "0",   "0",   "0",   "1",  "1",   "2",  "3",           "2.5",          "-1",
+    "abc", "1.5", " 3",  "",   "0.5", "3x", "99999999999", "-99999999999", "+2",
+    ".5",  "4",   "\t2", "1e1"};
 
-std::string tolerance(std::mt19937& rng) { return std::string(oneOf(rng, kToleranceTexts)); }
+std::string tolerance(std::mt19937& rng)
+{
+    return std::string(oneOf(rng, kToleranceTexts));
+}
 
 template <std::size_t N>
 void randomChecks(std::mt19937& rng, std::array<int, N>& boxes, double present, double tick)
@@ -271,18 +296,32 @@ ConditionInputs randomInputs(std::mt19937& rng)
     // Row 1: straight kill.
     if (chance(rng, 0.35)) {
         switch (pick(rng, 8)) {
-        case 0: in.straightKills = std::string(help::kStraightKill) + "\r\n" + straightText(rng); break;
-        case 1: in.straightKills = emptyBox(rng, help::kStraightKill); break;
-        case 2: in.straightKills = ""; break;
-        default: in.straightKills = pad(rng, straightText(rng)); break;
+        case 0:
+            in.straightKills = std::string(help::kStraightKill) + "\r\n" + straightText(rng);
+            break;
+        case 1:
+            in.straightKills = emptyBox(rng, help::kStraightKill);
+            break;
+        case 2:
+            in.straightKills = "";
+            break;
+        default:
+            in.straightKills = pad(rng, straightText(rng));
+            break;
         }
     }
     // Row 2: junk compounds.
     if (chance(rng, 0.3)) {
         switch (pick(rng, 8)) {
-        case 0: in.junkCompounds = std::string(help::kJunkCompound) + compoundText(rng); break;
-        case 1: in.junkCompounds = emptyBox(rng, help::kJunkCompound); break;
-        default: in.junkCompounds = pad(rng, compoundText(rng)); break;
+        case 0:
+            in.junkCompounds = std::string(help::kJunkCompound) + compoundText(rng);
+            break;
+        case 1:
+            in.junkCompounds = emptyBox(rng, help::kJunkCompound);
+            break;
+        default:
+            in.junkCompounds = pad(rng, compoundText(rng));
+            break;
         }
     }
     // Rows 3, 4, 7: code lists.
@@ -293,10 +332,18 @@ ConditionInputs randomInputs(std::mt19937& rng)
     // Row 5: positional kill.
     if (chance(rng, 0.3)) {
         switch (pick(rng, 10)) {
-        case 0: in.positionalKills = std::string(help::kPositionalKill) + "\r\n" + positionalText(rng); break;
-        case 1: in.positionalKills = emptyBox(rng, help::kPositionalKill); break;
-        case 2: in.positionalKills = "\r\n"; break;
-        default: in.positionalKills = pad(rng, positionalText(rng)); break;
+        case 0:
+            in.positionalKills = std::string(help::kPositionalKill) + "\r\n" + positionalText(rng);
+            break;
+        case 1:
+            in.positionalKills = emptyBox(rng, help::kPositionalKill);
+            break;
+        case 2:
+            in.positionalKills = "\r\n";
+            break;
+        default:
+            in.positionalKills = pad(rng, positionalText(rng));
+            break;
         }
     }
     // Row 6: base pool.
@@ -305,9 +352,15 @@ ConditionInputs randomInputs(std::mt19937& rng)
     // Row 13: sum values.
     if (chance(rng, 0.25)) {
         switch (pick(rng, 8)) {
-        case 0: in.sumValues = ""; break;
-        case 1: in.sumValues = emptyBox(rng, help::kSumValue); break;
-        default: in.sumValues = pad(rng, sumValueText(rng)); break;
+        case 0:
+            in.sumValues = "";
+            break;
+        case 1:
+            in.sumValues = emptyBox(rng, help::kSumValue);
+            break;
+        default:
+            in.sumValues = pad(rng, sumValueText(rng));
+            break;
         }
     }
 
@@ -343,7 +396,7 @@ ConditionInputs randomInputs(std::mt19937& rng)
         in.positionTolerance = {tolerance(rng), tolerance(rng)};
     if (chance(rng, 0.7))
         in.totalTolerance = {chance(rng, 0.6) ? std::string("0") : tolerance(rng),
-                        chance(rng, 0.5) ? std::to_string(between(rng, 0, 6)) : tolerance(rng)};
+                             chance(rng, 0.5) ? std::to_string(between(rng, 0, 6)) : tolerance(rng)};
     return in;
 }
 
@@ -378,17 +431,30 @@ std::string randomDrawsText(std::mt19937& rng)
     for (int k = 0; k < count; ++k) {
         const int issue = newestFirst ? count - k : k + 1;
         // Now and then an issue number seen before: mostly with its own number again.
-        const std::string label = pick(25) == 0 && k > 0 ? "2024" + digits(3) : "2024" + std::to_string(1000 + issue).substr(1);
+        const std::string label =
+            pick(25) == 0 && k > 0 ? "2024" + digits(3) : "2024" + std::to_string(1000 + issue).substr(1);
         const std::string number = digits(4);
         const std::string spaced = std::string(1, number[0]) + " " + number[1] + " " + number[2] + " " + number[3];
         std::string line;
         switch (labelled ? pick(6) : 5) {
-        case 0: line = label + " " + number; break;
-        case 1: line = label + "," + number[0] + "," + number[1] + "," + number[2] + "," + number[3]; break;
-        case 2: line = "2024-01-0" + std::to_string(1 + pick(9)) + " " + label + " " + spaced; break;
-        case 3: line = "第" + label + "期\t" + number; break;
-        case 4: line = label + " 开奖 " + spaced + " "; break;
-        default: line = pick(2) ? number : spaced; break;
+        case 0:
+            line = label + " " + number;
+            break;
+        case 1:
+            line = label + "," + number[0] + "," + number[1] + "," + number[2] + "," + number[3];
+            break;
+        case 2:
+            line = "2024-01-0" + std::to_string(1 + pick(9)) + " " + label + " " + spaced;
+            break;
+        case 3:
+            line = "第" + label + "期\t" + number;
+            break;
+        case 4:
+            line = label + " 开奖 " + spaced + " ";
+            break;
+        default:
+            line = pick(2) ? number : spaced;
+            break;
         }
         lines.push_back(pick(12) == 0 ? fullWidthDigits(line) : line);
         if (pick(8) == 0)
@@ -412,8 +478,8 @@ std::string randomDrawsText(std::mt19937& rng)
 
 std::string randomPrizeTyping(std::mt19937& rng, std::string_view resultText)
 {
-    static const std::array<std::string_view, 10> fixed = {
-        "", "    ", "一二三四", "12三4", "１２３４", "12", "123", "12345", "\t1234", "号码"};
+    static const std::array<std::string_view, 10> fixed = {"",   "    ", "一二三四", "12三4",  "１２３４",
+                                                           "12", "123",  "12345",    "\t1234", "号码"};
     switch (pick(rng, 8)) {
     case 0:
     case 1:
@@ -429,10 +495,14 @@ std::string randomPrizeTyping(std::mt19937& rng, std::string_view resultText)
             return std::string(resultText.substr(at, 4));
         }
         return digits(rng, 3);
-    case 3: return digits(rng, 4);
-    case 4: return digits(rng, chance(rng, 0.5) ? 3 : 5);
-    case 5: return "  " + digits(rng, 4) + " ";
-    default: return std::string(oneOf(rng, fixed));
+    case 3:
+        return digits(rng, 4);
+    case 4:
+        return digits(rng, chance(rng, 0.5) ? 3 : 5);
+    case 5:
+        return "  " + digits(rng, 4) + " ";
+    default:
+        return std::string(oneOf(rng, fixed));
     }
 }
 
@@ -441,11 +511,21 @@ std::string cppLiteral(std::string_view s)
     std::string out = "\"";
     for (char ch : s) {
         switch (ch) {
-        case '\r': out += "\\r"; break;
-        case '\n': out += "\\n"; break;
-        case '\t': out += "\\t"; break;
-        case '"': out += "\\\""; break;
-        case '\\': out += "\\\\"; break;
+        case '\r':
+            out += "\\r";
+            break;
+        case '\n':
+            out += "\\n";
+            break;
+        case '\t':
+            out += "\\t";
+            break;
+        case '"':
+            out += "\\\"";
+            break;
+        case '\\':
+            out += "\\\\";
+            break;
         default:
             if (static_cast<unsigned char>(ch) < 0x20 || ch == 0x7F) {
                 char buf[8];
@@ -476,10 +556,11 @@ std::string describeInputs(const ConditionInputs& in)
             } else {
                 for (std::size_t k = 0; k < member.size(); ++k)
                     if (member[k])
-                        s += lhs + "[" + std::to_string(k) + "] = " +
-                             (std::is_same_v<typename T::value_type, bool> ? std::string("true")
-                                                                           : std::to_string(static_cast<int>(member[k]))) +
-                             "; ";
+                        s += lhs + "[" + std::to_string(k) + "] = "
+                             + (std::is_same_v<typename T::value_type, bool>
+                                    ? std::string("true")
+                                    : std::to_string(static_cast<int>(member[k])))
+                             + "; ";
             }
             out.push_back(s);
         });

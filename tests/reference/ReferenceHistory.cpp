@@ -10,7 +10,10 @@ namespace shrink4::reference {
 
 namespace {
 
-bool inPool(const ReferenceAnalysis& a, int v) { return !a.run.outsidePool.test(v); }
+bool inPool(const ReferenceAnalysis& a, int v)
+{
+    return !a.run.outsidePool.test(v);
+}
 
 bool listed(const ReferenceAnalysis& a, int v)
 {
@@ -26,7 +29,10 @@ int rowsFailing(const ReferenceAnalysis& a, int v)
     return n;
 }
 
-bool isDigitChar(char c) { return c >= '0' && c <= '9'; }
+bool isDigitChar(char c)
+{
+    return c >= '0' && c <= '9';
+}
 
 // Full-width digits (U+FF10..U+FF19, three bytes each in UTF-8) as the digits they are.
 std::string withAsciiDigits(const std::string& line)

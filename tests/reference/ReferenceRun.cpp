@@ -51,7 +51,10 @@ bool isEmptyBox(std::string_view box, std::string_view helpText)
     return t.empty() || t == helpText;
 }
 
-bool isAsciiDigit(const std::string& ch) { return ch.size() == 1 && ch[0] >= '0' && ch[0] <= '9'; }
+bool isAsciiDigit(const std::string& ch)
+{
+    return ch.size() == 1 && ch[0] >= '0' && ch[0] <= '9';
+}
 
 // Replaces every non-overlapping occurrence, left to right.
 std::string replaceAll(std::string_view s, std::string_view from, std::string_view to)
@@ -80,8 +83,8 @@ struct Tables {
 
     std::string NumberText(int i) const
     {
-        return std::to_string(DigitTable[i][1]) + std::to_string(DigitTable[i][2]) +
-               std::to_string(DigitTable[i][3]) + std::to_string(DigitTable[i][4]);
+        return std::to_string(DigitTable[i][1]) + std::to_string(DigitTable[i][2]) + std::to_string(DigitTable[i][3])
+               + std::to_string(DigitTable[i][4]);
     }
     std::string digitText(int i, int p) const { return std::to_string(DigitTable[i][p]); }
 };
@@ -236,8 +239,14 @@ void MustCodeHalf(Tables& t, Window& w, const char* name, std::string& box, int 
     }
 }
 
-void KillTwoCodeStage(Tables& t, Window& w) { KillCodeStage(t, w, "T_main_sha_2ma", w.c.killTwoCodes, 2); }
-void KillThreeCodeStage(Tables& t, Window& w) { KillCodeStage(t, w, "T_main_sha_3ma", w.c.killThreeCodes, 3); }
+void KillTwoCodeStage(Tables& t, Window& w)
+{
+    KillCodeStage(t, w, "T_main_sha_2ma", w.c.killTwoCodes, 2);
+}
+void KillThreeCodeStage(Tables& t, Window& w)
+{
+    KillCodeStage(t, w, "T_main_sha_3ma", w.c.killThreeCodes, 3);
+}
 void MustCodeStage(Tables& t, Window& w)
 {
     MustCodeHalf(t, w, "T_main_bichu_2ma", w.c.mustTwoCodes, 2);
@@ -393,8 +402,8 @@ void SpecialShapeStage(Tables& t, const Window& w)
     t.ConditionCount += c;
     for (int i = 1; i <= 10000; ++i)
         for (int k = 0; k <= 5; ++k)
-            if (w.c.specialShapes[static_cast<std::size_t>(k)] == 1 &&
-                hasShape(k, t.DigitTable[i][1], t.DigitTable[i][2], t.DigitTable[i][3], t.DigitTable[i][4]))
+            if (w.c.specialShapes[static_cast<std::size_t>(k)] == 1
+                && hasShape(k, t.DigitTable[i][1], t.DigitTable[i][2], t.DigitTable[i][3], t.DigitTable[i][4]))
                 t.FailCount[i] += 1;
 }
 
@@ -433,19 +442,39 @@ void SpecialExclusionStage(Tables& t, const Window& w, const std::string& T_duiz
             if (w.c.specialExclusions[static_cast<std::size_t>(k)] != 1)
                 continue;
             switch (k) {
-            case 0: matched = distinct.size() == 1; break;
+            case 0:
+                matched = distinct.size() == 1;
+                break;
             case 1: {
                 const int a = s[2] - s[1], b = s[3] - s[2], c = s[4] - s[3], e = s[4] - s[1];
                 matched = a != 1 && b != 1 && c != 1 && a != 9 && b != 9 && c != 9 && e != 9;
                 break;
             }
-            case 2: { const int r = runClass(distinct); matched = r == 2 || r == 3 || r == 4; break; }
-            case 3: { const int r = runClass(distinct); matched = r == 3 || r == 4; break; }
-            case 4: matched = runClass(distinct) == 4; break;
-            case 5: matched = distinct.size() == 4; break;
-            case 6: matched = tally(2); break;
-            case 7: matched = tally(3); break;
-            case 8: matched = contains(T_duizi_by, t.NumberText(i)); break;
+            case 2: {
+                const int r = runClass(distinct);
+                matched = r == 2 || r == 3 || r == 4;
+                break;
+            }
+            case 3: {
+                const int r = runClass(distinct);
+                matched = r == 3 || r == 4;
+                break;
+            }
+            case 4:
+                matched = runClass(distinct) == 4;
+                break;
+            case 5:
+                matched = distinct.size() == 4;
+                break;
+            case 6:
+                matched = tally(2);
+                break;
+            case 7:
+                matched = tally(3);
+                break;
+            case 8:
+                matched = contains(T_duizi_by, t.NumberText(i));
+                break;
             }
         }
         if (matched)
@@ -511,10 +540,22 @@ void DanGroupStage(Tables& t, const Window& w)
 
 // ---------------------------------------------------------------- digit shapes
 
-const std::array<std::string_view, 16> kBigSmall = {"大大大大", "大大小大", "大小大大", "大小小大", "小大大大", "小大小大", "小小大大", "小小小大", "大大大小", "大大小小", "大小大小", "大小小小", "小大大小", "小大小小", "小小大小", "小小小小"};
-const std::array<std::string_view, 16> kOddEven = {"奇奇奇奇", "奇奇偶奇", "奇偶奇奇", "奇偶偶奇", "偶奇奇奇", "偶奇偶奇", "偶偶奇奇", "偶偶偶奇", "奇奇奇偶", "奇奇偶偶", "奇偶奇偶", "奇偶偶偶", "偶奇奇偶", "偶奇偶偶", "偶偶奇偶", "偶偶偶偶"};
-const std::array<std::string_view, 16> kPrimeComposite = {"质质质质", "质质合质", "质合质质", "质合合质", "合质质质", "合质合质", "合合质质", "合合合质", "质质质合", "质质合合", "质合质合", "质合合合", "合质质合", "合质合合", "合合质合", "合合合合"};
-const std::array<std::string_view, 81> kRoad = {"0000", "0100", "0200", "1000", "1100", "1200", "2000", "2100", "2200", "2101", "2001", "1201", "1101", "1001", "0201", "0101", "0001", "2201", "2102", "2002", "1202", "1102", "1002", "0202", "0102", "0002", "2202", "2110", "2010", "1210", "1110", "1010", "0210", "0110", "0010", "2210", "2111", "2011", "1211", "1111", "1011", "0211", "0111", "0011", "2211", "2112", "2012", "1212", "1112", "1012", "0212", "0112", "0012", "2212", "2120", "2020", "1220", "1120", "1020", "0220", "0120", "0020", "2220", "2121", "2021", "1221", "1121", "1021", "0221", "0121", "0021", "2221", "2122", "2022", "1222", "1122", "1022", "0222", "0122", "0022", "2222"};
+const std::array<std::string_view, 16> kBigSmall = {
+    "大大大大", "大大小大", "大小大大", "大小小大", "小大大大", "小大小大", "小小大大", "小小小大",
+    "大大大小", "大大小小", "大小大小", "大小小小", "小大大小", "小大小小", "小小大小", "小小小小"};
+const std::array<std::string_view, 16> kOddEven = {
+    "奇奇奇奇", "奇奇偶奇", "奇偶奇奇", "奇偶偶奇", "偶奇奇奇", "偶奇偶奇", "偶偶奇奇", "偶偶偶奇",
+    "奇奇奇偶", "奇奇偶偶", "奇偶奇偶", "奇偶偶偶", "偶奇奇偶", "偶奇偶偶", "偶偶奇偶", "偶偶偶偶"};
+const std::array<std::string_view, 16> kPrimeComposite = {
+    "质质质质", "质质合质", "质合质质", "质合合质", "合质质质", "合质合质", "合合质质", "合合合质",
+    "质质质合", "质质合合", "质合质合", "质合合合", "合质质合", "合质合合", "合合质合", "合合合合"};
+const std::array<std::string_view, 81> kRoad = {
+    "0000", "0100", "0200", "1000", "1100", "1200", "2000", "2100", "2200", "2101", "2001", "1201", "1101", "1001",
+    "0201", "0101", "0001", "2201", "2102", "2002", "1202", "1102", "1002", "0202", "0102", "0002", "2202", "2110",
+    "2010", "1210", "1110", "1010", "0210", "0110", "0010", "2210", "2111", "2011", "1211", "1111", "1011", "0211",
+    "0111", "0011", "2211", "2112", "2012", "1212", "1112", "1012", "0212", "0112", "0012", "2212", "2120", "2020",
+    "1220", "1120", "1020", "0220", "0120", "0020", "2220", "2121", "2021", "1221", "1121", "1021", "0221", "0121",
+    "0021", "2221", "2122", "2022", "1222", "1122", "1022", "0222", "0122", "0022", "2222"};
 
 template <std::size_t N, class Symbol>
 void ShapeStage(Tables& t, const std::array<int, N>& boxes, const std::array<std::string_view, N>& captions,
@@ -547,8 +588,7 @@ void BigSmallShapeStage(Tables& t, const Window& w)
 
 void OddEvenShapeStage(Tables& t, const Window& w)
 {
-    ShapeStage(t, w.c.oddEvenShapes, kOddEven,
-               [](const std::string& d) { return contains("13579", d) ? "奇" : "偶"; });
+    ShapeStage(t, w.c.oddEvenShapes, kOddEven, [](const std::string& d) { return contains("13579", d) ? "奇" : "偶"; });
 }
 
 void PrimeCompositeShapeStage(Tables& t, const Window& w)
@@ -594,9 +634,9 @@ void AcValueStage(Tables& t, const Window& w)
     t.ConditionCount += 1;
     for (int i = 1; i <= 10000; ++i) {
         const int a = t.DigitTable[i][1], b = t.DigitTable[i][2], c = t.DigitTable[i][3], d = t.DigitTable[i][4];
-        const std::string D = std::to_string(std::abs(a - b)) + std::to_string(std::abs(a - c)) +
-                              std::to_string(std::abs(a - d)) + std::to_string(std::abs(b - c)) +
-                              std::to_string(std::abs(b - d)) + std::to_string(std::abs(c - d));
+        const std::string D = std::to_string(std::abs(a - b)) + std::to_string(std::abs(a - c))
+                              + std::to_string(std::abs(a - d)) + std::to_string(std::abs(b - c))
+                              + std::to_string(std::abs(b - d)) + std::to_string(std::abs(c - d));
         int AcValue = 0;
         for (int v = 0; v <= 9; ++v)
             if (contains(D, std::to_string(v)))
@@ -728,7 +768,10 @@ std::vector<std::string> characters(std::string_view s)
     return out;
 }
 
-std::size_t characterCount(std::string_view s) { return characters(s).size(); }
+std::size_t characterCount(std::string_view s)
+{
+    return characters(s).size();
+}
 
 std::vector<std::string> splitAt(std::string_view s, std::string_view separator)
 {
@@ -889,27 +932,27 @@ ReferenceResult referenceRun(const ConditionInputs& inputs)
 
     t->ConditionCount = 0;
     ResetNumberTables(*t);
-    StraightKillStage(*t, w);         // row 1
-    JunkCompoundStage(*t, w);         // row 2
-    KillTwoCodeStage(*t, w);          // row 3
-    MustCodeStage(*t, w);             // row 4
-    ApplyPositionalKill(*t, w);       // row 5
-    ApplyBasePool(*t, w);             // row 6
-    KillThreeCodeStage(*t, w);        // row 7
-    SumTailStage(*t, w);              // row 8
-    SpanStage(*t, w);                 // row 9
-    UniversalKillStage(*t, w);        // row 10
-    DanGroupStage(*t, w);             // row 11
-    AcValueStage(*t, w);              // row 12
-    SumValueStage(*t, w);             // row 13
-    PositionDigitStage(*t, w);        // row 14
-    SpecialShapeStage(*t, w);         // row 15
+    StraightKillStage(*t, w);                 // row 1
+    JunkCompoundStage(*t, w);                 // row 2
+    KillTwoCodeStage(*t, w);                  // row 3
+    MustCodeStage(*t, w);                     // row 4
+    ApplyPositionalKill(*t, w);               // row 5
+    ApplyBasePool(*t, w);                     // row 6
+    KillThreeCodeStage(*t, w);                // row 7
+    SumTailStage(*t, w);                      // row 8
+    SpanStage(*t, w);                         // row 9
+    UniversalKillStage(*t, w);                // row 10
+    DanGroupStage(*t, w);                     // row 11
+    AcValueStage(*t, w);                      // row 12
+    SumValueStage(*t, w);                     // row 13
+    PositionDigitStage(*t, w);                // row 14
+    SpecialShapeStage(*t, w);                 // row 15
     SpecialExclusionStage(*t, w, T_duizi_by); // row 16
-    DigitShapeStages(*t, w);          // rows 17 to 20
+    DigitShapeStages(*t, w);                  // rows 17 to 20
     for (int i = 1; i <= 10000; ++i)
         r.failCount.push_back(t->FailCount[i]);
-    ApplyVerdict(*t, w);              // row 21
-    BuildResultList(*t, r);           // row 22
+    ApplyVerdict(*t, w);    // row 21
+    BuildResultList(*t, r); // row 22
 
     r.conditionCount = t->ConditionCount;
     for (int i = 1; i <= 10000; ++i) {
@@ -943,8 +986,12 @@ std::vector<RowStage> rowStages()
         {"T_main_shazhixuan", StraightKillStage, text(&ConditionInputs::straightKills, help::kStraightKill)},
         {"T_main_laji_fushi", JunkCompoundStage, text(&ConditionInputs::junkCompounds, help::kJunkCompound)},
         {"T_main_sha_2ma", KillTwoCodeStage, {}},
-        {"T_main_bichu_2ma", [](Tables& t, Window& w) { MustCodeHalf(t, w, "T_main_bichu_2ma", w.c.mustTwoCodes, 2); }, {}},
-        {"T_main_bichu_3ma", [](Tables& t, Window& w) { MustCodeHalf(t, w, "T_main_bichu_3ma", w.c.mustThreeCodes, 3); }, {}},
+        {"T_main_bichu_2ma",
+         [](Tables& t, Window& w) { MustCodeHalf(t, w, "T_main_bichu_2ma", w.c.mustTwoCodes, 2); },
+         {}},
+        {"T_main_bichu_3ma",
+         [](Tables& t, Window& w) { MustCodeHalf(t, w, "T_main_bichu_3ma", w.c.mustThreeCodes, 3); },
+         {}},
         {"T_main_dw_sha", ApplyPositionalKill, text(&ConditionInputs::positionalKills, help::kPositionalKill)},
         {"T_main_sha_3ma", KillThreeCodeStage, {}},
         {"Check_hewei_sha", SumTailStage, {}},
@@ -982,8 +1029,8 @@ std::vector<ReferenceRow> referenceRows(const ConditionInputs& inputs)
         Window w{inputs, {}};
         ResetNumberTables(*t);
         row.stage(*t, w);
-        const bool takesPart = row.textTakesPart ? row.textTakesPart(inputs)
-                                                 : t->ConditionCount > 0 || !w.rewritten.empty();
+        const bool takesPart =
+            row.textTakesPart ? row.textTakesPart(inputs) : t->ConditionCount > 0 || !w.rewritten.empty();
         if (!takesPart)
             continue;
         ReferenceRow out{row.key, std::vector<bool>(10000, false)};

@@ -21,17 +21,17 @@
 namespace shrink4::reference {
 
 struct ReferenceResult {
-    std::int32_t conditionCount = 0;  // ConditionCount when the verdict was taken
-    NumberSet verdict;                // numbers whose FailCount became 100
-    NumberSet outsidePool;            // numbers with PoolMask 1
-    std::vector<int> numbers;         // listed numbers (values), ascending
-    std::vector<std::string> lines;   // Li_out items
-    std::string resultText;           // ResultText
-    std::string prizeCheckText;       // PrizeCheckText
-    int count = 0;                    // dadi_zhushu
+    std::int32_t conditionCount = 0; // ConditionCount when the verdict was taken
+    NumberSet verdict;               // numbers whose FailCount became 100
+    NumberSet outsidePool;           // numbers with PoolMask 1
+    std::vector<int> numbers;        // listed numbers (values), ascending
+    std::vector<std::string> lines;  // Li_out items
+    std::string resultText;          // ResultText
+    std::string prizeCheckText;      // PrizeCheckText
+    int count = 0;                   // dadi_zhushu
     // (box name, text) for every code-list box the run wrote back, in the order written.
     std::vector<std::pair<std::string, std::string>> rewritten;
-    std::vector<int> failCount;       // FailCount before the verdict, by number value
+    std::vector<int> failCount; // FailCount before the verdict, by number value
 };
 
 ReferenceResult referenceRun(const ConditionInputs& inputs);
@@ -52,8 +52,7 @@ struct ReferencePrizeVerdict {
 };
 
 // Literal T_duijiang_Change with SelectMatchingLines.
-ReferencePrizeVerdict referencePrizeCheck(std::string_view prizeCheckText,
-                                          const std::vector<std::string>& lines,
+ReferencePrizeVerdict referencePrizeCheck(std::string_view prizeCheckText, const std::vector<std::string>& lines,
                                           std::string_view typed);
 
 // Literal helpers, exposed for targeted tests.
@@ -61,10 +60,10 @@ std::string trimSpaces(std::string_view s);              // only the space chara
 std::vector<std::string> characters(std::string_view s); // UTF-8 code points
 std::size_t characterCount(std::string_view s);
 std::vector<std::string> splitAt(std::string_view s, std::string_view separator); // every piece, empty ones included
-std::string normalizeCodeList(std::string_view s);       // the four literal steps
-double lenientNumber(std::string_view s);                // leading number of a text, 0 when none
-std::int32_t toleranceBound(std::string_view s);         // parse, half-even, clamp to int32
-std::string twoPairsText();                              // the design text of T_duizi_by
-int runClass(const std::string& distinctDigits);         // with 0189 as a four-run
+std::string normalizeCodeList(std::string_view s);                                // the four literal steps
+double lenientNumber(std::string_view s);        // leading number of a text, 0 when none
+std::int32_t toleranceBound(std::string_view s); // parse, half-even, clamp to int32
+std::string twoPairsText();                      // the design text of T_duizi_by
+int runClass(const std::string& distinctDigits); // with 0189 as a four-run
 
 } // namespace shrink4::reference

@@ -97,7 +97,8 @@ TEST(Scheme, TextIsTakenExactlyAsWritten)
     ASSERT_TRUE(r.inputs);
     EXPECT_EQ(r.inputs->basePool, "  1234\r\n\n ");
     // Every escape JSON has, as the text boxes receive them.
-    const auto escaped = parseScheme(scheme("\"T_dadi_nb\": \"\\\"\\\\\\/\\b\\f\\t\\u0031\\u7b2c\\ud83d\\ude00\\ud800x\""));
+    const auto escaped =
+        parseScheme(scheme("\"T_dadi_nb\": \"\\\"\\\\\\/\\b\\f\\t\\u0031\\u7b2c\\ud83d\\ude00\\ud800x\""));
     ASSERT_TRUE(escaped.inputs) << escaped.error.toStdString();
     EXPECT_EQ(escaped.inputs->basePool, "\"\\/\b\f\t1第\xF0\x9F\x98\x80?x");
 }
@@ -105,9 +106,10 @@ TEST(Scheme, TextIsTakenExactlyAsWritten)
 // Schemes of the first version kept the help text as content, numbers below it.
 TEST(Scheme, ALeadingHelpTextIsLeftOff)
 {
-    const auto r = parseScheme(scheme("\"T_dadi_nb\": \"大底号码，双击清空\\r\\n1111 2222\", "
-                                      "\"T_main_sha_2ma\": \"不懂使用请看软件教程\\r\\n双击清空\\r\\n\", "
-                                      "\"T_main_shazhixuan\": \"1234 不懂使用请看软件教程\""));
+    const auto r =
+        parseScheme(scheme("\"T_dadi_nb\": \"大底号码，双击清空\\r\\n1111 2222\", "
+                           "\"T_main_sha_2ma\": \"不懂使用请看软件教程\\r\\n双击清空\\r\\n\", "
+                           "\"T_main_shazhixuan\": \"1234 不懂使用请看软件教程\""));
     ASSERT_TRUE(r.inputs);
     EXPECT_EQ(r.inputs->basePool, "\r\n1111 2222");
     EXPECT_EQ(r.inputs->killTwoCodes, "\r\n");
@@ -157,8 +159,10 @@ TEST(Scheme, EncodingEmptinessAndRepeatedKeysAreNamed)
         {"{\"shrink4-scheme\": 1, \"shrink4-scheme\": 1, \"controls\": {}}", "\"shrink4-scheme\" is given twice",
          "键重复：shrink4-scheme"},
         {scheme("\"T_dadi_nb\": \"1\", \"T_dadi_nb\": \"2\""), "controls.T_dadi_nb", "键重复：controls.T_dadi_nb"},
-        {scheme("\"T_dadi_nb\": \"1\", \"T_dadi\\u005fnb\": \"2\""), "controls.T_dadi_nb", "键重复：controls.T_dadi_nb"},
-        {"{\"controls\": {}, \"shrink4-scheme\": 1, \"controls\": {}}", "\"controls\" is given twice", "键重复：controls"},
+        {scheme("\"T_dadi_nb\": \"1\", \"T_dadi\\u005fnb\": \"2\""), "controls.T_dadi_nb",
+         "键重复：controls.T_dadi_nb"},
+        {"{\"controls\": {}, \"shrink4-scheme\": 1, \"controls\": {}}", "\"controls\" is given twice",
+         "键重复：controls"},
         {scheme("\"T_bogus\": \"\""), "T_bogus", "未知的键：controls.T_bogus"},
         {scheme("\"Check_dm_jchong\": 7"), "outside 0..2", "controls.Check_dm_jchong：勾选值7不在0..2之内"},
     };
@@ -166,10 +170,12 @@ TEST(Scheme, EncodingEmptinessAndRepeatedKeysAreNamed)
         const auto r = parseScheme(c.bytes);
         EXPECT_FALSE(r.inputs.has_value()) << c.bytes.toHex().constData();
         EXPECT_TRUE(r.error.contains(QString::fromUtf8(c.english))) << r.error.toStdString() << " lacks " << c.english;
-        EXPECT_TRUE(r.message.contains(QString::fromUtf8(c.chinese))) << r.message.toStdString() << " lacks " << c.chinese;
+        EXPECT_TRUE(r.message.contains(QString::fromUtf8(c.chinese)))
+            << r.message.toStdString() << " lacks " << c.chinese;
     }
     // Keys and braces inside texts are text, and the same key in two objects is no repeat.
-    const auto quoted = parseScheme(scheme("\"T_dadi_nb\": \"{\\\"T_dadi_nb\\\": [\", \"T_main_sha_2ma\": \"T_dadi_nb\""));
+    const auto quoted =
+        parseScheme(scheme("\"T_dadi_nb\": \"{\\\"T_dadi_nb\\\": [\", \"T_main_sha_2ma\": \"T_dadi_nb\""));
     ASSERT_TRUE(quoted.inputs) << quoted.error.toStdString();
     EXPECT_EQ(quoted.inputs->basePool, "{\"T_dadi_nb\": [");
 }
@@ -198,8 +204,10 @@ TEST(Scheme, OnlyRegularFilesUpTo256MegabytesAreOpened)
     for (const auto& c : cases) {
         const auto r = readSchemeFile(c.path);
         EXPECT_FALSE(r.inputs.has_value()) << c.path.toStdString();
-        EXPECT_TRUE(r.error.contains(c.path) && r.error.contains(QString::fromUtf8(c.english))) << r.error.toStdString();
-        EXPECT_TRUE(r.message.contains(c.path) && r.message.contains(QString::fromUtf8(c.chinese))) << r.message.toStdString();
+        EXPECT_TRUE(r.error.contains(c.path) && r.error.contains(QString::fromUtf8(c.english)))
+            << r.error.toStdString();
+        EXPECT_TRUE(r.message.contains(c.path) && r.message.contains(QString::fromUtf8(c.chinese)))
+            << r.message.toStdString();
     }
 }
 

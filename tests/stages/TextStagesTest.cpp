@@ -53,8 +53,8 @@ TEST(JunkCompound, LinesCoverTheProductOfTheirFields)
 
 TEST(JunkCompound, MalformedLinesAreIgnored)
 {
-    EXPECT_TRUE(junkCompoundSet("1**2*3").empty());        // an empty field allows no digit
-    EXPECT_TRUE(junkCompoundSet("1*2*3*4*5").empty());     // four stars
+    EXPECT_TRUE(junkCompoundSet("1**2*3").empty());           // an empty field allows no digit
+    EXPECT_TRUE(junkCompoundSet("1*2*3*4*5").empty());        // four stars
     EXPECT_TRUE(junkCompoundSet("1*2*3*4\n5*6*7*8").empty()); // a lone LF does not split
     EXPECT_EQ(junkCompoundSet("1*2*3*4\r\n5*6*7*8\r\n").count(), 2);
 }
@@ -74,7 +74,9 @@ TEST(CodeList, NormalizeKeepsDigitGroupsSeparatedBySingleSpaces)
     EXPECT_EQ(NormalizeDigitGroups("，1 2"), "1 2");
     EXPECT_EQ(NormalizeDigitGroups("  \r\n12，34  \r\n"), "12 34");
     EXPECT_EQ(NormalizeDigitGroups("不懂使用"), "");
-    EXPECT_EQ(NormalizeDigitGroups(std::string("1\xFF\xFE" "2")), "1 2"); // stray bytes separate too
+    EXPECT_EQ(NormalizeDigitGroups(std::string("1\xFF\xFE"
+                                               "2")),
+              "1 2"); // stray bytes separate too
 }
 
 TEST(CodeList, ContainsIsMultisetContainment)

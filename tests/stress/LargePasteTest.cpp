@@ -164,7 +164,7 @@ TEST(LargePaste, WholeRunWithEveryTextBoxFull)
     in.straightKills = pasteOf("1234 ");
     in.junkCompounds = pasteOf("12*34*5*67\r\n");
     in.killTwoCodes = pasteOf("99,");
-    in.mustTwoCodes = pasteOf("\r\n") + "0";          // one lone digit: every number fails
+    in.mustTwoCodes = pasteOf("\r\n") + "0"; // one lone digit: every number fails
     in.killThreeCodes = pasteOf("x") + "777";
     in.mustThreeCodes = std::string(help::kCodeList); // help text: off, not counted
     in.positionalKills = pasteOf("1**8 ");
@@ -172,8 +172,11 @@ TEST(LargePaste, WholeRunWithEveryTextBoxFull)
     in.basePool = allNumbersPaste();
     in.totalTolerance = {cat({pasteOf(" "), "1"}), cat({"1", pasteOf(" ")})};
 
-    const NumberSet killed[] = {setOf({1234}), junkCompoundSet("12*34*5*67"), numbersContainingAnyCode("99", 2),
-                                numbersContainingAnyCode("777", 3), positionalKillSet("1**8"),
+    const NumberSet killed[] = {setOf({1234}),
+                                junkCompoundSet("12*34*5*67"),
+                                numbersContainingAnyCode("99", 2),
+                                numbersContainingAnyCode("777", 3),
+                                positionalKillSet("1**8"),
                                 setOf({0, 9999})};
     // Tolerance [1, 1]: exactly one failure. Every number fails the must-contain box, so
     // the survivors are those that fail nothing else.

@@ -21,8 +21,7 @@ const SplicePage& page(std::string_view code)
     return *p;
 }
 
-SpliceResult splice(std::string_view code, std::vector<std::string_view> boxes,
-                    SpliceMode mode = SpliceMode::Keep)
+SpliceResult splice(std::string_view code, std::vector<std::string_view> boxes, SpliceMode mode = SpliceMode::Keep)
 {
     auto result = runSplice(page(code), boxes, mode);
     EXPECT_TRUE(result.has_value());
@@ -48,8 +47,7 @@ std::string numbersText(int from, int to, int width)
 }
 
 // The filter as the window describes it: a plain substring search per candidate and box.
-SpliceResult literalSplice(const SplicePage& p, const std::vector<std::string>& boxes,
-                           SpliceMode mode)
+SpliceResult literalSplice(const SplicePage& p, const std::vector<std::string>& boxes, SpliceMode mode)
 {
     SpliceResult r;
     const int candidates = p.targetWidth == 4 ? 10000 : 100000;
@@ -234,8 +232,8 @@ TEST(SpliceFilter, AgreesWithThePlainSubstringSearchOnEveryPage)
 
 TEST(NormalizeDigitGroups, AnyRunOfSeparatorsBecomesOneSpace)
 {
-    for (std::string_view text : {"12,56,87", "12;56;87", "12\r\n56\r\n87\r\n", "  12    56  87  ",
-                                  "，12、56。87", "\t12 \t56\n87"}) {
+    for (std::string_view text :
+         {"12,56,87", "12;56;87", "12\r\n56\r\n87\r\n", "  12    56  87  ", "，12、56。87", "\t12 \t56\n87"}) {
         SCOPED_TRACE(std::string(text));
         EXPECT_EQ(NormalizeDigitGroups(text), "12 56 87");
         EXPECT_EQ(digitGroupCount(NormalizeDigitGroups(text)), 3);

@@ -15,7 +15,10 @@ namespace shrink4::cli {
 
 namespace {
 
-QString qText(std::string_view text) { return QString::fromUtf8(text.data(), qsizetype(text.size())); }
+QString qText(std::string_view text)
+{
+    return QString::fromUtf8(text.data(), qsizetype(text.size()));
+}
 
 // The answer for every draw is built whole before it is printed: for --json some 600 bytes
 // a draw, over a hundred times its line in the file. A larger file is refused rather than
@@ -100,11 +103,18 @@ QString readable(const Backtest& b)
     }
     const auto& s = b.summary;
     text += QStringLiteral("\n%1 of %2 draws listed (%3), survivors %4 (%5), lift %6\n")
-                .arg(s.listed).arg(s.draws).arg(s.hitRate, 0, 'f', 4).arg(s.survivors).arg(s.baseline, 0, 'f', 4)
+                .arg(s.listed)
+                .arg(s.draws)
+                .arg(s.hitRate, 0, 'f', 4)
+                .arg(s.survivors)
+                .arg(s.baseline, 0, 'f', 4)
                 .arg(s.lift ? QString::number(*s.lift, 'f', 2) : QStringLiteral("-"));
     text += QStringLiteral("longest miss run %1, current miss run %2\n\n").arg(s.longestMissRun).arg(s.currentMissRun);
     for (const auto& r : b.rows)
-        text += QStringLiteral("%1 %2  %3\n").arg(r.killedDraws, 6).arg(r.rate, 6, 'f', 4).arg(QString::fromStdString(r.key));
+        text += QStringLiteral("%1 %2  %3\n")
+                    .arg(r.killedDraws, 6)
+                    .arg(r.rate, 6, 'f', 4)
+                    .arg(QString::fromStdString(r.key));
     return text;
 }
 
@@ -113,13 +123,17 @@ QString readable(const Backtest& b)
 int backtestCommand(const QStringList& arguments)
 {
     QCommandLineParser parser;
-    parser.setApplicationDescription(QStringLiteral("Perform a filter run, then look up each past draw in it: was it listed, and which conditions failed it."));
-    const QCommandLineOption jsonOption(QStringLiteral("json"), QStringLiteral("Print one JSON object instead of a table."));
-    const QCommandLineOption last(QStringLiteral("last"), QStringLiteral("Only the latest N draws."), QStringLiteral("N"));
+    parser.setApplicationDescription(QStringLiteral(
+        "Perform a filter run, then look up each past draw in it: was it listed, and which conditions failed it."));
+    const QCommandLineOption jsonOption(QStringLiteral("json"),
+                                        QStringLiteral("Print one JSON object instead of a table."));
+    const QCommandLineOption last(QStringLiteral("last"), QStringLiteral("Only the latest N draws."),
+                                  QStringLiteral("N"));
     parser.addOption(jsonOption);
     parser.addOption(last);
     auto start = startSchemeCommand(
-        parser, arguments, {{QStringLiteral("DRAWS"), QStringLiteral("Past draws, one a line, or - for standard input.")}});
+        parser, arguments,
+        {{QStringLiteral("DRAWS"), QStringLiteral("Past draws, one a line, or - for standard input.")}});
     if (!start.inputs)
         return start.exitStatus;
     const QString command = arguments.value(0);

@@ -13,11 +13,15 @@ namespace shrink4::cli {
 int checkCommand(const QStringList& arguments)
 {
     QCommandLineParser parser;
-    parser.setApplicationDescription(QStringLiteral("Perform a filter run, then the prize check of TEXT as if it were typed into the prize box. Prints the caption the label would show."));
-    const QCommandLineOption group(QStringLiteral("group"), QStringLiteral("Convert the run's result to group numbers first, as the convert button does; TEXT is then compared by its group form."));
+    parser.setApplicationDescription(QStringLiteral(
+        "Perform a filter run, then the prize check of TEXT as if it were typed into the prize box. Prints the caption the label would show."));
+    const QCommandLineOption group(
+        QStringLiteral("group"),
+        QStringLiteral(
+            "Convert the run's result to group numbers first, as the convert button does; TEXT is then compared by its group form."));
     parser.addOption(group);
-    auto start = startSchemeCommand(
-        parser, arguments, {{QStringLiteral("TEXT"), QStringLiteral("The text typed into the prize box.")}});
+    auto start = startSchemeCommand(parser, arguments,
+                                    {{QStringLiteral("TEXT"), QStringLiteral("The text typed into the prize box.")}});
     if (!start.inputs)
         return start.exitStatus;
     const auto run = filterRun(*start.inputs);

@@ -48,7 +48,10 @@ std::optional<QString> finishOutput()
     return qt_error_string(outputError);
 }
 
-void printOut(const QString& text) { printOutBytes(text.toUtf8()); }
+void printOut(const QString& text)
+{
+    printOutBytes(text.toUtf8());
+}
 
 void printErr(const QString& text)
 {

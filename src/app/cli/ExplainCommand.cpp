@@ -32,8 +32,9 @@ std::optional<int> typedNumber(const QString& argument)
 
 QString readable(int number, const NumberExplanation& e)
 {
-    QString text = QStringLiteral("%1: %2\n").arg(QString::fromStdString(numberText(number)),
-                                                e.listed ? QStringLiteral("listed") : QStringLiteral("not listed"));
+    QString text = QStringLiteral("%1: %2\n")
+                       .arg(QString::fromStdString(numberText(number)),
+                            e.listed ? QStringLiteral("listed") : QStringLiteral("not listed"));
     text += QStringLiteral("in pool: %1\nfail count: %2\n").arg(e.inPool ? "yes" : "no").arg(e.failCount);
     for (const auto& key : e.failed)
         text += QStringLiteral("failed by: %1\n").arg(QString::fromUtf8(key.data(), qsizetype(key.size())));
@@ -45,11 +46,12 @@ QString readable(int number, const NumberExplanation& e)
 int explainCommand(const QStringList& arguments)
 {
     QCommandLineParser parser;
-    parser.setApplicationDescription(QStringLiteral("Perform a filter run and tell why NUMBER is or is not listed: the base pool, its failure count and the conditions that fail it."));
+    parser.setApplicationDescription(QStringLiteral(
+        "Perform a filter run and tell why NUMBER is or is not listed: the base pool, its failure count and the conditions that fail it."));
     const QCommandLineOption json(QStringLiteral("json"), QStringLiteral("Print one JSON object."));
     parser.addOption(json);
-    auto start = startSchemeCommand(parser, arguments,
-                                    {{QStringLiteral("NUMBER"), QStringLiteral("Four digits, as typed.")}});
+    auto start =
+        startSchemeCommand(parser, arguments, {{QStringLiteral("NUMBER"), QStringLiteral("Four digits, as typed.")}});
     if (!start.inputs)
         return start.exitStatus;
     const QString argument = parser.positionalArguments().at(1);

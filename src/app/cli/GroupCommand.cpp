@@ -12,8 +12,10 @@ namespace shrink4::cli {
 int groupCommand(const QStringList& arguments)
 {
     QCommandLineParser parser;
-    parser.setApplicationDescription(QStringLiteral("Perform a filter run with the scheme's conditions, then convert the listed numbers to group numbers (digits sorted ascending), as the convert button does."));
-    const QCommandLineOption json(QStringLiteral("json"), QStringLiteral("Print one JSON object instead of one group number per line."));
+    parser.setApplicationDescription(QStringLiteral(
+        "Perform a filter run with the scheme's conditions, then convert the listed numbers to group numbers (digits sorted ascending), as the convert button does."));
+    const QCommandLineOption json(QStringLiteral("json"),
+                                  QStringLiteral("Print one JSON object instead of one group number per line."));
     parser.addOption(json);
     auto start = startSchemeCommand(parser, arguments);
     if (!start.inputs)

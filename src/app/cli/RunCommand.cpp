@@ -28,8 +28,10 @@ std::vector<JsonObjectWriter> notesJson(const std::vector<Note>& notes)
 int runCommand(const QStringList& arguments)
 {
     QCommandLineParser parser;
-    parser.setApplicationDescription(QStringLiteral("Perform one filter run with the scheme's conditions, exactly as the start button does."));
-    const QCommandLineOption json(QStringLiteral("json"), QStringLiteral("Print one JSON object instead of one number per line."));
+    parser.setApplicationDescription(
+        QStringLiteral("Perform one filter run with the scheme's conditions, exactly as the start button does."));
+    const QCommandLineOption json(QStringLiteral("json"),
+                                  QStringLiteral("Print one JSON object instead of one number per line."));
     parser.addOption(json);
     const QCommandLineOption output({QStringLiteral("o"), QStringLiteral("output")},
                                     QStringLiteral("Write the output to FILE instead of standard output: a file is "

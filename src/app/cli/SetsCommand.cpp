@@ -35,9 +35,12 @@ std::optional<ListSetOperation> operationNamed(const QString& name)
 int setsCommand(const QStringList& arguments)
 {
     QCommandLineParser parser;
-    parser.setApplicationDescription(QStringLiteral("The list set tool: a set operation on the four-digit numbers of two list texts. Prints the result numbers ascending, separated by single spaces, on one line."));
-    const QCommandLineOption opOption(QStringLiteral("op"), QStringLiteral("and (intersection), or (union), a-b or b-a."), QStringLiteral("OP"));
-    const QCommandLineOption json(QStringLiteral("json"), QStringLiteral("Print {\"count\": N, \"numbers\": [...]} instead."));
+    parser.setApplicationDescription(QStringLiteral(
+        "The list set tool: a set operation on the four-digit numbers of two list texts. Prints the result numbers ascending, separated by single spaces, on one line."));
+    const QCommandLineOption opOption(
+        QStringLiteral("op"), QStringLiteral("and (intersection), or (union), a-b or b-a."), QStringLiteral("OP"));
+    const QCommandLineOption json(QStringLiteral("json"),
+                                  QStringLiteral("Print {\"count\": N, \"numbers\": [...]} instead."));
     parser.addOption(opOption);
     parser.addOption(json);
     parser.addPositionalArgument(QStringLiteral("A"), QStringLiteral("File holding list A, or - for standard input."));
@@ -71,8 +74,9 @@ int setsCommand(const QStringList& arguments)
         lists[i] = std::move(*bytes);
     }
 
-    const auto result = applyListSetOperation(*operation, std::string_view(lists[0].constData(), std::size_t(lists[0].size())),
-                                              std::string_view(lists[1].constData(), std::size_t(lists[1].size())));
+    const auto result =
+        applyListSetOperation(*operation, std::string_view(lists[0].constData(), std::size_t(lists[0].size())),
+                              std::string_view(lists[1].constData(), std::size_t(lists[1].size())));
     if (!parser.isSet(json)) {
         printOutBytes(QByteArray(result.text.data(), qsizetype(result.text.size())) + '\n');
         return kOk;

@@ -67,14 +67,21 @@ bool readBoxes(const QString& command, const QStringList& boxArguments, const Sp
 int spliceCommand(const QStringList& arguments)
 {
     QCommandLineParser parser;
-    parser.setApplicationDescription(QStringLiteral(
-        "The splice tool: every four- or five-digit number whose digits at each box's positions "
-        "occur in that box's text (keep), or that no box matches (--delete). Prints the result "
-        "numbers ascending, separated by single spaces, on one line."));
-    const QCommandLineOption pageOption(QStringLiteral("page"), QStringLiteral("Page code: %1.").arg(pageCodes()), QStringLiteral("CODE"));
-    const QCommandLineOption deleteOption(QStringLiteral("delete"), QStringLiteral("Delete mode: drop the numbers a filled box matches."));
-    const QCommandLineOption json(QStringLiteral("json"), QStringLiteral("Print {\"count\": N, \"numbers\": [...]} instead."));
-    const QCommandLineOption boxOption(QStringLiteral("box"), QStringLiteral("Text of position box K (0-based, in the page's box order) from FILE, or - for standard input (once). Boxes not given are empty."), QStringLiteral("K=FILE"));
+    parser.setApplicationDescription(
+        QStringLiteral("The splice tool: every four- or five-digit number whose digits at each box's positions "
+                       "occur in that box's text (keep), or that no box matches (--delete). Prints the result "
+                       "numbers ascending, separated by single spaces, on one line."));
+    const QCommandLineOption pageOption(QStringLiteral("page"), QStringLiteral("Page code: %1.").arg(pageCodes()),
+                                        QStringLiteral("CODE"));
+    const QCommandLineOption deleteOption(QStringLiteral("delete"),
+                                          QStringLiteral("Delete mode: drop the numbers a filled box matches."));
+    const QCommandLineOption json(QStringLiteral("json"),
+                                  QStringLiteral("Print {\"count\": N, \"numbers\": [...]} instead."));
+    const QCommandLineOption boxOption(
+        QStringLiteral("box"),
+        QStringLiteral(
+            "Text of position box K (0-based, in the page's box order) from FILE, or - for standard input (once). Boxes not given are empty."),
+        QStringLiteral("K=FILE"));
     parser.addOptions({pageOption, deleteOption, json, boxOption});
     if (auto exit = parseArguments(parser, arguments, 0, {QStringLiteral("box")}))
         return *exit;

@@ -10,7 +10,10 @@ namespace shrink4::cli {
 
 namespace {
 
-bool isClosed(int fd) { return ::fcntl(fd, F_GETFD) == -1 && errno == EBADF; }
+bool isClosed(int fd)
+{
+    return ::fcntl(fd, F_GETFD) == -1 && errno == EBADF;
+}
 
 // open() takes the lowest free descriptor, which is fd itself when it is closed. The
 // placeholder is opened the wrong way round so every use of it fails.

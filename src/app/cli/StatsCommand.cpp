@@ -11,7 +11,10 @@ namespace shrink4::cli {
 
 namespace {
 
-QString fromView(std::string_view text) { return QString::fromUtf8(text.data(), qsizetype(text.size())); }
+QString fromView(std::string_view text)
+{
+    return QString::fromUtf8(text.data(), qsizetype(text.size()));
+}
 
 // Columns a terminal gives the text: Chinese characters take two.
 int displayWidth(const QString& text)
@@ -69,7 +72,8 @@ std::vector<JsonObjectWriter> rowsJson(const std::vector<RowStatistics>& rows)
 int statsCommand(const QStringList& arguments)
 {
     QCommandLineParser parser;
-    parser.setApplicationDescription(QStringLiteral("Perform a filter run and show what each condition removes, then how many numbers of the base pool fail how many conditions."));
+    parser.setApplicationDescription(QStringLiteral(
+        "Perform a filter run and show what each condition removes, then how many numbers of the base pool fail how many conditions."));
     const QCommandLineOption json(QStringLiteral("json"), QStringLiteral("Print one JSON object instead of a table."));
     parser.addOption(json);
     auto start = startSchemeCommand(parser, arguments);

@@ -27,8 +27,9 @@ QString usage()
     QString text = QStringLiteral("Usage: shrink4-cli <command> [options]\n\nCommands:\n");
     for (const auto& c : kCommands)
         text += QStringLiteral("  %1  %2\n").arg(QLatin1String(c.name), -8).arg(QLatin1String(c.summary));
-    text += QStringLiteral("\nRun \"shrink4-cli <command> --help\" for the options of a command,\n"
-                           "\"shrink4-cli --version\" for the version.\n");
+    text += QStringLiteral(
+        "\nRun \"shrink4-cli <command> --help\" for the options of a command,\n"
+        "\"shrink4-cli --version\" for the version.\n");
     return text;
 }
 

@@ -57,7 +57,7 @@ void quitOnSignals(MainWindow* window)
     QObject::connect(notifier, &QSocketNotifier::activated, window, [window] {
         drain(g_sockets[1]);
         window->closeForShutdown(); // no question can be answered at a shutdown
-        QCoreApplication::exit(0); // even if something kept the window open
+        QCoreApplication::exit(0);  // even if something kept the window open
     });
     // Once the window is gone nothing reads the bytes: the signals end the program again.
     QObject::connect(notifier, &QObject::destroyed, [] { setHandler(SIG_DFL); });

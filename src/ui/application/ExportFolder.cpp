@@ -27,7 +27,7 @@ bool isUserFolder(const QString& folder)
 bool isUsableHome(const QString& folder)
 {
     return !folder.isEmpty() && QDir::isAbsolutePath(folder) && !QDir(QDir::cleanPath(folder)).isRoot()
-        && isWritableFolder(folder);
+           && isWritableFolder(folder);
 }
 
 bool isFolderOf(const QString& folder, const QString& path)
@@ -39,8 +39,7 @@ bool isFolderOf(const QString& folder, const QString& path)
 
 SpliceExportFolders defaultSpliceExportFolders()
 {
-    return {QCoreApplication::applicationDirPath(),
-            QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation),
+    return {QCoreApplication::applicationDirPath(), QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation),
             QStandardPaths::writableLocation(QStandardPaths::HomeLocation)};
 }
 

@@ -8,7 +8,8 @@
 
 namespace shrink4 {
 
-RecentSchemesMenu::RecentSchemesMenu(QWidget* parent) : QMenu(texts::kRecentSchemesCaption, parent)
+RecentSchemesMenu::RecentSchemesMenu(QWidget* parent)
+    : QMenu(texts::kRecentSchemesCaption, parent)
 {
     setObjectName(QStringLiteral("menu_recent_schemes"));
     connect(this, &QMenu::aboutToShow, this, &RecentSchemesMenu::refresh);

@@ -14,8 +14,8 @@ QString askSchemeToOpen(QWidget* parent);
 
 struct SaveDialogSpec {
     QString caption;
-    QString start;      // a file name (placed in the remembered folder) or a whole path
-    QStringList filters; // the first is chosen at first
+    QString start;        // a file name (placed in the remembered folder) or a whole path
+    QStringList filters;  // the first is chosen at first
     QStringList suffixes; // one per filter, added to a name typed without one
     QString objectName;
 };

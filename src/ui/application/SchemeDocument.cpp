@@ -5,7 +5,8 @@
 namespace shrink4 {
 
 SchemeDocument::SchemeDocument(std::function<ConditionInputs()> read, QObject* parent)
-    : QObject(parent), m_saved(std::move(read))
+    : QObject(parent),
+      m_saved(std::move(read))
 {
     connect(&m_saved, &ConditionsBaseline::differsChanged, this, &SchemeDocument::changed);
 }

@@ -49,8 +49,8 @@ SchemeOpening openSchemeChecked(const QString& path)
     try {
         SchemeResult scheme = readSchemeFile(path);
         if (!scheme.inputs)
-            return {std::nullopt, scheme.message.isEmpty() ? readFailure(path, readerReason(path, scheme.error))
-                                                           : scheme.message};
+            return {std::nullopt,
+                    scheme.message.isEmpty() ? readFailure(path, readerReason(path, scheme.error)) : scheme.message};
         return {std::move(scheme.inputs), {}};
     } catch (const std::bad_alloc&) {
         return {std::nullopt, readFailure(path, QStringLiteral("内存不足"))};

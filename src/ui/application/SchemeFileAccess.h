@@ -16,7 +16,7 @@ inline constexpr qint64 kMaxSchemeBytes = 256LL * 1024 * 1024;
 
 struct SchemeOpening {
     std::optional<ConditionInputs> inputs; // set on success
-    QString message;                        // "读取失败：<path>：<reason>" otherwise
+    QString message;                       // "读取失败：<path>：<reason>" otherwise
 };
 
 SchemeOpening openSchemeChecked(const QString& path);

@@ -73,7 +73,7 @@ QString defaultSessionPath()
     // The program's own folder of the shared data location (~/.local/share/shrink4), which
     // the organization name set for the settings does not move.
     return QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) + QLatin1Char('/')
-        + QCoreApplication::applicationName() + QStringLiteral("/session.json");
+           + QCoreApplication::applicationName() + QStringLiteral("/session.json");
 }
 
 SessionReading loadSession(const QString& path)
@@ -126,7 +126,8 @@ bool saveLastResult(const QString& path, const std::optional<KeptResult>& result
     if (result) {
         kept.insert(QStringLiteral("ran_at"), result->ranAt.toString(Qt::ISODate));
         kept.insert(QStringLiteral("group_forms"), result->groupForms);
-        kept.insert(QStringLiteral("conditions"), QJsonDocument::fromJson(serializeScheme(result->conditions)).object());
+        kept.insert(QStringLiteral("conditions"),
+                    QJsonDocument::fromJson(serializeScheme(result->conditions)).object());
     }
     return writeWhole(path, QJsonDocument(kept).toJson(), problem);
 }

@@ -14,9 +14,9 @@ namespace shrink4::texts {
 inline const QString kWindowTitle = QStringLiteral("四星缩水");
 
 // Paged text conditions: tab captions, and per page its boxes with the labels above them.
-inline const QStringList kTabCaptions = {
-    QStringLiteral("杀直选号码"), QStringLiteral("杀垃圾复式"), QStringLiteral("杀2码/必出2码"),
-    QStringLiteral("杀3码/必出3码"), QStringLiteral("定位杀号")};
+inline const QStringList kTabCaptions = {QStringLiteral("杀直选号码"), QStringLiteral("杀垃圾复式"),
+                                         QStringLiteral("杀2码/必出2码"), QStringLiteral("杀3码/必出3码"),
+                                         QStringLiteral("定位杀号")};
 
 // The label above a page's box, where it has one.
 struct BoxLabel {

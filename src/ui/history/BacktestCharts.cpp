@@ -86,8 +86,9 @@ void drawTimeline(QChart* chart, const Backtest& backtest)
     QStringList spans;
     for (std::size_t first = 0; first < outcomes.size(); first += perBar) {
         const std::size_t end = std::min(first + perBar, outcomes.size());
-        const auto hits = std::count_if(outcomes.begin() + std::ptrdiff_t(first), outcomes.begin() + std::ptrdiff_t(end),
-                                        [](const DrawOutcome& o) { return o.explanation.listed; });
+        const auto hits =
+            std::count_if(outcomes.begin() + std::ptrdiff_t(first), outcomes.begin() + std::ptrdiff_t(end),
+                          [](const DrawOutcome& o) { return o.explanation.listed; });
         *listed << qreal(hits);
         *missed << qreal(end - first) - qreal(hits);
         expected->append(qreal(spans.size()), backtest.summary.baseline * qreal(end - first));

@@ -53,12 +53,18 @@ QVariant BacktestModel::data(const QModelIndex& index, int role) const
     switch (role) {
     case Qt::DisplayRole:
         switch (Column(index.column())) {
-        case Label: return o.draw.label ? QString::fromStdString(*o.draw.label) : texts::kNoLabel;
-        case Number: return QString::fromStdString(numberText(o.draw.number));
-        case Listed: return e.listed ? texts::kListedMark : texts::kMissedMark;
-        case FailCount: return e.failCount;
-        case Failed: return failedText(e);
-        case ColumnCount: break;
+        case Label:
+            return o.draw.label ? QString::fromStdString(*o.draw.label) : texts::kNoLabel;
+        case Number:
+            return QString::fromStdString(numberText(o.draw.number));
+        case Listed:
+            return e.listed ? texts::kListedMark : texts::kMissedMark;
+        case FailCount:
+            return e.failCount;
+        case Failed:
+            return failedText(e);
+        case ColumnCount:
+            break;
         }
         return {};
     case Qt::TextAlignmentRole:

@@ -45,7 +45,8 @@ DrawsReading readText(const QString& text)
 
 } // namespace
 
-DrawsPanel::DrawsPanel(QWidget* parent) : QWidget(parent)
+DrawsPanel::DrawsPanel(QWidget* parent)
+    : QWidget(parent)
 {
     m_box = new TextBox(this);
     m_box->setObjectName(QStringLiteral("history_draws"));
@@ -94,8 +95,8 @@ void DrawsPanel::setKeptFile(const QString& path)
     }
     // What cannot be read stays in the box to be mended; the file is left as it is.
     if (!kept.text->trimmed().isEmpty())
-        showState(texts::drawsFaultText(reading, QStringLiteral("保存的开奖号码 %1").arg(path)) +
-                  QStringLiteral("\n文件保持原样；请在框中改正后按【%1】。").arg(texts::kApplyDraws));
+        showState(texts::drawsFaultText(reading, QStringLiteral("保存的开奖号码 %1").arg(path))
+                  + QStringLiteral("\n文件保持原样；请在框中改正后按【%1】。").arg(texts::kApplyDraws));
 }
 
 void DrawsPanel::applyBox()
@@ -141,8 +142,8 @@ bool DrawsPanel::replaceDraws(const QString& text, const QString& source, bool b
     keepText();
     if (m_text == before)
         return true;
-    const QString done = m_draws.empty() ? QStringLiteral("已清空开奖号码")
-                                         : QStringLiteral("已换用 %1 期开奖号码").arg(m_draws.size());
+    const QString done =
+        m_draws.empty() ? QStringLiteral("已清空开奖号码") : QStringLiteral("已换用 %1 期开奖号码").arg(m_draws.size());
     m_undo->offer(done, [this, before = std::move(before), drawsBefore = std::move(drawsBefore)]() mutable {
         useDraws(before, std::move(drawsBefore));
         keepText();
@@ -165,10 +166,10 @@ void DrawsPanel::keepText()
 {
     QString reason;
     if (!m_path.isEmpty() && !keepDraws(m_path, m_text, &reason))
-        QMessageBox::warning(this, texts::kHistoryTitle,
-                             QStringLiteral("开奖号码未能保存到 %1：%2\n原来保存的号码不变；这次仍按新号码回测。")
-                                 .arg(m_path, reason),
-                             QMessageBox::Ok);
+        QMessageBox::warning(
+            this, texts::kHistoryTitle,
+            QStringLiteral("开奖号码未能保存到 %1：%2\n原来保存的号码不变；这次仍按新号码回测。").arg(m_path, reason),
+            QMessageBox::Ok);
 }
 
 void DrawsPanel::showKeptState()

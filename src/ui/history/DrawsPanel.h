@@ -51,7 +51,7 @@ private:
     UndoNotice* m_undo = nullptr;
     QString m_path;
     QString m_state; // what the status line says of the draws in force
-    QString m_text; // the text of the draws in force
+    QString m_text;  // the text of the draws in force
     std::vector<Draw> m_draws;
 };
 

@@ -20,8 +20,9 @@ QString drawsFaultReason(const DrawsReading& r)
 {
     switch (r.fault) {
     case DrawsFault::NoNumber:
-        return QStringLiteral("第 %1 行读不出开奖号码，行末应是一组四位数字（如 2024001 1234）"
-                              "或四个单独的数字（如 2024001,1,2,3,4）。")
+        return QStringLiteral(
+                   "第 %1 行读不出开奖号码，行末应是一组四位数字（如 2024001 1234）"
+                   "或四个单独的数字（如 2024001,1,2,3,4）。")
             .arg(r.line);
     case DrawsFault::DigitsAfterLabel:
         return QStringLiteral("第 %1 行在期号 %2 与行末号码之间还有数字：可能是两期写在了一行，或号码不止四位。")

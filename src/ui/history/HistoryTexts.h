@@ -23,9 +23,8 @@ inline const QString kDrawsHint = QStringLiteral(
 inline const QString kLastCaption = QStringLiteral("只看最近");
 inline const QString kLastAll = QStringLiteral("全部");
 inline const QString kLastSuffix = QStringLiteral(" 期");
-inline const QStringList kOutcomeColumns = {
-    QStringLiteral("期号"), QStringLiteral("号码"), QStringLiteral("入选"), QStringLiteral("未过条件数"),
-    QStringLiteral("未通过的条件")};
+inline const QStringList kOutcomeColumns = {QStringLiteral("期号"), QStringLiteral("号码"), QStringLiteral("入选"),
+                                            QStringLiteral("未过条件数"), QStringLiteral("未通过的条件")};
 inline const QString kListedMark = QStringLiteral("✓");
 inline const QString kMissedMark = QStringLiteral("✗");
 inline const QString kOutsidePool = QStringLiteral("不在大底");

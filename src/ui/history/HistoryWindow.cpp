@@ -77,12 +77,14 @@ void fitColumns(QTableView* table, const std::vector<DrawOutcome>& outcomes)
         longest = std::max(longest, o.draw.label ? o.draw.label->size() : 1);
     const QFontMetrics metrics = table->fontMetrics();
     const int padding = 2 * metrics.horizontalAdvance(QLatin1Char('0'));
-    const QString widest[] = {QString(qsizetype(longest), QLatin1Char('0')), QStringLiteral("0000"),
-                              texts::kListedMark, QStringLiteral("00")};
+    const QString widest[] = {QString(qsizetype(longest), QLatin1Char('0')), QStringLiteral("0000"), texts::kListedMark,
+                              QStringLiteral("00")};
     auto* header = table->horizontalHeader();
     for (int column = 0; column < BacktestModel::Failed; ++column)
-        header->resizeSection(column, padding + std::max(header->fontMetrics().horizontalAdvance(texts::kOutcomeColumns[column]),
-                                                         metrics.horizontalAdvance(widest[column])));
+        header->resizeSection(column,
+                              padding
+                                  + std::max(header->fontMetrics().horizontalAdvance(texts::kOutcomeColumns[column]),
+                                             metrics.horizontalAdvance(widest[column])));
 }
 
 // The wished size, within the screen the window opens on (a 1366 x 768 screen at 150 %
@@ -112,15 +114,17 @@ RowCaptions rowCaptions(const RunResult& run)
 
 QString noDrawsText()
 {
-    return QStringLiteral("还没有开奖号码：在左边粘贴或导入过去的开奖号码（每行一期，如 2024001 1234），"
-                          "再按【%1】。")
+    return QStringLiteral(
+               "还没有开奖号码：在左边粘贴或导入过去的开奖号码（每行一期，如 2024001 1234），"
+               "再按【%1】。")
         .arg(texts::kApplyDraws);
 }
 
 } // namespace
 
 HistoryWindow::HistoryWindow(QWidget* mainWindow, LiveRun& live, const QString& drawsPath)
-    : QWidget(mainWindow, Qt::Window), m_live(live)
+    : QWidget(mainWindow, Qt::Window),
+      m_live(live)
 {
     setObjectName(QStringLiteral("Fhistory"));
     setWindowTitle(texts::kHistoryTitle);

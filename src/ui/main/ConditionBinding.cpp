@@ -124,8 +124,9 @@ int checkValue(const QCheckBox* box)
 ConditionSnapshot snapshotConditions(const ConditionForm& form)
 {
     ConditionSnapshot snapshot;
-    forEachControl(*snapshot.inputs,
-                   [&](const ControlMeta& meta, auto& value) { Reader{form[meta.id], meta, snapshot.texts}(value); });
+    forEachControl(*snapshot.inputs, [&](const ControlMeta& meta, auto& value) {
+        Reader{form[meta.id], meta, snapshot.texts}(value);
+    });
     return snapshot;
 }
 

@@ -26,9 +26,9 @@ class TwoBoxProgressBar;
 
 // The widgets of one condition control, in index order.
 struct ControlWidgets {
-    QList<TextBox*> texts;           // a text box, a line box, or the two bounds of a range
+    QList<TextBox*> texts; // a text box, a line box, or the two bounds of a range
     QList<QCheckBox*> checks;
-    QList<QAbstractButton*> toggles; // checkable buttons
+    QList<QAbstractButton*> toggles;  // checkable buttons
     QAbstractButton* clear = nullptr; // its own 清 button, where its row names one
 };
 

@@ -111,8 +111,8 @@ QGroupBox* makePositionalFrame(ConditionForm& form)
     for (int k = 0; k < 4; ++k) {
         grid->addWidget(makeLabel(positions[k]), k, 0);
         addCheckGrid(grid, k, 1, digits, toQStringList(digits.meta.items), 10, 10 * k);
-        grid->addWidget(clearButton(form, indexedName("C_dw_sha_cls", k), ControlId::positionDigits, 10 * k, 10),
-                        k, kClearColumn);
+        grid->addWidget(clearButton(form, indexedName("C_dw_sha_cls", k), ControlId::positionDigits, 10 * k, 10), k,
+                        kClearColumn);
     }
     grid->setColumnStretch(kClearColumn - 1, 1);
     return frame;

@@ -8,7 +8,8 @@ class QGroupBox;
 
 namespace shrink4 {
 
-QGroupBox* makeSumSpanDanFrame(ConditionForm& form); // "和,跨,胆": AC values, sum values, universal digits, spans, sum tails
+QGroupBox*
+makeSumSpanDanFrame(ConditionForm& form); // "和,跨,胆": AC values, sum values, universal digits, spans, sum tails
 QGroupBox* makeDanFrame(ConditionForm& form);        // dan groups and their hit counts
 QGroupBox* makePositionalFrame(ConditionForm& form); // "定位杀": the four rows of unwanted digits per position
 QGroupBox* makeToleranceFrame(ConditionForm& form);  // the three tolerance ranges

@@ -45,8 +45,8 @@ TextBox* makeTextBox(ControlForm control)
     return box;
 }
 
-void addCheckGrid(QGridLayout* grid, int row, int column, ControlForm control, const QStringList& captions,
-                  int columns, int first)
+void addCheckGrid(QGridLayout* grid, int row, int column, ControlForm control, const QStringList& captions, int columns,
+                  int first)
 {
     for (int i = 0; i < captions.size(); ++i) {
         auto* box = new QCheckBox(captions[i]);

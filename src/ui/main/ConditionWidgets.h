@@ -23,8 +23,8 @@ TextBox* makeTextBox(ControlForm control);
 
 // Check boxes first..first + captions.size() - 1 of a control laid out in rows of
 // `columns`, starting at (row, column) of the grid; appended to the control's widgets.
-void addCheckGrid(QGridLayout* grid, int row, int column, ControlForm control, const QStringList& captions,
-                  int columns, int first = 0);
+void addCheckGrid(QGridLayout* grid, int row, int column, ControlForm control, const QStringList& captions, int columns,
+                  int first = 0);
 
 // A checkable button of a toggle control, appended to its widgets.
 QPushButton* makeToggle(ControlForm control, int index, const QString& caption);

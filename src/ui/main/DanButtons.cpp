@@ -30,7 +30,9 @@ void setCheckedStates(const QList<QAbstractButton*>& buttons, const std::array<b
 } // namespace
 
 DanButtons::DanButtons(const ConditionForm& form, QWidget* dialogParent)
-    : QObject(dialogParent), m_form(form), m_dialogParent(dialogParent)
+    : QObject(dialogParent),
+      m_form(form),
+      m_dialogParent(dialogParent)
 {
     const auto& counts = form[ControlId::danHitCounts].toggles;
     for (int i = 0; i < counts.size(); ++i)

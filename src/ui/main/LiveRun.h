@@ -60,7 +60,7 @@ private:
 
     const ConditionForm& m_form;
     QTimer m_settle;
-    QTimer m_slow; // a run this long is shown as running
+    QTimer m_slow;         // a run this long is shown as running
     QElapsedTimer m_clock; // how long runs take sets how long typing must pause
     LiveState m_state;
     std::function<bool()> m_busy;

@@ -63,14 +63,16 @@ QVBoxLayout* column(QHBoxLayout* columns, int stretch)
 
 } // namespace
 
-MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent)
+MainWindow::MainWindow(QWidget* parent)
+    : QMainWindow(parent)
 {
     setObjectName(QStringLiteral("Fmain"));
     QWidget* conditions = buildConditions();
     m_scroll = makeScrollingArea(conditions);
     setCentralWidget(m_scroll);
     m_dan = new DanButtons(m_form, this);
-    m_results = new ResultView(m_run, [this] { return readConditions(m_form); }, this);
+    m_results = new ResultView(
+        m_run, [this] { return readConditions(m_form); }, this);
     m_runner = new RunController(m_run, m_form, *m_results, this);
     m_document = new SchemeDocument([this] { return readConditions(m_form); }, this);
     connect(m_document, &SchemeDocument::changed, this, &MainWindow::showSchemeState);
@@ -210,8 +212,8 @@ void MainWindow::buildSchemeMenu()
     saveAs->setObjectName(QStringLiteral("action_save_scheme_as"));
     saveAs->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
     schemes->addSeparator();
-    QAction* exportResult = schemes->addAction(texts::kExportResultCaption + QStringLiteral("…"), this,
-                                               &MainWindow::exportResult);
+    QAction* exportResult =
+        schemes->addAction(texts::kExportResultCaption + QStringLiteral("…"), this, &MainWindow::exportResult);
     exportResult->setObjectName(QStringLiteral("action_export_result"));
     schemes->addSeparator();
     QAction* quit = schemes->addAction(QStringLiteral("退出"), this, &QWidget::close);

@@ -26,7 +26,9 @@ QStringList describe(const std::vector<Note>& notes)
 
 } // namespace
 
-NotesLine::NotesLine(const ConditionForm& form, QWidget* parent) : QLabel(parent), m_form(form)
+NotesLine::NotesLine(const ConditionForm& form, QWidget* parent)
+    : QLabel(parent),
+      m_form(form)
 {
     setObjectName(QStringLiteral("L_notes"));
     // However long the notes, the line never widens the window.

@@ -25,7 +25,8 @@ QString labelAbove(ControlId control)
 
 } // namespace
 
-PagedConditions::PagedConditions(ConditionForm& form, QWidget* parent) : QTabWidget(parent)
+PagedConditions::PagedConditions(ConditionForm& form, QWidget* parent)
+    : QTabWidget(parent)
 {
     m_tabs = new CountTabBar;
     setTabBar(m_tabs);

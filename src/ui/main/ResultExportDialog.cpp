@@ -17,14 +17,16 @@ namespace {
 ExportFormat formatOf(const QString& path)
 {
     return QFileInfo(path).suffix().compare(QLatin1String("csv"), Qt::CaseInsensitive) == 0 ? ExportFormat::Csv
-                                                                                           : ExportFormat::Text;
+                                                                                            : ExportFormat::Text;
 }
 
 QString askResultPath(QWidget* parent)
 {
-    return askSavePath(parent, {texts::kExportResultCaption, QStringLiteral("缩水结果.txt"),
+    return askSavePath(parent, {texts::kExportResultCaption,
+                                QStringLiteral("缩水结果.txt"),
                                 {QStringLiteral("文本文件 (*.txt)"), QStringLiteral("CSV 表格 (*.csv)")},
-                                {QStringLiteral("txt"), QStringLiteral("csv")}, QStringLiteral("export_result_dialog")});
+                                {QStringLiteral("txt"), QStringLiteral("csv")},
+                                QStringLiteral("export_result_dialog")});
 }
 
 } // namespace
@@ -45,9 +47,10 @@ bool exportResultToFile(QWidget* parent, const std::vector<int>& numbers, bool g
                              fileFailureText(QStringLiteral("导出失败"), path, reason), QMessageBox::Ok);
         return false;
     }
-    QMessageBox::information(parent, texts::kExportResultCaption,
-                             QStringLiteral("已导出 %1 注：\r\n%2").arg(numbers.size()).arg(QDir::toNativeSeparators(path)),
-                             QMessageBox::Ok);
+    QMessageBox::information(
+        parent, texts::kExportResultCaption,
+        QStringLiteral("已导出 %1 注：\r\n%2").arg(numbers.size()).arg(QDir::toNativeSeparators(path)),
+        QMessageBox::Ok);
     return true;
 }
 

@@ -10,10 +10,10 @@ class QWidget;
 
 namespace shrink4 {
 
-QWidget* makeStartPanel(RunForm& form);       // C_guolv_ks and Frame_jindu
-QGroupBox* makeResultFrame(RunForm& form);    // Li_out and "最后注数：" dadi_zhushu
+QWidget* makeStartPanel(RunForm& form);        // C_guolv_ks and Frame_jindu
+QGroupBox* makeResultFrame(RunForm& form);     // Li_out and "最后注数：" dadi_zhushu
 QGroupBox* makePrizeCheckFrame(RunForm& form); // "输入奖号" T_duijiang L_duijiang_news
-QGroupBox* makeToolsFrame(RunForm& form);     // copy, clear all, convert, set tool, splice tool, export
+QGroupBox* makeToolsFrame(RunForm& form);      // copy, clear all, convert, set tool, splice tool, export
 
 // The prize label's caption: the neutral one (verdict false) or a verdict.
 void showPrizeCaption(QLabel* label, const QString& caption, bool verdict);

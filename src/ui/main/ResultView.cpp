@@ -23,7 +23,9 @@ const QString kCheckedStale = QStringLiteral("按上次缩水的结果查询。"
 } // namespace
 
 ResultView::ResultView(const RunForm& form, std::function<ConditionInputs()> read, QObject* parent)
-    : QObject(parent), m_form(form), m_baseline(std::move(read))
+    : QObject(parent),
+      m_form(form),
+      m_baseline(std::move(read))
 {
     connect(m_form.prizeBox, &LineBox::textChanged, this, &ResultView::checkPrize);
     connect(&m_baseline, &ConditionsBaseline::differsChanged, this, [this] {

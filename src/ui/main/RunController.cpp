@@ -22,7 +22,9 @@ namespace shrink4 {
 // included, hides the progress frame and gives the buttons back.
 class RunScope {
 public:
-    explicit RunScope(RunController& c) : m_c(c), m_focus(QApplication::focusWidget())
+    explicit RunScope(RunController& c)
+        : m_c(c),
+          m_focus(QApplication::focusWidget())
     {
         m_c.m_running = true;
         m_c.setRunButtonsEnabled(false);
@@ -49,9 +51,12 @@ private:
     QPointer<QWidget> m_focus; // disabling the run buttons may move the focus away
 };
 
-RunController::RunController(const RunForm& run, const ConditionForm& conditions, ResultView& results,
-                             QWidget* window)
-    : QObject(window), m_run(run), m_conditions(conditions), m_results(results), m_window(window)
+RunController::RunController(const RunForm& run, const ConditionForm& conditions, ResultView& results, QWidget* window)
+    : QObject(window),
+      m_run(run),
+      m_conditions(conditions),
+      m_results(results),
+      m_window(window)
 {
     connect(m_run.start, &QPushButton::clicked, this, [this] { runFilter(); });
     connect(m_run.convert, &QPushButton::clicked, this, &RunController::convertToGroups);

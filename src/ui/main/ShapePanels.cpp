@@ -18,7 +18,7 @@ namespace {
 struct ShapeFrameLayout {
     const char* tickAllButton; // "全"; the frame's "清" is its control's own
     int columns;
-    bool buttonsBelow;      // under the grid instead of beside it, for the widest grid
+    bool buttonsBelow; // under the grid instead of beside it, for the widest grid
 };
 
 // In the order of kDigitShapeFamilies. The road family's 81 boxes form a 9 x 9 grid.
@@ -89,7 +89,8 @@ QGroupBox* makeSpecialShapeFrame(ConditionForm& form)
 
 QGroupBox* makeSpecialExclusionFrame(ConditionForm& form)
 {
-    return makeCheckFrame(form, QStringLiteral("特别排除(以下功能先看教程再使用)"), form.control(ControlId::specialExclusions), 5,
+    return makeCheckFrame(form, QStringLiteral("特别排除(以下功能先看教程再使用)"),
+                          form.control(ControlId::specialExclusions), 5,
                           {helpButton(form, HelpTopic::SpecialExclusions)});
 }
 

@@ -16,7 +16,9 @@ constexpr int kShownMs = 20000;
 } // namespace
 
 UndoNotice::UndoNotice(QWidget* parent)
-    : QFrame(parent), m_text(new QLabel), m_button(new QPushButton(QStringLiteral("撤销")))
+    : QFrame(parent),
+      m_text(new QLabel),
+      m_button(new QPushButton(QStringLiteral("撤销")))
 {
     setObjectName(QStringLiteral("undo_notice"));
     m_button->setObjectName(QStringLiteral("C_undo_notice"));

@@ -112,8 +112,7 @@ void SetToolWindow::runOperation(ListSetOperation operation)
 
     const QByteArray listA = m_lists[0]->toPlainText().toUtf8();
     const QByteArray listB = m_lists[1]->toPlainText().toUtf8();
-    const auto result = applyListSetOperation(operation,
-                                              std::string_view(listA.constData(), std::size_t(listA.size())),
+    const auto result = applyListSetOperation(operation, std::string_view(listA.constData(), std::size_t(listA.size())),
                                               std::string_view(listB.constData(), std::size_t(listB.size())));
     m_lists[2]->setPlainText(QString::fromLatin1(result.text.data(), qsizetype(result.text.size())));
     m_count->setText(QString::number(result.count));

@@ -62,8 +62,7 @@ bool writeExportFile(const QString& path, const QString& text, QString* reason)
     return writeWholeFile(path, trimmedOfSpaces(text).toUtf8() + "\r\n", reason);
 }
 
-SpliceExportResult exportSpliceText(const QString& text, const QString& fileName,
-                                    const SpliceExportFolders& folders)
+SpliceExportResult exportSpliceText(const QString& text, const QString& fileName, const SpliceExportFolders& folders)
 {
     using Outcome = SpliceExportResult::Outcome;
     if (trimmedOfSpaces(text).isEmpty())
@@ -94,7 +93,8 @@ void exportSpliceResultAs(QWidget* parent, const QString& text, const QString& f
         report(parent, {SpliceExportResult::Outcome::NothingToExport, {}, {}});
         return;
     }
-    const QString path = askExportPath(parent, fileName, QStringLiteral("另存为"), QStringLiteral("splice_save_as_dialog"));
+    const QString path =
+        askExportPath(parent, fileName, QStringLiteral("另存为"), QStringLiteral("splice_save_as_dialog"));
     if (!path.isEmpty())
         report(parent, writeInto(path, text));
 }

@@ -23,8 +23,7 @@ struct SpliceExportResult {
 
 // Writes into the chosen folder and touches nothing else there: a file beside the export
 // may be the player's, whatever its name.
-SpliceExportResult exportSpliceText(const QString& text, const QString& fileName,
-                                    const SpliceExportFolders& folders);
+SpliceExportResult exportSpliceText(const QString& text, const QString& fileName, const SpliceExportFolders& folders);
 
 // exportSpliceText, reported by message box (where it went and why, and the path; or a warning with
 // the path and the reason); with no usable folder the player picks the file. An empty

@@ -54,11 +54,11 @@ int digitRunCount(const QString& text)
 } // namespace
 
 SplicePageWidget::SplicePageWidget(int index, const SplicePage& page, QWidget* busyNotice, QWidget* parent)
-    : QGroupBox(toQString(page.frameCaption), parent)
-    , m_page(page)
-    , m_code(toQString(page.code))
-    , m_busyNotice(busyNotice)
-    , m_folders(defaultSpliceExportFolders())
+    : QGroupBox(toQString(page.frameCaption), parent),
+      m_page(page),
+      m_code(toQString(page.code)),
+      m_busyNotice(busyNotice),
+      m_folders(defaultSpliceExportFolders())
 {
     setObjectName(QStringLiteral("F_ding(%1)").arg(index));
     auto* lower = new QHBoxLayout;
@@ -70,7 +70,10 @@ SplicePageWidget::SplicePageWidget(int index, const SplicePage& page, QWidget* b
     layout->addLayout(lower, 1);
 }
 
-QString SplicePageWidget::name(const char* pattern) const { return QString::fromLatin1(pattern).arg(m_code); }
+QString SplicePageWidget::name(const char* pattern) const
+{
+    return QString::fromLatin1(pattern).arg(m_code);
+}
 
 QString SplicePageWidget::name(const char* pattern, int index) const
 {

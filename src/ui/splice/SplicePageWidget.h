@@ -47,8 +47,8 @@ private:
     QWidget* buildCommands();
     void runCommand(int j);
     void clearResult();
-    void recount(int k); // the count under box k: its digit groups
-    QString name(const char* pattern) const; // "T_%1_dd" with the page code
+    void recount(int k);                                // the count under box k: its digit groups
+    QString name(const char* pattern) const;            // "T_%1_dd" with the page code
     QString name(const char* pattern, int index) const; // "T_%1_ip(%2)"
 
     const SplicePage& m_page;

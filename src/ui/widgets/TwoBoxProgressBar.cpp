@@ -6,13 +6,15 @@
 
 namespace shrink4 {
 
-TwoBoxProgressBar::TwoBoxProgressBar(QWidget* parent) : QFrame(parent)
+TwoBoxProgressBar::TwoBoxProgressBar(QWidget* parent)
+    : QFrame(parent)
 {
     setObjectName(indexedName("T_jindutiao", 0));
     setFrameShape(QFrame::Box);
     setFixedHeight(14);
-    setStyleSheet(QStringLiteral("#T_jindutiao\\(0\\) { background: white; border: 1px solid #8080a0; }"
-                                 "#T_jindutiao\\(1\\) { background: #3060e0; border: none; }"));
+    setStyleSheet(
+        QStringLiteral("#T_jindutiao\\(0\\) { background: white; border: 1px solid #8080a0; }"
+                       "#T_jindutiao\\(1\\) { background: #3060e0; border: none; }"));
     m_fill = new QFrame(this);
     m_fill->setObjectName(indexedName("T_jindutiao", 1));
     layoutFill();

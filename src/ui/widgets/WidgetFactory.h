@@ -2,7 +2,6 @@
 // Small builders for the controls every window uses, so that names, captions and sizes
 // are set in one place.
 
-
 #include <QString>
 #include <QStringList>
 

@@ -9,8 +9,8 @@
 namespace shrink4 {
 
 // Replaces index[from, to) with `replacement` and adds `delta` to every entry after it.
-inline void spliceIndex(std::vector<int>& index, std::size_t from, std::size_t to,
-                        const std::vector<int>& replacement, int delta)
+inline void spliceIndex(std::vector<int>& index, std::size_t from, std::size_t to, const std::vector<int>& replacement,
+                        int delta)
 {
     for (auto it = index.begin() + std::ptrdiff_t(to); it != index.end(); ++it)
         *it += delta;

@@ -79,8 +79,8 @@ void LineBox::focusInEvent(QFocusEvent* event)
 {
     TextBox::focusInEvent(event);
     const Qt::FocusReason reason = event->reason();
-    const bool byKeyboard = reason == Qt::TabFocusReason || reason == Qt::BacktabFocusReason
-                            || reason == Qt::ShortcutFocusReason;
+    const bool byKeyboard =
+        reason == Qt::TabFocusReason || reason == Qt::BacktabFocusReason || reason == Qt::ShortcutFocusReason;
     if (byKeyboard && !hasSelectedText())
         selectAll();
 }

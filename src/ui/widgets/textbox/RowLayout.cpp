@@ -21,8 +21,7 @@ bool isBreakSpace(QChar c)
 // past the edge. Asked only of lines too wide for one row. Returns the number of rows;
 // `starts` receives each row's start. Widths add up as integer 64ths of a pixel, as in
 // the quick fit test: a line of megabytes wraps at the pace of integer additions.
-int RowLayout::wrap(const QString& text, int from, int to, const CharAdvances& advances,
-                    std::vector<int>& starts) const
+int RowLayout::wrap(const QString& text, int from, int to, const CharAdvances& advances, std::vector<int>& starts) const
 {
     starts.assign(1, from);
     int rowStart = from;
@@ -64,8 +63,7 @@ void RowLayout::rebuild(const TextLines& lines, const CharAdvances& advances, qr
     m_firstRow.resize(std::size_t(n) + 1);
     m_firstRow[0] = 0;
     for (int line = 0; line < n; ++line)
-        m_firstRow[std::size_t(line) + 1] =
-            m_firstRow[std::size_t(line)] + rowsNeeded(lines, advances, line);
+        m_firstRow[std::size_t(line) + 1] = m_firstRow[std::size_t(line)] + rowsNeeded(lines, advances, line);
 }
 
 void RowLayout::update(const TextLines& lines, const CharAdvances& advances, TextLines::Change change)

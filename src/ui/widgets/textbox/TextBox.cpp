@@ -239,7 +239,7 @@ void TextBox::moveCursor(int position, bool keepAnchor, bool keepColumn)
     // Never inside what shows as one character.
     if (!isGraphemeBoundary(m_lines.text(), position))
         position = position >= m_cursor ? nextGraphemeBoundary(m_lines.text(), position)
-                                         : previousGraphemeBoundary(m_lines.text(), position);
+                                        : previousGraphemeBoundary(m_lines.text(), position);
     m_cursor = position;
     if (!keepAnchor)
         m_anchor = position;

@@ -106,8 +106,18 @@ private:
     static CommandRun commandFor(const QKeyEvent* key);
 
     enum class Move {
-        NextChar, PreviousChar, NextWord, PreviousWord, StartOfRow, EndOfRow,
-        StartOfText, EndOfText, NextRow, PreviousRow, NextPage, PreviousPage,
+        NextChar,
+        PreviousChar,
+        NextWord,
+        PreviousWord,
+        StartOfRow,
+        EndOfRow,
+        StartOfText,
+        EndOfText,
+        NextRow,
+        PreviousRow,
+        NextPage,
+        PreviousPage,
     };
 
     // Editing

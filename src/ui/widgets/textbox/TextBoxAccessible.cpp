@@ -196,8 +196,8 @@ QString TextBoxAccessible::textAtOffset(int offset, QAccessible::TextBoundaryTyp
     return text(*startOffset, *endOffset);
 }
 
-QString TextBoxAccessible::textBeforeOffset(int offset, QAccessible::TextBoundaryType boundaryType,
-                                            int* startOffset, int* endOffset) const
+QString TextBoxAccessible::textBeforeOffset(int offset, QAccessible::TextBoundaryType boundaryType, int* startOffset,
+                                            int* endOffset) const
 {
     int start = 0;
     int end = 0;
@@ -209,8 +209,8 @@ QString TextBoxAccessible::textBeforeOffset(int offset, QAccessible::TextBoundar
     return textAtOffset(start - 1, boundaryType, startOffset, endOffset);
 }
 
-QString TextBoxAccessible::textAfterOffset(int offset, QAccessible::TextBoundaryType boundaryType,
-                                           int* startOffset, int* endOffset) const
+QString TextBoxAccessible::textAfterOffset(int offset, QAccessible::TextBoundaryType boundaryType, int* startOffset,
+                                           int* endOffset) const
 {
     int start = 0;
     int end = 0;

@@ -66,8 +66,8 @@ bool TextBox::handleNavigation(QKeyEvent* event)
         if (!event->matches(k.key))
             continue;
         const Move move = k.move;
-        const bool vertical = move == M::NextRow || move == M::PreviousRow || move == M::NextPage
-                              || move == M::PreviousPage;
+        const bool vertical =
+            move == M::NextRow || move == M::PreviousRow || move == M::NextPage || move == M::PreviousPage;
         if (vertical && m_mode == Mode::SingleLine)
             return false; // as a line edit: up and down belong to the form
         if (!k.select && hasSelectedText() && (move == M::NextChar || move == M::PreviousChar)) {
@@ -172,9 +172,12 @@ bool TextBox::handleEditing(QKeyEvent* event)
 
 // The clipboard and history commands, each on its platform's standard key.
 const TextBox::Command TextBox::kCommands[] = {
-    {QKeySequence::SelectAll, &TextBox::selectAll}, {QKeySequence::Copy, &TextBox::copy},
-    {QKeySequence::Cut, &TextBox::cut},             {QKeySequence::Paste, &TextBox::paste},
-    {QKeySequence::Undo, &TextBox::undo},           {QKeySequence::Redo, &TextBox::redo},
+    {QKeySequence::SelectAll, &TextBox::selectAll},
+    {QKeySequence::Copy, &TextBox::copy},
+    {QKeySequence::Cut, &TextBox::cut},
+    {QKeySequence::Paste, &TextBox::paste},
+    {QKeySequence::Undo, &TextBox::undo},
+    {QKeySequence::Redo, &TextBox::redo},
 };
 
 // Redo answers both keys in common use, whichever one the platform calls standard.
@@ -302,13 +305,16 @@ void TextBox::contextMenuEvent(QContextMenuEvent* event)
     QMenu menu(this);
     const bool editable = !m_readOnly;
     const bool selected = hasSelectedText();
-    menu.addAction(QStringLiteral("撤销"), QKeySequence::Undo, this, &TextBox::undo)->setEnabled(editable && isUndoAvailable());
-    menu.addAction(QStringLiteral("重做"), QKeySequence::Redo, this, &TextBox::redo)->setEnabled(editable && isRedoAvailable());
+    menu.addAction(QStringLiteral("撤销"), QKeySequence::Undo, this, &TextBox::undo)
+        ->setEnabled(editable && isUndoAvailable());
+    menu.addAction(QStringLiteral("重做"), QKeySequence::Redo, this, &TextBox::redo)
+        ->setEnabled(editable && isRedoAvailable());
     menu.addSeparator();
     menu.addAction(QStringLiteral("剪切"), QKeySequence::Cut, this, &TextBox::cut)->setEnabled(editable && selected);
     menu.addAction(QStringLiteral("复制"), QKeySequence::Copy, this, &TextBox::copy)->setEnabled(selected);
     menu.addAction(QStringLiteral("粘贴"), QKeySequence::Paste, this, &TextBox::paste)->setEnabled(editable);
-    menu.addAction(QStringLiteral("删除"), this, [this] { replaceSelection(QString()); })->setEnabled(editable && selected);
+    menu.addAction(QStringLiteral("删除"), this, [this] { replaceSelection(QString()); })
+        ->setEnabled(editable && selected);
     menu.addSeparator();
     menu.addAction(QStringLiteral("全选"), QKeySequence::SelectAll, this, &TextBox::selectAll)
         ->setEnabled(m_lines.size() > 0);

@@ -35,10 +35,7 @@ public:
     int lineCount() const { return int(m_starts.size()); }
     int lineStart(int line) const { return m_starts[std::size_t(line)]; }
     // The end of a line, its line break excluded.
-    int lineEnd(int line) const
-    {
-        return line + 1 < lineCount() ? m_starts[std::size_t(line) + 1] - 1 : size();
-    }
+    int lineEnd(int line) const { return line + 1 < lineCount() ? m_starts[std::size_t(line) + 1] - 1 : size(); }
     int lineOf(int position) const;
 
     void setText(const QString& normalizedText);
