@@ -29,6 +29,7 @@
 
 #include <benchmark/benchmark.h>
 
+#include <functional>
 #include <memory>
 
 namespace {
@@ -173,6 +174,29 @@ void BM_PasteTenMegabytesIntoQPlainTextEdit(benchmark::State& state)
 }
 BENCHMARK(BM_PasteTenMegabytesIntoQPlainTextEdit)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(1);
 
+// Types "8" and Backspace in turn into box, one a lap, until watcher sees a paint; after
+// each key, afterKey runs (a run made at once, or nothing).
+void typeUntilPainted(benchmark::State& state, QWidget* box, PaintWatcher& watcher, const char* notPainted,
+                      const std::function<void()>& afterKey = {})
+{
+    bool digit = true;
+    for (auto _ : state) {
+        watcher.painted = false;
+        QKeyEvent key(QEvent::KeyPress, digit ? Qt::Key_8 : Qt::Key_Backspace, Qt::NoModifier,
+                      digit ? QStringLiteral("8") : QString());
+        QApplication::sendEvent(box, &key);
+        if (afterKey)
+            afterKey();
+        QElapsedTimer timer;
+        timer.start();
+        while (!watcher.painted && timer.elapsed() < 5000)
+            QApplication::processEvents();
+        if (!watcher.painted)
+            state.SkipWithError(notPainted);
+        digit = !digit;
+    }
+}
+
 // A key typed at the very start of a full box: the whole index moves behind it.
 void BM_TypeAtStartOfFullBox(benchmark::State& state)
 {
@@ -214,20 +238,7 @@ void BM_LiveCountOnKey(benchmark::State& state)
     PaintWatcher watcher;
     count->installEventFilter(&watcher);
     QApplication::processEvents();
-    bool digit = true;
-    for (auto _ : state) {
-        watcher.painted = false;
-        QKeyEvent key(QEvent::KeyPress, digit ? Qt::Key_8 : Qt::Key_Backspace, Qt::NoModifier,
-                      digit ? QStringLiteral("8") : QString());
-        QApplication::sendEvent(box, &key);
-        QElapsedTimer timer;
-        timer.start();
-        while (!watcher.painted && timer.elapsed() < 2000)
-            QApplication::processEvents();
-        if (!watcher.painted)
-            state.SkipWithError("the live count was not painted");
-        digit = !digit;
-    }
+    typeUntilPainted(state, box, watcher, "the live count was not painted");
 }
 BENCHMARK(BM_LiveCountOnKey)->Unit(benchmark::kMillisecond)->UseRealTime()->Repetitions(5)->ReportAggregatesOnly(true);
 
@@ -252,22 +263,10 @@ void BM_KeyToPaintWithFullBoxes(benchmark::State& state)
     PaintWatcher watcher;
     box->viewport()->installEventFilter(&watcher);
     const bool onWindowThread = state.range(0) == 1;
-    bool digit = true;
-    for (auto _ : state) {
-        watcher.painted = false;
-        QKeyEvent key(QEvent::KeyPress, digit ? Qt::Key_8 : Qt::Key_Backspace, Qt::NoModifier,
-                      digit ? QStringLiteral("8") : QString());
-        QApplication::sendEvent(box, &key);
+    typeUntilPainted(state, box, watcher, "the box was not repainted", [&] {
         if (onWindowThread)
             window.liveRun().current();
-        QElapsedTimer timer;
-        timer.start();
-        while (!watcher.painted && timer.elapsed() < 5000)
-            QApplication::processEvents();
-        if (!watcher.painted)
-            state.SkipWithError("the box was not repainted");
-        digit = !digit;
-    }
+    });
     state.counters["rss_MB"] = residentMegabytes();
 }
 BENCHMARK(BM_KeyToPaintWithFullBoxes)
