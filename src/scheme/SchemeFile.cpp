@@ -8,6 +8,7 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QStringDecoder>
 
 #include <cmath>
 #include <type_traits>
@@ -95,9 +96,12 @@ SchemeFault readValue(const QJsonValue& v, std::string_view name, std::array<T, 
     return {};
 }
 
+// Every character as typed: QString::fromStdString would drop a leading U+FEFF.
 QJsonValue toJson(const std::string& s)
 {
-    return QString::fromStdString(s);
+    QStringDecoder utf8(QStringDecoder::Utf8,
+                        QStringDecoder::Flag::Stateless | QStringDecoder::Flag::ConvertInitialBom);
+    return QString(utf8(QByteArrayView(s.data(), qsizetype(s.size()))));
 }
 QJsonValue toJson(int v)
 {

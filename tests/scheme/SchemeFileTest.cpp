@@ -78,6 +78,13 @@ TEST(Scheme, SaveThenOpenRestoresEveryControl)
     const auto fromFile = readSchemeFile(path);
     ASSERT_TRUE(fromFile.inputs);
     EXPECT_EQ(*fromFile.inputs, in);
+
+    // A box that begins with U+FEFF, as a paste from a file with a byte-order mark does.
+    ConditionInputs marked;
+    marked.basePool = std::string("\xEF\xBB\xBF") + "1234";
+    const auto markedBack = parseScheme(serializeScheme(marked));
+    ASSERT_TRUE(markedBack.inputs);
+    EXPECT_EQ(markedBack.inputs->basePool, marked.basePool);
 }
 
 TEST(Scheme, UnnamedControlsKeepTheirStartUpState)
