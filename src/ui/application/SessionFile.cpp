@@ -1,6 +1,7 @@
 #include "SessionFile.h"
 
 #include "ui/application/SchemeFileAccess.h"
+#include "scheme/InputFile.h"
 #include "scheme/SchemeFile.h"
 #include "scheme/WholeFileWrite.h"
 
@@ -45,27 +46,6 @@ bool writeWhole(const QString& path, const QByteArray& bytes, QString* problem)
     return false;
 }
 
-// A regular file within the size limit: reading a FIFO or a device would block or never
-// end, and a huge file would only be read to be refused.
-std::optional<QByteArray> readSmallFile(const QString& path, QString* why)
-{
-    const QFileInfo info(path);
-    if (!info.isFile()) {
-        *why = QStringLiteral("不是普通文件");
-        return std::nullopt;
-    }
-    if (info.size() > kMaxSchemeBytes) {
-        *why = QStringLiteral("文件太大");
-        return std::nullopt;
-    }
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        *why = file.errorString();
-        return std::nullopt;
-    }
-    return file.readAll();
-}
-
 } // namespace
 
 QString defaultSessionPath()
@@ -80,15 +60,15 @@ SessionReading loadSession(const QString& path)
 {
     if (!QFileInfo::exists(path))
         return {};
-    QString why;
-    const std::optional<QByteArray> bytes = readSmallFile(path, &why);
-    if (!bytes) {
-        // A folder or a device in its place is left alone; a file is set aside.
-        if (QFileInfo(path).isFile() && QFileInfo(path).size() > kMaxSchemeBytes)
-            return {std::nullopt, setAside(path, why)};
-        return {std::nullopt, kUnreadable.arg(why, native(path))};
+    const InputBytes input = readInputFile(path, kMaxSchemeBytes);
+    if (!input.bytes) {
+        // A folder or a device in its place is left alone; a file too large is set aside.
+        const QFileInfo info(path);
+        if (info.isFile() && info.size() > kMaxSchemeBytes)
+            return {std::nullopt, setAside(path, QStringLiteral("文件太大"))};
+        return {std::nullopt, QStringLiteral("上次的条件无法读取：%1").arg(input.message)};
     }
-    SchemeResult scheme = parseScheme(*bytes);
+    SchemeResult scheme = parseScheme(*input.bytes);
     if (!scheme.inputs)
         return {std::nullopt, setAside(path, scheme.error)};
     return {std::move(scheme.inputs), {}};
@@ -106,11 +86,10 @@ QString lastResultPath(const QString& sessionPath)
 
 std::optional<KeptResult> loadLastResult(const QString& path)
 {
-    QString why;
-    const std::optional<QByteArray> bytes = QFileInfo::exists(path) ? readSmallFile(path, &why) : std::nullopt;
-    if (!bytes)
+    const InputBytes input = QFileInfo::exists(path) ? readInputFile(path, kMaxSchemeBytes) : InputBytes{};
+    if (!input.bytes)
         return std::nullopt;
-    const QJsonObject kept = QJsonDocument::fromJson(*bytes).object();
+    const QJsonObject kept = QJsonDocument::fromJson(*input.bytes).object();
     const QDateTime ranAt = QDateTime::fromString(kept.value(QStringLiteral("ran_at")).toString(), Qt::ISODate);
     SchemeResult scheme =
         parseScheme(QJsonDocument(kept.value(QStringLiteral("conditions")).toObject()).toJson(QJsonDocument::Compact));

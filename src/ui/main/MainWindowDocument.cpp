@@ -108,10 +108,8 @@ bool MainWindow::saveSession()
         return true;
     QString problem;
     std::optional<KeptResult> result;
-    if (m_results->hasResult()) {
-        const ResultView::Shown& shown = m_results->current();
-        result = KeptResult{shown.conditions, shown.ranAt, shown.groupForms};
-    }
+    if (m_results->hasResult())
+        result = KeptResult{m_results->conditions(), m_results->ranAt(), m_results->groupForms()};
     const bool saved = shrink4::saveSession(m_sessionPath, readConditions(m_form), &problem)
                        && saveLastResult(lastResultPath(m_sessionPath), result, &problem);
     if (saved)

@@ -12,6 +12,8 @@
 #include <QLocale>
 #include <QStringList>
 
+#include <utility>
+
 namespace shrink4 {
 
 namespace {
@@ -62,7 +64,6 @@ void ResultView::belongTo(ConditionInputs conditions, QDateTime ranAt, bool rest
 {
     m_shown.ranAt = std::move(ranAt);
     m_shown.restored = restored;
-    m_shown.conditions = conditions;
     m_baseline.setBaselineAndCompare(std::move(conditions));
     showState();
 }
@@ -75,6 +76,13 @@ bool ResultView::isStale()
     return m_baseline.differs();
 }
 
+ResultView::Shown ResultView::current() const
+{
+    Shown shown = m_shown;
+    shown.conditions = m_baseline.baseline();
+    return shown;
+}
+
 void ResultView::clear()
 {
     restore(Shown());
@@ -85,7 +93,7 @@ void ResultView::restore(Shown kept)
     m_shown = std::move(kept);
     resetPrizeCheck();
     fillList();
-    m_baseline.setBaselineAndCompare(m_shown.conditions);
+    m_baseline.setBaselineAndCompare(std::exchange(m_shown.conditions, {}));
     showState();
     emit shown(m_shown.result.count);
 }

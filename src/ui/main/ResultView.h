@@ -27,7 +27,7 @@ public:
         ResultList result;
         bool groupForms = false;
         std::optional<RunResult> run;
-        ConditionInputs conditions; // those the result was run with
+        ConditionInputs conditions; // those the result was run with (kept by the baseline while shown)
         QDateTime ranAt;
         bool restored = false;
     };
@@ -48,10 +48,13 @@ public:
     // Whether the conditions on screen differ from the result's, compared now.
     bool isStale();
     bool hasResult() const { return m_shown.ranAt.isValid(); }
+    QDateTime ranAt() const { return m_shown.ranAt; }
 
     // Empties the list, the count and the prize check.
     void clear();
-    const Shown& current() const { return m_shown; }
+    // What is shown, with the conditions it was run with: a copy, to be put back by restore().
+    Shown current() const;
+    const ConditionInputs& conditions() const { return m_baseline.baseline(); }
     void restore(Shown kept);
 
     // Empties T_duijiang and puts the label back to its neutral caption.
