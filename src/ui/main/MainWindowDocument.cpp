@@ -156,11 +156,15 @@ bool MainWindow::mayReplaceConditions()
     m_document->compare();
     if (!m_document->isModified())
         return true;
-    const QString name =
-        m_document->path().isEmpty() ? QStringLiteral("当前条件") : QFileInfo(m_document->path()).fileName();
-    const auto answer =
-        QMessageBox::question(this, texts::kWindowTitle, QStringLiteral("%1 有未保存的改动，要先保存吗？").arg(name),
-                              QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, QMessageBox::Save);
+    const QString text =
+        m_document->path().isEmpty()
+            ? QStringLiteral("当前条件有未保存的改动，要先保存吗？")
+            : QStringLiteral("方案 %1 有未保存的改动，要先保存吗？").arg(QFileInfo(m_document->path()).fileName());
+    QMessageBox box(QMessageBox::Question, texts::kWindowTitle, text,
+                    QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, this);
+    box.setDefaultButton(QMessageBox::Save);
+    box.button(QMessageBox::Discard)->setText(QStringLiteral("不保存")); // Qt's own word is 丢弃
+    const int answer = box.exec();
     if (answer == QMessageBox::Save)
         return save();
     return answer == QMessageBox::Discard;
