@@ -3,10 +3,15 @@
 
 #include "MainWindowTestSupport.h"
 
+#include "ui/main/PagedConditions.h"
 #include "ui/main/RunController.h"
 #include "ui/widgets/TwoBoxProgressBar.h"
 
+#include <QSemaphore>
+
+#include <new>
 #include <stdexcept>
+#include <utility>
 
 using namespace shrink4;
 using namespace shrink4::test;
@@ -29,6 +34,28 @@ void typePrize(MainWindow& w, const QString& text)
 {
     control<LineBox>(&w, QStringLiteral("T_duijiang"))->setText(text);
 }
+
+// Holds the window's runs until opened: a run as long as the test needs. Opened on leaving
+// in any case, so that no worker waits for ever.
+class Gate {
+public:
+    explicit Gate(RunController& runner)
+    {
+        runner.setListAtOnceWithin(0);
+        runner.setEngine([this](const ConditionInputs& inputs, const ProgressFn& progress) {
+            progress(0.2);
+            m_open.acquire();
+            return filterRun(inputs, progress);
+        });
+    }
+    ~Gate() { m_open.release(16); }
+    Gate(const Gate&) = delete;
+    Gate& operator=(const Gate&) = delete;
+    void open(int runs = 1) { m_open.release(runs); }
+
+private:
+    QSemaphore m_open;
+};
 
 QString prizeCaption(MainWindow& w)
 {
@@ -88,62 +115,104 @@ private slots:
         QVERIFY(!listItems(w.get()).join(QString()).contains(QLatin1String("1200")));
     }
 
-    void buttonsAndProgressFrameAroundARun()
+    void aQuickRunIsListedAtOnceWithoutAProgressFrame()
+    {
+        auto w = makeWindow();
+        typePrize(*w, QStringLiteral("12"));
+        int reports = 0;
+        connect(&w->runner(), &RunController::progressed, this, [&] { ++reports; });
+        clickStart(*w);
+        QCOMPARE(labelText(w.get(), QStringLiteral("dadi_zhushu")), QStringLiteral("10000"));
+        QCOMPARE(reports, 0);
+        QVERIFY(control<QWidget>(w.get(), QStringLiteral("Frame_jindu"))->isHidden());
+        for (const char* name : kRunButtons)
+            QVERIFY(button(w.get(), QString::fromLatin1(name))->isEnabled());
+        // What was typed for the prize check stays, checked against the new list.
+        QCOMPARE(control<LineBox>(w.get(), QStringLiteral("T_duijiang"))->text(), QStringLiteral("12"));
+        QCOMPARE(prizeCaption(*w), QStringLiteral("【号码不全】"));
+    }
+
+    // A long run leaves the window to the player: keys are taken while it goes, the boxes
+    // typed into keep what was typed, and the result lists when the run ends.
+    void theWindowTakesKeysWhileALongRunGoes()
     {
         auto w = makeWindow();
         auto* frame = control<QWidget>(w.get(), QStringLiteral("Frame_jindu"));
-        auto* bar = control<TwoBoxProgressBar>(w.get(), QStringLiteral("T_jindutiao(0)"));
-        auto* fill = control<QWidget>(w.get(), QStringLiteral("T_jindutiao(1)"));
-        QVERIFY(frame->isHidden());
-        for (const char* name : kRunButtons)
-            QVERIFY(button(w.get(), QString::fromLatin1(name))->isEnabled());
-
-        typePrize(*w, QStringLiteral("12"));
+        setPlainText(w.get(), QStringLiteral("T_main_sha_2ma"), QStringLiteral("  12，34"));
+        setPlainText(w.get(), QStringLiteral("T_main_bichu_2ma"), QStringLiteral("  56，78"));
+        Gate gate(w->runner());
         QList<double> fills;
-        bool buttonsDisabledThroughout = true;
-        bool frameShownThroughout = true;
-        bool prizeClearedThroughout = true;
-        connect(&w->runner(), &RunController::progressed, this, [&](double f) {
-            fills << f;
-            for (const char* name : kRunButtons)
-                buttonsDisabledThroughout &= !button(w.get(), QString::fromLatin1(name))->isEnabled();
-            frameShownThroughout &= frame->isVisible();
-            prizeClearedThroughout &= control<LineBox>(w.get(), QStringLiteral("T_duijiang"))->text().isEmpty();
-            QCOMPARE(fill->width(), qRound(f * bar->width()));
-        });
+        connect(&w->runner(), &RunController::progressed, this, [&](double f) { fills << f; });
         clickStart(*w);
 
-        QVERIFY(buttonsDisabledThroughout);
-        QVERIFY(frameShownThroughout);
-        QVERIFY(prizeClearedThroughout);
-        QVERIFY(fills.size() >= 10);
-        QCOMPARE(fills.first(), 0.001);
-        QVERIFY(std::is_sorted(fills.begin(), fills.end()));
-        QVERIFY(frame->isHidden());
-        QCOMPARE(fill->width(), bar->width());
+        QVERIFY(frame->isVisible());
+        QVERIFY(w->runner().running());
+        for (const char* name : {"C_guolv_zhuan_zuxuan", "C_copy", "C_all_cls"})
+            QVERIFY(!button(w.get(), QString::fromLatin1(name))->isEnabled());
+        QVERIFY(button(w.get(), QStringLiteral("C_guolv_ks"))->isEnabled());
+        auto* typed = control<TextBox>(w.get(), QStringLiteral("T_main_sha_2ma"));
+        w->pages().showPage(2);
+        typed->setFocus();
+        QTest::keyClick(typed, Qt::Key_End, Qt::ControlModifier);
+        QTest::keyClicks(typed, QStringLiteral(" 90"));
+        QCOMPARE(typed->toPlainText(), QStringLiteral("  12，34 90"));
+
+        gate.open();
+        QTRY_VERIFY(frame->isHidden());
+        QVERIFY(!fills.isEmpty() && fills.first() == 0.001 && std::is_sorted(fills.begin(), fills.end()));
+        QCOMPARE(typed->toPlainText(), QStringLiteral("  12，34 90"));
+        QCOMPARE(control<TextBox>(w.get(), QStringLiteral("T_main_bichu_2ma"))->toPlainText(), QStringLiteral("56 78"));
+        QCOMPARE(w->focusWidget(), typed);
         for (const char* name : kRunButtons)
             QVERIFY(button(w.get(), QString::fromLatin1(name))->isEnabled());
-        QCOMPARE(w->focusWidget(), button(w.get(), QStringLiteral("C_guolv_ks")));
-        QCOMPARE(prizeCaption(*w), QStringLiteral("【中奖查询】"));
+        // The list is of the conditions as they were when the run began.
+        QVERIFY(control<QWidget>(w.get(), QStringLiteral("L_result_state"))->isVisible());
+        gate.open();
+        QTest::keyClick(w.get(), Qt::Key_F5);
+        QTRY_VERIFY(!control<QWidget>(w.get(), QStringLiteral("L_result_state"))->isVisible());
+        QCOMPARE(typed->toPlainText(), QStringLiteral("12 34 90"));
+    }
+
+    void startingAgainDropsTheRunGoing()
+    {
+        auto w = makeWindow();
+        Gate gate(w->runner());
+        int listed = 0;
+        connect(&w->runner(), &RunController::completed, this, [&] { ++listed; });
+        setBasePool(*w, QStringLiteral("0001 0002"));
+        clickStart(*w);
+        setBasePool(*w, QStringLiteral("0003"));
+        clickStart(*w);
+        gate.open(2);
+        QTRY_VERIFY(!w->runner().running());
+        QTest::qWait(50); // the dropped run's end, had it been listed
+        QCOMPARE(listed, 1);
+        QCOMPARE(listItems(w.get()), QStringList{QStringLiteral("0003  ")});
+        QVERIFY(!control<QWidget>(w.get(), QStringLiteral("L_result_state"))->isVisible());
     }
 
     void aFailedRunGivesTheWindowBack()
     {
         auto w = makeWindow();
         clickStart(*w);
-        connect(&w->runner(), &RunController::progressed, this, [](double f) {
-            if (f >= 0.5)
-                throw std::runtime_error("simulated failure");
-        });
-        const MessageBoxSeen seen = answerMessageBoxes([&] { clickStart(*w); });
-        QCOMPARE(seen.count, 1);
-        QCOMPARE(seen.title, QStringLiteral("错误提示"));
-        QVERIFY(seen.text.contains(QLatin1String("simulated failure")));
-        QVERIFY(control<QWidget>(w.get(), QStringLiteral("Frame_jindu"))->isHidden());
-        for (const char* name : kRunButtons)
-            QVERIFY(button(w.get(), QString::fromLatin1(name))->isEnabled());
-        // The earlier result stays on screen.
-        QCOMPARE(labelText(w.get(), QStringLiteral("dadi_zhushu")), QStringLiteral("10000"));
+        for (const auto& [thrown, said] :
+             {std::pair<std::function<void()>, QString>{[] { throw std::runtime_error("simulated failure"); },
+                                                        QStringLiteral("simulated failure")},
+              {[] { throw std::bad_alloc(); }, QStringLiteral("内存不足")}}) {
+            w->runner().setEngine([thrown = thrown](const ConditionInputs&, const ProgressFn&) -> RunResult {
+                thrown();
+                return {};
+            });
+            const MessageBoxSeen seen = answerMessageBoxes([&] { clickStart(*w); });
+            QCOMPARE(seen.count, 1);
+            QCOMPARE(seen.title, QStringLiteral("错误提示"));
+            QVERIFY2(seen.text.contains(said), qPrintable(seen.text));
+            QVERIFY(control<QWidget>(w.get(), QStringLiteral("Frame_jindu"))->isHidden());
+            for (const char* name : kRunButtons)
+                QVERIFY(button(w.get(), QString::fromLatin1(name))->isEnabled());
+            // The earlier result stays on screen.
+            QCOMPARE(labelText(w.get(), QStringLiteral("dadi_zhushu")), QStringLiteral("10000"));
+        }
     }
 
     void f5StartsARun()
@@ -191,10 +260,12 @@ private slots:
         typePrize(*w, QString());
         QCOMPARE(prizeCaption(*w), QStringLiteral("【号码不全】"));
 
+        // A new run checks the number typed against its own list.
         typePrize(*w, QStringLiteral("1234"));
+        setBasePool(*w, QStringLiteral("5678"));
         clickStart(*w);
-        QVERIFY(control<LineBox>(w.get(), QStringLiteral("T_duijiang"))->text().isEmpty());
-        QCOMPARE(prizeCaption(*w), QStringLiteral("【中奖查询】"));
+        QCOMPARE(control<LineBox>(w.get(), QStringLiteral("T_duijiang"))->text(), QStringLiteral("1234"));
+        QCOMPARE(prizeCaption(*w), QStringLiteral("【没有中奖】"));
     }
 
     void groupConversionListsGroupFormsOfTheListedNumbers()
@@ -215,8 +286,17 @@ private slots:
         typePrize(*w, QStringLiteral("1235"));
         QCOMPARE(prizeCaption(*w), QStringLiteral("【没有中奖】"));
 
+        // The list says it holds groups, and a number not won is explained by its group.
+        auto* mode = control<QLabel>(w.get(), QStringLiteral("L_result_mode"));
+        QVERIFY(mode->isVisible());
+        QVERIFY(mode->text().startsWith(QStringLiteral("组选结果，共 2 组")));
+        typePrize(*w, QStringLiteral("9876"));
+        QCOMPARE(control<QLabel>(w.get(), QStringLiteral("L_duijiang_why"))->toolTip(),
+                 QStringLiteral("组选 6789 的 24 个排列都未入选；都不在大底"));
+
         // A plain run compares straight numbers again.
         clickStart(*w);
+        QVERIFY(!mode->isVisible());
         typePrize(*w, QStringLiteral("1234"));
         QCOMPARE(prizeCaption(*w), QStringLiteral("【没有中奖】"));
     }

@@ -56,7 +56,9 @@ MessageBoxSeen answerMessageBoxes(const std::function<void()>& action);
 // does. Return is posted: it may open a question, which the caller's poll has to answer.
 void typeFileName(QFileDialog* dialog, const QString& folder, const QString& fileName);
 
-// The window as a user meets it, with its run controller's progress recorded.
+inline constexpr int kWaitForRunMs = 60000;
+
+// The window as a user meets it, but for runs listed before the click returns.
 std::unique_ptr<MainWindow> makeWindow();
 
 using TestFactory = std::function<std::unique_ptr<QObject>()>;

@@ -5,6 +5,7 @@
 // with the numbers of one bar listed.
 #include "ui/stats/HistogramChart.h"
 #include "ui/main/MainWindow.h"
+#include "ui/main/RunController.h"
 #include "ui/stats/StatsWindow.h"
 #include "ui/widgets/textbox/LineBox.h"
 #include "ui/widgets/textbox/TextBox.h"
@@ -34,6 +35,7 @@ int main(int argc, char* argv[])
     shrink4::MainWindow window;
     if (argc >= 4 && argv[2][0] != '-')
         window.resize(QString::fromLocal8Bit(argv[2]).toInt(), QString::fromLocal8Bit(argv[3]).toInt());
+    window.runner().setListAtOnceWithin(60000); // the picture shows the listed result
     window.show();
     if (withResult) {
         window.findChild<shrink4::TextBox*>(QStringLiteral("T_main_sha_2ma"))->setPlainText(QStringLiteral("12 34 56"));

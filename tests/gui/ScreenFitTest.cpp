@@ -3,9 +3,12 @@
 // be scrolled fully into view, and where the screen has room everything shows at once.
 
 #include "ui/main/MainWindow.h"
+#include "ui/main/RunController.h"
 #include "ui/main/PagedConditions.h"
 
+#include <QAbstractButton>
 #include <QApplication>
+#include <QListWidget>
 #include <QScreen>
 #include <QScrollArea>
 #include <QScrollBar>
@@ -20,7 +23,21 @@ namespace {
 
 QScrollArea* scrollArea(MainWindow& w)
 {
-    return qobject_cast<QScrollArea*>(w.centralWidget());
+    return w.findChild<QScrollArea*>(QStringLiteral("conditionScroll"));
+}
+
+// Rows of the result list in view without scrolling it.
+int resultRowsInView(MainWindow& w)
+{
+    auto* list = w.findChild<QListWidget*>(QStringLiteral("Li_out"));
+    return list->viewport()->height() / list->sizeHintForRow(0);
+}
+
+// Rows a player must see of the result on this screen: at 100 % of 1366 x 768, ten;
+// scaled, eight.
+int rowsWanted(MainWindow& w)
+{
+    return w.devicePixelRatio() > 1.0 ? 8 : 10;
 }
 
 // Scrolls as little as brings the whole widget into view (or its top left part, when it
@@ -136,12 +153,41 @@ private slots:
         MainWindow w;
         w.show();
         QVERIFY(QTest::qWaitForWindowExposed(&w));
-        // 1366 x 768 at 100 %, the smallest screen the window was laid out for, and larger.
+        // 1920 x 1080 at 100 %: the conditions and the result side by side. Smaller screens
+        // scroll the conditions; the result stays in view (below).
         const QSize screen = w.screen()->availableGeometry().size();
-        if (screen.width() < 1366 || screen.height() < 768)
-            QSKIP("a screen too small for the whole window: it scrolls");
+        if (screen.width() < 1900 || screen.height() < 1000)
+            QSKIP("a screen too small for the whole window: the conditions scroll");
         QVERIFY(!scrollArea(w)->horizontalScrollBar()->isVisible());
         QVERIFY(!scrollArea(w)->verticalScrollBar()->isVisible());
+    }
+
+    // The result stays in view beside the conditions, whatever they do: a clear that
+    // grows the boxes to show their help texts moves nothing.
+    void theResultIsInViewBeforeAndAfterAClear()
+    {
+        MainWindow w;
+        w.runner().setListAtOnceWithin(60000);
+        w.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        w.findChild<QAbstractButton*>(QStringLiteral("C_guolv_ks"))->click();
+        const int rows = resultRowsInView(w);
+        QVERIFY2(rows >= rowsWanted(w), qPrintable(QString::number(rows)));
+        for (const char* name :
+             {"C_guolv_ks", "Li_out", "dadi_zhushu", "T_duijiang", "C_copy", "C_daochu", "C_all_cls"}) {
+            auto* control = w.findChild<QWidget*>(QString::fromLatin1(name));
+            const QRect shown(control->mapTo(&w, QPoint()), control->size());
+            QVERIFY2(w.rect().contains(shown), name);
+        }
+        w.findChild<QAbstractButton*>(QStringLiteral("C_all_cls"))->click();
+        QApplication::processEvents();
+        // The offer to undo the clear is in view, and moved nothing.
+        auto* undo = w.findChild<QWidget*>(QStringLiteral("C_undo_notice"));
+        QVERIFY(undo->isVisible());
+        QVERIFY(w.rect().contains(QRect(undo->mapTo(&w, QPoint()), undo->size())));
+        w.findChild<QAbstractButton*>(QStringLiteral("C_guolv_ks"))->click();
+        QApplication::processEvents();
+        QCOMPARE(resultRowsInView(w), rows);
     }
 
     void canBeMadeSmallerThanItsContents()

@@ -195,9 +195,8 @@ private slots:
         // Closed, it keeps its place; reopened, it shows the conditions as they are then.
         s->close();
         QTest::mouseClick(check(w.get(), "Check_kuadu_sha", 0), Qt::LeftButton, {}, QPoint(4, 4));
-        QApplication::processEvents();
         QCOMPARE(openStats(*w), s);
-        QCOMPARE(table(s)->model()->rowCount(), 2);
+        QTRY_COMPARE(table(s)->model()->rowCount(), 2);
     }
 
     void emptyPoolAndHugeToleranceAreSaidInWords()

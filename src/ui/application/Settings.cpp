@@ -17,6 +17,7 @@ struct Key {
 const Key<QByteArray> kGeometry{"window/geometry", {}};
 const Key<QPoint> kScroll{"window/scroll", {}};
 const Key<int> kPage{"window/page", 0};
+const Key<QByteArray> kResultSplit{"window/resultSplit", {}};
 const Key<QString> kCurrentScheme{"schemes/current", {}};
 const Key<QStringList> kRecentSchemes{"schemes/recent", {}};
 const Key<QString> kDrawsFolder{"history/drawsFolder", {}};
@@ -62,6 +63,16 @@ QByteArray Settings::windowGeometry() const
 void Settings::setWindowGeometry(const QByteArray& geometry)
 {
     write(*m_store, kGeometry, geometry);
+}
+
+QByteArray Settings::resultSplit() const
+{
+    return read(*m_store, kResultSplit);
+}
+
+void Settings::setResultSplit(const QByteArray& state)
+{
+    write(*m_store, kResultSplit, state);
 }
 
 QPoint Settings::conditionsScroll() const

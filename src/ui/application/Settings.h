@@ -28,6 +28,9 @@ public:
     // The main window's place and size, as QWidget::saveGeometry gives them.
     QByteArray windowGeometry() const;
     void setWindowGeometry(const QByteArray& geometry);
+    // Where the line between the conditions and the result was, as QSplitter::saveState gives it.
+    QByteArray resultSplit() const;
+    void setResultSplit(const QByteArray& state);
     // How far the conditions were scrolled, across and down.
     QPoint conditionsScroll() const;
     void setConditionsScroll(QPoint position);

@@ -7,6 +7,7 @@
 #include <QPoint>
 #include <QScrollArea>
 #include <QScrollBar>
+#include <QSplitter>
 #include <QTabWidget>
 #include <QTimer>
 
@@ -26,6 +27,7 @@ void saveWindowState(const WindowParts& parts)
 {
     Settings settings;
     settings.setWindowGeometry(parts.window->saveGeometry());
+    settings.setResultSplit(parts.split->saveState());
     settings.setConditionsScroll(
         QPoint(parts.scroll->horizontalScrollBar()->value(), parts.scroll->verticalScrollBar()->value()));
     settings.setConditionsPage(parts.pages->currentIndex());
@@ -36,6 +38,7 @@ void restoreWindowState(const WindowParts& parts)
     const Settings settings;
     // Qt keeps a restored window on a screen it fits, even when the screens changed.
     parts.window->restoreGeometry(settings.windowGeometry());
+    parts.split->restoreState(settings.resultSplit());
     parts.pages->setCurrentIndex(settings.conditionsPage());
     const QPoint scroll = settings.conditionsScroll();
     // The scroll bars have their ranges once the shown window is laid out.

@@ -8,6 +8,7 @@
 
 class QMainWindow;
 class QScrollArea;
+class QSplitter;
 class QTabWidget;
 
 namespace shrink4 {
@@ -17,6 +18,7 @@ inline constexpr int kMaxRecentSchemes = 8;
 struct WindowParts {
     QMainWindow* window;
     QScrollArea* scroll;
+    QSplitter* split; // the conditions and the result
     QTabWidget* pages;
 };
 

@@ -78,6 +78,7 @@ struct RunForm {
     TwoBoxProgressBar* progressBar = nullptr;
     QListWidget* results = nullptr;
     QLabel* staleNote = nullptr; // over the list: the result is not of the conditions on screen
+    QLabel* groupNote = nullptr; // over the list: it holds group forms
     QLabel* count = nullptr;
     LineBox* prizeBox = nullptr;
     QLabel* prizeLabel = nullptr;

@@ -44,9 +44,11 @@
 #include <QMessageBox>
 #include <QScrollArea>
 #include <QShortcut>
+#include <QSplitter>
 #include <QStatusBar>
 #include <QVBoxLayout>
 
+#include <algorithm>
 #include <exception>
 
 namespace shrink4 {
@@ -69,15 +71,29 @@ MainWindow::MainWindow(QWidget* parent)
     setObjectName(QStringLiteral("Fmain"));
     QWidget* conditions = buildConditions();
     m_scroll = makeScrollingArea(conditions);
-    setCentralWidget(m_scroll);
+    // The result beside the conditions, the whole height of the window: however the
+    // conditions grow or scroll, the list stays in view.
+    m_split = new QSplitter(Qt::Horizontal);
+    m_split->setObjectName(QStringLiteral("resultSplit"));
+    m_split->setChildrenCollapsible(false);
+    m_split->setHandleWidth(4);
+    m_split->addWidget(m_scroll);
+    QWidget* results = buildResultColumn();
+    m_split->addWidget(results);
+    m_split->setStretchFactor(0, 1);
+    m_split->setStretchFactor(1, 0);
+    // The conditions take what the result column leaves; it starts at its narrowest.
+    m_split->setSizes({QWIDGETSIZE_MAX, results->minimumSizeHint().width()});
+    setCentralWidget(m_split);
     m_dan = new DanButtons(m_form, this);
     m_results = new ResultView(
         m_run, [this] { return readConditions(m_form); }, this);
     m_runner = new RunController(m_run, m_form, *m_results, this);
     m_document = new SchemeDocument([this] { return readConditions(m_form); }, this);
     connect(m_document, &SchemeDocument::changed, this, &MainWindow::showSchemeState);
-    connect(m_runner, &RunController::completed, m_results,
-            [this] { m_results->belongTo(readConditions(m_form), QDateTime::currentDateTime()); });
+    connect(m_runner, &RunController::completed, m_results, [this](const RunResult&, const ConditionInputs& ranWith) {
+        m_results->belongTo(ranWith, QDateTime::currentDateTime());
+    });
     // A crash after a run or a conversion loses nothing that it used or listed.
     connect(m_runner, &RunController::finished, this, &MainWindow::saveSession);
     connect(m_runner, &RunController::converted, this, &MainWindow::saveSession);
@@ -86,6 +102,10 @@ MainWindow::MainWindow(QWidget* parent)
     onConditionChange(m_form, m_results, [this] { m_results->conditionsChanged(); });
     auto* notes = new NotesLine(m_form);
     statusBar()->addWidget(notes, 1);
+    // The offer to undo a clear shows in the status line, where it moves nothing; the line
+    // keeps its height for it.
+    statusBar()->addWidget(m_undoClear);
+    statusBar()->setMinimumHeight(m_undoClear->sizeHint().height());
     connect(m_results, &ResultView::shown, notes, &NotesLine::showRunCount);
     buildLiveCounts();
     connectButtons();
@@ -96,7 +116,10 @@ MainWindow::MainWindow(QWidget* parent)
     // Compact by default: the whole window fits a 1366 x 768 screen at 100 %; a smaller or
     // more scaled screen gets what fits, and the conditions scroll.
     const int chrome = menuBar()->sizeHint().height() + statusBar()->sizeHint().height();
-    resize(fittedWindowSize(this, conditions->minimumSizeHint() + QSize(0, chrome)));
+    const QSize whole(conditions->minimumSizeHint().width() + m_split->handleWidth()
+                          + results->minimumSizeHint().width(),
+                      std::max(conditions->minimumSizeHint().height(), results->minimumSizeHint().height()));
+    resize(fittedWindowSize(this, whole + QSize(0, chrome), ScreenUse::Whole));
 }
 
 MainWindow::~MainWindow() = default;
@@ -105,24 +128,13 @@ QWidget* MainWindow::buildConditions()
 {
     auto* central = new QWidget;
     auto* columns = new QHBoxLayout(central);
-    columns->setContentsMargins(4, 2, 4, 4);
+    columns->setContentsMargins(4, 2, 0, 4);
     columns->setSpacing(4);
 
-    // Text conditions above, the run and its result below.
+    // Text conditions above, the base pool below.
     QVBoxLayout* texts = column(columns, 1);
     texts->addWidget(new PagedConditions(m_form), 3);
     texts->addWidget(makeBasePoolFrame(m_form), 2);
-    auto* runRow = new QHBoxLayout;
-    runRow->addWidget(makeResultFrame(m_run), 1);
-    auto* runSide = new QVBoxLayout;
-    runSide->addWidget(makeStartPanel(m_run));
-    runSide->addWidget(makePrizeCheckFrame(m_run));
-    runSide->addWidget(makeToolsFrame(m_run));
-    m_undoClear = new UndoNotice;
-    runSide->addWidget(m_undoClear);
-    runSide->addStretch(1);
-    runRow->addLayout(runSide);
-    texts->addLayout(runRow, 5);
 
     QVBoxLayout* digits = column(columns, 0);
     digits->addWidget(makeSumSpanDanFrame(m_form));
@@ -138,6 +150,21 @@ QWidget* MainWindow::buildConditions()
     shapes->addWidget(makeSpecialExclusionFrame(m_form));
     shapes->addStretch(1);
     return central;
+}
+
+QWidget* MainWindow::buildResultColumn()
+{
+    auto* column = new QWidget;
+    column->setObjectName(QStringLiteral("resultColumn"));
+    auto* layout = new QVBoxLayout(column);
+    layout->setContentsMargins(0, 2, 2, 4);
+    layout->setSpacing(4);
+    layout->addWidget(makeStartPanel(m_run));
+    layout->addWidget(makeResultFrame(m_run), 1);
+    layout->addWidget(makePrizeCheckFrame(m_run));
+    layout->addWidget(makeToolsFrame(m_run));
+    m_undoClear = new UndoNotice;
+    return column;
 }
 
 void MainWindow::buildActions()
@@ -266,20 +293,18 @@ QString MainWindow::resultText() const
 
 void MainWindow::copyResult()
 {
-    if (!resultIsCurrent())
-        return;
-    try {
-        copyToClipboard(this, m_results->resultText(), kCopyFailedMain);
-    } catch (const std::exception&) {
-        QMessageBox::critical(this, texts::kErrorTitle, kCopyFailedMain, QMessageBox::Ok);
-    }
+    withCurrentResult([this] {
+        try {
+            copyToClipboard(this, m_results->resultText(), kCopyFailedMain);
+        } catch (const std::exception&) {
+            QMessageBox::critical(this, texts::kErrorTitle, kCopyFailedMain, QMessageBox::Ok);
+        }
+    });
 }
 
 void MainWindow::exportResult()
 {
-    if (!resultIsCurrent())
-        return;
-    exportResultToFile(this, m_results->result().numbers, m_results->groupForms());
+    withCurrentResult([this] { exportResultToFile(this, m_results->result().numbers, m_results->groupForms()); });
 }
 
 void MainWindow::showHelp(HelpTopic topic)

@@ -10,6 +10,7 @@
 
 class QMenu;
 class QScrollArea;
+class QSplitter;
 
 namespace shrink4 {
 
@@ -67,6 +68,7 @@ protected:
 
 private:
     QWidget* buildConditions();
+    QWidget* buildResultColumn();
     void buildActions();
     void buildLiveCounts();
     void addStatsAction(QMenu* analysis);
@@ -85,7 +87,7 @@ private:
     // Runs a sweeping change of the conditions, empties the result and offers the way back.
     void sweep(const QString& done, const std::function<void()>& change);
     // Copy and export take the result of the conditions on screen: a stale one is run again.
-    bool resultIsCurrent();
+    void withCurrentResult(const std::function<void()>& action);
     void restoreLastResult();
     bool saveSession();
     void reportSessionProblem(const QString& problem);
@@ -95,6 +97,7 @@ private:
     ConditionForm m_form;
     RunForm m_run;
     QScrollArea* m_scroll = nullptr;
+    QSplitter* m_split = nullptr;
     DanButtons* m_dan = nullptr;
     ResultView* m_results = nullptr;
     RunController* m_runner = nullptr;

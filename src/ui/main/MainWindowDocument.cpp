@@ -51,7 +51,7 @@ void MainWindow::closeEvent(QCloseEvent* event)
     if (!event->isAccepted())
         return;
     if (m_remembers)
-        saveWindowState({this, m_scroll, m_form.pages});
+        saveWindowState({this, m_scroll, m_split, m_form.pages});
     QCoreApplication::quit();
 }
 
@@ -136,7 +136,7 @@ void MainWindow::reportSessionProblem(const QString& problem)
 void MainWindow::restoreSettings()
 {
     m_remembers = true;
-    restoreWindowState({this, m_scroll, m_form.pages});
+    restoreWindowState({this, m_scroll, m_split, m_form.pages});
     focusFirstCondition(); // on the page put back
     // Qt keeps the window on a screen, but a smaller screen than last time may still be
     // too small for it.
@@ -270,15 +270,19 @@ void MainWindow::showSchemeState()
 }
 
 // Copy and export hand the list to the player: it must be of the conditions on screen.
-bool MainWindow::resultIsCurrent()
+// A stale list is run again first, and handed over once the run lists it.
+void MainWindow::withCurrentResult(const std::function<void()>& action)
 {
     if (!m_results->isStale())
-        return true;
+        return action();
+    const auto whenListed = [this, action] {
+        if (!m_results->isStale())
+            action();
+    };
     if (m_results->groupForms())
-        m_runner->convertToGroups();
+        m_runner->convertToGroups(whenListed);
     else
-        m_runner->runFilter();
-    return !m_results->isStale();
+        m_runner->start([whenListed](const RunResult&) { whenListed(); });
 }
 
 } // namespace shrink4

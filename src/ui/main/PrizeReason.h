@@ -8,8 +8,9 @@ namespace shrink4 {
 
 struct RunResult;
 
-// Empty when the number is listed.
-QString prizeReason(const RunResult& run, int number);
+// Empty when the number is listed. Of a group list: why none of the orders of its digits
+// is listed.
+QString prizeReason(const RunResult& run, int number, bool groupForms = false);
 
 // The number a prize box's text names: four ASCII digits after trimming, else -1.
 int drawnNumber(const QString& typed);

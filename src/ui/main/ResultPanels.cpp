@@ -21,33 +21,44 @@ namespace shrink4 {
 
 QWidget* makeStartPanel(RunForm& form)
 {
-    auto* panel = new QWidget;
-    auto* layout = new QVBoxLayout(panel);
-    layout->setContentsMargins(0, 0, 0, 0);
     QPushButton* start = makeButton(QStringLiteral("C_guolv_ks"), QStringLiteral("【开始缩水】"));
-    start->setMinimumHeight(start->sizeHint().height() * 2);
+    start->setMinimumHeight(start->sizeHint().height() * 3 / 2);
     QFont bold = start->font();
     bold.setBold(true);
     bold.setPointSizeF(bold.pointSizeF() * 1.25);
     start->setFont(bold);
-    layout->addWidget(start);
     form.start = start;
+    return start;
+}
 
+namespace {
+
+// A strip over the list, there only while it has something to say.
+QLabel* makeNote(const QString& name)
+{
+    auto* note = new QLabel;
+    note->setObjectName(name);
+    note->setWordWrap(true);
+    note->setFrameShape(QFrame::StyledPanel);
+    note->hide();
+    return note;
+}
+
+// Over the list while a long run goes: the list it will replace is where the eye is.
+QGroupBox* makeProgressFrame(RunForm& form)
+{
     QGroupBox* frame = makeFrame(QStringLiteral("正在过滤中，请稍等。。。"));
     frame->setObjectName(QStringLiteral("Frame_jindu"));
     auto* frameLayout = new QVBoxLayout(frame);
     compactFrameLayout(frameLayout);
     form.progressBar = new TwoBoxProgressBar;
     frameLayout->addWidget(form.progressBar);
-    // The frame comes and goes with every run; its place stays so nothing jumps.
-    QSizePolicy policy = frame->sizePolicy();
-    policy.setRetainSizeWhenHidden(true);
-    frame->setSizePolicy(policy);
-    layout->addWidget(frame);
     frame->hide();
     form.progressFrame = frame;
-    return panel;
+    return frame;
 }
+
+} // namespace
 
 QGroupBox* makeResultFrame(RunForm& form)
 {
@@ -64,13 +75,11 @@ QGroupBox* makeResultFrame(RunForm& form)
     mono.setStyleHint(QFont::Monospace);
     list->setFont(mono);
     addResultListActions(list);
-    auto* note = new QLabel;
-    note->setObjectName(QStringLiteral("L_result_state"));
-    note->setWordWrap(true);
-    note->setFrameShape(QFrame::StyledPanel);
-    note->hide();
-    layout->addWidget(note);
-    form.staleNote = note;
+    layout->addWidget(makeProgressFrame(form));
+    form.groupNote = makeNote(QStringLiteral("L_result_mode"));
+    layout->addWidget(form.groupNote);
+    form.staleNote = makeNote(QStringLiteral("L_result_state"));
+    layout->addWidget(form.staleNote);
     layout->addWidget(list, 1);
     form.results = list;
 

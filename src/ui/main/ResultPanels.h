@@ -10,8 +10,8 @@ class QWidget;
 
 namespace shrink4 {
 
-QWidget* makeStartPanel(RunForm& form);        // C_guolv_ks and Frame_jindu
-QGroupBox* makeResultFrame(RunForm& form);     // Li_out and "最后注数：" dadi_zhushu
+QWidget* makeStartPanel(RunForm& form);        // C_guolv_ks
+QGroupBox* makeResultFrame(RunForm& form);     // Frame_jindu, Li_out and "最后注数：" dadi_zhushu
 QGroupBox* makePrizeCheckFrame(RunForm& form); // "输入奖号" T_duijiang L_duijiang_news
 QGroupBox* makeToolsFrame(RunForm& form);      // copy, clear all, convert, set tool, splice tool, export
 

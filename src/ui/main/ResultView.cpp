@@ -20,6 +20,7 @@ namespace {
 
 const QString kStale = QStringLiteral("条件已改动，结果为上次缩水所得 — 按 F5 重新缩水");
 const QString kRestored = QStringLiteral("上次结果，缩水于 %1");
+const QString kGroups = QStringLiteral("组选结果，共 %1 组（一组含其数字的各种排列）");
 const QString kCheckedStale = QStringLiteral("按上次缩水的结果查询。");
 
 } // namespace
@@ -42,6 +43,8 @@ void ResultView::show(ResultList result, bool groupForms)
     m_shown.result = std::move(result);
     m_shown.groupForms = groupForms;
     fillList();
+    showState();
+    checkPrize(); // the number typed is checked against the new list
     emit shown(m_shown.result.count);
 }
 
@@ -91,10 +94,10 @@ void ResultView::clear()
 void ResultView::restore(Shown kept)
 {
     m_shown = std::move(kept);
-    resetPrizeCheck();
     fillList();
     m_baseline.setBaselineAndCompare(std::exchange(m_shown.conditions, {}));
     showState();
+    checkPrize();
     emit shown(m_shown.result.count);
 }
 
@@ -110,17 +113,14 @@ void ResultView::showState()
         note = kRestored.arg(QLocale().toString(m_shown.ranAt, QStringLiteral("yyyy-MM-dd HH:mm")));
     m_form.staleNote->setText(note);
     m_form.staleNote->setVisible(!note.isEmpty());
+    const bool groups = m_shown.groupForms && hasResult();
+    m_form.groupNote->setText(groups ? kGroups.arg(m_shown.result.count) : QString());
+    m_form.groupNote->setVisible(groups);
+    m_form.results->setProperty("groupForms", groups);
     m_form.results->setProperty("stale", stale);
     m_form.count->setProperty("stale", stale);
     m_form.count->setToolTip(stale ? kStale : QString());
     emit stateChanged();
-}
-
-void ResultView::resetPrizeCheck()
-{
-    m_form.prizeBox->clear();
-    showPrizeCaption(m_form.prizeLabel, toQString(prize::kIdle), false);
-    showReason(QString());
 }
 
 void ResultView::showReason(const QString& reason)
@@ -139,7 +139,7 @@ void ResultView::checkPrize()
     showPrizeCaption(m_form.prizeLabel, toQString(verdict.caption), checked);
     const int number = drawnNumber(m_form.prizeBox->text());
     const bool explained = verdict.caption == prize::kNoWin && m_shown.run && number >= 0;
-    QString reason = explained ? prizeReason(*m_shown.run, number) : QString();
+    QString reason = explained ? prizeReason(*m_shown.run, number, m_shown.groupForms) : QString();
     // A check against a list of other conditions must not pass for a check of these.
     if (checked && hasResult() && m_baseline.differs())
         reason = kCheckedStale + reason;

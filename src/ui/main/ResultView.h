@@ -50,15 +50,12 @@ public:
     bool hasResult() const { return m_shown.ranAt.isValid(); }
     QDateTime ranAt() const { return m_shown.ranAt; }
 
-    // Empties the list, the count and the prize check.
+    // Empties the list and the count; the number typed for the prize check stays.
     void clear();
     // What is shown, with the conditions it was run with: a copy, to be put back by restore().
     Shown current() const;
     const ConditionInputs& conditions() const { return m_baseline.baseline(); }
     void restore(Shown kept);
-
-    // Empties T_duijiang and puts the label back to its neutral caption.
-    void resetPrizeCheck();
 
     QString resultText() const { return m_resultText; }
     const ResultList& result() const { return m_shown.result; }

@@ -24,7 +24,7 @@ UndoNotice::UndoNotice(QWidget* parent)
     m_button->setObjectName(QStringLiteral("C_undo_notice"));
     m_button->setToolTip(QStringLiteral("恢复到这一步之前的条件和结果"));
     setFrameShape(QFrame::StyledPanel);
-    m_text->setWordWrap(true);
+    m_text->setWordWrap(false); // one line: it lives in the status line
     auto* row = new QHBoxLayout(this);
     row->setContentsMargins(4, 2, 4, 2);
     row->addWidget(m_text, 1);

@@ -19,7 +19,7 @@ QScrollArea* makeScrollingArea(QWidget* content)
     return area;
 }
 
-QSize fittedWindowSize(const QWidget* window, QSize wanted)
+QSize fittedWindowSize(const QWidget* window, QSize wanted, ScreenUse use)
 {
     const QScreen* screen = window->screen();
     if (screen == nullptr)
@@ -30,6 +30,8 @@ QSize fittedWindowSize(const QWidget* window, QSize wanted)
     const int border = 2 * window->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, window) + 4;
     const QSize room = screen->availableGeometry().size() - QSize(border, titleBar + border);
     const int scrollBar = window->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, window);
+    if (use == ScreenUse::Whole)
+        wanted = wanted.expandedTo(room);
     if (wanted.width() > room.width())
         wanted.rheight() += scrollBar;
     if (wanted.height() > room.height())

@@ -16,6 +16,9 @@ QScrollArea* makeScrollingArea(QWidget* content);
 // The size for a window that wants `wanted`, no larger than the available part of its
 // screen (with room for a title bar). A dimension that has to scroll takes the scroll
 // bar's room from the other one where the screen has it to spare.
-QSize fittedWindowSize(const QWidget* window, QSize wanted);
+// Whole: the window is the program's main one and takes the screen's room even where its
+// contents want less, so that the result list has the height it can get.
+enum class ScreenUse { Wanted, Whole };
+QSize fittedWindowSize(const QWidget* window, QSize wanted, ScreenUse use = ScreenUse::Wanted);
 
 } // namespace shrink4

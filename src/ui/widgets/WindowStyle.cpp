@@ -23,7 +23,7 @@ const QString kHelpSheet = QStringLiteral(
     " border-radius: 2px; }");
 const QString kTabSheet = QStringLiteral(
     "QTabBar::tab { background-color: rgb(192, 192, 255); border: 1px solid rgb(120, 120, 180);"
-    " padding: 3px 6px; margin-right: 2px; }"
+    " padding: 3px 4px; margin-right: 1px; }"
     "QTabBar::tab:selected { background-color: rgb(128, 255, 128); }");
 
 // A check box as wide as its indicator, a 2-pixel gap and its caption, and no taller than
