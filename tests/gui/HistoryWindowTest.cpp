@@ -61,18 +61,20 @@ std::vector<Draw> drawsOf(const QString& text)
     return readDraws(std::string_view(bytes.constData(), std::size_t(bytes.size()))).draws;
 }
 
+// A draw outside the pool says so where its count would stand: the run lists none of them.
 QStringList expectedRow(const DrawOutcome& o, const RunResult& run)
 {
     QStringList failed;
-    if (!o.explanation.inPool)
-        failed << QStringLiteral("不在大底");
     for (const auto& key : o.explanation.failed)
         for (const auto& row : run.rows)
             if (rowKey(row) == key)
                 failed << QString::fromUtf8(rowCaption(row).data(), qsizetype(rowCaption(row).size()));
+    QString reason = failed.join(QStringLiteral("、"));
+    if (!o.explanation.inPool)
+        reason = reason.isEmpty() ? QStringLiteral("不在大底") : QStringLiteral("不在大底；不符：") + reason;
     return {QString::fromStdString(o.draw.label.value_or("—")), QString::fromStdString(numberText(o.draw.number)),
-            o.explanation.listed ? QStringLiteral("✓") : QStringLiteral("✗"), QString::number(o.explanation.failCount),
-            failed.join(QStringLiteral("、"))};
+            o.explanation.listed ? QStringLiteral("✓") : QStringLiteral("✗"),
+            o.explanation.inPool ? QString::number(o.explanation.failCount) : QStringLiteral("不在大底"), reason};
 }
 
 QStringList tableRow(QTableView* table, int row)
@@ -203,11 +205,19 @@ class HistoryWindowTest : public QObject {
             QStringLiteral("是随机的 %1 倍").arg(s.lift ? QString::number(*s.lift, 'f', 2) : QStringLiteral("—"))));
         QVERIFY(summary(history).contains(
             QStringLiteral("最长连续未中 %1 期，当前连续未中 %2 期").arg(s.longestMissRun).arg(s.currentMissRun)));
-        const QList<qreal> listedBars = barValues(history, "history_timeline", 0);
-        QCOMPARE(std::accumulate(listedBars.begin(), listedBars.end(), 0.0), qreal(s.listed));
+        // Every draw in one of the bars' three parts: listed, failed, outside the pool.
+        const auto sum = [&](int set) {
+            const QList<qreal> bars = barValues(history, "history_timeline", set);
+            return std::accumulate(bars.begin(), bars.end(), 0.0);
+        };
+        QCOMPARE(sum(0), qreal(s.listed));
+        QCOMPARE(sum(2), qreal(s.outsidePool));
+        QCOMPARE(sum(1), qreal(s.draws - s.listed - s.outsidePool));
         QList<qreal> rates;
         for (auto it = expected.rows.rbegin(); it != expected.rows.rend(); ++it)
             rates << it->rate * 100.0;
+        if (s.outsidePool > 0)
+            rates << double(s.outsidePool) / double(s.draws) * 100.0;
         QCOMPARE(barValues(history, "history_rates", 0), rates);
     }
 
@@ -242,7 +252,8 @@ private slots:
         checkAgainstEngine(*w, history, drawsOf(kDraws));
         // The expected picture of these draws, so that the comparison above compares something.
         QCOMPARE(tableRow(table(history), 2), (QStringList{"2024003", "0073", "✓", "0", ""}));
-        QCOMPARE(tableRow(table(history), 0), (QStringList{"2024005", "3456", "✗", "1", "不在大底、杀两码组合"}));
+        QCOMPARE(tableRow(table(history), 0),
+                 (QStringList{"2024005", "3456", "✗", "不在大底", "不在大底；不符：杀两码组合"}));
         QCOMPARE(tableRow(table(history), 3), (QStringList{"2024002", "5678", "✗", "2", "杀两码组合、杀和尾"}));
 
         // An edit waits for 使用框中号码, and says so; 还原 takes it back.
