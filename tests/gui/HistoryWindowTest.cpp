@@ -4,6 +4,7 @@
 // against the engine's backtest of the same conditions and draws.
 
 #include "MainWindowTestSupport.h"
+#include "SortArrow.h"
 
 #include "core/TextScan.h"
 #include "engine/Backtest.h"
@@ -21,6 +22,7 @@
 #include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QHeaderView>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPointer>
@@ -266,6 +268,52 @@ private slots:
         QCOMPARE(drawsBox(history)->toPlainText(), applied);
         QVERIFY(!labelText(history, QStringLiteral("history_draws_status")).contains(QStringLiteral("后才生效")));
         QVERIFY(!button(history, QStringLiteral("history_apply"))->isEnabled());
+    }
+
+    // 3400 fails no condition but lies outside the pool: it is no near miss. Its count says
+    // so, it sorts after every count, and the chart and summary count it among the misses.
+    void aDrawOutsideThePoolIsNoNearMiss()
+    {
+        auto w = makeWindow();
+        w->setConditions(someConditions());
+        HistoryWindow* history = openHistory(*w);
+        QCOMPARE(pasteDraws(history, kDraws + QStringLiteral("2024006 3400\n")).count, 0);
+        QTableView* t = table(history);
+        QCOMPARE(tableRow(t, 0), (QStringList{"2024006", "3400", "✗", "不在大底", "不在大底"}));
+        QVERIFY(summary(history).contains(QStringLiteral("2 期不在大底")));
+        QCOMPARE(barValues(history, "history_timeline", 2), (QList<qreal>{0, 0, 0, 0, 1, 1}));
+
+        // Fewest failures first, under a ▲: the draws outside the pool come last.
+        QHeaderView* header = t->horizontalHeader();
+        QTest::mouseClick(header->viewport(), Qt::LeftButton, {},
+                          QPoint(header->sectionViewportPosition(3) + 4, header->height() / 2));
+        QCOMPARE(header->sortIndicatorOrder(), Qt::AscendingOrder);
+        QVERIFY(ascendingArrowPointsUp(header, 3));
+        QStringList counts;
+        for (int r = 0; r < t->model()->rowCount(); ++r)
+            counts << tableRow(t, r).at(3);
+        QCOMPARE(counts, (QStringList{"0", "1", "1", "2", "不在大底", "不在大底"}));
+    }
+
+    // However narrow its column, a draw's whole reason is in its tooltip and, once the draw
+    // is chosen, wrapped under the table.
+    void theWholeReasonIsReadable()
+    {
+        auto w = makeWindow();
+        ConditionInputs many = someConditions();
+        many.spans[3] = many.sumTails[8] = 1; // 3456 fails these too
+        w->setConditions(many);
+        HistoryWindow* history = openHistory(*w);
+        QCOMPARE(pasteDraws(history, kDraws).count, 0);
+        QTableView* t = table(history);
+        const QModelIndex reason = t->model()->index(0, 4); // 3456, outside the pool
+        const QString whole = reason.data().toString();
+        QVERIFY2(whole.startsWith(QStringLiteral("不在大底；不符：")) && whole.count(QChar(u'、')) >= 2,
+                 qPrintable(whole));
+        QCOMPARE(reason.data(Qt::ToolTipRole).toString(), whole);
+        t->horizontalHeader()->resizeSection(4, 40);
+        QTest::mouseClick(t->viewport(), Qt::LeftButton, {}, t->visualRect(t->model()->index(0, 1)).center());
+        QCOMPARE(labelText(history, QStringLiteral("history_reason")), QStringLiteral("2024005 3456：") + whole);
     }
 
     void aBadTextImportsNothingAndNamesItsLine_data()
