@@ -4,6 +4,7 @@
 // against the engine's backtest of the same conditions and draws.
 
 #include "MainWindowTestSupport.h"
+#include "SortArrow.h"
 
 #include "core/TextScan.h"
 #include "engine/Backtest.h"
@@ -21,6 +22,7 @@
 #include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QHeaderView>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPointer>
@@ -61,18 +63,20 @@ std::vector<Draw> drawsOf(const QString& text)
     return readDraws(std::string_view(bytes.constData(), std::size_t(bytes.size()))).draws;
 }
 
+// A draw outside the pool says so where its count would stand: the run lists none of them.
 QStringList expectedRow(const DrawOutcome& o, const RunResult& run)
 {
     QStringList failed;
-    if (!o.explanation.inPool)
-        failed << QStringLiteral("不在大底");
     for (const auto& key : o.explanation.failed)
         for (const auto& row : run.rows)
             if (rowKey(row) == key)
                 failed << QString::fromUtf8(rowCaption(row).data(), qsizetype(rowCaption(row).size()));
+    QString reason = failed.join(QStringLiteral("、"));
+    if (!o.explanation.inPool)
+        reason = reason.isEmpty() ? QStringLiteral("不在大底") : QStringLiteral("不在大底；不符：") + reason;
     return {QString::fromStdString(o.draw.label.value_or("—")), QString::fromStdString(numberText(o.draw.number)),
-            o.explanation.listed ? QStringLiteral("✓") : QStringLiteral("✗"), QString::number(o.explanation.failCount),
-            failed.join(QStringLiteral("、"))};
+            o.explanation.listed ? QStringLiteral("✓") : QStringLiteral("✗"),
+            o.explanation.inPool ? QString::number(o.explanation.failCount) : QStringLiteral("不在大底"), reason};
 }
 
 QStringList tableRow(QTableView* table, int row)
@@ -203,11 +207,19 @@ class HistoryWindowTest : public QObject {
             QStringLiteral("是随机的 %1 倍").arg(s.lift ? QString::number(*s.lift, 'f', 2) : QStringLiteral("—"))));
         QVERIFY(summary(history).contains(
             QStringLiteral("最长连续未中 %1 期，当前连续未中 %2 期").arg(s.longestMissRun).arg(s.currentMissRun)));
-        const QList<qreal> listedBars = barValues(history, "history_timeline", 0);
-        QCOMPARE(std::accumulate(listedBars.begin(), listedBars.end(), 0.0), qreal(s.listed));
+        // Every draw in one of the bars' three parts: listed, failed, outside the pool.
+        const auto sum = [&](int set) {
+            const QList<qreal> bars = barValues(history, "history_timeline", set);
+            return std::accumulate(bars.begin(), bars.end(), 0.0);
+        };
+        QCOMPARE(sum(0), qreal(s.listed));
+        QCOMPARE(sum(2), qreal(s.outsidePool));
+        QCOMPARE(sum(1), qreal(s.draws - s.listed - s.outsidePool));
         QList<qreal> rates;
         for (auto it = expected.rows.rbegin(); it != expected.rows.rend(); ++it)
             rates << it->rate * 100.0;
+        if (s.outsidePool > 0)
+            rates << double(s.outsidePool) / double(s.draws) * 100.0;
         QCOMPARE(barValues(history, "history_rates", 0), rates);
     }
 
@@ -242,7 +254,8 @@ private slots:
         checkAgainstEngine(*w, history, drawsOf(kDraws));
         // The expected picture of these draws, so that the comparison above compares something.
         QCOMPARE(tableRow(table(history), 2), (QStringList{"2024003", "0073", "✓", "0", ""}));
-        QCOMPARE(tableRow(table(history), 0), (QStringList{"2024005", "3456", "✗", "1", "不在大底、杀两码组合"}));
+        QCOMPARE(tableRow(table(history), 0),
+                 (QStringList{"2024005", "3456", "✗", "不在大底", "不在大底；不符：杀两码组合"}));
         QCOMPARE(tableRow(table(history), 3), (QStringList{"2024002", "5678", "✗", "2", "杀两码组合、杀和尾"}));
 
         // An edit waits for 使用框中号码, and says so; 还原 takes it back.
@@ -255,6 +268,52 @@ private slots:
         QCOMPARE(drawsBox(history)->toPlainText(), applied);
         QVERIFY(!labelText(history, QStringLiteral("history_draws_status")).contains(QStringLiteral("后才生效")));
         QVERIFY(!button(history, QStringLiteral("history_apply"))->isEnabled());
+    }
+
+    // 3400 fails no condition but lies outside the pool: it is no near miss. Its count says
+    // so, it sorts after every count, and the chart and summary count it among the misses.
+    void aDrawOutsideThePoolIsNoNearMiss()
+    {
+        auto w = makeWindow();
+        w->setConditions(someConditions());
+        HistoryWindow* history = openHistory(*w);
+        QCOMPARE(pasteDraws(history, kDraws + QStringLiteral("2024006 3400\n")).count, 0);
+        QTableView* t = table(history);
+        QCOMPARE(tableRow(t, 0), (QStringList{"2024006", "3400", "✗", "不在大底", "不在大底"}));
+        QVERIFY(summary(history).contains(QStringLiteral("2 期不在大底")));
+        QCOMPARE(barValues(history, "history_timeline", 2), (QList<qreal>{0, 0, 0, 0, 1, 1}));
+
+        // Fewest failures first, under a ▲: the draws outside the pool come last.
+        QHeaderView* header = t->horizontalHeader();
+        QTest::mouseClick(header->viewport(), Qt::LeftButton, {},
+                          QPoint(header->sectionViewportPosition(3) + 4, header->height() / 2));
+        QCOMPARE(header->sortIndicatorOrder(), Qt::AscendingOrder);
+        QVERIFY(ascendingArrowPointsUp(header, 3));
+        QStringList counts;
+        for (int r = 0; r < t->model()->rowCount(); ++r)
+            counts << tableRow(t, r).at(3);
+        QCOMPARE(counts, (QStringList{"0", "1", "1", "2", "不在大底", "不在大底"}));
+    }
+
+    // However narrow its column, a draw's whole reason is in its tooltip and, once the draw
+    // is chosen, wrapped under the table.
+    void theWholeReasonIsReadable()
+    {
+        auto w = makeWindow();
+        ConditionInputs many = someConditions();
+        many.spans[3] = many.sumTails[8] = 1; // 3456 fails these too
+        w->setConditions(many);
+        HistoryWindow* history = openHistory(*w);
+        QCOMPARE(pasteDraws(history, kDraws).count, 0);
+        QTableView* t = table(history);
+        const QModelIndex reason = t->model()->index(0, 4); // 3456, outside the pool
+        const QString whole = reason.data().toString();
+        QVERIFY2(whole.startsWith(QStringLiteral("不在大底；不符：")) && whole.count(QChar(u'、')) >= 2,
+                 qPrintable(whole));
+        QCOMPARE(reason.data(Qt::ToolTipRole).toString(), whole);
+        t->horizontalHeader()->resizeSection(4, 40);
+        QTest::mouseClick(t->viewport(), Qt::LeftButton, {}, t->visualRect(t->model()->index(0, 1)).center());
+        QCOMPARE(labelText(history, QStringLiteral("history_reason")), QStringLiteral("2024005 3456：") + whole);
     }
 
     void aBadTextImportsNothingAndNamesItsLine_data()

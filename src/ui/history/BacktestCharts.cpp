@@ -1,6 +1,7 @@
 #include "BacktestCharts.h"
 
 #include "ui/history/HistoryTexts.h"
+#include "ui/widgets/BarCaptionAxis.h"
 
 #include <QBarCategoryAxis>
 #include <QBarSet>
@@ -19,11 +20,10 @@ namespace {
 
 // Enough bars to see a trend, few enough to tell them apart.
 constexpr std::size_t kMaxBars = 60;
-// Below this many bars each one's draws are written under it.
-constexpr qsizetype kMaxBarCaptions = 16;
 
 const QColor kListedColor(0x2e, 0x9e, 0x5b);
 const QColor kMissedColor(0xd9, 0x6c, 0x5f);
+const QColor kOutsideColor(0x8e, 0x7c, 0xa8);
 const QColor kExpectedColor(0x2c, 0x4f, 0x8c);
 const QColor kRateColor(0xd9, 0x8c, 0x3f);
 
@@ -66,6 +66,24 @@ QValueAxis* countAxis(qreal top)
 
 } // namespace
 
+// The draws of one bar: how many were listed, and of the missed ones how many the base pool
+// left out, whatever conditions they fail.
+struct BarCounts {
+    qreal listed = 0;
+    qreal missed = 0;
+    qreal outside = 0;
+};
+
+BarCounts countBar(const std::vector<DrawOutcome>& outcomes, std::size_t first, std::size_t end)
+{
+    BarCounts counts;
+    for (std::size_t i = first; i < end; ++i) {
+        const NumberExplanation& e = outcomes[i].explanation;
+        (e.listed ? counts.listed : e.inPool ? counts.missed : counts.outside) += 1;
+    }
+    return counts;
+}
+
 void drawTimeline(QChart* chart, const Backtest& backtest)
 {
     const auto& outcomes = backtest.outcomes;
@@ -77,35 +95,35 @@ void drawTimeline(QChart* chart, const Backtest& backtest)
     // Axis titles of Chinese text come out as "..." in Qt Charts: the chart title says it all.
     const QString span = texts::drawSpanText(outcomes, 0, outcomes.size() - 1);
     clear(chart, perBar == 1 ? QStringLiteral("%1，每期一柱").arg(span)
-                             : QStringLiteral("%1，每 %2 期一柱").arg(span).arg(perBar));
+                             : QStringLiteral("%1，每 %2 期一柱（柱下是其第一期）").arg(span).arg(perBar));
     auto* listed = barSet(texts::kListedSeries, kListedColor);
     auto* missed = barSet(texts::kMissedSeries, kMissedColor);
+    auto* outside = barSet(texts::kOutsidePoolSeries, kOutsideColor);
     auto* expected = new QLineSeries;
     expected->setName(texts::kExpectedSeries);
     expected->setPen(QPen(kExpectedColor, 2, Qt::DashLine));
-    QStringList spans;
+    QStringList captions;
     for (std::size_t first = 0; first < outcomes.size(); first += perBar) {
         const std::size_t end = std::min(first + perBar, outcomes.size());
-        const auto hits =
-            std::count_if(outcomes.begin() + std::ptrdiff_t(first), outcomes.begin() + std::ptrdiff_t(end),
-                          [](const DrawOutcome& o) { return o.explanation.listed; });
-        *listed << qreal(hits);
-        *missed << qreal(end - first) - qreal(hits);
-        expected->append(qreal(spans.size()), backtest.summary.baseline * qreal(end - first));
-        spans << texts::drawSpanText(outcomes, first, end - 1);
+        const BarCounts counts = countBar(outcomes, first, end);
+        *listed << counts.listed;
+        *missed << counts.missed;
+        *outside << counts.outside;
+        expected->append(qreal(captions.size()), backtest.summary.baseline * qreal(end - first));
+        captions << texts::drawSpanText(outcomes, first, first);
     }
     auto* bars = new QStackedBarSeries;
     bars->append(listed);
     bars->append(missed);
+    bars->append(outside);
     bars->setBarWidth(0.8);
     chart->addSeries(bars);
     chart->addSeries(expected);
 
-    auto* time = new QBarCategoryAxis;
-    time->append(spans);
-    time->setLabelsVisible(spans.size() <= kMaxBarCaptions);
-    time->setLabelsAngle(-45);
-    attach(chart, time, Qt::AlignBottom, {bars, expected});
+    auto* time = new BarCaptionAxis(captions);
+    time->attachBelow(chart);
+    bars->attachAxis(time);
+    expected->attachAxis(time);
     attach(chart, countAxis(qreal(perBar)), Qt::AlignLeft, {bars, expected});
 }
 
@@ -118,15 +136,18 @@ void drawConditionRates(QChart* chart, const Backtest& backtest, const QStringLi
     clear(chart, QStringLiteral("各条件淘汰了多少开奖号码"));
     auto* rates = barSet(texts::kRateSeries, kRateColor);
     QStringList names;
+    // The figures go beside the caption: a short bar has no room for them.
+    const auto add = [&](const QString& caption, int draws) {
+        const double rate = double(draws) / double(backtest.outcomes.size());
+        *rates << rate * 100.0;
+        names << QStringLiteral("%1：%2 期（%3%）").arg(caption).arg(draws).arg(rate * 100.0, 0, 'f', 1);
+    };
     // A horizontal chart draws its first category at the bottom: run order reads from the top.
-    for (std::size_t i = backtest.rows.size(); i-- > 0;) {
-        *rates << backtest.rows[i].rate * 100.0;
-        // The figures go beside the caption: a short bar has no room for them.
-        names << QStringLiteral("%1：%2 期（%3%）")
-                     .arg(captions.value(qsizetype(i)))
-                     .arg(backtest.rows[i].killedDraws)
-                     .arg(backtest.rows[i].rate * 100.0, 0, 'f', 1);
-    }
+    for (std::size_t i = backtest.rows.size(); i-- > 0;)
+        add(captions.value(qsizetype(i)), backtest.rows[i].killedDraws);
+    // The base pool is no condition, but it removes draws all the same: above them all.
+    if (backtest.summary.outsidePool > 0)
+        add(texts::kOutsidePool, backtest.summary.outsidePool);
     auto* bars = new QHorizontalBarSeries;
     bars->append(rates);
     chart->addSeries(bars);

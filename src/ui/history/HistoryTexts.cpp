@@ -70,6 +70,8 @@ QString backtestSummaryText(const BacktestSummary& s, int allDraws)
     text += QStringLiteral("本方案 %1 注").arg(s.survivors);
     if (s.survivors == 0)
         text += QStringLiteral("（没有号码入选）");
+    if (s.outsidePool > 0)
+        text += QStringLiteral("；%1 期不在大底（不论条件都不入选）").arg(s.outsidePool);
     text += QStringLiteral("；最长连续未中 %1 期，当前连续未中 %2 期").arg(s.longestMissRun).arg(s.currentMissRun);
     return text;
 }

@@ -32,11 +32,13 @@ inline const QString kNoLabel = QStringLiteral("—");
 inline const QStringList kChartTabs = {QStringLiteral("逐期结果"), QStringLiteral("入选走势"),
                                        QStringLiteral("各条件淘汰率")};
 inline const QString kListedSeries = QStringLiteral("入选");
-inline const QString kMissedSeries = QStringLiteral("未入选");
+inline const QString kMissedSeries = QStringLiteral("未入选：不符条件");
+inline const QString kOutsidePoolSeries = QStringLiteral("未入选：不在大底");
 inline const QString kExpectedSeries = QStringLiteral("随机选同样注数的期望入选");
 inline const QString kRateSeries = QStringLiteral("淘汰的开奖号码占比（%）");
 inline const QString kBoxEdited = QStringLiteral("框中的文本已改动，按【使用框中号码】后才生效。");
 inline const QString kNothingImported = QStringLiteral("没有导入任何号码，原有的开奖号码不变。");
+inline const QString kChooseDraw = QStringLiteral("点一期，这里写出它未通过的全部条件。");
 inline const QString kNoConditionRows = QStringLiteral("没有参与的条件");
 
 // Why a text gave no draws, naming the line; `source` says where the text came from.

@@ -8,6 +8,7 @@
 #include <QWidget>
 
 class QChartView;
+class QModelIndex;
 class QLabel;
 class QSpinBox;
 class QTableView;
@@ -33,6 +34,7 @@ protected:
 private:
     QWidget* buildResults();
     void refresh();
+    void showReason(const QModelIndex& current);
     std::vector<Draw> drawsInView() const;
 
     LiveRun& m_live;
@@ -40,6 +42,7 @@ private:
     QSpinBox* m_last = nullptr;
     QLabel* m_summary = nullptr;
     QTableView* m_table = nullptr;
+    QLabel* m_reason = nullptr;
     BacktestModel* m_model = nullptr;
     QChartView* m_timeline = nullptr;
     QChartView* m_rates = nullptr;

@@ -1,6 +1,7 @@
 #include "HistogramChart.h"
 
-#include <QBarCategoryAxis>
+#include "ui/widgets/BarCaptionAxis.h"
+
 #include <QBarSet>
 #include <QChart>
 #include <QMouseEvent>
@@ -67,15 +68,14 @@ void HistogramChart::showBars(const HistogramBars& bars)
     series->setBarWidth(0.8);
     chart()->addSeries(series);
 
-    auto* x = new QBarCategoryAxis;
-    x->append(categories);
+    auto* x = new BarCaptionAxis(categories);
     x->setTitleText(QStringLiteral("不符合的条件数"));
     auto* y = new QValueAxis;
     y->setRange(0, std::max(1, *std::max_element(bars.counts.begin(), bars.counts.end())));
     y->setLabelFormat(QStringLiteral("%d"));
     y->applyNiceNumbers();
     y->setTitleText(QStringLiteral("号码数"));
-    chart()->addAxis(x, Qt::AlignBottom);
+    x->attachBelow(chart());
     chart()->addAxis(y, Qt::AlignLeft);
     series->attachAxis(x);
     series->attachAxis(y);
