@@ -6,6 +6,7 @@
 #include "ui/history/HistoryTexts.h"
 #include "ui/main/LiveRun.h"
 #include "ui/widgets/QtText.h"
+#include "ui/widgets/TypedSpinBox.h"
 
 #include "engine/Statistics.h"
 
@@ -44,7 +45,7 @@ QChartView* makeChartView(QWidget* parent, const QString& name)
 
 QSpinBox* makeLastSpin(QWidget* parent)
 {
-    auto* spin = new QSpinBox(parent);
+    auto* spin = new TypedSpinBox(parent);
     spin->setObjectName(QStringLiteral("history_last"));
     spin->setRange(0, 999999);
     spin->setSpecialValueText(texts::kLastAll);
