@@ -84,8 +84,7 @@ QString badLinesHint(std::size_t count, bool inBox)
     QString hint = count > 1 ? QStringLiteral("共有 %1 行有误，都列在框下；点一行即在框中选中它。").arg(count)
                              : QStringLiteral("点框下列出的这一行即在框中选中它。");
     if (inBox)
-        hint += QStringLiteral("
-文件的内容已放入框中，改正后按【%1】。").arg(kApplyDraws);
+        hint += QStringLiteral("\n文件的内容已放入框中，改正后按【%1】。").arg(kApplyDraws);
     return hint;
 }
 
