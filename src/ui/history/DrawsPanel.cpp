@@ -59,6 +59,10 @@ QListWidget* makeBadLinesList(QWidget* parent)
     list->setObjectName(QStringLiteral("history_bad_lines"));
     list->setToolTip(QStringLiteral("点一行即在框中选中它"));
     list->setMaximumHeight(list->fontMetrics().height() * 8);
+    // The panel is narrow: an entry wraps rather than hiding its reason off to the right.
+    list->setWordWrap(true);
+    list->setResizeMode(QListView::Adjust);
+    list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     list->hide();
     return list;
 }
@@ -132,10 +136,11 @@ void DrawsPanel::setKeptFile(const QString& path)
         return;
     }
     // What cannot be read stays in the box to be mended; the file is left as it is.
-    listBadLines();
+    const std::size_t bad = listBadLines();
     if (!kept.text->trimmed().isEmpty())
         showState(texts::drawsFaultText(reading, QStringLiteral("保存的开奖号码 %1").arg(path))
-                  + QStringLiteral("\n文件保持原样；请在框中改正后按【%1】。").arg(texts::kApplyDraws));
+                  + QStringLiteral("\n文件保持原样；请在框中改正后按【%1】。").arg(texts::kApplyDraws)
+                  + (bad > 0 ? QLatin1Char('\n') + texts::badLinesHint(bad, false) : QString()));
 }
 
 void DrawsPanel::applyBox()
