@@ -23,7 +23,9 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QHeaderView>
+#include <QInputMethodEvent>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QMessageBox>
 #include <QPointer>
 #include <QSettings>
@@ -159,6 +161,14 @@ MessageBoxSeen importThroughDialog(QWidget* history, const QString& path, QStrin
     QTest::mouseClick(button(history, QStringLiteral("history_import")), Qt::LeftButton);
     poll.stop();
     return seen;
+}
+
+// As an input method hands over what was typed: full-width digits have no key of their own.
+void commitTyped(QWidget* widget, const QString& text)
+{
+    QInputMethodEvent event;
+    event.setCommitString(text);
+    QApplication::sendEvent(widget, &event);
 }
 
 QByteArray fileBytes(const QString& path)
@@ -436,20 +446,95 @@ private slots:
         struct Step {
             QString typed;
             std::size_t shown;
+            int value;
         };
-        // Typed over the whole box: a count, more than there are, 0, nothing.
-        const Step steps[] = {{"2", 2}, {"9", 5}, {"3", 3}, {"0", 5}, {"", 5}};
+        // Typed over the whole box: a count, more than there are, 0, nothing, and counts
+        // from a Chinese input method in full-width mode.
+        const Step steps[] = {
+            {"2", 2, 2}, {"9", 5, 9}, {"3", 3, 3}, {"0", 5, 0}, {"", 5, 0}, {"\uFF12", 2, 2}, {"\uFF13\uFF10", 5, 30}};
         for (const Step& step : steps) {
             QTest::mouseClick(last, Qt::LeftButton);
             QTest::keyClick(last, Qt::Key_A, Qt::ControlModifier);
             if (step.typed.isEmpty())
                 QTest::keyClick(last, Qt::Key_Delete);
-            else
+            else if (step.typed.at(0).unicode() < 0x80)
                 QTest::keyClicks(last, step.typed);
+            else
+                commitTyped(last, step.typed);
+            QCOMPARE(last->value(), step.value);
             checkAgainstEngine(*w, history, {all.end() - std::ptrdiff_t(step.shown), all.end()});
             if (step.shown < all.size())
                 QVERIFY(summary(history).contains(QStringLiteral("回测最近 %1 期（共 5 期）").arg(step.shown)));
         }
+    }
+
+    // Every bad line is listed, quoted with its number (the first 50, then how many more),
+    // and a click selects it in the box; mending lines takes them off the list. A bad
+    // file is put into the box to be mended the same way.
+    void everyBadLineIsListedAndSelectable()
+    {
+        QTemporaryDir dir;
+        auto w = makeWindow();
+        w->setConditions(someConditions());
+        HistoryWindow* history = openHistory(*w);
+        QCOMPARE(pasteDraws(history, kDraws).count, 0);
+        QStringList lines = {QStringLiteral("期号 号码")};
+        for (int i = 1; i <= 60; ++i)
+            lines
+                << QStringLiteral("20240%1 %2").arg(10 + i).arg(i % 2 ? QStringLiteral("12") : QStringLiteral("3456"));
+        lines[3] = QStringLiteral("2024013 1111 2024014 2222 第十四期写在了同一行");
+        lines << QStringLiteral("2024071 7777") << QStringLiteral("2024071 8888");
+        const QString text = lines.join(u'\n');
+
+        const MessageBoxSeen seen = pasteDraws(history, text);
+        QCOMPARE(seen.count, 1);
+        QVERIFY2(seen.text.contains(QStringLiteral("共有 31 行有误")), qPrintable(seen.text));
+        auto* list = control<QListWidget>(history, QStringLiteral("history_bad_lines"));
+        QVERIFY(list->isVisible());
+        QCOMPARE(list->count(), 31);
+        QCOMPARE(list->item(0)->text(), QStringLiteral("第 2 行“2024011 12”：行末不是四位号码"));
+        QCOMPARE(list->item(1)->text(),
+                 QStringLiteral("第 4 行“2024013 1111 2024014 22…”：期号 2024013 与行末号码之间还有数字"));
+        QCOMPARE(list->item(30)->text(),
+                 QStringLiteral("第 63 行“2024071 8888”：期号 2024071 在第 62 行已出现，号码不同"));
+        QCOMPARE(list->item(31), nullptr);
+        QCOMPARE(table(history)->model()->rowCount(), 5); // nothing imported
+
+        // More than fifty: the rest are counted.
+        QStringList many;
+        for (int i = 0; i < 70; ++i)
+            many << QStringLiteral("2024%1 12").arg(100 + i);
+        QCOMPARE(pasteDraws(history, many.join(u'\n')).count, 1);
+        QCOMPARE(list->count(), 51);
+        QCOMPARE(list->item(50)->text(), QStringLiteral("另有 20 行有误"));
+
+        // A click selects the line in the box, ready to be typed over.
+        history->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(history));
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(list->item(2)).center());
+        TextBox* box = drawsBox(history);
+        QCOMPARE(box->selectedText(), QStringLiteral("2024102 12"));
+        QTRY_VERIFY(box->hasFocus());
+        QTest::keyClicks(box, QStringLiteral("2024102 1234"));
+        QTRY_COMPARE(list->item(50)->text(), QStringLiteral("另有 19 行有误"));
+        QCOMPARE(list->item(2)->text(), QStringLiteral("第 4 行“2024103 12”：行末不是四位号码"));
+
+        // A bad file goes into the box, its lines listed as the box's.
+        const QString path = dir.filePath(QStringLiteral("开奖.txt"));
+        QVERIFY(writeFile(path, QByteArray("2024001 1234\r\n2024002 12\r\n")));
+        const MessageBoxSeen imported = importThroughDialog(history, path);
+        QVERIFY2(imported.text.contains(QStringLiteral("已放入框中")), qPrintable(imported.text));
+        QCOMPARE(box->toPlainText(), QStringLiteral("2024001 1234\n2024002 12\n"));
+        QCOMPARE(list->count(), 1);
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(list->item(0)).center());
+        QCOMPARE(box->selectedText(), QStringLiteral("2024002 12"));
+        QCOMPARE(table(history)->model()->rowCount(), 5);
+
+        // Once the draws apply, the list goes.
+        QTest::keyClicks(box, QStringLiteral("2024002 5678"));
+        QTest::mouseClick(button(history, QStringLiteral("history_apply")), Qt::LeftButton);
+        QVERIFY(list->isHidden());
+        QCOMPARE(table(history)->model()->rowCount(), 2);
     }
 
     // Kept in the data folder: the next window starts with them. A kept file with a bad

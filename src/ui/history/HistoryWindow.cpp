@@ -8,6 +8,7 @@
 #include "ui/widgets/QtText.h"
 #include "ui/widgets/ScreenFit.h"
 #include "ui/widgets/SortArrows.h"
+#include "ui/widgets/TypedSpinBox.h"
 
 #include "engine/Statistics.h"
 
@@ -46,7 +47,7 @@ QChartView* makeChartView(QWidget* parent, const QString& name)
 
 QSpinBox* makeLastSpin(QWidget* parent)
 {
-    auto* spin = new QSpinBox(parent);
+    auto* spin = new TypedSpinBox(parent);
     spin->setObjectName(QStringLiteral("history_last"));
     spin->setRange(0, 999999);
     spin->setSpecialValueText(texts::kLastAll);
