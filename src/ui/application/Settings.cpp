@@ -15,6 +15,7 @@ struct Key {
 
 // The keys as earlier versions wrote them; renaming one loses what players have kept.
 const Key<QByteArray> kGeometry{"window/geometry", {}};
+const Key<QByteArray> kGuideGeometry{"guide/geometry", {}};
 const Key<QPoint> kScroll{"window/scroll", {}};
 const Key<int> kPage{"window/page", 0};
 const Key<QString> kCurrentScheme{"schemes/current", {}};
@@ -62,6 +63,16 @@ QByteArray Settings::windowGeometry() const
 void Settings::setWindowGeometry(const QByteArray& geometry)
 {
     write(*m_store, kGeometry, geometry);
+}
+
+QByteArray Settings::guideGeometry() const
+{
+    return read(*m_store, kGuideGeometry);
+}
+
+void Settings::setGuideGeometry(const QByteArray& geometry)
+{
+    write(*m_store, kGuideGeometry, geometry);
 }
 
 QPoint Settings::conditionsScroll() const

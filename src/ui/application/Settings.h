@@ -28,6 +28,9 @@ public:
     // The main window's place and size, as QWidget::saveGeometry gives them.
     QByteArray windowGeometry() const;
     void setWindowGeometry(const QByteArray& geometry);
+    // The guide window's place and size, as QWidget::saveGeometry gives them.
+    QByteArray guideGeometry() const;
+    void setGuideGeometry(const QByteArray& geometry);
     // How far the conditions were scrolled, across and down.
     QPoint conditionsScroll() const;
     void setConditionsScroll(QPoint position);
