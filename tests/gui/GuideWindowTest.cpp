@@ -5,6 +5,7 @@
 
 #include "ui/guide/GuideSections.h"
 #include "ui/guide/GuideWindow.h"
+#include "ui/main/PagedConditions.h"
 
 #include <QApplication>
 #include <QDir>
