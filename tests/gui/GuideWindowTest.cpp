@@ -126,6 +126,10 @@ private slots:
         QVERIFY(QTest::qWaitForWindowExposed(sets));
         QCOMPARE(pressF1In(w, sets->focusWidget() ? sets->focusWidget() : sets), guide::kSets);
         QCOMPARE(w->findChildren<GuideWindow*>().size(), 1);
+
+        // 帮助 → 使用教程 starts at the contents, wherever the focus is.
+        control<QAction>(w, QStringLiteral("action_guide"))->trigger();
+        QCOMPARE(guideOf(w)->section(), guide::kContents);
     }
 
     void keepsItsSizeFromOneStartToTheNext()

@@ -6,6 +6,7 @@
 #include "ui/widgets/ToolWindows.h"
 
 #include <QAction>
+#include <QScreen>
 #include <QStyle>
 #include <QTextBrowser>
 #include <QToolBar>
@@ -58,9 +59,12 @@ GuideWindow::GuideWindow(QWidget* mainWindow)
     layout->addWidget(bar);
     layout->addWidget(m_browser, 1);
 
+    // Wide enough for a table of a section beside the main window; centred the first time,
+    // where the player left it since.
     const int em = fontMetrics().averageCharWidth();
-    resize(fittedWindowSize(this, QSize(em * 100, em * 80)));
-    restoreGeometry(Settings().guideGeometry());
+    resize(fittedWindowSize(this, QSize(em * 130, em * 100)));
+    if (!restoreGeometry(Settings().guideGeometry()))
+        move(screen()->availableGeometry().center() - rect().center());
 }
 
 GuideWindow::~GuideWindow()

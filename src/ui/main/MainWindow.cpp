@@ -159,14 +159,16 @@ void MainWindow::buildActions()
     addGuideAction(addHelpMenu(this));
 }
 
-// 帮助 → 使用教程 (F1): the section of what has the focus, in any of the program's windows.
+// 帮助 → 使用教程 opens the contents; F1 the section of what has the focus, in any of the
+// program's windows.
 void MainWindow::addGuideAction(QMenu* help)
 {
-    auto* guide = new QAction(QStringLiteral("使用教程(&G)"), help);
+    auto* guide = new QAction(QStringLiteral("使用教程(&G)\tF1"), help);
     guide->setObjectName(QStringLiteral("action_guide"));
-    guide->setShortcut(QKeySequence(Qt::Key_F1));
-    guide->setShortcutContext(Qt::ApplicationShortcut);
-    connect(guide, &QAction::triggered, this, [this] {
+    connect(guide, &QAction::triggered, this, [this] { openGuide(this, guide::kContents); });
+    auto* f1 = new QShortcut(QKeySequence(Qt::Key_F1), this);
+    f1->setContext(Qt::ApplicationShortcut);
+    connect(f1, &QShortcut::activated, this, [this] {
         const QWidget* focus = QApplication::focusWidget();
         openGuide(this, guide::sectionFor(focus ? focus : QApplication::activeWindow()));
     });
