@@ -48,7 +48,7 @@ bool sectionExists(GuideWindow* guide, const QString& section)
 {
     const QString page = section.section(QLatin1Char('#'), 0, 0);
     const QString anchor = section.section(QLatin1Char('#'), 1);
-    if (!QFile::exists(kPages + page))
+    if (!page.endsWith(QStringLiteral(".html")) || !QFile::exists(kPages + page))
         return false;
     guide->showSection(page);
     return anchor.isEmpty() || anchorsShown(guide->browser()).count(anchor) == 1;

@@ -18,7 +18,7 @@ namespace {
 
 const QString kRoot = QStringLiteral("qrc:/guide/");
 
-QAction* addNavigation(QToolBar* bar, QStyle::StandardPixmap icon, const QString& caption, QKeySequence key)
+QAction* addNavigation(QToolBar* bar, QStyle::StandardPixmap icon, const QString& caption, const QKeySequence& key)
 {
     QAction* action = bar->addAction(bar->style()->standardIcon(icon), caption);
     action->setShortcut(key);

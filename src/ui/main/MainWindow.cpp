@@ -163,16 +163,16 @@ void MainWindow::buildActions()
 // program's windows.
 void MainWindow::addGuideAction(QMenu* help)
 {
-    auto* guide = new QAction(QStringLiteral("使用教程(&G)\tF1"), help);
-    guide->setObjectName(QStringLiteral("action_guide"));
-    connect(guide, &QAction::triggered, this, [this] { openGuide(this, guide::kContents); });
+    auto* contents = new QAction(QStringLiteral("使用教程(&G)\tF1"), help);
+    contents->setObjectName(QStringLiteral("action_guide"));
+    connect(contents, &QAction::triggered, this, [this] { openGuide(this, guide::kContents); });
     auto* f1 = new QShortcut(QKeySequence(Qt::Key_F1), this);
     f1->setContext(Qt::ApplicationShortcut);
     connect(f1, &QShortcut::activated, this, [this] {
         const QWidget* focus = QApplication::focusWidget();
         openGuide(this, guide::sectionFor(focus ? focus : QApplication::activeWindow()));
     });
-    help->insertAction(help->actions().value(0), guide);
+    help->insertAction(help->actions().value(0), contents);
 }
 
 void MainWindow::buildLiveCounts()
@@ -306,10 +306,10 @@ void MainWindow::showHelp(HelpTopic topic)
 {
     const auto& help = texts::kHelp[std::size_t(topic)];
     QMessageBox box(QMessageBox::Information, help.title, help.text, QMessageBox::Ok, this);
-    QPushButton* guide = box.addButton(QStringLiteral("使用教程"), QMessageBox::HelpRole);
-    guide->setObjectName(QStringLiteral("help_guide"));
+    QPushButton* toGuide = box.addButton(QStringLiteral("使用教程"), QMessageBox::HelpRole);
+    toGuide->setObjectName(QStringLiteral("help_guide"));
     box.exec();
-    if (box.clickedButton() == guide)
+    if (box.clickedButton() == toGuide)
         openGuide(this, guide::sectionFor(m_form.help[std::size_t(topic)]));
 }
 
