@@ -1,5 +1,6 @@
 #include "HistoryWindow.h"
 
+#include "ui/guide/GuideSections.h"
 #include "ui/history/BacktestCharts.h"
 #include "ui/history/BacktestModel.h"
 #include "ui/history/DrawsPanel.h"
@@ -127,6 +128,7 @@ HistoryWindow::HistoryWindow(QWidget* mainWindow, LiveRun& live, const QString& 
 {
     setObjectName(QStringLiteral("Fhistory"));
     setWindowTitle(texts::kHistoryTitle);
+    setProperty(guide::kSectionProperty, guide::kHistory);
     // Closing only hides the window: the draws and the view wait for the next opening.
 
     m_draws = new DrawsPanel(this);

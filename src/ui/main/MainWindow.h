@@ -74,6 +74,7 @@ private:
     void addStatsAction(QMenu* analysis);
     void addHistoryAction(QMenu* analysis);
     void buildSchemeMenu();
+    void addGuideAction(QMenu* help);
     void addExportToResultList();
     void connectButtons();
     void copyResult();

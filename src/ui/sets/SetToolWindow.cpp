@@ -1,5 +1,6 @@
 #include "SetToolWindow.h"
 
+#include "ui/guide/GuideSections.h"
 #include "ui/widgets/CopyNotice.h"
 #include "ui/widgets/QtText.h"
 #include "ui/widgets/WidgetFactory.h"
@@ -48,6 +49,7 @@ SetToolWindow::SetToolWindow(QWidget* mainWindow)
 {
     setObjectName(QStringLiteral("Fjiaoji"));
     setWindowTitle(QStringLiteral("四星号码交集区"));
+    setProperty(guide::kSectionProperty, guide::kSets);
     // Closing only hides the window, so that the lists wait for the next opening.
 
     for (int i = 0; i < 3; ++i)

@@ -1,5 +1,6 @@
 #include "SpliceWindow.h"
 
+#include "ui/guide/GuideSections.h"
 #include "ui/widgets/QtText.h"
 #include "ui/splice/SplicePageWidget.h"
 #include "ui/widgets/WindowStyle.h"
@@ -21,6 +22,7 @@ SpliceWindow::SpliceWindow(QWidget* parent)
 {
     setObjectName(QStringLiteral("Fmain_pj"));
     setWindowTitle(QStringLiteral("拼接工具"));
+    setProperty(guide::kSectionProperty, guide::kSplice);
     // Not deleted on close: the player comes back to the boxes and results left behind.
 
     auto* tabs = new QHBoxLayout;

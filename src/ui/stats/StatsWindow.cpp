@@ -1,5 +1,6 @@
 #include "StatsWindow.h"
 
+#include "ui/guide/GuideSections.h"
 #include "ui/stats/HistogramChart.h"
 #include "ui/main/LiveRun.h"
 #include "ui/widgets/QtText.h"
@@ -108,6 +109,7 @@ StatsWindow::StatsWindow(QWidget* mainWindow, LiveRun& live)
 {
     setObjectName(QStringLiteral("Ftongji"));
     setWindowTitle(QStringLiteral("统计"));
+    setProperty(guide::kSectionProperty, guide::kStats);
 
     m_summary = new QLabel(this);
     m_summary->setObjectName(QStringLiteral("L_tongji_summary"));
