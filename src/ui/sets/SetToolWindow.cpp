@@ -2,6 +2,7 @@
 
 #include "ui/widgets/CopyNotice.h"
 #include "ui/widgets/QtText.h"
+#include "ui/widgets/ScreenFit.h"
 #include "ui/widgets/WidgetFactory.h"
 
 #include "ui/widgets/textbox/LineBox.h"
@@ -65,12 +66,13 @@ int numberCount(const TextBox* box)
     return fourDigitWindows(std::string_view(text.constData(), std::size_t(text.size()))).count();
 }
 
-QHBoxLayout* row(std::initializer_list<QWidget*> widgets, bool stretchAfterFirst = false)
+// The widgets side by side, the free room after the one at stretchAfter (none when negative).
+QHBoxLayout* row(std::initializer_list<QWidget*> widgets, int stretchAfter = -1)
 {
     auto* layout = new QHBoxLayout;
     for (QWidget* widget : widgets) {
         layout->addWidget(widget);
-        if (std::exchange(stretchAfterFirst, false))
+        if (stretchAfter-- == 0)
             layout->addStretch();
     }
     return layout;
@@ -92,7 +94,7 @@ SetToolWindow::SetToolWindow(QWidget* mainWindow, MainWindowLink link)
     addResultColumn(grid);
     grid->addLayout(buildOperations(), 3, 0, 1, 3);
     buildBusyNotice();
-    resize(720, 440);
+    resize(fittedWindowSize(this, QSize(720, 440)));
 }
 
 void SetToolWindow::addListColumn(QGridLayout* grid, int i)
@@ -112,7 +114,7 @@ void SetToolWindow::addListColumn(QGridLayout* grid, int i)
     auto* clear = makeButton(indexedName("C_jiaoji_cls", i), QString::fromUtf8(column.clear), this);
     connect(clear, &QPushButton::clicked, box, &TextBox::clear);
 
-    grid->addLayout(row({makeLabel(QString::fromUtf8(column.caption), this), count}, true), 0, i);
+    grid->addLayout(row({makeLabel(QString::fromUtf8(column.caption), this), count}, 1), 0, i);
     grid->addWidget(box, 1, i);
     grid->addLayout(row({take, clear}), 2, i);
 }
@@ -137,8 +139,8 @@ void SetToolWindow::addResultColumn(QGridLayout* grid)
     connect(send, &QPushButton::clicked, this, &SetToolWindow::sendToBasePool);
 
     grid->addLayout(
-        row({makeLabel(QStringLiteral("结果号码"), this), makeLabel(QStringLiteral("最终注数"), this), m_count}, true),
-        0, 2);
+        row({makeLabel(QStringLiteral("结果号码"), this), makeLabel(QStringLiteral("最终注数"), this), m_count}, 0), 0,
+        2);
     grid->addWidget(m_lists[2], 1, 2);
     grid->addLayout(row({copy, send}), 2, 2);
 }
