@@ -283,7 +283,8 @@ void MainWindow::connectButtons()
     connect(m_run.exportResult, &QAbstractButton::clicked, this, &MainWindow::exportResult);
     connect(m_run.clearAll, &QAbstractButton::clicked, this,
             [this] { sweep(QStringLiteral("已清空所有条件"), [this] { clearAllConditions(m_form); }); });
-    connect(m_run.setTool, &QAbstractButton::clicked, this, [this] { showToolWindow<SetToolWindow>(this); });
+    connect(m_run.setTool, &QAbstractButton::clicked, this,
+            [this] { showToolWindow<SetToolWindow>(this, setToolLink()); });
     connect(m_run.spliceTool, &QAbstractButton::clicked, this, [this] { showToolWindow<SpliceWindow>(this); });
     for (const CheckSpanButton& span : m_form.spanButtons)
         connect(span.button, &QAbstractButton::clicked, this,
@@ -324,6 +325,22 @@ void MainWindow::copyResult()
 void MainWindow::exportResult()
 {
     withCurrentResult([this] { exportResultToFile(this, m_results->result().numbers, m_results->groupForms()); });
+}
+
+MainWindowLink MainWindow::setToolLink()
+{
+    auto takeResult = [this](const std::function<void(const QString&)>& use) {
+        withCurrentResult([this, use] { use(m_results->resultText()); });
+    };
+    auto sendToBasePool = [this](const QString& text) {
+        TextBox* pool = m_form[ControlId::basePool].texts.front();
+        pool->replaceAll(text);
+        bringForward(this);
+        m_scroll->ensureWidgetVisible(pool);
+        pool->setFocus();
+        statusBar()->showMessage(QStringLiteral("已用交集区的结果替换大底，在大底里按 Ctrl+Z 可撤销。"), 10000);
+    };
+    return {takeResult, sendToBasePool};
 }
 
 // The short help of a frame, with the way to its section of the guide.

@@ -3,6 +3,7 @@
 
 #include "ui/main/ConditionBinding.h"
 #include "ui/main/ConditionForm.h"
+#include "ui/sets/MainWindowLink.h"
 
 #include <QMainWindow>
 
@@ -79,6 +80,8 @@ private:
     void connectButtons();
     void copyResult();
     void exportResult();
+    // What the set tool may ask of this window: its result, and a new 大底.
+    MainWindowLink setToolLink();
     void showHelp(HelpTopic topic);
     void openSchemeDialog();
     void openRecentScheme(const QString& path);

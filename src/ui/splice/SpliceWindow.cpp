@@ -2,6 +2,7 @@
 
 #include "ui/guide/GuideSections.h"
 #include "ui/widgets/QtText.h"
+#include "ui/widgets/ScreenFit.h"
 #include "ui/splice/SplicePageWidget.h"
 #include "ui/widgets/WindowStyle.h"
 
@@ -12,6 +13,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
+#include <QScrollArea>
 #include <QStackedWidget>
 #include <QVBoxLayout>
 
@@ -50,9 +52,10 @@ SpliceWindow::SpliceWindow(QWidget* parent)
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(tabs);
     layout->addWidget(m_formatSample);
-    layout->addWidget(m_stack, 1);
+    // The pages scroll where a small or scaled screen leaves too little room for ten boxes.
+    layout->addWidget(makeScrollingArea(m_stack), 1);
     layout->addWidget(hint);
-    resize(960, 640);
+    resize(fittedWindowSize(this, QSize(960, 640)));
     selectPage(kSpliceStartPage);
 }
 
