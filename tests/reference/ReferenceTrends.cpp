@@ -113,19 +113,25 @@ std::vector<std::vector<ReferenceValueFigures>> referenceFigures(std::span<const
 }
 
 std::vector<ReferenceTested> referenceWalkForward(const ConditionInputs& scheme, std::span<const Draw> draws,
-                                                  std::span<const Rule> rules, int window, int last)
+                                                  std::span<const Rule> rules, int windowSize, int last)
 {
     std::vector<ReferenceTested> tested;
     const int total = int(draws.size());
     for (int t = last > 0 ? std::max(0, total - last) : 0; t < total; ++t) {
-        if (t < window)
+        if (t < windowSize)
             continue;
-        const auto figures = referenceFigures(draws.subspan(std::size_t(t - window), std::size_t(window)));
+        const auto recent = draws.subspan(std::size_t(t - windowSize), std::size_t(windowSize));
         ReferenceTested r{t, false, 0, {}};
         for (const auto& rule : rules)
-            for (int track = 0; track < kTrackCount; ++track)
-                if (tracks()[std::size_t(track)].family == rule.family)
-                    r.picks.push_back({track, literalPick(rule, figures[std::size_t(track)])});
+            for (int track = 0; track < kTrackCount; ++track) {
+                const auto& tr = tracks()[std::size_t(track)];
+                if (tr.family != rule.family)
+                    continue;
+                std::vector<ReferenceValueFigures> figures;
+                for (const auto value : familyInfo(tr.family).values)
+                    figures.push_back(figuresOf(tr, value, recent));
+                r.picks.push_back({track, literalPick(rule, figures)});
+            }
         ConditionInputs inputs = scheme;
         applyPicks(inputs, r.picks);
         const auto run = filterRun(inputs);

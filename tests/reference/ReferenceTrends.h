@@ -29,6 +29,6 @@ struct ReferenceTested {
 // Each tested draw with the rules picked from the figures of the `window` draws before it,
 // recounted from scratch.
 std::vector<ReferenceTested> referenceWalkForward(const ConditionInputs& scheme, std::span<const Draw> draws,
-                                                  std::span<const trends::Rule> rules, int window, int last);
+                                                  std::span<const trends::Rule> rules, int windowSize, int last);
 
 } // namespace shrink4::reference
