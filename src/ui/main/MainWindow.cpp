@@ -9,6 +9,7 @@
 #include "ui/main/LiveCounts.h"
 #include "ui/main/LiveRun.h"
 #include "ui/history/HistoryWindow.h"
+#include "ui/trends/TrendsWindow.h"
 #include "ui/main/PagedConditions.h"
 #include "ui/main/ResultPanels.h"
 #include "ui/application/RecentSchemesMenu.h"
@@ -177,6 +178,8 @@ void MainWindow::buildActions()
     QMenu* analysis = menuBar()->addMenu(QStringLiteral("分析(&A)"));
     addStatsAction(analysis);
     addHistoryAction(analysis);
+    analysis->addAction(QStringLiteral("走势(&T)"), this, [this] { showToolWindow<TrendsWindow>(this, m_drawsPath); })
+        ->setObjectName(QStringLiteral("action_trends"));
 
     auto* start = new QShortcut(QKeySequence(Qt::Key_F5), this);
     connect(start, &QShortcut::activated, this, [this] {

@@ -1,0 +1,160 @@
+// The 走势 window, opened from 分析 over the kept draws: the trend grid of each position,
+// the choice of the latest N draws, and the figures table with its cold and hot marks,
+// sorted by a click on a column header. Cells are checked against the engine's figures.
+
+#include "MainWindowTestSupport.h"
+
+#include "trends/TrendFigures.h"
+#include "trends/TrendRules.h"
+#include "ui/trends/OmissionGridModel.h"
+#include "ui/trends/TrendsWindow.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QFile>
+#include <QHeaderView>
+#include <QLabel>
+#include <QSpinBox>
+#include <QTableView>
+#include <QTemporaryDir>
+
+#include <random>
+
+using namespace shrink4;
+using namespace shrink4::test;
+
+namespace {
+
+struct KeptDraws {
+    QString text;
+    std::vector<Draw> draws;
+};
+
+KeptDraws randomDraws(int n, unsigned seed)
+{
+    std::mt19937 rng(seed);
+    KeptDraws k;
+    for (int i = 1; i <= n; ++i) {
+        const int number = int(rng() % 10000);
+        k.text += QStringLiteral("2024%1 %2\n").arg(i, 3, 10, QLatin1Char('0')).arg(number, 4, 10, QLatin1Char('0'));
+        k.draws.push_back({std::nullopt, number, i});
+    }
+    return k;
+}
+
+bool writeText(const QString& path, const QString& text)
+{
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly | QIODevice::Truncate) && file.write(text.toUtf8()) >= 0;
+}
+
+template <class T>
+T* child(QWidget* window, const char* name)
+{
+    return window->findChild<T*>(QString::fromLatin1(name));
+}
+
+QString cell(QTableView* view, int row, int column)
+{
+    return view->model()->index(row, column).data().toString();
+}
+
+} // namespace
+
+class TrendsWindowTest : public QObject {
+    Q_OBJECT
+
+    QTemporaryDir m_dir;
+
+    TrendsWindow* open(MainWindow& w, const KeptDraws& kept)
+    {
+        const QString path = m_dir.filePath(QStringLiteral("draws.txt"));
+        if (!writeText(path, kept.text))
+            return nullptr;
+        w.setDrawsFile(path);
+        w.findChild<QAction*>(QStringLiteral("action_trends"))->trigger();
+        return w.findChild<TrendsWindow*>();
+    }
+
+private slots:
+    void theGridShowsEachDigitsOmission()
+    {
+        auto w = makeWindow();
+        const auto kept = randomDraws(120, 3);
+        TrendsWindow* trends = open(*w, kept);
+        QVERIFY(trends);
+        QCOMPARE(trends->windowTitle(), QStringLiteral("走势"));
+        auto* grid = child<QTableView>(trends, "trends_grid_2");
+        QCOMPARE(grid->model()->rowCount(), 100); // the latest 100 at first
+        QVERIFY(child<QLabel>(trends, "trends_status")->text().contains(QStringLiteral("2024021 至 2024120")));
+
+        const std::span<const Draw> window(kept.draws.end() - 100, kept.draws.end());
+        const auto figures = trends::windowFigures(window);
+        const int last = 99, drawn = kept.draws.back().number / 100 % 10;
+        for (int d = 0; d < 10; ++d) {
+            const auto index = grid->model()->index(last, d);
+            QCOMPARE(index.data(OmissionGridModel::kDrawnRole).toBool(), d == drawn);
+            const int shown = index.data().toInt();
+            QCOMPARE(shown, d == drawn ? d : figures.at(trends::trackOf(trends::Family::position, 2), d).current);
+        }
+
+        // The player picks the latest 30 with the keyboard.
+        auto* choice = child<QComboBox>(trends, "trends_last");
+        choice->setFocus();
+        QTest::keyClick(choice, Qt::Key_Home);
+        QCOMPARE(grid->model()->rowCount(), 30);
+        QTest::keyClick(choice, Qt::Key_End);
+        QCOMPARE(grid->model()->rowCount(), 120);
+        QCOMPARE(grid->model()->headerData(0, Qt::Vertical).toString().left(7), QStringLiteral("2024001"));
+    }
+
+    void theFiguresTableMarksColdAndHotAndSorts()
+    {
+        auto w = makeWindow();
+        const auto kept = randomDraws(50, 4);
+        TrendsWindow* trends = open(*w, kept);
+        QVERIFY(trends);
+        auto* family = child<QComboBox>(trends, "trends_family");
+        family->setCurrentIndex(trends::trackOf(trends::Family::sum));
+        auto* table = child<QTableView>(trends, "trends_table");
+        QCOMPARE(table->model()->rowCount(), 37);
+        QCOMPARE(cell(table, 5, 0), QStringLiteral("05"));
+
+        const auto figures = trends::windowFigures(kept.draws);
+        const int sums = trends::trackOf(trends::Family::sum);
+        const auto cold = trends::pickTrack(trends::Leaning::cold, 3, figures.hitsOf(sums), figures.currentOf(sums));
+        for (int v = 0; v < 37; ++v) {
+            const bool isCold = std::find(cold.begin(), cold.end(), v) != cold.end();
+            QCOMPARE(cell(table, v, 6).contains(QStringLiteral("冷")), isCold);
+            QCOMPARE(cell(table, v, 1).toInt(), figures.at(sums, v).hits);
+        }
+
+        // A click on 开出 sorts by hits, the most first on a second click.
+        const auto* header = table->horizontalHeader();
+        const QPoint hits(header->sectionViewportPosition(1) + 5, header->height() / 2);
+        QTest::mouseClick(header->viewport(), Qt::LeftButton, {}, hits);
+        QTest::mouseClick(header->viewport(), Qt::LeftButton, {}, hits);
+        int most = 0;
+        for (int v = 0; v < 37; ++v)
+            most = std::max(most, figures.at(sums, v).hits);
+        QCOMPARE(cell(table, 0, 1).toInt(), most);
+        for (int r = 1; r < 37; ++r)
+            QVERIFY(cell(table, r - 1, 1).toInt() >= cell(table, r, 1).toInt());
+    }
+
+    void itFollowsTheKeptDrawsWhenShownAgain()
+    {
+        auto w = makeWindow();
+        TrendsWindow* trends = open(*w, {});
+        QVERIFY(trends);
+        QVERIFY(child<QLabel>(trends, "trends_status")->text().contains(QStringLiteral("还没有开奖号码")));
+        QCOMPARE(child<QTableView>(trends, "trends_grid_1")->model()->rowCount(), 0);
+        trends->hide();
+        QVERIFY(writeText(m_dir.filePath(QStringLiteral("draws.txt")), randomDraws(7, 5).text));
+        w->findChild<QAction*>(QStringLiteral("action_trends"))->trigger();
+        QCOMPARE(child<QTableView>(trends, "trends_grid_1")->model()->rowCount(), 7);
+    }
+};
+
+SHRINK4_REGISTER_GUI_TEST(TrendsWindowTest)
+#include "TrendsWindowTest.moc"
