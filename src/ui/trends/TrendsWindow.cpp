@@ -1,6 +1,7 @@
 #include "ui/trends/TrendsWindow.h"
 
 #include "ui/application/DrawsFile.h"
+#include "ui/guide/GuideSections.h"
 #include "ui/trends/FiguresModel.h"
 #include "ui/trends/OmissionGridModel.h"
 #include "ui/widgets/ScreenFit.h"
@@ -78,6 +79,7 @@ TrendsWindow::TrendsWindow(QWidget* mainWindow, const QString& drawsPath)
 {
     setObjectName(QStringLiteral("Ftrends"));
     setWindowTitle(QStringLiteral("走势"));
+    setProperty(guide::kSectionProperty, guide::kTrends);
     auto* tabs = new QTabWidget;
     tabs->setObjectName(QStringLiteral("trends_tabs"));
     for (int p = 1; p <= 4; ++p) {
