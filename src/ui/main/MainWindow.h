@@ -15,6 +15,7 @@ class QSplitter;
 
 namespace shrink4 {
 
+class ConditionHistory;
 class DanButtons;
 class LiveRun;
 class PagedConditions;
@@ -30,7 +31,8 @@ public:
     ~MainWindow() override;
 
     ConditionInputs conditions() const { return readConditions(m_form); }
-    void setConditions(const ConditionInputs& inputs) { writeConditions(m_form, inputs); }
+    // Puts the conditions in place whole, as a start does: the history begins again.
+    void setConditions(const ConditionInputs& inputs);
 
     // Loads a scheme into the controls and makes it the current scheme. A file that cannot
     // be read shows its error and changes nothing.
@@ -61,6 +63,7 @@ public:
     RunController& runner() { return *m_runner; }
     LiveRun& liveRun() { return *m_live; }
     PagedConditions& pages() { return *m_form.pages; }
+    ConditionHistory& history() { return *m_history; }
     QString resultText() const;
 
 protected:
@@ -88,8 +91,9 @@ private:
     void showSchemeState();
     // True when the conditions on screen may be replaced: saved, or the player chose.
     bool mayReplaceConditions();
-    // Runs a sweeping change of the conditions, empties the result and offers the way back.
-    void sweep(const QString& done, const std::function<void()>& change);
+    // Runs a sweeping change of the conditions as one step named `step` that takes the
+    // result and the current scheme back too, empties the result and offers the way back.
+    void sweep(const QString& step, const QString& done, const std::function<void()>& change);
     // Copy and export take the result of the conditions on screen: a stale one is run again.
     void withCurrentResult(const std::function<void()>& action);
     void restoreLastResult();
@@ -103,6 +107,7 @@ private:
     QScrollArea* m_scroll = nullptr;
     QSplitter* m_split = nullptr;
     DanButtons* m_dan = nullptr;
+    ConditionHistory* m_history = nullptr;
     ResultView* m_results = nullptr;
     RunController* m_runner = nullptr;
     UndoNotice* m_undoClear = nullptr;
