@@ -4,6 +4,7 @@
 #include "MainWindowTestSupport.h"
 
 #include "ui/main/ConditionHistory.h"
+#include "ui/main/RunController.h"
 
 #include <QAction>
 #include <QApplication>
@@ -51,6 +52,16 @@ void typeInto(TextBox* box, const QString& text)
 {
     box->setFocus();
     QTest::keyClicks(box, text);
+}
+
+// Keys reach the window's shortcuts only while it is active.
+std::unique_ptr<MainWindow> activeWindow()
+{
+    auto w = makeWindow();
+    w->activateWindow();
+    if (!QTest::qWaitForWindowActive(w.get()))
+        qFatal("the window did not become active");
+    return w;
 }
 
 struct Kind {
@@ -107,7 +118,7 @@ private slots:
         // 撤销 and 重做 by key wherever the focus is: on the first box, or where the change left it.
         QTemporaryDir dir;
         const QString scheme = dir.filePath(QStringLiteral("a.json"));
-        auto w = makeWindow();
+        auto w = activeWindow();
         ConditionInputs inScheme = someConditions();
         inScheme.spans[1] = 1;
         w->setConditions(inScheme);
@@ -137,7 +148,7 @@ private slots:
     {
         QTemporaryDir dir;
         const QString scheme = dir.filePath(QStringLiteral("b.json"));
-        auto w = makeWindow();
+        auto w = activeWindow();
         w->setConditions(someConditions());
         QVERIFY(w->saveScheme(scheme));
         w->newScheme();
@@ -166,7 +177,7 @@ private slots:
     // The box's own Ctrl+Z and the window's 撤销 take the same steps, in either order.
     void boxUndoAndWindowUndoAgree()
     {
-        auto w = makeWindow();
+        auto w = activeWindow();
         TextBox* kills = box(w.get(), "T_main_shazhixuan");
         TextBox* pool = box(w.get(), "T_dadi_nb");
         typeInto(kills, "12");
@@ -206,7 +217,7 @@ private slots:
     // The strip after a clear undoes that step of the history, and goes once the history moves on.
     void undoStripUndoesThroughTheHistory()
     {
-        auto w = makeWindow();
+        auto w = activeWindow();
         w->setConditions(someConditions());
         typeInto(box(w.get(), "T_main_sha_3ma"), "123");
         button(w.get(), "C_all_cls")->click();

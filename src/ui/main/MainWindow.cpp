@@ -194,7 +194,9 @@ void MainWindow::buildActions()
     addEditMenu(this, m_history->stack(), analysis);
     addStatsAction(analysis);
     addHistoryAction(analysis);
-    analysis->addAction(QStringLiteral("走势(&T)"), this, [this] { showToolWindow<TrendsWindow>(this, m_drawsPath); })
+    analysis
+        ->addAction(QStringLiteral("走势(&T)"), this,
+                    [this] { showToolWindow<TrendsWindow>(this, m_drawsPath, trendsLink()); })
         ->setObjectName(QStringLiteral("action_trends"));
 
     auto* start = new QShortcut(QKeySequence(Qt::Key_F5), this);
@@ -366,6 +368,16 @@ MainWindowLink MainWindow::setToolLink()
         statusBar()->showMessage(QStringLiteral("已用交集区的结果替换大底，在大底里按 Ctrl+Z 可撤销。"), 10000);
     };
     return {takeResult, sendToBasePool};
+}
+
+// The 走势 window kills values in the conditions, each time as one step of the history.
+ConditionsLink MainWindow::trendsLink()
+{
+    return {[this](const QString& step, const std::vector<trends::TrackPick>& picks) {
+        ConditionInputs inputs = readConditions(m_form);
+        trends::applyPicks(inputs, picks);
+        return m_history->group(step, [this, &inputs] { editConditions(m_form, inputs); });
+    }};
 }
 
 // The short help of a frame, with the way to its section of the guide.

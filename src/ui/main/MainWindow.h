@@ -4,6 +4,7 @@
 #include "ui/main/ConditionBinding.h"
 #include "ui/main/ConditionForm.h"
 #include "ui/sets/MainWindowLink.h"
+#include "ui/trends/ConditionsLink.h"
 
 #include <QMainWindow>
 
@@ -85,6 +86,7 @@ private:
     void exportResult();
     // What the set tool may ask of this window: its result, and a new 大底.
     MainWindowLink setToolLink();
+    ConditionsLink trendsLink();
     void showHelp(HelpTopic topic);
     void openSchemeDialog();
     void openRecentScheme(const QString& path);
