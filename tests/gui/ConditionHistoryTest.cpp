@@ -214,6 +214,16 @@ private slots:
         QCOMPARE(pool->toPlainText(), QString());
     }
 
+    // A refused dan count switches itself back: no step is left that would do nothing.
+    void aRefusedChoiceLeavesNoStep()
+    {
+        auto w = activeWindow();
+        button(w.get(), arrayName("C_danzu", 0))->click();
+        answerMessageBoxes([&] { button(w.get(), arrayName("C_danzu_gs", 3))->click(); });
+        QCOMPARE(w->history().stack()->count(), 1);
+        QCOMPARE(action(w.get(), "action_undo")->text(), QStringLiteral("撤销 选中 胆组"));
+    }
+
     // The strip after a clear undoes that step of the history, and goes once the history moves on.
     void undoStripUndoesThroughTheHistory()
     {
