@@ -154,6 +154,41 @@ private slots:
         w->findChild<QAction*>(QStringLiteral("action_trends"))->trigger();
         QCOMPARE(child<QTableView>(trends, "trends_grid_1")->model()->rowCount(), 7);
     }
+
+    // Two cold digits of the thousands chosen by their column headers are killed in the
+    // main window's 定位杀 row at once, as one step its 撤销 takes back.
+    void killingChosenDigitsTicksThemInTheMainWindow()
+    {
+        auto w = makeWindow();
+        const auto kept = randomDraws(100, 7);
+        TrendsWindow* trends = open(*w, kept);
+        QVERIFY(trends);
+        const auto figures = trends::windowFigures(kept.draws);
+        const int thousands = trends::trackOf(trends::Family::position, 1);
+        const auto cold =
+            trends::pickTrack(trends::Leaning::cold, 2, figures.hitsOf(thousands), figures.currentOf(thousands));
+        QCOMPARE(cold.size(), std::size_t(2));
+        QTRY_VERIFY(!labelText(w.get(), QStringLiteral("L_live_count")).isEmpty());
+        const QString countBefore = labelText(w.get(), QStringLiteral("L_live_count"));
+
+        auto* header = child<QTableView>(trends, "trends_grid_1")->horizontalHeader();
+        for (std::size_t i = 0; i < cold.size(); ++i) {
+            const QPoint at(header->sectionViewportPosition(cold[i]) + header->sectionSize(cold[i]) / 2,
+                            header->height() / 2);
+            QTest::mouseClick(header->viewport(), Qt::LeftButton, i == 0 ? Qt::NoModifier : Qt::ControlModifier, at);
+        }
+        QTest::mouseClick(button(trends, QStringLiteral("trends_kill_chosen")), Qt::LeftButton);
+
+        for (int d = 0; d < 10; ++d)
+            QCOMPARE(check(w.get(), "Check_hewei_sha1", d)->isChecked(), d == cold[0] || d == cold[1]);
+        QTRY_VERIFY(labelText(w.get(), QStringLiteral("L_live_count")) != countBefore);
+        auto* undo = w->findChild<QAction*>(QStringLiteral("action_undo"));
+        QCOMPARE(undo->text(), QStringLiteral("撤销 杀掉所选（走势）"));
+        undo->trigger();
+        for (int d = 0; d < 10; ++d)
+            QVERIFY(!check(w.get(), "Check_hewei_sha1", d)->isChecked());
+        QTRY_COMPARE(labelText(w.get(), QStringLiteral("L_live_count")), countBefore);
+    }
 };
 
 SHRINK4_REGISTER_GUI_TEST(TrendsWindowTest)

@@ -13,7 +13,9 @@
 #include <QEvent>
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QItemSelectionModel>
 #include <QLabel>
+#include <QPushButton>
 #include <QSortFilterProxyModel>
 #include <QSpinBox>
 #include <QTabWidget>
@@ -21,6 +23,7 @@
 #include <QVBoxLayout>
 
 #include <array>
+#include <set>
 
 namespace shrink4 {
 
@@ -63,7 +66,9 @@ QTableView* gridView(OmissionGridModel* model, int position)
     auto* view = new QTableView;
     view->setObjectName(QStringLiteral("trends_grid_%1").arg(position));
     view->setModel(model);
-    view->setSelectionMode(QAbstractItemView::NoSelection);
+    // A digit is chosen by its column, a click on the header or on any of its cells.
+    view->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    view->setSelectionBehavior(QAbstractItemView::SelectColumns);
     view->setEditTriggers(QAbstractItemView::NoEditTriggers);
     view->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
     view->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
@@ -71,16 +76,31 @@ QTableView* gridView(OmissionGridModel* model, int position)
     return view;
 }
 
+QString valueList(const std::vector<trends::TrackPick>& picks)
+{
+    QStringList parts;
+    for (const auto& pick : picks) {
+        QStringList values;
+        const auto captions = trends::familyInfo(trends::tracks()[std::size_t(pick.track)].family).values;
+        for (int v : pick.values)
+            values << qText(captions[std::size_t(v)]);
+        if (!values.isEmpty())
+            parts << QStringLiteral("%1 %2").arg(trackCaption(pick.track), values.join(QLatin1Char(' ')));
+    }
+    return parts.join(QStringLiteral("；"));
+}
+
 } // namespace
 
-TrendsWindow::TrendsWindow(QWidget* mainWindow, const QString& drawsPath)
+TrendsWindow::TrendsWindow(QWidget* mainWindow, const QString& drawsPath, ConditionsLink link)
     : QWidget(mainWindow, Qt::Window),
-      m_path(drawsPath)
+      m_path(drawsPath),
+      m_link(std::move(link))
 {
     setObjectName(QStringLiteral("Ftrends"));
     setWindowTitle(QStringLiteral("走势"));
     setProperty(guide::kSectionProperty, guide::kTrends);
-    auto* tabs = new QTabWidget;
+    auto* tabs = m_tabs = new QTabWidget;
     tabs->setObjectName(QStringLiteral("trends_tabs"));
     for (int p = 1; p <= 4; ++p) {
         m_grids.push_back(new OmissionGridModel(this));
@@ -91,6 +111,7 @@ TrendsWindow::TrendsWindow(QWidget* mainWindow, const QString& drawsPath)
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(buildControls());
     layout->addWidget(tabs, 1);
+    layout->addWidget(buildKillButtons());
     resize(fittedWindowSize(this, QSize(760, 640)));
 }
 
@@ -145,7 +166,7 @@ QWidget* TrendsWindow::buildFigures()
     auto* sorted = new QSortFilterProxyModel(this);
     sorted->setSourceModel(m_figures);
     sorted->setSortRole(FiguresModel::kSortRole);
-    auto* table = new QTableView;
+    auto* table = m_table = new QTableView;
     table->setObjectName(QStringLiteral("trends_table"));
     table->setModel(sorted);
     table->setSortingEnabled(true);
@@ -161,6 +182,96 @@ QWidget* TrendsWindow::buildFigures()
     connect(m_family, &QComboBox::currentIndexChanged, this, &TrendsWindow::refreshFigures);
     connect(m_coldHot, &QSpinBox::valueChanged, this, &TrendsWindow::refreshFigures);
     return page;
+}
+
+QWidget* TrendsWindow::buildKillButtons()
+{
+    auto* row = new QWidget;
+    auto* layout = new QHBoxLayout(row);
+    layout->setContentsMargins(0, 0, 0, 0);
+    const auto add = [&](const char* name, const QString& caption, const QString& tip, auto slot) {
+        auto* b = new QPushButton(caption);
+        b->setObjectName(QLatin1String(name));
+        b->setToolTip(tip);
+        b->setEnabled(bool(m_link.applyPicks));
+        connect(b, &QPushButton::clicked, this, slot);
+        layout->addWidget(b);
+    };
+    add("trends_kill_chosen", QStringLiteral("杀掉所选(&D)"),
+        QStringLiteral("在主窗口勾上所选数值的杀号框（和值写入杀和值）；主窗口的撤销可退回"), [this] { killChosen(); });
+    add("trends_kill_cold", QStringLiteral("杀冷 K(&L)"),
+        QStringLiteral("杀掉当前类别里最冷的 K 个数值（定位每位各 K 个）"),
+        [this] { killByRule(trends::Leaning::cold); });
+    add("trends_kill_hot", QStringLiteral("杀热 K(&R)"),
+        QStringLiteral("杀掉当前类别里最热的 K 个数值（定位每位各 K 个）"),
+        [this] { killByRule(trends::Leaning::hot); });
+    m_note = new QLabel;
+    m_note->setObjectName(QStringLiteral("trends_kill_note"));
+    m_note->setWordWrap(true);
+    layout->addWidget(m_note, 1);
+    return row;
+}
+
+// The track of the page shown: a position's grid, or the family chosen over the figures.
+int TrendsWindow::shownTrack() const
+{
+    const int page = m_tabs->currentIndex();
+    return page < int(m_gridViews.size()) ? trends::trackOf(trends::Family::position, page + 1)
+                                          : m_family->currentIndex();
+}
+
+std::vector<trends::TrackPick> TrendsWindow::chosenValues() const
+{
+    const int page = m_tabs->currentIndex();
+    std::set<int> values;
+    if (page < int(m_gridViews.size())) {
+        for (const QModelIndex& index : m_gridViews[std::size_t(page)]->selectionModel()->selectedIndexes())
+            values.insert(index.column());
+    } else {
+        const auto* sorted = static_cast<const QSortFilterProxyModel*>(m_table->model());
+        for (const QModelIndex& index : m_table->selectionModel()->selectedRows())
+            values.insert(sorted->mapToSource(index).row());
+    }
+    if (values.empty())
+        return {};
+    return {{shownTrack(), std::vector<int>(values.begin(), values.end())}};
+}
+
+void TrendsWindow::killChosen()
+{
+    const auto picks = chosenValues();
+    if (picks.empty()) {
+        m_note->setText(QStringLiteral("先在走势图里点选数字（列头或格子），或在冷热统计里选中行。"));
+        return;
+    }
+    apply(QStringLiteral("杀掉所选（走势）"), picks);
+}
+
+void TrendsWindow::killByRule(trends::Leaning leaning)
+{
+    const trends::Rule rule{trends::tracks()[std::size_t(shownTrack())].family, leaning, m_coldHot->value()};
+    const auto figures = trends::windowFigures(window());
+    if (figures.draws == 0) {
+        m_note->setText(QStringLiteral("还没有开奖号码，冷热无从算起。"));
+        return;
+    }
+    const auto picks =
+        trends::pickRule(rule, [&](int track) { return std::pair(figures.hitsOf(track), figures.currentOf(track)); });
+    const QString family = qText(trends::familyInfo(rule.family).caption);
+    apply(QStringLiteral("杀%1 %2 个 %3（走势）")
+              .arg(leaning == trends::Leaning::cold ? QStringLiteral("冷") : QStringLiteral("热"))
+              .arg(rule.count)
+              .arg(family),
+          picks);
+}
+
+void TrendsWindow::apply(const QString& step, const std::vector<trends::TrackPick>& picks)
+{
+    const QString values = valueList(picks);
+    if (!m_link.applyPicks(step, picks))
+        m_note->setText(QStringLiteral("主窗口已杀掉这些数值，条件未变：%1").arg(values));
+    else
+        m_note->setText(QStringLiteral("已在主窗口杀掉 %1（主窗口 编辑 → 撤销 可退回）").arg(values));
 }
 
 void TrendsWindow::showEvent(QShowEvent* event)
