@@ -11,12 +11,10 @@
 #include "engine/FilterRun.h"
 #include "engine/Statistics.h"
 #include "ui/history/HistoryWindow.h"
+#include "ui/widgets/charts/BarChart.h"
 
 #include <QAction>
 #include <QApplication>
-#include <QAbstractBarSeries>
-#include <QBarSet>
-#include <QChartView>
 #include <QClipboard>
 #include <QFile>
 #include <QFileDialog>
@@ -171,15 +169,8 @@ bool writeFile(const QString& path, const QByteArray& bytes)
 
 QList<qreal> barValues(QWidget* history, const char* chart, int set)
 {
-    auto* view = control<QChartView>(history, QString::fromLatin1(chart));
-    const auto series = view->chart()->series();
-    if (series.isEmpty())
-        return {};
-    const auto sets = static_cast<QAbstractBarSeries*>(series.front())->barSets();
-    QList<qreal> values;
-    for (int i = 0; i < sets.at(set)->count(); ++i)
-        values << sets.at(set)->at(i);
-    return values;
+    const auto& parts = control<charts::BarChart>(history, QString::fromLatin1(chart))->parts();
+    return parts.isEmpty() ? QList<qreal>{} : parts.at(set).values;
 }
 
 } // namespace
@@ -206,8 +197,8 @@ class HistoryWindowTest : public QObject {
         const QList<qreal> listedBars = barValues(history, "history_timeline", 0);
         QCOMPARE(std::accumulate(listedBars.begin(), listedBars.end(), 0.0), qreal(s.listed));
         QList<qreal> rates;
-        for (auto it = expected.rows.rbegin(); it != expected.rows.rend(); ++it)
-            rates << it->rate * 100.0;
+        for (const auto& row : expected.rows)
+            rates << row.rate * 100.0;
         QCOMPARE(barValues(history, "history_rates", 0), rates);
     }
 

@@ -7,13 +7,15 @@
 
 #include <QWidget>
 
-class QChartView;
 class QLabel;
 class QSpinBox;
 class QTableView;
 
 namespace shrink4 {
 
+namespace charts {
+class BarChart;
+}
 class BacktestModel;
 class DrawsPanel;
 class LiveRun;
@@ -41,8 +43,8 @@ private:
     QLabel* m_summary = nullptr;
     QTableView* m_table = nullptr;
     BacktestModel* m_model = nullptr;
-    QChartView* m_timeline = nullptr;
-    QChartView* m_rates = nullptr;
+    charts::BarChart* m_timeline = nullptr;
+    charts::BarChart* m_rates = nullptr;
     Backtest m_backtest;
 };
 
