@@ -10,12 +10,14 @@
 #include "engine/Draws.h"
 #include "engine/FilterRun.h"
 #include "engine/Statistics.h"
+#include "scheme/Gb18030.h"
 #include "ui/history/HistoryWindow.h"
 #include "ui/widgets/charts/BarChart.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
+#include <QDir>
 #include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -24,6 +26,7 @@
 #include <QPointer>
 #include <QSettings>
 #include <QSpinBox>
+#include <QStandardPaths>
 #include <QStringEncoder>
 #include <QTableView>
 #include <QTemporaryDir>
@@ -214,6 +217,18 @@ private slots:
         QCoreApplication::setOrganizationName(QStringLiteral("shrink4-test"));
     }
 
+    // Nothing remembered yet: the first import looks in the player's documents.
+    void theFirstImportOpensInTheDocuments()
+    {
+        const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+        if (!QFileInfo(documents).isDir())
+            QSKIP("this account has no documents folder");
+        auto w = makeWindow();
+        QString startFolder;
+        QCOMPARE(importThroughDialog(openHistory(*w), QString(), &startFolder).count, 0);
+        QCOMPARE(startFolder, QDir(documents).absolutePath());
+    }
+
     void withoutDrawsItSaysHowToGiveThem()
     {
         auto w = makeWindow();
@@ -313,10 +328,10 @@ private slots:
 
         const QString imported =
             QStringLiteral("开奖日期,期号,号码\r\n2024-01-10,2024010,5,6,7,8\r\n2024-01-09,2024009,1,2,3,4\r\n");
-        QStringEncoder gb18030("GB18030");
-        QVERIFY(gb18030.isValid());
+        const auto gb18030 = toGb18030(imported);
+        QVERIFY(gb18030);
         const QString path = dir.filePath(QStringLiteral("gb18030 draws.csv"));
-        QVERIFY(writeFile(path, gb18030.encode(imported)));
+        QVERIFY(writeFile(path, *gb18030));
         QCOMPARE(importThroughDialog(history, path).count, 0);
         checkAgainstEngine(*w, history, drawsOf(imported));
         QVERIFY(drawsBox(history)->toPlainText().startsWith(QStringLiteral("开奖日期,期号,号码\n")));
@@ -343,8 +358,7 @@ private slots:
         const QString text = QStringLiteral("期号 号码\n第2024009期 1234\n第2024010期 0073\n");
         QStringEncoder utf16le(QStringConverter::Utf16LE, QStringEncoder::Flag::WriteBom);
         QStringEncoder utf16be(QStringConverter::Utf16BE, QStringEncoder::Flag::WriteBom);
-        QStringEncoder gb18030("GB18030");
-        const QByteArray saved[] = {utf16le.encode(text), utf16be.encode(text), gb18030.encode(text),
+        const QByteArray saved[] = {utf16le.encode(text), utf16be.encode(text), toGb18030(text).value_or(""),
                                     QString(text).replace(u'\n', u'\r').toUtf8()};
         for (const QByteArray& bytes : saved) {
             QCOMPARE(pasteDraws(history, kDraws).count, 0); // other draws first, for the import to replace
