@@ -25,6 +25,9 @@ if(TARGET shrink4)
     install(FILES ${_data}/icons/png/${size}.png DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/${size}x${size}/apps
             RENAME ${SHRINK4_APP_ID}.png)
   endforeach()
+
+  # The guide is compiled into the program; its pages are also kept to read in a browser.
+  install(DIRECTORY ${PROJECT_SOURCE_DIR}/src/ui/guide/pages/ DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/shrink4/guide)
 endif()
 
 # Manual pages, compressed as Debian keeps them.

@@ -22,4 +22,26 @@ inline constexpr std::string_view kPositionalKill =
 inline constexpr std::string_view kSumValue = "和值输入要保持2位数，例如：00.05.08.16....";
 inline constexpr std::string_view kTolerance = "0";
 
+// What an empty box shows. The texts above sent the player to a tutorial by a name no
+// button has; they stay as they are, since saved schemes hold them, and the box shows
+// the way to the guide instead.
+struct Placeholder {
+    std::string_view help;
+    std::string_view shown;
+};
+inline constexpr Placeholder kPlaceholders[] = {
+    {kStraightKill, "不懂请按 F1 看使用教程\r\n每注号码之间用空格、逗号或换行隔开\r\n双击清空"},
+    {kJunkCompound, "每行一注复式，如 12*78*56*89\r\n不懂请按 F1 看使用教程"},
+    {kCodeList, "不懂请按 F1 看使用教程\r\n双击清空"},
+    {kPositionalKill, "按格式举例输入，可杀指定位置的2码组合\r\n或者三码组合\r\n\r\n不懂请按 F1 看使用教程"},
+};
+
+constexpr std::string_view placeholderFor(std::string_view help)
+{
+    for (const Placeholder& p : kPlaceholders)
+        if (p.help == help)
+            return p.shown;
+    return help;
+}
+
 } // namespace shrink4::help

@@ -12,6 +12,7 @@ BacktestSummary summarize(const RunResult& run, const std::vector<DrawOutcome>& 
     s.draws = int(outcomes.size());
     for (const auto& o : outcomes) {
         s.listed += o.explanation.listed;
+        s.outsidePool += !o.explanation.inPool;
         s.currentMissRun = o.explanation.listed ? 0 : s.currentMissRun + 1;
         s.longestMissRun = std::max(s.longestMissRun, s.currentMissRun);
     }

@@ -26,6 +26,7 @@ struct BacktestSummary {
     std::optional<double> lift; // none without survivors
     int longestMissRun = 0;
     int currentMissRun = 0; // ends at the latest draw
+    int outsidePool = 0;    // draws the base pool leaves out: missed whatever they fail
 };
 
 struct RowDrawKills {

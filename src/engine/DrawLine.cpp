@@ -1,5 +1,6 @@
 #include "engine/DrawLine.h"
 
+#include <algorithm>
 #include <array>
 #include <cstddef>
 
@@ -92,6 +93,16 @@ int numberOf(std::string_view line, const LineGroups& g, std::size_t groups)
 }
 
 } // namespace
+
+bool nextTextLine(std::string_view text, std::size_t& at, std::string_view& line)
+{
+    if (at > text.size())
+        return false;
+    const std::size_t end = std::min(text.find_first_of("\r\n", at), text.size());
+    line = text.substr(at, end - at);
+    at = end + (text.substr(end, 2) == "\r\n" ? 2 : 1);
+    return true;
+}
 
 bool givesDrawOrFault(std::string_view line)
 {

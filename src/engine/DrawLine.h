@@ -23,6 +23,10 @@ struct DrawLine {
 // A line without its line break. Full-width digits (U+FF10..U+FF19 in UTF-8) are digits.
 DrawLine readDrawLine(std::string_view line);
 
+// The next line of `text` from `at` on, without its break (LF, CR LF or a lone CR), moving
+// `at` past it; false past the end.
+bool nextTextLine(std::string_view text, std::size_t& at, std::string_view& line);
+
 // Whether the line is read for a draw at all (not Skipped), without reading it.
 bool givesDrawOrFault(std::string_view line);
 

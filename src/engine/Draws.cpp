@@ -10,23 +10,12 @@ namespace shrink4 {
 
 namespace {
 
-// The next line from `at` on, without its break (LF, CR LF or a lone CR); false past the end.
-bool nextLine(std::string_view text, std::size_t& at, std::string_view& line)
-{
-    if (at > text.size())
-        return false;
-    const std::size_t end = std::min(text.find_first_of("\r\n", at), text.size());
-    line = text.substr(at, end - at);
-    at = end + (text.substr(end, 2) == "\r\n" ? 2 : 1);
-    return true;
-}
-
 // How many lines are read for a draw, so that the draws are allocated once.
 std::size_t linesRead(std::string_view text)
 {
     std::size_t count = 0;
     std::string_view line;
-    for (std::size_t at = 0; nextLine(text, at, line);)
+    for (std::size_t at = 0; nextTextLine(text, at, line);)
         count += givesDrawOrFault(line);
     return count;
 }
@@ -86,7 +75,7 @@ DrawsReading readDraws(std::string_view text)
     reading.draws.reserve(linesRead(text));
     std::string_view line;
     int lineNumber = 0;
-    for (std::size_t at = 0; nextLine(text, at, line);) {
+    for (std::size_t at = 0; nextTextLine(text, at, line);) {
         ++lineNumber;
         DrawLine read = readDrawLine(line);
         if (read.verdict == LineVerdict::Skipped)

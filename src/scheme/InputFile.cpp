@@ -1,5 +1,7 @@
 #include "InputFile.h"
 
+#include "FileErrorText.h"
+
 #include <QFile>
 #include <QFileInfo>
 
@@ -27,7 +29,8 @@ InputBytes refused(const QString& where, const QString& what, const QString& lab
 
 InputBytes readFailed(const QString& where, const QString& reason)
 {
-    return refused(where, QStringLiteral("could not be read (%1)").arg(reason), QStringLiteral("读取失败"), reason);
+    return refused(where, QStringLiteral("could not be read (%1)").arg(reason), QStringLiteral("读取失败"),
+                   chineseFileReason(reason));
 }
 
 InputBytes tooLarge(const QString& where, qint64 limit)

@@ -77,8 +77,12 @@ JsonScan scanJson(const QByteArray& json, const QString& watched)
                 Frame& f = stack.back();
                 f.key = keyText(json, i + 1, end);
                 f.expectKey = false;
-                if (!f.keys.insert(f.key).second && scan.duplicateKey.isEmpty())
+                if (stack.size() <= 2)
+                    scan.keysAt.emplace(childPath(f), i);
+                if (!f.keys.insert(f.key).second && scan.duplicateKey.isEmpty()) {
                     scan.duplicateKey = childPath(f);
+                    scan.duplicateAt = i;
+                }
             } else if (stack.size() == 2 && stack.back().object && stack.back().path == watched) {
                 scan.memberStrings[stack.back().key] = {i + 1, end};
             }

@@ -2,7 +2,7 @@
 // The checks of a scheme that come before its values: the encoding of the bytes, and the
 // keys of the document.
 
-#include "SchemeFault.h"
+#include "SchemeError.h"
 
 #include <QByteArray>
 #include <QJsonObject>
@@ -20,8 +20,9 @@ inline QLatin1String keyText(std::string_view key)
 }
 
 // Empty, UTF-16 or otherwise not UTF-8; skipped counts a byte-order mark already left off.
-SchemeFault encodingFault(const QByteArray& bytes, qsizetype skipped);
-// An unknown key, a wrong version, or controls that are not an object.
-SchemeFault structureFault(const QJsonObject& root);
+SchemeError encodingFault(const QByteArray& bytes, qsizetype skipped);
+// An unknown key, a wrong version, or controls that are not an object. The error names
+// the key; where it stands in the file is for the caller to add.
+SchemeError structureFault(const QJsonObject& root);
 
 } // namespace shrink4

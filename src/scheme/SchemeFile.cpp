@@ -20,76 +20,70 @@ namespace {
 
 QString where(std::string_view key)
 {
-    return QStringLiteral("controls.%1").arg(keyText(key));
-}
-QString where(std::string_view key, qsizetype i)
-{
-    return QStringLiteral("controls.%1[%2]").arg(keyText(key)).arg(i);
+    return QStringLiteral("%1.%2").arg(QLatin1String(kControlsKey), keyText(key));
 }
 
-QString kindText(const char* english)
+SchemeError valueFault(SchemeErrorKind kind, std::string_view key, int index = -1)
 {
-    const QString e = QLatin1String(english);
-    return e == QLatin1String("strings")    ? QStringLiteral("字符串")
-           : e == QLatin1String("booleans") ? QStringLiteral("true/false")
-                                            : QStringLiteral("整数");
-}
-
-SchemeFault fault(const QString& at, const QString& english, const QString& chinese)
-{
-    return {at + QStringLiteral(": ") + english, at + QStringLiteral("：") + chinese};
-}
-
-SchemeFault expectedString(const QString& at)
-{
-    return fault(at, QStringLiteral("expected a string"), QStringLiteral("应为字符串"));
+    return schemeError(kind, where(key), index);
 }
 
 // Reads one JSON value into one control; returns the fault, empty when there is none.
 // Strings are only checked here: their text is decoded from the raw bytes afterwards.
-SchemeFault readValue(const QJsonValue& v, std::string_view name, std::string&)
+SchemeError readValue(const QJsonValue& v, std::string_view name, std::string&)
 {
-    return v.isString() ? SchemeFault{} : expectedString(where(name));
+    return v.isString() ? SchemeError{} : valueFault(SchemeErrorKind::NotString, name);
 }
 
-SchemeFault readCheck(const QJsonValue& v, const QString& at, int& out)
+SchemeError readCheck(const QJsonValue& v, std::string_view name, int index, int& out)
 {
     const double d = v.toDouble(-1);
     if (!v.isDouble() || d != std::floor(d))
-        return fault(at, QStringLiteral("expected an integer 0, 1 or 2"), QStringLiteral("应为整数0、1或2"));
-    if (d < 0 || d > 2)
-        return fault(at, QStringLiteral("check value %1 is outside 0..2").arg(d),
-                     QStringLiteral("勾选值%1不在0..2之内").arg(d));
+        return valueFault(SchemeErrorKind::NotCheckValue, name, index);
+    if (d < 0 || d > 2) {
+        auto e = valueFault(SchemeErrorKind::CheckOutOfRange, name, index);
+        e.detail = QStringLiteral("%1").arg(d);
+        return e;
+    }
     out = int(d);
     return {};
 }
 
-SchemeFault readValue(const QJsonValue& v, std::string_view name, int& out)
+SchemeError readValue(const QJsonValue& v, std::string_view name, int& out)
 {
-    return readCheck(v, where(name), out);
+    return readCheck(v, name, -1, out);
+}
+
+template <class T>
+constexpr ElementKind elementKind()
+{
+    return std::is_same_v<T, std::string> ? ElementKind::String
+           : std::is_same_v<T, bool>      ? ElementKind::Toggle
+                                          : ElementKind::Check;
 }
 
 template <class T, std::size_t N>
-SchemeFault readValue(const QJsonValue& v, std::string_view name, std::array<T, N>& out)
+SchemeError readValue(const QJsonValue& v, std::string_view name, std::array<T, N>& out)
 {
-    const char* kind = std::is_same_v<T, std::string> ? "strings" : std::is_same_v<T, bool> ? "booleans" : "integers";
-    if (!v.isArray() || std::size_t(v.toArray().size()) != N)
-        return fault(where(name), QStringLiteral("expected an array of %1 %2").arg(N).arg(QLatin1String(kind)),
-                     QStringLiteral("应为%1个%2的数组").arg(N).arg(kindText(kind)));
+    if (!v.isArray() || std::size_t(v.toArray().size()) != N) {
+        auto e = valueFault(SchemeErrorKind::NotArray, name);
+        e.length = int(N);
+        e.elements = elementKind<T>();
+        return e;
+    }
     const auto array = v.toArray();
     for (std::size_t i = 0; i < N; ++i) {
         const auto e = array.at(qsizetype(i));
-        const auto at = where(name, qsizetype(i));
         if constexpr (std::is_same_v<T, std::string>) {
             if (!e.isString())
-                return expectedString(at);
+                return valueFault(SchemeErrorKind::NotString, name, int(i));
             out[i] = e.toString().toStdString();
         } else if constexpr (std::is_same_v<T, bool>) {
             if (!e.isBool())
-                return fault(at, QStringLiteral("expected true or false"), QStringLiteral("应为true或false"));
+                return valueFault(SchemeErrorKind::NotBool, name, int(i));
             out[i] = e.toBool();
         } else {
-            if (auto f = readCheck(e, at, out[i]); !f.isEmpty())
+            if (auto f = readCheck(e, name, int(i), out[i]); !f.isEmpty())
                 return f;
         }
     }
@@ -128,22 +122,43 @@ void dropHelpText(std::string& text, std::string_view help)
         text.erase(0, help.size());
 }
 
-SchemeResult failure(SchemeFault f)
+SchemeResult failure(SchemeError e)
 {
-    return {std::nullopt, std::move(f.error), std::move(f.message)};
+    QString english = englishText(e);
+    return {std::nullopt, std::move(english), std::move(e)};
 }
 
-SchemeResult failure(const QString& english, const QString& chinese)
+// A fault of the document's keys or values, placed where its key stands in the file.
+SchemeResult keyFailure(SchemeError e, const JsonScan& scan, const QByteArray& bytes, qsizetype skipped)
 {
-    return failure(SchemeFault{english, chinese});
+    if (const auto found = scan.keysAt.find(e.key); found != scan.keysAt.end())
+        e.at = positionIn(bytes, found->second, skipped);
+    return failure(std::move(e));
+}
+
+SchemeResult syntaxFailure(const QJsonParseError& parseError, const QByteArray& bytes, qsizetype skipped)
+{
+    auto e = schemeError(SchemeErrorKind::NotJson);
+    e.syntax = parseError.error;
+    e.detail = parseError.errorString();
+    e.at = positionIn(bytes, parseError.offset, skipped);
+    return failure(std::move(e));
+}
+
+SchemeResult repeatFailure(const JsonScan& scan, const QByteArray& bytes, qsizetype skipped)
+{
+    auto e = schemeError(SchemeErrorKind::RepeatedKey);
+    e.key = scan.duplicateKey;
+    e.at = positionIn(bytes, scan.duplicateAt, skipped);
+    return failure(std::move(e));
 }
 
 // Reads every control the object names but the text boxes, whose members are listed in
 // texts to be decoded from the raw bytes once the document is gone.
-SchemeFault readControls(const QJsonObject& controls, ConditionInputs& inputs,
+SchemeError readControls(const QJsonObject& controls, ConditionInputs& inputs,
                          std::vector<std::pair<std::string*, QString>>& texts)
 {
-    SchemeFault f;
+    SchemeError f;
     forEachControl(inputs, [&](const ControlMeta& c, auto& member) {
         const auto v = controls.value(keyText(c.key));
         if (!f.isEmpty() || v.isUndefined())
@@ -175,21 +190,17 @@ SchemeResult parseScheme(QByteArray&& bytes)
         QJsonParseError parseError;
         const auto doc = QJsonDocument::fromJson(bytes, &parseError);
         if (parseError.error != QJsonParseError::NoError)
-            return failure(
-                QStringLiteral("not JSON: %1 at offset %2").arg(parseError.errorString()).arg(parseError.offset + bom),
-                QStringLiteral("不是JSON：%1（第%2字节）").arg(parseError.errorString()).arg(parseError.offset + bom));
+            return syntaxFailure(parseError, bytes, bom);
         if (!doc.isObject())
-            return failure(QStringLiteral("not a scheme: the top level must be a JSON object"),
-                           QStringLiteral("不是方案文件：最外层必须是JSON对象"));
+            return failure(schemeError(SchemeErrorKind::NotObject));
         scan = scanJson(bytes, QLatin1String(kControlsKey));
         if (!scan.duplicateKey.isEmpty())
-            return failure(QStringLiteral("key \"%1\" is given twice").arg(scan.duplicateKey),
-                           QStringLiteral("键重复：%1").arg(scan.duplicateKey));
+            return repeatFailure(scan, bytes, bom);
         const auto root = doc.object();
         if (auto f = structureFault(root); !f.isEmpty())
-            return failure(f);
+            return keyFailure(std::move(f), scan, bytes, bom);
         if (auto f = readControls(root.value(QLatin1String(kControlsKey)).toObject(), inputs, texts); !f.isEmpty())
-            return failure(f);
+            return keyFailure(std::move(f), scan, bytes, bom);
     } // the document's copy of the texts is freed before they are decoded
     for (auto& [member, key] : texts) {
         const JsonSpan span = scan.memberStrings.at(key);
@@ -218,13 +229,14 @@ SchemeResult readSchemeFile(const QString& path)
 {
     // "-" means standard input only on the command line.
     auto read = readInputFile(path == QLatin1String("-") ? QStringLiteral("./-") : path);
-    if (!read.bytes)
-        return failure(read.error, read.message);
-    auto result = parseScheme(std::move(*read.bytes));
-    if (!result.inputs) {
-        result.error = QStringLiteral("%1: %2").arg(path, result.error);
-        result.message = QStringLiteral("%1（%2）").arg(result.message, path);
+    if (!read.bytes) {
+        auto e = schemeError(SchemeErrorKind::Unreadable);
+        e.detail = read.message;
+        return {std::nullopt, read.error, std::move(e)};
     }
+    auto result = parseScheme(std::move(*read.bytes));
+    if (!result.inputs)
+        result.error = QStringLiteral("%1: %2").arg(path, result.error);
     return result;
 }
 

@@ -2,6 +2,7 @@
 // Scheme files: every condition control of the main window as one JSON object,
 // {"shrink4-scheme": 1, "controls": {name: value, ...}}.
 
+#include "SchemeError.h"
 #include "conditions/ConditionTable.h"
 
 #include <QByteArray>
@@ -14,7 +15,7 @@ namespace shrink4 {
 struct SchemeResult {
     std::optional<ConditionInputs> inputs; // set on success
     QString error;                         // names the key or position on failure, in English
-    QString message;                       // the same in Chinese, for the window
+    SchemeError fault;                     // the same in parts, for the window to word
 };
 
 // Controls the file does not name keep their start-up state. Any error leaves nothing

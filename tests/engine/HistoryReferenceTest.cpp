@@ -87,6 +87,10 @@ std::string compareBacktests(const Backtest& e, const ReferenceBacktest& r)
         os << "summary: engine " << s.listed << "/" << s.draws << " runs " << s.longestMissRun << ","
            << s.currentMissRun << ", reference " << r.listed << "/" << r.draws.size() << " runs " << r.longestMissRun
            << "," << r.currentMissRun << "\n";
+    const auto outside = std::count_if(r.draws.begin(), r.draws.end(),
+                                       [](const ReferenceBacktestDraw& d) { return !d.explanation.inPool; });
+    if (s.outsidePool != outside)
+        os << "draws outside the pool: engine " << s.outsidePool << ", reference " << outside << "\n";
     for (std::size_t i = 0; i < e.outcomes.size() && i < r.draws.size(); ++i)
         os << compareExplanations(e.outcomes[i].draw.number, e.outcomes[i].explanation, r.draws[i].explanation);
     if (e.rows.size() != r.killedDraws.size())

@@ -4,6 +4,7 @@
 // against the engine's backtest of the same conditions and draws.
 
 #include "MainWindowTestSupport.h"
+#include "SortArrow.h"
 
 #include "core/TextScan.h"
 #include "engine/Backtest.h"
@@ -21,7 +22,10 @@
 #include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QHeaderView>
+#include <QInputMethodEvent>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QMessageBox>
 #include <QPointer>
 #include <QSettings>
@@ -62,18 +66,20 @@ std::vector<Draw> drawsOf(const QString& text)
     return readDraws(std::string_view(bytes.constData(), std::size_t(bytes.size()))).draws;
 }
 
+// A draw outside the pool says so where its count would stand: the run lists none of them.
 QStringList expectedRow(const DrawOutcome& o, const RunResult& run)
 {
     QStringList failed;
-    if (!o.explanation.inPool)
-        failed << QStringLiteral("不在大底");
     for (const auto& key : o.explanation.failed)
         for (const auto& row : run.rows)
             if (rowKey(row) == key)
                 failed << QString::fromUtf8(rowCaption(row).data(), qsizetype(rowCaption(row).size()));
+    QString reason = failed.join(QStringLiteral("、"));
+    if (!o.explanation.inPool)
+        reason = reason.isEmpty() ? QStringLiteral("不在大底") : QStringLiteral("不在大底；不符：") + reason;
     return {QString::fromStdString(o.draw.label.value_or("—")), QString::fromStdString(numberText(o.draw.number)),
-            o.explanation.listed ? QStringLiteral("✓") : QStringLiteral("✗"), QString::number(o.explanation.failCount),
-            failed.join(QStringLiteral("、"))};
+            o.explanation.listed ? QStringLiteral("✓") : QStringLiteral("✗"),
+            o.explanation.inPool ? QString::number(o.explanation.failCount) : QStringLiteral("不在大底"), reason};
 }
 
 QStringList tableRow(QTableView* table, int row)
@@ -158,6 +164,14 @@ MessageBoxSeen importThroughDialog(QWidget* history, const QString& path, QStrin
     return seen;
 }
 
+// As an input method hands over what was typed: full-width digits have no key of their own.
+void commitTyped(QWidget* widget, const QString& text)
+{
+    QInputMethodEvent event;
+    event.setCommitString(text);
+    QApplication::sendEvent(widget, &event);
+}
+
 QByteArray fileBytes(const QString& path)
 {
     QFile file(path);
@@ -197,9 +211,17 @@ class HistoryWindowTest : public QObject {
             QStringLiteral("是随机的 %1 倍").arg(s.lift ? QString::number(*s.lift, 'f', 2) : QStringLiteral("—"))));
         QVERIFY(summary(history).contains(
             QStringLiteral("最长连续未中 %1 期，当前连续未中 %2 期").arg(s.longestMissRun).arg(s.currentMissRun)));
-        const QList<qreal> listedBars = barValues(history, "history_timeline", 0);
-        QCOMPARE(std::accumulate(listedBars.begin(), listedBars.end(), 0.0), qreal(s.listed));
+        // Every draw in one of the bars' three parts: listed, failed, outside the pool.
+        const auto sum = [&](int set) {
+            const QList<qreal> bars = barValues(history, "history_timeline", set);
+            return std::accumulate(bars.begin(), bars.end(), 0.0);
+        };
+        QCOMPARE(sum(0), qreal(s.listed));
+        QCOMPARE(sum(2), qreal(s.outsidePool));
+        QCOMPARE(sum(1), qreal(s.draws - s.listed - s.outsidePool));
         QList<qreal> rates;
+        if (s.outsidePool > 0)
+            rates << double(s.outsidePool) / double(s.draws) * 100.0;
         for (const auto& row : expected.rows)
             rates << row.rate * 100.0;
         QCOMPARE(barValues(history, "history_rates", 0), rates);
@@ -248,7 +270,8 @@ private slots:
         checkAgainstEngine(*w, history, drawsOf(kDraws));
         // The expected picture of these draws, so that the comparison above compares something.
         QCOMPARE(tableRow(table(history), 2), (QStringList{"2024003", "0073", "✓", "0", ""}));
-        QCOMPARE(tableRow(table(history), 0), (QStringList{"2024005", "3456", "✗", "1", "不在大底、杀两码组合"}));
+        QCOMPARE(tableRow(table(history), 0),
+                 (QStringList{"2024005", "3456", "✗", "不在大底", "不在大底；不符：杀两码组合"}));
         QCOMPARE(tableRow(table(history), 3), (QStringList{"2024002", "5678", "✗", "2", "杀两码组合、杀和尾"}));
 
         // An edit waits for 使用框中号码, and says so; 还原 takes it back.
@@ -261,6 +284,52 @@ private slots:
         QCOMPARE(drawsBox(history)->toPlainText(), applied);
         QVERIFY(!labelText(history, QStringLiteral("history_draws_status")).contains(QStringLiteral("后才生效")));
         QVERIFY(!button(history, QStringLiteral("history_apply"))->isEnabled());
+    }
+
+    // 3400 fails no condition but lies outside the pool: it is no near miss. Its count says
+    // so, it sorts after every count, and the chart and summary count it among the misses.
+    void aDrawOutsideThePoolIsNoNearMiss()
+    {
+        auto w = makeWindow();
+        w->setConditions(someConditions());
+        HistoryWindow* history = openHistory(*w);
+        QCOMPARE(pasteDraws(history, kDraws + QStringLiteral("2024006 3400\n")).count, 0);
+        QTableView* t = table(history);
+        QCOMPARE(tableRow(t, 0), (QStringList{"2024006", "3400", "✗", "不在大底", "不在大底"}));
+        QVERIFY(summary(history).contains(QStringLiteral("2 期不在大底")));
+        QCOMPARE(barValues(history, "history_timeline", 2), (QList<qreal>{0, 0, 0, 0, 1, 1}));
+
+        // Fewest failures first, under a ▲: the draws outside the pool come last.
+        QHeaderView* header = t->horizontalHeader();
+        QTest::mouseClick(header->viewport(), Qt::LeftButton, {},
+                          QPoint(header->sectionViewportPosition(3) + 4, header->height() / 2));
+        QCOMPARE(header->sortIndicatorOrder(), Qt::AscendingOrder);
+        QVERIFY(ascendingArrowPointsUp(header, 3));
+        QStringList counts;
+        for (int r = 0; r < t->model()->rowCount(); ++r)
+            counts << tableRow(t, r).at(3);
+        QCOMPARE(counts, (QStringList{"0", "1", "1", "2", "不在大底", "不在大底"}));
+    }
+
+    // However narrow its column, a draw's whole reason is in its tooltip and, once the draw
+    // is chosen, wrapped under the table.
+    void theWholeReasonIsReadable()
+    {
+        auto w = makeWindow();
+        ConditionInputs many = someConditions();
+        many.spans[3] = many.sumTails[8] = 1; // 3456 fails these too
+        w->setConditions(many);
+        HistoryWindow* history = openHistory(*w);
+        QCOMPARE(pasteDraws(history, kDraws).count, 0);
+        QTableView* t = table(history);
+        const QModelIndex reason = t->model()->index(0, 4); // 3456, outside the pool
+        const QString whole = reason.data().toString();
+        QVERIFY2(whole.startsWith(QStringLiteral("不在大底；不符：")) && whole.count(QChar(u'、')) >= 2,
+                 qPrintable(whole));
+        QCOMPARE(reason.data(Qt::ToolTipRole).toString(), whole);
+        t->horizontalHeader()->resizeSection(4, 40);
+        QTest::mouseClick(t->viewport(), Qt::LeftButton, {}, t->visualRect(t->model()->index(0, 1)).center());
+        QCOMPARE(labelText(history, QStringLiteral("history_reason")), QStringLiteral("2024005 3456：") + whole);
     }
 
     void aBadTextImportsNothingAndNamesItsLine_data()
@@ -382,20 +451,95 @@ private slots:
         struct Step {
             QString typed;
             std::size_t shown;
+            int value;
         };
-        // Typed over the whole box: a count, more than there are, 0, nothing.
-        const Step steps[] = {{"2", 2}, {"9", 5}, {"3", 3}, {"0", 5}, {"", 5}};
+        // Typed over the whole box: a count, more than there are, 0, nothing, and counts
+        // from a Chinese input method in full-width mode.
+        const Step steps[] = {
+            {"2", 2, 2}, {"9", 5, 9}, {"3", 3, 3}, {"0", 5, 0}, {"", 5, 0}, {"\uFF12", 2, 2}, {"\uFF13\uFF10", 5, 30}};
         for (const Step& step : steps) {
             QTest::mouseClick(last, Qt::LeftButton);
             QTest::keyClick(last, Qt::Key_A, Qt::ControlModifier);
             if (step.typed.isEmpty())
                 QTest::keyClick(last, Qt::Key_Delete);
-            else
+            else if (step.typed.at(0).unicode() < 0x80)
                 QTest::keyClicks(last, step.typed);
+            else
+                commitTyped(last, step.typed);
+            QCOMPARE(last->value(), step.value);
             checkAgainstEngine(*w, history, {all.end() - std::ptrdiff_t(step.shown), all.end()});
             if (step.shown < all.size())
                 QVERIFY(summary(history).contains(QStringLiteral("回测最近 %1 期（共 5 期）").arg(step.shown)));
         }
+    }
+
+    // Every bad line is listed, quoted with its number (the first 50, then how many more),
+    // and a click selects it in the box; mending lines takes them off the list. A bad
+    // file is put into the box to be mended the same way.
+    void everyBadLineIsListedAndSelectable()
+    {
+        QTemporaryDir dir;
+        auto w = makeWindow();
+        w->setConditions(someConditions());
+        HistoryWindow* history = openHistory(*w);
+        QCOMPARE(pasteDraws(history, kDraws).count, 0);
+        QStringList lines = {QStringLiteral("期号 号码")};
+        for (int i = 1; i <= 60; ++i)
+            lines
+                << QStringLiteral("20240%1 %2").arg(10 + i).arg(i % 2 ? QStringLiteral("12") : QStringLiteral("3456"));
+        lines[3] = QStringLiteral("2024013 1111 2024014 2222 第十四期写在了同一行");
+        lines << QStringLiteral("2024071 7777") << QStringLiteral("2024071 8888");
+        const QString text = lines.join(u'\n');
+
+        const MessageBoxSeen seen = pasteDraws(history, text);
+        QCOMPARE(seen.count, 1);
+        QVERIFY2(seen.text.contains(QStringLiteral("共有 31 行有误")), qPrintable(seen.text));
+        auto* list = control<QListWidget>(history, QStringLiteral("history_bad_lines"));
+        QVERIFY(list->isVisible());
+        QCOMPARE(list->count(), 31);
+        QCOMPARE(list->item(0)->text(), QStringLiteral("第 2 行“2024011 12”：行末不是四位号码"));
+        QCOMPARE(list->item(1)->text(),
+                 QStringLiteral("第 4 行“2024013 1111 2024014 22…”：期号 2024013 与行末号码之间还有数字"));
+        QCOMPARE(list->item(30)->text(),
+                 QStringLiteral("第 63 行“2024071 8888”：期号 2024071 在第 62 行已出现，号码不同"));
+        QCOMPARE(list->item(31), nullptr);
+        QCOMPARE(table(history)->model()->rowCount(), 5); // nothing imported
+
+        // More than fifty: the rest are counted.
+        QStringList many;
+        for (int i = 0; i < 70; ++i)
+            many << QStringLiteral("2024%1 12").arg(100 + i);
+        QCOMPARE(pasteDraws(history, many.join(u'\n')).count, 1);
+        QCOMPARE(list->count(), 51);
+        QCOMPARE(list->item(50)->text(), QStringLiteral("另有 20 行有误"));
+
+        // A click selects the line in the box, ready to be typed over.
+        history->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(history));
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(list->item(2)).center());
+        TextBox* box = drawsBox(history);
+        QCOMPARE(box->selectedText(), QStringLiteral("2024102 12"));
+        QTRY_VERIFY(box->hasFocus());
+        QTest::keyClicks(box, QStringLiteral("2024102 1234"));
+        QTRY_COMPARE(list->item(50)->text(), QStringLiteral("另有 19 行有误"));
+        QCOMPARE(list->item(2)->text(), QStringLiteral("第 4 行“2024103 12”：行末不是四位号码"));
+
+        // A bad file goes into the box, its lines listed as the box's.
+        const QString path = dir.filePath(QStringLiteral("开奖.txt"));
+        QVERIFY(writeFile(path, QByteArray("2024001 1234\r\n2024002 12\r\n")));
+        const MessageBoxSeen imported = importThroughDialog(history, path);
+        QVERIFY2(imported.text.contains(QStringLiteral("已放入框中")), qPrintable(imported.text));
+        QCOMPARE(box->toPlainText(), QStringLiteral("2024001 1234\n2024002 12\n"));
+        QCOMPARE(list->count(), 1);
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(list->item(0)).center());
+        QCOMPARE(box->selectedText(), QStringLiteral("2024002 12"));
+        QCOMPARE(table(history)->model()->rowCount(), 5);
+
+        // Once the draws apply, the list goes.
+        QTest::keyClicks(box, QStringLiteral("2024002 5678"));
+        QTest::mouseClick(button(history, QStringLiteral("history_apply")), Qt::LeftButton);
+        QVERIFY(list->isHidden());
+        QCOMPARE(table(history)->model()->rowCount(), 2);
     }
 
     // Kept in the data folder: the next window starts with them. A kept file with a bad

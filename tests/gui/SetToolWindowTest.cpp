@@ -1,3 +1,4 @@
+#include "ui/main/MainWindow.h"
 #include "ui/sets/SetToolWindow.h"
 #include "ui/widgets/ToolWindows.h"
 #include "ui/widgets/textbox/LineBox.h"
@@ -6,6 +7,8 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QFrame>
+#include <QLabel>
+#include <QListWidget>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTimer>
@@ -38,6 +41,10 @@ private:
         return tool->findChild<TextBox*>(QStringLiteral("T_dd_jiaoji(%1)").arg(i));
     }
     static QString count(QWidget* tool) { return tool->findChild<LineBox*>(QStringLiteral("T_jiaoji_zhushu"))->text(); }
+    static QString listCount(QWidget* tool, int i)
+    {
+        return tool->findChild<QLabel*>(QStringLiteral("L_jiaoji_zhushu(%1)").arg(i))->text();
+    }
     static void click(QWidget* tool, const QString& name)
     {
         auto* button = tool->findChild<QPushButton*>(name);
@@ -154,7 +161,7 @@ private slots:
         QTest::addColumn<QStringList>("kept"); // A, B, result, count
         QTest::addColumn<QString>("aUndone");
         QTest::newRow("typed lists") << "1234"
-                                     << "5678" << -1 << -1 << QStringList{"1234", "5678", "", ""} << "";
+                                     << "5678" << -1 << -1 << QStringList{"1234", "5678", "", "0"} << "";
         QTest::newRow("after a union") << "1234"
                                        << "5678" << 1 << -1 << QStringList{"1234", "5678", "1234 5678", "2"} << "";
         QTest::newRow("A cleared after an intersection")
@@ -189,6 +196,68 @@ private slots:
         // The boxes' histories come back too.
         QTest::keyClick(box(tool, 0), Qt::Key_Z, Qt::ControlModifier);
         QCOMPARE(box(tool, 0)->toPlainText(), aUndone);
+    }
+
+    // The counts follow every key, counting what an operation reads: each four-digit window
+    // of a run of digits, once.
+    void countsFollowTyping()
+    {
+        QWidget* tool = openTool();
+        QCOMPARE(listCount(tool, 0), QStringLiteral("0 注"));
+        QTest::keyClicks(box(tool, 0), QStringLiteral("1234 5678,1234"));
+        QCOMPARE(listCount(tool, 0), QStringLiteral("2 注"));
+        QTest::keyClicks(box(tool, 1), QStringLiteral("12345 99"));
+        QCOMPARE(listCount(tool, 1), QStringLiteral("2 注"));
+        click(tool, QStringLiteral("C_jiaoji_xuanzhe(1)"));
+        QCOMPARE(count(tool), QStringLiteral("3"));
+        QTest::keyClick(box(tool, 2), Qt::Key_End, Qt::ControlModifier);
+        QTest::keyClicks(box(tool, 2), QStringLiteral(" 000"));
+        QCOMPARE(count(tool), QStringLiteral("3"));
+        QTest::keyClicks(box(tool, 2), QStringLiteral("0"));
+        QCOMPARE(count(tool), QStringLiteral("4"));
+        QTest::keyClick(box(tool, 0), Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(listCount(tool, 0), QStringLiteral("0 注"));
+    }
+
+    // Without a main window to reach, the buttons that would reach it are off.
+    void aToolWithoutAMainWindowOffersNoLink()
+    {
+        QWidget* tool = openTool();
+        for (const QString& name :
+             {QStringLiteral("C_jiaoji_take(0)"), QStringLiteral("C_jiaoji_take(1)"), QStringLiteral("C_jiaoji_send")})
+            QVERIFY2(!tool->findChild<QPushButton*>(name)->isEnabled(), qPrintable(name));
+    }
+
+    // Takes the main window's result (run again once its conditions changed) and sends a
+    // result back to its 大底, which the 大底's own undo puts back.
+    void takesFromAndSendsToTheMainWindow()
+    {
+        MainWindow main;
+        main.show();
+        auto* pool = main.findChild<TextBox*>(QStringLiteral("T_dadi_nb"));
+        QTest::keyClicks(pool, QStringLiteral("0001 0002 0009"));
+        QTest::mouseClick(main.findChild<QPushButton*>(QStringLiteral("C_guolv_ks")), Qt::LeftButton);
+        QTest::mouseClick(main.findChild<QPushButton*>(QStringLiteral("C_jiaoji")), Qt::LeftButton);
+        auto* tool = main.findChild<SetToolWindow*>();
+        QVERIFY(tool && tool->isVisible());
+
+        // The result comes once the run started above has listed it.
+        click(tool, QStringLiteral("C_jiaoji_take(0)"));
+        QTRY_COMPARE(listCount(tool, 0), QStringLiteral("3 注"));
+        QTest::keyClick(pool, Qt::Key_End, Qt::ControlModifier);
+        QTest::keyClicks(pool, QStringLiteral(" 0005"));
+        click(tool, QStringLiteral("C_jiaoji_take(1)"));
+        QTRY_COMPARE(listCount(tool, 1), QStringLiteral("4 注"));
+        QCOMPARE(main.findChild<QListWidget*>(QStringLiteral("Li_out"))->property("stale").toBool(), false);
+        QTest::keyClick(box(tool, 1), Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(listCount(tool, 1), QStringLiteral("0 注"));
+
+        box(tool, 2)->setPlainText(QStringLiteral("0005 0007"));
+        click(tool, QStringLiteral("C_jiaoji_send"));
+        QCOMPARE(pool->toPlainText(), QStringLiteral("0005 0007"));
+        QTRY_COMPARE(QApplication::activeWindow(), &main);
+        QTest::keyClick(pool, Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(pool->toPlainText(), QStringLiteral("0001 0002 0009 0005"));
     }
 
     void copyOfABlankResultLeavesTheClipboard()

@@ -3,6 +3,7 @@
 
 #include "TestFiles.h"
 #include "FileSizeLimit.h"
+#include "ui/main/ResultExportDialog.h"
 #include "ui/splice/SpliceExport.h"
 #include "ui/splice/SpliceWindow.h"
 #include "ui/widgets/textbox/TextBox.h"
@@ -34,12 +35,24 @@ namespace {
 struct BoxSeen {
     QString text;
     int icon = 0;
-    int count = 0;
+    int count = 0;       // message boxes other than the question
+    QString question;    // whether to replace an export, when asked
+    QString dialogStart; // the file a file dialog offered
 };
 
-// Runs action, answering every message box with OK and every file dialog with chooseFile
-// (an empty name cancels it).
-BoxSeen answerBoxes(const std::function<void()>& action, const QString& chooseFile = {})
+// The button of a question box captioned `caption`.
+QAbstractButton* buttonOf(QMessageBox* box, const QString& caption)
+{
+    for (QAbstractButton* button : box->buttons())
+        if (button->text() == caption)
+            return button;
+    return nullptr;
+}
+
+// Runs action, answering a question with the button captioned `answer`, every other
+// message box with OK and every file dialog with chooseFile (an empty name cancels it).
+BoxSeen answerBoxes(const std::function<void()>& action, const QString& chooseFile = {},
+                    const QString& answer = QStringLiteral("覆盖"))
 {
     BoxSeen seen;
     QFileDialog* answered = nullptr;
@@ -47,11 +60,20 @@ BoxSeen answerBoxes(const std::function<void()>& action, const QString& chooseFi
     poll.setInterval(10);
     QObject::connect(&poll, &QTimer::timeout, [&] {
         QWidget* modal = QApplication::activeModalWidget();
-        if (auto* box = qobject_cast<QMessageBox*>(modal)) {
-            seen = {box->text(), box->icon(), seen.count + 1};
+        if (auto* box = qobject_cast<QMessageBox*>(modal); box && box->icon() == QMessageBox::Question) {
+            seen.question = box->text();
+            if (QAbstractButton* button = buttonOf(box, answer))
+                QTest::mouseClick(button, Qt::LeftButton);
+            else
+                box->reject(); // not our question (the file dialog's own): the test fails, not hangs
+        } else if (box) {
+            seen.text = box->text();
+            seen.icon = box->icon();
+            ++seen.count;
             box->accept();
         } else if (auto* dialog = qobject_cast<QFileDialog*>(modal); dialog && dialog != answered) {
             answered = dialog;
+            seen.dialogStart = dialog->selectedFiles().value(0);
             if (chooseFile.isEmpty()) {
                 dialog->reject();
                 return;
@@ -97,16 +119,19 @@ private slots:
     void exportSaysWhereItWentAndWhy_data();
     void exportSaysWhereItWentAndWhy();
     void filesBesideTheExportAreLeftAlone();
+    void anExportThereIsReplacedOnlyWhenThePlayerSaysSo_data();
+    void anExportThereIsReplacedOnlyWhenThePlayerSaysSo();
+    void writesWhatTheMainWindowExportWrites();
 
 private:
     void setResult(const QString& text)
     {
         m_window->findChild<TextBox*>(QStringLiteral("T_24_dd"))->setPlainText(text);
     }
-    BoxSeen clickExport(const QString& chooseFile = {})
+    BoxSeen clickExport(const QString& chooseFile = {}, const QString& answer = QStringLiteral("覆盖"))
     {
         auto* button = m_window->findChild<QPushButton*>(QStringLiteral("C_24_pj(2)"));
-        return answerBoxes([button] { QTest::mouseClick(button, Qt::LeftButton); }, chooseFile);
+        return answerBoxes([button] { QTest::mouseClick(button, Qt::LeftButton); }, chooseFile, answer);
     }
     QString inFolder(const QString& name) const { return m_folder->filePath(name); }
 
@@ -170,6 +195,7 @@ void SpliceExportTest::unwritableExportKeepsTheOldFileAndWarns()
     }
 
     QCOMPARE(seen.count, 1);
+    QCOMPARE(seen.question.isEmpty(), folderInTheWay); // a folder is not an export to replace
     QCOMPARE(seen.icon, int(QMessageBox::Warning));
     QCOMPARE(seen.text, QStringLiteral("导出失败：%1：%2").arg(QDir::toNativeSeparators(path), reason));
     if (!folderInTheWay)
@@ -214,7 +240,7 @@ void SpliceExportTest::noUsableFolderAsksWhereToSave()
     QCOMPARE(chosenFolder, QString());
     QCOMPARE(seen.text, QStringLiteral("导出成功：\r\n") + QDir::toNativeSeparators(chosen));
     QCOMPARE(seen.icon, int(QMessageBox::Information));
-    QCOMPARE(fileBytes(chosen), QByteArray("1234 5678\r\n"));
+    QCOMPARE(fileBytes(chosen), QByteArray("1234\r\n5678\r\n"));
     QCOMPARE(QFileInfo::exists(QStringLiteral("/Documents")), rootDocumentsExisted);
 }
 
@@ -271,12 +297,71 @@ void SpliceExportTest::filesBesideTheExportAreLeftAlone()
     }
     setResult(QStringLiteral("1234"));
 
-    for (int exportCount = 0; exportCount < 2; ++exportCount)
-        QCOMPARE(clickExport().icon, int(QMessageBox::Information));
+    for (int exportCount = 0; exportCount < 2; ++exportCount) {
+        const BoxSeen seen = clickExport();
+        QCOMPARE(seen.icon, int(QMessageBox::Information));
+        QCOMPARE(seen.question.isEmpty(), exportCount == 0);
+    }
     for (const QString& name : names)
         QCOMPARE(fileBytes(inFolder(name)), name.toUtf8());
     QCOMPARE(entries(m_folder->path()).size(), names.size() + 1);
     QCOMPARE(fileBytes(inFolder(QStringLiteral("2拼接4.txt"))), QByteArray("1234\r\n"));
+}
+
+void SpliceExportTest::anExportThereIsReplacedOnlyWhenThePlayerSaysSo_data()
+{
+    QTest::addColumn<QString>("answer");
+    QTest::addColumn<QByteArray>("left");    // in the export's file afterwards
+    QTest::addColumn<QByteArray>("savedAs"); // in mine/another.txt, picked by 另存为
+    const QByteArray old = "1111\r\n";
+    QTest::newRow("取消") << "取消" << old << QByteArray();
+    QTest::newRow("覆盖") << "覆盖" << QByteArray("1234\r\n5678\r\n") << QByteArray();
+    QTest::newRow("另存为") << "另存为…" << old << QByteArray("1234\r\n5678\r\n");
+}
+
+void SpliceExportTest::anExportThereIsReplacedOnlyWhenThePlayerSaysSo()
+{
+    QFETCH(QString, answer);
+    QFETCH(QByteArray, left);
+    QFETCH(QByteArray, savedAs);
+    const QString path = inFolder(QStringLiteral("2拼接4.txt"));
+    writeBytes(path, "1111\r\n");
+    // Another folder: in the dialog's own, reading it selects the file it started at again.
+    QVERIFY(QDir(m_folder->path()).mkdir(QStringLiteral("mine")));
+    setResult(QStringLiteral("1234 5678"));
+
+    const BoxSeen seen = clickExport(inFolder(QStringLiteral("mine/another.txt")), answer);
+    QCOMPARE(seen.question, QStringLiteral("%1 已存在，是否覆盖？").arg(QDir::toNativeSeparators(path)));
+    QCOMPARE(fileBytes(path), left);
+    QCOMPARE(seen.count, answer == QStringLiteral("取消") ? 0 : 1);
+    if (!savedAs.isEmpty()) {
+        QCOMPARE(seen.dialogStart, path); // the dialog starts at the file it did not replace
+        QCOMPARE(fileBytes(inFolder(QStringLiteral("mine/another.txt"))), savedAs);
+    }
+    QCOMPARE(entries(m_folder->path()).size(), 2);
+    QCOMPARE(entries(inFolder(QStringLiteral("mine"))).size(), savedAs.isEmpty() ? 0 : 1);
+}
+
+// The same numbers give the same file, from a one-click export, from 另存为 as a table and
+// from the main window's 导出结果.
+void SpliceExportTest::writesWhatTheMainWindowExportWrites()
+{
+    // Each file in a folder of its own: a file dialog reading a folder may select the file it
+    // started at again, and its completer offer a file there, over the name typed meanwhile.
+    for (const char* folder : {"main", "maintable", "table"})
+        QVERIFY(QDir(m_folder->path()).mkdir(QLatin1String(folder)));
+    const std::vector<int> numbers{7, 120, 9999};
+    for (const QString& name : {QStringLiteral("main/main.txt"), QStringLiteral("maintable/main.csv")})
+        answerBoxes([&] { QVERIFY(exportResultToFile(m_window.get(), numbers, false)); }, inFolder(name));
+    setResult(QStringLiteral("0007 0120 9999"));
+    clickExport();
+    auto* saveAs = m_window->findChild<QPushButton*>(QStringLiteral("C_24_pj_saveas"));
+    answerBoxes([saveAs] { QTest::mouseClick(saveAs, Qt::LeftButton); }, inFolder(QStringLiteral("table/splice.csv")));
+
+    QCOMPARE(fileBytes(inFolder(QStringLiteral("2拼接4.txt"))), fileBytes(inFolder(QStringLiteral("main/main.txt"))));
+    QCOMPARE(fileBytes(inFolder(QStringLiteral("table/splice.csv"))),
+             fileBytes(inFolder(QStringLiteral("maintable/main.csv"))));
+    QVERIFY(fileBytes(inFolder(QStringLiteral("maintable/main.csv"))).contains("=\"0007\""));
 }
 
 QTEST_MAIN(SpliceExportTest)

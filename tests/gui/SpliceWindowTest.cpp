@@ -30,7 +30,8 @@ using shrink4::test::fileBytes;
 
 namespace {
 
-// Answers the next message box with OK and remembers what it said.
+// Answers the next message box with OK and remembers what it said; a question whether to
+// replace an export is answered 覆盖 on the way.
 class MessageBoxCatcher {
 public:
     MessageBoxCatcher() { poll(50); }
@@ -42,7 +43,13 @@ private:
     void poll(int triesLeft)
     {
         QTimer::singleShot(10, &m_context, [this, triesLeft] {
-            if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            if (box && box->icon() == QMessageBox::Question) {
+                for (QAbstractButton* button : box->buttons())
+                    if (button->text() == QStringLiteral("覆盖"))
+                        button->click();
+                poll(triesLeft);
+            } else if (box) {
                 m_seen = true;
                 m_title = box->windowTitle();
                 m_text = box->text();
@@ -81,7 +88,8 @@ private slots:
     void pasteNormalisesAndCounts();
     void startFiltersAndEmptyBoxesChangeNothing();
     void clearConditionsTouchesOnePageOnly();
-    void exportWritesOneLineEndingInCrLf();
+    void exportWritesOneNumberALine();
+    void aResultOfOtherBoxesIsMarkedAndMadeAgainBeforeItIsTaken();
     void exportOfAnEmptyResultWritesNothingAndSaysSo();
     void saveAsWritesTheChosenFile();
     void failedExportLeavesNoFileBehind();
@@ -283,27 +291,80 @@ void SpliceWindowTest::clearConditionsTouchesOnePageOnly()
     QCOMPARE(resultCount("34"), untouchedCount);
 }
 
-void SpliceWindowTest::exportWritesOneLineEndingInCrLf()
+// One number a line, each ending in CR LF.
+QByteArray lines(const QString& spaced)
+{
+    return spaced.split(QLatin1Char(' '), Qt::SkipEmptyParts).join(QStringLiteral("\r\n")).toLatin1() + "\r\n";
+}
+
+void SpliceWindowTest::exportWritesOneNumberALine()
 {
     const QString folder = m_folder->path();
     box("24", 0)->setPlainText(QStringLiteral("12"));
     command("24", 0);
     const QString expected = result("24")->toPlainText();
     QCOMPARE(exportIn("24", folder), QStringLiteral("导出成功：\r\n<folder>/2拼接4.txt"));
-    QCOMPARE(fileBytes(m_folder->filePath(QStringLiteral("2拼接4.txt"))), expected.toLatin1() + "\r\n");
+    QCOMPARE(fileBytes(m_folder->filePath(QStringLiteral("2拼接4.txt"))), lines(expected));
 
     // A result edited by hand is exported as edited; the second export replaces the first.
     result("24")->setPlainText(QStringLiteral("  1234 5678  "));
     QCOMPARE(exportIn("24", folder), QStringLiteral("导出成功：\r\n<folder>/2拼接4.txt"));
-    QCOMPARE(fileBytes(m_folder->filePath(QStringLiteral("2拼接4.txt"))), QByteArray("1234 5678\r\n"));
+    QCOMPARE(fileBytes(m_folder->filePath(QStringLiteral("2拼接4.txt"))), QByteArray("1234\r\n5678\r\n"));
 
     box("35", 0)->setPlainText(QStringLiteral("123"));
     command("35", 0);
     QCOMPARE(exportIn("35", folder), QStringLiteral("导出成功：\r\n<folder>/3拼接5.txt"));
-    QCOMPARE(fileBytes(m_folder->filePath(QStringLiteral("3拼接5.txt"))),
-             result("35")->toPlainText().toLatin1() + "\r\n");
+    QCOMPARE(fileBytes(m_folder->filePath(QStringLiteral("3拼接5.txt"))), lines(result("35")->toPlainText()));
     QVERIFY(!QFile::exists(m_folder->filePath(QStringLiteral("3拼接4.txt"))));
     QCOMPARE(QDir(folder).entryList(QDir::Files).size(), 2);
+}
+
+void SpliceWindowTest::aResultOfOtherBoxesIsMarkedAndMadeAgainBeforeItIsTaken()
+{
+    auto* strip = child<QLabel>(QStringLiteral("L_34_dd_state"));
+    auto stale = [&] {
+        const bool marked = strip->isVisible();
+        if (result("34")->property("stale").toBool() != marked
+            || child<QLabel>(QStringLiteral("L__34_dd_hushu"))->property("stale").toBool() != marked)
+            qFatal("the strip and the properties disagree");
+        return marked;
+    };
+    box("34", 0)->setPlainText(QStringLiteral("123"));
+    QTest::mouseClick(child<QPushButton>(QStringLiteral("C_34_pj(0)")), Qt::LeftButton);
+    QCOMPARE(resultCount("34"), QStringLiteral("10"));
+    QVERIFY(!stale());
+
+    // Marked at the first key; an undo back to the boxes of the result clears it.
+    QTest::keyClick(box("34", 0), Qt::Key_End, Qt::ControlModifier);
+    QTest::keyClicks(box("34", 0), QStringLiteral(" 124"));
+    QVERIFY(stale());
+    QCOMPARE(strip->text(), QStringLiteral("方框已改动，结果为上次拼接所得 — 按【开始拼接】重新拼接"));
+    for (int undo = 0; undo < 4 && box("34", 0)->toPlainText() != QStringLiteral("123"); ++undo)
+        QTest::keyClick(box("34", 0), Qt::Key_Z, Qt::ControlModifier);
+    QCOMPARE(box("34", 0)->toPlainText(), QStringLiteral("123"));
+    QTRY_VERIFY(!stale());
+    QTest::mouseClick(child<QRadioButton>(QStringLiteral("Op_34_bl(1)")), Qt::LeftButton);
+    QVERIFY(stale());
+    QTest::mouseClick(child<QRadioButton>(QStringLiteral("Op_34_bl(0)")), Qt::LeftButton);
+
+    // Copying a stale result splices again first, never hands out the old list.
+    QTest::keyClick(box("34", 0), Qt::Key_End, Qt::ControlModifier);
+    QTest::keyClicks(box("34", 0), QStringLiteral(" 124"));
+    QTest::mouseClick(child<QPushButton>(QStringLiteral("C_34_pj(1)")), Qt::LeftButton);
+    QVERIFY(!stale());
+    QCOMPARE(resultCount("34"), QStringLiteral("20"));
+    QCOMPARE(QApplication::clipboard()->text(), result("34")->toPlainText());
+    QVERIFY(QApplication::clipboard()->text().contains(QStringLiteral("1249")));
+
+    // Boxes all emptied give no result to take: the old one is refused.
+    QTest::mouseDClick(box("34", 0)->viewport(), Qt::LeftButton);
+    QApplication::clipboard()->setText(QStringLiteral("old"));
+    MessageBoxCatcher catcher;
+    QTest::mouseClick(child<QPushButton>(QStringLiteral("C_34_pj(1)")), Qt::LeftButton);
+    QVERIFY(QTest::qWaitFor([&] { return catcher.seen(); }));
+    QCOMPARE(catcher.text(), QStringLiteral("方框都是空的，结果为上次拼接所得，没有复制。"));
+    QCOMPARE(QApplication::clipboard()->text(), QStringLiteral("old"));
+    QVERIFY(stale());
 }
 
 void SpliceWindowTest::exportOfAnEmptyResultWritesNothingAndSaysSo()
@@ -341,7 +402,7 @@ void SpliceWindowTest::saveAsWritesTheChosenFile()
     QVERIFY(QTest::qWaitFor([&] { return catcher.seen(); }));
     QCOMPARE(QFileInfo(startedAt).fileName(), QStringLiteral("2拼接4.txt"));
     QCOMPARE(catcher.text(), QStringLiteral("导出成功：\r\n") + QDir::toNativeSeparators(chosen));
-    QCOMPARE(fileBytes(chosen), QByteArray("1234 5678\r\n"));
+    QCOMPARE(fileBytes(chosen), QByteArray("1234\r\n5678\r\n"));
     // The one-click export's file is not touched.
     QVERIFY(!QFile::exists(m_folder->filePath(QStringLiteral("2拼接4.txt"))));
 }
@@ -388,7 +449,7 @@ void SpliceWindowTest::exportFallsBackToTheDocumentsFolder()
     result("45")->setPlainText(QStringLiteral("12340 12341"));
     QCOMPARE(exportIn("45", m_folder->path()),
              QStringLiteral("程序文件夹不可写，已导出到文档文件夹：\r\n<folder>/home/Documents/4拼接5.txt"));
-    QCOMPARE(fileBytes(documents + QStringLiteral("/4拼接5.txt")), QByteArray("12340 12341\r\n"));
+    QCOMPARE(fileBytes(documents + QStringLiteral("/4拼接5.txt")), QByteArray("12340\r\n12341\r\n"));
     QVERIFY(!QFile::exists(missingProgramFolder));
 }
 

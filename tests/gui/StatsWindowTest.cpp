@@ -3,6 +3,7 @@
 // its numbers; following the conditions while open; and the empty and extreme cases.
 
 #include "MainWindowTestSupport.h"
+#include "SortArrow.h"
 
 #include "engine/Statistics.h"
 #include "ui/stats/HistogramChart.h"
@@ -148,6 +149,9 @@ private slots:
         QVERIFY(std::is_sorted(kills.begin(), kills.end()));
         clickHeader(s, 0);
         QCOMPARE(column(s, 0), (QList<int>{1, 2, 3, 4}));
+        // The smallest first under a ▲, as players read it.
+        QCOMPARE(table(s)->horizontalHeader()->sortIndicatorOrder(), Qt::AscendingOrder);
+        QVERIFY(ascendingArrowPointsUp(table(s)->horizontalHeader(), 0));
     }
 
     void aClickOnABarListsItsNumbers()

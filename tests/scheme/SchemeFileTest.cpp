@@ -148,39 +148,47 @@ TEST(Scheme, MalformedFilesNameWhatIsWrong)
 }
 
 // Files the JSON parser misreads or would take: the wrong encoding, nothing at all, a key
-// named twice (the parser keeps the last). Each names its fault in both languages.
+// named twice (the parser keeps the last). Each is named in English and by its kind, with
+// its line and character where the file has one.
 TEST(Scheme, EncodingEmptinessAndRepeatedKeysAreNamed)
 {
     const QByteArray utf16le = QByteArray("\xFF\xFE{\0}\0", 6);
     const QByteArray utf16be = QByteArray("\xFE\xFF\0{\0}", 6);
     const QByteArray noMark = QByteArray("{\0\"\0", 4);
+    using K = SchemeErrorKind;
     const struct {
         QByteArray bytes;
         const char* english;
-        const char* chinese;
+        K kind;
+        int line = 0; // where the window says it is, line and character
+        int column = 0;
     } cases[] = {
-        {utf16le, "not UTF-8", "不是UTF-8编码"},
-        {utf16be, "not UTF-8", "不是UTF-8编码"},
-        {noMark, "not UTF-8", "不是UTF-8编码"},
-        {"", "empty", "文件是空的"},
-        {" \r\n\t", "empty", "文件是空的"},
-        {"\xEF\xBB\xBF", "empty", "文件是空的"},
+        {utf16le, "not UTF-8", K::Utf16},
+        {utf16be, "not UTF-8", K::Utf16},
+        {noMark, "not UTF-8", K::Utf16},
+        {"", "empty", K::Empty},
+        {" \r\n\t", "empty", K::Empty},
+        {"\xEF\xBB\xBF", "empty", K::Empty},
         {"{\"shrink4-scheme\": 1, \"shrink4-scheme\": 1, \"controls\": {}}", "\"shrink4-scheme\" is given twice",
-         "键重复：shrink4-scheme"},
-        {scheme("\"T_dadi_nb\": \"1\", \"T_dadi_nb\": \"2\""), "controls.T_dadi_nb", "键重复：controls.T_dadi_nb"},
-        {scheme("\"T_dadi_nb\": \"1\", \"T_dadi\\u005fnb\": \"2\""), "controls.T_dadi_nb",
-         "键重复：controls.T_dadi_nb"},
-        {"{\"controls\": {}, \"shrink4-scheme\": 1, \"controls\": {}}", "\"controls\" is given twice",
-         "键重复：controls"},
-        {scheme("\"T_bogus\": \"\""), "T_bogus", "未知的键：controls.T_bogus"},
-        {scheme("\"Check_dm_jchong\": 7"), "outside 0..2", "controls.Check_dm_jchong：勾选值7不在0..2之内"},
+         K::RepeatedKey, 1, 23},
+        {scheme("\"T_dadi_nb\": \"1\", \"T_dadi_nb\": \"2\""), "controls.T_dadi_nb", K::RepeatedKey, 1, 54},
+        {scheme("\"T_dadi_nb\": \"1\", \"T_dadi\\u005fnb\": \"2\""), "controls.T_dadi_nb", K::RepeatedKey},
+        {"{\"controls\": {}, \"shrink4-scheme\": 1, \"controls\": {}}", "\"controls\" is given twice", K::RepeatedKey},
+        {scheme("\"T_bogus\": \"\""), "T_bogus", K::UnknownKey, 1, 36},
+        {"{\"shrink4-scheme\": 1,\r\n \"controls\": {\"T_dadi_nb\": \"大底\",\n\"Check_dm_jchong\": 7}}",
+         "outside 0..2", K::CheckOutOfRange, 3, 1},
+        {"\xEF\xBB\xBF{\n \"大底\": \xFF}", "invalid byte at offset 16", K::NotUtf8, 2, 8},
+        {"{\n \"大底\": }", "not JSON", K::NotJson, 2, 9},
     };
     for (const auto& c : cases) {
         const auto r = parseScheme(c.bytes);
         EXPECT_FALSE(r.inputs.has_value()) << c.bytes.toHex().constData();
         EXPECT_TRUE(r.error.contains(QString::fromUtf8(c.english))) << r.error.toStdString() << " lacks " << c.english;
-        EXPECT_TRUE(r.message.contains(QString::fromUtf8(c.chinese)))
-            << r.message.toStdString() << " lacks " << c.chinese;
+        EXPECT_EQ(r.fault.kind, c.kind) << r.error.toStdString();
+        if (c.line > 0) {
+            EXPECT_EQ(std::pair(r.fault.at.line, r.fault.at.column), std::pair(c.line, c.column))
+                << r.error.toStdString();
+        }
     }
     // Keys and braces inside texts are text, and the same key in two objects is no repeat.
     const auto quoted =
@@ -216,8 +224,9 @@ TEST(Scheme, OnlyRegularFilesUpTo256MegabytesAreOpened)
         EXPECT_FALSE(r.inputs.has_value()) << c.path.toStdString();
         EXPECT_TRUE(r.error.contains(c.path) && r.error.contains(QString::fromUtf8(c.english)))
             << r.error.toStdString();
-        EXPECT_TRUE(r.message.contains(c.path) && r.message.contains(QString::fromUtf8(c.chinese)))
-            << r.message.toStdString();
+        EXPECT_EQ(r.fault.kind, SchemeErrorKind::Unreadable);
+        EXPECT_TRUE(r.fault.detail.contains(c.path) && r.fault.detail.contains(QString::fromUtf8(c.chinese)))
+            << r.fault.detail.toStdString();
     }
 }
 

@@ -25,3 +25,15 @@ TEST(ResultExport, TextAndTableForms)
     for (const Case& c : cases)
         EXPECT_EQ(resultExportBytes(c.numbers, c.groupForms, c.format), c.expected);
 }
+
+// A text list exports exactly as the same numbers do, whatever separates them; groups of
+// another width are written as they stand.
+TEST(ResultExport, TextListsMatchNumberLists)
+{
+    const std::vector<int> numbers{7, 120, 9999};
+    for (const ExportFormat format : {ExportFormat::Text, ExportFormat::Csv})
+        EXPECT_EQ(resultExportBytes(" 0007,0120\n9999 ", false, format), resultExportBytes(numbers, false, format));
+    EXPECT_EQ(resultExportBytes("01234 99999", false, ExportFormat::Text), "01234\r\n99999\r\n");
+    EXPECT_EQ(resultExportBytes(" \n", false, ExportFormat::Csv),
+              resultExportBytes(std::vector<int>{}, false, ExportFormat::Csv));
+}

@@ -99,7 +99,7 @@ AboutDialog::AboutDialog(QWidget* parent)
     setMinimumWidth(fontMetrics().averageCharWidth() * 70);
 }
 
-void addHelpMenu(QMainWindow* window)
+QMenu* addHelpMenu(QMainWindow* window)
 {
     QMenu* help = window->menuBar()->addMenu(QStringLiteral("帮助(&H)"));
     QAction* about = help->addAction(QStringLiteral("关于(&A)"), window, [window] {
@@ -108,6 +108,7 @@ void addHelpMenu(QMainWindow* window)
     });
     about->setObjectName(QStringLiteral("action_about"));
     about->setMenuRole(QAction::AboutRole);
+    return help;
 }
 
 } // namespace shrink4

@@ -7,6 +7,7 @@
 #include <QString>
 
 class QMainWindow;
+class QMenu;
 
 namespace shrink4 {
 
@@ -27,7 +28,7 @@ public:
     explicit AboutDialog(QWidget* parent = nullptr);
 };
 
-// Adds 帮助 → 关于 to the window's menu bar.
-void addHelpMenu(QMainWindow* window);
+// Adds 帮助 → 关于 to the window's menu bar; returns the 帮助 menu.
+QMenu* addHelpMenu(QMainWindow* window);
 
 } // namespace shrink4

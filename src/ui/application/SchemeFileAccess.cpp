@@ -1,8 +1,9 @@
 #include "SchemeFileAccess.h"
 
 #include "scheme/FileErrorText.h"
-#include "scheme/WholeFileWrite.h"
 #include "scheme/SchemeFile.h"
+#include "scheme/WholeFileWrite.h"
+#include "ui/application/SchemeErrorText.h"
 
 #include <QFileInfo>
 
@@ -28,13 +29,6 @@ QString refusal(const QFileInfo& info)
     return {};
 }
 
-// The reader names the path before its reason; the message names it once.
-QString readerReason(const QString& path, const QString& error)
-{
-    const QString prefix = path + QStringLiteral(": ");
-    return chineseFileReason(error.startsWith(prefix) ? error.mid(prefix.size()) : error);
-}
-
 QString readFailure(const QString& path, const QString& reason)
 {
     return fileFailureText(QStringLiteral("读取失败"), path, reason);
@@ -48,9 +42,10 @@ SchemeOpening openSchemeChecked(const QString& path)
         return {std::nullopt, readFailure(path, refused)};
     try {
         SchemeResult scheme = readSchemeFile(path);
+        if (scheme.fault.kind == SchemeErrorKind::Unreadable)
+            return {std::nullopt, scheme.fault.detail};
         if (!scheme.inputs)
-            return {std::nullopt,
-                    scheme.message.isEmpty() ? readFailure(path, readerReason(path, scheme.error)) : scheme.message};
+            return {std::nullopt, readFailure(path, schemeErrorText(scheme.fault))};
         return {std::move(scheme.inputs), {}};
     } catch (const std::bad_alloc&) {
         return {std::nullopt, readFailure(path, QStringLiteral("内存不足"))};

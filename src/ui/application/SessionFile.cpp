@@ -1,5 +1,6 @@
 #include "SessionFile.h"
 
+#include "ui/application/SchemeErrorText.h"
 #include "ui/application/SchemeFileAccess.h"
 #include "scheme/InputFile.h"
 #include "scheme/SchemeFile.h"
@@ -70,7 +71,7 @@ SessionReading loadSession(const QString& path)
     }
     SchemeResult scheme = parseScheme(*input.bytes);
     if (!scheme.inputs)
-        return {std::nullopt, setAside(path, scheme.error)};
+        return {std::nullopt, setAside(path, schemeErrorText(scheme.fault))};
     return {std::move(scheme.inputs), {}};
 }
 

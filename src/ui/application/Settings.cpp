@@ -23,6 +23,8 @@ const Key<QStringList> kRecentSchemes{"schemes/recent", {}};
 const Key<QString> kDrawsFolder{"history/drawsFolder", {}};
 // Followed by the dialog's object name.
 const QString kFolderPrefix = QStringLiteral("folders/");
+// Followed by the tool window's object name.
+const QString kToolWindowPrefix = QStringLiteral("toolWindows/");
 
 template <class T>
 T read(const QSettings& store, const Key<T>& key)
@@ -93,6 +95,16 @@ int Settings::conditionsPage() const
 void Settings::setConditionsPage(int page)
 {
     write(*m_store, kPage, page);
+}
+
+QByteArray Settings::toolWindowGeometry(const QString& window) const
+{
+    return m_store->value(kToolWindowPrefix + window).toByteArray();
+}
+
+void Settings::setToolWindowGeometry(const QString& window, const QByteArray& geometry)
+{
+    m_store->setValue(kToolWindowPrefix + window, geometry);
 }
 
 QString Settings::dialogFolder(const QString& dialog) const

@@ -38,6 +38,11 @@ public:
     int conditionsPage() const;
     void setConditionsPage(int page);
 
+    // The place and size of the tool window with this object name (统计, 历史回测, …), as
+    // QWidget::saveGeometry gives them; empty when it was never closed.
+    QByteArray toolWindowGeometry(const QString& window) const;
+    void setToolWindowGeometry(const QString& window, const QByteArray& geometry);
+
     // The folder the dialog with this object name was last used in; empty when none.
     QString dialogFolder(const QString& dialog) const;
     void setDialogFolder(const QString& dialog, const QString& folder);

@@ -64,7 +64,7 @@ inline const QString kSpecialShapeHelp = QStringLiteral(
     "【反N型】如2150、8495、6374、6580、7561等号码，千>百<十>个\n"
     "\n"
     "以上功能打勾表示删除\n"
-    "更多功能说明请点击软件右上角的【软件使用教程】\n");
+    "更多说明请点下面的【使用教程】，或随时按 F1\n");
 
 inline const QString kSpecialExclusionHelp = QStringLiteral(
     "【豹子】指0000、1111、2222、......9999这十个数字\n"
@@ -85,7 +85,7 @@ inline const QString kSpecialExclusionHelp = QStringLiteral(
     "【三同号】指000 111 222...... 888 999这些3码组合的号码。\n"
     "\n"
     "以上功能打勾表示删除\n"
-    "更多功能说明请点击软件右上角的【软件使用教程】\n");
+    "更多说明请点下面的【使用教程】，或随时按 F1\n");
 
 inline const QString kDanHelp = QStringLiteral(
     "胆码说明：\n"
@@ -100,7 +100,7 @@ inline const QString kDanHelp = QStringLiteral(
     "如不选择胆码计重则重复的胆码算1胆，比如选9为胆，99 、999 、9999都只算一个\n"
     "胆码\n"
     "\n"
-    "如不懂使用请点击【软件使用教程】\n");
+    "如不懂使用请点下面的【使用教程】，或随时按 F1\n");
 
 struct Help {
     const QString& title;

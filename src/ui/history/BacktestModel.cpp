@@ -7,6 +7,8 @@
 #include <QBrush>
 #include <QColor>
 
+#include <limits>
+
 namespace shrink4 {
 
 void BacktestModel::setOutcomes(std::vector<DrawOutcome> outcomes, QHash<QString, QString> captions)
@@ -34,14 +36,53 @@ const DrawOutcome& BacktestModel::outcomeAt(int row) const
 
 QString BacktestModel::failedText(const NumberExplanation& e) const
 {
-    QStringList parts;
-    if (!e.inPool)
-        parts << texts::kOutsidePool;
+    QStringList captions;
     for (const auto& key : e.failed) {
         const QString k = QString::fromUtf8(key.data(), qsizetype(key.size()));
-        parts << m_captions.value(k, k);
+        captions << m_captions.value(k, k);
     }
-    return parts.join(QStringLiteral("、"));
+    const QString failed = captions.join(QStringLiteral("、"));
+    if (e.inPool)
+        return failed;
+    return failed.isEmpty() ? texts::kOutsidePool : QStringLiteral("%1；不符：%2").arg(texts::kOutsidePool, failed);
+}
+
+QVariant BacktestModel::display(const DrawOutcome& o, Column column) const
+{
+    const NumberExplanation& e = o.explanation;
+    switch (column) {
+    case Label:
+        return o.draw.label ? QString::fromStdString(*o.draw.label) : texts::kNoLabel;
+    case Number:
+        return QString::fromStdString(numberText(o.draw.number));
+    case Listed:
+        return e.listed ? texts::kListedMark : texts::kMissedMark;
+    case FailCount:
+        return e.inPool ? QVariant(e.failCount) : QVariant(texts::kOutsidePool);
+    case Failed:
+        return failedText(e);
+    case ColumnCount:
+        break;
+    }
+    return {};
+}
+
+QVariant BacktestModel::sortKey(const DrawOutcome& o, int row, Column column) const
+{
+    switch (column) {
+    case Label:
+        return int(m_outcomes.size()) - 1 - row;
+    case Number:
+        return o.draw.number;
+    case Listed:
+        return int(o.explanation.listed);
+    case FailCount:
+        return o.explanation.inPool ? o.explanation.failCount : std::numeric_limits<int>::max();
+    case Failed:
+    case ColumnCount:
+        break;
+    }
+    return display(o, column);
 }
 
 QVariant BacktestModel::data(const QModelIndex& index, int role) const
@@ -50,31 +91,23 @@ QVariant BacktestModel::data(const QModelIndex& index, int role) const
         return {};
     const DrawOutcome& o = outcomeAt(index.row());
     const NumberExplanation& e = o.explanation;
+    const auto column = Column(index.column());
     switch (role) {
     case Qt::DisplayRole:
-        switch (Column(index.column())) {
-        case Label:
-            return o.draw.label ? QString::fromStdString(*o.draw.label) : texts::kNoLabel;
-        case Number:
-            return QString::fromStdString(numberText(o.draw.number));
-        case Listed:
-            return e.listed ? texts::kListedMark : texts::kMissedMark;
-        case FailCount:
-            return e.failCount;
-        case Failed:
-            return failedText(e);
-        case ColumnCount:
-            break;
-        }
-        return {};
+        return display(o, column);
+    case Qt::ToolTipRole:
+        // The whole reason, however narrow its column.
+        return column == Failed ? display(o, column) : QVariant();
     case Qt::TextAlignmentRole:
-        return index.column() == Failed ? QVariant() : QVariant(Qt::AlignCenter);
+        return column == Failed ? QVariant() : QVariant(Qt::AlignCenter);
     case Qt::ForegroundRole:
-        if (index.column() == Listed)
+        if (column == Listed)
             return QBrush(e.listed ? QColor(0x1b, 0x7f, 0x3b) : QColor(0xc0, 0x39, 0x2b));
         return {};
     case kTimeIndexRole:
         return int(m_outcomes.size()) - 1 - index.row();
+    case kSortRole:
+        return sortKey(o, index.row(), column);
     default:
         return {};
     }
@@ -82,7 +115,11 @@ QVariant BacktestModel::data(const QModelIndex& index, int role) const
 
 QVariant BacktestModel::headerData(int section, Qt::Orientation orientation, int role) const
 {
-    if (orientation != Qt::Horizontal || role != Qt::DisplayRole)
+    if (orientation != Qt::Horizontal)
+        return QAbstractTableModel::headerData(section, orientation, role);
+    if (role == Qt::InitialSortOrderRole) // the newest draws first
+        return int(section == Label ? Qt::DescendingOrder : Qt::AscendingOrder);
+    if (role != Qt::DisplayRole)
         return QAbstractTableModel::headerData(section, orientation, role);
     return texts::kOutcomeColumns.value(section);
 }

@@ -1,6 +1,7 @@
 #pragma once
 // The backtest's draws as a table, newest first: label, number, listed, how many
-// conditions failed it and which (by caption), or that it lay outside the base pool.
+// conditions failed it and which (by caption). A draw outside the base pool says so in
+// place of its count: the run lists none of those, whatever they fail.
 
 #include "engine/Backtest.h"
 
@@ -16,6 +17,8 @@ public:
     enum Column { Label, Number, Listed, FailCount, Failed, ColumnCount };
     // Qt::UserRole on any column: the row's position in the backtest's time order.
     static constexpr int kTimeIndexRole = Qt::UserRole;
+    // What a column sorts by: numbers as numbers, a draw outside the pool after every count.
+    static constexpr int kSortRole = Qt::UserRole + 1;
 
     using QAbstractTableModel::QAbstractTableModel;
 
@@ -30,6 +33,8 @@ public:
 private:
     const DrawOutcome& outcomeAt(int row) const;
     QString failedText(const NumberExplanation& e) const;
+    QVariant display(const DrawOutcome& o, Column column) const;
+    QVariant sortKey(const DrawOutcome& o, int row, Column column) const;
 
     std::vector<DrawOutcome> m_outcomes; // time order
     QHash<QString, QString> m_captions;

@@ -13,6 +13,7 @@
 #include <QFileInfo>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QListWidget>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QVBoxLayout>
@@ -22,6 +23,10 @@
 namespace shrink4 {
 
 namespace {
+
+// As many as a player reads before mending; the rest are counted.
+constexpr std::size_t kListedBadLines = 50;
+constexpr int kRecheckDelayMs = 300;
 
 void rememberImportFolder(const QString& file)
 {
@@ -39,10 +44,36 @@ QString askDrawsFile(QWidget* parent)
     return dialog.selectedFiles().first();
 }
 
+std::string_view viewOf(const QByteArray& bytes)
+{
+    return {bytes.constData(), std::size_t(bytes.size())};
+}
+
 DrawsReading readText(const QString& text)
 {
     const QByteArray bytes = text.toUtf8();
-    return readDraws(std::string_view(bytes.constData(), std::size_t(bytes.size())));
+    return readDraws(viewOf(bytes));
+}
+
+QListWidget* makeBadLinesList(QWidget* parent)
+{
+    auto* list = new QListWidget(parent);
+    list->setObjectName(QStringLiteral("history_bad_lines"));
+    list->setToolTip(QStringLiteral("点一行即在框中选中它"));
+    list->setMaximumHeight(list->fontMetrics().height() * 8);
+    // The panel is narrow: an entry wraps rather than hiding its reason off to the right.
+    list->setWordWrap(true);
+    list->setResizeMode(QListView::Adjust);
+    list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    list->hide();
+    return list;
+}
+
+void addBadLine(QListWidget* list, const BadDrawLine& bad, const QByteArray& bytes)
+{
+    const QByteArray line = bytes.mid(qsizetype(bad.begin), qsizetype(bad.end - bad.begin));
+    auto* item = new QListWidgetItem(texts::badLineText(bad, QString::fromUtf8(line)), list);
+    item->setData(Qt::UserRole, bad.line);
 }
 
 } // namespace
@@ -60,12 +91,22 @@ DrawsPanel::DrawsPanel(QWidget* parent)
     m_status = new QLabel(this);
     m_status->setObjectName(QStringLiteral("history_draws_status"));
     m_status->setWordWrap(true);
+    m_badLines = makeBadLinesList(this);
     m_undo = new UndoNotice(this);
+    m_recheck.setSingleShot(true);
+    m_recheck.setInterval(kRecheckDelayMs);
 
     connect(m_apply, &QPushButton::clicked, this, &DrawsPanel::applyBox);
     connect(import, &QPushButton::clicked, this, &DrawsPanel::importFile);
     connect(m_revert, &QPushButton::clicked, this, &DrawsPanel::revertBox);
     connect(m_box, &TextBox::textChanged, this, &DrawsPanel::updateButtons);
+    connect(m_box, &TextBox::textChanged, this, [this] {
+        if (!m_badLines->isHidden())
+            m_recheck.start();
+    });
+    connect(&m_recheck, &QTimer::timeout, this, &DrawsPanel::listBadLines);
+    connect(m_badLines, &QListWidget::itemClicked, this, &DrawsPanel::selectBadLine);
+    connect(m_badLines, &QListWidget::itemActivated, this, &DrawsPanel::selectBadLine);
 
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(m_apply);
@@ -76,6 +117,7 @@ DrawsPanel::DrawsPanel(QWidget* parent)
     column->addWidget(m_box, 1);
     column->addLayout(buttons);
     column->addWidget(m_status);
+    column->addWidget(m_badLines);
     column->addWidget(m_undo);
     showKeptState();
     updateButtons();
@@ -96,9 +138,11 @@ void DrawsPanel::setKeptFile(const QString& path)
         return;
     }
     // What cannot be read stays in the box to be mended; the file is left as it is.
+    const std::size_t bad = listBadLines();
     if (!kept.text->trimmed().isEmpty())
         showState(texts::drawsFaultText(reading, QStringLiteral("保存的开奖号码 %1").arg(path))
-                  + QStringLiteral("\n文件保持原样；请在框中改正后按【%1】。").arg(texts::kApplyDraws));
+                  + QStringLiteral("\n文件保持原样；请在框中改正后按【%1】。").arg(texts::kApplyDraws)
+                  + (bad > 0 ? QLatin1Char('\n') + texts::badLinesHint(bad, false) : QString()));
 }
 
 void DrawsPanel::applyBox()
@@ -132,8 +176,15 @@ bool DrawsPanel::replaceDraws(const QString& text, const QString& source, bool b
     if (!(blankClears && text.trimmed().isEmpty())) {
         reading = readText(text);
         if (reading.fault != DrawsFault::None) {
-            QMessageBox::warning(this, texts::kHistoryTitle,
-                                 texts::drawsFaultText(reading, source) + QLatin1Char('\n') + texts::kNothingImported,
+            // A file's bad lines are mended where they can be selected: in the box.
+            const bool intoBox = !blankClears && reading.fault != DrawsFault::NoDraw;
+            if (intoBox)
+                m_box->replaceAll(text);
+            const std::size_t bad = listBadLines();
+            QString message = texts::drawsFaultText(reading, source);
+            if (bad > 0)
+                message += QLatin1Char('\n') + texts::badLinesHint(bad, intoBox);
+            QMessageBox::warning(this, texts::kHistoryTitle, message + QLatin1Char('\n') + texts::kNothingImported,
                                  QMessageBox::Ok);
             return false;
         }
@@ -159,9 +210,36 @@ void DrawsPanel::useDraws(const QString& text, std::vector<Draw> draws)
         m_box->replaceAll(text);
     m_text = m_box->toPlainText(); // line breaks as the box gives them back
     m_draws = std::move(draws);
+    m_recheck.stop();
+    m_badLines->clear();
+    m_badLines->hide();
     showKeptState();
     updateButtons();
     emit drawsChanged();
+}
+
+std::size_t DrawsPanel::listBadLines()
+{
+    const QByteArray bytes = m_box->toPlainText().toUtf8();
+    const BadDrawLines bad = findBadDrawLines(viewOf(bytes), kListedBadLines);
+    m_badLines->clear();
+    for (const BadDrawLine& line : bad.first)
+        addBadLine(m_badLines, line, bytes);
+    if (bad.count > bad.first.size()) {
+        auto* more = new QListWidgetItem(texts::moreBadLinesText(bad.count - bad.first.size()), m_badLines);
+        more->setFlags(Qt::ItemIsEnabled); // nothing to select
+    }
+    m_badLines->setVisible(bad.count > 0);
+    return bad.count;
+}
+
+void DrawsPanel::selectBadLine(const QListWidgetItem* item)
+{
+    const QVariant line = item->data(Qt::UserRole);
+    if (!line.isValid())
+        return;
+    m_box->selectLine(line.toInt() - 1);
+    m_box->setFocus(Qt::OtherFocusReason);
 }
 
 void DrawsPanel::keepText()

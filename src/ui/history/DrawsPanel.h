@@ -1,14 +1,18 @@
 #pragma once
 // The history view's past draws: a box to paste or edit them, an import from a file, and
-// the draws in force, kept between starts. A text with a bad line changes nothing.
+// the draws in force, kept between starts. A text with a bad line changes nothing; its
+// bad lines are listed, and a click on one selects it in the box.
 
 #include "engine/Draws.h"
 
+#include <QTimer>
 #include <QWidget>
 
 #include <vector>
 
 class QLabel;
+class QListWidget;
+class QListWidgetItem;
 class QPushButton;
 
 namespace shrink4 {
@@ -39,6 +43,9 @@ private:
     // them); otherwise says why, naming `source`, and changes nothing.
     bool replaceDraws(const QString& text, const QString& source, bool blankClears);
     void useDraws(const QString& text, std::vector<Draw> draws);
+    // Lists the box's bad lines under it, hidden when there are none; returns their count.
+    std::size_t listBadLines();
+    void selectBadLine(const QListWidgetItem* item);
     void keepText();
     void showKeptState();
     void showState(const QString& state);
@@ -48,6 +55,8 @@ private:
     QPushButton* m_apply = nullptr;
     QPushButton* m_revert = nullptr;
     QLabel* m_status = nullptr;
+    QListWidget* m_badLines = nullptr;
+    QTimer m_recheck; // while bad lines are listed, the list follows the box's edits
     UndoNotice* m_undo = nullptr;
     QString m_path;
     QString m_state; // what the status line says of the draws in force

@@ -40,7 +40,53 @@ QString drawsFaultReason(const DrawsReading& r)
     return QStringLiteral("没有开奖号码（每行一期，行末是四位号码，如 2024001 1234）。");
 }
 
+// Long enough to recognise a line, short enough for the list's width.
+constexpr qsizetype kQuotedLength = 24;
+
+QString quoted(QString text)
+{
+    if (text.size() > kQuotedLength) {
+        qsizetype cut = kQuotedLength - 1;
+        if (text.at(cut - 1).isHighSurrogate())
+            --cut;
+        text = text.left(cut) + QStringLiteral("…");
+    }
+    return QStringLiteral("“%1”").arg(text);
+}
+
+QString badLineReason(const BadDrawLine& bad)
+{
+    switch (bad.fault) {
+    case DrawsFault::DigitsAfterLabel:
+        return QStringLiteral("期号 %1 与行末号码之间还有数字").arg(toQString(bad.label));
+    case DrawsFault::LabelRedrawn:
+        return QStringLiteral("期号 %1 在第 %2 行已出现，号码不同").arg(toQString(bad.label)).arg(bad.firstLine);
+    default:
+        break;
+    }
+    return QStringLiteral("行末不是四位号码");
+}
+
 } // namespace
+
+QString badLineText(const BadDrawLine& bad, const QString& lineText)
+{
+    return QStringLiteral("第 %1 行%2：%3").arg(bad.line).arg(quoted(lineText), badLineReason(bad));
+}
+
+QString moreBadLinesText(std::size_t more)
+{
+    return QStringLiteral("另有 %1 行有误").arg(more);
+}
+
+QString badLinesHint(std::size_t count, bool inBox)
+{
+    QString hint = count > 1 ? QStringLiteral("共有 %1 行有误，都列在框下；点一行即在框中选中它。").arg(count)
+                             : QStringLiteral("点框下列出的这一行即在框中选中它。");
+    if (inBox)
+        hint += QStringLiteral("\n文件的内容已放入框中，改正后按【%1】。").arg(kApplyDraws);
+    return hint;
+}
 
 QString drawsFaultText(const DrawsReading& reading, const QString& source)
 {
@@ -70,6 +116,8 @@ QString backtestSummaryText(const BacktestSummary& s, int allDraws)
     text += QStringLiteral("本方案 %1 注").arg(s.survivors);
     if (s.survivors == 0)
         text += QStringLiteral("（没有号码入选）");
+    if (s.outsidePool > 0)
+        text += QStringLiteral("；%1 期不在大底（不论条件都不入选）").arg(s.outsidePool);
     text += QStringLiteral("；最长连续未中 %1 期，当前连续未中 %2 期").arg(s.longestMissRun).arg(s.currentMissRun);
     return text;
 }

@@ -3,6 +3,7 @@
 // from the engine's findings.
 
 #include "engine/Backtest.h"
+#include "engine/BadDrawLines.h"
 #include "engine/Draws.h"
 
 #include <QString>
@@ -32,15 +33,28 @@ inline const QString kNoLabel = QStringLiteral("—");
 inline const QStringList kChartTabs = {QStringLiteral("逐期结果"), QStringLiteral("入选走势"),
                                        QStringLiteral("各条件淘汰率")};
 inline const QString kListedSeries = QStringLiteral("入选");
-inline const QString kMissedSeries = QStringLiteral("未入选");
+inline const QString kMissedSeries = QStringLiteral("未入选：不符条件");
+inline const QString kOutsidePoolSeries = QStringLiteral("未入选：不在大底");
 inline const QString kExpectedSeries = QStringLiteral("随机选同样注数的期望入选");
 inline const QString kRateSeries = QStringLiteral("淘汰的开奖号码占比（%）");
 inline const QString kBoxEdited = QStringLiteral("框中的文本已改动，按【使用框中号码】后才生效。");
 inline const QString kNothingImported = QStringLiteral("没有导入任何号码，原有的开奖号码不变。");
+inline const QString kChooseDraw = QStringLiteral("点一期，这里写出它未通过的全部条件。");
 inline const QString kNoConditionRows = QStringLiteral("没有参与的条件");
 
 // Why a text gave no draws, naming the line; `source` says where the text came from.
 QString drawsFaultText(const DrawsReading& reading, const QString& source);
+
+// One bad line as the list under the box shows it, quoted and shortened when long:
+// "第 4 行“2024008 12”：行末不是四位号码".
+QString badLineText(const BadDrawLine& bad, const QString& lineText);
+
+// The last entry of that list when it shows only the first lines: "另有 12 行有误".
+QString moreBadLinesText(std::size_t more);
+
+// What the message after a refused text adds: how many lines are wrong and where they
+// are listed; `inBox` when the text was put into the box for mending.
+QString badLinesHint(std::size_t count, bool inBox);
 
 // "已有 300 期开奖号码（2024001 至 2024300）", or that there are none.
 QString keptDrawsText(const std::vector<Draw>& draws);

@@ -1,5 +1,6 @@
 #include "HistoryWindow.h"
 
+#include "ui/guide/GuideSections.h"
 #include "ui/history/BacktestCharts.h"
 #include "ui/history/BacktestModel.h"
 #include "ui/history/DrawsPanel.h"
@@ -7,14 +8,17 @@
 #include "ui/main/LiveRun.h"
 #include "ui/widgets/QtText.h"
 #include "ui/widgets/charts/BarChart.h"
+#include "ui/widgets/ScreenFit.h"
+#include "ui/widgets/SortArrows.h"
+#include "ui/widgets/TypedSpinBox.h"
 
 #include "engine/Statistics.h"
 
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
-#include <QScreen>
 #include <QScrollArea>
+#include <QSortFilterProxyModel>
 #include <QSpinBox>
 #include <QSplitter>
 #include <QTabWidget>
@@ -40,7 +44,7 @@ charts::BarChart* makeChart(QWidget* parent, const QString& name, Qt::Orientatio
 
 QSpinBox* makeLastSpin(QWidget* parent)
 {
-    auto* spin = new QSpinBox(parent);
+    auto* spin = new TypedSpinBox(parent);
     spin->setObjectName(QStringLiteral("history_last"));
     spin->setRange(0, 999999);
     spin->setSpecialValueText(texts::kLastAll);
@@ -51,9 +55,15 @@ QSpinBox* makeLastSpin(QWidget* parent)
 
 QTableView* makeTable(QWidget* parent, BacktestModel* model)
 {
+    auto* sorted = new QSortFilterProxyModel(parent);
+    sorted->setSourceModel(model);
+    sorted->setSortRole(BacktestModel::kSortRole);
     auto* table = new QTableView(parent);
     table->setObjectName(QStringLiteral("history_table"));
-    table->setModel(model);
+    table->setModel(sorted);
+    table->setSortingEnabled(true);
+    table->sortByColumn(BacktestModel::Label, Qt::DescendingOrder);
+    showSortArrows(table->horizontalHeader());
     table->setSelectionBehavior(QAbstractItemView::SelectRows);
     table->setAlternatingRowColors(true);
     table->verticalHeader()->hide();
@@ -81,16 +91,6 @@ void fitColumns(QTableView* table, const std::vector<DrawOutcome>& outcomes)
                               padding
                                   + std::max(header->fontMetrics().horizontalAdvance(texts::kOutcomeColumns[column]),
                                              metrics.horizontalAdvance(widest[column])));
-}
-
-// The wished size, within the screen the window opens on (a 1366 x 768 screen at 150 %
-// leaves about 910 x 510).
-void fitScreen(QWidget* window, QSize wished)
-{
-    const QScreen* screen = window->screen();
-    if (screen)
-        wished = wished.boundedTo(screen->availableSize() * 0.95);
-    window->resize(wished.expandedTo(window->minimumSizeHint()));
 }
 
 struct RowCaptions {
@@ -124,6 +124,7 @@ HistoryWindow::HistoryWindow(QWidget* mainWindow, LiveRun& live, const QString& 
 {
     setObjectName(QStringLiteral("Fhistory"));
     setWindowTitle(texts::kHistoryTitle);
+    setProperty(guide::kSectionProperty, guide::kHistory);
     // Closing only hides the window: the draws and the view wait for the next opening.
 
     m_draws = new DrawsPanel(this);
@@ -133,6 +134,7 @@ HistoryWindow::HistoryWindow(QWidget* mainWindow, LiveRun& live, const QString& 
     splitter->addWidget(m_draws);
     splitter->addWidget(buildResults());
     splitter->setStretchFactor(1, 1);
+    splitter->setChildrenCollapsible(false);
     splitter->setSizes({230, 790});
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(splitter);
@@ -141,7 +143,7 @@ HistoryWindow::HistoryWindow(QWidget* mainWindow, LiveRun& live, const QString& 
     connect(&live, &LiveRun::updated, this, &HistoryWindow::refresh);
     connect(m_draws, &DrawsPanel::drawsChanged, this, &HistoryWindow::refresh);
     connect(m_last, &QSpinBox::textChanged, this, &HistoryWindow::refresh);
-    fitScreen(this, QSize(1040, 640));
+    resize(fittedWindowSize(this, QSize(1040, 640)));
 }
 
 QWidget* HistoryWindow::buildResults()
@@ -157,9 +159,20 @@ QWidget* HistoryWindow::buildResults()
     m_timeline = makeChart(results, QStringLiteral("history_timeline"), Qt::Vertical);
     m_rates = makeChart(results, QStringLiteral("history_rates"), Qt::Horizontal);
 
+    m_reason = new QLabel(results);
+    m_reason->setObjectName(QStringLiteral("history_reason"));
+    m_reason->setWordWrap(true);
+    m_reason->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    connect(m_table->selectionModel(), &QItemSelectionModel::currentRowChanged, this, &HistoryWindow::showReason);
+    auto* drawsTab = new QWidget(results);
+    auto* drawsColumn = new QVBoxLayout(drawsTab);
+    drawsColumn->setContentsMargins(0, 0, 0, 0);
+    drawsColumn->addWidget(m_table, 1);
+    drawsColumn->addWidget(m_reason);
+
     auto* tabs = new QTabWidget(results);
     tabs->setObjectName(QStringLiteral("history_tabs"));
-    tabs->addTab(m_table, texts::kChartTabs[0]);
+    tabs->addTab(drawsTab, texts::kChartTabs[0]);
     tabs->addTab(m_timeline, texts::kChartTabs[1]);
     // Each condition keeps a readable bar however many take part: the chart scrolls.
     auto* ratesScroll = new QScrollArea(results);
@@ -209,7 +222,24 @@ void HistoryWindow::refresh()
                                      : texts::backtestSummaryText(m_backtest.summary, int(m_draws->draws().size())));
     drawTimeline(m_timeline, m_backtest);
     drawConditionRates(m_rates, m_backtest, rows.inOrder);
-    m_rates->setMinimumHeight(kRatesChartFrame + kRatesBarHeight * int(m_backtest.rows.size()));
+    const int bars = int(m_backtest.rows.size()) + (m_backtest.summary.outsidePool > 0 ? 1 : 0);
+    m_rates->setMinimumHeight(kRatesChartFrame + kRatesBarHeight * bars);
+    showReason(m_table->currentIndex());
+}
+
+// The chosen draw's whole reason, wrapped: the table's column cuts it short.
+void HistoryWindow::showReason(const QModelIndex& current)
+{
+    const QAbstractItemModel* model = m_table->model();
+    if (!current.isValid()) {
+        m_reason->setText(texts::kChooseDraw);
+        return;
+    }
+    const auto cell = [&](int column) { return model->index(current.row(), column).data().toString(); };
+    const QString reason = cell(BacktestModel::Failed);
+    m_reason->setText(QStringLiteral("%1 %2：%3")
+                          .arg(cell(BacktestModel::Label), cell(BacktestModel::Number),
+                               reason.isEmpty() ? QStringLiteral("没有不符的条件") : reason));
 }
 
 } // namespace shrink4

@@ -7,6 +7,7 @@
 
 #include <QWidget>
 
+class QModelIndex;
 class QLabel;
 class QSpinBox;
 class QTableView;
@@ -35,6 +36,7 @@ protected:
 private:
     QWidget* buildResults();
     void refresh();
+    void showReason(const QModelIndex& current);
     std::vector<Draw> drawsInView() const;
 
     LiveRun& m_live;
@@ -42,6 +44,7 @@ private:
     QSpinBox* m_last = nullptr;
     QLabel* m_summary = nullptr;
     QTableView* m_table = nullptr;
+    QLabel* m_reason = nullptr;
     BacktestModel* m_model = nullptr;
     charts::BarChart* m_timeline = nullptr;
     charts::BarChart* m_rates = nullptr;

@@ -1,5 +1,6 @@
 #include "ConditionWidgets.h"
 
+#include "ui/guide/GuideSections.h"
 #include "ui/widgets/ClearOnDoubleClickEdit.h"
 #include "ui/widgets/QtText.h"
 #include "ui/widgets/TextConversion.h"
@@ -29,6 +30,7 @@ QGroupBox* makeFrame(ConditionForm& form, Frame place, const QString& title)
 {
     QGroupBox* frame = makeFrame(title);
     form.frames[std::size_t(place)] = frame;
+    frame->setProperty(guide::kFrameProperty, int(place));
     return frame;
 }
 
@@ -39,7 +41,7 @@ TextBox* makeTextBox(ControlForm control)
                        ? static_cast<TextBox*>(makeLine(keyString(control.meta.key), start))
                        : new ClearOnDoubleClickEdit(start);
     box->setObjectName(keyString(control.meta.key));
-    box->setPlaceholderText(fromInputText(control.meta.help));
+    box->setPlaceholderText(fromInputText(help::placeholderFor(control.meta.help)));
     control.widgets.texts.append(box);
     makeClearButton(control);
     return box;

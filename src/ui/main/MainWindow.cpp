@@ -1,6 +1,8 @@
 #include "MainWindow.h"
 
 #include "ui/application/AboutDialog.h"
+#include "ui/guide/GuideSections.h"
+#include "ui/guide/GuideWindow.h"
 #include "ui/main/ConditionPanels.h"
 #include "ui/widgets/CopyNotice.h"
 #include "ui/main/DanButtons.h"
@@ -30,6 +32,7 @@
 #include "ui/application/WindowTexts.h"
 
 #include <QAbstractButton>
+#include <QApplication>
 #include <QPushButton>
 #include <QCloseEvent>
 #include <QCoreApplication>
@@ -180,7 +183,23 @@ void MainWindow::buildActions()
         if (m_run.start->isEnabled())
             m_run.start->click();
     });
-    addHelpMenu(this);
+    addGuideAction(addHelpMenu(this));
+}
+
+// 帮助 → 使用教程 opens the contents; F1 the section of what has the focus, in any of the
+// program's windows.
+void MainWindow::addGuideAction(QMenu* help)
+{
+    auto* contents = new QAction(QStringLiteral("使用教程(&G)\tF1"), help);
+    contents->setObjectName(QStringLiteral("action_guide"));
+    connect(contents, &QAction::triggered, this, [this] { openGuide(this, guide::kContents); });
+    auto* f1 = new QShortcut(QKeySequence(Qt::Key_F1), this);
+    f1->setContext(Qt::ApplicationShortcut);
+    connect(f1, &QShortcut::activated, this, [this] {
+        const QWidget* focus = QApplication::focusWidget();
+        openGuide(this, guide::sectionFor(focus ? focus : QApplication::activeWindow()));
+    });
+    help->insertAction(help->actions().value(0), contents);
 }
 
 void MainWindow::buildLiveCounts()
@@ -264,7 +283,8 @@ void MainWindow::connectButtons()
     connect(m_run.exportResult, &QAbstractButton::clicked, this, &MainWindow::exportResult);
     connect(m_run.clearAll, &QAbstractButton::clicked, this,
             [this] { sweep(QStringLiteral("已清空所有条件"), [this] { clearAllConditions(m_form); }); });
-    connect(m_run.setTool, &QAbstractButton::clicked, this, [this] { showToolWindow<SetToolWindow>(this); });
+    connect(m_run.setTool, &QAbstractButton::clicked, this,
+            [this] { showToolWindow<SetToolWindow>(this, setToolLink()); });
     connect(m_run.spliceTool, &QAbstractButton::clicked, this, [this] { showToolWindow<SpliceWindow>(this); });
     for (const CheckSpanButton& span : m_form.spanButtons)
         connect(span.button, &QAbstractButton::clicked, this,
@@ -307,10 +327,32 @@ void MainWindow::exportResult()
     withCurrentResult([this] { exportResultToFile(this, m_results->result().numbers, m_results->groupForms()); });
 }
 
+MainWindowLink MainWindow::setToolLink()
+{
+    auto takeResult = [this](const std::function<void(const QString&)>& use) {
+        withCurrentResult([this, use] { use(m_results->resultText()); });
+    };
+    auto sendToBasePool = [this](const QString& text) {
+        TextBox* pool = m_form[ControlId::basePool].texts.front();
+        pool->replaceAll(text);
+        bringForward(this);
+        m_scroll->ensureWidgetVisible(pool);
+        pool->setFocus();
+        statusBar()->showMessage(QStringLiteral("已用交集区的结果替换大底，在大底里按 Ctrl+Z 可撤销。"), 10000);
+    };
+    return {takeResult, sendToBasePool};
+}
+
+// The short help of a frame, with the way to its section of the guide.
 void MainWindow::showHelp(HelpTopic topic)
 {
     const auto& help = texts::kHelp[std::size_t(topic)];
-    QMessageBox::information(this, help.title, help.text, QMessageBox::Ok);
+    QMessageBox box(QMessageBox::Information, help.title, help.text, QMessageBox::Ok, this);
+    QPushButton* toGuide = box.addButton(QStringLiteral("使用教程"), QMessageBox::HelpRole);
+    toGuide->setObjectName(QStringLiteral("help_guide"));
+    box.exec();
+    if (box.clickedButton() == toGuide)
+        openGuide(this, guide::sectionFor(m_form.help[std::size_t(topic)]));
 }
 
 } // namespace shrink4

@@ -3,6 +3,7 @@
 
 #include "ui/main/ConditionBinding.h"
 #include "ui/main/ConditionForm.h"
+#include "ui/sets/MainWindowLink.h"
 
 #include <QMainWindow>
 
@@ -74,10 +75,13 @@ private:
     void addStatsAction(QMenu* analysis);
     void addHistoryAction(QMenu* analysis);
     void buildSchemeMenu();
+    void addGuideAction(QMenu* help);
     void addExportToResultList();
     void connectButtons();
     void copyResult();
     void exportResult();
+    // What the set tool may ask of this window: its result, and a new 大底.
+    MainWindowLink setToolLink();
     void showHelp(HelpTopic topic);
     void openSchemeDialog();
     void openRecentScheme(const QString& path);

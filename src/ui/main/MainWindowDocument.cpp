@@ -270,10 +270,11 @@ void MainWindow::showSchemeState()
 }
 
 // Copy and export hand the list to the player: it must be of the conditions on screen.
-// A stale list is run again first, and handed over once the run lists it.
+// A stale list, or one a run going is about to replace, is run again first, and handed
+// over once the run lists it.
 void MainWindow::withCurrentResult(const std::function<void()>& action)
 {
-    if (!m_results->isStale())
+    if (!m_results->isStale() && !m_runner->running())
         return action();
     const auto whenListed = [this, action] {
         if (!m_results->isStale())

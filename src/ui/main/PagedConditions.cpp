@@ -1,5 +1,6 @@
 #include "PagedConditions.h"
 
+#include "ui/guide/GuideSections.h"
 #include "ui/main/CountTabBar.h"
 #include "ui/widgets/QtText.h"
 #include "ui/main/ConditionWidgets.h"
@@ -39,6 +40,7 @@ PagedConditions::PagedConditions(ConditionForm& form, QWidget* parent)
         addTab(makePage(form, i), texts::kTabCaptions[i]);
     m_tips.resize(count());
     form.pages = this;
+    setProperty(guide::kFrameProperty, int(Frame::Pages));
 }
 
 void PagedConditions::setPageTip(int index, const QString& tip)
@@ -62,6 +64,7 @@ QWidget* PagedConditions::makePage(ConditionForm& form, int index)
 {
     auto* page = new QWidget;
     page->setObjectName(QString::fromStdString(indexedKey("Frame_ding", index)));
+    page->setProperty(guide::kPageProperty, index);
     auto* row = new QHBoxLayout(page);
     row->setContentsMargins(0, 2, 0, 0);
 

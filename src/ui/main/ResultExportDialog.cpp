@@ -1,32 +1,20 @@
 #include "ResultExportDialog.h"
 
-#include "ui/application/SchemeDialogs.h"
+#include "ui/application/ResultFile.h"
 #include "ui/application/WindowTexts.h"
 #include "scheme/FileErrorText.h"
-#include "scheme/WholeFileWrite.h"
-#include "tools/ResultExport.h"
 
 #include <QDir>
-#include <QFileInfo>
 #include <QMessageBox>
 
 namespace shrink4 {
 
 namespace {
 
-ExportFormat formatOf(const QString& path)
-{
-    return QFileInfo(path).suffix().compare(QLatin1String("csv"), Qt::CaseInsensitive) == 0 ? ExportFormat::Csv
-                                                                                            : ExportFormat::Text;
-}
-
 QString askResultPath(QWidget* parent)
 {
-    return askSavePath(parent, {texts::kExportResultCaption,
-                                QStringLiteral("缩水结果.txt"),
-                                {QStringLiteral("文本文件 (*.txt)"), QStringLiteral("CSV 表格 (*.csv)")},
-                                {QStringLiteral("txt"), QStringLiteral("csv")},
-                                QStringLiteral("export_result_dialog")});
+    return askSavePath(parent, resultSaveDialog(texts::kExportResultCaption, QStringLiteral("缩水结果.txt"),
+                                                QStringLiteral("export_result_dialog")));
 }
 
 } // namespace
@@ -40,9 +28,8 @@ bool exportResultToFile(QWidget* parent, const std::vector<int>& numbers, bool g
     const QString path = askResultPath(parent);
     if (path.isEmpty())
         return false;
-    const std::string bytes = resultExportBytes(numbers, groupForms, formatOf(path));
     QString reason;
-    if (!writeWholeFile(path, QByteArray(bytes.data(), qsizetype(bytes.size())), &reason)) {
+    if (!writeResultFile(path, numbers, groupForms, &reason)) {
         QMessageBox::warning(parent, texts::kExportResultCaption,
                              fileFailureText(QStringLiteral("导出失败"), path, reason), QMessageBox::Ok);
         return false;

@@ -1,5 +1,6 @@
 #include "ResultPanels.h"
 
+#include "ui/guide/GuideSections.h"
 #include "ui/widgets/QtText.h"
 #include "ui/main/ResultListActions.h"
 #include "ui/widgets/TwoBoxProgressBar.h"
@@ -63,6 +64,7 @@ QGroupBox* makeProgressFrame(RunForm& form)
 QGroupBox* makeResultFrame(RunForm& form)
 {
     auto* frame = makeFrame(QStringLiteral("缩水结果"));
+    frame->setProperty(guide::kSectionProperty, guide::kResult);
     frame->setToolTip(QStringLiteral("缩水后剩下的号码；右键可复制、全选、导出"));
     auto* layout = new QVBoxLayout(frame);
     compactFrameLayout(layout);
@@ -100,6 +102,7 @@ QGroupBox* makeResultFrame(RunForm& form)
 QGroupBox* makePrizeCheckFrame(RunForm& form)
 {
     QGroupBox* frame = makeFrame(QStringLiteral("中奖查询"));
+    frame->setProperty(guide::kSectionProperty, guide::kPrizeCheck);
     frame->setToolTip(QStringLiteral("输入开奖号码，查看它是否在结果里"));
     auto* grid = new QGridLayout(frame);
     compactFrameLayout(grid);
@@ -154,6 +157,7 @@ QGroupBox* makeToolsFrame(RunForm& form)
         {"C_daochu", "导出结果", &RunForm::exportResult},
     };
     QGroupBox* frame = makeFrame(QStringLiteral("工具"));
+    frame->setProperty(guide::kSectionProperty, guide::kTools);
     frame->setToolTip(QStringLiteral("取出结果和其他号码工具"));
     auto* grid = new QGridLayout(frame);
     compactFrameLayout(grid);

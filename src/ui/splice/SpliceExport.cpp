@@ -1,102 +1,117 @@
 #include "SpliceExport.h"
 
-#include "ui/application/SchemeDialogs.h"
+#include "ui/application/ResultFile.h"
 
 #include "scheme/FileErrorText.h"
-#include "scheme/WholeFileWrite.h"
 
 #include <QDir>
-#include <QFileDialog>
+#include <QFileInfo>
 #include <QMessageBox>
+#include <QPushButton>
+
+#include <algorithm>
 
 namespace shrink4 {
 
 namespace {
 
-const QString kNothingToExportSplice = QStringLiteral("结果框里没有号码，没有导出。");
+const QString kTitle = QStringLiteral("温馨提示");
 
-QString trimmedOfSpaces(const QString& text)
-{
-    qsizetype first = 0;
-    qsizetype last = text.size();
-    while (first < last && text.at(first) == QLatin1Char(' '))
-        ++first;
-    while (last > first && text.at(last - 1) == QLatin1Char(' '))
-        --last;
-    return text.mid(first, last - first);
-}
+enum class Answer { Overwrite, SaveAs, Cancel };
 
-SpliceExportResult writeInto(const QString& path, const QString& text)
+bool holdsNumbers(const QString& text)
 {
-    QString reason;
-    const bool written = writeExportFile(path, text, &reason);
-    return {written ? SpliceExportResult::Outcome::Written : SpliceExportResult::Outcome::Failed, path, reason};
-}
-
-// The file the player picks; empty when cancelled.
-QString askExportPath(QWidget* parent, const QString& fileName, const QString& caption, const QString& dialog)
-{
-    return askSavePath(parent, caption, fileName, QStringLiteral("文本文件 (*.txt)"), QStringLiteral("txt"), dialog);
+    return std::any_of(text.cbegin(), text.cend(), [](QChar c) { return c >= u'0' && c <= u'9'; });
 }
 
 // folders: where a one-click export may have gone, to say why; none for a chosen file.
-void report(QWidget* parent, const SpliceExportResult& result, const SpliceExportFolders& folders = {})
+void writeAndReport(QWidget* parent, const QString& path, const QString& text, const SpliceExportFolders& folders = {})
 {
-    const QString title = QStringLiteral("温馨提示");
-    if (result.outcome == SpliceExportResult::Outcome::NothingToExport)
-        QMessageBox::information(parent, title, kNothingToExportSplice, QMessageBox::Ok);
-    else if (result.outcome == SpliceExportResult::Outcome::Written)
-        QMessageBox::information(parent, title,
-                                 exportedToCaption(folders, result.path) + QStringLiteral("\r\n")
-                                     + QDir::toNativeSeparators(result.path),
-                                 QMessageBox::Ok);
-    else if (result.outcome == SpliceExportResult::Outcome::Failed)
-        QMessageBox::warning(parent, title, fileFailureText(QStringLiteral("导出失败"), result.path, result.reason),
+    const QByteArray bytes = text.toUtf8();
+    QString reason;
+    if (!writeResultFile(path, std::string_view(bytes.constData(), std::size_t(bytes.size())), &reason)) {
+        QMessageBox::warning(parent, kTitle, fileFailureText(QStringLiteral("导出失败"), path, reason),
                              QMessageBox::Ok);
+        return;
+    }
+    QMessageBox::information(parent, kTitle,
+                             exportedToCaption(folders, path) + QStringLiteral("\r\n") + QDir::toNativeSeparators(path),
+                             QMessageBox::Ok);
+}
+
+// The file the player picks, starting at `start`; empty when cancelled.
+QString askExportPath(QWidget* parent, const QString& start, const QString& caption, const QString& dialog)
+{
+    return askSavePath(parent, resultSaveDialog(caption, start, dialog));
+}
+
+// Whether to replace the export at path; a folder in its place is left for the write to
+// report.
+Answer askOverwrite(QWidget* parent, const QString& path)
+{
+    if (!QFileInfo(path).isFile())
+        return Answer::Overwrite;
+    QMessageBox box(QMessageBox::Question, kTitle,
+                    QStringLiteral("%1 已存在，是否覆盖？").arg(QDir::toNativeSeparators(path)), QMessageBox::NoButton,
+                    parent);
+    box.setObjectName(QStringLiteral("splice_overwrite_question"));
+    QPushButton* overwrite = box.addButton(QStringLiteral("覆盖"), QMessageBox::AcceptRole);
+    QPushButton* saveAs = box.addButton(QStringLiteral("另存为…"), QMessageBox::ActionRole);
+    QPushButton* cancel = box.addButton(QStringLiteral("取消"), QMessageBox::RejectRole);
+    // Return alone must not replace a file.
+    box.setDefaultButton(cancel);
+    box.setEscapeButton(cancel);
+    box.exec();
+    if (box.clickedButton() == overwrite)
+        return Answer::Overwrite;
+    return box.clickedButton() == saveAs ? Answer::SaveAs : Answer::Cancel;
+}
+
+void reportNothingToExport(QWidget* parent)
+{
+    QMessageBox::information(parent, kTitle, QStringLiteral("结果框里没有号码，没有导出。"), QMessageBox::Ok);
 }
 
 } // namespace
 
-bool writeExportFile(const QString& path, const QString& text, QString* reason)
-{
-    return writeWholeFile(path, trimmedOfSpaces(text).toUtf8() + "\r\n", reason);
-}
-
-SpliceExportResult exportSpliceText(const QString& text, const QString& fileName, const SpliceExportFolders& folders)
-{
-    using Outcome = SpliceExportResult::Outcome;
-    if (trimmedOfSpaces(text).isEmpty())
-        return {Outcome::NothingToExport, {}, {}};
-    const QString folder = chooseExportFolder(folders);
-    if (folder.isEmpty())
-        return {Outcome::NoFolder, {}, {}};
-    return writeInto(QDir(folder).absoluteFilePath(fileName), text);
-}
-
 void exportSpliceResult(QWidget* parent, const QString& text, const QString& fileName,
                         const SpliceExportFolders& folders)
 {
-    SpliceExportResult result = exportSpliceText(text, fileName, folders);
-    if (result.outcome == SpliceExportResult::Outcome::NoFolder) {
+    if (!holdsNumbers(text)) {
+        reportNothingToExport(parent);
+        return;
+    }
+    const QString folder = chooseExportFolder(folders);
+    if (folder.isEmpty()) {
         const QString path =
             askExportPath(parent, fileName, QStringLiteral("导出到"), QStringLiteral("export_file_dialog"));
         if (!path.isEmpty())
-            report(parent, writeInto(path, text));
+            writeAndReport(parent, path, text);
         return;
     }
-    report(parent, result, folders);
+    const QString path = QDir(folder).absoluteFilePath(fileName);
+    switch (askOverwrite(parent, path)) {
+    case Answer::Overwrite:
+        writeAndReport(parent, path, text, folders);
+        break;
+    case Answer::SaveAs:
+        exportSpliceResultAs(parent, text, path);
+        break;
+    case Answer::Cancel:
+        break;
+    }
 }
 
-void exportSpliceResultAs(QWidget* parent, const QString& text, const QString& fileName)
+void exportSpliceResultAs(QWidget* parent, const QString& text, const QString& start)
 {
-    if (trimmedOfSpaces(text).isEmpty()) {
-        report(parent, {SpliceExportResult::Outcome::NothingToExport, {}, {}});
+    if (!holdsNumbers(text)) {
+        reportNothingToExport(parent);
         return;
     }
     const QString path =
-        askExportPath(parent, fileName, QStringLiteral("另存为"), QStringLiteral("splice_save_as_dialog"));
+        askExportPath(parent, start, QStringLiteral("另存为"), QStringLiteral("splice_save_as_dialog"));
     if (!path.isEmpty())
-        report(parent, writeInto(path, text));
+        writeAndReport(parent, path, text);
 }
 
 } // namespace shrink4

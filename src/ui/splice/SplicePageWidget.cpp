@@ -3,6 +3,7 @@
 #include "ui/widgets/CopyNotice.h"
 #include "ui/widgets/QtText.h"
 #include "ui/splice/SpliceInputBox.h"
+#include "ui/splice/SpliceResultState.h"
 
 #include "tools/SpliceFilter.h"
 #include "tools/SplicePages.h"
@@ -28,6 +29,8 @@ namespace shrink4 {
 namespace {
 
 const std::array<const char*, 4> kCommandCaptions = {"开始拼接", "复制号码", "导出号码", "清空条件"};
+const QString kStaleNotExported = QStringLiteral("方框都是空的，结果为上次拼接所得，没有导出。");
+
 const std::array<const char*, 4> kCommandTips = {"按各方框的号码拼接出结果", "把结果复制到剪贴板",
                                                  "把结果一键保存到本页的文本文件", "清空本页的方框和结果"};
 
@@ -97,7 +100,10 @@ QWidget* SplicePageWidget::buildBoxes()
         auto* paste = new QPushButton(QStringLiteral("清/粘贴"), area);
         paste->setObjectName(name("C_%1_zhantie(%2)", k));
         connect(box, &SpliceInputBox::doubleClicked, this, [this, k] { clearBox(k); });
-        connect(box, &TextBox::textChanged, this, [this, k] { recount(k); });
+        connect(box, &TextBox::textChanged, this, [this, k] {
+            recount(k);
+            m_state->inputsChanged();
+        });
         connect(paste, &QPushButton::clicked, this, [this, k] { pasteIntoBox(k); });
         m_boxes.append(box);
         m_boxCounts.append(count);
@@ -124,6 +130,7 @@ QWidget* SplicePageWidget::buildModeChoice()
     m_delete = new QRadioButton(QStringLiteral("删除"), frame);
     m_delete->setObjectName(name("Op_%1_bl(%2)", 1));
     auto* layout = new QVBoxLayout(frame);
+    connect(m_keep, &QRadioButton::toggled, this, [this] { m_state->inputsChanged(); });
     layout->addWidget(m_keep);
     layout->addWidget(m_delete);
     layout->addStretch();
@@ -138,6 +145,11 @@ QWidget* SplicePageWidget::buildResultArea()
     m_result->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     m_resultCount = new QLabel(QStringLiteral("0"), area);
     m_resultCount->setObjectName(name("L__%1_dd_hushu"));
+    auto* strip = new QLabel(area);
+    strip->setObjectName(name("L_%1_dd_state"));
+    strip->setWordWrap(true);
+    strip->setFrameShape(QFrame::StyledPanel);
+    m_state = new SpliceResultState([this] { return inputs(); }, strip, {m_result, m_resultCount}, this);
     auto* countRow = new QHBoxLayout;
     countRow->addWidget(new QLabel(QStringLiteral("结果注数"), area));
     countRow->addWidget(m_resultCount);
@@ -145,6 +157,7 @@ QWidget* SplicePageWidget::buildResultArea()
     auto* layout = new QVBoxLayout(area);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addLayout(countRow);
+    layout->addWidget(strip);
     layout->addWidget(m_result, 1);
     return area;
 }
@@ -199,32 +212,60 @@ void SplicePageWidget::startSplice()
         m_busyNotice->raise();
         m_busyNotice->repaint(); // painted now: the filter does not return to the event loop
     }
+    SpliceInputs made = inputs();
     std::vector<QByteArray> texts;
-    texts.reserve(std::size_t(m_boxes.size()));
-    for (const auto* box : m_boxes)
-        texts.push_back(box->toPlainText().toUtf8()); // the filter takes a blank box as empty
+    texts.reserve(std::size_t(made.boxes.size()));
+    for (const QString& text : made.boxes)
+        texts.push_back(text.toUtf8()); // the filter takes a blank box as empty
     const std::vector<std::string_view> views(texts.begin(), texts.end());
-    const auto mode = m_delete->isChecked() ? SpliceMode::Delete : SpliceMode::Keep;
+    const auto mode = made.deleteMode ? SpliceMode::Delete : SpliceMode::Keep;
     const auto result = runSplice(m_page, views, mode);
     if (!result)
         return; // every box empty: the page keeps what it showed
     m_resultCount->setText(QString::number(result->count));
     m_result->setPlainText(QString::fromLatin1(result->text.data(), qsizetype(result->text.size())));
+    m_state->madeFrom(std::move(made));
+}
+
+SpliceInputs SplicePageWidget::inputs() const
+{
+    SpliceInputs read;
+    for (const auto* box : m_boxes)
+        read.boxes << box->toPlainText();
+    read.deleteMode = m_delete->isChecked();
+    return read;
+}
+
+bool SplicePageWidget::resultIsCurrent(const QString& refused)
+{
+    if (!m_state->isStale())
+        return true;
+    startSplice();
+    if (m_busyNotice)
+        m_busyNotice->hide();
+    if (!m_state->isStale())
+        return true;
+    // Every box was emptied: no run gives a result that belongs to them.
+    QMessageBox::information(this, QStringLiteral("温馨提示"), refused, QMessageBox::Ok);
+    return false;
 }
 
 void SplicePageWidget::copyResult()
 {
-    copyToClipboard(this, m_result->toPlainText(), kCopyFailedSplice);
+    if (resultIsCurrent(QStringLiteral("方框都是空的，结果为上次拼接所得，没有复制。")))
+        copyToClipboard(this, m_result->toPlainText(), kCopyFailedSplice);
 }
 
 void SplicePageWidget::exportResult()
 {
-    exportSpliceResult(this, m_result->toPlainText(), toQString(m_page.exportFileName), m_folders);
+    if (resultIsCurrent(kStaleNotExported))
+        exportSpliceResult(this, m_result->toPlainText(), toQString(m_page.exportFileName), m_folders);
 }
 
 void SplicePageWidget::exportResultAs()
 {
-    exportSpliceResultAs(this, m_result->toPlainText(), toQString(m_page.exportFileName));
+    if (resultIsCurrent(kStaleNotExported))
+        exportSpliceResultAs(this, m_result->toPlainText(), toQString(m_page.exportFileName));
 }
 
 void SplicePageWidget::clearConditions()
@@ -238,6 +279,7 @@ void SplicePageWidget::clearResult()
 {
     m_result->clear();
     m_resultCount->setText(QStringLiteral("0"));
+    m_state->forget();
 }
 
 void SplicePageWidget::clearBox(int k)

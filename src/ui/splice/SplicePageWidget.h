@@ -17,7 +17,9 @@ namespace shrink4 {
 class TextBox;
 
 struct SplicePage;
+struct SpliceInputs;
 class SpliceInputBox;
+class SpliceResultState;
 
 class SplicePageWidget : public QGroupBox {
     Q_OBJECT
@@ -47,6 +49,10 @@ private:
     QWidget* buildCommands();
     void runCommand(int j);
     void clearResult();
+    SpliceInputs inputs() const;
+    // Copy and export take the result of the boxes on screen: a stale one is spliced again.
+    // False, after saying `refused`, when none can be made.
+    bool resultIsCurrent(const QString& refused);
     void recount(int k);                                // the count under box k: its digit groups
     QString name(const char* pattern) const;            // "T_%1_dd" with the page code
     QString name(const char* pattern, int index) const; // "T_%1_ip(%2)"
@@ -61,6 +67,7 @@ private:
     QRadioButton* m_delete = nullptr;
     TextBox* m_result = nullptr;
     QLabel* m_resultCount = nullptr;
+    SpliceResultState* m_state = nullptr;
 };
 
 } // namespace shrink4

@@ -1,6 +1,8 @@
 #include "SpliceWindow.h"
 
+#include "ui/guide/GuideSections.h"
 #include "ui/widgets/QtText.h"
+#include "ui/widgets/ScreenFit.h"
 #include "ui/splice/SplicePageWidget.h"
 #include "ui/widgets/WindowStyle.h"
 
@@ -11,6 +13,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
+#include <QScrollArea>
 #include <QStackedWidget>
 #include <QVBoxLayout>
 
@@ -21,6 +24,7 @@ SpliceWindow::SpliceWindow(QWidget* parent)
 {
     setObjectName(QStringLiteral("Fmain_pj"));
     setWindowTitle(QStringLiteral("拼接工具"));
+    setProperty(guide::kSectionProperty, guide::kSplice);
     // Not deleted on close: the player comes back to the boxes and results left behind.
 
     auto* tabs = new QHBoxLayout;
@@ -48,9 +52,10 @@ SpliceWindow::SpliceWindow(QWidget* parent)
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(tabs);
     layout->addWidget(m_formatSample);
-    layout->addWidget(m_stack, 1);
+    // The pages scroll where a small or scaled screen leaves too little room for ten boxes.
+    layout->addWidget(makeScrollingArea(m_stack), 1);
     layout->addWidget(hint);
-    resize(960, 640);
+    resize(fittedWindowSize(this, QSize(960, 640)));
     selectPage(kSpliceStartPage);
 }
 

@@ -1,14 +1,16 @@
 #include "StatsWindow.h"
 
+#include "ui/guide/GuideSections.h"
 #include "ui/stats/HistogramChart.h"
 #include "ui/main/LiveRun.h"
 #include "ui/widgets/QtText.h"
+#include "ui/widgets/ScreenFit.h"
+#include "ui/widgets/SortArrows.h"
 #include "engine/Statistics.h"
 #include "ui/widgets/textbox/TextBox.h"
 
 #include <QHeaderView>
 #include <QLabel>
-#include <QScreen>
 #include <QSplitter>
 #include <QStandardItemModel>
 #include <QTableView>
@@ -107,6 +109,7 @@ StatsWindow::StatsWindow(QWidget* mainWindow, LiveRun& live)
 {
     setObjectName(QStringLiteral("Ftongji"));
     setWindowTitle(QStringLiteral("统计"));
+    setProperty(guide::kSectionProperty, guide::kStats);
 
     m_summary = new QLabel(this);
     m_summary->setObjectName(QStringLiteral("L_tongji_summary"));
@@ -128,6 +131,7 @@ StatsWindow::StatsWindow(QWidget* mainWindow, LiveRun& live)
     m_table->setModel(m_model);
     m_table->setSortingEnabled(true);
     m_table->sortByColumn(0, Qt::AscendingOrder);
+    showSortArrows(m_table->horizontalHeader());
     m_table->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_table->setSelectionBehavior(QAbstractItemView::SelectRows);
     m_table->verticalHeader()->hide();
@@ -173,7 +177,7 @@ StatsWindow::StatsWindow(QWidget* mainWindow, LiveRun& live)
             m_stale = true;
     });
     // Roomy, but never larger than a small screen at a large scale.
-    resize(QSize(960, 600).boundedTo(screen()->availableGeometry().size() * 9 / 10));
+    resize(fittedWindowSize(this, QSize(960, 600)));
 }
 
 void StatsWindow::showEvent(QShowEvent* event)

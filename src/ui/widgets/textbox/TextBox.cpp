@@ -135,6 +135,14 @@ QString TextBox::selectedText() const
     return m_lines.text().mid(from, std::abs(m_cursor - m_anchor));
 }
 
+void TextBox::selectLine(int line)
+{
+    if (line < 0 || line >= m_lines.lineCount())
+        return;
+    // The cursor at the start: a long line wraps, and its start is what is read first.
+    setSelection(m_lines.lineEnd(line), m_lines.lineStart(line));
+}
+
 void TextBox::selectAll()
 {
     m_anchor = 0;

@@ -48,6 +48,9 @@ public:
     void setCursorPosition(int position) { setSelection(position, position); }
     void setSelection(int anchor, int cursor);
     bool hasSelectedText() const { return m_anchor != m_cursor; }
+    int lineCount() const { return m_lines.lineCount(); }
+    // Selects line `line` (from 0) without its break and scrolls to its start.
+    void selectLine(int line);
     QString selectedText() const;
 
     bool isUndoAvailable() const { return m_history.canUndo(); }

@@ -1,0 +1,28 @@
+#pragma once
+// A result written to a file the way every export writes it: the file's suffix picks the
+// text file or the CSV table, and the file is replaced whole or not at all.
+
+#include "ui/application/SchemeDialogs.h"
+
+#include "tools/ResultExport.h"
+
+#include <QString>
+
+#include <string_view>
+#include <vector>
+
+namespace shrink4 {
+
+// .csv (in any case) is the table; anything else the text file.
+ExportFormat exportFormatOf(const QString& path);
+
+// A save dialog offering both formats, the text file first.
+SaveDialogSpec resultSaveDialog(const QString& caption, const QString& start, const QString& objectName);
+
+// Writes numbers (ascending, four digits) in the format of the path. On failure the old
+// file stays as it was and *reason says why in Chinese.
+bool writeResultFile(const QString& path, const std::vector<int>& numbers, bool groupForms, QString* reason);
+// The same for the direct numbers among the digit groups of a text, each as it stands.
+bool writeResultFile(const QString& path, std::string_view numberText, QString* reason);
+
+} // namespace shrink4
