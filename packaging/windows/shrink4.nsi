@@ -19,8 +19,9 @@ InstallDir "$LOCALAPPDATA\Programs\Shrink4"
 InstallDirRegKey HKCU "${UNINSTALL_KEY}" "InstallLocation"
 BrandingText "${APP_NAME} ${VERSION}"
 
-!define MUI_ICON "${__FILEDIR__}\shrink4.ico"
-!define MUI_UNICON "${__FILEDIR__}\shrink4.ico"
+; Relative to this script: makensis works in its folder.
+!define MUI_ICON "shrink4.ico"
+!define MUI_UNICON "shrink4.ico"
 !define MUI_FINISHPAGE_RUN "$INSTDIR\shrink4.exe"
 !insertmacro MUI_PAGE_COMPONENTS
 !insertmacro MUI_PAGE_DIRECTORY

@@ -34,11 +34,13 @@ void expectError(const QByteArray& bytes, const char* mentioned)
     EXPECT_TRUE(r.error.contains(QString::fromUtf8(mentioned))) << r.error.toStdString() << " lacks " << mentioned;
 }
 
+#ifndef Q_OS_WIN
 QByteArray readAll(const QString& path)
 {
     QFile f(path);
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("(unreadable)");
 }
+#endif
 
 ConditionInputs everythingSet()
 {
