@@ -13,7 +13,7 @@ cd "$(dirname "$0")/.."
 JOBS=${SHRINK4_JOBS:-2}
 SCALE=${SHRINK4_FUZZ_SCALE:-1}
 # xvfb, openbox, wmctrl, xdotool: the suite drives the built window on an X display.
-PACKAGES=(build-essential cmake ninja-build pkg-config qt6-base-dev qt6-charts-dev libqt6opengl6-dev libgl-dev
+PACKAGES=(build-essential cmake ninja-build pkg-config qt6-base-dev libgl-dev
           libgtest-dev libgmock-dev libbenchmark-dev clang libclang-rt-14-dev xvfb openbox wmctrl xdotool)
 
 install_missing() {

@@ -8,3 +8,6 @@ mkdir -p png
 for size in 16 22 24 32 48 64 128 256; do
     rsvg-convert -w "$size" -h "$size" shrink4.svg -o "png/$size.png"
 done
+# The Windows icon (the programs' and the installer's), from the same PNGs; needs ImageMagick.
+convert png/16.png png/24.png png/32.png png/48.png png/64.png png/128.png png/256.png \
+    ../../packaging/windows/shrink4.ico

@@ -1,5 +1,6 @@
 #include "DrawsText.h"
 
+#include "Gb18030.h"
 #include "InputFile.h"
 #include "TypedText.h"
 
@@ -19,8 +20,7 @@ QString decoded(const QByteArray& bytes)
     QString text = utf8.decode(bytes);
     if (!utf8.hasError())
         return text;
-    QStringDecoder chinese("GB18030");
-    return chinese.isValid() ? QString(chinese.decode(bytes)) : text;
+    return fromGb18030(bytes).value_or(text);
 }
 
 // The reader splits lines at LF only: a file of CR alone (old Mac editors) would be one

@@ -10,7 +10,11 @@ namespace shrink4 {
 
 namespace {
 
-constexpr int kKnownCodes[] = {ENOSPC, EFBIG, EDQUOT, EACCES, EPERM, EROFS, ENOENT, EISDIR, ENOTDIR, EIO};
+constexpr int kKnownCodes[] = {ENOSPC, EFBIG,
+#ifdef EDQUOT // Windows reports no disk quota by errno
+                               EDQUOT,
+#endif
+                               EACCES, EPERM, EROFS, ENOENT, EISDIR, ENOTDIR, EIO};
 
 // Qt words this one itself, not through errno.
 const char* const kDirectoryInTheWay = "Filename refers to a directory";
@@ -22,7 +26,9 @@ QString chineseErrnoText(int code)
     switch (code) {
     case ENOSPC:
     case EFBIG:
+#ifdef EDQUOT
     case EDQUOT:
+#endif
         return QStringLiteral("磁盘已满或文件过大");
     case EACCES:
     case EPERM:

@@ -3,6 +3,7 @@
 #include "FileErrorText.h"
 
 #include <QFile>
+#include <QFileInfo>
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -87,6 +88,21 @@ InputBytes readStandardInput(qint64 limit)
     return readAll(file, kStdinName, S_ISREG(st.st_mode) ? qint64(st.st_size) : 64 * 1024, limit);
 }
 
+#ifdef Q_OS_WIN
+// Names are text on Windows, and nothing a name can point to blocks at opening.
+InputBytes readNamedFile(const QString& name, const QString& where, qint64 limit)
+{
+    const QFileInfo info(name);
+    if (info.exists() && !info.isFile())
+        return notRegular(where);
+    QFile file(name);
+    if (!file.open(QIODevice::ReadOnly | QIODevice::Unbuffered))
+        return readFailed(where, file.errorString());
+    if (file.size() > limit)
+        return tooLarge(where, limit);
+    return readAll(file, where, file.size(), limit);
+}
+#else
 // Checked before opening, since opening a named pipe would block, and again once open,
 // should another node have taken the name meanwhile.
 InputBytes readNamedFile(const QByteArray& name, const QString& where, qint64 limit)
@@ -110,11 +126,16 @@ InputBytes readNamedFile(const QByteArray& name, const QString& where, qint64 li
         return tooLarge(where, limit);
     return readAll(file, where, st.st_size, limit);
 }
+#endif
 
 } // namespace
 
 InputBytes readInputFile(const QString& path, qint64 limit)
 {
+#ifdef Q_OS_WIN
+    if (path != QLatin1String("-") && !path.isEmpty())
+        return readNamedFile(path, path, limit); // the ANSI code page cannot spell every name
+#endif
     return readInputFile(path == QLatin1String("-") ? QByteArray("-") : QFile::encodeName(path), path, limit);
 }
 
@@ -125,7 +146,11 @@ InputBytes readInputFile(const QByteArray& encodedPath, const QString& shownName
     if (encodedPath.isEmpty()) // Qt would print a warning of its own beside ours
         return refused(QStringLiteral("(empty path)"), QStringLiteral("no file name given"), QStringLiteral("读取失败"),
                        QStringLiteral("没有给出文件名"));
+#ifdef Q_OS_WIN
+    return readNamedFile(QFile::decodeName(encodedPath), shownName, limit);
+#else
     return readNamedFile(encodedPath, shownName, limit);
+#endif
 }
 
 } // namespace shrink4

@@ -9,10 +9,12 @@
 #include <QStringList>
 #include <QTemporaryFile>
 
+#ifndef Q_OS_WIN
 #include <fcntl.h>
 #include <grp.h>
 #include <sys/wait.h>
 #include <unistd.h>
+#endif
 
 #include <vector>
 
@@ -48,9 +50,15 @@ inline CliOutcome runCli(const QStringList& arguments, const QByteArray& stdinDa
     outcome.exitCode = outcome.crashed ? -1 : process.exitCode();
     outcome.out = process.readAllStandardOutput();
     outcome.err = process.readAllStandardError();
+#ifdef Q_OS_WIN
+    // Standard output and error are text streams on Windows: each LF goes out as CR LF.
+    outcome.out.replace("\r\n", "\n");
+    outcome.err.replace("\r\n", "\n");
+#endif
     return outcome;
 }
 
+#ifndef Q_OS_WIN
 inline QByteArray readDescriptor(int fd)
 {
     QByteArray bytes;
@@ -98,6 +106,7 @@ inline CliOutcome runCliBytes(const std::vector<QByteArray>& arguments, const QB
     outcome.err = readDescriptor(err.handle());
     return outcome;
 }
+#endif
 
 // A temporary input file for the commands that take file arguments; removed with the object.
 class TempInput {

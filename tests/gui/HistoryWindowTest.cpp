@@ -11,14 +11,14 @@
 #include "engine/Draws.h"
 #include "engine/FilterRun.h"
 #include "engine/Statistics.h"
+#include "scheme/Gb18030.h"
 #include "ui/history/HistoryWindow.h"
+#include "ui/widgets/charts/BarChart.h"
 
 #include <QAction>
 #include <QApplication>
-#include <QAbstractBarSeries>
-#include <QBarSet>
-#include <QChartView>
 #include <QClipboard>
+#include <QDir>
 #include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -30,6 +30,7 @@
 #include <QPointer>
 #include <QSettings>
 #include <QSpinBox>
+#include <QStandardPaths>
 #include <QStringEncoder>
 #include <QTableView>
 #include <QTemporaryDir>
@@ -185,15 +186,8 @@ bool writeFile(const QString& path, const QByteArray& bytes)
 
 QList<qreal> barValues(QWidget* history, const char* chart, int set)
 {
-    auto* view = control<QChartView>(history, QString::fromLatin1(chart));
-    const auto series = view->chart()->series();
-    if (series.isEmpty())
-        return {};
-    const auto sets = static_cast<QAbstractBarSeries*>(series.front())->barSets();
-    QList<qreal> values;
-    for (int i = 0; i < sets.at(set)->count(); ++i)
-        values << sets.at(set)->at(i);
-    return values;
+    const auto& parts = control<charts::BarChart>(history, QString::fromLatin1(chart))->parts();
+    return parts.isEmpty() ? QList<qreal>{} : parts.at(set).values;
 }
 
 } // namespace
@@ -226,10 +220,10 @@ class HistoryWindowTest : public QObject {
         QCOMPARE(sum(2), qreal(s.outsidePool));
         QCOMPARE(sum(1), qreal(s.draws - s.listed - s.outsidePool));
         QList<qreal> rates;
-        for (auto it = expected.rows.rbegin(); it != expected.rows.rend(); ++it)
-            rates << it->rate * 100.0;
         if (s.outsidePool > 0)
             rates << double(s.outsidePool) / double(s.draws) * 100.0;
+        for (const auto& row : expected.rows)
+            rates << row.rate * 100.0;
         QCOMPARE(barValues(history, "history_rates", 0), rates);
     }
 
@@ -243,6 +237,18 @@ private slots:
         // in settings of this test's own.
         QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, m_settings.path());
         QCoreApplication::setOrganizationName(QStringLiteral("shrink4-test"));
+    }
+
+    // Nothing remembered yet: the first import looks in the player's documents.
+    void theFirstImportOpensInTheDocuments()
+    {
+        const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+        if (!QFileInfo(documents).isDir())
+            QSKIP("this account has no documents folder");
+        auto w = makeWindow();
+        QString startFolder;
+        QCOMPARE(importThroughDialog(openHistory(*w), QString(), &startFolder).count, 0);
+        QCOMPARE(startFolder, QDir(documents).absolutePath());
     }
 
     void withoutDrawsItSaysHowToGiveThem()
@@ -391,10 +397,10 @@ private slots:
 
         const QString imported =
             QStringLiteral("开奖日期,期号,号码\r\n2024-01-10,2024010,5,6,7,8\r\n2024-01-09,2024009,1,2,3,4\r\n");
-        QStringEncoder gb18030("GB18030");
-        QVERIFY(gb18030.isValid());
+        const auto gb18030 = toGb18030(imported);
+        QVERIFY(gb18030);
         const QString path = dir.filePath(QStringLiteral("gb18030 draws.csv"));
-        QVERIFY(writeFile(path, gb18030.encode(imported)));
+        QVERIFY(writeFile(path, *gb18030));
         QCOMPARE(importThroughDialog(history, path).count, 0);
         checkAgainstEngine(*w, history, drawsOf(imported));
         QVERIFY(drawsBox(history)->toPlainText().startsWith(QStringLiteral("开奖日期,期号,号码\n")));
@@ -421,8 +427,7 @@ private slots:
         const QString text = QStringLiteral("期号 号码\n第2024009期 1234\n第2024010期 0073\n");
         QStringEncoder utf16le(QStringConverter::Utf16LE, QStringEncoder::Flag::WriteBom);
         QStringEncoder utf16be(QStringConverter::Utf16BE, QStringEncoder::Flag::WriteBom);
-        QStringEncoder gb18030("GB18030");
-        const QByteArray saved[] = {utf16le.encode(text), utf16be.encode(text), gb18030.encode(text),
+        const QByteArray saved[] = {utf16le.encode(text), utf16be.encode(text), toGb18030(text).value_or(""),
                                     QString(text).replace(u'\n', u'\r').toUtf8()};
         for (const QByteArray& bytes : saved) {
             QCOMPARE(pasteDraws(history, kDraws).count, 0); // other draws first, for the import to replace

@@ -8,13 +8,12 @@
 #include "ui/main/RunController.h"
 #include "ui/main/PagedConditions.h"
 #include "ui/widgets/ScreenFit.h"
+#include "ui/widgets/charts/BarChart.h"
 #include "ui/widgets/textbox/TextBox.h"
 
 #include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
-#include <QChartView>
-#include <QGraphicsTextItem>
 #include <QListWidget>
 #include <QScreen>
 #include <QScrollArea>
@@ -119,17 +118,6 @@ QWidget* openTool(MainWindow& w, const ToolWindow& tool)
 QString sizeText(QSize size)
 {
     return QStringLiteral("%1x%2").arg(size.width()).arg(size.height());
-}
-
-// The captions of the bars under a chart, where they are drawn.
-QList<QRectF> barCaptions(QChartView* view, const QStringList& captions)
-{
-    QList<QRectF> shown;
-    for (QGraphicsItem* item : view->scene()->items())
-        if (auto* text = dynamic_cast<QGraphicsTextItem*>(item))
-            if (text->isVisible() && captions.contains(text->toPlainText()))
-                shown << text->sceneBoundingRect();
-    return shown;
 }
 
 } // namespace
@@ -279,19 +267,16 @@ private slots:
         QWidget* history = openTool(w, kToolWindows[1]);
         QVERIFY(history);
         QString draws;
-        QStringList captions;
-        for (int i = 1; i <= 300; ++i) {
+        for (int i = 1; i <= 300; ++i)
             draws += QStringLiteral("2024%1 %2\n")
                          .arg(i, 3, 10, QLatin1Char('0'))
                          .arg(i * 37 % 10000, 4, 10, QLatin1Char('0'));
-            captions << QStringLiteral("2024%1").arg(i, 3, 10, QLatin1Char('0'));
-        }
         history->findChild<TextBox*>(QStringLiteral("history_draws"))->setPlainText(draws);
         QTest::mouseClick(history->findChild<QAbstractButton*>(QStringLiteral("history_apply")), Qt::LeftButton);
         history->findChild<QTabWidget*>(QStringLiteral("history_tabs"))->setCurrentIndex(1);
-        auto* view = history->findChild<QChartView*>(QStringLiteral("history_timeline"));
+        auto* chart = history->findChild<charts::BarChart*>(QStringLiteral("history_timeline"));
         QList<QRectF> shown;
-        QVERIFY(QTest::qWaitFor([&] { return (shown = barCaptions(view, captions)).size() >= 3; }));
+        QVERIFY(QTest::qWaitFor([&] { return (shown = chart->captionRects()).size() >= 3; }));
         for (qsizetype i = 0; i < shown.size(); ++i)
             for (qsizetype j = i + 1; j < shown.size(); ++j)
                 QVERIFY2(!shown[i].intersects(shown[j]), qPrintable(QStringLiteral("%1 captions").arg(shown.size())));

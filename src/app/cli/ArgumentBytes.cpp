@@ -1,5 +1,6 @@
 #include "cli/ArgumentBytes.h"
 
+#include <QCoreApplication>
 #include <QFile>
 
 namespace shrink4::cli {
@@ -60,6 +61,12 @@ QString hexEscape(unsigned value)
 
 QStringList argumentsOf(int argc, const char* const* argv)
 {
+#ifdef Q_OS_WIN
+    // Windows passes arguments as UTF-16; argv holds them in the ANSI code page, which
+    // cannot spell every name. Qt reads the UTF-16 ones.
+    if (QCoreApplication::instance())
+        return QCoreApplication::arguments();
+#endif
     QStringList arguments;
     for (int i = 0; i < argc; ++i)
         arguments << decodedArgument(QByteArray(argv[i]));

@@ -3,16 +3,19 @@
 #include "cli/ArgumentBytes.h"
 #include "cli/CliSupport.h"
 #include "cli/Command.h"
-#include "cli/ForeignNameWrite.h"
 #include "scheme/WholeFileWrite.h"
 
 #include <QFile>
+
+#ifndef Q_OS_WIN
+#include "cli/ForeignNameWrite.h"
 
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
+#endif
 
 namespace shrink4::cli {
 
@@ -24,6 +27,17 @@ int failed(const QString& path, const QString& what, const QString& reason)
     return kOutputFailed;
 }
 
+#ifdef Q_OS_WIN
+// Names are text here, and devices and pipes are no concern of a results file.
+int replaceWhole(const QByteArray& bytes, const QString& path)
+{
+    QString chineseReason;
+    QString reason;
+    return writeWholeFile(path, bytes, &chineseReason, &reason)
+               ? kOk
+               : failed(path, QStringLiteral("could not be written, nothing was changed"), reason);
+}
+#else
 int replaceWhole(const QByteArray& bytes, const QString& path)
 {
     const QByteArray name = argumentBytes(path);
@@ -60,6 +74,7 @@ int writeDirectly(const QByteArray& bytes, const QString& path)
     }
     return kOk;
 }
+#endif
 
 } // namespace
 
@@ -69,12 +84,16 @@ int writeResult(const QByteArray& bytes, const QString& outputPath)
         printOutBytes(bytes);
         return kOk;
     }
+#ifdef Q_OS_WIN
+    return replaceWhole(bytes, outputPath);
+#else
     struct stat st {};
     if (::stat(argumentBytes(outputPath).constData(), &st) != 0 || S_ISREG(st.st_mode) || S_ISDIR(st.st_mode))
         return replaceWhole(bytes, outputPath);
     if (S_ISSOCK(st.st_mode))
         return failed(outputPath, QStringLiteral("could not be written"), QStringLiteral("it is a socket"));
     return writeDirectly(bytes, outputPath);
+#endif
 }
 
 } // namespace shrink4::cli

@@ -1,13 +1,21 @@
 #include "cli/StandardStreams.h"
 
+#include <QtGlobal>
+
+#ifndef Q_OS_WIN
 #include <fcntl.h>
 #include <unistd.h>
 
 #include <cerrno>
 #include <csignal>
+#endif
 
 namespace shrink4::cli {
 
+#ifdef Q_OS_WIN
+// Windows gives a program no descriptor numbers to reuse and no SIGPIPE.
+void guardStandardStreams() {}
+#else
 namespace {
 
 bool isClosed(int fd)
@@ -35,5 +43,7 @@ void guardStandardStreams()
     holdClosed(STDERR_FILENO, O_RDONLY);
     std::signal(SIGPIPE, SIG_IGN);
 }
+
+#endif
 
 } // namespace shrink4::cli

@@ -9,7 +9,9 @@
 #include <QThread>
 #include <QTimer>
 
+#ifndef Q_OS_WIN
 #include <unistd.h>
+#endif
 
 namespace shrink4 {
 
@@ -26,12 +28,19 @@ constexpr int kWaitMs = 2000;
 // answer in the window's place; the data folder's hash tells homes apart.
 QString serverName(const QString& dataFolder)
 {
+#ifdef Q_OS_WIN
+    // Pipe names are machine-wide; the server admits its own user only (UserAccessOption).
+    const QByteArray key = qEnvironmentVariable("USERNAME").toUtf8() + '\n' + dataFolder.toUtf8();
+    return QStringLiteral("shrink4-")
+           + QString::fromLatin1(QCryptographicHash::hash(key, QCryptographicHash::Sha256).toHex().left(16));
+#else
     const QByteArray key = QByteArray::number(::getuid()) + '\n' + dataFolder.toUtf8();
     const QString name =
         QStringLiteral("shrink4-")
         + QString::fromLatin1(QCryptographicHash::hash(key, QCryptographicHash::Sha256).toHex().left(16));
     const QString runtime = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
     return runtime.isEmpty() ? name : runtime + QLatin1Char('/') + name;
+#endif
 }
 
 // Sends the scheme to the window listening at name; false when none could be reached.

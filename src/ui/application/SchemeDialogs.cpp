@@ -5,18 +5,18 @@
 
 #include <QDir>
 #include <QFileDialog>
+#include <QStandardPaths>
 
 namespace shrink4 {
 
 namespace {
 
-// A bare file name goes into the folder the dialog was last used in.
+// A bare file name goes into the folder the dialog was last used in, or 文档 the first time.
 QString startPath(const QString& start, const QString& dialog)
 {
-    const QString folder = lastFolder(dialog);
-    if (folder.isEmpty() || (!start.isEmpty() && QDir::isAbsolutePath(start)))
+    if (!start.isEmpty() && QDir::isAbsolutePath(start))
         return start;
-    return QDir(folder).filePath(start);
+    return QDir(startFolder(lastFolder(dialog))).filePath(start);
 }
 
 QString chosenFile(QFileDialog& dialog)
@@ -29,6 +29,11 @@ QString chosenFile(QFileDialog& dialog)
 }
 
 } // namespace
+
+QString startFolder(const QString& remembered)
+{
+    return remembered.isEmpty() ? QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation) : remembered;
+}
 
 QString askSchemeToOpen(QWidget* parent)
 {

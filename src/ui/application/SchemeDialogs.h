@@ -1,6 +1,7 @@
 #pragma once
 // The file dialogs of 打开方案 and 保存方案, and the save dialog every export shares. Each
-// dialog starts in the folder it was last used in (remembered by its object name).
+// dialog starts in the folder it was last used in (remembered by its object name), the
+// first time in the player's documents (文档).
 
 #include <QString>
 #include <QStringList>
@@ -8,6 +9,9 @@
 class QWidget;
 
 namespace shrink4 {
+
+// Where a file dialog opens: the folder remembered for it, or the documents folder.
+QString startFolder(const QString& remembered);
 
 // The scheme to open, or empty when cancelled.
 QString askSchemeToOpen(QWidget* parent);

@@ -6,16 +6,18 @@
 
 #include <QStringList>
 
-class QChart;
-
 namespace shrink4 {
+
+namespace charts {
+class BarChart;
+}
 
 // Bars of consecutive draws, oldest left: listed and missed stacked, with the expected
 // listed count of a random pick as a line. Long histories share a bar among several draws.
-void drawTimeline(QChart* chart, const Backtest& backtest);
+void drawTimeline(charts::BarChart* chart, const Backtest& backtest);
 
-// One bar per condition row, in run order from the top: the share of draws it failed.
+// One lying bar per condition row, in run order from the top: the share of draws it failed.
 // `captions` are the rows' captions, in the same order as backtest.rows.
-void drawConditionRates(QChart* chart, const Backtest& backtest, const QStringList& captions);
+void drawConditionRates(charts::BarChart* chart, const Backtest& backtest, const QStringList& captions);
 
 } // namespace shrink4

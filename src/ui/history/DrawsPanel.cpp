@@ -1,6 +1,7 @@
 #include "DrawsPanel.h"
 
 #include "ui/application/DrawsFile.h"
+#include "ui/application/SchemeDialogs.h"
 #include "ui/application/Settings.h"
 #include "ui/history/HistoryTexts.h"
 #include "ui/main/UndoNotice.h"
@@ -34,7 +35,8 @@ void rememberImportFolder(const QString& file)
 
 QString askDrawsFile(QWidget* parent)
 {
-    QFileDialog dialog(parent, QStringLiteral("导入开奖号码"), Settings().drawsFolder(), texts::kDrawsFilter);
+    QFileDialog dialog(parent, QStringLiteral("导入开奖号码"), startFolder(Settings().drawsFolder()),
+                       texts::kDrawsFilter);
     dialog.setObjectName(QStringLiteral("import_draws_dialog"));
     dialog.setFileMode(QFileDialog::ExistingFile);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())

@@ -7,14 +7,13 @@
 #include "ui/history/HistoryTexts.h"
 #include "ui/main/LiveRun.h"
 #include "ui/widgets/QtText.h"
+#include "ui/widgets/charts/BarChart.h"
 #include "ui/widgets/ScreenFit.h"
 #include "ui/widgets/SortArrows.h"
 #include "ui/widgets/TypedSpinBox.h"
 
 #include "engine/Statistics.h"
 
-#include <QChart>
-#include <QChartView>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
@@ -36,14 +35,11 @@ namespace {
 constexpr int kRatesChartFrame = 150;
 constexpr int kRatesBarHeight = 26;
 
-QChartView* makeChartView(QWidget* parent, const QString& name)
+charts::BarChart* makeChart(QWidget* parent, const QString& name, Qt::Orientation bars)
 {
-    auto* chart = new QChart;
-    chart->legend()->setAlignment(Qt::AlignBottom);
-    auto* view = new QChartView(chart, parent);
-    view->setObjectName(name);
-    view->setRenderHint(QPainter::Antialiasing);
-    return view;
+    auto* chart = new charts::BarChart(bars, parent);
+    chart->setObjectName(name);
+    return chart;
 }
 
 QSpinBox* makeLastSpin(QWidget* parent)
@@ -160,8 +156,8 @@ QWidget* HistoryWindow::buildResults()
     m_summary->setTextInteractionFlags(Qt::TextSelectableByMouse);
     m_model = new BacktestModel(this);
     m_table = makeTable(results, m_model);
-    m_timeline = makeChartView(results, QStringLiteral("history_timeline"));
-    m_rates = makeChartView(results, QStringLiteral("history_rates"));
+    m_timeline = makeChart(results, QStringLiteral("history_timeline"), Qt::Vertical);
+    m_rates = makeChart(results, QStringLiteral("history_rates"), Qt::Horizontal);
 
     m_reason = new QLabel(results);
     m_reason->setObjectName(QStringLiteral("history_reason"));
@@ -224,8 +220,8 @@ void HistoryWindow::refresh()
     fitColumns(m_table, m_backtest.outcomes);
     m_summary->setText(draws.empty() ? noDrawsText()
                                      : texts::backtestSummaryText(m_backtest.summary, int(m_draws->draws().size())));
-    drawTimeline(m_timeline->chart(), m_backtest);
-    drawConditionRates(m_rates->chart(), m_backtest, rows.inOrder);
+    drawTimeline(m_timeline, m_backtest);
+    drawConditionRates(m_rates, m_backtest, rows.inOrder);
     const int bars = int(m_backtest.rows.size()) + (m_backtest.summary.outsidePool > 0 ? 1 : 0);
     m_rates->setMinimumHeight(kRatesChartFrame + kRatesBarHeight * bars);
     showReason(m_table->currentIndex());

@@ -7,7 +7,6 @@
 
 #include <QWidget>
 
-class QChartView;
 class QModelIndex;
 class QLabel;
 class QSpinBox;
@@ -15,6 +14,9 @@ class QTableView;
 
 namespace shrink4 {
 
+namespace charts {
+class BarChart;
+}
 class BacktestModel;
 class DrawsPanel;
 class LiveRun;
@@ -44,8 +46,8 @@ private:
     QTableView* m_table = nullptr;
     QLabel* m_reason = nullptr;
     BacktestModel* m_model = nullptr;
-    QChartView* m_timeline = nullptr;
-    QChartView* m_rates = nullptr;
+    charts::BarChart* m_timeline = nullptr;
+    charts::BarChart* m_rates = nullptr;
     Backtest m_backtest;
 };
 

@@ -3,11 +3,9 @@
 // numbers that k condition rows fail. Bars inside the total tolerance window (kept by the
 // verdict) and outside it are two colours with a legend; a click on a bar chooses it.
 
-#include <QChartView>
+#include "ui/widgets/charts/BarChart.h"
 
 #include <vector>
-
-class QBarSet;
 
 namespace shrink4 {
 
@@ -17,31 +15,12 @@ struct HistogramBars {
     QString title;
 };
 
-class HistogramChart : public QChartView {
+class HistogramChart : public charts::BarChart {
     Q_OBJECT
 public:
     explicit HistogramChart(QWidget* parent = nullptr);
 
     void showBars(const HistogramBars& bars);
-    // Marks bar k as the chosen one; -1 marks none.
-    void markBar(int k);
-    // Where bar k is drawn, in the view's coordinates (its middle), for a click.
-    QPoint barCenter(int k) const;
-
-signals:
-    void barClicked(int k);
-
-protected:
-    // A click anywhere in a bar's column chooses it: a bar of a few numbers beside one of
-    // thousands is too thin to hit.
-    void mousePressEvent(QMouseEvent* event) override;
-
-private:
-    void clear();
-
-    QBarSet* m_kept = nullptr;
-    QBarSet* m_removed = nullptr;
-    std::vector<int> m_counts;
 };
 
 } // namespace shrink4
