@@ -14,8 +14,12 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
+#include <QLabel>
 #include <QPixmap>
+#include <QSpinBox>
+#include <QTabWidget>
 #include <QTemporaryDir>
 
 #include <cstdio>
@@ -96,6 +100,20 @@ int main(int argc, char* argv[])
         all = save(shown, out, tool.file) && all;
         if (shown)
             shown->hide();
+    }
+    // The rule test of 走势, run with its rule as it starts.
+    QWidget* trends = openTool(window, "action_trends", "Ftrends");
+    if (auto* tabs = trends ? trends->findChild<QTabWidget*>(QStringLiteral("trends_tabs")) : nullptr) {
+        tabs->setCurrentIndex(tabs->count() - 1);
+        trends->findChild<QSpinBox*>(QStringLiteral("rule_window"))->setValue(20);
+        trends->findChild<QAbstractButton*>(QStringLiteral("rule_start"))->click();
+        QElapsedTimer waited;
+        waited.start();
+        auto* summary = trends->findChild<QLabel*>(QStringLiteral("rule_test_summary"));
+        while (!summary->text().startsWith(QStringLiteral("检验")) && waited.elapsed() < 10000)
+            QApplication::processEvents(QEventLoop::AllEvents, 20);
+        all = save(trends, out, "trends-rule-test") && all;
+        trends->hide();
     }
     all = save(shrink4::openGuide(&window, shrink4::guide::kContents), out, "guide") && all;
     return all ? 0 : 1;

@@ -6,8 +6,10 @@
 
 #include "trends/TrendFigures.h"
 #include "trends/TrendRules.h"
+#include "trends/WalkForward.h"
 #include "ui/trends/OmissionGridModel.h"
 #include "ui/trends/TrendsWindow.h"
+#include "ui/widgets/charts/LineChart.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -15,6 +17,7 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QSpinBox>
+#include <QTabWidget>
 #include <QTableView>
 #include <QTemporaryDir>
 
@@ -188,6 +191,54 @@ private slots:
         for (int d = 0; d < 10; ++d)
             QVERIFY(!check(w.get(), "Check_hewei_sha1", d)->isChecked());
         QTRY_COMPARE(labelText(w.get(), QStringLiteral("L_live_count")), countBefore);
+    }
+    // The rule test takes the conditions on screen and the kept draws, and says what the
+    // engine's walk-forward test says: the hit rate beside a random pick's, with the plain
+    // sentence when the interval covers it.
+    void theRuleTestWalksForwardOverTheConditionsOnScreen()
+    {
+        auto w = makeWindow();
+        QTest::mouseClick(check(w.get(), "Check_tsm_sha", 9), Qt::LeftButton, {}, QPoint(4, 4));
+        const auto kept = randomDraws(60, 3);
+        TrendsWindow* trends = open(*w, kept);
+        QVERIFY(trends);
+        auto* tabs = child<QTabWidget>(trends, "trends_tabs");
+        tabs->setCurrentWidget(child<QWidget>(trends, "trends_rule_test"));
+        QVERIFY(!button(trends, QStringLiteral("trends_kill_chosen"))->isVisible());
+        child<QSpinBox>(trends, "rule_count")->setValue(3);
+        child<QSpinBox>(trends, "rule_window")->setValue(20);
+        QTest::mouseClick(button(trends, QStringLiteral("rule_start")), Qt::LeftButton);
+
+        const trends::Rule rule{trends::Family::position, trends::Leaning::cold, 3};
+        const auto expected = trends::walkForward(w->conditions(), kept.draws, std::vector{rule}, 20);
+        const auto& s = expected.summary;
+        QCOMPARE(s.draws, 40);
+        const auto percent = [](double rate) { return QStringLiteral("%1%").arg(rate * 100.0, 0, 'f', 2); };
+        auto* summary = child<QLabel>(trends, "rule_test_summary");
+        QTRY_VERIFY(summary->text().startsWith(QStringLiteral("检验 40 期（另有 20 期")));
+        for (const QString& figure : {percent(*s.hitRate), percent(*s.hitRateLow), percent(*s.hitRateHigh),
+                                      percent(*s.baseline), percent(*expected.withoutRules.hitRate)})
+            QVERIFY2(summary->text().contains(figure),
+                     qPrintable(figure + QStringLiteral(" not in ") + summary->text()));
+        const bool covered = *s.hitRateLow <= *s.baseline && *s.baseline <= *s.hitRateHigh;
+        QCOMPARE(child<QLabel>(trends, "rule_test_verdict")->text()
+                     == QStringLiteral("这条规则在历史上没有显示出优势。"),
+                 covered);
+        QCOMPARE(child<charts::LineChart>(trends, "rule_test_chart")->lines().size(), 2);
+        QCOMPARE(child<charts::LineChart>(trends, "rule_test_chart")->lines().front().values.size(), 40);
+
+        // Too few draws before any of them: said so, nothing tested.
+        child<QSpinBox>(trends, "rule_window")->setValue(60);
+        QTest::mouseClick(button(trends, QStringLiteral("rule_start")), Qt::LeftButton);
+        QTRY_VERIFY(summary->text().startsWith(QStringLiteral("没有可检验的期")));
+    }
+    void opensFromTheHistoryWindow()
+    {
+        auto w = makeWindow();
+        w->findChild<QAction*>(QStringLiteral("action_history"))->trigger();
+        QTest::mouseClick(button(w.get(), QStringLiteral("history_trends")), Qt::LeftButton);
+        auto* trends = w->findChild<TrendsWindow*>();
+        QVERIFY(trends && trends->isVisible());
     }
 };
 

@@ -194,9 +194,7 @@ void MainWindow::buildActions()
     addEditMenu(this, m_history->stack(), analysis);
     addStatsAction(analysis);
     addHistoryAction(analysis);
-    analysis
-        ->addAction(QStringLiteral("走势(&T)"), this,
-                    [this] { showToolWindow<TrendsWindow>(this, m_drawsPath, trendsLink()); })
+    analysis->addAction(QStringLiteral("走势(&T)"), this, &MainWindow::showTrends)
         ->setObjectName(QStringLiteral("action_trends"));
 
     auto* start = new QShortcut(QKeySequence(Qt::Key_F5), this);
@@ -254,8 +252,10 @@ void MainWindow::addStatsAction(QMenu* analysis)
 
 void MainWindow::addHistoryAction(QMenu* analysis)
 {
-    QAction* history = analysis->addAction(QStringLiteral("历史回测(&H)"), this,
-                                           [this] { showToolWindow<HistoryWindow>(this, *m_live, m_drawsPath); });
+    QAction* history = analysis->addAction(QStringLiteral("历史回测(&H)"), this, [this] {
+        auto* window = showToolWindow<HistoryWindow>(this, *m_live, m_drawsPath);
+        connect(window, &HistoryWindow::trendsAsked, this, &MainWindow::showTrends, Qt::UniqueConnection);
+    });
     history->setObjectName(QStringLiteral("action_history"));
 }
 
@@ -370,14 +370,20 @@ MainWindowLink MainWindow::setToolLink()
     return {takeResult, sendToBasePool};
 }
 
+void MainWindow::showTrends()
+{
+    showToolWindow<TrendsWindow>(this, m_drawsPath, trendsLink());
+}
+
 // The 走势 window kills values in the conditions, each time as one step of the history.
 ConditionsLink MainWindow::trendsLink()
 {
     return {[this](const QString& step, const std::vector<trends::TrackPick>& picks) {
-        ConditionInputs inputs = readConditions(m_form);
-        trends::applyPicks(inputs, picks);
-        return m_history->group(step, [this, &inputs] { editConditions(m_form, inputs); });
-    }};
+                ConditionInputs inputs = readConditions(m_form);
+                trends::applyPicks(inputs, picks);
+                return m_history->group(step, [this, &inputs] { editConditions(m_form, inputs); });
+            },
+            [this] { return readConditions(m_form); }};
 }
 
 // The short help of a frame, with the way to its section of the guide.

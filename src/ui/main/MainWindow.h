@@ -87,6 +87,7 @@ private:
     // What the set tool may ask of this window: its result, and a new 大底.
     MainWindowLink setToolLink();
     ConditionsLink trendsLink();
+    void showTrends();
     void showHelp(HelpTopic topic);
     void openSchemeDialog();
     void openRecentScheme(const QString& path);

@@ -15,6 +15,8 @@ struct ConditionsLink {
     // Ticks the boxes (or writes the sums) the picks feed, as one step of the main window's
     // history named `step`. Returns false when it changed nothing (all ticked already).
     std::function<bool(const QString& step, const std::vector<trends::TrackPick>& picks)> applyPicks;
+    // The conditions as they stand, for the rule test.
+    std::function<ConditionInputs()> conditions;
 };
 
 } // namespace shrink4

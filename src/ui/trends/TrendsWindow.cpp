@@ -4,6 +4,7 @@
 #include "ui/guide/GuideSections.h"
 #include "ui/trends/FiguresModel.h"
 #include "ui/trends/OmissionGridModel.h"
+#include "ui/trends/RuleTestPanel.h"
 #include "ui/widgets/ScreenFit.h"
 
 #include "conditions/ItemCaptions.h"
@@ -108,10 +109,16 @@ TrendsWindow::TrendsWindow(QWidget* mainWindow, const QString& drawsPath, Condit
         tabs->addTab(m_gridViews.back(), qText(captions::kPositions[std::size_t(p - 1)]) + QStringLiteral("走势"));
     }
     tabs->addTab(buildFigures(), QStringLiteral("冷热统计"));
+    m_ruleTest = new RuleTestPanel(m_link.conditions ? m_link.conditions : [] { return ConditionInputs{}; });
+    tabs->addTab(m_ruleTest, QStringLiteral("规则检验"));
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(buildControls());
     layout->addWidget(tabs, 1);
-    layout->addWidget(buildKillButtons());
+    QWidget* kills = buildKillButtons();
+    layout->addWidget(kills);
+    // The rule test has its own rules: the kill buttons are for what is chosen on the others.
+    connect(tabs, &QTabWidget::currentChanged, kills,
+            [kills, this](int page) { kills->setVisible(m_tabs->widget(page) != m_ruleTest); });
     resize(fittedWindowSize(this, QSize(760, 640)));
 }
 
@@ -297,6 +304,7 @@ void TrendsWindow::reloadDraws()
     const QByteArray utf8 = text.toUtf8();
     auto reading = readDraws(std::string_view(utf8.constData(), std::size_t(utf8.size())));
     m_draws = std::move(reading.draws);
+    m_ruleTest->setDraws(m_draws);
     refresh();
 }
 

@@ -21,6 +21,7 @@ namespace shrink4 {
 
 class FiguresModel;
 class OmissionGridModel;
+class RuleTestPanel;
 
 class TrendsWindow : public QWidget {
     Q_OBJECT
@@ -63,6 +64,7 @@ private:
     QSpinBox* m_coldHot = nullptr;
     FiguresModel* m_figures = nullptr;
     QLabel* m_note = nullptr;
+    RuleTestPanel* m_ruleTest = nullptr;
 };
 
 } // namespace shrink4
