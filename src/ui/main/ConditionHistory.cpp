@@ -131,15 +131,16 @@ public:
     bool hasEffects() const { return bool(m_effects.undo); }
 
 protected:
+    // Qt's own undo and redo of a command take back its children: Step's would run this again.
     void undoStep() override
     {
-        QUndoCommand::undo();
+        QUndoCommand::undo(); // NOLINT(bugprone-parent-virtual-call)
         if (m_effects.undo)
             m_effects.undo();
     }
     void redoStep() override
     {
-        QUndoCommand::redo();
+        QUndoCommand::redo(); // NOLINT(bugprone-parent-virtual-call)
         if (m_effects.redo)
             m_effects.redo();
     }
