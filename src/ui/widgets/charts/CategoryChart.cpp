@@ -125,7 +125,9 @@ CategoryChart::Parts CategoryChart::measure() const
     QRectF area = QRectF(rect()).adjusted(pad, pad / 2, -pad, -pad / 2);
     Parts p;
     if (!m_title.isEmpty()) {
-        p.title = QRectF(area.left(), area.top(), area.width(), QFontMetricsF(titleFont(font())).height());
+        // A title of several lines ("\n") takes the room of each.
+        const qreal lines = qreal(m_title.count(u'\n') + 1);
+        p.title = QRectF(area.left(), area.top(), area.width(), lines * QFontMetricsF(titleFont(font())).height());
         area.setTop(p.title.bottom() + pad / 2);
     }
     if (m_captions.isEmpty())
@@ -142,7 +144,7 @@ CategoryChart::Parts CategoryChart::measure() const
     if (vertical()) {
         // The value axis' title over its labels, the categories' under their captions.
         p.valueTitle = QRectF(area.left(), area.top(), area.width(), m_valueTitle.isEmpty() ? line / 2 : line);
-        area.setTop(p.valueTitle.bottom() + pad / 2);
+        area.setTop(p.valueTitle.bottom() + line / 2); // the top tick stands half above the plot
         if (!m_categoryTitle.isEmpty()) {
             p.categoryTitle = QRectF(area.left(), area.bottom() - line, area.width(), line);
             area.setBottom(p.categoryTitle.top());
@@ -248,8 +250,10 @@ void CategoryChart::paintEvent(QPaintEvent*)
     }
     painter.save();
     painter.setFont(titleFont(font()));
-    painter.drawText(m_parts.title, Qt::AlignCenter,
-                     painter.fontMetrics().elidedText(m_title, Qt::ElideRight, int(m_parts.title.width())));
+    QStringList lines = m_title.split(u'\n');
+    for (QString& line : lines)
+        line = painter.fontMetrics().elidedText(line, Qt::ElideRight, int(m_parts.title.width()));
+    painter.drawText(m_parts.title, Qt::AlignCenter, lines.join(u'\n'));
     painter.restore();
     paintFrame(painter);
     paintCaptions(painter);
