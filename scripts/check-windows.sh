@@ -10,7 +10,7 @@
 #     removes what it installed.
 #   scripts/check-windows.sh [WINDOWS_BUILD_DIR [LINUX_BUILD_DIR]]
 set -uo pipefail
-cd "$(dirname "$0")/.."
+cd "$(dirname "$0")/.." || exit 1
 root=$PWD
 win=$(realpath -m "${1:-build-windows}")
 linux=$(realpath -m "${2:-build}")
@@ -27,7 +27,8 @@ done
 tmp=$(mktemp -d)
 export WINEPREFIX=$tmp/wine WINEDEBUG=-all WINEARCH=win64 WINEDLLOVERRIDES="mscoree,mshtml="
 # The test programs find Qt's and the compiler's DLLs beside the deployed programs.
-export WINEPATH="$(sed 's|/|\\|g' <<<"Z:$deployed")"
+WINEPATH="Z:${deployed//\//\\}"
+export WINEPATH
 cleanup() {
     ws_stop
     wineserver -k 2>/dev/null
