@@ -13,6 +13,10 @@
 #include "ui/widgets/textbox/TextBox.h"
 
 #include <QAbstractButton>
+#include <QAction>
+#include <QComboBox>
+#include <QScrollBar>
+#include <QTableView>
 #include <QCheckBox>
 #include <QApplication>
 #include <QElapsedTimer>
@@ -309,6 +313,40 @@ BENCHMARK(BM_RunWithFullTextBoxes)
     ->Unit(benchmark::kMillisecond)
     ->UseRealTime()
     ->Repetitions(5)
+    ->ReportAggregatesOnly(true);
+
+// 走势 over 10,000 kept draws, all of them shown: the thousands grid scrolled a page and
+// painted, one frame each.
+void BM_TrendGridScrollFrame(benchmark::State& state)
+{
+    QTemporaryDir folder;
+    QFile draws(folder.filePath(QStringLiteral("draws.txt")));
+    if (!draws.open(QIODevice::WriteOnly))
+        return state.SkipWithError("no draws file");
+    for (int i = 1; i <= 10000; ++i)
+        draws.write(
+            QStringLiteral("%1 %2\n").arg(2000000 + i).arg(i * 7919 % 10000, 4, 10, QLatin1Char('0')).toLatin1());
+    draws.close();
+    shrink4::MainWindow window;
+    window.setDrawsFile(draws.fileName());
+    window.show();
+    window.findChild<QAction*>(QStringLiteral("action_trends"))->trigger();
+    auto* all = window.findChild<QComboBox*>(QStringLiteral("trends_last"));
+    all->setCurrentIndex(all->findData(0));
+    auto* grid = window.findChild<QTableView*>(QStringLiteral("trends_grid_1"));
+    QApplication::processEvents();
+    if (grid->model()->rowCount() != 10000)
+        return state.SkipWithError("the grid does not show the 10,000 draws");
+    QScrollBar* bar = grid->verticalScrollBar();
+    for (auto _ : state) {
+        bar->setValue(bar->value() >= bar->maximum() ? 0 : bar->value() + bar->pageStep());
+        grid->viewport()->repaint();
+    }
+}
+BENCHMARK(BM_TrendGridScrollFrame)
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime()
+    ->Repetitions(3)
     ->ReportAggregatesOnly(true);
 
 } // namespace

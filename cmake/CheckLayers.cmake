@@ -1,6 +1,6 @@
 # Fails when a source folder includes a folder above it: each layer may include only the
 # layers listed before it. Run as: cmake -DSOURCE_DIR=<src> -P CheckLayers.cmake
-set(layers core conditions stages engine tools scheme ui app)
+set(layers core conditions stages engine trends tools scheme ui app)
 set(violations "")
 foreach(layer IN LISTS layers)
   list(FIND layers ${layer} rank)

@@ -10,6 +10,8 @@
 
 namespace shrink4 {
 
+// The mark of an empty result in the prize-check text, as files and callers read it; the
+// window says it in its own words.
 inline constexpr std::string_view kNoResultMessage = "没有符合条件的号码，请检测过滤条件";
 
 struct ResultList {

@@ -46,7 +46,7 @@ home=$tmp/home
 mkdir -p "$tmp/schemes"
 conf=$home/.config/shrink4/shrink4.conf
 session=$home/.local/share/shrink4/session.json
-draws=$home/.local/share/shrink4/shrink4/draws.txt
+draws=$home/.local/share/shrink4/draws.txt
 name=四星缩水
 
 ws_start_display "$tmp" || fatal "no X display with a window manager"

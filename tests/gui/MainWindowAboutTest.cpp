@@ -4,10 +4,12 @@
 #include "MainWindowTestSupport.h"
 
 #include "Shrink4Version.h"
+#include "ui/application/DataFolder.h"
 
 #include <QApplication>
 #include <QDialog>
 #include <QDir>
+#include <QFile>
 #include <QMenu>
 #include <QSettings>
 #include <QStandardPaths>
@@ -73,13 +75,32 @@ private slots:
             QLatin1String(kVersion),
             QStringLiteral("GPL-3.0-or-later"),
             QStringLiteral("GNU 通用公共许可证"),
-            QDir::toNativeSeparators(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation)),
+            QDir::toNativeSeparators(QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation)
+                                     + QStringLiteral("/shrink4")),
             QDir::toNativeSeparators(QSettings().fileName()),
         };
         for (const QString& text : expected)
             QVERIFY2(all.contains(text.toHtmlEscaped()), qPrintable(text + QStringLiteral(" not in:\n") + all));
         QVERIFY(seen.fitsItsLabels);
         QVERIFY(QApplication::activeModalWidget() == nullptr);
+    }
+
+    // Earlier versions kept the draws one folder deeper than the session: the file is
+    // moved up to the one data folder, never left behind or overwritten.
+    void aFileKeptOneFolderDeeperIsMovedUp()
+    {
+        const QString deeper = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+        QVERIFY(QDir().mkpath(deeper));
+        QFile earlier(deeper + QStringLiteral("/moved-test.txt"));
+        QVERIFY(earlier.open(QIODevice::WriteOnly) && earlier.write("2024001 1234\n") > 0);
+        earlier.close();
+        const QString path = dataFile(QStringLiteral("moved-test.txt"));
+        QCOMPARE(path, dataFolder() + QStringLiteral("/moved-test.txt"));
+        QFile moved(path);
+        QVERIFY(moved.open(QIODevice::ReadOnly));
+        QCOMPARE(moved.readAll(), QByteArray("2024001 1234\n"));
+        QVERIFY(!earlier.exists());
+        QVERIFY(moved.remove());
     }
 };
 

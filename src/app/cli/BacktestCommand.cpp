@@ -1,11 +1,12 @@
 #include "cli/ArgumentBytes.h"
 #include "cli/CliSupport.h"
 #include "cli/Command.h"
+#include "cli/DrawsInput.h"
 #include "cli/JsonOut.h"
+#include "cli/RuleBacktest.h"
 
 #include "core/TextScan.h"
 #include "engine/Backtest.h"
-#include "scheme/DrawsText.h"
 
 #include <optional>
 #include <string_view>
@@ -18,30 +19,6 @@ namespace {
 QString qText(std::string_view text)
 {
     return QString::fromUtf8(text.data(), qsizetype(text.size()));
-}
-
-// The answer for every draw is built whole before it is printed: for --json some 600 bytes
-// a draw, over a hundred times its line in the file. A larger file is refused rather than
-// read until memory runs out; the longest real history is a few hundred kilobytes.
-constexpr qint64 kMaxDrawsBytes = qint64(8) * 1024 * 1024;
-
-// Reads DRAWS, printing the error on failure.
-std::optional<std::vector<Draw>> loadDraws(const QString& command, const QString& path)
-{
-    QString error;
-    const auto bytes = readInput(path, &error, kMaxDrawsBytes);
-    if (!bytes) {
-        printErr(QStringLiteral("%1: %2\n").arg(command, error));
-        return std::nullopt;
-    }
-    const QByteArray text = decodeDrawsText(*bytes).toUtf8();
-    auto reading = readDraws(std::string_view(text.constData(), std::size_t(text.size())));
-    if (!reading.error.empty()) {
-        const QString source = path == QLatin1String("-") ? QStringLiteral("standard input") : quoted(path);
-        printErr(QStringLiteral("%1: %2: %3\n").arg(command, source, qText(reading.error)));
-        return std::nullopt;
-    }
-    return std::move(reading.draws);
 }
 
 JsonObjectWriter outcomeJson(const DrawOutcome& o)
@@ -118,31 +95,64 @@ QString readable(const Backtest& b)
     return text;
 }
 
+// --rule and --window together, W a whole number of 1 or more; none (the error printed)
+// otherwise. 0 without either.
+std::optional<int> windowSize(const QCommandLineParser& parser, const QCommandLineOption& rule,
+                              const QCommandLineOption& window, const QString& command)
+{
+    if (!parser.isSet(rule) && !parser.isSet(window))
+        return 0;
+    if (!parser.isSet(window)) {
+        printErr(QStringLiteral("%1: --rule needs --window W, the draws each rule is picked from\n").arg(command));
+        return std::nullopt;
+    }
+    if (!parser.isSet(rule)) {
+        printErr(QStringLiteral("%1: --window is used only with --rule\n").arg(command));
+        return std::nullopt;
+    }
+    bool numeric = false;
+    const int size = parser.value(window).toInt(&numeric);
+    if (!numeric || size < 1) {
+        printErr(QStringLiteral("%1: --window needs a whole number of draws, 1 or more\n").arg(command));
+        return std::nullopt;
+    }
+    return size;
+}
+
 } // namespace
 
 int backtestCommand(const QStringList& arguments)
 {
     QCommandLineParser parser;
     parser.setApplicationDescription(QStringLiteral(
-        "Perform a filter run, then look up each past draw in it: was it listed, and which conditions failed it."));
+        "Perform a filter run, then look up each past draw in it: was it listed, and which conditions failed it. "
+        "With --rule, test the rules walking forward: each tested draw is looked up in the run of the scheme with "
+        "the rules picked from the W draws before it."));
     const QCommandLineOption jsonOption(QStringLiteral("json"),
                                         QStringLiteral("Print one JSON object instead of a table."));
     const QCommandLineOption last(QStringLiteral("last"), QStringLiteral("Only the latest N draws."),
                                   QStringLiteral("N"));
+    const auto rule = ruleOption();
+    const QCommandLineOption window(QStringLiteral("window"),
+                                    QStringLiteral("With --rule: the rules are picked from the W draws before each "
+                                                   "tested draw; a draw with fewer before it is skipped."),
+                                    QStringLiteral("W"));
     parser.addOption(jsonOption);
     parser.addOption(last);
+    parser.addOption(rule);
+    parser.addOption(window);
     auto start = startSchemeCommand(
         parser, arguments,
-        {{QStringLiteral("DRAWS"), QStringLiteral("Past draws, one a line, or - for standard input.")}});
+        {{QStringLiteral("DRAWS"), QStringLiteral("Past draws, one a line, or - for standard input.")}},
+        {QStringLiteral("rule")});
     if (!start.inputs)
         return start.exitStatus;
     const QString command = arguments.value(0);
-    bool numeric = true;
-    const int lastCount = parser.isSet(last) ? parser.value(last).toInt(&numeric) : 0;
-    if (!numeric || (parser.isSet(last) && lastCount < 1)) {
-        printErr(QStringLiteral("%1: --last needs a whole number of draws, 1 or more\n").arg(command));
+    const auto lastDraws = lastCount(parser, last, command);
+    const auto rules = ruleOptions(parser, rule, command);
+    const auto windowDraws = windowSize(parser, rule, window, command);
+    if (!lastDraws || !rules || !windowDraws)
         return kBadInput;
-    }
     const QStringList paths = parser.positionalArguments();
     if (paths.at(0) == QLatin1String("-") && paths.at(1) == QLatin1String("-")) {
         printErr(QStringLiteral("%1: standard input (-) can be given for only one of SCHEME and DRAWS\n").arg(command));
@@ -151,8 +161,11 @@ int backtestCommand(const QStringList& arguments)
     auto draws = loadDraws(command, paths.at(1));
     if (!draws)
         return kBadInput;
-    if (lastCount > 0 && std::size_t(lastCount) < draws->size())
-        draws->erase(draws->begin(), draws->end() - lastCount);
+    if (!rules->empty()) {
+        printRuleBacktest(*start.inputs, *draws, *rules, *windowDraws, *lastDraws, parser.isSet(jsonOption));
+        return kOk;
+    }
+    keepLatest(*draws, *lastDraws);
     const auto result = backtest(filterRun(*start.inputs), *draws);
     if (parser.isSet(jsonOption))
         printOutBytes(json(result));

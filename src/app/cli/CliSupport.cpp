@@ -159,12 +159,13 @@ std::optional<ConditionInputs> loadScheme(const QString& path)
 }
 
 SchemeCommandStart startSchemeCommand(QCommandLineParser& parser, const QStringList& arguments,
-                                      const QList<std::pair<QString, QString>>& furtherArguments)
+                                      const QList<std::pair<QString, QString>>& furtherArguments,
+                                      const QStringList& repeatable)
 {
     parser.addPositionalArgument(QStringLiteral("SCHEME"), QStringLiteral("Scheme file, or - for standard input."));
     for (const auto& [name, description] : furtherArguments)
         parser.addPositionalArgument(name, description);
-    if (auto exit = parseArguments(parser, arguments, 1 + int(furtherArguments.size())))
+    if (auto exit = parseArguments(parser, arguments, 1 + int(furtherArguments.size()), repeatable))
         return {std::nullopt, *exit};
     SchemeCommandStart start;
     start.inputs = loadScheme(parser.positionalArguments().at(0));

@@ -52,6 +52,7 @@ struct SchemeCommandStart {
     int exitStatus = 0;
 };
 SchemeCommandStart startSchemeCommand(QCommandLineParser& parser, const QStringList& arguments,
-                                      const QList<std::pair<QString, QString>>& furtherArguments = {});
+                                      const QList<std::pair<QString, QString>>& furtherArguments = {},
+                                      const QStringList& repeatable = {});
 
 } // namespace shrink4::cli

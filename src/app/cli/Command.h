@@ -23,5 +23,7 @@ int spliceCommand(const QStringList& arguments);
 int statsCommand(const QStringList& arguments);
 int explainCommand(const QStringList& arguments);
 int backtestCommand(const QStringList& arguments);
+int trendCommand(const QStringList& arguments);
+int applyCommand(const QStringList& arguments);
 
 } // namespace shrink4::cli

@@ -78,6 +78,11 @@ JsonObjectWriter& JsonObjectWriter::null(std::string_view k)
     return *this;
 }
 
+JsonObjectWriter& JsonObjectWriter::fieldOrNull(std::string_view k, const std::optional<double>& value)
+{
+    return value ? field(k, *value) : null(k);
+}
+
 JsonObjectWriter& JsonObjectWriter::field(std::string_view k, const std::vector<int>& values)
 {
     key(k);

@@ -4,6 +4,7 @@
 
 #include <QByteArray>
 
+#include <optional>
 #include <string_view>
 #include <vector>
 
@@ -18,6 +19,8 @@ public:
     // Named apart: an overload on bool would make numbers ambiguous.
     JsonObjectWriter& flag(std::string_view key, bool value);
     JsonObjectWriter& null(std::string_view key);
+    // A double, or null when there is none.
+    JsonObjectWriter& fieldOrNull(std::string_view key, const std::optional<double>& value);
     // The shortest text that reads back as the same double.
     JsonObjectWriter& field(std::string_view key, double value);
     JsonObjectWriter& field(std::string_view key, const std::vector<std::string_view>& texts);

@@ -17,6 +17,8 @@ const Command kCommands[] = {
     {"stats", "Filter run, then what each condition removes.", statsCommand},
     {"explain", "Filter run, then why a number is or is not listed.", explainCommand},
     {"backtest", "Filter run, then how past draws would have fared.", backtestCommand},
+    {"trend", "Figures of past draws for every family of values.", trendCommand},
+    {"apply", "Tick what rules pick from past draws, and write the scheme.", applyCommand},
     {"group", "Filter run, then conversion to group numbers.", groupCommand},
     {"sets", "Intersection, union or difference of two number lists.", setsCommand},
     {"splice", "Splice digit groups into four- or five-digit numbers.", spliceCommand},

@@ -1,5 +1,7 @@
 #include "AboutDialog.h"
 
+#include "ui/application/DataFolder.h"
+
 #include "ui/application/Settings.h"
 
 #include "Shrink4Version.h"
@@ -12,7 +14,6 @@
 #include <QMainWindow>
 #include <QMenuBar>
 #include <QPushButton>
-#include <QStandardPaths>
 #include <QUrl>
 #include <QVBoxLayout>
 
@@ -68,7 +69,7 @@ QList<AboutLine> aboutLines()
     return {
         {QStringLiteral("版本"), QLatin1String(kVersion), {}},
         {QStringLiteral("许可证"), QStringLiteral("GPL-3.0-or-later"), kLicenceNotice},
-        {QStringLiteral("数据文件夹"), QStandardPaths::writableLocation(QStandardPaths::AppDataLocation),
+        {QStringLiteral("数据文件夹"), dataFolder(),
          QStringLiteral("上次的条件（session.json）和开奖号码（draws.txt）保存在这里。"), true},
         {QStringLiteral("设置文件"), Settings().fileName(), {}, true},
     };

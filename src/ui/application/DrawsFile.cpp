@@ -1,16 +1,17 @@
 #include "DrawsFile.h"
 
+#include "ui/application/DataFolder.h"
+
 #include "scheme/WholeFileWrite.h"
 
 #include <QDir>
 #include <QFileInfo>
-#include <QStandardPaths>
 
 namespace shrink4 {
 
 QString defaultDrawsPath()
 {
-    return QStandardPaths::writableLocation(QStandardPaths::AppDataLocation) + QStringLiteral("/draws.txt");
+    return dataFile(QStringLiteral("draws.txt"));
 }
 
 DrawsFileText readKeptDraws(const QString& path)

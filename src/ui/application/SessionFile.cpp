@@ -1,18 +1,17 @@
 #include "SessionFile.h"
 
+#include "ui/application/DataFolder.h"
 #include "ui/application/SchemeErrorText.h"
 #include "ui/application/SchemeFileAccess.h"
 #include "scheme/InputFile.h"
 #include "scheme/SchemeFile.h"
 #include "scheme/WholeFileWrite.h"
 
-#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QStandardPaths>
 
 namespace shrink4 {
 
@@ -51,10 +50,7 @@ bool writeWhole(const QString& path, const QByteArray& bytes, QString* problem)
 
 QString defaultSessionPath()
 {
-    // The program's own folder of the shared data location (~/.local/share/shrink4), which
-    // the organization name set for the settings does not move.
-    return QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) + QLatin1Char('/')
-           + QCoreApplication::applicationName() + QStringLiteral("/session.json");
+    return dataFolder() + QStringLiteral("/session.json");
 }
 
 SessionReading loadSession(const QString& path)

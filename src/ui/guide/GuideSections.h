@@ -24,6 +24,7 @@ inline const QString kPrizeCheck = QStringLiteral("results.html#prize-check");
 inline const QString kTools = QStringLiteral("results.html#tools");
 inline const QString kStats = QStringLiteral("tools.html#stats");
 inline const QString kHistory = QStringLiteral("tools.html#history");
+inline const QString kTrends = QStringLiteral("tools.html#trends");
 inline const QString kSplice = QStringLiteral("tools.html#splice");
 inline const QString kSets = QStringLiteral("tools.html#sets");
 

@@ -17,6 +17,7 @@
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
+#include <QPushButton>
 #include <QScrollArea>
 #include <QSortFilterProxyModel>
 #include <QSpinBox>
@@ -185,6 +186,11 @@ QWidget* HistoryWindow::buildResults()
     lastRow->addWidget(new QLabel(texts::kLastCaption, results));
     lastRow->addWidget(m_last);
     lastRow->addStretch(1);
+    auto* trends = new QPushButton(QStringLiteral("看走势(&T)"), results);
+    trends->setObjectName(QStringLiteral("history_trends"));
+    trends->setToolTip(QStringLiteral("保存的开奖号码的走势图和冷热"));
+    connect(trends, &QPushButton::clicked, this, &HistoryWindow::trendsAsked);
+    lastRow->addWidget(trends);
     auto* column = new QVBoxLayout(results);
     column->setContentsMargins(0, 0, 0, 0);
     column->addLayout(lastRow);

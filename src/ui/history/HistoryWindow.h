@@ -30,6 +30,10 @@ public:
     // The latest backtest on show.
     const Backtest& backtest() const { return m_backtest; }
 
+signals:
+    // The player asked for the 走势 of the kept draws.
+    void trendsAsked();
+
 protected:
     void showEvent(QShowEvent* event) override;
 

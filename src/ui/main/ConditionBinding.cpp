@@ -15,19 +15,22 @@ namespace shrink4 {
 
 namespace {
 
-void setCheckValue(QCheckBox* box, int value)
+QString shownText(const ControlMeta& meta, const std::string& text)
 {
-    // Greyed only when a scheme asks for it; a user's click then never cycles through it.
-    box->setTristate(value == 2);
-    box->setCheckState(value == 1 ? Qt::Checked : value == 2 ? Qt::PartiallyChecked : Qt::Unchecked);
+    return meta.kind == ControlKind::Range ? QString::fromStdString(text) : fromInputText(text);
 }
 
-void writeText(const ControlMeta& meta, TextBox* box, const std::string& text)
+void writeText(const ControlMeta& meta, TextBox* box, const std::string& text, bool asEdit)
 {
-    if (auto* line = qobject_cast<LineBox*>(box))
-        line->setText(meta.kind == ControlKind::Range ? QString::fromStdString(text) : fromInputText(text));
-    else
-        box->setPlainText(fromInputText(text));
+    const QString shown = shownText(meta, text);
+    if (asEdit) {
+        if (box->toPlainText() != shown)
+            box->replaceAll(shown);
+    } else if (auto* line = qobject_cast<LineBox*>(box)) {
+        line->setText(shown);
+    } else {
+        box->setPlainText(shown);
+    }
 }
 
 // A box's text waiting to become condition text.
@@ -76,13 +79,14 @@ struct Reader {
 struct Writer {
     const ControlWidgets& w;
     const ControlMeta& meta;
-    void operator()(const std::string& v) const { writeText(meta, w.texts[0], v); }
+    bool asEdit;
+    void operator()(const std::string& v) const { writeText(meta, w.texts[0], v, asEdit); }
     void operator()(int v) const { setCheckValue(w.checks[0], v); }
     template <std::size_t N>
     void operator()(const std::array<std::string, N>& v) const
     {
         for (std::size_t i = 0; i < N; ++i)
-            writeText(meta, w.texts[qsizetype(i)], v[i]);
+            writeText(meta, w.texts[qsizetype(i)], v[i], asEdit);
     }
     template <std::size_t N>
     void operator()(const std::array<int, N>& v) const
@@ -108,6 +112,13 @@ void clearWidgets(const ControlMeta& meta, const ControlWidgets& w)
 }
 
 } // namespace
+
+void setCheckValue(QCheckBox* box, int value)
+{
+    // Greyed only when a scheme asks for it; a user's click then never cycles through it.
+    box->setTristate(value == 2);
+    box->setCheckState(value == 1 ? Qt::Checked : value == 2 ? Qt::PartiallyChecked : Qt::Unchecked);
+}
 
 int checkValue(const QCheckBox* box)
 {
@@ -143,7 +154,16 @@ ConditionInputs readConditions(const ConditionForm& form)
 
 void writeConditions(const ConditionForm& form, const ConditionInputs& inputs)
 {
-    forEachControl(inputs, [&](const ControlMeta& meta, const auto& value) { Writer{form[meta.id], meta}(value); });
+    forEachControl(inputs, [&](const ControlMeta& meta, const auto& value) {
+        Writer{form[meta.id], meta, false}(value);
+    });
+}
+
+void editConditions(const ConditionForm& form, const ConditionInputs& inputs)
+{
+    forEachControl(inputs, [&](const ControlMeta& meta, const auto& value) {
+        Writer{form[meta.id], meta, true}(value);
+    });
 }
 
 void writeBackTexts(const ConditionForm& form, const std::vector<std::pair<ControlId, std::string>>& texts)
@@ -172,12 +192,13 @@ void clearAllConditions(const ConditionForm& form)
             clearControl(form, meta.id);
 }
 
-void connectClearButtons(const ConditionForm& form, QObject* context)
+void connectClearButtons(const ConditionForm& form, QObject* context,
+                         const std::function<void(const ControlMeta&, const std::function<void()>&)>& run)
 {
     for (const ControlMeta& meta : kControlMetas)
         if (QAbstractButton* button = form[meta.id].clear)
             QObject::connect(button, &QAbstractButton::clicked, context,
-                             [&form, id = meta.id] { clearControl(form, id); });
+                             [&form, &meta, run] { run(meta, [&form, &meta] { clearControl(form, meta.id); }); });
 }
 
 void onConditionChange(const ConditionForm& form, QObject* context, const std::function<void()>& changed)

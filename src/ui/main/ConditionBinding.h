@@ -12,6 +12,7 @@
 #include <utility>
 #include <vector>
 
+class QAbstractButton;
 class QCheckBox;
 class QObject;
 
@@ -34,6 +35,8 @@ struct ConditionSnapshot {
 ConditionSnapshot snapshotConditions(const ConditionForm& form);
 ConditionInputs finishConditions(ConditionSnapshot snapshot);
 void writeConditions(const ConditionForm& form, const ConditionInputs& inputs);
+// As writeConditions, but each box that changes takes it as an edit its undo takes back.
+void editConditions(const ConditionForm& form, const ConditionInputs& inputs);
 
 // Writes back the boxes a run rewrote, as edits the user can undo.
 void writeBackTexts(const ConditionForm& form, const std::vector<std::pair<ControlId, std::string>>& texts);
@@ -44,8 +47,10 @@ void clearControl(const ConditionForm& form, ControlId id);
 // "清空所有条件": every control to its cleared state, but those the table keeps.
 void clearAllConditions(const ConditionForm& form);
 
-// Each control's own 清 button clears that control, for as long as `context` lives.
-void connectClearButtons(const ConditionForm& form, QObject* context);
+// Each control's own 清 button clears that control through `run` (given the control and
+// the clearing), for as long as `context` lives.
+void connectClearButtons(const ConditionForm& form, QObject* context,
+                         const std::function<void(const ControlMeta&, const std::function<void()>&)>& run);
 
 // Calls `changed` after every change of any condition control, typed or set, for as
 // long as `context` lives.
@@ -56,5 +61,6 @@ void setChecks(const ControlWidgets& widgets, int first, int count, bool ticked)
 
 // A check box's value as conditions read it: 0 unticked, 1 ticked, 2 greyed.
 int checkValue(const QCheckBox* box);
+void setCheckValue(QCheckBox* box, int value);
 
 } // namespace shrink4

@@ -1,6 +1,7 @@
 #include "DanButtons.h"
 
 #include "ui/main/ConditionBinding.h"
+#include "ui/main/ConditionHistory.h"
 #include "ui/application/WindowTexts.h"
 
 #include <QAbstractButton>
@@ -29,17 +30,22 @@ void setCheckedStates(const QList<QAbstractButton*>& buttons, const std::array<b
 
 } // namespace
 
-DanButtons::DanButtons(const ConditionForm& form, QWidget* dialogParent)
+DanButtons::DanButtons(const ConditionForm& form, ConditionHistory& history, QWidget* dialogParent)
     : QObject(dialogParent),
       m_form(form),
+      m_history(history),
       m_dialogParent(dialogParent)
 {
     const auto& counts = form[ControlId::danHitCounts].toggles;
     for (int i = 0; i < counts.size(); ++i)
         connect(counts[i], &QAbstractButton::clicked, this, [this, i](bool checked) { countToggled(i, checked); });
     for (int g = 0; g < kDanGroups; ++g) {
-        connect(form.danClear[std::size_t(g)], &QAbstractButton::clicked, this, [this, g] { clearGroup(g); });
-        connect(form.danSelectAll[std::size_t(g)], &QAbstractButton::clicked, this, [this, g] { selectAllOfGroup(g); });
+        connect(form.danClear[std::size_t(g)], &QAbstractButton::clicked, this, [this, g] {
+            m_history.group(QStringLiteral("清 胆码第%1组").arg(g + 1), [this, g] { clearGroup(g); });
+        });
+        connect(form.danSelectAll[std::size_t(g)], &QAbstractButton::clicked, this, [this, g] {
+            m_history.group(QStringLiteral("全 胆码第%1组").arg(g + 1), [this, g] { selectAllOfGroup(g); });
+        });
     }
 }
 

@@ -11,10 +11,13 @@ class QWidget;
 
 namespace shrink4 {
 
+class ConditionHistory;
+
 class DanButtons : public QObject {
     Q_OBJECT
 public:
-    DanButtons(const ConditionForm& form, QWidget* dialogParent);
+    // A group's 清 and 全 are each one step of `history`.
+    DanButtons(const ConditionForm& form, ConditionHistory& history, QWidget* dialogParent);
 
     DanDigitButtons digits() const;
     DanCountButtons counts() const;
@@ -28,6 +31,7 @@ private:
     void countToggled(int index, bool checked);
 
     const ConditionForm& m_form;
+    ConditionHistory& m_history;
     QWidget* m_dialogParent;
 };
 

@@ -3,12 +3,15 @@
 #include "ui/application/AboutDialog.h"
 #include "ui/guide/GuideSections.h"
 #include "ui/guide/GuideWindow.h"
+#include "ui/main/ConditionHistory.h"
 #include "ui/main/ConditionPanels.h"
+#include "ui/main/EditMenu.h"
 #include "ui/widgets/CopyNotice.h"
 #include "ui/main/DanButtons.h"
 #include "ui/main/LiveCounts.h"
 #include "ui/main/LiveRun.h"
 #include "ui/history/HistoryWindow.h"
+#include "ui/trends/TrendsWindow.h"
 #include "ui/main/PagedConditions.h"
 #include "ui/main/ResultPanels.h"
 #include "ui/application/RecentSchemesMenu.h"
@@ -18,6 +21,7 @@
 #include "ui/application/SchemeDialogs.h"
 #include "ui/application/SchemeDocument.h"
 #include "ui/application/SchemeFileAccess.h"
+#include "ui/widgets/QtText.h"
 #include "ui/widgets/ScreenFit.h"
 #include "ui/widgets/ToolWindows.h"
 #include "ui/widgets/textbox/TextBox.h"
@@ -66,6 +70,11 @@ QVBoxLayout* column(QHBoxLayout* columns, int stretch)
     return c;
 }
 
+QString captionOf(ControlId id)
+{
+    return toQString(controlMeta(id).caption);
+}
+
 } // namespace
 
 MainWindow::MainWindow(QWidget* parent)
@@ -73,6 +82,7 @@ MainWindow::MainWindow(QWidget* parent)
 {
     setObjectName(QStringLiteral("Fmain"));
     QWidget* conditions = buildConditions();
+    m_history = new ConditionHistory(m_form, this);
     m_scroll = makeScrollingArea(conditions);
     // The result beside the conditions, the whole height of the window: however the
     // conditions grow or scroll, the list stays in view.
@@ -88,10 +98,12 @@ MainWindow::MainWindow(QWidget* parent)
     // The conditions take what the result column leaves; it starts at its narrowest.
     m_split->setSizes({QWIDGETSIZE_MAX, results->minimumSizeHint().width()});
     setCentralWidget(m_split);
-    m_dan = new DanButtons(m_form, this);
+    m_dan = new DanButtons(m_form, *m_history, this);
     m_results = new ResultView(
         m_run, [this] { return readConditions(m_form); }, this);
     m_runner = new RunController(m_run, m_form, *m_results, this);
+    m_runner->groupRewrites(
+        [this](const std::function<void()>& rewrite) { m_history->group(QStringLiteral("缩水改写条件"), rewrite); });
     m_document = new SchemeDocument([this] { return readConditions(m_form); }, this);
     connect(m_document, &SchemeDocument::changed, this, &MainWindow::showSchemeState);
     connect(m_runner, &RunController::completed, m_results, [this](const RunResult&, const ConditionInputs& ranWith) {
@@ -100,7 +112,6 @@ MainWindow::MainWindow(QWidget* parent)
     // A crash after a run or a conversion loses nothing that it used or listed.
     connect(m_runner, &RunController::finished, this, &MainWindow::saveSession);
     connect(m_runner, &RunController::converted, this, &MainWindow::saveSession);
-    onConditionChange(m_form, m_undoClear, [this] { m_undoClear->withdraw(); });
     onConditionChange(m_form, m_document, [this] { m_document->conditionsChanged(); });
     onConditionChange(m_form, m_results, [this] { m_results->conditionsChanged(); });
     auto* notes = new NotesLine(m_form);
@@ -126,6 +137,11 @@ MainWindow::MainWindow(QWidget* parent)
 }
 
 MainWindow::~MainWindow() = default;
+
+void MainWindow::setConditions(const ConditionInputs& inputs)
+{
+    m_history->restart([&] { writeConditions(m_form, inputs); });
+}
 
 QWidget* MainWindow::buildConditions()
 {
@@ -175,8 +191,11 @@ void MainWindow::buildActions()
     buildSchemeMenu();
     addExportToResultList();
     QMenu* analysis = menuBar()->addMenu(QStringLiteral("分析(&A)"));
+    addEditMenu(this, m_history->stack(), analysis);
     addStatsAction(analysis);
     addHistoryAction(analysis);
+    analysis->addAction(QStringLiteral("走势(&T)"), this, &MainWindow::showTrends)
+        ->setObjectName(QStringLiteral("action_trends"));
 
     auto* start = new QShortcut(QKeySequence(Qt::Key_F5), this);
     connect(start, &QShortcut::activated, this, [this] {
@@ -233,8 +252,10 @@ void MainWindow::addStatsAction(QMenu* analysis)
 
 void MainWindow::addHistoryAction(QMenu* analysis)
 {
-    QAction* history = analysis->addAction(QStringLiteral("历史回测(&H)"), this,
-                                           [this] { showToolWindow<HistoryWindow>(this, *m_live, m_drawsPath); });
+    QAction* history = analysis->addAction(QStringLiteral("历史回测(&H)"), this, [this] {
+        auto* window = showToolWindow<HistoryWindow>(this, *m_live, m_drawsPath);
+        connect(window, &HistoryWindow::trendsAsked, this, &MainWindow::showTrends, Qt::UniqueConnection);
+    });
     history->setObjectName(QStringLiteral("action_history"));
 }
 
@@ -281,15 +302,21 @@ void MainWindow::connectButtons()
 {
     connect(m_run.copy, &QAbstractButton::clicked, this, &MainWindow::copyResult);
     connect(m_run.exportResult, &QAbstractButton::clicked, this, &MainWindow::exportResult);
-    connect(m_run.clearAll, &QAbstractButton::clicked, this,
-            [this] { sweep(QStringLiteral("已清空所有条件"), [this] { clearAllConditions(m_form); }); });
+    connect(m_run.clearAll, &QAbstractButton::clicked, this, [this] {
+        sweep(QStringLiteral("清空所有条件"), QStringLiteral("已清空所有条件"), [this] { clearAllConditions(m_form); });
+    });
     connect(m_run.setTool, &QAbstractButton::clicked, this,
             [this] { showToolWindow<SetToolWindow>(this, setToolLink()); });
     connect(m_run.spliceTool, &QAbstractButton::clicked, this, [this] { showToolWindow<SpliceWindow>(this); });
     for (const CheckSpanButton& span : m_form.spanButtons)
-        connect(span.button, &QAbstractButton::clicked, this,
-                [this, span] { setChecks(m_form[span.control], span.first, span.count, span.tick); });
-    connectClearButtons(m_form, this);
+        connect(span.button, &QAbstractButton::clicked, this, [this, span] {
+            const QString name = QStringLiteral("%1 %2").arg(span.button->text(), captionOf(span.control));
+            m_history->group(name,
+                             [this, span] { setChecks(m_form[span.control], span.first, span.count, span.tick); });
+        });
+    connectClearButtons(m_form, this, [this](const ControlMeta& meta, const std::function<void()>& clear) {
+        m_history->group(QStringLiteral("清 %1").arg(captionOf(meta.id)), clear);
+    });
     for (int topic = 0; topic < kHelpTopics; ++topic)
         connect(m_form.help[std::size_t(topic)], &QAbstractButton::clicked, this,
                 [this, topic] { showHelp(HelpTopic(topic)); });
@@ -334,13 +361,29 @@ MainWindowLink MainWindow::setToolLink()
     };
     auto sendToBasePool = [this](const QString& text) {
         TextBox* pool = m_form[ControlId::basePool].texts.front();
-        pool->replaceAll(text);
+        m_history->group(QStringLiteral("交集结果替换大底"), [pool, &text] { pool->replaceAll(text); });
         bringForward(this);
         m_scroll->ensureWidgetVisible(pool);
         pool->setFocus();
         statusBar()->showMessage(QStringLiteral("已用交集区的结果替换大底，在大底里按 Ctrl+Z 可撤销。"), 10000);
     };
     return {takeResult, sendToBasePool};
+}
+
+void MainWindow::showTrends()
+{
+    showToolWindow<TrendsWindow>(this, m_drawsPath, trendsLink());
+}
+
+// The 走势 window kills values in the conditions, each time as one step of the history.
+ConditionsLink MainWindow::trendsLink()
+{
+    return {[this](const QString& step, const std::vector<trends::TrackPick>& picks) {
+                ConditionInputs inputs = readConditions(m_form);
+                trends::applyPicks(inputs, picks);
+                return m_history->group(step, [this, &inputs] { editConditions(m_form, inputs); });
+            },
+            [this] { return readConditions(m_form); }};
 }
 
 // The short help of a frame, with the way to its section of the guide.

@@ -4,6 +4,7 @@
 #include "ui/main/ConditionBinding.h"
 #include "ui/main/ConditionForm.h"
 #include "ui/sets/MainWindowLink.h"
+#include "ui/trends/ConditionsLink.h"
 
 #include <QMainWindow>
 
@@ -15,6 +16,7 @@ class QSplitter;
 
 namespace shrink4 {
 
+class ConditionHistory;
 class DanButtons;
 class LiveRun;
 class PagedConditions;
@@ -30,7 +32,8 @@ public:
     ~MainWindow() override;
 
     ConditionInputs conditions() const { return readConditions(m_form); }
-    void setConditions(const ConditionInputs& inputs) { writeConditions(m_form, inputs); }
+    // Puts the conditions in place whole, as a start does: the history begins again.
+    void setConditions(const ConditionInputs& inputs);
 
     // Loads a scheme into the controls and makes it the current scheme. A file that cannot
     // be read shows its error and changes nothing.
@@ -61,6 +64,7 @@ public:
     RunController& runner() { return *m_runner; }
     LiveRun& liveRun() { return *m_live; }
     PagedConditions& pages() { return *m_form.pages; }
+    ConditionHistory& history() { return *m_history; }
     QString resultText() const;
 
 protected:
@@ -82,14 +86,17 @@ private:
     void exportResult();
     // What the set tool may ask of this window: its result, and a new 大底.
     MainWindowLink setToolLink();
+    ConditionsLink trendsLink();
+    void showTrends();
     void showHelp(HelpTopic topic);
     void openSchemeDialog();
     void openRecentScheme(const QString& path);
     void showSchemeState();
     // True when the conditions on screen may be replaced: saved, or the player chose.
     bool mayReplaceConditions();
-    // Runs a sweeping change of the conditions, empties the result and offers the way back.
-    void sweep(const QString& done, const std::function<void()>& change);
+    // Runs a sweeping change of the conditions as one step named `step` that takes the
+    // result and the current scheme back too, empties the result and offers the way back.
+    void sweep(const QString& step, const QString& done, const std::function<void()>& change);
     // Copy and export take the result of the conditions on screen: a stale one is run again.
     void withCurrentResult(const std::function<void()>& action);
     void restoreLastResult();
@@ -103,6 +110,7 @@ private:
     QScrollArea* m_scroll = nullptr;
     QSplitter* m_split = nullptr;
     DanButtons* m_dan = nullptr;
+    ConditionHistory* m_history = nullptr;
     ResultView* m_results = nullptr;
     RunController* m_runner = nullptr;
     UndoNotice* m_undoClear = nullptr;

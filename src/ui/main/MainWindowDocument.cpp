@@ -3,6 +3,7 @@
 // or a way back.
 #include "ui/main/MainWindow.h"
 
+#include "ui/main/ConditionHistory.h"
 #include "ui/main/PagedConditions.h"
 #include "ui/application/RecentSchemesMenu.h"
 #include "ui/main/ResultView.h"
@@ -31,9 +32,9 @@ namespace {
 
 const QString kSessionTitle = QStringLiteral("条件未能保留");
 
-// What a sweeping change replaces, to be put back by its undo.
+// What a sweeping change replaces beside the conditions, to be put back by its undo (and
+// what it made, for its redo).
 struct Before {
-    ConditionInputs conditions;
     ResultView::Shown result;
     QString scheme;
     ConditionInputs schemeSaved;
@@ -85,7 +86,7 @@ void MainWindow::setSessionFile(const QString& path)
     m_sessionPath = path;
     const SessionReading kept = loadSession(path);
     if (kept.inputs)
-        writeConditions(m_form, *kept.inputs);
+        m_history->restart([&] { writeConditions(m_form, *kept.inputs); });
     // The kept conditions are where this start begins: no "*" for them.
     m_document->setClean(QString(), readConditions(m_form));
     restoreLastResult();
@@ -170,24 +171,38 @@ bool MainWindow::mayReplaceConditions()
     return answer == QMessageBox::Discard;
 }
 
-void MainWindow::sweep(const QString& done, const std::function<void()>& change)
+void MainWindow::sweep(const QString& step, const QString& done, const std::function<void()>& change)
 {
-    Before before{readConditions(m_form), m_results->current(), m_document->path(), m_document->saved()};
-    change();
-    m_results->clear();
-    m_undoClear->offer(done, [this, before = std::move(before)] {
-        writeConditions(m_form, before.conditions);
-        m_document->setFile(before.scheme, before.schemeSaved);
-        rememberCurrentScheme(before.scheme);
-        m_results->restore(before.result);
-    });
+    auto before = std::make_shared<Before>(Before{m_results->current(), m_document->path(), m_document->saved()});
+    auto after = std::make_shared<Before>();
+    const auto putBack = [this](const Before& state) {
+        m_document->setFile(state.scheme, state.schemeSaved);
+        rememberCurrentScheme(state.scheme);
+    };
+    ConditionHistory::SideEffects effects{[this, before, putBack] {
+                                              putBack(*before);
+                                              m_results->restore(before->result);
+                                          },
+                                          [this, after, putBack] {
+                                              putBack(*after);
+                                              m_results->clear();
+                                          }};
+    m_history->group(
+        step,
+        [&] {
+            change();
+            m_results->clear();
+            *after = Before{{}, m_document->path(), m_document->saved()};
+        },
+        std::move(effects));
+    m_undoClear->offerLastStep(done, m_history->stack());
 }
 
 void MainWindow::newScheme()
 {
     if (!mayReplaceConditions())
         return;
-    sweep(QStringLiteral("已新建方案"), [this] {
+    sweep(QStringLiteral("新建方案"), QStringLiteral("已新建方案"), [this] {
         clearAllConditions(m_form);
         m_document->setClean(QString(), readConditions(m_form));
         rememberCurrentScheme(QString());
@@ -201,12 +216,13 @@ bool MainWindow::openScheme(const QString& path)
         QMessageBox::warning(this, texts::kOpenSchemeCaption, scheme.message, QMessageBox::Ok);
         return false;
     }
-    sweep(QStringLiteral("已打开方案 %1").arg(QFileInfo(path).fileName()), [&] {
-        writeConditions(m_form, *scheme.inputs);
+    const QString name = QFileInfo(path).fileName();
+    sweep(QStringLiteral("打开方案 %1").arg(name), QStringLiteral("已打开方案 %1").arg(name), [&] {
+        editConditions(m_form, *scheme.inputs);
         m_document->setClean(path, std::move(*scheme.inputs));
+        rememberCurrentScheme(path);
     });
     addRecentScheme(path);
-    rememberCurrentScheme(path);
     return true;
 }
 

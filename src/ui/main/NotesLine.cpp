@@ -2,7 +2,6 @@
 
 #include "ui/main/ConditionBinding.h"
 #include "ui/widgets/QtText.h"
-#include "core/ResultList.h"
 #include "engine/Notes.h"
 
 #include <QStringList>
@@ -55,7 +54,7 @@ void NotesLine::refresh()
 {
     m_parts = describe(conditionNotes(readConditions(m_form)));
     if (m_emptyResult)
-        m_parts.prepend(toQString(kNoResultMessage));
+        m_parts.prepend(QStringLiteral("没有符合条件的号码，请检查过滤条件"));
     setToolTip(m_parts.join(QLatin1Char('\n')));
     showElided();
 }

@@ -173,16 +173,22 @@ void RunController::complete(const std::shared_ptr<RunJob>& job)
 
 void RunController::list(RunJob& job)
 {
-    for (const auto& [id, shown] : job.rewritten) {
-        TextBox* box = m_conditions[id].texts.front();
-        const auto read =
-            std::find_if(job.asRead.begin(), job.asRead.end(), [id = id](const auto& r) { return r.first == id; });
-        const QString now = box->toPlainText();
-        // Typed into while the run went: the player's text wins, and the result is marked
-        // as of other conditions.
-        if (read != job.asRead.end() && now == read->second && now != shown)
-            box->replaceAll(shown); // an edit the player can undo
-    }
+    const auto rewrite = [this, &job] {
+        for (const auto& [id, shown] : job.rewritten) {
+            TextBox* box = m_conditions[id].texts.front();
+            const auto read =
+                std::find_if(job.asRead.begin(), job.asRead.end(), [id = id](const auto& r) { return r.first == id; });
+            const QString now = box->toPlainText();
+            // Typed into while the run went: the player's text wins, and the result is marked
+            // as of other conditions.
+            if (read != job.asRead.end() && now == read->second && now != shown)
+                box->replaceAll(shown); // an edit the player can undo
+        }
+    };
+    if (m_group && !job.rewritten.empty())
+        m_group(rewrite);
+    else
+        rewrite();
     m_results.explainWith(*job.run);
     m_results.show(job.run->list, false);
     emit completed(*job.run, job.inputs);

@@ -45,6 +45,8 @@ public:
     bool showResultOf(const ConditionInputs& inputs, bool groupForms);
 
     bool running() const { return m_job != nullptr; }
+    // A run's rewriting of the boxes goes through `group`, as one edit the player can undo.
+    void groupRewrites(std::function<void(const std::function<void()>&)> group) { m_group = std::move(group); }
     void setEngine(Engine engine) { m_engine = std::move(engine); }
     // How long the window waits for a run before it shows it as going and takes keys again.
     void setListAtOnceWithin(int ms) { m_listAtOnceMs = ms; }
@@ -73,6 +75,7 @@ private:
     ResultView& m_results;
     QWidget* m_window;
     Engine m_engine;
+    std::function<void(const std::function<void()>&)> m_group;
     std::shared_ptr<RunJob> m_job; // the run going, if any
     std::vector<Then> m_then;      // what waits for it
     QTimer m_progress;

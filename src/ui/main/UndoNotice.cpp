@@ -3,6 +3,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
+#include <QUndoStack>
 
 #include <utility>
 
@@ -44,9 +45,27 @@ void UndoNotice::offer(const QString& text, std::function<void()> undo)
     show();
 }
 
+void UndoNotice::offerLastStep(const QString& text, QUndoStack* history)
+{
+    if (m_watched != history) {
+        m_watched = history;
+        connect(history, &QUndoStack::indexChanged, this, [this](int index) {
+            if (index != m_offeredIndex)
+                withdraw();
+        });
+    }
+    const int index = history->index();
+    offer(text, [history, index] {
+        if (history->index() == index)
+            history->undo();
+    });
+    m_offeredIndex = index;
+}
+
 void UndoNotice::withdraw()
 {
     m_timeout.stop();
+    m_offeredIndex = -1;
     m_undo = nullptr;
     hide();
 }

@@ -9,6 +9,7 @@
 
 class QLabel;
 class QPushButton;
+class QUndoStack;
 
 namespace shrink4 {
 
@@ -19,6 +20,9 @@ public:
 
     // Shows `text`; the button runs `undo` once and hides the strip.
     void offer(const QString& text, std::function<void()> undo);
+    // Shows `text` for the step just done in `history`; the button undoes it there. Any
+    // other move of the history withdraws the offer.
+    void offerLastStep(const QString& text, QUndoStack* history);
     // Hides the strip and lets go of what undo would have needed.
     void withdraw();
 
@@ -29,6 +33,8 @@ private:
     QPushButton* m_button;
     QTimer m_timeout;
     std::function<void()> m_undo;
+    QUndoStack* m_watched = nullptr;
+    int m_offeredIndex = -1;
 };
 
 } // namespace shrink4

@@ -4,7 +4,7 @@
 
 namespace shrink4 {
 
-void EditHistory::record(int position, QString removed, int insertedLength, int anchorBefore, int cursorBefore,
+bool EditHistory::record(int position, QString removed, int insertedLength, int anchorBefore, int cursorBefore,
                          EditKind kind)
 {
     for (const HistoryStep& step : m_redo)
@@ -12,9 +12,11 @@ void EditHistory::record(int position, QString removed, int insertedLength, int 
     m_redo.clear();
     HistoryStep step{position, std::move(removed), insertedLength, anchorBefore, cursorBefore, kind};
     m_size += step.text.size();
-    if (!merge(step))
+    const bool own = std::exchange(m_sealed, false) || !merge(step);
+    if (own)
         m_undo.push_back(std::move(step));
     trim(m_undo);
+    return own;
 }
 
 // Joins an edit to the run the last step began: typing on at its end, Backspace just
@@ -52,15 +54,18 @@ void EditHistory::clear()
     m_undo.clear();
     m_redo.clear();
     m_size = 0;
+    m_sealed = false;
 }
 
 HistoryStep EditHistory::takeUndo(const QString& text)
 {
+    m_sealed = true; // typing after an undo does not join the step before it
     return take(m_undo, m_redo, text);
 }
 
 HistoryStep EditHistory::takeRedo(const QString& text)
 {
+    m_sealed = true;
     return take(m_redo, m_undo, text);
 }
 

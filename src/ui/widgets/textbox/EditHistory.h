@@ -35,8 +35,11 @@ public:
 
     // Records an edit as the step that undoes it: `removed` was at `position`, and
     // `insertedLength` characters stand there now.
-    void record(int position, QString removed, int insertedLength, int anchorBefore, int cursorBefore, EditKind kind);
+    // True when the edit became a step of its own, false when it joined the last one.
+    bool record(int position, QString removed, int insertedLength, int anchorBefore, int cursorBefore, EditKind kind);
     void clear();
+    // The next edit starts a step of its own, however it follows the last one.
+    void seal() { m_sealed = true; }
     bool canUndo() const { return !m_undo.empty(); }
     bool canRedo() const { return !m_redo.empty(); }
     // The step to take on `text`, the box's text; what it takes away is kept for the
@@ -53,6 +56,7 @@ private:
 
     qsizetype m_budget;
     qsizetype m_size = 0;
+    bool m_sealed = false;
     std::deque<HistoryStep> m_undo;
     std::deque<HistoryStep> m_redo;
 };

@@ -7,6 +7,7 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QScrollBar>
+#include <QUndoStack>
 
 #include <algorithm>
 #include <cmath>
@@ -172,18 +173,48 @@ void TextBox::paste()
         replaceSelection(text);
 }
 
+bool TextBox::isUndoAvailable() const
+{
+    return m_undoStack ? m_undoStack->canUndo() : m_history.canUndo();
+}
+
+bool TextBox::isRedoAvailable() const
+{
+    return m_undoStack ? m_undoStack->canRedo() : m_history.canRedo();
+}
+
 void TextBox::undo()
 {
-    if (m_readOnly || !m_history.canUndo())
+    if (m_readOnly)
+        return;
+    if (m_undoStack)
+        m_undoStack->undo();
+    else
+        undoOwnStep();
+}
+
+void TextBox::redo()
+{
+    if (m_readOnly)
+        return;
+    if (m_undoStack)
+        m_undoStack->redo();
+    else
+        redoOwnStep();
+}
+
+void TextBox::undoOwnStep()
+{
+    if (!m_history.canUndo())
         return;
     const HistoryStep step = m_history.takeUndo(m_lines.text());
     apply(step.position, step.length, step.text);
     setSelection(step.anchorBefore, step.cursorBefore);
 }
 
-void TextBox::redo()
+void TextBox::redoOwnStep()
 {
-    if (m_readOnly || !m_history.canRedo())
+    if (!m_history.canRedo())
         return;
     const HistoryStep step = m_history.takeRedo(m_lines.text());
     apply(step.position, step.length, step.text);
@@ -203,7 +234,7 @@ void TextBox::replaceRange(int from, int to, const QString& text, EditKind kind)
     const int anchor = m_anchor;
     const int cursor = m_cursor;
     apply(from, to - from, inserted);
-    m_history.record(from, std::move(removed), int(inserted.size()), anchor, cursor, kind);
+    emit undoStepRecorded(m_history.record(from, std::move(removed), int(inserted.size()), anchor, cursor, kind));
 }
 
 // Every change of the text passes here: the line index and the rows follow the edit,

@@ -17,6 +17,7 @@
 #include <QKeySequence>
 
 class QPainter;
+class QUndoStack;
 
 #include <memory>
 
@@ -53,8 +54,16 @@ public:
     void selectLine(int line);
     QString selectedText() const;
 
-    bool isUndoAvailable() const { return m_history.canUndo(); }
-    bool isRedoAvailable() const { return m_history.canRedo(); }
+    bool isUndoAvailable() const;
+    bool isRedoAvailable() const;
+
+    // A box whose edits are steps of a larger history (its window's): undo and redo, by key
+    // or menu, go to `stack`, whose steps take the box's own steps (undoOwnStep) in turn.
+    void setUndoStack(QUndoStack* stack) { m_undoStack = stack; }
+    void undoOwnStep();
+    void redoOwnStep();
+    // The next edit starts an undo step of its own, however it follows the last one.
+    void sealUndoStep() { m_history.seal(); }
 
 public slots:
     // Empties the box as an edit that undo takes back, as QLineEdit's clear() does.
@@ -68,6 +77,8 @@ public slots:
 
 signals:
     void textChanged();
+    // An edit was recorded for undo: as a step of its own, or joined to the last step.
+    void undoStepRecorded(bool ownStep);
 
 protected:
     enum class Mode { MultiLine, SingleLine };
@@ -168,6 +179,7 @@ private:
     std::shared_ptr<const CharAdvances> m_advances;
     RowLayout m_layout;
     EditHistory m_history;
+    QUndoStack* m_undoStack = nullptr;
     Composition m_composition;
     int m_anchor = 0;
     int m_cursor = 0;

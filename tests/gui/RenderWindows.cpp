@@ -1,0 +1,120 @@
+// Renders every window of the program offscreen into OUTDIR/NAME.png, as a player first
+// sees each with a few conditions, a result and sixty past draws: the pictures in docs/
+// (scripts/screenshots.sh runs it at each screen size and scaling).
+//   shrink4_render_windows OUTDIR
+#include "ui/guide/GuideSections.h"
+#include "ui/guide/GuideWindow.h"
+#include "ui/main/MainWindow.h"
+#include "ui/main/RunController.h"
+#include "ui/widgets/textbox/LineBox.h"
+#include "ui/widgets/textbox/TextBox.h"
+
+#include <QAbstractButton>
+#include <QAction>
+#include <QApplication>
+#include <QCheckBox>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QLabel>
+#include <QPixmap>
+#include <QSpinBox>
+#include <QTabWidget>
+#include <QTemporaryDir>
+
+#include <cstdio>
+
+namespace {
+
+// Sixty draws, the same every time.
+QByteArray pastDraws()
+{
+    QByteArray text;
+    for (int i = 1; i <= 60; ++i)
+        text += QStringLiteral("2024%1 %2\n")
+                    .arg(i, 3, 10, QLatin1Char('0'))
+                    .arg((i * 7919 + 1234) % 10000, 4, 10, QLatin1Char('0'))
+                    .toLatin1();
+    return text;
+}
+
+// A tool window: by its action in the menus, else by its button.
+QWidget* openTool(shrink4::MainWindow& window, const char* opener, const char* name)
+{
+    const QString named = QString::fromLatin1(opener);
+    if (auto* action = window.findChild<QAction*>(named))
+        action->trigger();
+    else if (auto* button = window.findChild<QAbstractButton*>(named))
+        button->click();
+    QApplication::processEvents();
+    return window.findChild<QWidget*>(QString::fromLatin1(name));
+}
+
+bool save(QWidget* widget, const QString& folder, const char* name)
+{
+    QApplication::processEvents();
+    const QString path = folder + QLatin1Char('/') + QString::fromLatin1(name) + QStringLiteral(".png");
+    const bool saved = widget && widget->grab().save(path);
+    std::printf("%s %s\n", saved ? "wrote" : "FAILED", qPrintable(path));
+    return saved;
+}
+
+} // namespace
+
+int main(int argc, char* argv[])
+{
+    QApplication app(argc, argv);
+    if (argc != 2) {
+        std::fprintf(stderr, "usage: %s OUTDIR\n", argv[0]);
+        return 2;
+    }
+    const QString out = QString::fromLocal8Bit(argv[1]);
+    QTemporaryDir data;
+    QFile draws(data.filePath(QStringLiteral("draws.txt")));
+    if (!QDir().mkpath(out) || !draws.open(QIODevice::WriteOnly) || draws.write(pastDraws()) < 0 || !draws.flush())
+        return 1;
+    draws.close();
+
+    shrink4::MainWindow window;
+    window.setDrawsFile(draws.fileName());
+    window.runner().setListAtOnceWithin(60000); // the pictures show the listed result
+    window.show();
+    window.findChild<shrink4::TextBox*>(QStringLiteral("T_main_sha_2ma"))->setPlainText(QStringLiteral("12 34 56"));
+    window.findChild<QCheckBox*>(QStringLiteral("Check_tsm_sha(9)"))->setChecked(true);
+    window.findChild<QCheckBox*>(QStringLiteral("Check_kuadu_sha(0)"))->setChecked(true);
+    window.findChild<QAbstractButton*>(QStringLiteral("C_guolv_ks"))->click();
+    window.findChild<shrink4::LineBox*>(QStringLiteral("T_duijiang"))->setText(QStringLiteral("1239"));
+    bool all = save(&window, out, "main-window");
+
+    const struct {
+        const char* opener;
+        const char* window;
+        const char* file;
+    } tools[] = {{"action_stats", "Ftongji", "stats"},
+                 {"action_history", "Fhistory", "history"},
+                 {"action_trends", "Ftrends", "trends"},
+                 {"C_pinjie_tool", "Fmain_pj", "splice"},
+                 {"C_jiaoji", "Fjiaoji", "sets"}};
+    for (const auto& tool : tools) {
+        QWidget* shown = openTool(window, tool.opener, tool.window);
+        all = save(shown, out, tool.file) && all;
+        if (shown)
+            shown->hide();
+    }
+    // The rule test of 走势, run with its rule as it starts.
+    QWidget* trends = openTool(window, "action_trends", "Ftrends");
+    if (auto* tabs = trends ? trends->findChild<QTabWidget*>(QStringLiteral("trends_tabs")) : nullptr) {
+        tabs->setCurrentIndex(tabs->count() - 1);
+        trends->findChild<QSpinBox*>(QStringLiteral("rule_window"))->setValue(20);
+        trends->findChild<QAbstractButton*>(QStringLiteral("rule_start"))->click();
+        QElapsedTimer waited;
+        waited.start();
+        auto* summary = trends->findChild<QLabel*>(QStringLiteral("rule_test_summary"));
+        while (!summary->text().startsWith(QStringLiteral("检验")) && waited.elapsed() < 10000)
+            QApplication::processEvents(QEventLoop::AllEvents, 20);
+        all = save(trends, out, "trends-rule-test") && all;
+        trends->hide();
+    }
+    all = save(shrink4::openGuide(&window, shrink4::guide::kContents), out, "guide") && all;
+    return all ? 0 : 1;
+}
