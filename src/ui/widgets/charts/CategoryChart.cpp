@@ -17,6 +17,9 @@ const QColor kGridColor(0xe2, 0xe2, 0xe2);
 const QColor kTextColor(0x30, 0x30, 0x30);
 // Long captions of lying bars leave the plot at least the rest of the width.
 constexpr qreal kMaxCaptionShare = 0.45;
+// Captions under the bars start this many lines below the axis: clear of the lowest tick's
+// label, which stands half a line below it, when the first caption reaches left past it.
+constexpr qreal kCaptionDrop = 0.625;
 // A bar fills this share of its category's band.
 constexpr qreal kBarShare = 0.8;
 
@@ -150,7 +153,7 @@ CategoryChart::Parts CategoryChart::measure() const
             area.setBottom(p.categoryTitle.top());
         }
         p.plot = QRectF(QPointF(area.left() + widestTick + pad / 2, area.top()),
-                        QPointF(area.right(), area.bottom() - line - pad / 4));
+                        QPointF(area.right(), area.bottom() - line - kCaptionDrop * line));
         p.captionExtent = line;
         p.step =
             charts::captionStep(widestCaption, 2 * metrics.horizontalAdvance(QLatin1Char('0')), p.plot.width() / n);
@@ -230,7 +233,7 @@ QList<QRectF> CategoryChart::captionRects() const
         if (vertical()) {
             // Centred under its bar, but kept within the chart.
             const qreal left = std::clamp(s.center().x() - width / 2, 0.0, std::max(0.0, qreal(this->width()) - width));
-            rects << QRectF(left, m_parts.plot.bottom() + line / 8, width, line);
+            rects << QRectF(left, m_parts.plot.bottom() + kCaptionDrop * line, width, line);
         } else {
             rects << QRectF(s.left() - line / 4 - width, s.center().y() - line / 2, width, line);
         }
