@@ -47,7 +47,7 @@ src=$work/qtbase-everywhere-src-6.4.2
 # Windows platform plugin must not ask for the software OpenGL switch it then lacks.
 window_cpp=$src/src/plugins/platforms/windows/qwindowswindow.cpp
 if ! grep -q 'QT_CONFIG(dynamicgl) && QT_CONFIG(opengl)' "$window_cpp"; then
-    sed -i 's/#if QT_CONFIG(dynamicgl)$/#if QT_CONFIG(dynamicgl) \&\& QT_CONFIG(opengl)/' "$window_cpp"
+    sed -i '/isSoftwareGl()$/,/^}/ s/#if QT_CONFIG(dynamicgl)$/#if QT_CONFIG(dynamicgl) \&\& QT_CONFIG(opengl)/' "$window_cpp"
 fi
 
 build=$work/build

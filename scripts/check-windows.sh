@@ -10,14 +10,14 @@
 #     removes what it installed.
 #   scripts/check-windows.sh [WINDOWS_BUILD_DIR [LINUX_BUILD_DIR]]
 set -uo pipefail
-cd "$(dirname "$0")/.."
+cd "$(dirname "$0")/.." || exit 1
 root=$PWD
 win=$(realpath -m "${1:-build-windows}")
 linux=$(realpath -m "${2:-build}")
 # shellcheck source=SCRIPTDIR/window-session.sh
 source scripts/window-session.sh
 ws_require_tools || exit 1
-command -v wine64 >/dev/null || { echo "No wine64: ./dev windows installs it." >&2; exit 1; }
+command -v wine >/dev/null || { echo "No wine: ./dev windows installs it." >&2; exit 1; }
 version=$(cat "$win/version.txt") || exit 1
 deployed=$win/Shrink4
 for f in "$deployed/shrink4.exe" "$win/Shrink4-$version-setup.exe" "$linux/src/app/shrink4-cli"; do
@@ -27,7 +27,8 @@ done
 tmp=$(mktemp -d)
 export WINEPREFIX=$tmp/wine WINEDEBUG=-all WINEARCH=win64 WINEDLLOVERRIDES="mscoree,mshtml="
 # The test programs find Qt's and the compiler's DLLs beside the deployed programs.
-export WINEPATH="$(sed 's|/|\\|g' <<<"Z:$deployed")"
+WINEPATH="Z:${deployed//\//\\}"
+export WINEPATH
 cleanup() {
     ws_stop
     wineserver -k 2>/dev/null
@@ -52,15 +53,15 @@ fatal() {
 
 ws_start_display "$tmp" || fatal "no X display with a window manager"
 echo "A wine prefix of its own (a minute the first time)"
-wine64 wineboot --init >/dev/null 2>&1
+wine wineboot --init >/dev/null 2>&1
 wineserver -w
-profile=$WINEPREFIX/drive_c/users/$USER
+profile=$WINEPREFIX/drive_c/users/${USER:-$(id -un)}
 [ -d "$profile" ] || profile=$(find "$WINEPREFIX/drive_c/users" -mindepth 1 -maxdepth 1 -type d ! -name Public | head -n 1)
 
 echo "1. The suites under wine"
 for suite in shrink4_engine_tests shrink4_scheme_tests shrink4_cli_tests shrink4_tools_tests; do
     log=$tmp/$suite.log
-    if wine64 "$win/tests/$suite.exe" --gtest_brief=1 >"$log" 2>&1; then
+    if wine "$win/tests/$suite.exe" --gtest_brief=1 >"$log" 2>&1; then
         echo "   $suite: $(grep -a 'PASSED' "$log" | tr -d '\r')"
     else
         tail -n 30 "$log" >&2
@@ -70,12 +71,14 @@ done
 
 echo "2. shrink4-cli.exe against the Linux build"
 cd "$root/tests/windows/samples" || fatal "no samples"
+# Output and exit status; standard output is a text stream on Windows (LF goes out as CR LF).
 compare() {
-    local linux_out windows_out
-    linux_out=$("$linux/src/app/shrink4-cli" "$@" 2>&1; echo "exit $?")
-    windows_out=$(wine64 "$deployed/shrink4-cli.exe" "$@" 2>&1 | tr -d '\r'; echo "exit ${PIPESTATUS[0]}")
-    [ "$linux_out" == "$windows_out" ] || {
-        diff <(echo "$linux_out") <(echo "$windows_out") | head -n 10 >&2
+    "$linux/src/app/shrink4-cli" "$@" >"$tmp/linux.out" 2>&1
+    echo "exit $?" >>"$tmp/linux.out"
+    wine "$deployed/shrink4-cli.exe" "$@" 2>&1 | sed 's/\r$//' >"$tmp/windows.out"
+    echo "exit ${PIPESTATUS[0]}" >>"$tmp/windows.out"
+    cmp -s "$tmp/linux.out" "$tmp/windows.out" || {
+        diff "$tmp/linux.out" "$tmp/windows.out" | head -n 10 >&2
         return 1
     }
 }
@@ -88,8 +91,8 @@ for args in "run empty.json" "run --json several.json" "stats several.json" "sta
     check "shrink4-cli $args differs from the Linux build" compare $args
 done
 check "a Notepad draws file gives another backtest" \
-    cmp -s <(wine64 "$deployed/shrink4-cli.exe" backtest --json backtest.json draws.txt) \
-    <(wine64 "$deployed/shrink4-cli.exe" backtest --json backtest.json draws-notepad-ansi.txt)
+    cmp -s <(wine "$deployed/shrink4-cli.exe" backtest --json backtest.json draws.txt) \
+    <(wine "$deployed/shrink4-cli.exe" backtest --json backtest.json draws-notepad-ansi.txt)
 cd "$tmp" || fatal "no $tmp"
 
 echo "3. The window, closed and started again"
@@ -99,7 +102,7 @@ session=$profile/AppData/Local/shrink4/session.json
 holds() { grep -Eq "$2" "$1" 2>/dev/null; }
 # Wine names its windows' processes after itself: windows are found by title.
 window_titled() { ws_wmctrl -l 2>/dev/null | awk -v text="$1" 'index($0, text) { print $1; exit }' | grep .; }
-wait_window() { ws_until 60 window_titled "$1" && window_titled "$1"; }
+wait_window() { ws_until 60 window_titled "$1" >/dev/null && window_titled "$1"; }
 close_and_wait() {
     ws_close "$2" || fatal "the window manager did not take the close of window $2"
     local status=0
@@ -109,22 +112,26 @@ close_and_wait() {
 mkdir -p "$tmp/schemes"
 printf '{"shrink4-scheme": 1, "controls": {"T_main_sha_2ma": "56"}}' >"$tmp/schemes/mine.json"
 cd "$tmp/schemes" || fatal "no folder"
-ws_start wine64 "$deployed/shrink4.exe" mine.json
+ws_start wine "$deployed/shrink4.exe" mine.json
 app=$ws_pid
 main=$(wait_window "mine.json - $name") || fatal "the window did not appear under wine"
+# Wine shows the window before it takes keys.
+sleep 3
 ws_activate "$main" || fatal "the window cannot have the keyboard"
+sleep 1
 ws_xdotool type --delay 40 1234
 check "typing changed no condition" ws_until 15 ws_title_has "$main" "mine.json* - $name"
+[ -z "${SHRINK4_WINDOWS_SHOTS:-}" ] || import -window root "$SHRINK4_WINDOWS_SHOTS/typed.png"
 ws_xdotool windowsize "$main" 1100 620
 check "the window was not resized: $(ws_size "$main")" ws_until 10 ws_size_near "$main" 1100 620
 close_and_wait "$app" "$main"
 check "no settings file $settings" test -f "$settings"
 check "the session does not hold the typed condition" holds "$session" '"T_main_shazhixuan": *"1234"'
 check "something was written to the registry's Software\\shrink4" \
-    bash -c '! wine64 reg query "HKCU\\Software\\shrink4" >/dev/null 2>&1'
+    bash -c '! wine reg query "HKCU\\Software\\shrink4" >/dev/null 2>&1'
 
 cd "$tmp" || fatal "no $tmp"
-ws_start wine64 "$deployed/shrink4.exe"
+ws_start wine "$deployed/shrink4.exe"
 app=$ws_pid
 main=$(wait_window "$name") || fatal "the window did not appear on the second start"
 check "conditions and scheme did not come back: \"$(ws_title "$main")\"" \
@@ -138,22 +145,22 @@ close_and_wait "$app" "$main"
 check "the condition was not kept again" holds "$session" '"T_main_shazhixuan": *"1234"'
 
 echo "4. Install and uninstall, silently"
-wine64 "$win/Shrink4-$version-setup.exe" /S '/D=C:\Shrink4 Test'
+wine "$win/Shrink4-$version-setup.exe" /S '/D=C:\Shrink4Test'
 wineserver -w
-installed="$WINEPREFIX/drive_c/Shrink4 Test"
+installed="$WINEPREFIX/drive_c/Shrink4Test"
 link="$profile/AppData/Roaming/Microsoft/Windows/Start Menu/Programs/$name.lnk"
 check "nothing installed in $installed" test -f "$installed/shrink4.exe"
 check "no Start menu entry $link" test -f "$link"
 check "the installed shrink4-cli.exe does not run" \
-    bash -c "wine64 '$installed/shrink4-cli.exe' --version | grep -q '$version'"
-check "no uninstall entry" wine64 reg query 'HKCU\Software\Microsoft\Windows\CurrentVersion\Uninstall\Shrink4'
-wine64 "$installed/uninstall.exe" /S
+    bash -c "wine '$installed/shrink4-cli.exe' --version | grep -q '$version'"
+check "no uninstall entry" bash -c "wine reg query 'HKCU\\Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\Shrink4' >/dev/null"
+wine "$installed/uninstall.exe" /S
 # The uninstaller runs from a copy of itself and returns at once: wait for its end.
 wineserver -w
 check "the uninstaller left $installed: $(ls "$installed" 2>/dev/null | tr '\n' ' ')" test ! -e "$installed"
 check "the uninstaller left the Start menu entry" test ! -e "$link"
 check "the uninstaller left its registry entry" \
-    bash -c "! wine64 reg query 'HKCU\\Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\Shrink4' >/dev/null 2>&1"
+    bash -c "! wine reg query 'HKCU\\Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\Shrink4' >/dev/null 2>&1"
 check "the uninstall removed the player's conditions" test -f "$session"
 
 if ((${#failures[@]})); then

@@ -51,5 +51,5 @@ cp "$translations/qtbase_zh_CN.qm" "$out/translations/"
 # Qt looks for its plugins and texts relative to its own DLL unless told otherwise.
 printf '[Paths]\r\nPrefix = .\r\nPlugins = .\r\nTranslations = translations\r\n' >"$out/qt.conf"
 
-find "$out" -iname '*.dll' -o -iname '*.exe' | xargs $triplet-strip --strip-unneeded
+find "$out" \( -iname '*.dll' -o -iname '*.exe' \) -exec $triplet-strip --strip-unneeded {} +
 echo "$out: $(find "$out" -type f | wc -l) files, $(du -sh "$out" | cut -f1)"

@@ -3,6 +3,9 @@
 ; .json schemes opening in the program. ./dev windows runs
 ;   makensis -DVERSION=x.y.z -DSOURCE_DIR=<deployed folder> -DOUT_FILE=<setup.exe> shrink4.nsi
 Unicode true
+; A 64-bit installer for 64-bit programs; it also runs where only 64-bit Windows programs
+; can (wine without its 32-bit half).
+Target amd64-unicode
 RequestExecutionLevel user
 SetCompressor /SOLID lzma
 

@@ -16,7 +16,14 @@ namespace {
 constexpr char kName[] = "GB18030";
 
 #ifdef Q_OS_WIN
-constexpr UINT kGb18030CodePage = 54936;
+// GBK, what Chinese Windows calls ANSI, is the part of GB18030 nearly every text uses; it
+// stands in where a system (wine, say) lacks GB18030 itself.
+UINT codePage()
+{
+    constexpr UINT kGb18030 = 54936;
+    constexpr UINT kGbk = 936;
+    return IsValidCodePage(kGb18030) ? kGb18030 : kGbk;
+}
 
 bool fitsWindows(qsizetype size)
 {
@@ -36,11 +43,11 @@ std::optional<QString> fromGb18030(const QByteArray& bytes)
     if (!fitsWindows(bytes.size()))
         return std::nullopt;
     const int size = int(bytes.size());
-    const int length = MultiByteToWideChar(kGb18030CodePage, 0, bytes.constData(), size, nullptr, 0);
+    const int length = MultiByteToWideChar(codePage(), 0, bytes.constData(), size, nullptr, 0);
     if (length <= 0)
         return std::nullopt;
     QString text(length, Qt::Uninitialized);
-    MultiByteToWideChar(kGb18030CodePage, 0, bytes.constData(), size, reinterpret_cast<wchar_t*>(text.data()), length);
+    MultiByteToWideChar(codePage(), 0, bytes.constData(), size, reinterpret_cast<wchar_t*>(text.data()), length);
     return text;
 #else
     return std::nullopt;
@@ -58,11 +65,11 @@ std::optional<QByteArray> toGb18030(const QString& text)
         return std::nullopt;
     const auto* wide = reinterpret_cast<const wchar_t*>(text.utf16());
     const int size = int(text.size());
-    const int length = WideCharToMultiByte(kGb18030CodePage, 0, wide, size, nullptr, 0, nullptr, nullptr);
+    const int length = WideCharToMultiByte(codePage(), 0, wide, size, nullptr, 0, nullptr, nullptr);
     if (length <= 0)
         return std::nullopt;
     QByteArray bytes(length, Qt::Uninitialized);
-    WideCharToMultiByte(kGb18030CodePage, 0, wide, size, bytes.data(), length, nullptr, nullptr);
+    WideCharToMultiByte(codePage(), 0, wide, size, bytes.data(), length, nullptr, nullptr);
     return bytes;
 #else
     return std::nullopt;

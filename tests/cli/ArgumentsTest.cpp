@@ -63,8 +63,11 @@ TEST(CliArguments, AnArgumentWithALineBreakStaysOnTheErrorLine)
     QTemporaryDir dir;
     const QString broken = dir.filePath(QStringLiteral("two\nlines.json"));
     QFile notJson(broken);
-    ASSERT_TRUE(notJson.open(QIODevice::WriteOnly));
-    notJson.write("{");
+    // Windows allows no line break in a name: there the broken file is a missing one too.
+    [[maybe_unused]] const bool made = notJson.open(QIODevice::WriteOnly) && notJson.write("{") == 1;
+#ifndef Q_OS_WIN
+    ASSERT_TRUE(made);
+#endif
     notJson.close();
     const TempInput scheme(kScheme);
     const QString missing = dir.filePath(QStringLiteral("no\nsuch"));

@@ -87,7 +87,7 @@ QString histogramTitle(const LiveState& state, const RunStatistics& stats)
     if (stats.pool == 0)
         return QStringLiteral("大底为空：没有号码可以统计");
     // Two lines: the chart is often too narrow for both on one.
-    return QStringLiteral("大底号码的不符条件数分布<br>（%1）").arg(toleranceText(state));
+    return QStringLiteral("大底号码的不符条件数分布\n（%1）").arg(toleranceText(state));
 }
 
 QString numbersText(const NumberSet& numbers)

@@ -17,6 +17,9 @@ const QColor kGridColor(0xe2, 0xe2, 0xe2);
 const QColor kTextColor(0x30, 0x30, 0x30);
 // Long captions of lying bars leave the plot at least the rest of the width.
 constexpr qreal kMaxCaptionShare = 0.45;
+// Captions under the bars start this many lines below the axis: clear of the lowest tick's
+// label, which stands half a line below it, when the first caption reaches left past it.
+constexpr qreal kCaptionDrop = 0.625;
 // A bar fills this share of its category's band.
 constexpr qreal kBarShare = 0.8;
 
@@ -125,7 +128,9 @@ CategoryChart::Parts CategoryChart::measure() const
     QRectF area = QRectF(rect()).adjusted(pad, pad / 2, -pad, -pad / 2);
     Parts p;
     if (!m_title.isEmpty()) {
-        p.title = QRectF(area.left(), area.top(), area.width(), QFontMetricsF(titleFont(font())).height());
+        // A title of several lines ("\n") takes the room of each.
+        const qreal lines = qreal(m_title.count(u'\n') + 1);
+        p.title = QRectF(area.left(), area.top(), area.width(), lines * QFontMetricsF(titleFont(font())).height());
         area.setTop(p.title.bottom() + pad / 2);
     }
     if (m_captions.isEmpty())
@@ -142,13 +147,13 @@ CategoryChart::Parts CategoryChart::measure() const
     if (vertical()) {
         // The value axis' title over its labels, the categories' under their captions.
         p.valueTitle = QRectF(area.left(), area.top(), area.width(), m_valueTitle.isEmpty() ? line / 2 : line);
-        area.setTop(p.valueTitle.bottom() + pad / 2);
+        area.setTop(p.valueTitle.bottom() + line / 2); // the top tick stands half above the plot
         if (!m_categoryTitle.isEmpty()) {
             p.categoryTitle = QRectF(area.left(), area.bottom() - line, area.width(), line);
             area.setBottom(p.categoryTitle.top());
         }
         p.plot = QRectF(QPointF(area.left() + widestTick + pad / 2, area.top()),
-                        QPointF(area.right(), area.bottom() - line - pad / 4));
+                        QPointF(area.right(), area.bottom() - line - kCaptionDrop * line));
         p.captionExtent = line;
         p.step =
             charts::captionStep(widestCaption, 2 * metrics.horizontalAdvance(QLatin1Char('0')), p.plot.width() / n);
@@ -228,7 +233,7 @@ QList<QRectF> CategoryChart::captionRects() const
         if (vertical()) {
             // Centred under its bar, but kept within the chart.
             const qreal left = std::clamp(s.center().x() - width / 2, 0.0, std::max(0.0, qreal(this->width()) - width));
-            rects << QRectF(left, m_parts.plot.bottom() + line / 8, width, line);
+            rects << QRectF(left, m_parts.plot.bottom() + kCaptionDrop * line, width, line);
         } else {
             rects << QRectF(s.left() - line / 4 - width, s.center().y() - line / 2, width, line);
         }
@@ -248,8 +253,10 @@ void CategoryChart::paintEvent(QPaintEvent*)
     }
     painter.save();
     painter.setFont(titleFont(font()));
-    painter.drawText(m_parts.title, Qt::AlignCenter,
-                     painter.fontMetrics().elidedText(m_title, Qt::ElideRight, int(m_parts.title.width())));
+    QStringList lines = m_title.split(u'\n');
+    for (QString& line : lines)
+        line = painter.fontMetrics().elidedText(line, Qt::ElideRight, int(m_parts.title.width()));
+    painter.drawText(m_parts.title, Qt::AlignCenter, lines.join(u'\n'));
     painter.restore();
     paintFrame(painter);
     paintCaptions(painter);
