@@ -4,6 +4,8 @@
 
 #include "MainWindowTestSupport.h"
 
+#include "ui/main/PagedConditions.h"
+
 #include <QFile>
 #include <QStatusBar>
 #include <QStringEncoder>
@@ -48,7 +50,7 @@ private slots:
         QCOMPARE(w->conditions().straightKills, std::string("1234"));
         QCOMPARE(w->currentScheme(), QString());
 
-        w->newScheme();
+        setPlainText(w.get(), QStringLiteral("T_main_shazhixuan"), QString()); // nothing left unsaved
         QVERIFY(dropFiles(w.get(), {scheme}));
         QTRY_COMPARE(w->currentScheme(), scheme);
         QCOMPARE(w->conditions().killTwoCodes, std::string("56"));
@@ -69,7 +71,6 @@ private slots:
 
         QVERIFY(dropFiles(box->viewport(), {path}));
         QTRY_COMPARE(box->toPlainText(), QStringLiteral("12 34\n56"));
-        QCOMPARE(w->conditions().killTwoCodes, std::string("12 34\n56"));
         QVERIFY(statusWord(*w).contains(QStringLiteral("二码.txt")));
         QTest::keyClick(box, Qt::Key_Z, Qt::ControlModifier);
         QCOMPARE(box->toPlainText(), QStringLiteral("78"));
