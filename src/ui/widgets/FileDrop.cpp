@@ -1,11 +1,14 @@
 #include "FileDrop.h"
 
 #include "scheme/DrawsText.h"
+#include "ui/widgets/textbox/TextBox.h"
 
+#include <QCursor>
 #include <QDropEvent>
 #include <QFileInfo>
 #include <QMimeData>
 #include <QTimer>
+#include <QToolTip>
 #include <QUrl>
 #include <QWidget>
 
@@ -68,6 +71,23 @@ bool FileDropFilter::eventFilter(QObject* watched, QEvent* event)
     if (type == QEvent::Drop)
         QTimer::singleShot(0, this, [this, file] { m_take(file); });
     return true;
+}
+
+void fillOnFileDrop(TextBox* box)
+{
+    const auto refuse = [box](const QString& word) { QToolTip::showText(QCursor::pos(), word, box); };
+    new FileDropFilter(
+        box->viewport(),
+        [box, refuse](const QString& path) {
+            const DroppedText dropped = isSchemeFile(path)
+                                            ? DroppedText{std::nullopt, QStringLiteral("方案文件请拖到主窗口上打开。")}
+                                            : readDroppedText(path);
+            if (dropped.text)
+                box->replaceAll(*dropped.text);
+            else
+                refuse(dropped.problem);
+        },
+        refuse);
 }
 
 } // namespace shrink4

@@ -13,6 +13,8 @@ class QWidget;
 
 namespace shrink4 {
 
+class TextBox;
+
 // The one local file (not a folder) a drag carries; empty for several, a folder or none.
 QString draggedFile(const QMimeData* mime);
 bool isSchemeFile(const QString& path);
@@ -42,5 +44,9 @@ private:
     std::function<void(const QString&)> m_take;
     std::function<void(const QString&)> m_refuse;
 };
+
+// A text file dropped on `box` replaces its text, as one edit its undo takes back; what is
+// not a text file is refused in a tip where it was dropped.
+void fillOnFileDrop(TextBox* box);
 
 } // namespace shrink4
