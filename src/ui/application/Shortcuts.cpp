@@ -24,6 +24,12 @@ const std::vector<Binding>& bindings()
         {Command::ExportResult, {key(Qt::CTRL | Qt::Key_E)}, QStringLiteral("导出结果")},
         {Command::Print, {key(Qt::CTRL | Qt::Key_P)}, QStringLiteral("打印结果")},
         {Command::Quit, {key(Qt::CTRL | Qt::Key_Q)}, QStringLiteral("退出")},
+        {Command::Undo,
+         {key(Qt::CTRL | Qt::Key_Z)},
+         QStringLiteral("撤销条件的上一步改动（光标在文字框里时，先撤销框里的输入）")},
+        {Command::Redo,
+         {key(Qt::CTRL | Qt::Key_Y), key(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)},
+         QStringLiteral("重做撤销了的改动")},
         {Command::FindInResult, {key(Qt::CTRL | Qt::Key_F)}, QStringLiteral("在缩水结果里找号（Esc 关闭找号框）")},
         {Command::NextPage,
          {key(Qt::CTRL | Qt::Key_Tab), key(Qt::CTRL | Qt::Key_PageDown)},
@@ -45,7 +51,6 @@ const std::vector<Note>& notes()
         {QStringLiteral("Alt+带下划线的字母"), QStringLiteral("打开菜单或按下按钮，如 Alt+F 打开【方案】菜单")},
         {QStringLiteral("空格"), QStringLiteral("勾选或取消光标所在的勾选框")},
         {QStringLiteral("双击文字框"), QStringLiteral("清空这个框（Ctrl+Z 可以撤销）")},
-        {QStringLiteral("Ctrl+Z / Ctrl+Y"), QStringLiteral("在文字框里撤销、重做")},
         {QStringLiteral("Alt+← / Alt+→"), QStringLiteral("在教程里后退、前进")},
     };
     return table;

@@ -19,6 +19,8 @@ enum class Command {
     ExportResult,
     Print,
     Quit,
+    Undo,
+    Redo,
     FindInResult,
     NextPage,
     PreviousPage,
