@@ -67,7 +67,7 @@ private slots:
         auto w = makeWindow();
         auto* box = control<TextBox>(w.get(), QStringLiteral("T_main_sha_2ma"));
         w->pages().setCurrentIndex(2);
-        box->replaceAll(QStringLiteral("78"));
+        box->setPlainText(QStringLiteral("78"));
 
         QVERIFY(dropFiles(box->viewport(), {path}));
         QTRY_COMPARE(box->toPlainText(), QStringLiteral("12 34\n56"));
