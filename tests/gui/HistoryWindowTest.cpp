@@ -416,6 +416,30 @@ private slots:
         QCOMPARE(startFolder, QFileInfo(path).absolutePath());
     }
 
+    // A draws file dropped on the box imports as 导入文件 does; a scheme there is refused.
+    void aDroppedDrawsFileImports()
+    {
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("draws.txt"));
+        QVERIFY(writeFile(path, kDraws.toUtf8()));
+        const QString scheme = dir.filePath(QStringLiteral("mine.json"));
+        QVERIFY(writeFile(scheme, "{}"));
+        auto w = makeWindow();
+        w->setConditions(someConditions());
+        HistoryWindow* history = openHistory(*w);
+
+        const MessageBoxSeen refused = answerMessageBoxes([&] {
+            QVERIFY(dropFiles(drawsBox(history)->viewport(), {scheme}));
+            QTest::qWait(300);
+        });
+        QVERIFY(refused.text.contains(QStringLiteral("主窗口")));
+        QCOMPARE(drawsBox(history)->toPlainText(), QString());
+
+        QVERIFY(dropFiles(drawsBox(history)->viewport(), {path}));
+        QTRY_COMPARE(drawsBox(history)->toPlainText(), kDraws);
+        checkAgainstEngine(*w, history, drawsOf(kDraws));
+    }
+
     // Saved as Windows tools save it (UTF-16 with a mark, GB18030) or with CR alone ending
     // its lines, a file gives the text and the rows its UTF-8 twin gives.
     void everySavedFormImportsAlike()

@@ -9,7 +9,10 @@
 #include <QStandardPaths>
 #include <QStyleFactory>
 #include <QTest>
+#include <QDropEvent>
+#include <QMimeData>
 #include <QTimer>
+#include <QUrl>
 
 #include <vector>
 
@@ -94,6 +97,24 @@ void typeFileName(QFileDialog* dialog, const QString& folder, const QString& fil
     name->clear();
     QTest::keyClicks(name, fileName);
     QTimer::singleShot(0, name, [name] { QTest::keyClick(name, Qt::Key_Return); });
+}
+
+bool dropFiles(QWidget* target, const QStringList& paths)
+{
+    QMimeData mime;
+    QList<QUrl> urls;
+    for (const QString& path : paths)
+        urls << QUrl::fromLocalFile(path);
+    mime.setUrls(urls);
+    const QPointF middle = QRectF(target->rect()).center();
+    QDragEnterEvent enter(middle.toPoint(), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
+    enter.ignore();
+    QApplication::sendEvent(target, &enter);
+    if (!enter.isAccepted())
+        return false;
+    QDropEvent drop(middle, Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(target, &drop);
+    return drop.isAccepted();
 }
 
 std::unique_ptr<MainWindow> makeWindow()

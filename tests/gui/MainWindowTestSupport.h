@@ -56,6 +56,10 @@ MessageBoxSeen answerMessageBoxes(const std::function<void()>& action);
 // does. Return is posted: it may open a question, which the caller's poll has to answer.
 void typeFileName(QFileDialog* dialog, const QString& folder, const QString& fileName);
 
+// Drags `paths` from a file manager over the middle of `target` and lets go if the drag is
+// accepted; returns whether it was.
+bool dropFiles(QWidget* target, const QStringList& paths);
+
 inline constexpr int kWaitForRunMs = 60000;
 
 // The window as a user meets it, but for runs listed before the click returns.

@@ -6,9 +6,14 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QDropEvent>
+#include <QFile>
 #include <QFrame>
 #include <QLabel>
 #include <QListWidget>
+#include <QMimeData>
+#include <QTemporaryDir>
+#include <QUrl>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTimer>
@@ -217,6 +222,27 @@ private slots:
         QCOMPARE(count(tool), QStringLiteral("4"));
         QTest::keyClick(box(tool, 0), Qt::Key_Z, Qt::ControlModifier);
         QCOMPARE(listCount(tool, 0), QStringLiteral("0 注"));
+    }
+
+    // A list saved by another program, dropped on a box, fills it and is counted.
+    void aDroppedFileFillsABox()
+    {
+        QTemporaryDir dir;
+        QFile file(dir.filePath(QStringLiteral("list.txt")));
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(QByteArray("\xef\xbb\xbf") + "1234\r\n5678\r\n"); // as Notepad saves it
+        file.close();
+        QWidget* tool = openTool();
+        QMimeData mime;
+        mime.setUrls({QUrl::fromLocalFile(file.fileName())});
+        QWidget* target = box(tool, 1)->viewport();
+        QDragEnterEvent enter(QPoint(4, 4), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(target, &enter);
+        QVERIFY(enter.isAccepted());
+        QDropEvent drop(QPointF(4, 4), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(target, &drop);
+        QTRY_COMPARE(box(tool, 1)->toPlainText(), QStringLiteral("1234\n5678\n"));
+        QCOMPARE(listCount(tool, 1), QStringLiteral("2 注"));
     }
 
     // Without a main window to reach, the buttons that would reach it are off.

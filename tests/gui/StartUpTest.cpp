@@ -10,6 +10,7 @@
 #include <QDir>
 #include <QDirIterator>
 #include <QFile>
+#include <QLabel>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
@@ -23,6 +24,11 @@ QTemporaryDir* home = nullptr;
 QString inHome(const QString& path)
 {
     return home->filePath(path);
+}
+
+QLabel* startHint(MainWindow& w)
+{
+    return w.findChild<QLabel*>(QStringLiteral("L_start_hint"));
 }
 
 } // namespace
@@ -42,6 +48,7 @@ private slots:
         QWidget* first = QApplication::focusWidget();
         QVERIFY(first);
         QCOMPARE(first->objectName(), QStringLiteral("T_main_shazhixuan"));
+        QVERIFY(startHint(*w)->isVisible()); // nothing kept yet: a first start
         QTest::keyClicks(first, QStringLiteral("1234"));
         w->pages().setCurrentIndex(2);
         QVERIFY(w->close());
@@ -58,6 +65,24 @@ private slots:
                          QDirIterator::Subdirectories);
         while (all.hasNext())
             QVERIFY2(!all.next().contains(QLatin1String("Unknown Organization")), qPrintable(all.filePath()));
+    }
+
+    // The first start's word stays until a run is made, then never shows again.
+    void theStartHintGoesAfterTheFirstRun()
+    {
+        auto w = startMainWindow({QStringLiteral("shrink4")});
+        QVERIFY(QTest::qWaitForWindowActive(w.get()));
+        QVERIFY(startHint(*w)->isVisible()); // no run yet at the starts before
+        QVERIFY(startHint(*w)->text().contains(QStringLiteral("F5")));
+        QTest::keyClick(w.get(), Qt::Key_F5);
+        QTRY_VERIFY(startHint(*w)->isHidden());
+        QVERIFY(w->close());
+        w.reset();
+
+        w = startMainWindow({QStringLiteral("shrink4")});
+        QVERIFY(QTest::qWaitForWindowActive(w.get()));
+        QVERIFY(startHint(*w)->isHidden());
+        QVERIFY(w->close());
     }
 
     // A path relative to the folder it was started in is still the current scheme when the

@@ -9,7 +9,7 @@
 namespace shrink4 {
 
 RecentSchemesMenu::RecentSchemesMenu(QWidget* parent)
-    : QMenu(texts::kRecentSchemesCaption, parent)
+    : QMenu(texts::kRecentSchemesCaption + QStringLiteral("(&R)"), parent)
 {
     setObjectName(QStringLiteral("menu_recent_schemes"));
     connect(this, &QMenu::aboutToShow, this, &RecentSchemesMenu::refresh);

@@ -21,6 +21,8 @@ const Key<QByteArray> kResultSplit{"window/resultSplit", {}};
 const Key<QString> kCurrentScheme{"schemes/current", {}};
 const Key<QStringList> kRecentSchemes{"schemes/recent", {}};
 const Key<QString> kDrawsFolder{"history/drawsFolder", {}};
+const Key<bool> kStartHintShown{"hints/startShown", false};
+const Key<bool> kStartHintDone{"hints/startDone", false};
 // Followed by the dialog's object name.
 const QString kFolderPrefix = QStringLiteral("folders/");
 // Followed by the tool window's object name.
@@ -146,6 +148,26 @@ void Settings::setDrawsFolder(const QString& folder)
 {
     if (programNamed())
         write(*m_store, kDrawsFolder, folder);
+}
+
+bool Settings::startHintShown() const
+{
+    return read(*m_store, kStartHintShown);
+}
+
+void Settings::setStartHintShown(bool shown)
+{
+    write(*m_store, kStartHintShown, shown);
+}
+
+bool Settings::startHintDone() const
+{
+    return read(*m_store, kStartHintDone);
+}
+
+void Settings::setStartHintDone(bool done)
+{
+    write(*m_store, kStartHintDone, done);
 }
 
 } // namespace shrink4

@@ -58,6 +58,13 @@ public:
     QString drawsFolder() const;
     void setDrawsFolder(const QString& folder);
 
+    // The first start's line on where to begin: whether it was ever shown, and whether it
+    // has done its job (a run was made), after which it is never shown again.
+    bool startHintShown() const;
+    void setStartHintShown(bool shown);
+    bool startHintDone() const;
+    void setStartHintDone(bool done);
+
 private:
     std::unique_ptr<QSettings> m_store;
 };

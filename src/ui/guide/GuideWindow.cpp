@@ -1,5 +1,6 @@
 #include "GuideWindow.h"
 
+#include "ui/application/Shortcuts.h"
 #include "ui/guide/GuideSections.h"
 #include "ui/widgets/ScreenFit.h"
 #include "ui/widgets/ToolWindows.h"
@@ -15,6 +16,24 @@ namespace shrink4 {
 namespace {
 
 const QString kRoot = QStringLiteral("qrc:/guide/");
+// Read outside the program (the installed pages), the marker says where the keys are.
+const QString kKeysMarker = QStringLiteral("<p class=\"keys\">按键表见程序的【帮助】→【快捷键】。</p>");
+
+// The pages hold a marker where the table of keys goes, so that the guide lists the keys
+// the window binds, from the same table.
+class GuideBrowser : public QTextBrowser {
+public:
+    QVariant loadResource(int type, const QUrl& name) override
+    {
+        QVariant page = QTextBrowser::loadResource(type, name);
+        if (type != QTextDocument::HtmlResource)
+            return page;
+        QString html = page.typeId() == QMetaType::QByteArray ? QString::fromUtf8(page.toByteArray()) : page.toString();
+        if (!html.contains(kKeysMarker))
+            return page;
+        return html.replace(kKeysMarker, keys::tableHtml());
+    }
+};
 
 QAction* addNavigation(QToolBar* bar, QStyle::StandardPixmap icon, const QString& caption, const QKeySequence& key)
 {
@@ -33,7 +52,7 @@ GuideWindow::GuideWindow(QWidget* mainWindow)
     setWindowTitle(QStringLiteral("四星缩水使用教程"));
     setProperty(guide::kSectionProperty, guide::kContents);
 
-    m_browser = new QTextBrowser;
+    m_browser = new GuideBrowser;
     m_browser->setObjectName(QStringLiteral("guide_browser"));
     m_browser->setOpenExternalLinks(true);
 

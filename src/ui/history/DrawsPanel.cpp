@@ -5,10 +5,12 @@
 #include "ui/application/Settings.h"
 #include "ui/history/HistoryTexts.h"
 #include "ui/main/UndoNotice.h"
+#include "ui/widgets/FileDrop.h"
 #include "ui/widgets/WidgetFactory.h"
 
 #include "ui/widgets/textbox/TextBox.h"
 
+#include <QCursor>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QHBoxLayout>
@@ -16,6 +18,7 @@
 #include <QListWidget>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QToolTip>
 #include <QVBoxLayout>
 
 #include <utility>
@@ -105,6 +108,10 @@ DrawsPanel::DrawsPanel(QWidget* parent)
             m_recheck.start();
     });
     connect(&m_recheck, &QTimer::timeout, this, &DrawsPanel::listBadLines);
+    // A draws file dropped on the box is imported as 导入文件 imports it.
+    new FileDropFilter(
+        m_box->viewport(), [this](const QString& path) { importDropped(path); },
+        [this](const QString& word) { QToolTip::showText(QCursor::pos(), word, m_box); });
     connect(m_badLines, &QListWidget::itemClicked, this, &DrawsPanel::selectBadLine);
     connect(m_badLines, &QListWidget::itemActivated, this, &DrawsPanel::selectBadLine);
 
@@ -163,6 +170,19 @@ void DrawsPanel::importFile()
         return;
     }
     replaceDraws(*file.text, QStringLiteral("文件 %1").arg(QFileInfo(path).fileName()), false);
+}
+
+void DrawsPanel::importDropped(const QString& path)
+{
+    const DroppedText dropped = isSchemeFile(path)
+                                    ? DroppedText{std::nullopt, QStringLiteral("方案文件请拖到主窗口上打开。")}
+                                    : readDroppedText(path);
+    if (!dropped.text) {
+        QMessageBox::warning(this, texts::kHistoryTitle, dropped.problem + QLatin1Char('\n') + texts::kNothingImported,
+                             QMessageBox::Ok);
+        return;
+    }
+    replaceDraws(*dropped.text, QStringLiteral("文件 %1").arg(QFileInfo(path).fileName()), false);
 }
 
 void DrawsPanel::revertBox()

@@ -38,6 +38,7 @@ signals:
 private:
     void applyBox();
     void importFile();
+    void importDropped(const QString& path);
     void revertBox();
     // Puts `text` in force when it reads as draws (a blank text from the box clears
     // them); otherwise says why, naming `source`, and changes nothing.

@@ -21,6 +21,7 @@ namespace shrink4 {
 
 class LineBox;
 class PagedConditions;
+class ResultFind;
 class TextBox;
 class TwoBoxProgressBar;
 
@@ -77,6 +78,7 @@ struct RunForm {
     QGroupBox* progressFrame = nullptr;
     TwoBoxProgressBar* progressBar = nullptr;
     QListWidget* results = nullptr;
+    ResultFind* find = nullptr;  // 找号 over the list
     QLabel* staleNote = nullptr; // over the list: the result is not of the conditions on screen
     QLabel* groupNote = nullptr; // over the list: it holds group forms
     QLabel* count = nullptr;

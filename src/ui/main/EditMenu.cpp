@@ -1,5 +1,6 @@
 #include "EditMenu.h"
 
+#include "ui/main/KeyboardMap.h"
 #include "ui/widgets/ToolWindows.h"
 
 #include <QAction>
@@ -32,10 +33,10 @@ QMenu* addEditMenu(QMainWindow* window, QUndoStack* history, QMenu* before)
     window->menuBar()->insertMenu(before ? before->menuAction() : nullptr, edit);
     QAction* undo = history->createUndoAction(edit, QStringLiteral("撤销"));
     undo->setObjectName(QStringLiteral("action_undo"));
-    undo->setShortcut(QKeySequence::Undo);
+    bindKeys(undo, keys::Command::Undo);
     QAction* redo = history->createRedoAction(edit, QStringLiteral("重做"));
     redo->setObjectName(QStringLiteral("action_redo"));
-    redo->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
+    bindKeys(redo, keys::Command::Redo);
     edit->addAction(undo);
     edit->addAction(redo);
     edit->addSeparator();

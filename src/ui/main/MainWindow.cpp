@@ -8,6 +8,9 @@
 #include "ui/main/EditMenu.h"
 #include "ui/widgets/CopyNotice.h"
 #include "ui/main/DanButtons.h"
+#include "ui/main/FileDrops.h"
+#include "ui/main/FirstStartHint.h"
+#include "ui/main/KeyboardMap.h"
 #include "ui/main/LiveCounts.h"
 #include "ui/main/LiveRun.h"
 #include "ui/history/HistoryWindow.h"
@@ -90,7 +93,8 @@ MainWindow::MainWindow(QWidget* parent)
     m_split->setObjectName(QStringLiteral("resultSplit"));
     m_split->setChildrenCollapsible(false);
     m_split->setHandleWidth(4);
-    m_split->addWidget(m_scroll);
+    m_startHint = new FirstStartHint;
+    m_split->addWidget(m_startHint->over(m_scroll));
     QWidget* results = buildResultColumn();
     m_split->addWidget(results);
     m_split->setStretchFactor(0, 1);
@@ -112,6 +116,7 @@ MainWindow::MainWindow(QWidget* parent)
     // A crash after a run or a conversion loses nothing that it used or listed.
     connect(m_runner, &RunController::finished, this, &MainWindow::saveSession);
     connect(m_runner, &RunController::converted, this, &MainWindow::saveSession);
+    connect(m_runner, &RunController::finished, m_startHint, &FirstStartHint::done);
     onConditionChange(m_form, m_document, [this] { m_document->conditionsChanged(); });
     onConditionChange(m_form, m_results, [this] { m_results->conditionsChanged(); });
     auto* notes = new NotesLine(m_form);
@@ -124,6 +129,11 @@ MainWindow::MainWindow(QWidget* parent)
     buildLiveCounts();
     connectButtons();
     buildActions();
+    new KeyboardMap(this, m_form, m_run, m_scroll);
+    new FileDrops(this, m_form, [this](const QString& path) {
+        if (mayReplaceConditions()) // as 打开方案 asks
+            openScheme(path);
+    });
     addTooltips(m_form, m_run);
     showSchemeState();
     focusFirstCondition();
@@ -197,12 +207,13 @@ void MainWindow::buildActions()
     analysis->addAction(QStringLiteral("走势(&T)"), this, &MainWindow::showTrends)
         ->setObjectName(QStringLiteral("action_trends"));
 
-    auto* start = new QShortcut(QKeySequence(Qt::Key_F5), this);
-    connect(start, &QShortcut::activated, this, [this] {
+    addShortcut(this, keys::Command::Run, [this] {
         if (m_run.start->isEnabled())
             m_run.start->click();
     });
-    addGuideAction(addHelpMenu(this));
+    QMenu* help = addHelpMenu(this);
+    addGuideAction(help);
+    addShortcutsAction(help, this);
 }
 
 // 帮助 → 使用教程 opens the contents; F1 the section of what has the focus, in any of the
@@ -212,7 +223,8 @@ void MainWindow::addGuideAction(QMenu* help)
     auto* contents = new QAction(QStringLiteral("使用教程(&G)\tF1"), help);
     contents->setObjectName(QStringLiteral("action_guide"));
     connect(contents, &QAction::triggered, this, [this] { openGuide(this, guide::kContents); });
-    auto* f1 = new QShortcut(QKeySequence(Qt::Key_F1), this);
+    auto* f1 = new QShortcut(this);
+    f1->setKeys(keys::keysOf(keys::Command::Guide));
     f1->setContext(Qt::ApplicationShortcut);
     connect(f1, &QShortcut::activated, this, [this] {
         const QWidget* focus = QApplication::focusWidget();
@@ -262,30 +274,36 @@ void MainWindow::addHistoryAction(QMenu* analysis)
 void MainWindow::buildSchemeMenu()
 {
     QMenu* schemes = menuBar()->addMenu(QStringLiteral("方案(&F)"));
-    QAction* blank = schemes->addAction(QStringLiteral("新建方案"), this, &MainWindow::newScheme);
+    QAction* blank = schemes->addAction(QStringLiteral("新建方案(&N)"), this, &MainWindow::newScheme);
     blank->setObjectName(QStringLiteral("action_new_scheme"));
-    blank->setShortcut(QKeySequence::New);
-    QAction* open = schemes->addAction(texts::kOpenSchemeCaption, this, &MainWindow::openSchemeDialog);
+    bindKeys(blank, keys::Command::NewScheme);
+    QAction* open =
+        schemes->addAction(texts::kOpenSchemeCaption + QStringLiteral("(&O)…"), this, &MainWindow::openSchemeDialog);
     open->setObjectName(QStringLiteral("action_open_scheme"));
-    open->setShortcut(QKeySequence::Open);
+    bindKeys(open, keys::Command::OpenScheme);
     auto* recent = new RecentSchemesMenu(schemes);
     connect(recent, &RecentSchemesMenu::chosen, this, &MainWindow::openRecentScheme);
     schemes->addMenu(recent);
     schemes->addSeparator();
-    QAction* save = schemes->addAction(texts::kSaveSchemeCaption, this, &MainWindow::save);
+    QAction* save = schemes->addAction(texts::kSaveSchemeCaption + QStringLiteral("(&S)"), this, &MainWindow::save);
     save->setObjectName(QStringLiteral("action_save_scheme"));
-    save->setShortcut(QKeySequence::Save);
-    QAction* saveAs = schemes->addAction(texts::kSaveSchemeAsCaption + QStringLiteral("…"), this, &MainWindow::saveAs);
+    bindKeys(save, keys::Command::SaveScheme);
+    QAction* saveAs =
+        schemes->addAction(texts::kSaveSchemeAsCaption + QStringLiteral("(&A)…"), this, &MainWindow::saveAs);
     saveAs->setObjectName(QStringLiteral("action_save_scheme_as"));
-    saveAs->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
+    bindKeys(saveAs, keys::Command::SaveSchemeAs);
     schemes->addSeparator();
     QAction* exportResult =
-        schemes->addAction(texts::kExportResultCaption + QStringLiteral("…"), this, &MainWindow::exportResult);
+        schemes->addAction(texts::kExportResultCaption + QStringLiteral("(&E)…"), this, &MainWindow::exportResult);
     exportResult->setObjectName(QStringLiteral("action_export_result"));
+    bindKeys(exportResult, keys::Command::ExportResult);
+    QAction* print = schemes->addAction(QStringLiteral("打印(&P)…"), this, &MainWindow::printResult);
+    print->setObjectName(QStringLiteral("action_print"));
+    bindKeys(print, keys::Command::Print);
     schemes->addSeparator();
-    QAction* quit = schemes->addAction(QStringLiteral("退出"), this, &QWidget::close);
+    QAction* quit = schemes->addAction(QStringLiteral("退出(&X)"), this, &QWidget::close);
     quit->setObjectName(QStringLiteral("action_quit"));
-    quit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
+    bindKeys(quit, keys::Command::Quit);
     quit->setMenuRole(QAction::QuitRole);
 }
 
@@ -352,6 +370,11 @@ void MainWindow::copyResult()
 void MainWindow::exportResult()
 {
     withCurrentResult([this] { exportResultToFile(this, m_results->result().numbers, m_results->groupForms()); });
+}
+
+void MainWindow::printResult()
+{
+    statusBar()->showMessage(QStringLiteral("打印功能即将加入"), 5000);
 }
 
 MainWindowLink MainWindow::setToolLink()

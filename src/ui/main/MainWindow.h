@@ -18,6 +18,7 @@ namespace shrink4 {
 
 class ConditionHistory;
 class DanButtons;
+class FirstStartHint;
 class LiveRun;
 class PagedConditions;
 class ResultView;
@@ -84,6 +85,7 @@ private:
     void connectButtons();
     void copyResult();
     void exportResult();
+    void printResult();
     // What the set tool may ask of this window: its result, and a new 大底.
     MainWindowLink setToolLink();
     ConditionsLink trendsLink();
@@ -114,6 +116,7 @@ private:
     ResultView* m_results = nullptr;
     RunController* m_runner = nullptr;
     UndoNotice* m_undoClear = nullptr;
+    FirstStartHint* m_startHint = nullptr;
     LiveRun* m_live = nullptr;
     QString m_drawsPath;
     SchemeDocument* m_document = nullptr;

@@ -4,6 +4,7 @@
 #include "ui/main/MainWindow.h"
 
 #include "ui/main/ConditionHistory.h"
+#include "ui/main/FirstStartHint.h"
 #include "ui/main/PagedConditions.h"
 #include "ui/application/RecentSchemesMenu.h"
 #include "ui/main/ResultView.h"
@@ -90,6 +91,7 @@ void MainWindow::setSessionFile(const QString& path)
     // The kept conditions are where this start begins: no "*" for them.
     m_document->setClean(QString(), readConditions(m_form));
     restoreLastResult();
+    m_startHint->offer(!kept.inputs && kept.problem.isEmpty()); // nothing kept: a first start
     if (!kept.problem.isEmpty())
         QTimer::singleShot(0, this, [this, problem = kept.problem] {
             QMessageBox::warning(this, kSessionTitle, problem, QMessageBox::Ok);

@@ -2,6 +2,7 @@
 
 #include "ui/guide/GuideSections.h"
 #include "ui/widgets/QtText.h"
+#include "ui/main/ResultFind.h"
 #include "ui/main/ResultListActions.h"
 #include "ui/widgets/TwoBoxProgressBar.h"
 #include "ui/main/ConditionWidgets.h"
@@ -22,7 +23,7 @@ namespace shrink4 {
 
 QWidget* makeStartPanel(RunForm& form)
 {
-    QPushButton* start = makeButton(QStringLiteral("C_guolv_ks"), QStringLiteral("【开始缩水】"));
+    QPushButton* start = makeButton(QStringLiteral("C_guolv_ks"), QStringLiteral("【开始缩水】(&S)"));
     start->setMinimumHeight(start->sizeHint().height() * 3 / 2);
     QFont bold = start->font();
     bold.setBold(true);
@@ -82,6 +83,8 @@ QGroupBox* makeResultFrame(RunForm& form)
     layout->addWidget(form.groupNote);
     form.staleNote = makeNote(QStringLiteral("L_result_state"));
     layout->addWidget(form.staleNote);
+    form.find = new ResultFind(list);
+    layout->addWidget(form.find);
     layout->addWidget(list, 1);
     form.results = list;
 
@@ -148,13 +151,14 @@ QGroupBox* makeToolsFrame(RunForm& form)
         const char* caption;
         QPushButton* RunForm::*slot;
     };
+    // Alt and the letter press a button; E, F, A and H open the menus.
     static const ToolButton kButtons[] = {
-        {"C_copy", "复制号码", &RunForm::copy},
-        {"C_guolv_zhuan_zuxuan", "【转为组选】", &RunForm::convert},
-        {"C_all_cls", "清空所有条件", &RunForm::clearAll},
-        {"C_jiaoji", "交集", &RunForm::setTool},
-        {"C_pinjie_tool", "二三星拼接四星", &RunForm::spliceTool},
-        {"C_daochu", "导出结果", &RunForm::exportResult},
+        {"C_copy", "复制号码(&C)", &RunForm::copy},
+        {"C_guolv_zhuan_zuxuan", "【转为组选】(&Z)", &RunForm::convert},
+        {"C_all_cls", "清空所有条件(&Q)", &RunForm::clearAll},
+        {"C_jiaoji", "交集(&J)", &RunForm::setTool},
+        {"C_pinjie_tool", "二三星拼接四星(&P)", &RunForm::spliceTool},
+        {"C_daochu", "导出结果(&D)", &RunForm::exportResult},
     };
     QGroupBox* frame = makeFrame(QStringLiteral("工具"));
     frame->setProperty(guide::kSectionProperty, guide::kTools);

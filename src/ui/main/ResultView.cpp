@@ -59,6 +59,7 @@ void ResultView::fillList()
     m_form.results->setUpdatesEnabled(false);
     m_form.results->clear();
     m_form.results->addItems(items);
+    m_form.results->setProperty("groupForms", m_shown.groupForms); // 找号 matches group forms by digits
     m_form.results->setUpdatesEnabled(true);
     m_form.count->setText(QString::number(m_shown.result.count));
 }

@@ -7,6 +7,7 @@
 #include "ui/widgets/WidgetFactory.h"
 
 #include "ui/widgets/textbox/LineBox.h"
+#include "ui/widgets/FileDrop.h"
 #include "ui/widgets/textbox/TextBox.h"
 
 #include "core/TextScan.h"
@@ -58,6 +59,7 @@ TextBox* makeListBox(QWidget* parent, int index)
     auto* box = new TextBox(parent);
     box->setObjectName(indexedName("T_dd_jiaoji", index));
     box->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    fillOnFileDrop(box);
     return box;
 }
 

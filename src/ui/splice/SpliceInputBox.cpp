@@ -1,11 +1,14 @@
 #include "SpliceInputBox.h"
 
+#include "ui/widgets/FileDrop.h"
+
 namespace shrink4 {
 
 SpliceInputBox::SpliceInputBox(QWidget* parent)
     : TextBox(parent)
 {
     setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    fillOnFileDrop(this);
 }
 
 void SpliceInputBox::mouseDoubleClickEvent(QMouseEvent*)
