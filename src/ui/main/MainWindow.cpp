@@ -14,6 +14,8 @@
 #include "ui/main/ResultPanels.h"
 #include "ui/application/RecentSchemesMenu.h"
 #include "ui/main/ResultExportDialog.h"
+#include "ui/print/ResultPrint.h"
+#include "ui/print/ResultReport.h"
 #include "ui/main/ResultView.h"
 #include "ui/main/RunController.h"
 #include "ui/application/SchemeDialogs.h"
@@ -264,6 +266,7 @@ void MainWindow::buildSchemeMenu()
     QAction* exportResult =
         schemes->addAction(texts::kExportResultCaption + QStringLiteral("…"), this, &MainWindow::exportResult);
     exportResult->setObjectName(QStringLiteral("action_export_result"));
+    addPrintActions(schemes);
     schemes->addSeparator();
     QAction* quit = schemes->addAction(QStringLiteral("退出"), this, &QWidget::close);
     quit->setObjectName(QStringLiteral("action_quit"));
@@ -314,6 +317,11 @@ QString MainWindow::resultText() const
     return m_results->resultText();
 }
 
+ResultReport MainWindow::resultReport() const
+{
+    return makeResultReport(*m_results, currentScheme());
+}
+
 void MainWindow::copyResult()
 {
     withCurrentResult([this] {
@@ -327,7 +335,19 @@ void MainWindow::copyResult()
 
 void MainWindow::exportResult()
 {
-    withCurrentResult([this] { exportResultToFile(this, m_results->result().numbers, m_results->groupForms()); });
+    withCurrentResult([this] { exportResultToFile(this, resultReport()); });
+}
+
+// 打印 and 打印预览 take the result of the conditions on screen, as 导出结果 does.
+void MainWindow::addPrintActions(QMenu* menu)
+{
+    QAction* print = menu->addAction(QStringLiteral("打印(&P)…"), this,
+                                     [this] { withCurrentResult([this] { printResult(this, resultReport()); }); });
+    print->setObjectName(QStringLiteral("action_print"));
+    print->setShortcut(QKeySequence::Print);
+    menu->addAction(QStringLiteral("打印预览(&V)…"), this,
+                    [this] { withCurrentResult([this] { previewResult(this, resultReport()); }); })
+        ->setObjectName(QStringLiteral("action_print_preview"));
 }
 
 MainWindowLink MainWindow::setToolLink()

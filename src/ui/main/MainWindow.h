@@ -22,6 +22,7 @@ class ResultView;
 class RunController;
 class SchemeDocument;
 class UndoNotice;
+struct ResultReport;
 
 class MainWindow : public QMainWindow {
     Q_OBJECT
@@ -62,6 +63,8 @@ public:
     LiveRun& liveRun() { return *m_live; }
     PagedConditions& pages() { return *m_form.pages; }
     QString resultText() const;
+    // The shown result with its scheme, notes and conditions, as printed and exported.
+    ResultReport resultReport() const;
 
 protected:
     // Closing the main window ends the program, tool windows included.
@@ -80,6 +83,7 @@ private:
     void connectButtons();
     void copyResult();
     void exportResult();
+    void addPrintActions(QMenu* menu);
     // What the set tool may ask of this window: its result, and a new 大底.
     MainWindowLink setToolLink();
     void showHelp(HelpTopic topic);
