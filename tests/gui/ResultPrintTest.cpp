@@ -6,6 +6,7 @@
 #include "ui/print/ResultReport.h"
 
 #include <QAction>
+#include <QAbstractButton>
 #include <QApplication>
 #include <QFileDialog>
 #include <QMessageBox>
@@ -58,8 +59,8 @@ QStringList expectedNumbers(const ResultReport& report)
     return numbers;
 }
 
-// Triggers 导出结果 and saves as `path`, answering the report that follows.
-QString exportThroughDialog(MainWindow* w, const QString& path)
+// Runs an export and saves as `path`, answering the report that follows.
+QString exportThroughDialog(const std::function<void()>& exportAction, const QString& path)
 {
     QString said;
     QFileDialog* typedInto = nullptr;
@@ -76,7 +77,7 @@ QString exportThroughDialog(MainWindow* w, const QString& path)
         }
     });
     poll.start();
-    w->findChild<QAction*>(QStringLiteral("action_export_result"))->trigger();
+    exportAction();
     poll.stop();
     return said;
 }
@@ -136,7 +137,8 @@ private slots:
         auto w = makeWindow();
         runWithAPool(w.get());
         const QString path = dir.filePath(QStringLiteral("result.xlsx"));
-        QVERIFY(exportThroughDialog(w.get(), path).startsWith(QStringLiteral("已导出 699 注")));
+        const auto exportResult = [&] { w->findChild<QAction*>(QStringLiteral("action_export_result"))->trigger(); };
+        QVERIFY(exportThroughDialog(exportResult, path).startsWith(QStringLiteral("已导出 699 注")));
 
         const QString book =
             outputOf(QStringLiteral("/usr/bin/python3"), {QStringLiteral("-c"), QLatin1String(kReadBook), path});
@@ -153,6 +155,28 @@ private slots:
         QVERIFY(sheets[1].startsWith(QStringLiteral("条件\n")));
         QVERIFY(sheets[1].contains(QStringLiteral("不足四位的数字被忽略")));
         QVERIFY2(sheets[1].contains(QStringLiteral("#1\t杀直选号码\t#1\t#1\t#")), qPrintable(sheets[1]));
+    }
+
+    // The 统计 table as shown: its header, a row per condition, the counts as numbers.
+    void statisticsTableExportsAsAWorkbook()
+    {
+        QTemporaryDir dir;
+        auto w = makeWindow();
+        runWithAPool(w.get());
+        setPlainText(w.get(), QStringLiteral("T_main_sha_2ma"), QStringLiteral("12"));
+        w->findChild<QAction*>(QStringLiteral("action_stats"))->trigger();
+        auto* stats = control<QWidget>(w.get(), QStringLiteral("Ftongji"));
+        const QString path = dir.filePath(QStringLiteral("stats"));
+        const auto exportTable = [&] { button(stats, QStringLiteral("tongji_export"))->click(); };
+        QVERIFY(exportThroughDialog(exportTable, path).startsWith(QStringLiteral("已导出 2 行")));
+
+        const QString book = outputOf(QStringLiteral("/usr/bin/python3"),
+                                      {QStringLiteral("-c"), QLatin1String(kReadBook), path + ".xlsx"});
+        QStringList rows = book.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+        QCOMPARE(rows.value(0), QStringLiteral("== 统计"));
+        QCOMPARE(rows.value(1), QStringLiteral("序\t条件\t删除\t大底内删除\t仅此删除"));
+        QCOMPARE(rows.value(2), QStringLiteral("#1\t杀直选号码\t#1\t#1\t#1"));
+        QCOMPARE(rows.size(), 4);
     }
 };
 

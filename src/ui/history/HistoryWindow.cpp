@@ -1,5 +1,6 @@
 #include "HistoryWindow.h"
 
+#include "ui/application/TableExport.h"
 #include "ui/guide/GuideSections.h"
 #include "ui/history/BacktestCharts.h"
 #include "ui/history/BacktestModel.h"
@@ -18,6 +19,7 @@
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
+#include <QPushButton>
 #include <QScrollArea>
 #include <QSortFilterProxyModel>
 #include <QSpinBox>
@@ -189,6 +191,9 @@ QWidget* HistoryWindow::buildResults()
     lastRow->addWidget(new QLabel(texts::kLastCaption, results));
     lastRow->addWidget(m_last);
     lastRow->addStretch(1);
+    QPushButton* exportTable = makeTableExportButton(this, *m_table->model(), QStringLiteral("历史回测"));
+    exportTable->setObjectName(QStringLiteral("history_export"));
+    lastRow->addWidget(exportTable);
     auto* column = new QVBoxLayout(results);
     column->setContentsMargins(0, 0, 0, 0);
     column->addLayout(lastRow);
