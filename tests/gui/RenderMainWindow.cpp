@@ -2,7 +2,8 @@
 // layout: shrink4_render_window OUT.png [WIDTH HEIGHT] [--with-result] [--stats]
 // --with-result ticks a few conditions and runs once, so the list shows a result, and
 // checks a drawn number the run does not list. --stats renders the 统计 window instead,
-// with the numbers of one bar listed.
+// with the numbers of one bar listed. --dark renders under a dark palette (Fusion), to see
+// that every frame stays readable.
 #include "ui/stats/HistogramChart.h"
 #include "ui/main/MainWindow.h"
 #include "ui/main/RunController.h"
@@ -14,14 +15,52 @@
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
+#include <QPalette>
 #include <QPixmap>
+#include <QStyleFactory>
 
 #include <cstdio>
 #include <cstring>
 
+namespace {
+
+// A dark desktop's palette, as a dark system theme gives it.
+QPalette darkPalette()
+{
+    QPalette p;
+    const QColor window(53, 53, 53), base(35, 35, 35), text(230, 230, 230);
+    p.setColor(QPalette::Window, window);
+    p.setColor(QPalette::WindowText, text);
+    p.setColor(QPalette::Base, base);
+    p.setColor(QPalette::AlternateBase, window);
+    p.setColor(QPalette::ToolTipBase, base);
+    p.setColor(QPalette::ToolTipText, text);
+    p.setColor(QPalette::PlaceholderText, QColor(140, 140, 140));
+    p.setColor(QPalette::Text, text);
+    p.setColor(QPalette::Button, window);
+    p.setColor(QPalette::ButtonText, text);
+    p.setColor(QPalette::BrightText, Qt::red);
+    p.setColor(QPalette::Highlight, QColor(42, 130, 218));
+    p.setColor(QPalette::HighlightedText, Qt::black);
+    p.setColor(QPalette::Light, QColor(80, 80, 80));
+    p.setColor(QPalette::Mid, QColor(90, 90, 90));
+    p.setColor(QPalette::Dark, QColor(25, 25, 25));
+    p.setColor(QPalette::Disabled, QPalette::Text, QColor(127, 127, 127));
+    p.setColor(QPalette::Disabled, QPalette::ButtonText, QColor(127, 127, 127));
+    p.setColor(QPalette::Disabled, QPalette::WindowText, QColor(127, 127, 127));
+    return p;
+}
+
+} // namespace
+
 int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
+    for (int i = 2; i < argc; ++i)
+        if (std::strcmp(argv[i], "--dark") == 0) {
+            QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+            QApplication::setPalette(darkPalette());
+        }
     if (argc < 2) {
         std::fprintf(stderr, "usage: %s OUT.png [WIDTH HEIGHT] [--with-result]\n", argv[0]);
         return 2;

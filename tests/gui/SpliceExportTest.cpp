@@ -4,6 +4,7 @@
 #include "TestFiles.h"
 #include "FileSizeLimit.h"
 #include "ui/main/ResultExportDialog.h"
+#include "ui/print/ResultReport.h"
 #include "ui/splice/SpliceExport.h"
 #include "ui/splice/SpliceWindow.h"
 #include "ui/widgets/textbox/TextBox.h"
@@ -31,6 +32,13 @@ using shrink4::test::fileBytes;
 using shrink4::test::FileSizeLimit;
 
 namespace {
+
+ResultReport reportOf(const std::vector<int>& numbers)
+{
+    ResultReport report;
+    report.numbers = numbers;
+    return report;
+}
 
 struct BoxSeen {
     QString text;
@@ -352,7 +360,7 @@ void SpliceExportTest::writesWhatTheMainWindowExportWrites()
         QVERIFY(QDir(m_folder->path()).mkdir(QLatin1String(folder)));
     const std::vector<int> numbers{7, 120, 9999};
     for (const QString& name : {QStringLiteral("main/main.txt"), QStringLiteral("maintable/main.csv")})
-        answerBoxes([&] { QVERIFY(exportResultToFile(m_window.get(), numbers, false)); }, inFolder(name));
+        answerBoxes([&] { QVERIFY(exportResultToFile(m_window.get(), reportOf(numbers))); }, inFolder(name));
     setResult(QStringLiteral("0007 0120 9999"));
     clickExport();
     auto* saveAs = m_window->findChild<QPushButton*>(QStringLiteral("C_24_pj_saveas"));

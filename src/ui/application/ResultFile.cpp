@@ -1,5 +1,7 @@
 #include "ResultFile.h"
 
+#include "ui/application/Workbook.h"
+#include "core/TextScan.h"
 #include "scheme/WholeFileWrite.h"
 
 #include <QFileInfo>
@@ -15,6 +17,19 @@ bool writeBytes(const QString& path, const std::string& bytes, QString* reason)
     return writeWholeFile(path, QByteArray(bytes.data(), qsizetype(bytes.size())), reason);
 }
 
+// A workbook of one sheet, the numbers as text beside their row number.
+bool writeNumbersBook(const QString& path, const QStringList& numbers, bool groupForms, QString* reason)
+{
+    Sheet sheet;
+    sheet.name = QStringLiteral("号码");
+    sheet.header = {QStringLiteral("序号"), groupForms ? QStringLiteral("组选号码") : QStringLiteral("直选号码")};
+    sheet.columnWidths = {8, 12};
+    int row = 0;
+    for (const QString& n : numbers)
+        sheet.rows.append({++row, n});
+    return writeWorkbook(path, {sheet}, reason);
+}
+
 } // namespace
 
 ExportFormat exportFormatOf(const QString& path)
@@ -27,18 +42,29 @@ SaveDialogSpec resultSaveDialog(const QString& caption, const QString& start, co
 {
     return {caption,
             start,
-            {QStringLiteral("文本文件 (*.txt)"), QStringLiteral("CSV 表格 (*.csv)")},
-            {QStringLiteral("txt"), QStringLiteral("csv")},
+            {QStringLiteral("文本文件 (*.txt)"), QStringLiteral("CSV 表格 (*.csv)"),
+             QStringLiteral("Excel 工作簿 (*.xlsx)")},
+            {QStringLiteral("txt"), QStringLiteral("csv"), QStringLiteral("xlsx")},
             objectName};
 }
 
 bool writeResultFile(const QString& path, const std::vector<int>& numbers, bool groupForms, QString* reason)
 {
+    if (isWorkbookPath(path)) {
+        QStringList texts;
+        for (int n : numbers)
+            texts << QStringLiteral("%1").arg(n, 4, 10, QLatin1Char('0'));
+        return writeNumbersBook(path, texts, groupForms, reason);
+    }
     return writeBytes(path, resultExportBytes(numbers, groupForms, exportFormatOf(path)), reason);
 }
 
 bool writeResultFile(const QString& path, std::string_view numberText, QString* reason)
 {
+    if (isWorkbookPath(path))
+        return writeNumbersBook(
+            path, QString::fromStdString(NormalizeDigitGroups(numberText)).split(QLatin1Char(' '), Qt::SkipEmptyParts),
+            false, reason);
     return writeBytes(path, resultExportBytes(numberText, false, exportFormatOf(path)), reason);
 }
 

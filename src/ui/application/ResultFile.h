@@ -1,6 +1,6 @@
 #pragma once
 // A result written to a file the way every export writes it: the file's suffix picks the
-// text file or the CSV table, and the file is replaced whole or not at all.
+// text file, the CSV table or the Excel workbook, and the file is replaced whole or not at all.
 
 #include "ui/application/SchemeDialogs.h"
 
@@ -13,10 +13,10 @@
 
 namespace shrink4 {
 
-// .csv (in any case) is the table; anything else the text file.
+// .csv (in any case) is the table; anything else the text file (.xlsx is told by isWorkbookPath).
 ExportFormat exportFormatOf(const QString& path);
 
-// A save dialog offering both formats, the text file first.
+// A save dialog offering every format, the text file first.
 SaveDialogSpec resultSaveDialog(const QString& caption, const QString& start, const QString& objectName);
 
 // Writes numbers (ascending, four digits) in the format of the path. On failure the old

@@ -4,7 +4,10 @@
 
 #include "core/TextScan.h"
 
+#include "ui/widgets/PaletteColors.h"
+
 #include <QBrush>
+#include <QGuiApplication>
 #include <QColor>
 
 #include <limits>
@@ -102,7 +105,8 @@ QVariant BacktestModel::data(const QModelIndex& index, int role) const
         return column == Failed ? QVariant() : QVariant(Qt::AlignCenter);
     case Qt::ForegroundRole:
         if (column == Listed)
-            return QBrush(e.listed ? QColor(0x1b, 0x7f, 0x3b) : QColor(0xc0, 0x39, 0x2b));
+            return QBrush(readableOn(e.listed ? QColor(0x1b, 0x7f, 0x3b) : QColor(0xc0, 0x39, 0x2b),
+                                     QGuiApplication::palette().color(QPalette::Base)));
         return {};
     case kTimeIndexRole:
         return int(m_outcomes.size()) - 1 - index.row();

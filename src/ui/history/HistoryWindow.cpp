@@ -1,5 +1,6 @@
 #include "HistoryWindow.h"
 
+#include "ui/application/TableExport.h"
 #include "ui/guide/GuideSections.h"
 #include "ui/history/BacktestCharts.h"
 #include "ui/history/BacktestModel.h"
@@ -191,6 +192,9 @@ QWidget* HistoryWindow::buildResults()
     trends->setToolTip(QStringLiteral("保存的开奖号码的走势图和冷热"));
     connect(trends, &QPushButton::clicked, this, &HistoryWindow::trendsAsked);
     lastRow->addWidget(trends);
+    QPushButton* exportTable = makeTableExportButton(this, *m_table->model(), QStringLiteral("历史回测"));
+    exportTable->setObjectName(QStringLiteral("history_export"));
+    lastRow->addWidget(exportTable);
     auto* column = new QVBoxLayout(results);
     column->setContentsMargins(0, 0, 0, 0);
     column->addLayout(lastRow);

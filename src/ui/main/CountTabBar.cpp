@@ -1,5 +1,7 @@
 #include "CountTabBar.h"
 
+#include "ui/widgets/PaletteColors.h"
+
 #include <QStyleOptionTab>
 #include <QStylePainter>
 
@@ -7,7 +9,6 @@ namespace shrink4 {
 
 namespace {
 
-const QColor kCountColor{170, 0, 0};
 // The count line takes part of the tab's own padding: the window keeps its height.
 constexpr int kSharedPadding = 6;
 
@@ -74,7 +75,7 @@ void CountTabBar::paintEvent(QPaintEvent*)
             painter.setPen(palette().color(QPalette::WindowText));
             painter.drawText(captionRect, Qt::AlignCenter, caption);
             painter.setFont(countFont());
-            painter.setPen(kCountColor);
+            painter.setPen(warningColor(palette()));
             painter.drawText(countRect, Qt::AlignCenter, countText(i));
         }
 }

@@ -1,5 +1,7 @@
 #include "FrameBadge.h"
 
+#include "ui/widgets/PaletteColors.h"
+
 #include <QEvent>
 #include <QGroupBox>
 
@@ -18,7 +20,7 @@ FrameBadge::FrameBadge(QGroupBox* frame)
     : QLabel(frame),
       m_frame(frame)
 {
-    setStyleSheet(QStringLiteral("color: rgb(170, 0, 0);"));
+    setStyleSheet(warningSheet(palette()));
     frame->installEventFilter(this);
     hide();
 }

@@ -19,6 +19,10 @@
 #include "ui/main/ResultPanels.h"
 #include "ui/application/RecentSchemesMenu.h"
 #include "ui/main/ResultExportDialog.h"
+#ifdef SHRINK4_PRINT
+#include "ui/print/ResultPrint.h"
+#endif
+#include "ui/print/ResultReport.h"
 #include "ui/main/ResultView.h"
 #include "ui/main/RunController.h"
 #include "ui/application/SchemeDialogs.h"
@@ -297,9 +301,7 @@ void MainWindow::buildSchemeMenu()
         schemes->addAction(texts::kExportResultCaption + QStringLiteral("(&E)…"), this, &MainWindow::exportResult);
     exportResult->setObjectName(QStringLiteral("action_export_result"));
     bindKeys(exportResult, keys::Command::ExportResult);
-    QAction* print = schemes->addAction(QStringLiteral("打印(&P)…"), this, &MainWindow::printResult);
-    print->setObjectName(QStringLiteral("action_print"));
-    bindKeys(print, keys::Command::Print);
+    addPrintActions(schemes);
     schemes->addSeparator();
     QAction* quit = schemes->addAction(QStringLiteral("退出(&X)"), this, &QWidget::close);
     quit->setObjectName(QStringLiteral("action_quit"));
@@ -356,6 +358,11 @@ QString MainWindow::resultText() const
     return m_results->resultText();
 }
 
+ResultReport MainWindow::resultReport() const
+{
+    return makeResultReport(*m_results, currentScheme());
+}
+
 void MainWindow::copyResult()
 {
     withCurrentResult([this] {
@@ -369,12 +376,21 @@ void MainWindow::copyResult()
 
 void MainWindow::exportResult()
 {
-    withCurrentResult([this] { exportResultToFile(this, m_results->result().numbers, m_results->groupForms()); });
+    withCurrentResult([this] { exportResultToFile(this, resultReport()); });
 }
 
-void MainWindow::printResult()
+// 打印 and 打印预览 take the result of the conditions on screen, as 导出结果 does.
+void MainWindow::addPrintActions([[maybe_unused]] QMenu* menu)
 {
-    statusBar()->showMessage(QStringLiteral("打印功能即将加入"), 5000);
+#ifdef SHRINK4_PRINT // a Qt without its print support (so far the Windows one) prints nothing
+    QAction* print = menu->addAction(QStringLiteral("打印(&P)…"), this,
+                                     [this] { withCurrentResult([this] { printResult(this, resultReport()); }); });
+    print->setObjectName(QStringLiteral("action_print"));
+    bindKeys(print, keys::Command::Print);
+    menu->addAction(QStringLiteral("打印预览(&V)…"), this,
+                    [this] { withCurrentResult([this] { previewResult(this, resultReport()); }); })
+        ->setObjectName(QStringLiteral("action_print_preview"));
+#endif
 }
 
 MainWindowLink MainWindow::setToolLink()

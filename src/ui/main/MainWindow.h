@@ -25,6 +25,7 @@ class ResultView;
 class RunController;
 class SchemeDocument;
 class UndoNotice;
+struct ResultReport;
 
 class MainWindow : public QMainWindow {
     Q_OBJECT
@@ -67,6 +68,8 @@ public:
     PagedConditions& pages() { return *m_form.pages; }
     ConditionHistory& history() { return *m_history; }
     QString resultText() const;
+    // The shown result with its scheme, notes and conditions, as printed and exported.
+    ResultReport resultReport() const;
 
 protected:
     // Closing the main window ends the program, tool windows included.
@@ -85,7 +88,7 @@ private:
     void connectButtons();
     void copyResult();
     void exportResult();
-    void printResult();
+    void addPrintActions(QMenu* menu);
     // What the set tool may ask of this window: its result, and a new 大底.
     MainWindowLink setToolLink();
     ConditionsLink trendsLink();

@@ -1,6 +1,7 @@
 #include "NotesLine.h"
 
 #include "ui/main/ConditionBinding.h"
+#include "ui/widgets/PaletteColors.h"
 #include "ui/widgets/QtText.h"
 #include "engine/Notes.h"
 
@@ -33,7 +34,7 @@ NotesLine::NotesLine(const ConditionForm& form, QWidget* parent)
     // However long the notes, the line never widens the window.
     setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
     setMinimumWidth(1);
-    setStyleSheet(QStringLiteral("color: rgb(170, 60, 0);"));
+    setStyleSheet(warningSheet(palette()));
     m_settle.setSingleShot(true);
     m_settle.setInterval(kSettleMs);
     connect(&m_settle, &QTimer::timeout, this, &NotesLine::refresh);

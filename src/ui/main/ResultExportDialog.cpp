@@ -2,6 +2,8 @@
 
 #include "ui/application/ResultFile.h"
 #include "ui/application/WindowTexts.h"
+#include "ui/print/ResultReport.h"
+#include "ui/print/ResultWorkbook.h"
 #include "scheme/FileErrorText.h"
 
 #include <QDir>
@@ -17,11 +19,17 @@ QString askResultPath(QWidget* parent)
                                                 QStringLiteral("export_result_dialog")));
 }
 
+bool writeReport(const QString& path, const ResultReport& report, QString* reason)
+{
+    return isWorkbookPath(path) ? writeWorkbook(path, resultSheets(report), reason)
+                                : writeResultFile(path, report.numbers, report.groupForms, reason);
+}
+
 } // namespace
 
-bool exportResultToFile(QWidget* parent, const std::vector<int>& numbers, bool groupForms)
+bool exportResultToFile(QWidget* parent, const ResultReport& report)
 {
-    if (numbers.empty()) {
+    if (report.numbers.empty()) {
         QMessageBox::information(parent, texts::kExportResultCaption, texts::kNothingToExport, QMessageBox::Ok);
         return false;
     }
@@ -29,14 +37,14 @@ bool exportResultToFile(QWidget* parent, const std::vector<int>& numbers, bool g
     if (path.isEmpty())
         return false;
     QString reason;
-    if (!writeResultFile(path, numbers, groupForms, &reason)) {
+    if (!writeReport(path, report, &reason)) {
         QMessageBox::warning(parent, texts::kExportResultCaption,
                              fileFailureText(QStringLiteral("导出失败"), path, reason), QMessageBox::Ok);
         return false;
     }
     QMessageBox::information(
         parent, texts::kExportResultCaption,
-        QStringLiteral("已导出 %1 注：\r\n%2").arg(numbers.size()).arg(QDir::toNativeSeparators(path)),
+        QStringLiteral("已导出 %1 注：\r\n%2").arg(report.numbers.size()).arg(QDir::toNativeSeparators(path)),
         QMessageBox::Ok);
     return true;
 }

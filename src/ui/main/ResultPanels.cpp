@@ -1,6 +1,7 @@
 #include "ResultPanels.h"
 
 #include "ui/guide/GuideSections.h"
+#include "ui/widgets/PaletteColors.h"
 #include "ui/widgets/QtText.h"
 #include "ui/main/ResultFind.h"
 #include "ui/main/ResultListActions.h"
@@ -127,7 +128,7 @@ QGroupBox* makePrizeCheckFrame(RunForm& form)
     reason->setAlignment(Qt::AlignCenter);
     reason->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
     reason->setFixedHeight(reason->fontMetrics().height());
-    reason->setStyleSheet(QStringLiteral("color: rgb(170, 0, 0);"));
+    reason->setStyleSheet(warningSheet(reason->palette()));
     grid->addWidget(reason, 2, 0, 1, 2);
     form.prizeReason = reason;
     return frame;

@@ -1,5 +1,6 @@
 #include "StatsWindow.h"
 
+#include "ui/application/TableExport.h"
 #include "ui/guide/GuideSections.h"
 #include "ui/stats/HistogramChart.h"
 #include "ui/main/LiveRun.h"
@@ -11,6 +12,7 @@
 
 #include <QHeaderView>
 #include <QLabel>
+#include <QPushButton>
 #include <QSplitter>
 #include <QStandardItemModel>
 #include <QTableView>
@@ -155,6 +157,9 @@ StatsWindow::StatsWindow(QWidget* mainWindow, LiveRun& live)
     leftLayout->setContentsMargins(0, 0, 0, 0);
     leftLayout->addWidget(m_noRows);
     leftLayout->addWidget(m_table, 1);
+    QPushButton* exportTable = makeTableExportButton(this, *m_table->model(), QStringLiteral("统计"));
+    exportTable->setObjectName(QStringLiteral("tongji_export"));
+    leftLayout->addWidget(exportTable, 0, Qt::AlignRight);
     auto* right = new QWidget;
     auto* rightLayout = new QVBoxLayout(right);
     rightLayout->setContentsMargins(0, 0, 0, 0);

@@ -2,7 +2,10 @@
 
 #include "trends/TrendRules.h"
 
+#include "ui/widgets/PaletteColors.h"
+
 #include <QBrush>
+#include <QGuiApplication>
 #include <QColor>
 #include <QFont>
 
@@ -131,7 +134,8 @@ QVariant FiguresModel::data(const QModelIndex& index, int role) const
     case Qt::ForegroundRole:
         if (column != Leaning || !marked)
             return {};
-        return QBrush(m_hot[std::size_t(row)] ? QColor(0xc6, 0x28, 0x28) : QColor(0x15, 0x65, 0xc0));
+        return QBrush(readableOn(m_hot[std::size_t(row)] ? QColor(0xc6, 0x28, 0x28) : QColor(0x15, 0x65, 0xc0),
+                                 QGuiApplication::palette().color(QPalette::Base)));
     default:
         return {};
     }

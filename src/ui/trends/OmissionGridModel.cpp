@@ -1,6 +1,9 @@
 #include "ui/trends/OmissionGridModel.h"
 
+#include "ui/widgets/PaletteColors.h"
+
 #include <QBrush>
+#include <QGuiApplication>
 #include <QColor>
 #include <QFont>
 
@@ -43,7 +46,7 @@ QVariant OmissionGridModel::data(const QModelIndex& index, int role) const
     case Qt::BackgroundRole:
         return drawn ? QBrush(QColor(0xc6, 0x28, 0x28)) : QVariant();
     case Qt::ForegroundRole:
-        return drawn ? QBrush(Qt::white) : QBrush(QColor(0x90, 0x90, 0x90));
+        return drawn ? QBrush(Qt::white) : QGuiApplication::palette().brush(QPalette::PlaceholderText);
     case Qt::ToolTipRole:
         return drawn ? QStringLiteral("开出 %1").arg(index.column())
                      : QStringLiteral("%1 已遗漏 %2 期").arg(index.column()).arg(omission);

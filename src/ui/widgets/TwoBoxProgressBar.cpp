@@ -13,8 +13,8 @@ TwoBoxProgressBar::TwoBoxProgressBar(QWidget* parent)
     setFrameShape(QFrame::Box);
     setFixedHeight(14);
     setStyleSheet(
-        QStringLiteral("#T_jindutiao\\(0\\) { background: white; border: 1px solid #8080a0; }"
-                       "#T_jindutiao\\(1\\) { background: #3060e0; border: none; }"));
+        QStringLiteral("#T_jindutiao\\(0\\) { background: palette(base); border: 1px solid palette(mid); }"
+                       "#T_jindutiao\\(1\\) { background: palette(highlight); border: none; }"));
     m_fill = new QFrame(this);
     m_fill->setObjectName(indexedName("T_jindutiao", 1));
     layoutFill();

@@ -30,7 +30,6 @@ QPushButton* makeButton(const QString& name, const QString& caption, QWidget* pa
     auto* b = new QPushButton(caption, parent);
     b->setObjectName(name);
     b->setAutoDefault(false);
-    styleButton(b);
     return b;
 }
 

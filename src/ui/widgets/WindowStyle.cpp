@@ -2,8 +2,6 @@
 
 #include <QAbstractButton>
 #include <QCheckBox>
-#include <QColor>
-#include <QPalette>
 #include <QProxyStyle>
 #include <QTabBar>
 
@@ -13,18 +11,18 @@ namespace shrink4 {
 
 namespace {
 
-const QColor kButtonColor{192, 192, 255};
-
+// Colours come from the system palette, light or dark; a checked button and the selected tab
+// also differ in shape (a thick edge), not in colour alone.
 const QString kToggleSheet = QStringLiteral(
-    "QPushButton:checked { background-color: rgb(0, 255, 0); border: 1px solid rgb(0, 150, 0);"
-    " border-radius: 2px; }");
+    "QPushButton:checked { background-color: palette(highlight); color: palette(highlighted-text);"
+    " border: 2px solid palette(window-text); border-radius: 2px; }");
 const QString kHelpSheet = QStringLiteral(
-    "QPushButton:hover { background-color: rgb(255, 0, 0); border: 1px solid rgb(150, 0, 0);"
-    " border-radius: 2px; }");
+    "QPushButton:hover { background-color: palette(highlight); color: palette(highlighted-text);"
+    " border: 1px solid palette(dark); border-radius: 2px; }");
 const QString kTabSheet = QStringLiteral(
-    "QTabBar::tab { background-color: rgb(192, 192, 255); border: 1px solid rgb(120, 120, 180);"
-    " padding: 3px 4px; margin-right: 1px; }"
-    "QTabBar::tab:selected { background-color: rgb(128, 255, 128); }");
+    "QTabBar::tab { background-color: palette(button); color: palette(button-text); border: 1px solid palette(mid);"
+    " border-top: 3px solid palette(button); padding: 3px 4px; margin-right: 1px; }"
+    "QTabBar::tab:selected { background-color: palette(base); border-top: 3px solid palette(highlight); }");
 
 // A check box as wide as its indicator, a 2-pixel gap and its caption, and no taller than
 // the larger of them: without the margins a check box otherwise keeps around its focus frame.
@@ -58,16 +56,8 @@ QStyle* compactCheckStyle()
 
 } // namespace
 
-void styleButton(QAbstractButton* button)
-{
-    QPalette palette = button->palette();
-    palette.setColor(QPalette::Button, kButtonColor);
-    button->setPalette(palette);
-}
-
 void styleToggle(QAbstractButton* button)
 {
-    styleButton(button);
     // Drawn by the sheet while checked: keep the native height so a checked tab does not shrink.
     button->setMinimumHeight(button->sizeHint().height());
     button->setStyleSheet(kToggleSheet);
@@ -75,7 +65,6 @@ void styleToggle(QAbstractButton* button)
 
 void styleHelpButton(QAbstractButton* button)
 {
-    styleButton(button);
     button->setStyleSheet(kHelpSheet);
 }
 

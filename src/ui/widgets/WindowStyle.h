@@ -13,14 +13,12 @@ class QTabBar;
 
 namespace shrink4 {
 
-// A button of the window: the form's light blue.
-void styleButton(QAbstractButton* button);
 // A button whose checked state is a selection (a dan button, a tab of the splice window):
-// green while checked.
+// in the palette's highlight with a thick edge while checked.
 void styleToggle(QAbstractButton* button);
-// A help button: red while the mouse is over it.
+// A help button: in the palette's highlight while the mouse is over it.
 void styleHelpButton(QAbstractButton* button);
-// A page tab bar: the visible page's tab green.
+// A page tab bar: the visible page's tab on the base colour with a highlighted top edge.
 void styleTabBar(QTabBar* bar);
 // Check boxes stand in dense grids: a narrow gap keeps each caption by its box.
 void styleCheckBox(QCheckBox* box);

@@ -1,0 +1,179 @@
+#include "ResultPrint.h"
+
+#include "ui/print/ResultReport.h"
+
+#include <QApplication>
+#include <QMessageBox>
+#include <QPainter>
+#include <QPrintDialog>
+#include <QPrintPreviewDialog>
+#include <QPrinter>
+
+#include <algorithm>
+
+namespace shrink4 {
+
+namespace {
+
+constexpr int kNumberPoints = 12; // read at arm's length in a shop
+constexpr int kTextPoints = 10;
+constexpr int kTitlePoints = 13;
+
+QFont sized(int points, bool bold = false)
+{
+    QFont font = QApplication::font();
+    font.setPointSize(points);
+    font.setBold(bold);
+    return font;
+}
+
+// How the numbers sit on a page: a row of cells the width of the page.
+struct Grid {
+    int columns = 1;
+    int cellWidth = 0;
+    int lineHeight = 0;
+};
+
+Grid gridFor(QPainter& painter, int width)
+{
+    painter.setFont(sized(kNumberPoints));
+    const QFontMetrics metrics = painter.fontMetrics();
+    Grid grid;
+    grid.cellWidth = metrics.horizontalAdvance(QStringLiteral("00000")) + metrics.averageCharWidth() * 2;
+    grid.columns = std::max(1, width / grid.cellWidth);
+    grid.cellWidth = width / grid.columns; // the columns fill the page
+    grid.lineHeight = metrics.lineSpacing() * 5 / 4;
+    return grid;
+}
+
+// Paints the header at the top of area (or only measures it) and returns its height.
+int header(QPainter& painter, const QRect& area, const ResultReport& report, bool firstPage, bool paint)
+{
+    painter.setFont(sized(kTitlePoints, true));
+    QRect title = painter.boundingRect(area, Qt::TextWordWrap, reportTitle(report));
+    if (paint)
+        painter.drawText(title, Qt::TextWordWrap, reportTitle(report));
+    int height = title.height();
+    if (firstPage) {
+        painter.setFont(sized(kTextPoints));
+        const QRect notesArea = area.adjusted(0, height, 0, 0);
+        const QRect notes = painter.boundingRect(notesArea, Qt::TextWordWrap, notesLine(report));
+        if (paint)
+            painter.drawText(notes, Qt::TextWordWrap, notesLine(report));
+        height += notes.height();
+    }
+    height += painter.fontMetrics().height() / 2;
+    if (paint)
+        painter.drawLine(area.left(), area.top() + height - 2, area.right(), area.top() + height - 2);
+    return height + painter.fontMetrics().height() / 2;
+}
+
+struct Layout {
+    Grid grid;
+    int footer = 0;
+    int firstRows = 0; // rows of numbers on the first page
+    int otherRows = 0;
+    int pages = 1;
+};
+
+Layout layoutFor(QPainter& painter, const QRect& page, const ResultReport& report)
+{
+    Layout layout;
+    painter.setFont(sized(kTextPoints));
+    layout.footer = painter.fontMetrics().lineSpacing() * 2;
+    layout.grid = gridFor(painter, page.width());
+    const int body = page.height() - layout.footer;
+    layout.firstRows = std::max(1, (body - header(painter, page, report, true, false)) / layout.grid.lineHeight);
+    layout.otherRows = std::max(1, (body - header(painter, page, report, false, false)) / layout.grid.lineHeight);
+    const int perPage = layout.grid.columns;
+    const int rows = int((report.numbers.size() + std::size_t(perPage) - 1) / std::size_t(perPage));
+    if (rows > layout.firstRows)
+        layout.pages += (rows - layout.firstRows + layout.otherRows - 1) / layout.otherRows;
+    return layout;
+}
+
+void footer(QPainter& painter, const QRect& page, int number, int pages)
+{
+    painter.setFont(sized(kTextPoints));
+    painter.drawText(page, Qt::AlignHCenter | Qt::AlignBottom,
+                     QStringLiteral("第 %1 页，共 %2 页").arg(number).arg(pages));
+}
+
+// Paints the rows of numbers from `first` on; returns the index after the last painted.
+std::size_t numbers(QPainter& painter, const QRect& area, const Grid& grid, const ResultReport& report,
+                    std::size_t first, int rows)
+{
+    painter.setFont(sized(kNumberPoints));
+    std::size_t i = first;
+    for (int row = 0; row < rows && i < report.numbers.size(); ++row)
+        for (int column = 0; column < grid.columns && i < report.numbers.size(); ++column, ++i) {
+            const QRect cell(area.left() + column * grid.cellWidth, area.top() + row * grid.lineHeight, grid.cellWidth,
+                             grid.lineHeight);
+            painter.drawText(cell, Qt::AlignCenter, numberText(report.numbers[i]));
+        }
+    return i;
+}
+
+void paintPages(QPrinter& printer, QPainter& painter, const ResultReport& report)
+{
+    const QRect page(QPoint(0, 0), printer.pageLayout().paintRectPixels(printer.resolution()).size());
+    const Layout layout = layoutFor(painter, page, report);
+    std::size_t next = 0;
+    for (int number = 1; number <= layout.pages; ++number) {
+        if (number > 1)
+            printer.newPage();
+        const bool first = number == 1;
+        const int top = header(painter, page, report, first, true);
+        const QRect body = page.adjusted(0, top, 0, -layout.footer);
+        next = numbers(painter, body, layout.grid, report, next, first ? layout.firstRows : layout.otherRows);
+        footer(painter, page, number, layout.pages);
+    }
+}
+
+void preparePrinter(QPrinter& printer, const ResultReport& report)
+{
+    printer.setDocName(QStringLiteral("缩水结果 - %1").arg(report.scheme));
+}
+
+void reportFailure(QWidget* parent)
+{
+    QMessageBox::warning(parent, QStringLiteral("打印"),
+                         QStringLiteral("打印失败：无法打开打印机或写入文件，请检查打印机或文件位置。"),
+                         QMessageBox::Ok);
+}
+
+} // namespace
+
+bool renderResult(QPrinter& printer, const ResultReport& report)
+{
+    QPainter painter;
+    if (!painter.begin(&printer))
+        return false;
+    paintPages(printer, painter, report);
+    return painter.end();
+}
+
+void printResult(QWidget* parent, const ResultReport& report)
+{
+    QPrinter printer(QPrinter::HighResolution);
+    preparePrinter(printer, report);
+    QPrintDialog dialog(&printer, parent);
+    dialog.setWindowTitle(QStringLiteral("打印缩水结果"));
+    if (dialog.exec() == QDialog::Accepted && !renderResult(printer, report))
+        reportFailure(parent);
+}
+
+void previewResult(QWidget* parent, const ResultReport& report)
+{
+    QPrinter printer(QPrinter::HighResolution);
+    preparePrinter(printer, report);
+    QPrintPreviewDialog preview(&printer, parent);
+    preview.setWindowTitle(QStringLiteral("打印预览"));
+    QObject::connect(&preview, &QPrintPreviewDialog::paintRequested, &preview, [&report, parent](QPrinter* p) {
+        if (!renderResult(*p, report))
+            reportFailure(parent);
+    });
+    preview.exec();
+}
+
+} // namespace shrink4

@@ -1,0 +1,22 @@
+#pragma once
+// 打印 and 打印预览 of the result: a header of the scheme, the date, the count and the
+// notes of the conditions, then the numbers in as many columns as the page holds at a
+// readable size, the page number at the foot of every page. PDF through the same dialog.
+
+class QPrinter;
+class QWidget;
+
+namespace shrink4 {
+
+struct ResultReport;
+
+// Paints every page of the report on printer (its page size, margins and output as set).
+// False when the printer could not be opened (a PDF path that cannot be written).
+bool renderResult(QPrinter& printer, const ResultReport& report);
+
+// The system's print dialog, then the pages.
+void printResult(QWidget* parent, const ResultReport& report);
+// The pages as they will print, with the way to print them.
+void previewResult(QWidget* parent, const ResultReport& report);
+
+} // namespace shrink4
