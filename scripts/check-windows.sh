@@ -37,15 +37,6 @@ cleanup() {
 trap cleanup EXIT
 trap 'exit 130' INT TERM
 
-failures=()
-check() {
-    local what=$1
-    shift
-    "$@" || {
-        failures+=("$what")
-        echo "FAIL: $what" >&2
-    }
-}
 fatal() {
     echo "FAIL: $1" >&2
     exit 1
@@ -65,7 +56,7 @@ for suite in shrink4_engine_tests shrink4_scheme_tests shrink4_cli_tests shrink4
         echo "   $suite: $(grep -a 'PASSED' "$log" | tr -d '\r')"
     else
         tail -n 30 "$log" >&2
-        check "$suite failed under wine" false
+        ws_check "$suite failed under wine" false
     fi
 done
 
@@ -88,9 +79,9 @@ for args in "run empty.json" "run --json several.json" "stats several.json" "sta
     "backtest --json backtest.json draws-notepad-utf16.txt" "backtest --json backtest.json draws-notepad-ansi.txt" \
     "--version"; do
     # shellcheck disable=SC2086 # the arguments are words
-    check "shrink4-cli $args differs from the Linux build" compare $args
+    ws_check "shrink4-cli $args differs from the Linux build" compare $args
 done
-check "a Notepad draws file gives another backtest" \
+ws_check "a Notepad draws file gives another backtest" \
     cmp -s <(wine "$deployed/shrink4-cli.exe" backtest --json backtest.json draws.txt) \
     <(wine "$deployed/shrink4-cli.exe" backtest --json backtest.json draws-notepad-ansi.txt)
 cd "$tmp" || fatal "no $tmp"
@@ -107,7 +98,7 @@ close_and_wait() {
     ws_close "$2" || fatal "the window manager did not take the close of window $2"
     local status=0
     ws_wait_exit "$1" 60 || status=$?
-    check "shrink4.exe exited with status $status after a window manager close" test "$status" -eq 0
+    ws_check "shrink4.exe exited with status $status after a window manager close" test "$status" -eq 0
 }
 mkdir -p "$tmp/schemes"
 printf '{"shrink4-scheme": 1, "controls": {"T_main_sha_2ma": "56"}}' >"$tmp/schemes/mine.json"
@@ -120,52 +111,52 @@ sleep 3
 ws_activate "$main" || fatal "the window cannot have the keyboard"
 sleep 1
 ws_xdotool type --delay 40 1234
-check "typing changed no condition" ws_until 15 ws_title_has "$main" "mine.json* - $name"
+ws_check "typing changed no condition" ws_until 15 ws_title_has "$main" "mine.json* - $name"
 [ -z "${SHRINK4_WINDOWS_SHOTS:-}" ] || import -window root "$SHRINK4_WINDOWS_SHOTS/typed.png"
 ws_xdotool windowsize "$main" 1100 620
-check "the window was not resized: $(ws_size "$main")" ws_until 10 ws_size_near "$main" 1100 620
+ws_check "the window was not resized: $(ws_size "$main")" ws_until 10 ws_size_near "$main" 1100 620
 close_and_wait "$app" "$main"
-check "no settings file $settings" test -f "$settings"
-check "the session does not hold the typed condition" holds "$session" '"T_main_shazhixuan": *"1234"'
-check "something was written to the registry's Software\\shrink4" \
+ws_check "no settings file $settings" test -f "$settings"
+ws_check "the session does not hold the typed condition" holds "$session" '"T_main_shazhixuan": *"1234"'
+ws_check "something was written to the registry's Software\\shrink4" \
     bash -c '! wine reg query "HKCU\\Software\\shrink4" >/dev/null 2>&1'
 
 cd "$tmp" || fatal "no $tmp"
 ws_start wine "$deployed/shrink4.exe"
 app=$ws_pid
 main=$(wait_window "$name") || fatal "the window did not appear on the second start"
-check "conditions and scheme did not come back: \"$(ws_title "$main")\"" \
+ws_check "conditions and scheme did not come back: \"$(ws_title "$main")\"" \
     ws_until 15 ws_title_has "$main" "mine.json* - $name"
-check "the size did not come back: $(ws_size "$main")" ws_until 10 ws_size_near "$main" 1100 620
+ws_check "the size did not come back: $(ws_size "$main")" ws_until 10 ws_size_near "$main" 1100 620
 if [ -n "${SHRINK4_WINDOWS_SCREENSHOT:-}" ]; then
     sleep 2
     import -window root "$SHRINK4_WINDOWS_SCREENSHOT"
 fi
 close_and_wait "$app" "$main"
-check "the condition was not kept again" holds "$session" '"T_main_shazhixuan": *"1234"'
+ws_check "the condition was not kept again" holds "$session" '"T_main_shazhixuan": *"1234"'
 
 echo "4. Install and uninstall, silently"
 wine "$win/Shrink4-$version-setup.exe" /S '/D=C:\Shrink4Test'
 wineserver -w
 installed="$WINEPREFIX/drive_c/Shrink4Test"
 link="$profile/AppData/Roaming/Microsoft/Windows/Start Menu/Programs/$name.lnk"
-check "nothing installed in $installed" test -f "$installed/shrink4.exe"
-check "no Start menu entry $link" test -f "$link"
-check "the installed shrink4-cli.exe does not run" \
+ws_check "nothing installed in $installed" test -f "$installed/shrink4.exe"
+ws_check "no Start menu entry $link" test -f "$link"
+ws_check "the installed shrink4-cli.exe does not run" \
     bash -c "wine '$installed/shrink4-cli.exe' --version | grep -q '$version'"
-check "no uninstall entry" bash -c "wine reg query 'HKCU\\Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\Shrink4' >/dev/null"
+ws_check "no uninstall entry" bash -c "wine reg query 'HKCU\\Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\Shrink4' >/dev/null"
 wine "$installed/uninstall.exe" /S
 # The uninstaller runs from a copy of itself and returns at once: wait for its end.
 wineserver -w
-check "the uninstaller left $installed: $(ls "$installed" 2>/dev/null | tr '\n' ' ')" test ! -e "$installed"
-check "the uninstaller left the Start menu entry" test ! -e "$link"
-check "the uninstaller left its registry entry" \
+ws_check "the uninstaller left $installed: $(ls "$installed" 2>/dev/null | tr '\n' ' ')" test ! -e "$installed"
+ws_check "the uninstaller left the Start menu entry" test ! -e "$link"
+ws_check "the uninstaller left its registry entry" \
     bash -c "! wine reg query 'HKCU\\Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\Shrink4' >/dev/null 2>&1"
-check "the uninstall removed the player's conditions" test -f "$session"
+ws_check "the uninstall removed the player's conditions" test -f "$session"
 
-if ((${#failures[@]})); then
-    printf '%d check(s) failed:\n' "${#failures[@]}" >&2
-    printf '  - %s\n' "${failures[@]}" >&2
+if ((${#ws_failures[@]})); then
+    printf '%d check(s) failed:\n' "${#ws_failures[@]}" >&2
+    printf '  - %s\n' "${ws_failures[@]}" >&2
     exit 1
 fi
 echo "The Windows build passes under wine: suites, command line, window, installer."

@@ -167,3 +167,15 @@ ws_stop() {
     done
     ws_pids=()
 }
+
+# Checks that go on after a failure: ws_check WHAT COMMAND... records WHAT in ws_failures
+# when COMMAND fails.
+ws_failures=()
+ws_check() {
+    local what=$1
+    shift
+    "$@" || {
+        ws_failures+=("$what")
+        echo "FAIL: $what" >&2
+    }
+}

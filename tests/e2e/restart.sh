@@ -15,26 +15,16 @@ tmp=$(mktemp -d)
 trap 'ws_stop; rm -rf "$tmp"' EXIT
 trap 'exit 130' INT TERM
 
-failures=()
-# check WHAT COMMAND...: records WHAT when COMMAND fails, and goes on.
-check() {
-    local what=$1
-    shift
-    "$@" || {
-        failures+=("$what")
-        echo "FAIL: $what" >&2
-    }
-}
 report() {
-    if ((${#failures[@]})); then
-        printf '%d check(s) failed:\n' "${#failures[@]}" >&2
-        printf '  - %s\n' "${failures[@]}" >&2
+    if ((${#ws_failures[@]})); then
+        printf '%d check(s) failed:\n' "${#ws_failures[@]}" >&2
+        printf '  - %s\n' "${ws_failures[@]}" >&2
         return 1
     fi
     echo "The window keeps what a session leaves, across a close and a new start."
 }
 fatal() {
-    failures+=("$1")
+    ws_failures+=("$1")
     echo "FAIL: $1" >&2
     report
     exit 1
@@ -54,7 +44,7 @@ ws_fresh_home "$home"
 
 # Qt's translations are installed before the command line is read.
 help=$("${ws_app[@]}" "$bin" --help 2>&1)
-check "shrink4 --help is not in Chinese: $(head -n 1 <<<"$help")" grep -q '用法' <<<"$help"
+ws_check "shrink4 --help is not in Chinese: $(head -n 1 <<<"$help")" grep -q '用法' <<<"$help"
 
 # Opens 分析 → 历史回测 of process $1 by its keys and gives it the keyboard.
 open_history() {
@@ -69,7 +59,7 @@ close_and_wait() {
     local status=0
     ws_wait_exit "$1" 30 || status=$?
     ((status != 124)) || fatal "shrink4 did not end after its window was closed"
-    check "shrink4 exited with status $status after a window manager close" test "$status" -eq 0
+    ws_check "shrink4 exited with status $status after a window manager close" test "$status" -eq 0
 }
 
 echo "First start, with a scheme named relative to the folder it starts in"
@@ -79,46 +69,46 @@ ws_start "${ws_app[@]}" "$bin" mine.json
 cd "$tmp" || fatal "no folder $tmp"
 app=$ws_pid
 main=$(ws_wait_window "$app" "$name") || fatal "the main window did not appear"
-check "the scheme on the command line is not the current one: \"$(ws_title "$main")\"" \
+ws_check "the scheme on the command line is not the current one: \"$(ws_title "$main")\"" \
     ws_until 10 ws_title_has "$main" "mine.json - $name"
 ws_activate "$main" || fatal "the main window cannot have the keyboard"
 # Typed where the focus starts: the first condition box.
 ws_xdotool type --delay 20 1234
-check "typing into the new window changed no condition (the focus is not in a condition box)" \
+ws_check "typing into the new window changed no condition (the focus is not in a condition box)" \
     ws_until 10 ws_title_has "$main" "mine.json* - $name"
 ws_xdotool key ctrl+Tab
 ws_xdotool windowsize "$main" 1100 620
-check "the window was not resized to 1100x620: $(ws_size "$main")" ws_until 10 ws_size_near "$main" 1100 620
+ws_check "the window was not resized to 1100x620: $(ws_size "$main")" ws_until 10 ws_size_near "$main" 1100 620
 open_history "$app" || fatal "分析 → 历史回测 did not open by its keys"
 ws_xdotool type --delay 20 "2024001 1234"
 ws_xdotool key alt+u
-check "the applied draw was not kept in $draws" ws_until 10 holds "$draws" '^2024001 1234$'
+ws_check "the applied draw was not kept in $draws" ws_until 10 holds "$draws" '^2024001 1234$'
 close_and_wait "$app" "$main"
 
-check "no settings file $conf" test -f "$conf"
+ws_check "no settings file $conf" test -f "$conf"
 stray=$(find "$home" -name 'Unknown Organization*')
-check "the program wrote under an unnamed organization: $stray" test -z "$stray"
-check "the session file does not hold the typed condition" holds "$session" '"T_main_shazhixuan": *"1234"'
-check "the settings do not hold the page shown (the second)" holds "$conf" '^page=1$'
+ws_check "the program wrote under an unnamed organization: $stray" test -z "$stray"
+ws_check "the session file does not hold the typed condition" holds "$session" '"T_main_shazhixuan": *"1234"'
+ws_check "the settings do not hold the page shown (the second)" holds "$conf" '^page=1$'
 
 echo "Second start, from another folder and without a scheme"
 ws_start "${ws_app[@]}" "$bin"
 app=$ws_pid
 main=$(ws_wait_window "$app" "$name") || fatal "the main window did not appear on the second start"
-check "the scheme of the last session is not the current one: \"$(ws_title "$main")\"" \
+ws_check "the scheme of the last session is not the current one: \"$(ws_title "$main")\"" \
     ws_until 10 ws_title_has "$main" "mine.json* - $name"
-check "the window is not back at 1100x620 but $(ws_size "$main")" ws_until 10 ws_size_near "$main" 1100 620
+ws_check "the window is not back at 1100x620 but $(ws_size "$main")" ws_until 10 ws_size_near "$main" 1100 620
 # A draw added after the kept one: both are kept only if the kept one was put back.
 open_history "$app" || fatal "分析 → 历史回测 did not open on the second start"
 ws_xdotool key ctrl+End Return
 ws_xdotool type --delay 20 "2024002 5678"
 ws_xdotool key alt+u
-check "the draw added on the second start was not kept" ws_until 10 holds "$draws" '^2024002 5678$'
-check "the kept draw was not put back: the draws file holds \"$({ tr '\n' '|' <"$draws"; } 2>/dev/null)\"" \
+ws_check "the draw added on the second start was not kept" ws_until 10 holds "$draws" '^2024002 5678$'
+ws_check "the kept draw was not put back: the draws file holds \"$({ tr '\n' '|' <"$draws"; } 2>/dev/null)\"" \
     holds "$draws" '^2024001 1234$'
 close_and_wait "$app" "$main"
 # Put back, they are written again on this close.
-check "the condition did not come back" holds "$session" '"T_main_shazhixuan": *"1234"'
-check "the page did not come back" holds "$conf" '^page=1$'
+ws_check "the condition did not come back" holds "$session" '"T_main_shazhixuan": *"1234"'
+ws_check "the page did not come back" holds "$conf" '^page=1$'
 
 report
