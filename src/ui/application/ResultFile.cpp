@@ -17,8 +17,14 @@ bool writeBytes(const QString& path, const std::string& bytes, QString* reason)
     return writeWholeFile(path, QByteArray(bytes.data(), qsizetype(bytes.size())), reason);
 }
 
-// A workbook of one sheet, the numbers as text beside their row number.
 bool writeNumbersBook(const QString& path, const QStringList& numbers, bool groupForms, QString* reason)
+{
+    return writeWorkbook(path, {numbersSheet(numbers, groupForms)}, reason);
+}
+
+} // namespace
+
+Sheet numbersSheet(const QStringList& numbers, bool groupForms)
 {
     Sheet sheet;
     sheet.name = QStringLiteral("号码");
@@ -27,10 +33,8 @@ bool writeNumbersBook(const QString& path, const QStringList& numbers, bool grou
     int row = 0;
     for (const QString& n : numbers)
         sheet.rows.append({++row, n});
-    return writeWorkbook(path, {sheet}, reason);
+    return sheet;
 }
-
-} // namespace
 
 ExportFormat exportFormatOf(const QString& path)
 {

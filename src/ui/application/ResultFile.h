@@ -3,6 +3,7 @@
 // text file, the CSV table or the Excel workbook, and the file is replaced whole or not at all.
 
 #include "ui/application/SchemeDialogs.h"
+#include "ui/application/Workbook.h"
 
 #include "tools/ResultExport.h"
 
@@ -21,6 +22,9 @@ SaveDialogSpec resultSaveDialog(const QString& caption, const QString& start, co
 
 // Writes numbers (ascending, four digits) in the format of the path. On failure the old
 // file stays as it was and *reason says why in Chinese.
+// The sheet of numbers every exported workbook has: the numbers as text beside their row.
+Sheet numbersSheet(const QStringList& numbers, bool groupForms);
+
 bool writeResultFile(const QString& path, const std::vector<int>& numbers, bool groupForms, QString* reason);
 // The same for the direct numbers among the digit groups of a text, each as it stands.
 bool writeResultFile(const QString& path, std::string_view numberText, QString* reason);

@@ -1,5 +1,6 @@
 #include "ResultWorkbook.h"
 
+#include "ui/application/ResultFile.h"
 #include "ui/print/ResultReport.h"
 #include "ui/widgets/QtText.h"
 
@@ -9,14 +10,10 @@ namespace {
 
 Sheet numbersSheet(const ResultReport& report)
 {
-    Sheet sheet;
-    sheet.name = QStringLiteral("号码");
-    sheet.header = {QStringLiteral("序号"), numbersCaption(report)};
-    sheet.columnWidths = {8, 12};
-    int row = 0;
+    QStringList numbers;
     for (int n : report.numbers)
-        sheet.rows.append({++row, numberText(n)});
-    return sheet;
+        numbers << numberText(n);
+    return shrink4::numbersSheet(numbers, report.groupForms);
 }
 
 Sheet conditionsSheet(const ResultReport& report)
