@@ -1,73 +1,73 @@
 #include "SingleInstance.h"
 
-#include <QCryptographicHash>
+#include <QCoreApplication>
+#include <QDateTime>
+#include <QDeadlineTimer>
 #include <QDir>
 #include <QFileInfo>
-#include <QLocalServer>
-#include <QLocalSocket>
-#include <QStandardPaths>
+#include <QFileSystemWatcher>
+#include <QRandomGenerator>
+#include <QSaveFile>
 #include <QThread>
 #include <QTimer>
-
-#ifndef Q_OS_WIN
-#include <unistd.h>
-#endif
 
 namespace shrink4 {
 
 namespace {
 
-// A path and the NUL that ends it: no path is longer, and none contains a NUL.
-constexpr qint64 kMaxMessage = 64 * 1024;
-// The window holding the lock listens a moment after taking it; a start in between waits.
-constexpr int kConnectAttempts = 20;
-constexpr int kAttemptPauseMs = 100;
-constexpr int kWaitMs = 2000;
+// A path is never longer; anything longer is not a call of ours.
+constexpr qint64 kMaxCall = 64 * 1024;
+// How long a later start waits for the window to take its call. The window takes it from
+// its event loop, which runs even while it shows a message box.
+constexpr int kAnswerWaitMs = 5000;
+constexpr int kPollMs = 25;
+// A call older than this was left by a start that ended before taking it back.
+constexpr qint64 kStaleCallMs = 2 * kAnswerWaitMs;
+// Where the folder cannot be watched (no inotify watches left), it is looked at this often.
+constexpr int kFallbackPollMs = 500;
 
-// In the user's own runtime folder, which no other user may enter, so that no one else can
-// answer in the window's place; the data folder's hash tells homes apart.
-QString serverName(const QString& dataFolder)
+const QString kCallPattern = QStringLiteral("*.call");
+
+// Written whole under a temporary name and renamed, so the window never reads half a call.
+QString placeCall(const QString& folder, const QString& scheme)
 {
-#ifdef Q_OS_WIN
-    // Pipe names are machine-wide; the server admits its own user only (UserAccessOption).
-    const QByteArray key = qEnvironmentVariable("USERNAME").toUtf8() + '\n' + dataFolder.toUtf8();
-    return QStringLiteral("shrink4-")
-           + QString::fromLatin1(QCryptographicHash::hash(key, QCryptographicHash::Sha256).toHex().left(16));
-#else
-    const QByteArray key = QByteArray::number(::getuid()) + '\n' + dataFolder.toUtf8();
-    const QString name =
-        QStringLiteral("shrink4-")
-        + QString::fromLatin1(QCryptographicHash::hash(key, QCryptographicHash::Sha256).toHex().left(16));
-    const QString runtime = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
-    return runtime.isEmpty() ? name : runtime + QLatin1Char('/') + name;
-#endif
+    const QString path = QStringLiteral("%1/%2-%3.call")
+                             .arg(folder)
+                             .arg(QCoreApplication::applicationPid())
+                             .arg(QRandomGenerator::global()->generate(), 8, 16, QLatin1Char('0'));
+    const QByteArray call = (scheme.isEmpty() ? QString() : QFileInfo(scheme).absoluteFilePath()).toUtf8();
+    QSaveFile file(path);
+    if (!QDir().mkpath(folder) || !file.open(QIODevice::WriteOnly) || file.write(call) != call.size() || !file.commit())
+        return {};
+    return path;
 }
 
-// Sends the scheme to the window listening at name; false when none could be reached.
-bool handOver(const QString& name, const QString& scheme)
+// Drops the call and waits for the window to take it; false when none took it.
+bool handOver(const QString& folder, const QString& scheme)
 {
-    const QByteArray message = (scheme.isEmpty() ? QString() : QFileInfo(scheme).absoluteFilePath()).toUtf8() + '\0';
-    QLocalSocket socket;
-    for (int attempt = 0; attempt < kConnectAttempts; ++attempt) {
-        socket.connectToServer(name);
-        if (socket.waitForConnected(kWaitMs)) {
-            if (socket.write(message) != message.size() || !socket.waitForBytesWritten(kWaitMs))
-                return false;
-            socket.waitForDisconnected(kWaitMs); // the window read it; a busy one reads it later
+    const QString call = placeCall(folder, scheme);
+    if (call.isEmpty())
+        return false;
+    for (QDeadlineTimer deadline(kAnswerWaitMs); !deadline.hasExpired(); QThread::msleep(kPollMs))
+        if (!QFileInfo::exists(call))
             return true;
-        }
-        QThread::msleep(kAttemptPauseMs);
-    }
-    return false;
+    // Unanswered: take the call back, unless the window took it at this very moment.
+    return !QFile::remove(call);
+}
+
+QByteArray readCall(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.read(kMaxCall) : QByteArray();
 }
 
 } // namespace
 
 SingleInstance::SingleInstance(const QString& dataFolder)
-    : m_lock(dataFolder + QStringLiteral("/shrink4.lock"))
+    : m_lock(dataFolder + QStringLiteral("/shrink4.lock")),
+      m_calls(dataFolder + QStringLiteral("/shrink4.calls"))
 {
     QDir().mkpath(dataFolder);
-    m_serverName = serverName(QFileInfo(dataFolder).canonicalFilePath());
     m_lock.setStaleLockTime(0); // held for the window's whole life; only a dead owner frees it
 }
 
@@ -80,40 +80,36 @@ bool SingleInstance::claim(const QString& scheme)
     }
     if (m_lock.error() != QLockFile::LockFailedError)
         return true; // a folder that cannot be locked guards nothing
-    return !handOver(m_serverName, scheme);
+    return !handOver(m_calls, scheme);
 }
 
 void SingleInstance::listen()
 {
-    auto* server = new QLocalServer(this);
-    server->setSocketOptions(QLocalServer::UserAccessOption);
-    // Holding the lock, any server by this name is one a crashed window left behind.
-    QLocalServer::removeServer(m_serverName);
-    if (!server->listen(m_serverName))
-        return;
-    connect(server, &QLocalServer::newConnection, this, [this, server] {
-        while (QLocalSocket* caller = server->nextPendingConnection()) {
-            connect(caller, &QLocalSocket::disconnected, caller, &QObject::deleteLater);
-            connect(caller, &QLocalSocket::readyRead, this, [this, caller] { answer(caller); });
-        }
-    });
+    QDir().mkpath(m_calls);
+    auto* watcher = new QFileSystemWatcher(this);
+    if (watcher->addPath(m_calls)) {
+        connect(watcher, &QFileSystemWatcher::directoryChanged, this, &SingleInstance::takeCalls);
+    } else {
+        auto* poll = new QTimer(this);
+        connect(poll, &QTimer::timeout, this, &SingleInstance::takeCalls);
+        poll->start(kFallbackPollMs);
+    }
+    takeCalls(); // a start that came while this one was taking the lock
 }
 
-void SingleInstance::answer(QLocalSocket* caller)
+void SingleInstance::takeCalls()
 {
-    const QByteArray waiting = caller->peek(kMaxMessage);
-    const qsizetype end = waiting.indexOf('\0');
-    if (end < 0) {
-        if (waiting.size() >= kMaxMessage) {
-            caller->abort(); // not a start of ours
-            caller->deleteLater();
-        }
-        return;
+    const QDateTime now = QDateTime::currentDateTimeUtc();
+    const QFileInfoList calls = QDir(m_calls).entryInfoList({kCallPattern}, QDir::Files, QDir::Time | QDir::Reversed);
+    for (const QFileInfo& info : calls) {
+        const QByteArray call = readCall(info.filePath());
+        // The start that dropped it may have taken it back a moment ago.
+        if (!QFile::remove(info.filePath()) || info.lastModified().msecsTo(now) > kStaleCallMs)
+            continue;
+        const QString scheme = QString::fromUtf8(call);
+        // After this handler: opening the scheme may show a message box and wait for the player.
+        QTimer::singleShot(0, this, [this, scheme] { m_answer(scheme); });
     }
-    const QString scheme = QString::fromUtf8(caller->read(end + 1).chopped(1));
-    caller->disconnectFromServer();
-    // After this handler: opening the scheme may show a message box and wait for the player.
-    QTimer::singleShot(0, this, [this, scheme] { m_answer(scheme); });
 }
 
 } // namespace shrink4
