@@ -11,6 +11,12 @@ namespace {
 
 // The count line takes part of the tab's own padding: the window keeps its height.
 constexpr int kSharedPadding = 6;
+// A tab's box: padding around the caption, a one-pixel edge, a thick top edge that is lit
+// on the page shown (a mark in shape as well as colour) and a gap to the next tab.
+constexpr int kPadX = 4;
+constexpr int kPadY = 3;
+constexpr int kTopEdge = 3;
+constexpr int kGap = 1;
 
 } // namespace
 
@@ -44,12 +50,25 @@ QString CountTabBar::countText(int index) const
 
 QSize CountTabBar::tabSizeHint(int index) const
 {
-    return QTabBar::tabSizeHint(index) + QSize(0, countLineHeight());
+    const QFontMetrics metrics = fontMetrics();
+    return {metrics.horizontalAdvance(tabText(index)) + 2 * (kPadX + 1) + kGap,
+            metrics.height() + 2 * kPadY + kTopEdge + 1 + countLineHeight()};
 }
 
 QSize CountTabBar::minimumTabSizeHint(int index) const
 {
-    return QTabBar::minimumTabSizeHint(index) + QSize(0, countLineHeight());
+    return tabSizeHint(index);
+}
+
+void CountTabBar::paintTabBox(QPainter& painter, const QRect& rect, bool shown) const
+{
+    const QPalette& colours = palette();
+    const QRect box = rect.adjusted(0, 0, -kGap, 0);
+    painter.fillRect(box, colours.color(shown ? QPalette::Base : QPalette::Button));
+    painter.setPen(colours.color(QPalette::Mid));
+    painter.drawRect(box.adjusted(0, 0, -1, -1));
+    if (shown)
+        painter.fillRect(QRect(box.left(), box.top(), box.width(), kTopEdge), colours.color(QPalette::Highlight));
 }
 
 void CountTabBar::paintEvent(QPaintEvent*)
@@ -65,14 +84,19 @@ void CountTabBar::paintEvent(QPaintEvent*)
             QStyleOptionTab option;
             initStyleOption(&option, i);
             const QString caption = option.text;
-            option.text.clear();
-            painter.drawControl(QStyle::CE_TabBarTab, option);
+            paintTabBox(painter, option.rect, i == currentIndex());
+            if (i == currentIndex() && hasFocus()) {
+                QStyleOptionFocusRect focus;
+                focus.QStyleOption::operator=(option);
+                focus.rect = option.rect.adjusted(2, kTopEdge + 1, -2 - kGap, -2);
+                painter.drawPrimitive(QStyle::PE_FrameFocusRect, focus);
+            }
             // Caption and count as one block in the middle of the tab.
             const int top = option.rect.top() + (option.rect.height() - captionHeight - countHeight) / 2 + 1;
             const QRect captionRect(option.rect.left(), top, option.rect.width(), captionHeight);
             const QRect countRect(option.rect.left(), top + captionHeight - 1, option.rect.width(), countHeight);
             painter.setFont(font());
-            painter.setPen(palette().color(QPalette::WindowText));
+            painter.setPen(palette().color(i == currentIndex() ? QPalette::Text : QPalette::ButtonText));
             painter.drawText(captionRect, Qt::AlignCenter, caption);
             painter.setFont(countFont());
             painter.setPen(warningColor(palette()));

@@ -5,6 +5,8 @@
 
 #include <QTabBar>
 
+class QPainter;
+
 namespace shrink4 {
 
 class CountTabBar : public QTabBar {
@@ -22,6 +24,7 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
+    void paintTabBox(QPainter& painter, const QRect& rect, bool shown) const;
     QFont countFont() const;
     int countLineHeight() const;
 };

@@ -20,7 +20,7 @@ FrameBadge::FrameBadge(QGroupBox* frame)
     : QLabel(frame),
       m_frame(frame)
 {
-    setStyleSheet(warningSheet(palette()));
+    showAsWarning(this);
     frame->installEventFilter(this);
     hide();
 }

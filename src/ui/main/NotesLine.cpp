@@ -34,7 +34,7 @@ NotesLine::NotesLine(const ConditionForm& form, QWidget* parent)
     // However long the notes, the line never widens the window.
     setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
     setMinimumWidth(1);
-    setStyleSheet(warningSheet(palette()));
+    showAsWarning(this);
     m_settle.setSingleShot(true);
     m_settle.setInterval(kSettleMs);
     connect(&m_settle, &QTimer::timeout, this, &NotesLine::refresh);

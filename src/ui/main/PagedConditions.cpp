@@ -4,7 +4,6 @@
 #include "ui/main/CountTabBar.h"
 #include "ui/widgets/QtText.h"
 #include "ui/main/ConditionWidgets.h"
-#include "ui/widgets/WindowStyle.h"
 #include "ui/application/WindowTexts.h"
 
 #include <QHBoxLayout>
@@ -35,7 +34,6 @@ PagedConditions::PagedConditions(ConditionForm& form, QWidget* parent)
     // Five captions share the width of the text column, as equal tabs.
     tabBar()->setExpanding(true);
     tabBar()->setUsesScrollButtons(false);
-    styleTabBar(tabBar());
     for (int i = 0; i < int(texts::kTabCaptions.size()); ++i)
         addTab(makePage(form, i), texts::kTabCaptions[i]);
     m_tips.resize(count());

@@ -128,7 +128,7 @@ QGroupBox* makePrizeCheckFrame(RunForm& form)
     reason->setAlignment(Qt::AlignCenter);
     reason->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
     reason->setFixedHeight(reason->fontMetrics().height());
-    reason->setStyleSheet(warningSheet(reason->palette()));
+    showAsWarning(reason);
     grid->addWidget(reason, 2, 0, 1, 2);
     form.prizeReason = reason;
     return frame;

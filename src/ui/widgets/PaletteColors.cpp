@@ -1,5 +1,7 @@
 #include "PaletteColors.h"
 
+#include <QWidget>
+
 #include <algorithm>
 
 namespace shrink4 {
@@ -25,9 +27,11 @@ QColor warningColor(const QPalette& palette)
     return readableOn(QColor(170, 0, 0), palette.color(QPalette::Window));
 }
 
-QString warningSheet(const QPalette& palette)
+void showAsWarning(QWidget* widget)
 {
-    return QStringLiteral("color: %1;").arg(warningColor(palette).name());
+    QPalette colours = widget->palette();
+    colours.setColor(QPalette::WindowText, warningColor(colours));
+    widget->setPalette(colours);
 }
 
 } // namespace shrink4

@@ -4,7 +4,8 @@
 
 #include <QColor>
 #include <QPalette>
-#include <QString>
+
+class QWidget;
 
 namespace shrink4 {
 
@@ -12,7 +13,7 @@ namespace shrink4 {
 QColor readableOn(const QColor& color, const QColor& ground);
 // The red of counts and warnings, on the window's ground.
 QColor warningColor(const QPalette& palette);
-// The same as a style sheet's text colour.
-QString warningSheet(const QPalette& palette);
+// Gives a label (or any widget's text) the warning red of its own palette.
+void showAsWarning(QWidget* widget);
 
 } // namespace shrink4

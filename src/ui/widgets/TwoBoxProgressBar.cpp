@@ -2,6 +2,7 @@
 
 #include "ui/widgets/QtText.h"
 
+#include <QPainter>
 #include <QtMath>
 
 namespace shrink4 {
@@ -10,13 +11,12 @@ TwoBoxProgressBar::TwoBoxProgressBar(QWidget* parent)
     : QFrame(parent)
 {
     setObjectName(indexedName("T_jindutiao", 0));
-    setFrameShape(QFrame::Box);
     setFixedHeight(14);
-    setStyleSheet(
-        QStringLiteral("#T_jindutiao\\(0\\) { background: palette(base); border: 1px solid palette(mid); }"
-                       "#T_jindutiao\\(1\\) { background: palette(highlight); border: none; }"));
     m_fill = new QFrame(this);
     m_fill->setObjectName(indexedName("T_jindutiao", 1));
+    // The track paints itself (paintEvent) and the fill fills itself, in the palette's colours.
+    m_fill->setBackgroundRole(QPalette::Highlight);
+    m_fill->setAutoFillBackground(true);
     layoutFill();
 }
 
@@ -29,6 +29,14 @@ void TwoBoxProgressBar::setFraction(double fraction)
 int TwoBoxProgressBar::fillWidth() const
 {
     return m_fill->width();
+}
+
+void TwoBoxProgressBar::paintEvent(QPaintEvent*)
+{
+    QPainter painter(this);
+    painter.fillRect(rect(), palette().color(QPalette::Base));
+    painter.setPen(palette().color(QPalette::Mid));
+    painter.drawRect(rect().adjusted(0, 0, -1, -1));
 }
 
 void TwoBoxProgressBar::resizeEvent(QResizeEvent* event)

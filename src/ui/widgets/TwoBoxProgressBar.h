@@ -16,6 +16,7 @@ public:
     int fillWidth() const;
 
 protected:
+    void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
 
 private:

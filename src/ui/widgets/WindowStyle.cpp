@@ -3,7 +3,8 @@
 #include <QAbstractButton>
 #include <QCheckBox>
 #include <QProxyStyle>
-#include <QTabBar>
+#include <QPainter>
+#include <QStyleOption>
 
 #include <algorithm>
 
@@ -11,18 +12,68 @@ namespace shrink4 {
 
 namespace {
 
-// Colours come from the system palette, light or dark; a checked button and the selected tab
-// also differ in shape (a thick edge), not in colour alone.
-const QString kToggleSheet = QStringLiteral(
-    "QPushButton:checked { background-color: palette(highlight); color: palette(highlighted-text);"
-    " border: 2px solid palette(window-text); border-radius: 2px; }");
-const QString kHelpSheet = QStringLiteral(
-    "QPushButton:hover { background-color: palette(highlight); color: palette(highlighted-text);"
-    " border: 1px solid palette(dark); border-radius: 2px; }");
-const QString kTabSheet = QStringLiteral(
-    "QTabBar::tab { background-color: palette(button); color: palette(button-text); border: 1px solid palette(mid);"
-    " border-top: 3px solid palette(button); padding: 3px 4px; margin-right: 1px; }"
-    "QTabBar::tab:selected { background-color: palette(base); border-top: 3px solid palette(highlight); }");
+// Colours come from the system palette, light or dark; a lit button also differs in shape
+// (a thick edge), not in colour alone. Drawn by proxy styles rather than style sheets: a
+// sheet makes Qt keep parsed rules and a style of its own for every widget that carries it,
+// about a megabyte and a half for this window's buttons and tabs.
+class LitButtonStyle : public QProxyStyle {
+public:
+    // checked: lit while checked (a selection); otherwise lit while the pointer is over it.
+    explicit LitButtonStyle(bool checked)
+        : m_checked(checked)
+    {
+    }
+
+    void drawControl(ControlElement element, const QStyleOption* option, QPainter* painter,
+                     const QWidget* widget) const override
+    {
+        const auto* button = qstyleoption_cast<const QStyleOptionButton*>(option);
+        if (element != CE_PushButton || !button || !lit(*option)) {
+            QProxyStyle::drawControl(element, option, painter, widget);
+            return;
+        }
+        const int edge = m_checked ? 2 : 1;
+        painter->save();
+        painter->fillRect(option->rect, option->palette.highlight());
+        painter->setPen(QPen(option->palette.color(m_checked ? QPalette::WindowText : QPalette::Dark), edge,
+                             Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
+        painter->setBrush(Qt::NoBrush);
+        const qreal inset = edge / 2.0;
+        painter->drawRect(QRectF(option->rect).adjusted(inset, inset, -inset, -inset));
+        painter->restore();
+        QStyleOptionButton label(*button);
+        label.palette.setColor(QPalette::ButtonText, option->palette.color(QPalette::HighlightedText));
+        label.rect = subElementRect(SE_PushButtonContents, button, widget);
+        QProxyStyle::drawControl(CE_PushButtonLabel, &label, painter, widget);
+        if (option->state & State_HasFocus) {
+            QStyleOptionFocusRect focus;
+            focus.QStyleOption::operator=(*option);
+            focus.rect = subElementRect(SE_PushButtonFocusRect, button, widget);
+            drawPrimitive(PE_FrameFocusRect, &focus, painter, widget);
+        }
+    }
+
+private:
+    bool lit(const QStyleOption& option) const
+    {
+        return m_checked ? (option.state & State_On) : (option.state & State_MouseOver);
+    }
+
+    bool m_checked;
+};
+
+// One of each for the program's lifetime; they follow the application's style.
+QStyle* selectionStyle()
+{
+    static auto* style = new LitButtonStyle(true);
+    return style;
+}
+
+QStyle* hoverStyle()
+{
+    static auto* style = new LitButtonStyle(false);
+    return style;
+}
 
 // A check box as wide as its indicator, a 2-pixel gap and its caption, and no taller than
 // the larger of them: without the margins a check box otherwise keeps around its focus frame.
@@ -58,19 +109,13 @@ QStyle* compactCheckStyle()
 
 void styleToggle(QAbstractButton* button)
 {
-    // Drawn by the sheet while checked: keep the native height so a checked tab does not shrink.
-    button->setMinimumHeight(button->sizeHint().height());
-    button->setStyleSheet(kToggleSheet);
+    button->setStyle(selectionStyle());
 }
 
 void styleHelpButton(QAbstractButton* button)
 {
-    button->setStyleSheet(kHelpSheet);
-}
-
-void styleTabBar(QTabBar* bar)
-{
-    bar->setStyleSheet(kTabSheet);
+    button->setAttribute(Qt::WA_Hover); // repainted as the pointer comes and goes
+    button->setStyle(hoverStyle());
 }
 
 void styleCheckBox(QCheckBox* box)

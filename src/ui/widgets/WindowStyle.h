@@ -1,15 +1,13 @@
 #pragma once
-// The look of the windows' buttons, tabs and check boxes. State lives in the widgets
-// (checked, the current tab); colours only show it. Style sheets go only where they are
-// needed: a sheet over the whole window would make Qt keep style data for each of its
-// five hundred widgets.
+// The look of the windows' buttons and check boxes. State lives in the widgets (checked,
+// under the pointer); colours only show it. No style sheets: Qt keeps parsed rules and a
+// style of its own for every widget that carries one.
 
 #include <QString>
 
 class QAbstractButton;
 class QCheckBox;
 class QStyle;
-class QTabBar;
 
 namespace shrink4 {
 
@@ -18,8 +16,6 @@ namespace shrink4 {
 void styleToggle(QAbstractButton* button);
 // A help button: in the palette's highlight while the mouse is over it.
 void styleHelpButton(QAbstractButton* button);
-// A page tab bar: the visible page's tab on the base colour with a highlighted top edge.
-void styleTabBar(QTabBar* bar);
 // Check boxes stand in dense grids: a narrow gap keeps each caption by its box.
 void styleCheckBox(QCheckBox* box);
 
