@@ -24,4 +24,13 @@ struct ResultList {
 
 ResultList buildResultList(const NumberSet& listed);
 
+// Keeps the count alone, for a run held only for its counts and explanations: the numbers
+// and texts of a full list take a third of a megabyte.
+inline void keepCountOnly(ResultList& list)
+{
+    const int count = list.count;
+    list = ResultList{};
+    list.count = count;
+}
+
 } // namespace shrink4

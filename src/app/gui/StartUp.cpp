@@ -21,12 +21,16 @@ namespace shrink4 {
 
 namespace {
 
-// The installed desktop entry and icon; run from the build folder, the icon built in.
+// The installed desktop entry, and the icon built in: the same picture as the installed one,
+// without a search through the icon theme at each start.
 void setIdentity()
 {
     QApplication::setApplicationVersion(QLatin1String(kVersion));
     QGuiApplication::setDesktopFileName(QLatin1String(kAppId));
-    QApplication::setWindowIcon(QIcon::fromTheme(QLatin1String(kAppId), QIcon(QStringLiteral(":/shrink4/icon.png"))));
+    QIcon icon;
+    for (const int size : {16, 24, 32, 48, 64, 128})
+        icon.addFile(QStringLiteral(":/shrink4/icon/%1.png").arg(size), QSize(size, size));
+    QApplication::setWindowIcon(icon);
 }
 
 // The scheme named on the command line, if any. --help and --version answer and exit.

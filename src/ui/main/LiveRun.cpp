@@ -39,10 +39,12 @@ std::optional<RunResult> runOff(const std::shared_ptr<ConditionSnapshot>& snapsh
 {
     try {
         ConditionInputs inputs = finishConditions(std::move(*snapshot));
-        return filterRun(inputs, [&cancel](double) {
+        RunResult run = filterRun(inputs, [&cancel](double) {
             if (*cancel)
                 throw Overtaken{};
         });
+        keepCountOnly(run.list);
+        return run;
     } catch (const Overtaken&) {
     } catch (const std::exception&) {
     }
@@ -141,6 +143,7 @@ void LiveRun::runHere()
     timer.start();
     try {
         m_state.run = filterRun(readConditions(m_form));
+        keepCountOnly(m_state.run.list);
         std::tie(m_state.toleranceLow, m_state.toleranceHigh) = tolerance();
     } catch (const std::exception&) {
         return;
@@ -155,6 +158,7 @@ void LiveRun::adopt(const RunResult& run)
     m_deferred = false;
     ++m_generation; // a live run still going is of older conditions
     m_state.run = run;
+    keepCountOnly(m_state.run.list);
     std::tie(m_state.toleranceLow, m_state.toleranceHigh) = tolerance();
     emit updated(m_state);
 }

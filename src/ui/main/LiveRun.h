@@ -21,7 +21,8 @@ namespace shrink4 {
 
 struct ConditionForm;
 
-// The last live run and the total tolerance it was judged with.
+// The last live run (its list reduced to the count) and the total tolerance it was judged
+// with.
 struct LiveState {
     RunResult run;
     int toleranceLow = 0;

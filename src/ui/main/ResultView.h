@@ -39,7 +39,11 @@ public:
     // check compares a drawn number by its digits sorted.
     void show(ResultList result, bool groupForms);
     // The run behind the shown result: the prize check says why a number is not in it.
-    void explainWith(RunResult run) { m_shown.run = std::move(run); }
+    void explainWith(RunResult run)
+    {
+        keepCountOnly(run.list); // the list shown is kept once, as result()
+        m_shown.run = std::move(run);
+    }
     // The shown result was run with `conditions` at ranAt; restored: at an earlier start
     // of the program.
     void belongTo(ConditionInputs conditions, QDateTime ranAt, bool restored = false);
