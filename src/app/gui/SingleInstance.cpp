@@ -26,7 +26,7 @@ constexpr qint64 kStaleCallMs = 2 * kAnswerWaitMs;
 // Where the folder cannot be watched (no inotify watches left), it is looked at this often.
 constexpr int kFallbackPollMs = 500;
 
-const QString kCallPattern = QStringLiteral("*.call");
+const QString kCallSuffix = QStringLiteral(".call");
 
 // Written whole under a temporary name and renamed, so the window never reads half a call.
 QString placeCall(const QString& folder, const QString& scheme)
@@ -100,8 +100,11 @@ void SingleInstance::listen()
 void SingleInstance::takeCalls()
 {
     const QDateTime now = QDateTime::currentDateTimeUtc();
-    const QFileInfoList calls = QDir(m_calls).entryInfoList({kCallPattern}, QDir::Files, QDir::Time | QDir::Reversed);
-    for (const QFileInfo& info : calls) {
+    // No name filter: Qt matches one with a regular expression, a library loaded for that alone.
+    const QFileInfoList files = QDir(m_calls).entryInfoList(QDir::Files, QDir::Time | QDir::Reversed);
+    for (const QFileInfo& info : files) {
+        if (!info.fileName().endsWith(kCallSuffix))
+            continue;
         const QByteArray call = readCall(info.filePath());
         // The start that dropped it may have taken it back a moment ago.
         if (!QFile::remove(info.filePath()) || info.lastModified().msecsTo(now) > kStaleCallMs)
