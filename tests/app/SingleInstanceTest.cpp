@@ -5,6 +5,8 @@
 #include "app/WindowProcess.h"
 #include "scheme/SchemeFile.h"
 
+#include <QDateTime>
+#include <QDir>
 #include <QFileInfo>
 
 #include <csignal>
@@ -50,6 +52,30 @@ TEST(SingleInstance, ASecondStartHandsItsSchemeToTheFirstAndEnds)
     first.signal(SIGTERM);
     EXPECT_TRUE(first.exitsCleanly(30000));
     EXPECT_EQ(keptBasePool(home), "0003 0004");
+}
+
+TEST(SingleInstance, ACallLeftByAStartThatDiedOpensNothing)
+{
+    FreshHome home;
+    home.writeSession(schemeWithBasePool("0002 0001"));
+    QFile scheme(home.path("home/old.json"));
+    ASSERT_TRUE(scheme.open(QIODevice::WriteOnly));
+    scheme.write(schemeWithBasePool("0003 0004"));
+    scheme.close();
+    ASSERT_TRUE(QDir().mkpath(home.path("data/shrink4/shrink4.calls")));
+    QFile call(home.path("data/shrink4/shrink4.calls/99-dead.call"));
+    ASSERT_TRUE(call.open(QIODevice::WriteOnly));
+    call.write(scheme.fileName().toUtf8());
+    call.flush(); // before the time is set: a later write would set it to now
+    call.setFileTime(QDateTime::currentDateTime().addSecs(-3600), QFileDevice::FileModificationTime);
+    call.close();
+
+    WindowProcess window(home);
+    ASSERT_TRUE(window.waitUntilUp());
+    EXPECT_FALSE(call.exists()); // cleared away, not answered
+    window.signal(SIGTERM);
+    EXPECT_TRUE(window.exitsCleanly(30000));
+    EXPECT_EQ(keptBasePool(home), "0002 0001");
 }
 
 TEST(SingleInstance, ALockLeftByACrashedWindowIsTakenOver)

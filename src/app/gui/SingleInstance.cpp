@@ -105,9 +105,11 @@ void SingleInstance::takeCalls()
     for (const QFileInfo& info : files) {
         if (!info.fileName().endsWith(kCallSuffix))
             continue;
+        // Its time is read before it goes: a QFileInfo asks the file system only when asked.
+        const bool stale = info.lastModified().msecsTo(now) > kStaleCallMs;
         const QByteArray call = readCall(info.filePath());
         // The start that dropped it may have taken it back a moment ago.
-        if (!QFile::remove(info.filePath()) || info.lastModified().msecsTo(now) > kStaleCallMs)
+        if (!QFile::remove(info.filePath()) || stale)
             continue;
         const QString scheme = QString::fromUtf8(call);
         // After this handler: opening the scheme may show a message box and wait for the player.
