@@ -1,7 +1,6 @@
 # `cpack` (./dev package): a Debian package of what cmake/Install.cmake installs. Its
-# Depends come from the shared libraries the programs link (dpkg-shlibdeps: Qt, its print
-# support and libxlsxwriter), plus what
-# Qt loads at run time rather than links.
+# Depends come from the shared libraries the programs link (dpkg-shlibdeps: Qt and its print
+# support), plus what Qt loads at run time rather than links.
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME shrink4)
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})

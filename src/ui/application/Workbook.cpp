@@ -1,111 +1,133 @@
 #include "Workbook.h"
 
+#include "ui/application/SheetNames.h"
+#include "ui/application/WorksheetXml.h"
+#include "ui/application/ZipPackage.h"
 #include "scheme/WholeFileWrite.h"
 
-#include <QFile>
 #include <QFileInfo>
-#include <QTemporaryDir>
-
-#ifdef SHRINK4_XLSX
-#include <xlsxwriter.h>
-#endif
 
 namespace shrink4 {
 
-#ifdef SHRINK4_XLSX
 namespace {
 
-struct Formats {
-    lxw_format* text = nullptr;
-    lxw_format* header = nullptr;
-};
+constexpr qsizetype kRowLimit = 1048576; // Excel's rows and columns on a sheet
+constexpr qsizetype kColumnLimit = 16384;
 
-Formats makeFormats(lxw_workbook* book)
+const char* const kXmlDeclaration = "<?xml version=\"1.0\" encoding=\"UTF-8\" standalone=\"yes\"?>\n";
+const char* const kRelationships = "http://schemas.openxmlformats.org/officeDocument/2006/relationships";
+
+// A bold font for the header; numFmt "@" keeps text cells text, even when typed over.
+const char* const kStyles =
+    "<styleSheet xmlns=\"http://schemas.openxmlformats.org/spreadsheetml/2006/main\">"
+    "<numFmts count=\"1\"><numFmt numFmtId=\"164\" formatCode=\"@\"/></numFmts>"
+    "<fonts count=\"2\"><font><sz val=\"11\"/><name val=\"Calibri\"/><family val=\"2\"/></font>"
+    "<font><b/><sz val=\"11\"/><name val=\"Calibri\"/><family val=\"2\"/></font></fonts>"
+    "<fills count=\"2\"><fill><patternFill patternType=\"none\"/></fill>"
+    "<fill><patternFill patternType=\"gray125\"/></fill></fills>"
+    "<borders count=\"1\"><border><left/><right/><top/><bottom/><diagonal/></border></borders>"
+    "<cellStyleXfs count=\"1\"><xf numFmtId=\"0\" fontId=\"0\" fillId=\"0\" borderId=\"0\"/></cellStyleXfs>"
+    "<cellXfs count=\"3\"><xf numFmtId=\"0\" fontId=\"0\" fillId=\"0\" borderId=\"0\" xfId=\"0\"/>"
+    "<xf numFmtId=\"0\" fontId=\"1\" fillId=\"0\" borderId=\"0\" xfId=\"0\" applyFont=\"1\"/>"
+    "<xf numFmtId=\"164\" fontId=\"0\" fillId=\"0\" borderId=\"0\" xfId=\"0\" applyNumberFormat=\"1\"/></cellXfs>"
+    "<cellStyles count=\"1\"><cellStyle name=\"Normal\" xfId=\"0\" builtinId=\"0\"/></cellStyles>"
+    "</styleSheet>";
+
+QByteArray sheetPart(int index)
 {
-    Formats f;
-    f.text = workbook_add_format(book);
-    format_set_num_format(f.text, "@"); // typed-over cells stay text too
-    f.header = workbook_add_format(book);
-    format_set_bold(f.header);
-    return f;
+    return "worksheets/sheet" + QByteArray::number(index + 1) + ".xml";
 }
 
-bool isNumber(const QVariant& cell)
+QByteArray contentTypes(qsizetype sheetCount)
 {
-    switch (cell.typeId()) {
-    case QMetaType::Int:
-    case QMetaType::UInt:
-    case QMetaType::LongLong:
-    case QMetaType::ULongLong:
-    case QMetaType::Double:
-        return true;
-    default:
-        return false;
+    QByteArray out = QByteArray(kXmlDeclaration) +
+                     "<Types xmlns=\"http://schemas.openxmlformats.org/package/2006/content-types\">"
+                     "<Default Extension=\"rels\" "
+                     "ContentType=\"application/vnd.openxmlformats-package.relationships+xml\"/>"
+                     "<Default Extension=\"xml\" ContentType=\"application/xml\"/>"
+                     "<Override PartName=\"/xl/workbook.xml\" "
+                     "ContentType=\"application/vnd.openxmlformats-officedocument.spreadsheetml.sheet.main+xml\"/>"
+                     "<Override PartName=\"/xl/styles.xml\" "
+                     "ContentType=\"application/vnd.openxmlformats-officedocument.spreadsheetml.styles+xml\"/>";
+    for (int i = 0; i < sheetCount; ++i)
+        out += "<Override PartName=\"/xl/" + sheetPart(i)
+               + "\" ContentType=\"application/vnd.openxmlformats-officedocument.spreadsheetml.worksheet+xml\"/>";
+    return out + "</Types>";
+}
+
+QByteArray packageRelationships()
+{
+    return QByteArray(kXmlDeclaration) +
+           "<Relationships xmlns=\"http://schemas.openxmlformats.org/package/2006/relationships\">"
+           "<Relationship Id=\"rId1\" Type=\"" +
+           kRelationships + "/officeDocument\" Target=\"xl/workbook.xml\"/></Relationships>";
+}
+
+// rId1… are the sheets in order, the one after them the styles.
+QByteArray workbookRelationships(qsizetype sheetCount)
+{
+    QByteArray out = QByteArray(kXmlDeclaration)
+                     + "<Relationships xmlns=\"http://schemas.openxmlformats.org/package/2006/relationships\">";
+    for (int i = 0; i < sheetCount; ++i)
+        out += "<Relationship Id=\"rId" + QByteArray::number(i + 1) + "\" Type=\"" + kRelationships
+               + "/worksheet\" Target=\"" + sheetPart(i) + "\"/>";
+    out += "<Relationship Id=\"rId" + QByteArray::number(sheetCount + 1) + "\" Type=\"" + kRelationships
+           + "/styles\" Target=\"styles.xml\"/>";
+    return out + "</Relationships>";
+}
+
+QByteArray workbook(const QStringList& names)
+{
+    QByteArray out = QByteArray(kXmlDeclaration)
+                     + "<workbook xmlns=\"http://schemas.openxmlformats.org/spreadsheetml/2006/main\" xmlns:r=\""
+                     + kRelationships + "\"><bookViews><workbookView/></bookViews><sheets>";
+    for (int i = 0; i < names.size(); ++i) {
+        const QByteArray number = QByteArray::number(i + 1);
+        out += "<sheet name=\"" + xmlEscaped(names[i]) + "\" sheetId=\"" + number + "\" r:id=\"rId" + number + "\"/>";
     }
+    return out + "</sheets></workbook>";
 }
 
-lxw_error writeCell(lxw_worksheet* sheet, lxw_row_t row, lxw_col_t col, const QVariant& cell, const Formats& f)
+// Why Excel could not hold the sheet, or nothing when it can.
+QString overLimits(const Sheet& sheet)
 {
-    if (isNumber(cell))
-        return worksheet_write_number(sheet, row, col, cell.toDouble(), nullptr);
-    const QByteArray text = cell.toString().toUtf8();
-    return worksheet_write_string(sheet, row, col, text.constData(), f.text);
+    const qsizetype rows = sheet.lead.size() + (sheet.header.isEmpty() ? 0 : 1) + sheet.rows.size();
+    qsizetype columns = sheet.header.size();
+    for (const QVariantList& cells : sheet.rows)
+        columns = qMax(columns, cells.size());
+    if (rows > kRowLimit)
+        return QStringLiteral("表格有 %1 行，超过 Excel 工作表的 %2 行，请存为 CSV 表格（*.csv）")
+            .arg(rows)
+            .arg(kRowLimit);
+    if (columns > kColumnLimit)
+        return QStringLiteral("表格有 %1 列，超过 Excel 工作表的 %2 列，请存为 CSV 表格（*.csv）")
+            .arg(columns)
+            .arg(kColumnLimit);
+    return {};
 }
 
-lxw_error writeRow(lxw_worksheet* sheet, lxw_row_t row, const QVariantList& cells, const Formats& f,
-                   lxw_format* format = nullptr)
+QByteArray workbookBytes(const QList<Sheet>& sheets, QString* reason)
 {
-    for (int c = 0; c < cells.size(); ++c) {
-        const lxw_error error =
-            format ? worksheet_write_string(sheet, row, lxw_col_t(c), cells[c].toString().toUtf8().constData(), format)
-                   : writeCell(sheet, row, lxw_col_t(c), cells[c], f);
-        if (error != LXW_NO_ERROR)
-            return error;
+    QStringList wanted;
+    for (const Sheet& sheet : sheets) {
+        if (const QString why = overLimits(sheet); !why.isEmpty()) {
+            *reason = why;
+            return {};
+        }
+        wanted << sheet.name;
     }
-    return LXW_NO_ERROR;
-}
-
-lxw_error writeSheet(lxw_workbook* book, const Sheet& s, const Formats& f)
-{
-    const QByteArray name = s.name.toUtf8();
-    lxw_worksheet* sheet = workbook_add_worksheet(book, name.constData());
-    if (!sheet)
-        return LXW_ERROR_WORKSHEET_INDEX_OUT_OF_RANGE;
-    for (int c = 0; c < s.columnWidths.size(); ++c)
-        worksheet_set_column(sheet, lxw_col_t(c), lxw_col_t(c), s.columnWidths[c], nullptr);
-    lxw_row_t row = 0;
-    for (const QString& line : s.lead)
-        if (const lxw_error e = writeRow(sheet, row++, {line}, f); e != LXW_NO_ERROR)
-            return e;
-    if (!s.header.isEmpty())
-        if (const lxw_error e = writeRow(sheet, row++, QVariantList(s.header.begin(), s.header.end()), f, f.header);
-            e != LXW_NO_ERROR)
-            return e;
-    for (const QVariantList& cells : s.rows)
-        if (const lxw_error e = writeRow(sheet, row++, cells, f); e != LXW_NO_ERROR)
-            return e;
-    return LXW_NO_ERROR;
-}
-
-// libxlsxwriter writes only to a path: the book goes to a private temporary first, and its
-// bytes replace the file in one step.
-bool writeBook(const QString& path, const QList<Sheet>& sheets)
-{
-    const QByteArray name = QFile::encodeName(path);
-    lxw_workbook* book = workbook_new(name.constData());
-    if (!book)
-        return false;
-    const Formats formats = makeFormats(book);
-    lxw_error error = LXW_NO_ERROR;
-    for (const Sheet& sheet : sheets)
-        if (error == LXW_NO_ERROR)
-            error = writeSheet(book, sheet, formats);
-    const lxw_error closed = workbook_close(book); // frees the book whatever happened
-    return error == LXW_NO_ERROR && closed == LXW_NO_ERROR;
+    ZipPackage package;
+    package.add(QStringLiteral("[Content_Types].xml"), contentTypes(sheets.size()));
+    package.add(QStringLiteral("_rels/.rels"), packageRelationships());
+    package.add(QStringLiteral("xl/workbook.xml"), workbook(sheetNames(wanted)));
+    package.add(QStringLiteral("xl/_rels/workbook.xml.rels"), workbookRelationships(sheets.size()));
+    package.add(QStringLiteral("xl/styles.xml"), QByteArray(kXmlDeclaration) + kStyles);
+    for (int i = 0; i < sheets.size(); ++i)
+        package.add(QStringLiteral("xl/") + QString::fromLatin1(sheetPart(i)), worksheetXml(sheets[i], i == 0));
+    return package.finish(reason);
 }
 
 } // namespace
-#endif
 
 bool isWorkbookPath(const QString& path)
 {
@@ -114,24 +136,15 @@ bool isWorkbookPath(const QString& path)
 
 bool writeWorkbook(const QString& path, const QList<Sheet>& sheets, QString* reason)
 {
-#ifndef SHRINK4_XLSX
-    // A build without the workbook library (so far the Windows one) says so, never a bad file.
-    Q_UNUSED(path)
-    Q_UNUSED(sheets)
-    if (reason)
-        *reason = QStringLiteral("这个版本不能写 Excel 工作簿，请存为 CSV 表格（*.csv）");
-    return false;
-#else
-    QTemporaryDir scratch;
-    const QString built = scratch.filePath(QStringLiteral("book.xlsx"));
-    QFile file(built);
-    if (!scratch.isValid() || !writeBook(built, sheets) || !file.open(QIODevice::ReadOnly)) {
+    QString why;
+    // A book without sheets is one Excel refuses to open.
+    const QByteArray bytes = sheets.isEmpty() ? QByteArray() : workbookBytes(sheets, &why);
+    if (bytes.isEmpty()) {
         if (reason)
-            *reason = QStringLiteral("无法生成 Excel 工作簿（临时文件夹不可写或已满）");
+            *reason = why.isEmpty() ? QStringLiteral("没有要写入工作簿的表格") : why;
         return false;
     }
-    return writeWholeFile(path, file.readAll(), reason);
-#endif
+    return writeWholeFile(path, bytes, reason);
 }
 
 } // namespace shrink4
