@@ -49,7 +49,7 @@ const std::array<ButtonTip, 7> kRunTips = {{
     {&RunForm::clearAll, QStringLiteral("清空全部条件，可立即撤销")},
     {&RunForm::setTool, QStringLiteral("打开交集工具：求两组号码的交集、并集和差集")},
     {&RunForm::spliceTool, QStringLiteral("打开拼接工具：由二码、三码拼出四星、五星号码")},
-    {&RunForm::exportResult, QStringLiteral("把结果保存为文本文件或 CSV 表格")},
+    {&RunForm::exportResult, QStringLiteral("把结果保存为文本文件、CSV 表格或 Excel 工作簿")},
 }};
 
 const QString kTickAllTip = QStringLiteral("勾选本框的全部选项");
