@@ -122,29 +122,8 @@ QString xmlCarriable(QStringView text)
 
 QByteArray xmlEscaped(QStringView text)
 {
-    QString escaped;
-    escaped.reserve(text.size());
-    for (const QChar c : xmlCarriable(text)) {
-        switch (c.unicode()) {
-        case '<':
-            escaped += QLatin1String("&lt;");
-            break;
-        case '>':
-            escaped += QLatin1String("&gt;");
-            break;
-        case '&':
-            escaped += QLatin1String("&amp;");
-            break;
-        case '"':
-            escaped += QLatin1String("&quot;");
-            break;
-        case '\r': // a reader would turn a bare CR into LF
-            escaped += QLatin1String("&#13;");
-            break;
-        default:
-            escaped += c;
-        }
-    }
+    QString escaped = xmlCarriable(text).toHtmlEscaped();       // < > & "
+    escaped.replace(QLatin1Char('\r'), QLatin1String("&#13;")); // a reader would turn a bare CR into LF
     return escaped.toUtf8();
 }
 
