@@ -102,11 +102,14 @@ close_and_wait() {
     ws_wait_exit "$1" 60 || status=$?
     ws_check "shrink4.exe exited with status $status after a window manager close" test "$status" -eq 0
 }
-# 打印 and 打印预览 with Qt Print Support deployed. Wine has no printer: 打印 offers a PDF
-# (Windows' own print dialog, where there is a printer, is titled 打印 too); 打印预览 lays
-# out the pages of the result, run first.
+# 打印 and 打印预览 of a result (F5) with Qt Print Support deployed. Wine has no printer:
+# 打印 offers a PDF (Windows' own print dialog, where there is a printer, is titled 打印 too);
+# 打印预览 lays out the pages.
 print_checks() {
+    sleep 3 # the window takes keys a while after it shows
     ws_activate "$1" || fatal "the window cannot have the keyboard"
+    ws_xdotool key F5
+    sleep 2
     ws_xdotool key ctrl+p
     local asked
     asked=$(wait_window "打印") || { ws_check "Ctrl+P showed nothing" false; return; }

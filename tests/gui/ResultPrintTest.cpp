@@ -151,6 +151,26 @@ private slots:
         QVERIFY(text.contains(QStringLiteral("第 1 页，共 ")));
     }
 
+    // Before any run the report is empty: said so, as 导出结果 says it, with no page to print.
+    void nothingToPrintBeforeARun()
+    {
+        auto w = makeWindow();
+        for (const auto& show : {printResult, previewResult}) {
+            QStringList seen;
+            QTimer poll;
+            poll.setInterval(10);
+            QObject::connect(&poll, &QTimer::timeout, [&] {
+                if (auto* modal = qobject_cast<QDialog*>(QApplication::activeModalWidget())) {
+                    seen << modal->metaObject()->className();
+                    modal->reject();
+                }
+            });
+            poll.start();
+            show(w.get(), w->resultReport());
+            QCOMPARE(seen, QStringList{QStringLiteral("QMessageBox")});
+        }
+    }
+
     void exportedWorkbookKeepsLeadingZerosAndTheConditions()
     {
         QTemporaryDir dir;

@@ -156,6 +156,15 @@ bool dialogRefuses([[maybe_unused]] const QPrinter& printer)
 #endif
 }
 
+// As 导出结果 does: before a run, or after one that left nothing, there is no page to print.
+bool nothingToPrint(QWidget* parent, const ResultReport& report)
+{
+    if (!report.numbers.empty())
+        return false;
+    QMessageBox::information(parent, kPrintCaption, QStringLiteral("没有可打印的号码，请先缩水。"), QMessageBox::Ok);
+    return true;
+}
+
 bool pdfWanted(QWidget* parent)
 {
     return QMessageBox::question(parent, kPrintCaption, QStringLiteral("没有找到打印机。要把结果存为 PDF 文件吗？"),
@@ -176,6 +185,8 @@ bool renderResult(QPrinter& printer, const ResultReport& report)
 
 void printResult(QWidget* parent, const ResultReport& report)
 {
+    if (nothingToPrint(parent, report))
+        return;
     QPrinter printer(QPrinter::HighResolution);
     preparePrinter(printer, report);
     if (dialogRefuses(printer)) {
@@ -210,6 +221,8 @@ void savePdf(QWidget* parent, const ResultReport& report)
 
 void previewResult(QWidget* parent, const ResultReport& report)
 {
+    if (nothingToPrint(parent, report))
+        return;
     QPrinter printer(QPrinter::HighResolution);
     preparePrinter(printer, report);
     QPrintPreviewDialog preview(&printer, parent);
