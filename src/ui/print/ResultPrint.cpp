@@ -10,6 +10,7 @@
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
+#include <QScreen>
 
 #include <algorithm>
 
@@ -227,6 +228,9 @@ void previewResult(QWidget* parent, const ResultReport& report)
     preparePrinter(printer, report);
     QPrintPreviewDialog preview(&printer, parent);
     preview.setWindowTitle(QStringLiteral("打印预览"));
+    // Qt's size shows a page at a third of print size, too small to read the numbers.
+    if (const QScreen* screen = preview.screen())
+        preview.resize(screen->availableGeometry().size() * 0.85);
     QObject::connect(&preview, &QPrintPreviewDialog::paintRequested, &preview, [&report, parent](QPrinter* p) {
         if (!renderResult(*p, report))
             reportFailure(parent);
