@@ -5,7 +5,8 @@
 #     once CR LF is read as LF (draws saved by Notepad as UTF-16 or ANSI included);
 #  3. shrink4.exe on an X display with a window manager, in a fresh profile: typed into,
 #     resized, closed as its close box does; started again, its conditions, scheme and size
-#     are back, and its files are under AppData;
+#     are back, and its files are under AppData; 打印 offers a PDF where there is no printer,
+#     and 打印预览 opens;
 #  4. the installer installs silently, the installed programs run, and the uninstaller
 #     removes what it installed.
 #   scripts/check-windows.sh [WINDOWS_BUILD_DIR [LINUX_BUILD_DIR]]
@@ -94,11 +95,36 @@ holds() { grep -Eq "$2" "$1" 2>/dev/null; }
 # Wine names its windows' processes after itself: windows are found by title.
 window_titled() { ws_wmctrl -l 2>/dev/null | awk -v text="$1" 'index($0, text) { print $1; exit }' | grep .; }
 wait_window() { ws_until 60 window_titled "$1" >/dev/null && window_titled "$1"; }
+window_gone() { ! ws_wmctrl -l 2>/dev/null | grep -q "^$1 "; }
 close_and_wait() {
     ws_close "$2" || fatal "the window manager did not take the close of window $2"
     local status=0
     ws_wait_exit "$1" 60 || status=$?
     ws_check "shrink4.exe exited with status $status after a window manager close" test "$status" -eq 0
+}
+# 打印 and 打印预览 of a result (F5) with Qt Print Support deployed. Wine has no printer:
+# 打印 offers a PDF (Windows' own print dialog, where there is a printer, is titled 打印 too);
+# 打印预览 lays out the pages.
+print_checks() {
+    sleep 3 # the window takes keys a while after it shows
+    ws_activate "$1" || fatal "the window cannot have the keyboard"
+    ws_xdotool key F5
+    sleep 2
+    ws_xdotool key ctrl+p
+    local asked
+    asked=$(wait_window "打印") || { ws_check "Ctrl+P showed nothing" false; return; }
+    ws_activate "$asked" && ws_xdotool key Escape
+    ws_check "the 打印 window stayed after Escape" ws_until 15 window_gone "$asked"
+    ws_activate "$1" || fatal "the window cannot have the keyboard"
+    ws_xdotool key alt+f
+    sleep 1
+    ws_xdotool key v
+    local preview
+    preview=$(wait_window "打印预览") || { ws_check "方案 → 打印预览 showed nothing" false; return; }
+    sleep 3
+    [ -z "${SHRINK4_WINDOWS_SHOTS:-}" ] || import -window root "$SHRINK4_WINDOWS_SHOTS/preview.png"
+    ws_close "$preview"
+    ws_check "打印预览 did not close" ws_until 15 window_gone "$preview"
 }
 mkdir -p "$tmp/schemes"
 printf '{"shrink4-scheme": 1, "controls": {"T_main_sha_2ma": "56"}}' >"$tmp/schemes/mine.json"
@@ -132,6 +158,7 @@ if [ -n "${SHRINK4_WINDOWS_SCREENSHOT:-}" ]; then
     sleep 2
     import -window root "$SHRINK4_WINDOWS_SCREENSHOT"
 fi
+print_checks "$main"
 close_and_wait "$app" "$main"
 ws_check "the condition was not kept again" holds "$session" '"T_main_shazhixuan": *"1234"'
 

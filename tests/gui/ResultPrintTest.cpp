@@ -8,6 +8,7 @@
 #include <QAction>
 #include <QAbstractButton>
 #include <QApplication>
+#include <QDir>
 #include <QFileDialog>
 #include <QMessageBox>
 #include <QPrinter>
@@ -129,6 +130,45 @@ private slots:
         const int pages = text.count(QLatin1Char('\f'));
         QVERIFY2(pages >= 2, "700 numbers fill more than a page");
         QVERIFY(text.contains(QStringLiteral("第 %1 页，共 %1 页").arg(pages)));
+    }
+
+    // Where Windows has no printer, 打印 offers this: a name typed without .pdf gets it, and
+    // the file holds the pages the printer would have had.
+    void pdfSavedWithoutAPrinterHoldsThePages()
+    {
+        QTemporaryDir dir;
+        auto w = makeWindow();
+        runWithAPool(w.get());
+        const ResultReport report = w->resultReport();
+        const QString said =
+            exportThroughDialog([&] { savePdf(w.get(), report); }, dir.filePath(QStringLiteral("shop")));
+        const QString path = dir.filePath(QStringLiteral("shop.pdf"));
+        QCOMPARE(said, QStringLiteral("已存为 PDF：\r\n%1").arg(QDir::toNativeSeparators(path)));
+
+        const QString text =
+            outputOf(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), path, QStringLiteral("-")});
+        QVERIFY2(text.contains(QStringLiteral("共 699 注")), qPrintable(text.left(400)));
+        QVERIFY(text.contains(QStringLiteral("第 1 页，共 ")));
+    }
+
+    // Before any run the report is empty: said so, as 导出结果 says it, with no page to print.
+    void nothingToPrintBeforeARun()
+    {
+        auto w = makeWindow();
+        for (const auto& show : {printResult, previewResult}) {
+            QStringList seen;
+            QTimer poll;
+            poll.setInterval(10);
+            QObject::connect(&poll, &QTimer::timeout, [&] {
+                if (auto* modal = qobject_cast<QDialog*>(QApplication::activeModalWidget())) {
+                    seen << modal->metaObject()->className();
+                    modal->reject();
+                }
+            });
+            poll.start();
+            show(w.get(), w->resultReport());
+            QCOMPARE(seen, QStringList{QStringLiteral("QMessageBox")});
+        }
     }
 
     void exportedWorkbookKeepsLeadingZerosAndTheConditions()

@@ -382,7 +382,7 @@ void MainWindow::exportResult()
 // 打印 and 打印预览 take the result of the conditions on screen, as 导出结果 does.
 void MainWindow::addPrintActions([[maybe_unused]] QMenu* menu)
 {
-#ifdef SHRINK4_PRINT // a Qt without its print support (so far the Windows one) prints nothing
+#ifdef SHRINK4_PRINT // a Qt built without its print support prints nothing
     QAction* print = menu->addAction(QStringLiteral("打印(&P)…"), this,
                                      [this] { withCurrentResult([this] { printResult(this, resultReport()); }); });
     print->setObjectName(QStringLiteral("action_print"));

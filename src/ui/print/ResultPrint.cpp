@@ -1,13 +1,16 @@
 #include "ResultPrint.h"
 
+#include "ui/application/SchemeDialogs.h"
 #include "ui/print/ResultReport.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QMessageBox>
 #include <QPainter>
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
+#include <QScreen>
 
 #include <algorithm>
 
@@ -18,6 +21,7 @@ namespace {
 constexpr int kNumberPoints = 12; // read at arm's length in a shop
 constexpr int kTextPoints = 10;
 constexpr int kTitlePoints = 13;
+const QString kPrintCaption = QStringLiteral("打印");
 
 QFont sized(int points, bool bold = false)
 {
@@ -137,9 +141,36 @@ void preparePrinter(QPrinter& printer, const ResultReport& report)
 
 void reportFailure(QWidget* parent)
 {
-    QMessageBox::warning(parent, QStringLiteral("打印"),
+    QMessageBox::warning(parent, kPrintCaption,
                          QStringLiteral("打印失败：无法打开打印机或写入文件，请检查打印机或文件位置。"),
                          QMessageBox::Ok);
+}
+
+// Where Windows has no printer at all, QPrinter falls back to PDF, which Qt's Windows print
+// dialog refuses without a word; Qt's own dialog elsewhere writes the PDF itself.
+bool dialogRefuses([[maybe_unused]] const QPrinter& printer)
+{
+#ifdef Q_OS_WIN
+    return printer.outputFormat() != QPrinter::NativeFormat;
+#else
+    return false;
+#endif
+}
+
+// As 导出结果 does: before a run, or after one that left nothing, there is no page to print.
+bool nothingToPrint(QWidget* parent, const ResultReport& report)
+{
+    if (!report.numbers.empty())
+        return false;
+    QMessageBox::information(parent, kPrintCaption, QStringLiteral("没有可打印的号码，请先缩水。"), QMessageBox::Ok);
+    return true;
+}
+
+bool pdfWanted(QWidget* parent)
+{
+    return QMessageBox::question(parent, kPrintCaption, QStringLiteral("没有找到打印机。要把结果存为 PDF 文件吗？"),
+                                 QMessageBox::Save | QMessageBox::Cancel, QMessageBox::Save)
+           == QMessageBox::Save;
 }
 
 } // namespace
@@ -155,20 +186,51 @@ bool renderResult(QPrinter& printer, const ResultReport& report)
 
 void printResult(QWidget* parent, const ResultReport& report)
 {
+    if (nothingToPrint(parent, report))
+        return;
     QPrinter printer(QPrinter::HighResolution);
     preparePrinter(printer, report);
+    if (dialogRefuses(printer)) {
+        if (pdfWanted(parent))
+            savePdf(parent, report);
+        return;
+    }
     QPrintDialog dialog(&printer, parent);
     dialog.setWindowTitle(QStringLiteral("打印缩水结果"));
     if (dialog.exec() == QDialog::Accepted && !renderResult(printer, report))
         reportFailure(parent);
 }
 
+void savePdf(QWidget* parent, const ResultReport& report)
+{
+    const QString path =
+        askSavePath(parent, QStringLiteral("把缩水结果存为 PDF"), QStringLiteral("缩水结果.pdf"),
+                    QStringLiteral("PDF 文件 (*.pdf)"), QStringLiteral("pdf"), QStringLiteral("print_pdf_dialog"));
+    if (path.isEmpty())
+        return;
+    QPrinter printer(QPrinter::HighResolution);
+    preparePrinter(printer, report);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(path);
+    if (renderResult(printer, report))
+        QMessageBox::information(parent, kPrintCaption,
+                                 QStringLiteral("已存为 PDF：\r\n%1").arg(QDir::toNativeSeparators(path)),
+                                 QMessageBox::Ok);
+    else
+        reportFailure(parent);
+}
+
 void previewResult(QWidget* parent, const ResultReport& report)
 {
+    if (nothingToPrint(parent, report))
+        return;
     QPrinter printer(QPrinter::HighResolution);
     preparePrinter(printer, report);
     QPrintPreviewDialog preview(&printer, parent);
     preview.setWindowTitle(QStringLiteral("打印预览"));
+    // Qt's size shows a page at a third of print size, too small to read the numbers.
+    if (const QScreen* screen = preview.screen())
+        preview.resize(screen->availableGeometry().size() * 0.85);
     QObject::connect(&preview, &QPrintPreviewDialog::paintRequested, &preview, [&report, parent](QPrinter* p) {
         if (!renderResult(*p, report))
             reportFailure(parent);

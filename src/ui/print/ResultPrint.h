@@ -14,8 +14,11 @@ struct ResultReport;
 // False when the printer could not be opened (a PDF path that cannot be written).
 bool renderResult(QPrinter& printer, const ResultReport& report);
 
-// The system's print dialog, then the pages.
+// The system's print dialog, then the pages; where the system has no printer for that
+// dialog, the offer of a PDF instead.
 void printResult(QWidget* parent, const ResultReport& report);
+// The pages saved as a PDF file the player names, said done or failed.
+void savePdf(QWidget* parent, const ResultReport& report);
 // The pages as they will print, with the way to print them.
 void previewResult(QWidget* parent, const ResultReport& report);
 
