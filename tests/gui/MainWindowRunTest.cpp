@@ -243,6 +243,11 @@ private slots:
         auto w = makeWindow();
         setBasePool(*w, QStringLiteral("1234 5678 9012"));
         clickStart(*w);
+        // Nothing typed: the check waits, after a run as after a change of the conditions.
+        QCOMPARE(prizeCaption(*w), QStringLiteral("【中奖查询】"));
+        setBasePool(*w, QStringLiteral("1234 5678 9012 3456"));
+        QTRY_COMPARE(prizeCaption(*w), QStringLiteral("【中奖查询】"));
+        clickStart(*w);
         for (const char* partial : {"1", "12", "123", "12345"}) {
             typePrize(*w, QString::fromLatin1(partial));
             QCOMPARE(prizeCaption(*w), QStringLiteral("【号码不全】"));

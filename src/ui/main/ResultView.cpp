@@ -33,7 +33,7 @@ ResultView::ResultView(const RunForm& form, std::function<ConditionInputs()> rea
     connect(m_form.prizeBox, &LineBox::textChanged, this, &ResultView::checkPrize);
     connect(&m_baseline, &ConditionsBaseline::differsChanged, this, [this] {
         showState();
-        checkPrize();
+        checkPrizeAgain();
     });
     showState();
 }
@@ -44,7 +44,7 @@ void ResultView::show(ResultList result, bool groupForms)
     m_shown.groupForms = groupForms;
     fillList();
     showState();
-    checkPrize(); // the number typed is checked against the new list
+    checkPrizeAgain(); // the number typed is checked against the new list
     emit shown(m_shown.result.count);
 }
 
@@ -98,7 +98,7 @@ void ResultView::restore(Shown kept)
     fillList();
     m_baseline.setBaselineAndCompare(std::exchange(m_shown.conditions, {}));
     showState();
-    checkPrize();
+    checkPrizeAgain();
     emit shown(m_shown.result.count);
 }
 
@@ -129,6 +129,19 @@ void ResultView::showReason(const QString& reason)
     QLabel* label = m_form.prizeReason;
     label->setToolTip(reason);
     label->setText(label->fontMetrics().elidedText(reason, Qt::ElideRight, label->contentsRect().width()));
+}
+
+void ResultView::checkPrizeAgain()
+{
+    // With nothing typed the check waits, as at the start: "number incomplete" over an
+    // empty box the player never touched would read as a fault of theirs.
+    if (m_form.prizeBox->text().trimmed().isEmpty()) {
+        showPrizeCaption(m_form.prizeLabel, toQString(prize::kIdle), false);
+        showReason(QString());
+        m_form.results->clearSelection();
+        return;
+    }
+    checkPrize();
 }
 
 void ResultView::checkPrize()

@@ -74,7 +74,10 @@ signals:
 private:
     void fillList();
     void showState();
+    // As typed into the box: every text has its verdict, an emptied box "number incomplete".
     void checkPrize();
+    // After a run, a conversion or a change of the conditions: a blank box waits.
+    void checkPrizeAgain();
     void showReason(const QString& reason);
 
     const RunForm& m_form;
