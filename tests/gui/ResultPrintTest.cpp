@@ -2,6 +2,7 @@
 // scheme, every number with its leading zeros and the conditions behind them.
 #include "MainWindowTestSupport.h"
 
+#include "ui/widgets/QtText.h"
 #include "ui/print/ResultPrint.h"
 #include "ui/print/ResultReport.h"
 
@@ -56,7 +57,7 @@ QStringList expectedNumbers(const ResultReport& report)
 {
     QStringList numbers;
     for (int n : report.numbers)
-        numbers << numberText(n);
+        numbers << fourDigits(n);
     return numbers;
 }
 

@@ -1,6 +1,7 @@
 #include "ResultFile.h"
 
 #include "ui/application/Workbook.h"
+#include "ui/widgets/QtText.h"
 #include "core/TextScan.h"
 #include "scheme/WholeFileWrite.h"
 
@@ -22,6 +23,15 @@ bool writeNumbersBook(const QString& path, const QStringList& numbers, bool grou
     return writeWorkbook(path, {numbersSheet(numbers, groupForms)}, reason);
 }
 
+QStringList numberTexts(const std::vector<int>& numbers)
+{
+    QStringList texts;
+    texts.reserve(qsizetype(numbers.size()));
+    for (int n : numbers)
+        texts << fourDigits(n);
+    return texts;
+}
+
 } // namespace
 
 Sheet numbersSheet(const QStringList& numbers, bool groupForms)
@@ -34,6 +44,11 @@ Sheet numbersSheet(const QStringList& numbers, bool groupForms)
     for (const QString& n : numbers)
         sheet.rows.append({++row, n});
     return sheet;
+}
+
+Sheet numbersSheet(const std::vector<int>& numbers, bool groupForms)
+{
+    return numbersSheet(numberTexts(numbers), groupForms);
 }
 
 ExportFormat exportFormatOf(const QString& path)
@@ -54,12 +69,8 @@ SaveDialogSpec resultSaveDialog(const QString& caption, const QString& start, co
 
 bool writeResultFile(const QString& path, const std::vector<int>& numbers, bool groupForms, QString* reason)
 {
-    if (isWorkbookPath(path)) {
-        QStringList texts;
-        for (int n : numbers)
-            texts << QStringLiteral("%1").arg(n, 4, 10, QLatin1Char('0'));
-        return writeNumbersBook(path, texts, groupForms, reason);
-    }
+    if (isWorkbookPath(path))
+        return writeNumbersBook(path, numberTexts(numbers), groupForms, reason);
     return writeBytes(path, resultExportBytes(numbers, groupForms, exportFormatOf(path)), reason);
 }
 

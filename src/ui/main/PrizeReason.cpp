@@ -46,8 +46,7 @@ QString groupReason(const RunResult& run, int number)
         outside += run.outsidePool.test(n) ? 1 : 0;
         failing.push_back(failedCaptions(run, n));
     }
-    QStringList parts{
-        QStringLiteral("组选 %1 的 %2 个排列都未入选").arg(all.front(), 4, 10, QLatin1Char('0')).arg(all.size())};
+    QStringList parts{QStringLiteral("组选 %1 的 %2 个排列都未入选").arg(fourDigits(all.front())).arg(all.size())};
     if (outside > 0)
         parts << (outside == int(all.size()) ? QStringLiteral("都不在大底")
                                              : QStringLiteral("%1 个不在大底").arg(outside));

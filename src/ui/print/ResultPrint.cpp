@@ -2,6 +2,7 @@
 
 #include "ui/application/SchemeDialogs.h"
 #include "ui/print/ResultReport.h"
+#include "ui/widgets/QtText.h"
 
 #include <QApplication>
 #include <QDir>
@@ -113,7 +114,7 @@ std::size_t numbers(QPainter& painter, const QRect& area, const Grid& grid, cons
         for (int column = 0; column < grid.columns && i < report.numbers.size(); ++column, ++i) {
             const QRect cell(area.left() + column * grid.cellWidth, area.top() + row * grid.lineHeight, grid.cellWidth,
                              grid.lineHeight);
-            painter.drawText(cell, Qt::AlignCenter, numberText(report.numbers[i]));
+            painter.drawText(cell, Qt::AlignCenter, fourDigits(report.numbers[i]));
         }
     return i;
 }

@@ -34,11 +34,6 @@ ResultReport makeResultReport(const ResultView& view, const QString& schemePath)
     return report;
 }
 
-QString numberText(int number)
-{
-    return QStringLiteral("%1").arg(number, 4, 10, QLatin1Char('0'));
-}
-
 QString numbersCaption(const ResultReport& report)
 {
     return report.groupForms ? QStringLiteral("组选号码") : QStringLiteral("直选号码");

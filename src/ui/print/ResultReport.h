@@ -26,7 +26,6 @@ struct ResultReport {
 // The shown result, run with the conditions it belongs to. schemePath may be empty.
 ResultReport makeResultReport(const ResultView& view, const QString& schemePath);
 
-QString numberText(int number);
 // 直选 or 组选, as the header of the number column.
 QString numbersCaption(const ResultReport& report);
 // One line: scheme, date and count.

@@ -8,14 +8,6 @@ namespace shrink4 {
 
 namespace {
 
-Sheet numbersSheet(const ResultReport& report)
-{
-    QStringList numbers;
-    for (int n : report.numbers)
-        numbers << numberText(n);
-    return shrink4::numbersSheet(numbers, report.groupForms);
-}
-
 Sheet conditionsSheet(const ResultReport& report)
 {
     Sheet sheet;
@@ -36,7 +28,7 @@ Sheet conditionsSheet(const ResultReport& report)
 
 QList<Sheet> resultSheets(const ResultReport& report)
 {
-    return {numbersSheet(report), conditionsSheet(report)};
+    return {numbersSheet(report.numbers, report.groupForms), conditionsSheet(report)};
 }
 
 } // namespace shrink4

@@ -97,7 +97,7 @@ QString numbersText(const NumberSet& numbers)
     QString text;
     int inLine = 0;
     numbers.forEach([&](int v) {
-        text += QStringLiteral("%1").arg(v, 4, 10, QLatin1Char('0'));
+        text += fourDigits(v);
         text += ++inLine % kNumbersPerLine == 0 ? QLatin1Char('\n') : QLatin1Char(' ');
     });
     return text;

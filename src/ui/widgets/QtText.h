@@ -17,6 +17,12 @@ inline QString toQString(std::string_view text)
     return QString::fromUtf8(text.data(), qsizetype(text.size()));
 }
 
+// A number's four-digit form with its leading zeros, "0000".."9999", as every list shows it.
+inline QString fourDigits(int number)
+{
+    return QStringLiteral("%1").arg(number, 4, 10, QLatin1Char('0'));
+}
+
 // Control keys are ASCII.
 inline QLatin1String keyString(std::string_view key)
 {
