@@ -17,8 +17,18 @@ struct FirstDraw {
 // drawn before with another number.
 DrawsFault judge(DrawLine& read, int line, std::unordered_map<std::string, FirstDraw>& labels, int& firstLine)
 {
-    if (read.verdict == LineVerdict::NoNumber || read.verdict == LineVerdict::DigitsAfterLabel)
-        return read.verdict == LineVerdict::NoNumber ? DrawsFault::NoNumber : DrawsFault::DigitsAfterLabel;
+    switch (read.verdict) {
+    case LineVerdict::NoNumber:
+        return DrawsFault::NoNumber;
+    case LineVerdict::DigitsAfterLabel:
+        return DrawsFault::DigitsAfterLabel;
+    case LineVerdict::ColumnDigits:
+        return DrawsFault::ColumnDigits;
+    case LineVerdict::NoLabel:
+        return DrawsFault::NoLabel;
+    default:
+        break;
+    }
     if (read.verdict != LineVerdict::Drawn || !read.label)
         return DrawsFault::None;
     const auto [first, isNew] = labels.try_emplace(*read.label, FirstDraw{read.number, line});
@@ -30,7 +40,7 @@ DrawsFault judge(DrawLine& read, int line, std::unordered_map<std::string, First
 
 } // namespace
 
-BadDrawLines findBadDrawLines(std::string_view text, std::size_t kept)
+BadDrawLines findBadDrawLines(std::string_view text, std::size_t kept, const DrawsLayout& layout)
 {
     const std::size_t mark = text.starts_with("\xEF\xBB\xBF") ? 3 : 0; // as readDraws skips it
     std::unordered_map<std::string, FirstDraw> labels;
@@ -39,14 +49,14 @@ BadDrawLines findBadDrawLines(std::string_view text, std::size_t kept)
     int lineNumber = 0;
     for (std::size_t at = mark; nextTextLine(text, at, line);) {
         ++lineNumber;
-        DrawLine read = readDrawLine(line);
+        DrawLine read = readDrawLine(line, layout);
         int firstLine = 0;
         const DrawsFault fault = judge(read, lineNumber, labels, firstLine);
         if (fault == DrawsFault::None || bad.count++ >= kept)
             continue;
         const std::size_t begin = std::size_t(line.data() - text.data());
-        bad.first.push_back(
-            {fault, lineNumber, firstLine, read.label.value_or(std::string()), begin, begin + line.size()});
+        bad.first.push_back({fault, lineNumber, firstLine, read.label.value_or(std::string()), begin,
+                             begin + line.size(), read.found, findOnBadLine(line, read.verdict, layout)});
     }
     return bad;
 }

@@ -12,12 +12,14 @@
 namespace shrink4 {
 
 struct BadDrawLine {
-    DrawsFault fault = DrawsFault::NoNumber; // NoNumber, DigitsAfterLabel or LabelRedrawn
+    DrawsFault fault = DrawsFault::NoNumber; // any but None and NoDraw
     int line = 0;                            // 1-based
     int firstLine = 0;                       // LabelRedrawn: the line that drew the label first
     std::string label;                       // DigitsAfterLabel, LabelRedrawn
     std::size_t begin = 0;                   // the line's bytes in the text, its break left out
     std::size_t end = 0;
+    int found = 0;       // ColumnDigits: the digits the number's columns hold
+    LineFinding finding; // NoNumber, DigitsAfterLabel: what the line holds instead
 };
 
 struct BadDrawLines {
@@ -27,6 +29,6 @@ struct BadDrawLines {
 
 // The lines readDraws refuses, as it judges them: keeps the first `kept` and counts the
 // rest, so a text of millions of bad lines costs no more than `kept` of them.
-BadDrawLines findBadDrawLines(std::string_view text, std::size_t kept);
+BadDrawLines findBadDrawLines(std::string_view text, std::size_t kept, const DrawsLayout& layout = {});
 
 } // namespace shrink4

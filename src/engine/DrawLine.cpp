@@ -1,5 +1,9 @@
 #include "engine/DrawLine.h"
 
+#include "engine/ColumnScan.h"
+#include "engine/LineDates.h"
+#include "engine/LineDigits.h"
+
 #include <algorithm>
 #include <array>
 #include <cstddef>
@@ -7,20 +11,6 @@
 namespace shrink4 {
 
 namespace {
-
-// The bytes of the digit at `at`: 1 for 0-9, 3 for a full-width digit, 0 for no digit.
-std::size_t digitWidth(std::string_view s, std::size_t at)
-{
-    if (s[at] >= '0' && s[at] <= '9')
-        return 1;
-    const auto third = at + 2 < s.size() ? static_cast<unsigned char>(s[at + 2]) : 0u;
-    return s.substr(at, 2) == "\xEF\xBC" && third >= 0x90 && third <= 0x99 ? 3 : 0;
-}
-
-char asciiDigit(std::string_view s, std::size_t at)
-{
-    return digitWidth(s, at) == 1 ? s[at] : char('0' + (static_cast<unsigned char>(s[at + 2]) - 0x90));
-}
 
 // A maximal run of digits: its bytes in the line and how many digits it holds.
 struct DigitGroup {
@@ -37,15 +27,16 @@ bool nextGroup(std::string_view line, std::size_t from, DigitGroup& group)
     if (from == line.size())
         return false;
     group = {from, from, 0};
-    for (std::size_t width; group.end < line.size() && (width = digitWidth(line, group.end)) != 0; group.end += width)
+    for (std::size_t width; (width = digitWidth(line, group.end)) != 0; group.end += width)
         ++group.digits;
     return true;
 }
 
-// What the draw depends on: the last four groups of the line and its first long one.
-// Kept as the line is scanned, so a line of any length costs no memory.
+// What the draw depends on: the last groups of the line (enough for the longest number
+// of single digits) and its first long one. Kept as the line is scanned, so a line of any
+// length costs no memory.
 struct LineGroups {
-    std::array<DigitGroup, 4> last{}; // a ring, by count
+    std::array<DigitGroup, kMaxDrawDigits> last{}; // a ring, by count
     std::size_t count = 0;
     std::optional<std::size_t> longAt; // the first group of five or more digits
     DigitGroup longGroup;
@@ -56,40 +47,96 @@ struct LineGroups {
             longAt = count;
             longGroup = g;
         }
-        last[count++ % 4] = g;
+        last[count++ % last.size()] = g;
     }
-    const DigitGroup& fromEnd(std::size_t k) const { return last[(count - 1 - k) % 4]; }
+    const DigitGroup& fromEnd(std::size_t k) const { return last[(count - 1 - k) % last.size()]; }
 };
 
-// How many of the last groups are the number: one group of four, or four single digits;
+// How many of the last groups are the number: one group of D digits, or D single digits;
 // 0 for neither.
-std::size_t numberGroups(const LineGroups& g)
+std::size_t numberGroups(const LineGroups& g, std::size_t digits)
 {
-    if (g.fromEnd(0).digits == 4)
+    if (g.fromEnd(0).digits == digits)
         return 1;
-    if (g.count < 4)
+    if (g.count < digits)
         return 0;
-    for (std::size_t k = 0; k < 4; ++k)
+    for (std::size_t k = 0; k < digits; ++k)
         if (g.fromEnd(k).digits != 1)
             return 0;
-    return 4;
+    return digits;
 }
 
-void appendDigits(std::string_view line, const DigitGroup& g, std::string& out)
+void appendDigits(std::string_view text, std::string& out)
 {
-    for (std::size_t at = g.begin; at < g.end; at += digitWidth(line, at))
-        out += asciiDigit(line, at);
+    for (std::size_t at = 0, width; at < text.size(); at += width == 0 ? 1 : width)
+        if ((width = digitWidth(text, at)) != 0)
+            out += asciiDigit(text, at);
 }
 
-int numberOf(std::string_view line, const LineGroups& g, std::size_t groups)
+void appendGroup(std::string_view line, const DigitGroup& g, std::string& out)
 {
-    std::string digits;
-    for (std::size_t k = groups; k-- > 0;)
-        appendDigits(line, g.fromEnd(k), digits);
+    appendDigits(line.substr(g.begin, g.end - g.begin), out);
+}
+
+// The four digits the layout takes of the draw's D digits.
+int numberTaken(std::string_view digits, const DrawsLayout& layout)
+{
     int value = 0;
-    for (char c : digits)
+    for (const char c : digits.substr(std::size_t(layout.takeFrom()), 4))
         value = value * 10 + (c - '0');
     return value;
+}
+
+DrawLine readByDigits(std::string_view line, const DrawsLayout& layout)
+{
+    LineGroups groups;
+    for (DigitGroup g; nextGroup(line, groups.count ? groups.fromEnd(0).end : 0, g);)
+        groups.add(g);
+    if (groups.count == 0)
+        return {};
+    const std::size_t numberSize = numberGroups(groups, std::size_t(layout.digits));
+    if (numberSize == 0)
+        return {LineVerdict::NoNumber, std::nullopt, 0, 0};
+    std::string digits;
+    for (std::size_t k = numberSize; k-- > 0;)
+        appendGroup(line, groups.fromEnd(k), digits);
+    DrawLine draw{LineVerdict::Drawn, std::nullopt, numberTaken(digits, layout), 0};
+    const std::size_t before = groups.count - numberSize; // groups before the number
+    if (groups.longAt && *groups.longAt < before) {
+        appendGroup(line, groups.longGroup, draw.label.emplace());
+        if (*groups.longAt + 1 < before)
+            draw.verdict = LineVerdict::DigitsAfterLabel;
+    }
+    return draw;
+}
+
+DrawLine readByColumns(std::string_view line, const DrawsLayout& layout)
+{
+    std::string digits, label;
+    bool letter = false;
+    ColumnScan scan(line);
+    LineColumn column;
+    for (const ColumnRole role : layout.columns) {
+        const std::string_view text = scan.next(column) ? line.substr(column.begin, column.end - column.begin) : "";
+        if (role == ColumnRole::number) {
+            appendDigits(text, digits);
+            letter = letter || holdsLetter(text);
+        } else if (role == ColumnRole::label) {
+            appendDigits(text, label);
+        }
+    }
+    if (letter || digits.empty()) // a header
+        return {};
+    if (digits.size() != std::size_t(layout.digits))
+        return {LineVerdict::ColumnDigits, std::nullopt, 0, int(digits.size())};
+    const bool labelled =
+        std::find(layout.columns.begin(), layout.columns.end(), ColumnRole::label) != layout.columns.end();
+    if (labelled && label.empty())
+        return {LineVerdict::NoLabel, std::nullopt, 0, 0};
+    DrawLine draw{LineVerdict::Drawn, std::nullopt, numberTaken(digits, layout), 0};
+    if (labelled)
+        draw.label = std::move(label);
+    return draw;
 }
 
 } // namespace
@@ -114,25 +161,14 @@ bool givesDrawOrFault(std::string_view line)
     return false;
 }
 
-DrawLine readDrawLine(std::string_view line)
+DrawLine readDrawLine(std::string_view line, const DrawsLayout& layout)
 {
     if (line.starts_with('#'))
         return {};
-    LineGroups groups;
-    for (DigitGroup g; nextGroup(line, groups.count ? groups.fromEnd(0).end : 0, g);)
-        groups.add(g);
-    if (groups.count == 0)
-        return {};
-    const std::size_t numberSize = numberGroups(groups);
-    if (numberSize == 0)
-        return {LineVerdict::NoNumber, std::nullopt, 0};
-    DrawLine draw{LineVerdict::Drawn, std::nullopt, numberOf(line, groups, numberSize)};
-    if (groups.longAt) {
-        appendDigits(line, groups.longGroup, draw.label.emplace());
-        if (*groups.longAt + 1 < groups.count - numberSize)
-            draw.verdict = LineVerdict::DigitsAfterLabel;
-    }
-    return draw;
+    if (!layout.columns.empty()) // a date in a column is what its role says it is
+        return readByColumns(line, layout);
+    thread_local std::string scratch;
+    return readByDigits(withoutDatesAndTimes(line, scratch), layout);
 }
 
 } // namespace shrink4

@@ -34,19 +34,68 @@ DrawsReading fault(DrawsFault kind, std::string error, int line = 0)
     return r;
 }
 
-DrawsReading lineFault(const DrawLine& read, int line)
+// The text found, quoted, when it is short enough to read in a message.
+std::string quotedFinding(std::string_view line, const LineFinding& f)
 {
-    if (read.verdict == LineVerdict::NoNumber)
-        return fault(DrawsFault::NoNumber,
-                     lineError(line, "no draw: the last digits are neither a group of four nor four single digits"),
-                     line);
-    auto r = fault(DrawsFault::DigitsAfterLabel,
-                   lineError(line, "digits between issue " + *read.label
-                                       + " and the number at the end (two draws on one line, or a number "
-                                         "of more than four digits)"),
-                   line);
-    r.label = *read.label;
-    return r;
+    constexpr std::size_t kLongest = 40;
+    if (f.end - f.begin > kLongest)
+        return {};
+    return " (\"" + std::string(line.substr(f.begin, f.end - f.begin)) + "\")";
+}
+
+std::string noNumberText(std::string_view line, const LineFinding& f, const DrawsLayout& layout)
+{
+    const std::string d = std::to_string(layout.digits);
+    switch (f.kind) {
+    case FindingKind::longNumber:
+        return "no draw: the number at the end has " + std::to_string(f.digits)
+               + " digits (a longer draw? give --digits " + std::to_string(f.digits)
+               + ", and --take for the four that count)";
+    case FindingKind::columnsAfter:
+        return "no draw: other digits follow a group of " + d + quotedFinding(line, f)
+               + " (another column after the number? give --columns)";
+    default:
+        return "no draw: the last digits are neither a group of " + d + " nor " + d + " single digits";
+    }
+}
+
+std::string digitsAfterLabelText(std::string_view line, const LineFinding& f, const std::string& label)
+{
+    if (f.kind == FindingKind::longSingles)
+        return std::to_string(f.digits) + " single digits after issue " + label + " (a longer draw? give --digits "
+               + std::to_string(f.digits) + ", and --take for the four that count)";
+    return "digits between issue " + label + " and the number at the end" + quotedFinding(line, f)
+           + " (two draws on one line, or a number of more than four digits)";
+}
+
+DrawsReading lineFault(std::string_view text, const DrawLine& read, int line, const DrawsLayout& layout)
+{
+    switch (read.verdict) {
+    case LineVerdict::ColumnDigits: {
+        auto r = fault(DrawsFault::ColumnDigits,
+                       lineError(line, "the number's columns hold " + std::to_string(read.found) + " digits, not "
+                                           + std::to_string(layout.digits)),
+                       line);
+        r.found = read.found;
+        return r;
+    }
+    case LineVerdict::NoLabel:
+        return fault(DrawsFault::NoLabel, lineError(line, "the issue's column holds no digit"), line);
+    case LineVerdict::NoNumber: {
+        const LineFinding found = findOnBadLine(text, read.verdict, layout);
+        auto r = fault(DrawsFault::NoNumber, lineError(line, noNumberText(text, found, layout)), line);
+        r.finding = found;
+        return r;
+    }
+    default: {
+        const LineFinding found = findOnBadLine(text, read.verdict, layout);
+        auto r =
+            fault(DrawsFault::DigitsAfterLabel, lineError(line, digitsAfterLabelText(text, found, *read.label)), line);
+        r.label = *read.label;
+        r.finding = found;
+        return r;
+    }
+    }
 }
 
 DrawsReading redrawnFault(const RedrawnLabel& redrawn)
@@ -67,7 +116,7 @@ bool allLabelled(const std::vector<Draw>& draws)
 
 } // namespace
 
-DrawsReading readDraws(std::string_view text)
+DrawsReading readDraws(std::string_view text, const DrawsLayout& layout)
 {
     if (text.starts_with("\xEF\xBB\xBF")) // a UTF-8 mark from some editors
         text.remove_prefix(3);
@@ -77,11 +126,11 @@ DrawsReading readDraws(std::string_view text)
     int lineNumber = 0;
     for (std::size_t at = 0; nextTextLine(text, at, line);) {
         ++lineNumber;
-        DrawLine read = readDrawLine(line);
+        DrawLine read = readDrawLine(line, layout);
         if (read.verdict == LineVerdict::Skipped)
             continue;
         if (read.verdict != LineVerdict::Drawn)
-            return lineFault(read, lineNumber);
+            return lineFault(line, read, lineNumber, layout);
         reading.draws.push_back({std::move(read.label), read.number, lineNumber});
     }
     if (reading.draws.empty())

@@ -2,6 +2,9 @@
 // Past draws read from text, one a line, in time order. Lines end at LF, CR LF or a lone
 // CR, and full-width digits are digits, so text pasted into a box reads as a file does.
 
+#include "engine/BadLineFinding.h"
+#include "engine/DrawsLayout.h"
+
 #include <optional>
 #include <string>
 #include <string_view>
@@ -22,6 +25,8 @@ enum class DrawsFault {
     DigitsAfterLabel, // `line` has digits between its `label` and its number: two draws run
                       // together, or a number of more than four single digits
     LabelRedrawn,     // `line` repeats the label of `firstLine` with another number
+    ColumnDigits,     // read by columns: the number's columns of `line` hold `found` digits
+    NoLabel,          // read by columns: the column of `line` holds no digit
 };
 
 struct DrawsReading {
@@ -32,8 +37,10 @@ struct DrawsReading {
     int line = 0;
     int firstLine = 0;
     std::string label;
+    int found = 0;       // ColumnDigits
+    LineFinding finding; // NoNumber, DigitsAfterLabel: what the line holds instead
 };
 
-DrawsReading readDraws(std::string_view text);
+DrawsReading readDraws(std::string_view text, const DrawsLayout& layout = {});
 
 } // namespace shrink4
