@@ -47,7 +47,10 @@ LineFinding noNumber(const std::vector<Group>& groups, int digits)
     const Group& last = groups.back();
     if (last.digits > digits && last.digits <= kMaxDrawDigits)
         return {FindingKind::longNumber, last.digits, last.begin, last.end};
-    for (std::size_t k = groups.size() - 1; k-- > 0;)
+    // The draw is most likely the first group of its size after the issue; a trial number
+    // of the same size may follow it.
+    const std::size_t from = groups.front().digits >= 5 ? 1 : 0;
+    for (std::size_t k = from; k + 1 < groups.size(); ++k)
         if (groups[k].digits == digits)
             return {FindingKind::columnsAfter, digits, groups[k + 1].begin, last.end};
     return {};

@@ -6,14 +6,36 @@
 
 #include <QStringDecoder>
 
+#include <algorithm>
+
 namespace shrink4 {
 
 namespace {
 
+// UTF-16 without a mark, by where the zero bytes of the first kilobyte stand: one in every
+// pair, always the high byte. Text in Chinese alone has no zero bytes to tell by.
+std::optional<QStringConverter::Encoding> unmarkedUtf16(const QByteArray& bytes)
+{
+    constexpr qsizetype kLooked = 1024;
+    const qsizetype pairs = std::min(bytes.size(), kLooked) / 2;
+    int zeroFirst = 0, zeroSecond = 0;
+    for (qsizetype k = 0; k < pairs; ++k) {
+        const bool first = bytes[2 * k] == '\0', second = bytes[2 * k + 1] == '\0';
+        zeroFirst += first && !second;
+        zeroSecond += second && !first;
+    }
+    if (pairs == 0 || (zeroFirst != pairs && zeroSecond != pairs))
+        return std::nullopt;
+    return zeroSecond == pairs ? QStringConverter::Utf16LE : QStringConverter::Utf16BE;
+}
+
 QString decoded(const QByteArray& bytes)
 {
-    if (const auto marked = QStringConverter::encodingForData(bytes)) {
-        QStringDecoder decoder(*marked, QStringDecoder::Flag::Stateless);
+    auto encoding = QStringConverter::encodingForData(bytes);
+    if (!encoding)
+        encoding = unmarkedUtf16(bytes);
+    if (encoding) {
+        QStringDecoder decoder(*encoding, QStringDecoder::Flag::Stateless);
         return decoder.decode(bytes);
     }
     QStringDecoder utf8(QStringDecoder::Utf8);
@@ -40,12 +62,26 @@ QString decodeDrawsText(const QByteArray& bytes)
     return typedText(withLfBreaks(decoded(bytes)));
 }
 
+DrawsFileText decodeDrawsFile(const QByteArray& bytes, const QString& where)
+{
+    const bool recognised = QStringConverter::encodingForData(bytes) || unmarkedUtf16(bytes);
+    if (!recognised && bytes.contains('\0'))
+        return {std::nullopt,
+                QStringLiteral("%1: holds zero bytes: UTF-16 text without a byte order mark that could not be "
+                               "recognised, or no text; save it as UTF-8")
+                    .arg(where),
+                QStringLiteral("%1 里有零字节：可能是不带字节顺序标记（BOM）的 UTF-16 文本，无法确定读法，或者根本不是"
+                               "文本。请用记事本“另存为”UTF-8 后再导入。")
+                    .arg(where)};
+    return {decodeDrawsText(bytes), {}, {}};
+}
+
 DrawsFileText readDrawsFile(const QString& path, qint64 limit)
 {
     const InputBytes input = readInputFile(path, limit);
     if (!input.bytes)
         return {std::nullopt, input.error, input.message};
-    return {decodeDrawsText(*input.bytes), {}, {}};
+    return decodeDrawsFile(*input.bytes, path == QLatin1String("-") ? QStringLiteral("standard input") : path);
 }
 
 } // namespace shrink4

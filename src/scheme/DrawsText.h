@@ -11,8 +11,9 @@
 
 namespace shrink4 {
 
-// A draws file's bytes as text for readDraws (as UTF-8). Files carry UTF-8 or, with a byte
-// order mark, UTF-16; bytes that are not valid UTF-8 are read as GB18030, what Chinese
+// A draws file's bytes as text for readDraws (as UTF-8). Files carry UTF-8 or UTF-16, with
+// a byte order mark or without one (then known by one zero byte in every pair of the
+// first kilobyte, as Latin text and digits give); bytes that are not valid UTF-8 are read as GB18030, what Chinese
 // Windows tools write, so that labels and headers come through instead of replacement
 // marks. Every line break becomes LF, and full-width characters become ASCII, as they do
 // when the same text is typed or pasted into a box.
@@ -23,6 +24,11 @@ struct DrawsFileText {
     QString error;               // one English line: where, then what is wrong
     QString message;             // the same in Chinese, for the window
 };
+
+// The bytes as text, or refused when they hold zero bytes yet are no UTF-16 known by the
+// rule above: read as UTF-8 every zero would split the digits, losing every issue number.
+// `where` names the file in the error.
+DrawsFileText decodeDrawsFile(const QByteArray& bytes, const QString& where);
 
 // Reads a regular file, or standard input for "-", within the input size limit.
 DrawsFileText readDrawsFile(const QString& path, qint64 limit = kMaxInputBytes);

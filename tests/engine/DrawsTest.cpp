@@ -120,3 +120,96 @@ TEST(Draws, ReadAsPlayersWriteThem)
     }
     EXPECT_EQ(readDraws("2024100 1 2 3 4 5").label, "2024100");
 }
+
+// Dates and times are no part of a draw, wherever they stand; what only looks like one
+// (a year out of range, mixed separators, a digit touching it) is read as digits still.
+TEST(Draws, DatesAndTimesAreNoPartOfTheDraw)
+{
+    using F = DrawsFault;
+    struct Case {
+        const char* text;
+        std::vector<std::string> draws;
+        DrawsFault fault;
+    } cases[] = {
+        {"2024001 2024-01-10 1 6 1 9", {"2024001=1619"}, F::None},
+        {"2024001,2024-01-10,1234", {"2024001=1234"}, F::None},
+        {"2024001 2024/1/10 21:30 1234", {"2024001=1234"}, F::None},
+        {"2024001\t2024.01.10\t5,6,7,8", {"2024001=5678"}, F::None},
+        {"第2024001期 2024年1月10日 1234 9:05:00", {"2024001=1234"}, F::None},
+        {"2024001 ２０２４－01-10 1234", {}, F::DigitsAfterLabel}, // a full-width dash joins nothing
+        {"2024001 2024-01/10 1234", {}, F::DigitsAfterLabel},      // the same separator twice
+        {"2024001 2100-01-10 1234", {}, F::DigitsAfterLabel},      // no year of ours
+        {"2024001 12024-01-10 1234", {}, F::DigitsAfterLabel},     // a date may touch no digit
+        {"2024001 1234 21：30", {"2024001=1234"}, F::None},        // a full-width colon
+        {"2024-01-10", {}, F::NoDraw},                             // a date alone gives no draw
+    };
+    for (const auto& c : cases) {
+        const auto r = readDraws(c.text);
+        EXPECT_EQ(brief(r), c.draws) << c.text;
+        EXPECT_EQ(r.fault, c.fault) << c.text << " -> " << r.error;
+    }
+}
+
+// Longer draws and column layouts: the four digits taken, the label from its column, and
+// headers skipped; every refusal says what it found.
+TEST(Draws, LayoutsReadLongerDrawsAndColumns)
+{
+    const auto layout = [](int digits, int take, const char* roles) {
+        std::string error;
+        DrawsLayout l{digits, take, {}};
+        if (*roles)
+            l.columns = *parseColumnRoles(roles, &error);
+        return l;
+    };
+    using F = DrawsFault;
+    struct Case {
+        const char* text;
+        DrawsLayout layout;
+        std::vector<std::string> draws;
+        DrawsFault fault;
+    } cases[] = {
+        {"2024001 12345", layout(5, -1, ""), {"2024001=2345"}, F::None},
+        {"2024001 1 2 3 4 5", layout(5, 0, ""), {"2024001=1234"}, F::None},
+        {"12345\n2024001 1234567", layout(7, 2, ""), {}, F::NoNumber},
+        {"2024001 1234567", layout(7, 2, ""), {"2024001=3456"}, F::None},
+        {"12345", layout(5, -1, ""), {"-=2345"}, F::None}, // the number is no label of its own
+        {"期号,日期,开奖号码,试机号\n2024001,2024-01-10,1234,0567\n\"2024002\",x,\"5,6,7,8\",0",
+         layout(4, -1, "i,-,n"),
+         {"2024001=1234", "2024002=5678"},
+         F::None},
+        {"第2024001期\t21:30\t1\t2\t3\t4\t5", layout(5, 1, "i-nnnnn"), {"2024001=2345"}, F::None},
+        {"2024001|千位|百位\n2024002|1|2", layout(4, -1, "i,n,n"), {}, F::ColumnDigits},
+        {"x,1234", layout(4, -1, "i,n"), {}, F::NoLabel},
+        {"2024001,,1234", layout(4, -1, "i,-,n"), {"2024001=1234"}, F::None}, // an empty cell is a column
+        {"2024001 1234 567", layout(4, -1, ""), {}, F::NoNumber},
+    };
+    for (const auto& c : cases) {
+        const auto r = readDraws(c.text, c.layout);
+        EXPECT_EQ(brief(r), c.draws) << c.text;
+        EXPECT_EQ(r.fault, c.fault) << c.text << " -> " << r.error;
+    }
+    // What a refused line holds instead, named for the message.
+    struct Found {
+        const char* text;
+        FindingKind kind;
+        const char* quoted;
+    } found[] = {
+        {"2024001 2024-01-10 12345", FindingKind::longNumber, "12345"},
+        {"2024001 1 2 3 4 5", FindingKind::longSingles, "1 2 3 4 5"},
+        {"2024001 1234 0567 123456789", FindingKind::columnsAfter, "0567 123456789"},
+        {"2024001 24-01-10 1234", FindingKind::digitsBetween, "24-01-10"},
+    };
+    for (const auto& f : found) {
+        const auto r = readDraws(f.text);
+        const std::string_view line(f.text);
+        EXPECT_EQ(r.finding.kind, f.kind) << f.text;
+        EXPECT_EQ(line.substr(r.finding.begin, r.finding.end - r.finding.begin), f.quoted) << f.text;
+    }
+    std::string error;
+    EXPECT_FALSE(parseTake("2-4", 5, &error));
+    EXPECT_FALSE(parseTake("3-6", 5, &error));
+    EXPECT_EQ(parseTake("2-5", 5, &error), 1);
+    EXPECT_FALSE(parseColumnRoles("i,i,n", &error));
+    EXPECT_FALSE(parseColumnRoles("i,-", &error));
+    EXPECT_EQ(columnRolesText(*parseColumnRoles("i-nn", &error)), "i,-,n,n");
+}

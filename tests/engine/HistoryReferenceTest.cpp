@@ -127,9 +127,12 @@ std::string compareAll(const ConditionInputs& in, std::mt19937& rng)
         numbers.push_back(a.run.numbers[rng() % a.run.numbers.size()]);
     for (int n : numbers)
         diff += compareExplanations(n, explainNumber(e, n), referenceExplain(a, n));
-    const std::string text = randomDrawsText(rng);
-    const DrawsReading reading = readDraws(text);
-    const ReferenceDraws draws = referenceReadDraws(text);
+    // Now and then a longer draw, of which any four in a row are taken.
+    const int digits = rng() % 4 == 0 ? 5 + int(rng() % 3) : 4;
+    const int take = int(rng() % unsigned(digits - 3));
+    const std::string text = randomDrawsText(rng, digits);
+    const DrawsReading reading = readDraws(text, DrawsLayout{digits, take, {}});
+    const ReferenceDraws draws = referenceReadDraws(text, digits, take);
     const std::string drawsDiff = compareDraws(reading, draws);
     if (!drawsDiff.empty())
         return diff + drawsDiff + "draws text:\n" + cppLiteral(text) + "\n";

@@ -414,7 +414,7 @@ std::string fullWidthDigits(const std::string& line)
 
 } // namespace
 
-std::string randomDrawsText(std::mt19937& rng)
+std::string randomDrawsText(std::mt19937& rng, int numberDigits)
 {
     const auto pick = [&rng](int n) { return static_cast<int>(rng() % static_cast<unsigned>(n)); };
     const auto digits = [&](int n) {
@@ -433,10 +433,12 @@ std::string randomDrawsText(std::mt19937& rng)
         // Now and then an issue number seen before: mostly with its own number again.
         const std::string label =
             pick(25) == 0 && k > 0 ? "2024" + digits(3) : "2024" + std::to_string(1000 + issue).substr(1);
-        const std::string number = digits(4);
-        const std::string spaced = std::string(1, number[0]) + " " + number[1] + " " + number[2] + " " + number[3];
+        const std::string number = digits(numberDigits);
+        std::string spaced;
+        for (const char c : number)
+            spaced.append(spaced.empty() ? "" : " ").push_back(c);
         std::string line;
-        switch (labelled ? pick(6) : 5) {
+        switch (labelled ? pick(8) : 5) {
         case 0:
             line = label + " " + number;
             break;
@@ -451,6 +453,13 @@ std::string randomDrawsText(std::mt19937& rng)
             break;
         case 4:
             line = label + " 开奖 " + spaced + " ";
+            break;
+        case 6: // dates and times after the issue, as published lists write them
+            line = label + (pick(2) ? " 2024-01-1" : ",2024/1/1") + std::to_string(pick(10))
+                   + (pick(2) ? " 21:30 " : ",") + (pick(2) ? number : spaced);
+            break;
+        case 7:
+            line = label + "\t2024年1月" + std::to_string(1 + pick(28)) + "日\t" + number + (pick(2) ? " 9:05:00" : "");
             break;
         default:
             line = pick(2) ? number : spaced;

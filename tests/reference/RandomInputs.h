@@ -20,7 +20,7 @@ std::string randomPrizeTyping(std::mt19937& rng, std::string_view resultText);
 // A past-draws text: labelled or not, oldest or newest first, in the line forms players
 // paste (full-width digits now and then, any line end), with headers, comments, blank
 // lines, repeats and now and then a bad line.
-std::string randomDrawsText(std::mt19937& rng);
+std::string randomDrawsText(std::mt19937& rng, int numberDigits = 4);
 
 // C++ assignments ("in.Name = ...;") for every control that differs from its default.
 std::string describeInputs(const ConditionInputs& in);

@@ -4,6 +4,7 @@
 #include "reference/ReferenceHistory.h"
 
 #include <algorithm>
+#include <regex>
 #include <string>
 
 namespace shrink4::reference {
@@ -67,24 +68,49 @@ std::vector<std::string> linesOf(std::string_view text)
     return lines;
 }
 
-// The line's draw, read character by character: the positions of its last four digits
-// must be one group of four or four digits each standing alone, and no digit may stand
-// between the label and them.
-std::optional<ReferenceDraw> drawOfLine(const std::string& line)
+// Dates (a year 1900-2099, then month and day joined by the same -, / or ., or 年月日)
+// and times of day (h:mm or h:mm:ss, ':' or '：') that touch no other digit, as spaces.
+std::string withoutDates(const std::string& line)
 {
+    static const std::regex date(R"(((19|20)[0-9]{2})([-/.])[0-9]{1,2}\3[0-9]{1,2}(?![0-9])|)"
+                                 R"((19|20)[0-9]{2}年[0-9]{1,2}月[0-9]{1,2}日)");
+    static const std::regex time(R"([0-9]{1,2}(:|：)[0-9]{2}((:|：)[0-9]{2})?(?![0-9]))");
+    std::string out = line;
+    for (std::size_t i = 0; i < out.size(); ++i) {
+        if (!isDigitChar(line[i]) || (i > 0 && isDigitChar(line[i - 1])))
+            continue;
+        std::smatch m;
+        const std::string rest = line.substr(i);
+        if (std::regex_search(rest, m, date, std::regex_constants::match_continuous)
+            || std::regex_search(rest, m, time, std::regex_constants::match_continuous)) {
+            const auto length = static_cast<std::size_t>(m.length(0));
+            out.replace(i, length, length, ' ');
+            i += length - 1;
+        }
+    }
+    return out;
+}
+
+// The line's draw, read character by character: the positions of its last D digits must
+// be one group of D or D digits each standing alone, and no digit may stand between the
+// label and them.
+std::optional<ReferenceDraw> drawOfLine(const std::string& dated, int digits, int take)
+{
+    const std::string line = withoutDates(dated);
+    const auto d = static_cast<std::size_t>(digits);
     std::vector<std::size_t> digitAt;
     for (std::size_t i = 0; i < line.size(); ++i)
         if (isDigitChar(line[i]))
             digitAt.push_back(i);
-    if (digitAt.size() < 4)
+    if (digitAt.size() < d)
         return std::nullopt;
-    const std::size_t first = digitAt[digitAt.size() - 4];
+    const std::size_t first = digitAt[digitAt.size() - d];
     const std::size_t last = digitAt.back();
     const auto digitAtIndex = [&](std::size_t i) { return i < line.size() && isDigitChar(line[i]); };
     const bool startsGroup = first == 0 || !isDigitChar(line[first - 1]);
-    const bool oneGroup = last == first + 3 && startsGroup && !digitAtIndex(last + 1);
+    const bool oneGroup = last == first + d - 1 && startsGroup && !digitAtIndex(last + 1);
     bool alone = true;
-    for (std::size_t k = digitAt.size() - 4; k < digitAt.size(); ++k) {
+    for (std::size_t k = digitAt.size() - d; k < digitAt.size(); ++k) {
         const std::size_t i = digitAt[k];
         if ((i > 0 && isDigitChar(line[i - 1])) || digitAtIndex(i + 1))
             alone = false;
@@ -93,8 +119,8 @@ std::optional<ReferenceDraw> drawOfLine(const std::string& line)
         return std::nullopt;
     ReferenceDraw draw;
     draw.number = 0;
-    for (std::size_t k = digitAt.size() - 4; k < digitAt.size(); ++k)
-        draw.number = draw.number * 10 + (line[digitAt[k]] - '0');
+    for (std::size_t k = 0; k < 4; ++k)
+        draw.number = draw.number * 10 + (line[digitAt[digitAt.size() - d + static_cast<std::size_t>(take) + k]] - '0');
     std::string group;
     std::size_t labelEnd = 0;
     for (std::size_t i = 0; i <= first && !draw.label; ++i) {
@@ -177,7 +203,7 @@ ReferenceExplanation referenceExplain(const ReferenceAnalysis& a, int number)
     return e;
 }
 
-ReferenceDraws referenceReadDraws(std::string_view text)
+ReferenceDraws referenceReadDraws(std::string_view text, int digits, int take)
 {
     if (text.substr(0, 3) == "\xEF\xBB\xBF")
         text.remove_prefix(3);
@@ -188,7 +214,7 @@ ReferenceDraws referenceReadDraws(std::string_view text)
         const std::string& line = lines[n];
         if (std::none_of(line.begin(), line.end(), isDigitChar) || (!line.empty() && line[0] == '#'))
             continue;
-        const auto draw = drawOfLine(line);
+        const auto draw = drawOfLine(line, digits, take);
         if (!draw)
             return {{}, true, static_cast<int>(n + 1)};
         read.emplace_back(*draw, static_cast<int>(n + 1));

@@ -56,7 +56,8 @@ struct ReferenceDraws {
     int errorLine = 0; // the line an error names, 0 when it names none
 };
 
-ReferenceDraws referenceReadDraws(std::string_view text);
+// Draws of `digits` digits (4..7), of which the four from the 0-based `take` on count.
+ReferenceDraws referenceReadDraws(std::string_view text, int digits = 4, int take = 0);
 
 struct ReferenceBacktestDraw {
     ReferenceDraw draw;

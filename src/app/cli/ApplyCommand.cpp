@@ -21,6 +21,7 @@ int applyCommand(const QStringList& arguments)
                                                    "replaced whole or, on failure (exit status 1), left as it was."),
                                     QStringLiteral("FILE"));
     parser.addOption(last);
+    addLayoutOptions(parser);
     parser.addOption(rule);
     parser.addOption(output);
     parser.addPositionalArgument(QStringLiteral("SCHEME"), QStringLiteral("Scheme file, or - for standard input."));
@@ -49,7 +50,7 @@ int applyCommand(const QStringList& arguments)
     auto inputs = loadScheme(paths.at(0));
     if (!inputs)
         return kBadInput;
-    auto draws = loadDraws(command, paths.at(1));
+    auto draws = loadDraws(command, paths.at(1), parser);
     if (!draws)
         return kBadInput;
     keepLatest(*draws, *count);

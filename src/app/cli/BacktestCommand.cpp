@@ -139,6 +139,7 @@ int backtestCommand(const QStringList& arguments)
                                     QStringLiteral("W"));
     parser.addOption(jsonOption);
     parser.addOption(last);
+    addLayoutOptions(parser);
     parser.addOption(rule);
     parser.addOption(window);
     auto start = startSchemeCommand(
@@ -158,7 +159,7 @@ int backtestCommand(const QStringList& arguments)
         printErr(QStringLiteral("%1: standard input (-) can be given for only one of SCHEME and DRAWS\n").arg(command));
         return kBadInput;
     }
-    auto draws = loadDraws(command, paths.at(1));
+    auto draws = loadDraws(command, paths.at(1), parser);
     if (!draws)
         return kBadInput;
     if (!rules->empty()) {

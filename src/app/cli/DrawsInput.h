@@ -1,5 +1,6 @@
 #pragma once
-// What the commands that read past draws share: the DRAWS file, --last N and --rule.
+// What the commands that read past draws share: the DRAWS file and how it is read
+// (--digits, --take, --columns), --last N and --rule.
 
 #include "engine/Draws.h"
 #include "trends/TrendRules.h"
@@ -12,8 +13,16 @@
 
 namespace shrink4::cli {
 
-// Reads DRAWS, printing the error on failure.
-std::optional<std::vector<Draw>> loadDraws(const QString& command, const QString& path);
+// Adds --digits, --take and --columns.
+void addLayoutOptions(QCommandLineParser& parser);
+
+// The layout those options give; none (the error printed, naming the option) when one is
+// bad.
+std::optional<DrawsLayout> layoutOptions(const QCommandLineParser& parser, const QString& command);
+
+// Reads DRAWS as the layout options say, printing the error on failure.
+std::optional<std::vector<Draw>> loadDraws(const QString& command, const QString& path,
+                                           const QCommandLineParser& parser);
 
 // The value of --last: 0 when it is not given, none (the error printed) when it is not a
 // whole number of 1 or more.

@@ -57,6 +57,7 @@ int trendCommand(const QStringList& arguments)
     const auto rule = ruleOption();
     parser.addOption(jsonOption);
     parser.addOption(last);
+    addLayoutOptions(parser);
     parser.addOption(rule);
     parser.addPositionalArgument(QStringLiteral("DRAWS"),
                                  QStringLiteral("Past draws, one a line, or - for standard input."));
@@ -67,7 +68,7 @@ int trendCommand(const QStringList& arguments)
     const auto rules = ruleOptions(parser, rule, command);
     if (!count || !rules)
         return kBadInput;
-    auto draws = loadDraws(command, parser.positionalArguments().at(0));
+    auto draws = loadDraws(command, parser.positionalArguments().at(0), parser);
     if (!draws)
         return kBadInput;
     keepLatest(*draws, *count);
