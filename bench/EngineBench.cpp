@@ -4,6 +4,7 @@
 #include "BenchMain.h"
 
 #include "engine/Backtest.h"
+#include "engine/DrawLine.h"
 #include "engine/Draws.h"
 #include "engine/FilterRun.h"
 #include "engine/Notes.h"
@@ -181,6 +182,38 @@ void literalReadingDraws(benchmark::State& state)
         benchmark::DoNotOptimize(reference::referenceReadDraws(text));
 }
 
+// 10,000 lines as a spreadsheet saves them: issue, date, number, trial number, sales.
+std::string tenThousandSpreadsheetDraws()
+{
+    std::mt19937 rng(5);
+    std::string text = "期号,开奖日期,开奖号码,试机号,销售额\n";
+    for (int issue = 1; issue <= 10000; ++issue)
+        text += "2024" + std::to_string(100000 + issue).substr(1) + ",2024-01-10," + numberText(int(rng() % 10000))
+                + "," + numberText(int(rng() % 10000)) + "," + std::to_string(10000000 + rng() % 90000000) + "\n";
+    return text;
+}
+
+void readingDrawsByColumns(benchmark::State& state)
+{
+    const std::string text = tenThousandSpreadsheetDraws();
+    std::string error;
+    const DrawsLayout layout{4, -1, *parseColumnRoles("i,-,n", &error)};
+    for (auto _ : state)
+        benchmark::DoNotOptimize(readDraws(text, layout));
+}
+
+// The same lines without their last two columns, read automatically: the date is skipped.
+void readingDatedDraws(benchmark::State& state)
+{
+    std::string text;
+    std::string_view line;
+    const std::string spreadsheet = tenThousandSpreadsheetDraws();
+    for (std::size_t at = 0; nextTextLine(spreadsheet, at, line);)
+        text.append(line.substr(0, line.find(',', 24))).append("\n");
+    for (auto _ : state)
+        benchmark::DoNotOptimize(readDraws(text));
+}
+
 // The backtest beyond its run: every draw looked up, the summary and each row's count.
 void backtestDraws(benchmark::State& state)
 {
@@ -254,6 +287,8 @@ BENCHMARK(readingDraws)
     ->ReportAggregatesOnly(true)
     ->Unit(benchmark::kMicrosecond);
 BENCHMARK(literalReadingDraws)->Name("Draws/Read10000/literal")->Unit(benchmark::kMicrosecond);
+BENCHMARK(readingDrawsByColumns)->Name("Draws/Read10000/columns i,-,n")->Unit(benchmark::kMicrosecond);
+BENCHMARK(readingDatedDraws)->Name("Draws/Read10000/dated, automatic")->Unit(benchmark::kMicrosecond);
 BENCHMARK(backtestDraws)
     ->Name("Backtest/10000Draws/engine")
     ->Repetitions(5)

@@ -1,10 +1,12 @@
 // Past draws on any bytes, as a box hands them over and as a file gives them through the
-// decoder: the reading equals the literal one, every draw is well formed and in time
-// order, a refusal holds no draw and names its line, and valid UTF-8 reads the same either
-// way.
+// decoder, read automatically or by a layout the first byte chooses: the reading equals
+// the literal one (where that reads the layout), every draw is well formed and in time
+// order, a refusal holds no draw and names its line as the list of bad lines does, and
+// valid UTF-8 reads the same either way.
 
 #include "FuzzSupport.h"
 
+#include "engine/BadDrawLines.h"
 #include "engine/Draws.h"
 #include "reference/ReferenceHistory.h"
 #include "scheme/DrawsText.h"
@@ -86,14 +88,43 @@ void checkRefusal(const DrawsReading& r, int lines)
         check(isLabel(r.label), "digits after a label name the label");
 }
 
-void checkReading(std::string_view text)
+// A first byte under 128 reads automatically; otherwise its bits give the digits, the four
+// taken and, now and then, columns.
+DrawsLayout layoutOf(std::uint8_t b)
 {
-    const DrawsReading r = readDraws(text);
+    if (b < 0x80)
+        return {};
+    static const char* const kRoles[] = {"i,-,n", "n", "-,i,-,n,n,n,n", "n,-,n,i"};
+    DrawsLayout layout;
+    layout.digits = 4 + (b & 3);
+    layout.take = (b >> 2) % (layout.digits - 3);
+    std::string error;
+    if (b & 0x40)
+        layout.columns = *parseColumnRoles(kRoles[(b >> 4) & 3], &error);
+    return layout;
+}
+
+void checkBadLines(std::string_view text, const DrawsReading& r, const DrawsLayout& layout)
+{
+    const BadDrawLines bad = findBadDrawLines(text, 1, layout);
+    if (r.fault == DrawsFault::None || r.fault == DrawsFault::NoDraw)
+        check(bad.count == 0, "a text read whole has no bad line");
+    else if (r.fault != DrawsFault::LabelRedrawn)
+        check(bad.count > 0 && bad.first[0].line == r.line && bad.first[0].fault == r.fault,
+              "the first bad line is the one the reading names", brief(r));
+}
+
+void checkReading(std::string_view text, const DrawsLayout& layout)
+{
+    const DrawsReading r = readDraws(text, layout);
     if (r.error.empty())
         checkDraws(r, lineCount(text));
     else
         checkRefusal(r, lineCount(text));
-    const auto literal = reference::referenceReadDraws(text);
+    checkBadLines(text, r, layout);
+    if (!layout.columns.empty())
+        return; // the literal reading knows no columns
+    const auto literal = reference::referenceReadDraws(text, layout.digits, layout.takeFrom());
     bool same =
         literal.failed != r.error.empty() && literal.errorLine == r.line && literal.draws.size() == r.draws.size();
     for (std::size_t i = 0; same && i < r.draws.size(); ++i)
@@ -113,13 +144,17 @@ bool readsAlikeDecoded(std::string_view raw)
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
-    const std::string_view raw(reinterpret_cast<const char*>(data), size);
-    checkReading(raw);
+    if (size == 0)
+        return 0;
+    const DrawsLayout layout = layoutOf(data[0]);
+    const std::string_view raw(reinterpret_cast<const char*>(data + 1), size - 1);
+    checkReading(raw, layout);
     const QByteArray decoded = decodeDrawsText(QByteArray(raw.data(), qsizetype(raw.size()))).toUtf8();
     const std::string_view fileText(decoded.constData(), std::size_t(decoded.size()));
-    checkReading(fileText);
+    checkReading(fileText, layout);
     if (readsAlikeDecoded(raw))
-        check(brief(readDraws(raw)) == brief(readDraws(fileText)), "a file reads as the same text in a box",
-              brief(readDraws(raw)) + "--\n" + brief(readDraws(fileText)));
+        check(brief(readDraws(raw, layout)) == brief(readDraws(fileText, layout)),
+              "a file reads as the same text in a box",
+              brief(readDraws(raw, layout)) + "--\n" + brief(readDraws(fileText, layout)));
     return 0;
 }

@@ -79,8 +79,13 @@ std::string withoutDates(const std::string& line)
     for (std::size_t i = 0; i < out.size(); ++i) {
         if (!isDigitChar(line[i]) || (i > 0 && isDigitChar(line[i - 1])))
             continue;
+        // Only where a date or a time can begin: the regular expressions are slow.
+        const bool year = line.compare(i, 2, "19") == 0 || line.compare(i, 2, "20") == 0;
+        const bool colon = line.find(':', i) <= i + 2 || line.find("：", i) <= i + 2;
+        if (!year && !colon)
+            continue;
         std::smatch m;
-        const std::string rest = line.substr(i);
+        const std::string rest = line.substr(i, 40);
         if (std::regex_search(rest, m, date, std::regex_constants::match_continuous)
             || std::regex_search(rest, m, time, std::regex_constants::match_continuous)) {
             const auto length = static_cast<std::size_t>(m.length(0));
