@@ -1,5 +1,6 @@
 // The result leaves the window printed and as an Excel workbook: both read back hold the
 // scheme, every number with its leading zeros and the conditions behind them.
+#include "FileSizeLimit.h"
 #include "MainWindowTestSupport.h"
 
 #include "ui/widgets/QtText.h"
@@ -17,6 +18,9 @@
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTimer>
+
+#include <sys/mount.h>
+#include <unistd.h>
 
 using namespace shrink4;
 using namespace shrink4::test;
@@ -153,6 +157,54 @@ private slots:
     }
 
     // Before any run the report is empty: said so, as 导出结果 says it, with no page to print.
+    // A PDF that cannot be written whole (a file-size limit, a full disk) is said to have
+    // failed, naming the file, and the player's earlier PDF stays byte for byte; a scheme
+    // named with %1 keeps its name on the page.
+    void pdfThatCannotBeWrittenWholeLeavesTheOldOne()
+    {
+        QTemporaryDir dir;
+        auto w = makeWindow();
+        runWithAPool(w.get());
+        ResultReport report = w->resultReport();
+        report.scheme = QStringLiteral("杀号%1%4");
+        QPrinter printer(QPrinter::HighResolution);
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        const QByteArray old = QByteArray("%PDF-1.4 the player's earlier result\n").repeated(100);
+        const auto failsKeepingOld = [&](const QString& path) {
+            QFile file(path);
+            QVERIFY(file.open(QIODevice::WriteOnly) && file.write(old) == old.size());
+            file.close();
+            printer.setOutputFileName(path);
+            QString reason;
+            {
+                std::unique_ptr<FileSizeLimit> limit;
+                if (!path.contains(QStringLiteral("full")))
+                    limit = std::make_unique<FileSizeLimit>(rlim_t(old.size() + 4096));
+                QVERIFY(!renderResult(printer, report, &reason));
+            }
+            QVERIFY2(reason.contains(QDir::toNativeSeparators(path)), qPrintable(reason));
+            QVERIFY(file.open(QIODevice::ReadOnly));
+            QCOMPARE(file.readAll(), old);
+        };
+        failsKeepingOld(dir.filePath(QStringLiteral("结果.pdf")));
+        // A disk really full, where a mount can be made (as root): 4 KB left after the old file.
+        const QString full = dir.filePath(QStringLiteral("full"));
+        QVERIFY(QDir().mkpath(full));
+        if (geteuid() == 0 && mount("tmpfs", full.toLocal8Bit().constData(), "tmpfs", 0, "size=64k") == 0) {
+            QFile filler(full + QStringLiteral("/filler"));
+            QVERIFY(filler.open(QIODevice::WriteOnly));
+            filler.write(QByteArray(64 * 1024 - old.size() - 4096, 'x'));
+            filler.close();
+            failsKeepingOld(full + QStringLiteral("/结果.pdf"));
+            QVERIFY(umount(full.toLocal8Bit().constData()) == 0);
+        }
+        printer.setOutputFileName(dir.filePath(QStringLiteral("new.pdf")));
+        QVERIFY(renderResult(printer, report));
+        const QString text = outputOf(QStringLiteral("pdftotext"), {printer.outputFileName(), QStringLiteral("-")});
+        QVERIFY2(text.contains(QStringLiteral("方案：杀号%1%4")), qPrintable(text.left(200)));
+        QVERIFY(text.contains(QStringLiteral("共 699 注")));
+    }
+
     void nothingToPrintBeforeARun()
     {
         auto w = makeWindow();

@@ -1,13 +1,17 @@
 #include "ResultPrint.h"
 
 #include "ui/application/SchemeDialogs.h"
+
+#include "scheme/WholeFileWrite.h"
 #include "ui/print/ResultReport.h"
 #include "ui/widgets/QtText.h"
 
 #include <QApplication>
+#include <QBuffer>
 #include <QDir>
 #include <QMessageBox>
 #include <QPainter>
+#include <QPdfWriter>
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
@@ -119,14 +123,14 @@ std::size_t numbers(QPainter& painter, const QRect& area, const Grid& grid, cons
     return i;
 }
 
-void paintPages(QPrinter& printer, QPainter& painter, const ResultReport& report)
+void paintPages(QPagedPaintDevice& device, int resolution, QPainter& painter, const ResultReport& report)
 {
-    const QRect page(QPoint(0, 0), printer.pageLayout().paintRectPixels(printer.resolution()).size());
+    const QRect page(QPoint(0, 0), device.pageLayout().paintRectPixels(resolution).size());
     const Layout layout = layoutFor(painter, page, report);
     std::size_t next = 0;
     for (int number = 1; number <= layout.pages; ++number) {
         if (number > 1)
-            printer.newPage();
+            device.newPage();
         const bool first = number == 1;
         const int top = header(painter, page, report, first, true);
         const QRect body = page.adjusted(0, top, 0, -layout.footer);
@@ -140,11 +144,24 @@ void preparePrinter(QPrinter& printer, const ResultReport& report)
     printer.setDocName(QStringLiteral("缩水结果 - %1").arg(report.scheme));
 }
 
-void reportFailure(QWidget* parent)
+// A PDF's reason names the file and says the old one is kept; a printer has no reason to give.
+void reportFailure(QWidget* parent, const QString& reason = {})
 {
-    QMessageBox::warning(parent, kPrintCaption,
-                         QStringLiteral("打印失败：无法打开打印机或写入文件，请检查打印机或文件位置。"),
-                         QMessageBox::Ok);
+    QMessageBox::warning(
+        parent, kPrintCaption,
+        reason.isEmpty() ? QStringLiteral("打印失败：无法打开打印机或写入文件，请检查打印机或文件位置。") : reason,
+        QMessageBox::Ok);
+}
+
+void reportSaved(QWidget* parent, const QString& path)
+{
+    QMessageBox::information(parent, kPrintCaption,
+                             QStringLiteral("已存为 PDF：\r\n%1").arg(QDir::toNativeSeparators(path)), QMessageBox::Ok);
+}
+
+bool printsToFile(const QPrinter& printer)
+{
+    return printer.outputFormat() == QPrinter::PdfFormat && !printer.outputFileName().isEmpty();
 }
 
 // Where Windows has no printer at all, QPrinter falls back to PDF, which Qt's Windows print
@@ -176,13 +193,49 @@ bool pdfWanted(QWidget* parent)
 
 } // namespace
 
-bool renderResult(QPrinter& printer, const ResultReport& report)
+bool renderPages(QPagedPaintDevice& device, int resolution, const ResultReport& report)
 {
     QPainter painter;
-    if (!painter.begin(&printer))
+    if (!painter.begin(&device))
         return false;
-    paintPages(printer, painter, report);
+    paintPages(device, resolution, painter, report);
     return painter.end();
+}
+
+bool writeResultPdf(const QString& path, const QPageLayout& layout, int resolution, const ResultReport& report,
+                    QString* reason)
+{
+    // Qt's PDF engine writes straight into the file it is given and reports no failed write:
+    // painted into memory first, the pages replace the file whole or not at all.
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
+    {
+        QPdfWriter pdf(&buffer);
+        pdf.setTitle(QStringLiteral("缩水结果 - ") + report.scheme);
+        pdf.setCreator(QApplication::applicationName());
+        pdf.setResolution(resolution);
+        pdf.setPageLayout(layout);
+        if (!renderPages(pdf, resolution, report)) {
+            *reason = QStringLiteral("PDF 页面无法生成。");
+            return false;
+        }
+    }
+    QString why;
+    if (writeWholeFile(path, buffer.data(), &why))
+        return true;
+    *reason = QStringLiteral("PDF 未能保存到 %1：%2\n原来的文件保持不变。").arg(QDir::toNativeSeparators(path), why);
+    return false;
+}
+
+bool renderResult(QPrinter& printer, const ResultReport& report, QString* reason)
+{
+    QString why;
+    const bool done = printsToFile(printer) ? writeResultPdf(printer.outputFileName(), printer.pageLayout(),
+                                                             printer.resolution(), report, &why)
+                                            : renderPages(printer, printer.resolution(), report);
+    if (reason)
+        *reason = why;
+    return done;
 }
 
 void printResult(QWidget* parent, const ResultReport& report)
@@ -198,8 +251,13 @@ void printResult(QWidget* parent, const ResultReport& report)
     }
     QPrintDialog dialog(&printer, parent);
     dialog.setWindowTitle(QStringLiteral("打印缩水结果"));
-    if (dialog.exec() == QDialog::Accepted && !renderResult(printer, report))
-        reportFailure(parent);
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    QString reason;
+    if (!renderResult(printer, report, &reason))
+        reportFailure(parent, reason);
+    else if (printsToFile(printer))
+        reportSaved(parent, printer.outputFileName());
 }
 
 void savePdf(QWidget* parent, const ResultReport& report)
@@ -213,12 +271,11 @@ void savePdf(QWidget* parent, const ResultReport& report)
     preparePrinter(printer, report);
     printer.setOutputFormat(QPrinter::PdfFormat);
     printer.setOutputFileName(path);
-    if (renderResult(printer, report))
-        QMessageBox::information(parent, kPrintCaption,
-                                 QStringLiteral("已存为 PDF：\r\n%1").arg(QDir::toNativeSeparators(path)),
-                                 QMessageBox::Ok);
+    QString reason;
+    if (renderResult(printer, report, &reason))
+        reportSaved(parent, path);
     else
-        reportFailure(parent);
+        reportFailure(parent, reason);
 }
 
 void previewResult(QWidget* parent, const ResultReport& report)

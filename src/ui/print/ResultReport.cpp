@@ -43,10 +43,10 @@ QString reportTitle(const ResultReport& report)
 {
     const QString when =
         report.ranAt.isValid() ? report.ranAt.toString(QStringLiteral("yyyy-MM-dd HH:mm")) : QStringLiteral("未缩水");
+    // One pass: a scheme named "%1" stays as named.
     return QStringLiteral("方案：%1　　缩水于 %2　　共 %3 注%4")
-        .arg(report.scheme, when)
-        .arg(report.numbers.size())
-        .arg(report.groupForms ? QStringLiteral("（组选）") : QString());
+        .arg(report.scheme, when, QString::number(report.numbers.size()),
+             report.groupForms ? QStringLiteral("（组选）") : QString());
 }
 
 QString notesLine(const ResultReport& report)
