@@ -217,7 +217,8 @@ ReferenceDraws referenceReadDraws(std::string_view text, int digits, int take)
     const std::vector<std::string> lines = linesOf(text);
     for (std::size_t n = 0; n < lines.size(); ++n) {
         const std::string& line = lines[n];
-        if (std::none_of(line.begin(), line.end(), isDigitChar) || (!line.empty() && line[0] == '#'))
+        const std::string undated = withoutDates(line); // a line of a date alone has no digit
+        if (std::none_of(undated.begin(), undated.end(), isDigitChar) || (!line.empty() && line[0] == '#'))
             continue;
         const auto draw = drawOfLine(line, digits, take);
         if (!draw)
