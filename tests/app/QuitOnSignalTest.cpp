@@ -17,8 +17,8 @@ TEST(QuitOnSignal, TermAndHangUpSaveTheSessionAndExitCleanly)
 {
     // Only the base pool named, so a session the closing wrote (every control) differs.
     const QByteArray kept = R"({"shrink4-scheme": 1, "controls": {"T_dadi_nb": "0002 0001"}})";
-    for (const int signal : {SIGTERM, SIGHUP}) {
-        SCOPED_TRACE(signal == SIGTERM ? "SIGTERM" : "SIGHUP");
+    for (const int signal : {SIGTERM, SIGHUP, SIGINT}) {
+        SCOPED_TRACE(signal == SIGTERM ? "SIGTERM" : signal == SIGHUP ? "SIGHUP" : "SIGINT");
         FreshHome home;
         home.writeSession(kept);
         WindowProcess window(home);

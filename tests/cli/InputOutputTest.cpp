@@ -89,6 +89,28 @@ TEST(CliInput, WhatIsNotARegularFileOrTooLargeIsRefusedAtOnce)
     }
 }
 
+// Draws just under the limit whose answer does not fit the memory the system gives: one
+// line and status 2, never an abort. (A sanitizer's shadow memory cannot start under a cap.)
+#ifndef SHRINK4_SANITIZED
+TEST(CliInput, OutOfMemoryIsOneLineAndStatusTwo)
+{
+    Fixture f;
+    QFile draws(f.path("draws.txt"));
+    ASSERT_TRUE(draws.open(QIODevice::WriteOnly));
+    QByteArray text;
+    for (int issue = 0; text.size() < 7'900'000; ++issue)
+        text += QByteArray::number(10000000 + issue) + ' ' + QByteArray::number(1000 + issue % 9000) + '\n';
+    draws.write(text);
+    draws.close();
+    const auto r = runInShell(QStringLiteral("ulimit -v 250000; exec \"$CLI\" \"$@\""),
+                              {QStringLiteral("backtest"), QStringLiteral("--json"), f.path("s.json"), draws.fileName()});
+    EXPECT_FALSE(r.crashed);
+    EXPECT_EQ(r.exitCode, 2) << r.err.constData();
+    EXPECT_TRUE(r.err.contains("out of memory")) << r.err.constData();
+    EXPECT_EQ(r.err.count('\n'), 1) << r.err.constData();
+}
+#endif
+
 TEST(CliOutput, LostOutputExitsOneWithOneLine)
 {
     Fixture f;

@@ -7,6 +7,8 @@
 
 #include <QCoreApplication>
 
+#include <new>
+
 using namespace shrink4::cli;
 
 namespace {
@@ -71,7 +73,15 @@ int main(int argc, char* argv[])
         if (name == QLatin1String(c.name)) {
             QStringList rest = args.mid(2);
             rest.prepend(QStringLiteral("shrink4-cli %1").arg(name));
-            return checkedOutput(c.run(rest));
+            // An input near a command's limit can still ask for more memory than the system
+            // gives: one line and the input's status, never an abort.
+            try {
+                return checkedOutput(c.run(rest));
+            } catch (const std::bad_alloc&) {
+                printErr(QStringLiteral("%1: out of memory; try a smaller input (fewer draws, --last N)\n")
+                             .arg(rest.first()));
+                return kBadInput;
+            }
         }
     printErr(QStringLiteral("shrink4-cli: unknown command %1; see shrink4-cli --help\n").arg(quoted(name)));
     return kBadInput;

@@ -14,7 +14,8 @@ namespace shrink4 {
 
 namespace {
 
-constexpr int kSignals[] = {SIGTERM, SIGHUP};
+// Ctrl+C in a terminal too: a player who started the window there keeps what was typed.
+constexpr int kSignals[] = {SIGTERM, SIGHUP, SIGINT};
 
 // The handler's end and the event loop's end of one socket pair.
 int g_sockets[2] = {-1, -1};

@@ -5,9 +5,12 @@
 #include "Shrink4Version.h"
 
 #include <QApplication>
+#include <QMessageBox>
 
 #include <cstdio>
 #include <cstring>
+#include <memory>
+#include <new>
 
 namespace {
 
@@ -28,6 +31,17 @@ int main(int argc, char* argv[])
     if (asksVersion(argc, argv))
         return std::printf("shrink4 %s\n", shrink4::kVersion) > 0 && std::fflush(stdout) == 0 ? 0 : 1;
     QApplication app(argc, argv);
-    const auto window = shrink4::startMainWindow(QApplication::arguments());
-    return window ? app.exec() : 0; // none: the window already open took this start over
+    std::unique_ptr<shrink4::MainWindow> window;
+    try {
+        window = shrink4::startMainWindow(QApplication::arguments());
+        return window ? app.exec() : 0; // none: the window already open took this start over
+    } catch (const std::bad_alloc&) {
+        // The last resort: keep what the player typed, then say why the window went.
+        if (window)
+            window->closeForShutdown();
+        std::fputs("shrink4: out of memory\n", stderr);
+        QMessageBox::critical(nullptr, QStringLiteral("四星缩水"),
+                              QStringLiteral("内存不足，四星缩水只好关闭。已输入的条件已尽量保存，下次启动时会恢复。"));
+        return 2;
+    }
 }
