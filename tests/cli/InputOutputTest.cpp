@@ -102,8 +102,9 @@ TEST(CliInput, OutOfMemoryIsOneLineAndStatusTwo)
         text += QByteArray::number(10000000 + issue) + ' ' + QByteArray::number(1000 + issue % 9000) + '\n';
     draws.write(text);
     draws.close();
-    const auto r = runInShell(QStringLiteral("ulimit -v 250000; exec \"$CLI\" \"$@\""),
-                              {QStringLiteral("backtest"), QStringLiteral("--json"), f.path("s.json"), draws.fileName()});
+    const auto r =
+        runInShell(QStringLiteral("ulimit -v 250000; exec \"$CLI\" \"$@\""),
+                   {QStringLiteral("backtest"), QStringLiteral("--json"), f.path("s.json"), draws.fileName()});
     EXPECT_FALSE(r.crashed);
     EXPECT_EQ(r.exitCode, 2) << r.err.constData();
     EXPECT_TRUE(r.err.contains("out of memory")) << r.err.constData();

@@ -34,8 +34,7 @@ bool readBoxes(const QString& command, const QStringList& boxArguments, const Sp
         const int k = equals > 0 ? argument.left(equals).toInt(&isNumber) : -1;
         if (!isNumber || k < 0 || k >= page.boxCount) {
             printErr(QStringLiteral("%1: --box %2: expected K=FILE with K from 0 to %3\n")
-                         .arg(command, quoted(argument))
-                         .arg(page.boxCount - 1));
+                         .arg(command, quoted(argument), QString::number(page.boxCount - 1)));
             return false;
         }
         if (given[std::size_t(k)]) {

@@ -148,7 +148,8 @@ QString schemeErrorText(const SchemeError& e)
     const QString text = withoutPlace(e);
     if (!e.at.known())
         return text;
-    return QStringLiteral("%1（第 %2 行第 %3 个字）").arg(text).arg(e.at.line).arg(e.at.column);
+    return QStringLiteral("%1（第 %2 行第 %3 个字）")
+        .arg(text, QString::number(e.at.line), QString::number(e.at.column));
 }
 
 } // namespace shrink4
