@@ -3,6 +3,7 @@
 #include "FileSizeLimit.h"
 #include "MainWindowTestSupport.h"
 
+#include "ui/application/TableExport.h"
 #include "ui/widgets/QtText.h"
 #include "ui/print/ResultPrint.h"
 #include "ui/print/ResultReport.h"
@@ -203,6 +204,20 @@ private slots:
         const QString text = outputOf(QStringLiteral("pdftotext"), {printer.outputFileName(), QStringLiteral("-")});
         QVERIFY2(text.contains(QStringLiteral("方案：杀号%1%4")), qPrintable(text.left(200)));
         QVERIFY(text.contains(QStringLiteral("共 699 注")));
+    }
+
+    // A table's CSV opens in a spreadsheet as shown: a text that starts like a formula stays
+    // text, a bare CR stays inside its cell, numbers stay numbers.
+    void tableCsvKeepsTextsAsText()
+    {
+        Sheet sheet;
+        sheet.header = {QStringLiteral("条件"), QStringLiteral("差")};
+        sheet.rows = {{QStringLiteral("=HYPERLINK(\"x\")"), -5},
+                      {QStringLiteral("a\rb"), 1.5},
+                      {QStringLiteral("@SUM"), QStringLiteral("-2")}};
+        const QByteArray csv = csvOf(sheet);
+        QCOMPARE(csv, QByteArray("\xEF\xBB\xBF条件,差\r\n\"=\"\"=HYPERLINK(\"\"\"\"x\"\"\"\")\"\"\",-5\r\n"
+                                 "\"a\rb\",1.5\r\n\"=\"\"@SUM\"\"\",\"=\"\"-2\"\"\"\r\n"));
     }
 
     void nothingToPrintBeforeARun()

@@ -13,10 +13,22 @@ namespace shrink4 {
 
 namespace {
 
-QString csvCell(const QVariant& cell)
+// A text a spreadsheet would run as a formula (=, +, -, @ first) is written as a formula
+// that gives the text back, as the result's numbers are; numbers stay numbers.
+QString csvText(const QVariant& cell)
 {
     QString text = cell.toString();
-    if (text.contains(QLatin1Char(',')) || text.contains(QLatin1Char('"')) || text.contains(QLatin1Char('\n')))
+    const bool isText = cell.typeId() == QMetaType::QString;
+    if (isText && !text.isEmpty() && QStringLiteral("=+-@").contains(text.front()))
+        text = QStringLiteral("=\"") + text.replace(QLatin1Char('"'), QStringLiteral("\"\"")) + QLatin1Char('"');
+    return text;
+}
+
+QString csvCell(const QVariant& cell)
+{
+    QString text = csvText(cell);
+    if (text.contains(QLatin1Char(',')) || text.contains(QLatin1Char('"')) || text.contains(QLatin1Char('\n'))
+        || text.contains(QLatin1Char('\r')))
         text = QLatin1Char('"') + text.replace(QLatin1Char('"'), QStringLiteral("\"\"")) + QLatin1Char('"');
     return text;
 }
