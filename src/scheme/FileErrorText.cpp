@@ -16,8 +16,9 @@ constexpr int kKnownCodes[] = {ENOSPC, EFBIG,
 #endif
                                EACCES, EPERM, EROFS, ENOENT, EISDIR, ENOTDIR, EIO};
 
-// Qt words this one itself, not through errno.
+// Qt words these itself, not through errno.
 const char* const kDirectoryInTheWay = "Filename refers to a directory";
+const char* const kReadOnlyFile = "is not writable"; // QSaveFile: "Existing file %1 is not writable"
 
 } // namespace
 
@@ -56,6 +57,8 @@ QString chineseFileReason(const QString& systemText)
     }
     if (systemText.contains(QLatin1String(kDirectoryInTheWay)))
         return chineseErrnoText(EISDIR);
+    if (systemText.contains(QLatin1String(kReadOnlyFile)))
+        return QStringLiteral("文件是只读的");
     return systemText.isEmpty() ? QStringLiteral("未知错误") : systemText;
 }
 

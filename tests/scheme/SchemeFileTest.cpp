@@ -2,6 +2,7 @@
 // and every malformed file is refused with a message naming the key or position.
 
 #include "scheme/SchemeFile.h"
+#include "scheme/FileErrorText.h"
 
 #include <QDir>
 #include <QFile>
@@ -265,5 +266,10 @@ TEST(Scheme, AFailedWriteLeavesTheOldFileWhole)
     EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << "the failure was not reported";
     EXPECT_TRUE(readAll(path) == before) << "the old file changed";
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{QStringLiteral("old.json")});
+
+    // A read-only file is said so in Chinese, not in Qt's English words (root may write any
+    // file, so the words Qt gives a player are read here directly).
+    EXPECT_EQ(chineseFileReason(QStringLiteral("Existing file %1 is not writable").arg(path)),
+              QStringLiteral("文件是只读的"));
 }
 #endif
