@@ -106,8 +106,9 @@ QString backtestSummaryText(const BacktestSummary& s, int allDraws)
     const QString span = s.draws == allDraws ? QStringLiteral("回测 %1 期").arg(s.draws)
                                              : QStringLiteral("回测最近 %1 期（共 %2 期）").arg(s.draws).arg(allDraws);
     const QString lift = s.lift ? twoFigures(*s.lift) : QStringLiteral("—");
+    // A no-break space keeps the lift and its 倍 on one line however the label wraps.
     QString text =
-        QStringLiteral("%1：入选 %2 期，命中率 %3，95% 把握在 %4–%5 之间；随机选同样注数为 %6，是随机的 %7 倍\n")
+        QStringLiteral("%1：入选 %2 期，命中率 %3，95% 把握在 %4–%5 之间；随机选同样注数为 %6，是随机的 %7\u00A0倍\n")
             .arg(span)
             .arg(s.listed)
             .arg(ratePercent(s.hitRate), ratePercent(s.hitRateLow), ratePercent(s.hitRateHigh), ratePercent(s.baseline),
