@@ -1,6 +1,9 @@
 #include "engine/Backtest.h"
 
+#include "engine/HitRateInterval.h"
+
 #include <algorithm>
+#include <tuple>
 
 namespace shrink4 {
 
@@ -17,6 +20,8 @@ BacktestSummary summarize(const RunResult& run, const std::vector<DrawOutcome>& 
         s.longestMissRun = std::max(s.longestMissRun, s.currentMissRun);
     }
     s.hitRate = s.draws ? double(s.listed) / s.draws : 0.0;
+    if (s.draws > 0)
+        std::tie(s.hitRateLow, s.hitRateHigh) = wilsonInterval(s.listed, s.draws);
     s.survivors = run.list.count;
     s.baseline = s.survivors / double(kNumberCount);
     if (s.survivors > 0)

@@ -24,6 +24,10 @@ struct BacktestSummary {
     int survivors = 0;
     double baseline = 0;        // survivors / 10000
     std::optional<double> lift; // none without survivors
+    // The 95 % Wilson interval of hitRate: a lift whose interval covers the baseline shows
+    // no skill. 0..1 without draws.
+    double hitRateLow = 0;
+    double hitRateHigh = 1;
     int longestMissRun = 0;
     int currentMissRun = 0; // ends at the latest draw
     int outsidePool = 0;    // draws the base pool leaves out: missed whatever they fail

@@ -4,6 +4,7 @@
 // run. Nothing a rule sees comes from the draw it is judged on or a later one.
 
 #include "engine/Draws.h"
+#include "engine/HitRateInterval.h"
 #include "trends/TrendRules.h"
 
 #include <optional>
@@ -53,8 +54,5 @@ WalkForward walkForward(const ConditionInputs& scheme, std::span<const Draw> dra
 
 // The picks of every rule over a window of draws, oldest first.
 std::vector<RulePick> pickRules(std::span<const Rule> rules, std::span<const Draw> window);
-
-// The Wilson score interval at 95 % for `hits` of `trials`, clamped to 0..1; trials > 0.
-std::pair<double, double> wilsonInterval(int hits, int trials);
 
 } // namespace shrink4::trends

@@ -71,13 +71,15 @@ TEST(BacktestCommand, DrawsInTimeOrderWithSummaryAndConditions)
 
     // Listed: 5678 and 1111; missed: 1234, 0001, then 5500 at the end.
     const auto s = o.value(QStringLiteral("summary")).toObject();
-    EXPECT_EQ(s.keys().size(), 8);
+    EXPECT_EQ(s.keys().size(), 10);
     EXPECT_EQ(s.value(QStringLiteral("draws")).toInt(), 5);
     EXPECT_EQ(s.value(QStringLiteral("listed")).toInt(), 2);
     EXPECT_NEAR(s.value(QStringLiteral("hit_rate")).toDouble(), 0.4, 1e-9);
     EXPECT_EQ(s.value(QStringLiteral("survivors")).toInt(), 3);
     EXPECT_NEAR(s.value(QStringLiteral("baseline")).toDouble(), 0.0003, 1e-12);
     EXPECT_NEAR(s.value(QStringLiteral("lift")).toDouble(), 0.4 / 0.0003, 1e-6);
+    EXPECT_NEAR(s.value(QStringLiteral("hit_rate_low")).toDouble(), 0.117618, 1e-6);
+    EXPECT_NEAR(s.value(QStringLiteral("hit_rate_high")).toDouble(), 0.769280, 1e-6);
     EXPECT_EQ(s.value(QStringLiteral("longest_miss_run")).toInt(), 2);
     EXPECT_EQ(s.value(QStringLiteral("current_miss_run")).toInt(), 1);
 
@@ -85,6 +87,38 @@ TEST(BacktestCommand, DrawsInTimeOrderWithSummaryAndConditions)
     ASSERT_EQ(conditions.size(), 2);
     EXPECT_EQ(conditions.at(1).toObject().value(QStringLiteral("killed_draws")).toInt(), 3);
     EXPECT_NEAR(conditions.at(1).toObject().value(QStringLiteral("rate")).toDouble(), 0.6, 1e-9);
+}
+
+// One hit in 200 draws, the players' case: the interval beside the lift, right after it, and
+// the plain words when it covers the baseline (none listed in the latest 50).
+TEST(BacktestCommand, TheHitRateComesWithItsInterval)
+{
+    QByteArray text;
+    for (int i = 1; i <= 200; ++i)
+        text += QByteArray::number(2024000 + i) + (i == 100 ? " 5678\n" : " 1234\n");
+    TempInput scheme(kScheme);
+    TempInput draws(text);
+    const QStringList inputs{scheme.path(), draws.path()};
+    const auto r = runCli(QStringList{QStringLiteral("backtest"), QStringLiteral("--json")} + inputs);
+    const auto at = [&](const char* key) { return r.out.indexOf(QByteArray("\"") + key + "\": "); };
+    EXPECT_TRUE(0 < at("lift") && at("lift") < at("hit_rate_low") && at("hit_rate_low") < at("hit_rate_high")
+                && at("hit_rate_high") < at("longest_miss_run"))
+        << r.out.right(300).constData();
+    // By hand: centre (0.005 + 1.96²/400) / (1 + 1.96²/200) = 0.0143288, half width
+    // 1.96·√(0.005·0.995/200 + 1.96²/160000) / (1 + 1.96²/200) = 0.0134457.
+    const auto s = QJsonDocument::fromJson(r.out).object().value(QStringLiteral("summary")).toObject();
+    EXPECT_EQ(s.value(QStringLiteral("listed")).toInt(), 1);
+    EXPECT_NEAR(s.value(QStringLiteral("hit_rate_low")).toDouble(), 0.0008831, 1e-7);
+    EXPECT_NEAR(s.value(QStringLiteral("hit_rate_high")).toDouble(), 0.0277744, 1e-7);
+
+    const QByteArray readable = runCli(QStringList{QStringLiteral("backtest")} + inputs).out;
+    EXPECT_TRUE(readable.contains("1 of 200 draws listed (0.0050, 95% interval 0.0009 to 0.0278)"))
+        << readable.constData();
+    EXPECT_FALSE(readable.contains("no sign of skill"));
+    const QByteArray latest =
+        runCli(QStringList{QStringLiteral("backtest"), QStringLiteral("--last"), QStringLiteral("50")} + inputs).out;
+    EXPECT_TRUE(latest.contains("0 of 50 draws listed (0.0000, 95% interval 0.0000 to 0.0714)")) << latest.constData();
+    EXPECT_TRUE(latest.contains("the interval covers the baseline: no sign of skill")) << latest.constData();
 }
 
 TEST(BacktestCommand, LastKeepsTheLatestDraws)

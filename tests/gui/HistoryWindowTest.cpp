@@ -207,8 +207,9 @@ class HistoryWindowTest : public QObject {
         const auto& s = expected.summary;
         QVERIFY2(summary(history).contains(QStringLiteral("入选 %1 期").arg(s.listed)), qPrintable(summary(history)));
         QVERIFY(summary(history).contains(QStringLiteral("本方案 %1 注").arg(s.survivors)));
-        QVERIFY(summary(history).contains(
-            QStringLiteral("是随机的 %1 倍").arg(s.lift ? QString::number(*s.lift, 'f', 2) : QStringLiteral("—"))));
+        QVERIFY(summary(history).contains(QStringLiteral("95% 把握在")));
+        QVERIFY(summary(history).contains(QStringLiteral("是随机的")));
+        QVERIFY(!labelText(history, QStringLiteral("history_verdict")).isEmpty());
         QVERIFY(summary(history).contains(
             QStringLiteral("最长连续未中 %1 期，当前连续未中 %2 期").arg(s.longestMissRun).arg(s.currentMissRun)));
         // Every draw in one of the bars' three parts: listed, failed, outside the pool.
@@ -607,6 +608,48 @@ private slots:
         QCOMPARE(table(history)->model()->rowCount(), 5);
     }
 
+    // One hit says little: the summary gives the rate's interval beside a random pick's rate
+    // and the lift, and says plainly when the interval covers it, as the rule test does.
+    // Over fewer than 30 draws the verdict and every condition's bar say they are too few.
+    void aSingleHitComesWithItsIntervalAndVerdict()
+    {
+        auto w = makeWindow();
+        ConditionInputs pool;
+        QStringList numbers;
+        for (int n = 0; n < 100; ++n)
+            numbers << QStringLiteral("%1").arg(n, 4, 10, QLatin1Char('0'));
+        pool.basePool = numbers.join(u' ').toStdString();
+        pool.sumTails[9] = 1; // 10 of the pool: 90 numbers, a random pick lists 0.9 %
+        w->setConditions(pool);
+        HistoryWindow* history = openHistory(*w);
+        QString draws;
+        for (int i = 1; i <= 40; ++i)
+            draws += QStringLiteral("2024%1 %2\n")
+                         .arg(i, 3, 10, QLatin1Char('0'))
+                         .arg(i == 20 ? QStringLiteral("0042") : QStringLiteral("5555"));
+        QCOMPARE(pasteDraws(history, draws).count, 0);
+        // 1 of 40: Wilson's 95 % interval is 0.443 % to 12.88 %.
+        QVERIFY2(summary(history).contains(QStringLiteral(
+                     "入选 1 期，命中率 2.5%，95% 把握在 0.44%–13% 之间；随机选同样注数为 0.9%，是随机的 2.8\u00A0倍")),
+                 qPrintable(summary(history)));
+        const QString verdict = labelText(history, QStringLiteral("history_verdict"));
+        QCOMPARE(verdict, QStringLiteral("本方案在历史上没有显示出优势。"));
+        auto* rates = control<charts::BarChart>(history, QStringLiteral("history_rates"));
+        QVERIFY(!rates->unsureBars().contains(true));
+
+        // Five draws and one hit: the interval clears the 0.01 % of a single number, but
+        // five draws judge nothing.
+        w->setConditions(someConditions());
+        QCOMPARE(pasteDraws(history, kDraws).count, 0);
+        QVERIFY2(
+            summary(history).contains(QStringLiteral("命中率 20%，95% 把握在 3.6%–62% 之间；随机选同样注数为 0.01%")),
+            qPrintable(summary(history)));
+        QCOMPARE(labelText(history, QStringLiteral("history_verdict")),
+                 QStringLiteral("只回测了 5 期：少于 30 期，不足以判断。"));
+        QCOMPARE(rates->unsureBars(), QList<bool>(rates->captions().size(), true));
+        QVERIFY(rates->title().contains(QStringLiteral("少于 30 期，不足以判断")));
+    }
+
     // Ticking a condition in the main window changes the view without pressing start;
     // a scheme that lists nothing shows no lift.
     void followsTheConditions()
@@ -624,7 +667,7 @@ private slots:
         QTRY_COMPARE(tableRow(table(history), 2).at(2), QStringLiteral("✗"));
         checkAgainstEngine(*w, history, drawsOf(kDraws));
         QVERIFY(summary(history).contains(QStringLiteral("本方案 0 注")));
-        QVERIFY(summary(history).contains(QStringLiteral("是随机的 — 倍")));
+        QVERIFY(summary(history).contains(QStringLiteral("是随机的 —\u00A0倍")));
         QVERIFY(summary(history).contains(QStringLiteral("没有号码入选")));
     }
 };

@@ -1,7 +1,8 @@
 // Renders the history view offscreen into a PNG, for the README and for looking at the
-// layout: shrink4_render_history OUT.png [TAB]
+// layout: shrink4_render_history OUT.png [TAB [CROWDED [LAST]]]
 // A few conditions are set in the main window and 300 made-up draws pasted; TAB (0..2)
-// picks the table, the time chart or the condition chart.
+// picks the table, the time chart or the condition chart; CROWDED other than 0 ticks every
+// family of conditions; LAST shows only the latest draws (fewer than 30 to see them marked so).
 #include "ui/main/MainWindow.h"
 #include "ui/widgets/textbox/TextBox.h"
 
@@ -11,9 +12,11 @@
 #include <QCheckBox>
 #include <QPixmap>
 #include <QRandomGenerator>
+#include <QSpinBox>
 #include <QTabWidget>
 
 #include <cstdio>
+#include <string_view>
 
 namespace {
 
@@ -50,7 +53,7 @@ int main(int argc, char* argv[])
     named<QCheckBox>(&window, "Check_ac_sha(0)")->setChecked(true);
     named<QCheckBox>(&window, "Check_tebie_paichu(0)")->setChecked(true);
     named<shrink4::TextBox>(&window, "T_main_sha_2ma")->setPlainText(QStringLiteral("12 34 56"));
-    if (argc >= 4) { // every family of conditions, for a crowded condition chart
+    if (argc >= 4 && std::string_view(argv[3]) != "0") { // every family of conditions, for a crowded condition chart
         for (const char* name : {"Check_tsm_sha(0)", "Check_hewei_sha1(5)", "Check_tebie_paichu1(0)",
                                  "Check_tebie_paichu1(1)", "Check_tebie_paichu1(2)", "Check_tebie_paichu1(3)",
                                  "Check_tebie_paichu1(4)", "Check_tebie_paichu1(5)", "Check_shaxingtai_daxiao(0)",
@@ -67,6 +70,8 @@ int main(int argc, char* argv[])
     QApplication::processEvents();
     named<shrink4::TextBox>(history, "history_draws")->setPlainText(madeUpDraws());
     named<QAbstractButton>(history, "history_apply")->click();
+    if (argc >= 5)
+        named<QSpinBox>(history, "history_last")->setValue(QString::fromLocal8Bit(argv[4]).toInt());
     for (int i = 0; i < 5; ++i)
         QApplication::processEvents();
     return history->grab().save(QString::fromLocal8Bit(argv[1])) ? 0 : 1;

@@ -7,6 +7,7 @@
 
 #include "core/TextScan.h"
 #include "engine/Backtest.h"
+#include "engine/HitRateInterval.h"
 
 #include <optional>
 #include <string_view>
@@ -46,6 +47,7 @@ JsonObjectWriter summaryJson(const BacktestSummary& s)
         j.field("lift", *s.lift);
     else
         j.null("lift");
+    j.field("hit_rate_low", s.hitRateLow).field("hit_rate_high", s.hitRateHigh);
     j.field("longest_miss_run", s.longestMissRun).field("current_miss_run", s.currentMissRun);
     return j;
 }
@@ -79,13 +81,17 @@ QString readable(const Backtest& b)
                     .arg(failed.join(QLatin1Char(' ')));
     }
     const auto& s = b.summary;
-    text += QStringLiteral("\n%1 of %2 draws listed (%3), survivors %4 (%5), lift %6\n")
+    text += QStringLiteral("\n%1 of %2 draws listed (%3, 95% interval %4 to %5), survivors %6 (%7), lift %8\n")
                 .arg(s.listed)
                 .arg(s.draws)
                 .arg(s.hitRate, 0, 'f', 4)
+                .arg(s.hitRateLow, 0, 'f', 4)
+                .arg(s.hitRateHigh, 0, 'f', 4)
                 .arg(s.survivors)
                 .arg(s.baseline, 0, 'f', 4)
                 .arg(s.lift ? QString::number(*s.lift, 'f', 2) : QStringLiteral("-"));
+    if (showsNoSkill(s.hitRateLow, s.hitRateHigh, s.baseline))
+        text += QStringLiteral("the interval covers the baseline: no sign of skill over a random pick\n");
     text += QStringLiteral("longest miss run %1, current miss run %2\n\n").arg(s.longestMissRun).arg(s.currentMissRun);
     for (const auto& r : b.rows)
         text += QStringLiteral("%1 %2  %3\n")

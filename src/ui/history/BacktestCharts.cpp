@@ -1,6 +1,8 @@
 #include "BacktestCharts.h"
 
+#include "engine/HitRateInterval.h"
 #include "ui/history/HistoryTexts.h"
+#include "ui/widgets/HitRateTexts.h"
 #include "ui/widgets/charts/BarChart.h"
 
 #include <algorithm>
@@ -90,7 +92,14 @@ void drawConditionRates(charts::BarChart* chart, const Backtest& backtest, const
     chart->setBars(names, {rates});
     chart->setFixedTop(100);
     chart->setValueSuffix(QStringLiteral("%"));
-    chart->setTitle(QStringLiteral("各条件淘汰了多少开奖号码"));
+    QString title = QStringLiteral("各条件淘汰了多少开奖号码");
+    // Every rate here is over the same draws: too few of them and none can be judged by.
+    const int draws = int(backtest.outcomes.size());
+    if (draws < kFewestDrawsToJudge) {
+        chart->setUnsureBars(QList<bool>(names.size(), true), texts::tooFewDrawsText());
+        title += QStringLiteral("\n只有 %1 期：%2").arg(draws).arg(texts::tooFewDrawsText());
+    }
+    chart->setTitle(title);
 }
 
 } // namespace shrink4

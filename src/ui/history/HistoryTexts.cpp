@@ -1,15 +1,12 @@
 #include "HistoryTexts.h"
 
+#include "engine/HitRateInterval.h"
+#include "ui/widgets/HitRateTexts.h"
 #include "ui/widgets/QtText.h"
 
 namespace shrink4::texts {
 
 namespace {
-
-QString percent(double rate)
-{
-    return QString::number(rate * 100.0, 'f', 2) + QLatin1Char('%');
-}
 
 QString labelOf(const Draw& draw)
 {
@@ -111,11 +108,14 @@ QString backtestSummaryText(const BacktestSummary& s, int allDraws)
 {
     const QString span = s.draws == allDraws ? QStringLiteral("回测 %1 期").arg(s.draws)
                                              : QStringLiteral("回测最近 %1 期（共 %2 期）").arg(s.draws).arg(allDraws);
-    const QString lift = s.lift ? QString::number(*s.lift, 'f', 2) : QStringLiteral("—");
-    QString text = QStringLiteral("%1：入选 %2 期，命中率 %3（随机选同样注数：%4），是随机的 %5 倍\n")
-                       .arg(span)
-                       .arg(s.listed)
-                       .arg(percent(s.hitRate), percent(s.baseline), lift);
+    const QString lift = s.lift ? twoFigures(*s.lift) : QStringLiteral("—");
+    // A no-break space keeps the lift and its 倍 on one line however the label wraps.
+    QString text =
+        QStringLiteral("%1：入选 %2 期，命中率 %3，95% 把握在 %4–%5 之间；随机选同样注数为 %6，是随机的 %7\u00A0倍\n")
+            .arg(span)
+            .arg(s.listed)
+            .arg(ratePercent(s.hitRate), ratePercent(s.hitRateLow), ratePercent(s.hitRateHigh), ratePercent(s.baseline),
+                 lift);
     text += QStringLiteral("本方案 %1 注").arg(s.survivors);
     if (s.survivors == 0)
         text += QStringLiteral("（没有号码入选）");
@@ -123,6 +123,14 @@ QString backtestSummaryText(const BacktestSummary& s, int allDraws)
         text += QStringLiteral("；%1 期不在大底（不论条件都不入选）").arg(s.outsidePool);
     text += QStringLiteral("；最长连续未中 %1 期，当前连续未中 %2 期").arg(s.longestMissRun).arg(s.currentMissRun);
     return text;
+}
+
+QString backtestVerdictText(const BacktestSummary& s)
+{
+    // A few lucky draws put the interval clear of a small random rate: too few to call it skill.
+    if (s.draws < kFewestDrawsToJudge && !showsNoSkill(s.hitRateLow, s.hitRateHigh, s.baseline))
+        return QStringLiteral("只回测了 %1 期：%2。").arg(s.draws).arg(tooFewDrawsText());
+    return hitRateVerdict(s.hitRateLow, s.hitRateHigh, s.baseline, QStringLiteral("本方案"));
 }
 
 QString drawSpanText(const std::vector<DrawOutcome>& outcomes, std::size_t first, std::size_t last)

@@ -59,8 +59,13 @@ QString badLinesHint(std::size_t count, bool inBox);
 // "已有 300 期开奖号码（2024001 至 2024300）", or that there are none.
 QString keptDrawsText(const std::vector<Draw>& draws);
 
-// The backtest's summary line: hit rate beside the baseline, the lift, the miss runs.
+// The backtest's summary: the hit rate with its 95 % interval beside the baseline, the
+// lift, the miss runs.
 QString backtestSummaryText(const BacktestSummary& summary, int allDraws);
+
+// What the summary shows, in a sentence: whether the scheme did better than a random pick,
+// no better, or over too few draws to judge.
+QString backtestVerdictText(const BacktestSummary& summary);
 
 // The draws of one bar of the time chart: "2024001" or "2024001–2024010"; positions
 // when the draws have no labels.

@@ -55,6 +55,19 @@ QSpinBox* makeLastSpin(QWidget* parent)
     return spin;
 }
 
+// Bold under the summary: the figures' meaning, said once, where a player looks.
+QLabel* makeVerdictLabel(QWidget* parent)
+{
+    auto* label = new QLabel(parent);
+    label->setObjectName(QStringLiteral("history_verdict"));
+    label->setWordWrap(true);
+    label->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    QFont bold = label->font();
+    bold.setBold(true);
+    label->setFont(bold);
+    return label;
+}
+
 QTableView* makeTable(QWidget* parent, BacktestModel* model)
 {
     auto* sorted = new QSortFilterProxyModel(parent);
@@ -156,6 +169,7 @@ QWidget* HistoryWindow::buildResults()
     m_summary->setObjectName(QStringLiteral("history_summary"));
     m_summary->setWordWrap(true);
     m_summary->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    m_verdict = makeVerdictLabel(results);
     m_model = new BacktestModel(this);
     m_table = makeTable(results, m_model);
     m_timeline = makeChart(results, QStringLiteral("history_timeline"), Qt::Vertical);
@@ -199,6 +213,7 @@ QWidget* HistoryWindow::buildResults()
     column->setContentsMargins(0, 0, 0, 0);
     column->addLayout(lastRow);
     column->addWidget(m_summary);
+    column->addWidget(m_verdict);
     column->addWidget(tabs, 1);
     return results;
 }
@@ -230,6 +245,7 @@ void HistoryWindow::refresh()
     fitColumns(m_table, m_backtest.outcomes);
     m_summary->setText(draws.empty() ? noDrawsText()
                                      : texts::backtestSummaryText(m_backtest.summary, int(m_draws->draws().size())));
+    m_verdict->setText(draws.empty() ? QString() : texts::backtestVerdictText(m_backtest.summary));
     drawTimeline(m_timeline, m_backtest);
     drawConditionRates(m_rates, m_backtest, rows.inOrder);
     const int bars = int(m_backtest.rows.size()) + (m_backtest.summary.outsidePool > 0 ? 1 : 0);

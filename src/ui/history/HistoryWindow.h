@@ -47,6 +47,7 @@ private:
     DrawsPanel* m_draws = nullptr;
     QSpinBox* m_last = nullptr;
     QLabel* m_summary = nullptr;
+    QLabel* m_verdict = nullptr;
     QTableView* m_table = nullptr;
     QLabel* m_reason = nullptr;
     BacktestModel* m_model = nullptr;

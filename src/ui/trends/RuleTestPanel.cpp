@@ -1,5 +1,6 @@
 #include "ui/trends/RuleTestPanel.h"
 
+#include "ui/widgets/HitRateTexts.h"
 #include "ui/widgets/charts/LineChart.h"
 
 #include <QComboBox>
@@ -19,8 +20,6 @@
 namespace shrink4 {
 
 namespace {
-
-constexpr const char* kNoSkill = "这条规则在历史上没有显示出优势。";
 
 QString percent(const std::optional<double>& rate)
 {
@@ -222,11 +221,7 @@ void RuleTestPanel::show(const trends::WalkForward& test, int window)
                            .arg(percent(test.withoutRules.hitRate), percent(test.withoutRules.baseline))
                            .arg(s.longestMissRun)
                            .arg(s.currentMissRun));
-    const bool covered = *s.hitRateLow <= *s.baseline && *s.baseline <= *s.hitRateHigh;
-    m_verdict->setText(covered ? QString::fromUtf8(kNoSkill)
-                       : *s.hitRateLow > *s.baseline
-                           ? QStringLiteral("命中率高于随机选同样注数（95% 区间在随机命中率之上）。")
-                           : QStringLiteral("命中率低于随机选同样注数。"));
+    m_verdict->setText(texts::hitRateVerdict(*s.hitRateLow, *s.hitRateHigh, *s.baseline, QStringLiteral("这条规则")));
     const RunningRates rates = runningRates(test);
     m_chart->setLines(
         rates.labels,

@@ -11,6 +11,8 @@ namespace shrink4::charts {
 namespace {
 
 const QColor kMarkedColor{40, 90, 220};
+// Hatched, not a paler colour: the bar keeps its series' colour and still reads as unsure.
+constexpr Qt::BrushStyle kUnsureFill = Qt::BDiagPattern;
 
 bool whole(const QList<qreal>& values)
 {
@@ -29,7 +31,16 @@ void BarChart::setBars(const QStringList& captions, const QList<ChartSeries>& pa
     m_parts = parts;
     m_line = {};
     m_marked = -1;
+    m_unsure.clear();
+    m_unsureCaption.clear();
     setCategories(captions);
+}
+
+void BarChart::setUnsureBars(const QList<bool>& unsure, const QString& caption)
+{
+    m_unsure = unsure;
+    m_unsureCaption = caption;
+    update();
 }
 
 void BarChart::setLine(const ChartSeries& line)
@@ -85,6 +96,8 @@ QList<ChartSeries> BarChart::legendEntries() const
     QList<ChartSeries> entries = m_parts;
     if (!m_line.values.isEmpty())
         entries << m_line;
+    if (std::find(m_unsure.begin(), m_unsure.end(), true) != m_unsure.end() && !m_parts.isEmpty())
+        entries << ChartSeries{m_unsureCaption, m_parts.front().color, {}, Qt::SolidLine, kUnsureFill};
     return entries;
 }
 
@@ -100,12 +113,24 @@ void BarChart::paintData(QPainter& painter) const
         for (const ChartSeries& part : m_parts) {
             const qreal value = part.values.value(k);
             if (value > 0)
-                painter.fillRect(barPart(k, from, from + value), k == m_marked ? kMarkedColor : part.color);
+                paintBarPart(painter, k, barPart(k, from, from + value), k == m_marked ? kMarkedColor : part.color);
             from += value;
         }
     }
     if (!m_line.values.isEmpty())
         paintLine(painter, m_line);
+}
+
+void BarChart::paintBarPart(QPainter& painter, int k, const QRectF& part, const QColor& color) const
+{
+    if (!unsure(k)) {
+        painter.fillRect(part, color);
+        return;
+    }
+    painter.fillRect(part, QBrush(color, kUnsureFill));
+    painter.setPen(QPen(color, 1));
+    painter.setBrush(Qt::NoBrush);
+    painter.drawRect(part);
 }
 
 void BarChart::mousePressEvent(QMouseEvent* event)

@@ -20,6 +20,10 @@ public:
     void clear(const QString& title);
 
     const QList<ChartSeries>& parts() const { return m_parts; }
+    // Bars flagged here are drawn hatched, too uncertain to judge by; `caption` says why in
+    // the legend. setBars forgets them.
+    void setUnsureBars(const QList<bool>& unsure, const QString& caption);
+    const QList<bool>& unsureBars() const { return m_unsure; }
     // Bar k drawn in the marking colour; -1 marks none.
     void markBar(int k);
     int markedBar() const { return m_marked; }
@@ -39,10 +43,14 @@ protected:
 
 private:
     qreal barTotal(int k) const;
+    bool unsure(int k) const { return m_unsure.value(k); }
+    void paintBarPart(QPainter& painter, int k, const QRectF& part, const QColor& color) const;
 
     QList<ChartSeries> m_parts;
     ChartSeries m_line;
     int m_marked = -1;
+    QList<bool> m_unsure;
+    QString m_unsureCaption;
 };
 
 } // namespace shrink4::charts

@@ -29,6 +29,17 @@ QFont titleFont(QFont font)
     return font;
 }
 
+// A solid swatch, or a hatched one outlined so that it reads as a bar.
+void paintSwatch(QPainter& painter, const QRectF& mark, const ChartSeries& entry)
+{
+    painter.fillRect(mark, QBrush(entry.color, entry.fill));
+    if (entry.fill == Qt::SolidPattern)
+        return;
+    painter.setPen(QPen(entry.color, 1));
+    painter.setBrush(Qt::NoBrush);
+    painter.drawRect(mark);
+}
+
 qreal widest(const QFontMetricsF& metrics, const QStringList& texts)
 {
     qreal width = 0;
@@ -321,7 +332,7 @@ void CategoryChart::paintLegend(QPainter& painter) const
             painter.setPen(QPen(e.color, 2, e.style));
             painter.drawLine(QPointF(mark.left(), middle), QPointF(mark.right(), middle));
         } else {
-            painter.fillRect(mark, e.color);
+            paintSwatch(painter, mark, e);
         }
         x = mark.right() + gap;
         const qreal width = metrics.horizontalAdvance(e.name);

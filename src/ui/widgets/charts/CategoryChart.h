@@ -19,7 +19,8 @@ struct ChartSeries {
     QString name;
     QColor color;
     QList<qreal> values;
-    Qt::PenStyle style = Qt::SolidLine; // for lines
+    Qt::PenStyle style = Qt::SolidLine;     // for lines
+    Qt::BrushStyle fill = Qt::SolidPattern; // for bars' legend swatches
 };
 
 class CategoryChart : public QWidget {
