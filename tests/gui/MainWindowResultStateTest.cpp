@@ -162,6 +162,17 @@ private slots:
         QCOMPARE(seen.count, 1);
         QVERIFY2(seen.text.contains(QDir::toNativeSeparators(session)), qPrintable(seen.text));
 
+        // Closing asks one question, not a warning stacked over it.
+        auto closing = makeWindow();
+        closing->setSessionFile(dir.filePath(QStringLiteral("data/other.json")));
+        closing->show();
+        const MessageBoxSeen asked = answerMessageBoxes([&] {
+            closing->close();
+            QTest::qWait(200);
+        });
+        QCOMPARE(asked.count, 1);
+        QVERIFY2(asked.text.contains(QStringLiteral("关闭后")), qPrintable(asked.text));
+
         // One over the size limit is set aside like any unreadable one, not overwritten.
         const QString huge = dir.filePath(QStringLiteral("huge.json"));
         QFile sparse(huge);

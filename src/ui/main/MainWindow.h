@@ -127,6 +127,7 @@ private:
     QString m_sessionProblem; // the last one shown, so that it is said once
     bool m_remembers = false;
     bool m_shuttingDown = false;
+    bool m_closing = false; // while closeEvent keeps the session
 };
 
 } // namespace shrink4

@@ -45,7 +45,11 @@ struct Before {
 
 void MainWindow::closeEvent(QCloseEvent* event)
 {
-    if (!mayCloseAfter(saveSession())) {
+    // The question about closing names the problem: no warning of it besides.
+    m_closing = true;
+    const bool saved = saveSession();
+    m_closing = false;
+    if (!mayCloseAfter(saved)) {
         event->ignore();
         return;
     }
@@ -127,7 +131,7 @@ void MainWindow::reportSessionProblem(const QString& problem)
 {
     const bool repeated = problem == m_sessionProblem;
     m_sessionProblem = problem;
-    if (repeated || m_shuttingDown || !isVisible())
+    if (repeated || m_shuttingDown || m_closing || !isVisible())
         return;
     QTimer::singleShot(0, this, [this, problem] {
         QMessageBox::warning(this, kSessionTitle,
