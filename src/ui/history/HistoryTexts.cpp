@@ -33,6 +33,9 @@ QString drawsFaultReason(const DrawsReading& r)
             .arg(r.line)
             .arg(toQString(r.label))
             .arg(r.firstLine);
+    case DrawsFault::ColumnDigits:
+    case DrawsFault::NoLabel:
+        return QStringLiteral("第 %1 行不合导入设置。").arg(r.line);
     case DrawsFault::NoDraw:
     case DrawsFault::None:
         break;
