@@ -123,10 +123,17 @@ void IncomingCall::read()
     if (m_socket->bytesAvailable() < kGo.size())
         return;
     if (m_socket->read(kGo.size()) == kGo) {
-        m_taken(m_scheme); // queued before the caller, told, goes on
+        m_taken(m_scheme); // first: it then comes before anything the caller, told, sets off
         m_socket->write(kTaken);
         m_socket->flush();
     }
+    finish();
+}
+
+// Whatever else the caller sends is not read: one call, one scheme.
+void IncomingCall::finish()
+{
+    m_socket->disconnect(this);
     deleteLater();
 }
 
@@ -137,7 +144,7 @@ bool IncomingCall::readScheme()
         return false;
     const Size size = qFromBigEndian<Size>(m_socket->peek(sizeof(Size)).constData());
     if (size > kMaxScheme) {
-        deleteLater();
+        finish();
         return false;
     }
     if (m_socket->bytesAvailable() < qint64(sizeof(Size) + size))

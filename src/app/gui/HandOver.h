@@ -36,6 +36,7 @@ public:
 private:
     void read();
     bool readScheme();
+    void finish();
 
     QLocalSocket* m_socket;
     std::function<void(const QString&)> m_taken;
