@@ -19,7 +19,9 @@ echo "Checking $deb"
 desktop-file-validate "$root"/usr/share/applications/*.desktop
 # --no-net: the home page and screenshots are on the web, which CI does not reach.
 appstreamcli validate --no-net "$root"/usr/share/metainfo/*.metainfo.xml
-dpkg-deb -f "$deb" Depends | grep -q 'libqt6widgets6' || { echo "Depends lacks the Qt libraries" >&2; exit 1; }
+for lib in libqt6widgets6 libqt6network6; do
+    dpkg-deb -f "$deb" Depends | grep -q "$lib" || { echo "Depends lacks the Qt library $lib" >&2; exit 1; }
+done
 
 cli="$root/usr/bin/shrink4-cli"
 [ "$("$cli" --version)" = "shrink4-cli $version" ] || { echo "shrink4-cli --version is not $version" >&2; exit 1; }

@@ -31,8 +31,9 @@ find_dll() {
     return 1
 }
 
-# What is not found is Windows' own (KERNEL32.dll, USER32.dll, ...). Qt6PrintSupport.dll comes
-# this way; Qt 6 keeps its Windows printer support inside it, with no plugin to add.
+# What is not found is Windows' own (KERNEL32.dll, USER32.dll, ...). Qt6Network.dll (the window's
+# local socket) comes this way, and so does Qt6PrintSupport.dll; Qt 6 keeps its Windows printer
+# support inside it, with no plugin to add.
 queue=("$out"/*.exe "$out"/platforms/*.dll "$out"/styles/*.dll)
 while ((${#queue[@]})); do
     file=${queue[0]}

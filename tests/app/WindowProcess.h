@@ -66,10 +66,15 @@ private:
 class WindowProcess {
 public:
     WindowProcess(const FreshHome& home, const QStringList& arguments = {})
+        : WindowProcess(home.environment(), arguments)
+    {
+    }
+    // With an environment of its own, such as a home's with a variable more.
+    WindowProcess(const QProcessEnvironment& environment, const QStringList& arguments)
     {
         m_process.setProgram(QStringLiteral(SHRINK4_WINDOW_PATH));
         m_process.setArguments(arguments);
-        m_process.setProcessEnvironment(home.environment());
+        m_process.setProcessEnvironment(environment);
         m_process.setStandardOutputFile(QProcess::nullDevice());
         m_process.setProcessChannelMode(QProcess::ForwardedErrorChannel);
         m_process.start();

@@ -2,7 +2,8 @@
 # The built window program as a player meets it, driven from outside: started in a fresh
 # home under a window manager, typed into, resized, paged, given a past draw, closed with
 # the window manager's close; then started again. What the first session left must be
-# back in the second, and every file where the program's name puts it.
+# back in the second, and every file where the program's name puts it. Last, starts beside
+# an open window hand it their scheme, or, when it is stopped, ask and open nothing.
 #   restart.sh PATH/TO/shrink4
 set -uo pipefail
 
@@ -110,5 +111,34 @@ close_and_wait "$app" "$main"
 # Put back, they are written again on this close.
 ws_check "the condition did not come back" holds "$session" '"T_main_shazhixuan": *"1234"'
 ws_check "the page did not come back" holds "$conf" '^page=1$'
+
+echo "Third start, and starts beside it"
+printf '{"shrink4-scheme": 1, "controls": {"T_main_sha_2ma": "78"}}' >"$tmp/schemes/other.json"
+ws_start "${ws_app[@]}" "$bin"
+app=$ws_pid
+main=$(ws_wait_window "$app" "$name") || fatal "the main window did not appear on the third start"
+ws_start "${ws_app[@]}" "$bin" "$tmp/schemes/other.json"
+status=0
+ws_wait_exit "$ws_pid" 20 || status=$?
+ws_check "a start beside the open window did not end with status 0 but $status" test "$status" -eq 0
+ws_check "the open window did not take the scheme handed over: \"$(ws_title "$main")\"" \
+    ws_until 10 ws_title_has "$main" "other.json - $name"
+# Stopped, the open window cannot answer: the next start asks, and 取消 (Escape) ends it.
+kill -STOP "$app"
+kept=$(cksum <"$session")
+ws_start "${ws_app[@]}" "$bin"
+late=$ws_pid
+question=$(ws_wait_window "$late" "四星缩水已在运行" 20)
+if [ -n "$question" ] && ws_activate "$question"; then
+    ws_xdotool key Escape
+    status=0
+    ws_wait_exit "$late" 20 || status=$?
+    ws_check "the start answered 取消 did not end with status 0 but $status" test "$status" -eq 0
+else
+    ws_check "a start beside a stopped window asked nothing" false
+fi
+ws_check "a start beside a stopped window changed its session" test "$(cksum <"$session")" = "$kept"
+kill -CONT "$app"
+close_and_wait "$app" "$main"
 
 report

@@ -3,8 +3,10 @@
 // one's session when it closed; instead a later start asks the window already open there
 // to come forward, hands it the scheme it was given, and ends.
 //
-// The call is a small file dropped into a folder beside the lock, which the window watches:
-// Qt Core alone, no socket library loaded at every start for a call that comes seldom.
+// A lock file in the folder says whether a live window holds it; the window listens on a
+// local socket named after the folder (Qt Network, as single-window Qt programs do), so a
+// call reaches it through its event loop, even while it shows a message box, and never
+// through a file it would have to open.
 
 #include <QLockFile>
 #include <QObject>
@@ -16,23 +18,28 @@ namespace shrink4 {
 
 class SingleInstance : public QObject {
 public:
-    // dataFolder: where the session is kept; the lock and the calls go beside it.
+    enum class Claim {
+        Held,       // this start holds the folder from now on
+        HandedOver, // the window holding it took this start over
+        Unanswered, // a live window holds it but did not take the call in time
+        Unlockable, // the folder cannot be written or locked: whether a window holds it is unknown
+    };
+
+    // dataFolder: where the session is kept; the lock goes in it.
     explicit SingleInstance(const QString& dataFolder);
 
-    // True when this start goes on to open its window: it holds the folder from now on, or
-    // the folder cannot be locked, or the window holding it did not answer. False once that
-    // window took the start over, with scheme (a path, or empty for none).
-    bool claim(const QString& scheme);
+    // Tries once to hold the folder, else to hand scheme (a path, or empty for none) to the
+    // window holding it. Blocks for a few seconds at most; may be asked again.
+    Claim claim(const QString& scheme);
 
     // What the window does when a later start hands it a scheme (empty: none).
     void onCalled(std::function<void(const QString& scheme)> answer) { m_answer = std::move(answer); }
 
 private:
     void listen();
-    void takeCalls();
 
     QLockFile m_lock;
-    QString m_calls; // the folder later starts drop their calls into
+    QString m_server; // the name later starts call
     std::function<void(const QString&)> m_answer = [](const QString&) {};
 };
 

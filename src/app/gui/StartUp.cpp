@@ -1,10 +1,12 @@
 #include "StartUp.h"
 
+#include "HomeInUse.h"
 #include "QuitOnSignal.h"
 #include "SingleInstance.h"
 
 #include "ui/application/AppSetup.h"
 #include "ui/application/DrawsFile.h"
+#include "ui/application/KeepNothing.h"
 #include "ui/application/SessionFile.h"
 #include "ui/main/MainWindow.h"
 #include "ui/widgets/ToolWindows.h"
@@ -56,14 +58,39 @@ void comeForward(MainWindow* window, const QString& scheme)
         window->openScheme(scheme);
 }
 
-std::unique_ptr<MainWindow> openWindow()
+std::unique_ptr<MainWindow> openWindow(const QString& scheme)
 {
     auto window = std::make_unique<MainWindow>();
     window->setSessionFile(defaultSessionPath());
     window->setDrawsFile(defaultDrawsPath());
     window->restoreSettings();
     window->show();
+    quitOnSignals(window.get());
+    // A scheme named on the command line replaces the conditions kept from last time. It is
+    // opened once the window is up, so a failure is reported over a painted window.
+    if (!scheme.isEmpty())
+        QTimer::singleShot(0, window.get(), [w = window.get(), scheme] { w->openScheme(scheme); });
     return window;
+}
+
+// Whether this start goes on to open a window, and which.
+enum class Opening { Holding, KeepingNothing, None };
+
+// Until this start holds the folder, or hands its scheme over, or the player chooses:
+// while a live window may hold the folder, no window that writes it is opened.
+Opening settle(SingleInstance& instance, const QString& scheme, const QString& folder)
+{
+    for (;;) {
+        const SingleInstance::Claim claim = instance.claim(scheme);
+        if (claim == SingleInstance::Claim::Held)
+            return Opening::Holding;
+        if (claim == SingleInstance::Claim::HandedOver)
+            return Opening::None;
+        const HomeInUseAnswer answer =
+            askHomeInUse(claim == SingleInstance::Claim::Unanswered ? unansweredHome() : unwritableHome(folder));
+        if (answer != HomeInUseAnswer::TryAgain)
+            return answer == HomeInUseAnswer::KeepNothing ? Opening::KeepingNothing : Opening::None;
+    }
 }
 
 } // namespace
@@ -76,18 +103,18 @@ std::unique_ptr<MainWindow> startMainWindow(const QStringList& arguments)
     setIdentity();
     const QString scheme = schemeArgument(arguments);
     // Before the window reads the session, which a window already open may be editing.
-    auto instance = std::make_unique<SingleInstance>(QFileInfo(defaultSessionPath()).absolutePath());
-    if (!instance->claim(scheme))
+    const QString folder = QFileInfo(defaultSessionPath()).absolutePath();
+    auto instance = std::make_unique<SingleInstance>(folder);
+    const Opening opening = settle(*instance, scheme, folder);
+    if (opening == Opening::None)
         return nullptr;
-
-    auto window = openWindow();
+    if (opening == Opening::KeepingNothing) {
+        keepNothing(); // before the window: it reads the mode as it builds its title
+        return openWindow(scheme);
+    }
+    auto window = openWindow(scheme);
     instance->onCalled([w = window.get()](const QString& called) { comeForward(w, called); });
     instance.release()->setParent(window.get()); // the folder stays held while the window lives
-    quitOnSignals(window.get());
-    // A scheme named on the command line replaces the conditions kept from last time. It is
-    // opened once the window is up, so a failure is reported over a painted window.
-    if (!scheme.isEmpty())
-        QTimer::singleShot(0, window.get(), [w = window.get(), scheme] { w->openScheme(scheme); });
     return window;
 }
 

@@ -17,8 +17,9 @@ class MainWindow;
 // session, the kept draws and the remembered size, page and current scheme. A scheme
 // named on the command line is opened once the window is up. SIGTERM and SIGHUP then
 // close the window as the player would. Needs a QApplication.
-// None when a window already open on the same home took this start over (and its scheme):
-// the program then ends.
+// None when a window already open on the same home took this start over (and its scheme),
+// or when it did not answer and the player cancelled: the program then ends. While a live
+// window holds the home, the window opened instead, if the player asks for one, keeps nothing.
 std::unique_ptr<MainWindow> startMainWindow(const QStringList& arguments);
 
 } // namespace shrink4

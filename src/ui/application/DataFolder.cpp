@@ -1,5 +1,7 @@
 #include "DataFolder.h"
 
+#include "ui/application/KeepNothing.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
@@ -21,6 +23,8 @@ QString dataFile(const QString& name)
     const QString earlier = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation) + QLatin1Char('/') + name;
     if (earlier == path || QFile::exists(path) || !QFile::exists(earlier))
         return path;
+    if (keepsNothing())
+        return earlier;
     // Where it cannot be moved, the earlier place is read and kept as before.
     return QDir().mkpath(dataFolder()) && QFile::rename(earlier, path) ? path : earlier;
 }

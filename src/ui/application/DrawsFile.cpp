@@ -1,6 +1,7 @@
 #include "DrawsFile.h"
 
 #include "ui/application/DataFolder.h"
+#include "ui/application/KeepNothing.h"
 
 #include "scheme/WholeFileWrite.h"
 
@@ -23,6 +24,8 @@ DrawsFileText readKeptDraws(const QString& path)
 
 bool keepDraws(const QString& path, const QString& text, QString* reason)
 {
+    if (keepsNothing())
+        return true;
     if (!QDir().mkpath(QFileInfo(path).absolutePath())) {
         *reason = QStringLiteral("无法创建文件夹 %1").arg(QFileInfo(path).absolutePath());
         return false;

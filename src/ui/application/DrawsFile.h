@@ -15,6 +15,7 @@ QString defaultDrawsPath();
 DrawsFileText readKeptDraws(const QString& path);
 
 // Replaces the kept file whole or not at all, creating its folder; *reason says why not.
+// Writes nothing where the window keeps nothing (KeepNothing.h).
 bool keepDraws(const QString& path, const QString& text, QString* reason);
 
 } // namespace shrink4

@@ -1,6 +1,7 @@
 #include "SessionFile.h"
 
 #include "ui/application/DataFolder.h"
+#include "ui/application/KeepNothing.h"
 #include "ui/application/SchemeErrorText.h"
 #include "ui/application/SchemeFileAccess.h"
 #include "scheme/InputFile.h"
@@ -27,6 +28,8 @@ QString native(const QString& path)
 // The newest broken file is the one worth keeping.
 QString setAside(const QString& path, const QString& why)
 {
+    if (keepsNothing())
+        return kUnreadable.arg(why, native(path));
     const QString bad = path + QStringLiteral(".bad");
     QFile::remove(bad);
     if (QFile::rename(path, bad))
@@ -36,6 +39,8 @@ QString setAside(const QString& path, const QString& why)
 
 bool writeWhole(const QString& path, const QByteArray& bytes, QString* problem)
 {
+    if (keepsNothing())
+        return true;
     QString reason;
     const QString folder = QFileInfo(path).absolutePath();
     if (!QDir().mkpath(folder))

@@ -22,7 +22,8 @@ struct SessionReading {
 
 // The saved conditions. A missing file is an ordinary first start and says nothing; a
 // file that cannot be used (corrupt, too large, not a file) is moved aside to
-// <path>.bad, so the next save does not destroy what someone may still want.
+// <path>.bad, so the next save does not destroy what someone may still want (unless this
+// window keeps nothing: see KeepNothing.h, which makes the saves below write nothing too).
 SessionReading loadSession(const QString& path);
 
 // Replaces the file whole or not at all, creating its folder. On failure *problem says

@@ -1,5 +1,7 @@
 #include "Settings.h"
 
+#include "ui/application/KeepNothing.h"
+
 #include <QCoreApplication>
 #include <QSettings>
 
@@ -34,10 +36,17 @@ T read(const QSettings& store, const Key<T>& key)
     return store.value(QLatin1String(key.name), QVariant::fromValue(key.fallback)).template value<T>();
 }
 
-template <class T>
-void write(QSettings& store, const Key<T>& key, const T& value)
+// Every write goes through here: a window that keeps nothing leaves the file as it was.
+void store(QSettings& settings, const QString& key, const QVariant& value)
 {
-    store.setValue(QLatin1String(key.name), QVariant::fromValue(value));
+    if (!keepsNothing())
+        settings.setValue(key, value);
+}
+
+template <class T>
+void write(QSettings& settings, const Key<T>& key, const T& value)
+{
+    store(settings, QLatin1String(key.name), QVariant::fromValue(value));
 }
 
 bool programNamed()
@@ -106,7 +115,7 @@ QByteArray Settings::toolWindowGeometry(const QString& window) const
 
 void Settings::setToolWindowGeometry(const QString& window, const QByteArray& geometry)
 {
-    m_store->setValue(kToolWindowPrefix + window, geometry);
+    store(*m_store, kToolWindowPrefix + window, geometry);
 }
 
 QString Settings::dialogFolder(const QString& dialog) const
@@ -116,7 +125,7 @@ QString Settings::dialogFolder(const QString& dialog) const
 
 void Settings::setDialogFolder(const QString& dialog, const QString& folder)
 {
-    m_store->setValue(kFolderPrefix + dialog, folder);
+    store(*m_store, kFolderPrefix + dialog, folder);
 }
 
 QString Settings::currentScheme() const

@@ -4,6 +4,7 @@
 #include "ui/main/MainWindow.h"
 
 #include "ui/main/ConditionHistory.h"
+#include "ui/application/KeepNothing.h"
 #include "ui/main/FirstStartHint.h"
 #include "ui/main/PagedConditions.h"
 #include "ui/application/RecentSchemesMenu.h"
@@ -33,6 +34,11 @@ namespace {
 
 const QString kSessionTitle = QStringLiteral("条件未能保留");
 
+QString programTitle()
+{
+    return keepsNothing() ? texts::kWindowTitle + QStringLiteral("（不保存）") : texts::kWindowTitle;
+}
+
 // What a sweeping change replaces beside the conditions, to be put back by its undo (and
 // what it made, for its redo).
 struct Before {
@@ -45,6 +51,12 @@ struct Before {
 
 void MainWindow::closeEvent(QCloseEvent* event)
 {
+    // Nothing is kept for the next start: changes not saved as a scheme would be lost unasked.
+    const bool unkept = keepsNothing() && !m_shuttingDown && isVisible();
+    if (unkept && !mayReplaceConditions()) {
+        event->ignore();
+        return;
+    }
     // The question about closing names the problem: no warning of it besides.
     m_closing = true;
     const bool saved = saveSession();
@@ -286,8 +298,8 @@ void MainWindow::openRecentScheme(const QString& path)
 void MainWindow::showSchemeState()
 {
     const QString path = m_document->path();
-    setWindowTitle(path.isEmpty() ? texts::kWindowTitle + QStringLiteral("[*]")
-                                  : QStringLiteral("%1[*] - %2").arg(QFileInfo(path).fileName(), texts::kWindowTitle));
+    setWindowTitle(path.isEmpty() ? programTitle() + QStringLiteral("[*]")
+                                  : QStringLiteral("%1[*] - %2").arg(QFileInfo(path).fileName(), programTitle()));
     setWindowModified(m_document->isModified());
 }
 

@@ -32,12 +32,13 @@ bool isSchemeFile(const QString& path)
 
 DroppedText readDroppedText(const QString& path)
 {
-    DrawsFileText file = readDrawsFile(path);
-    if (!file.text)
-        return {std::nullopt, file.message};
-    // Text has no NUL characters once decoded (UTF-16 is decoded by its byte order mark);
-    // a picture or a program has plenty.
-    if (file.text->contains(QChar(0)))
+    const InputBytes input = readInputFile(path);
+    if (!input.bytes)
+        return {std::nullopt, input.message};
+    DrawsFileText file = decodeDrawsFile(*input.bytes, path);
+    // Text has no NUL characters once decoded (UTF-16 is known by its mark or by its zero
+    // bytes); a picture or a program has plenty.
+    if (!file.text || file.text->contains(QChar(0)))
         return {std::nullopt, QStringLiteral("%1 不是文本文件，").arg(QFileInfo(path).fileName()) + kDropRefused};
     return {std::move(file.text), {}};
 }
