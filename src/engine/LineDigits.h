@@ -14,8 +14,10 @@ inline std::size_t digitWidth(std::string_view s, std::size_t at)
         return 0;
     if (s[at] >= '0' && s[at] <= '9')
         return 1;
-    const auto third = at + 2 < s.size() ? static_cast<unsigned char>(s[at + 2]) : 0u;
-    return s.substr(at, 2) == "\xEF\xBC" && third >= 0x90 && third <= 0x99 ? 3 : 0;
+    if (s[at] != '\xEF' || at + 2 >= s.size()) // most bytes are settled here, without a compare
+        return 0;
+    const auto third = static_cast<unsigned char>(s[at + 2]);
+    return s[at + 1] == '\xBC' && third >= 0x90 && third <= 0x99 ? 3 : 0;
 }
 
 // The digit at `at`, which must be one.
