@@ -98,7 +98,7 @@ DrawsImportDialog::DrawsImportDialog(const QString& text, const DrawsLayout& lay
     setTabOrder(m_refused, m_ok);
     m_digits->setFocus();
     showLayout(layout);
-    resize(fittedWindowSize(this, QSize(760, 560)));
+    resize(fittedWindowSize(this, QSize(820, 560)));
 }
 
 QWidget* DrawsImportDialog::buildSettings()

@@ -60,14 +60,14 @@ DrawsPreviewTable::DrawsPreviewTable(QList<QByteArray> lines, QWidget* parent)
     QStringList captions;
     for (int c = 0; c < columns; ++c)
         captions << QStringLiteral("第%1列").arg(c + 1);
-    setHorizontalHeaderLabels(captions + kResultCaptions);
+    setHorizontalHeaderLabels(kResultCaptions + captions);
     for (int c = 0; c < columns; ++c)
         addChooser(c);
     for (int r = 0; r < int(m_lines.size()); ++r) {
         const QByteArray& line = m_lines[r];
         const auto split = splitColumns({line.constData(), std::size_t(line.size())});
         for (int c = 0; c < std::min(int(split.size()), columns); ++c)
-            setItem(r + 1, c,
+            setItem(r + 1, kResultColumns + c,
                     readOnlyItem(QString::fromUtf8(
                         line.mid(qsizetype(split[std::size_t(c)].begin),
                                  qsizetype(split[std::size_t(c)].end - split[std::size_t(c)].begin)))));
@@ -76,6 +76,7 @@ DrawsPreviewTable::DrawsPreviewTable(QList<QByteArray> lines, QWidget* parent)
     setSelectionMode(QAbstractItemView::SingleSelection);
     setWordWrap(false);
     verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 6);
     verticalHeader()->resizeSection(0, m_choosers.front()->sizeHint().height());
     horizontalHeader()->setStretchLastSection(true);
 }
@@ -90,7 +91,7 @@ void DrawsPreviewTable::addChooser(int column)
     chooser->addItem(texts::kRoleCaptions[int(ColumnRole::skip)], int(ColumnRole::skip));
     chooser->setAccessibleName(QStringLiteral("第%1列的用途").arg(column + 1));
     connect(chooser, &QComboBox::currentIndexChanged, this, [this, column] { chooseRole(column); });
-    setCellWidget(0, column, chooser);
+    setCellWidget(0, kResultColumns + column, chooser);
     m_choosers.push_back(chooser);
 }
 
@@ -148,15 +149,33 @@ void DrawsPreviewTable::showReading(const DrawsLayout& layout)
     for (int r = 0; r < int(m_lines.size()); ++r)
         showLine(r, refused.count(r) ? refused[r] : nullptr, layout);
     resizeColumnsToContents();
+    fitReadColumns();
+}
+
+// As wide as the draws read: a refusal spread over both is cut short rather than widen
+// them, its whole reason in its tooltip and in the list under the table.
+void DrawsPreviewTable::fitReadColumns()
+{
+    const QFontMetrics metrics = fontMetrics();
+    const int padding = 2 * metrics.horizontalAdvance(QLatin1Char('0'));
+    for (int c = 0; c < kResultColumns; ++c) {
+        int width = horizontalHeader()->fontMetrics().horizontalAdvance(kResultCaptions[c]);
+        for (int r = 1; r < rowCount(); ++r)
+            if (columnSpan(r, 0) == 1 && item(r, c))
+                width = std::max(width, metrics.horizontalAdvance(item(r, c)->text()));
+        setColumnWidth(c, width + padding);
+    }
 }
 
 void DrawsPreviewTable::showLine(int row, const BadDrawLine* refused, const DrawsLayout& layout)
 {
-    const int at = columnCount() - kResultColumns;
+    const int at = 0;
     const QByteArray& line = m_lines[row];
     if (refused) {
         setSpan(row + 1, at, 1, kResultColumns);
-        setItem(row + 1, at, readOnlyItem(QStringLiteral("✗ ") + texts::badLineReason(*refused, line, layout)));
+        auto* reason = readOnlyItem(QStringLiteral("✗ ") + texts::badLineReason(*refused, line, layout));
+        reason->setToolTip(reason->text());
+        setItem(row + 1, at, reason);
         setItem(row + 1, at + 1, readOnlyItem({}));
         return;
     }

@@ -1,8 +1,8 @@
 #pragma once
 // The first lines of a draws text split into columns, a chooser above each column for
-// what it holds (期号, 号码, 不用, or 自动: the line is not read by columns), and at the
-// right what each line gives read with a layout: its draw, why it is refused, or that it
-// is skipped.
+// what it holds (期号, 号码, 不用, or 自动: the line is not read by columns), and first,
+// where no width of the line hides it, what each line gives read with a layout: its
+// draw, why it is refused, or that it is skipped.
 
 #include "engine/BadDrawLines.h"
 #include "engine/DrawsLayout.h"
@@ -41,6 +41,7 @@ private:
     void addChooser(int column);
     void chooseRole(int column);
     void setChooser(int column, int role);
+    void fitReadColumns();
     void showLine(int row, const BadDrawLine* refused, const DrawsLayout& layout);
 
     QList<QByteArray> m_lines;
