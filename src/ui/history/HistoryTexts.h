@@ -20,7 +20,8 @@ inline const QString kRevertDraws = QStringLiteral("还原");
 inline const QString kDrawsFilter = QStringLiteral("开奖号码 (*.txt *.csv);;所有文件 (*)");
 inline const QString kDrawsHint = QStringLiteral(
     "每行一期：期号和四位号码，如\n2024001 1234\n2024002,5,6,7,8\n"
-    "粘贴或导入后按【使用框中号码】");
+    "粘贴或导入后按【使用框中号码】\n"
+    "五位号码或带日期、试机号的文件：按【导入设置…】");
 inline const QString kLastCaption = QStringLiteral("只看最近");
 inline const QString kLastAll = QStringLiteral("全部");
 inline const QString kLastSuffix = QStringLiteral(" 期");
