@@ -4,6 +4,7 @@
 //   shrink4_render_windows OUTDIR
 #include "ui/guide/GuideSections.h"
 #include "ui/guide/GuideWindow.h"
+#include "ui/history/DrawsImportDialog.h"
 #include "ui/main/MainWindow.h"
 #include "ui/main/RunController.h"
 #include "ui/widgets/textbox/LineBox.h"
@@ -35,6 +36,25 @@ QByteArray pastDraws()
                     .arg(i, 3, 10, QLatin1Char('0'))
                     .arg((i * 7919 + 1234) % 10000, 4, 10, QLatin1Char('0'))
                     .toLatin1();
+    return text;
+}
+
+// A published list as players save it: the date, the issue, a five-digit draw in single
+// digits, the 试机号 and the sales, newest first.
+QString publishedDraws()
+{
+    QString text = QStringLiteral("开奖日期,期号,开奖号码,试机号,销量（元）\n");
+    for (int i = 28; i >= 1; --i) {
+        QString digits;
+        for (int d = 0; d < 5; ++d)
+            digits += QStringLiteral(",%1").arg((i * 7919 + d * 31) % 10);
+        text += QStringLiteral("2024-02-%1,2024%2%3,%4,%5\n")
+                    .arg(i, 2, 10, QLatin1Char('0'))
+                    .arg(i + 30, 3, 10, QLatin1Char('0'))
+                    .arg(digits)
+                    .arg((i * 35711) % 100000, 5, 10, QLatin1Char('0'))
+                    .arg(24000000 + i * 12345);
+    }
     return text;
 }
 
@@ -100,6 +120,17 @@ int main(int argc, char* argv[])
         all = save(shown, out, tool.file) && all;
         if (shown)
             shown->hide();
+    }
+    // 导入设置 on that list: the issue and the five digits chosen, the last four taken.
+    {
+        using shrink4::ColumnRole;
+        shrink4::DrawsLayout layout;
+        layout.digits = 5;
+        layout.columns = {ColumnRole::skip,   ColumnRole::label,  ColumnRole::number, ColumnRole::number,
+                          ColumnRole::number, ColumnRole::number, ColumnRole::number};
+        shrink4::DrawsImportDialog preview(publishedDraws(), layout, &window);
+        preview.show();
+        all = save(&preview, out, "import-settings") && all;
     }
     // The rule test of 走势, run with its rule as it starts.
     QWidget* trends = openTool(window, "action_trends", "Ftrends");

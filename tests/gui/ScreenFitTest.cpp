@@ -4,6 +4,7 @@
 // The tool windows open within the screen too, where they were left, and the captions
 // under the history chart's bars never run into each other.
 
+#include "ui/history/DrawsImportDialog.h"
 #include "ui/main/MainWindow.h"
 #include "ui/main/RunController.h"
 #include "ui/main/PagedConditions.h"
@@ -280,6 +281,28 @@ private slots:
         for (qsizetype i = 0; i < shown.size(); ++i)
             for (qsizetype j = i + 1; j < shown.size(); ++j)
                 QVERIFY2(!shown[i].intersects(shown[j]), qPrintable(QStringLiteral("%1 captions").arg(shown.size())));
+    }
+
+    // 导入设置 on a file of many columns: within the screen, all of it shown.
+    void importSettingsFitTheScreen()
+    {
+        MainWindow w;
+        w.show();
+        QString text = QStringLiteral("开奖日期,期号,开奖号码,试机号,销量\n");
+        for (int i = 1; i <= 20; ++i)
+            text += QStringLiteral("2024-01-%1,2024%2,1,2,3,4,5,67890,24345660\n")
+                        .arg(i, 2, 10, QLatin1Char('0'))
+                        .arg(i, 3, 10, QLatin1Char('0'));
+        DrawsImportDialog preview(text, DrawsLayout{}, &w);
+        preview.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&preview));
+        const QRect screen = preview.screen()->availableGeometry();
+        const QSize room = fittedWindowSize(&preview, QSize(1 << 20, 1 << 20));
+        QVERIFY2(screen.contains(preview.frameGeometry()) && preview.minimumSizeHint().width() <= room.width()
+                     && preview.minimumSizeHint().height() <= room.height(),
+                 qPrintable(
+                     QStringLiteral("%1, needs %2, on %3")
+                         .arg(sizeText(preview.size()), sizeText(preview.minimumSizeHint()), sizeText(screen.size()))));
     }
 
     void canBeMadeSmallerThanItsContents()

@@ -5,6 +5,8 @@
 #include <QCoreApplication>
 #include <QSettings>
 
+#include <string>
+
 namespace shrink4 {
 
 namespace {
@@ -23,6 +25,11 @@ const Key<QByteArray> kResultSplit{"window/resultSplit", {}};
 const Key<QString> kCurrentScheme{"schemes/current", {}};
 const Key<QStringList> kRecentSchemes{"schemes/recent", {}};
 const Key<QString> kDrawsFolder{"history/drawsFolder", {}};
+// The layout of the kept draws, in the command line's words: digits, take ("2-5", empty
+// for the last four), columns ("i,-,n", empty for none).
+const Key<int> kDrawsDigits{"history/drawsDigits", kMinDrawDigits};
+const Key<QString> kDrawsTake{"history/drawsTake", {}};
+const Key<QString> kDrawsColumns{"history/drawsColumns", {}};
 const Key<bool> kStartHintShown{"hints/startShown", false};
 const Key<bool> kStartHintDone{"hints/startDone", false};
 // Followed by the dialog's object name.
@@ -157,6 +164,28 @@ void Settings::setDrawsFolder(const QString& folder)
 {
     if (programNamed())
         write(*m_store, kDrawsFolder, folder);
+}
+
+DrawsLayout Settings::drawsLayout() const
+{
+    std::string error;
+    DrawsLayout layout;
+    if (auto digits = parseDrawDigits(std::to_string(read(*m_store, kDrawsDigits)), &error))
+        layout.digits = *digits;
+    const QString take = read(*m_store, kDrawsTake);
+    if (auto from = parseTake(take.toStdString(), layout.digits, &error); from && !take.isEmpty())
+        layout.take = *from;
+    const QString columns = read(*m_store, kDrawsColumns);
+    if (auto roles = parseColumnRoles(columns.toStdString(), &error); roles && !columns.isEmpty())
+        layout.columns = std::move(*roles);
+    return layout;
+}
+
+void Settings::setDrawsLayout(const DrawsLayout& layout)
+{
+    write(*m_store, kDrawsDigits, layout.digits);
+    write(*m_store, kDrawsTake, layout.take < 0 ? QString() : QString::fromStdString(takeText(layout)));
+    write(*m_store, kDrawsColumns, QString::fromStdString(columnRolesText(layout.columns)));
 }
 
 bool Settings::startHintShown() const

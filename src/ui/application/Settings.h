@@ -4,6 +4,8 @@
 // key cannot quietly lose a setting. The names and value formats are those the program
 // has always written: settings files from earlier versions keep working.
 
+#include "engine/DrawsLayout.h"
+
 #include <QByteArray>
 #include <QPoint>
 #include <QString>
@@ -57,6 +59,11 @@ public:
     // neither read nor kept: a bare run, such as a test tool's, leaves the player's alone.
     QString drawsFolder() const;
     void setDrawsFolder(const QString& folder);
+
+    // How the windows read draws texts: the automatic reading until the player chose
+    // another in 导入设置…. A value no layout can have reads as the automatic one.
+    DrawsLayout drawsLayout() const;
+    void setDrawsLayout(const DrawsLayout& layout);
 
     // The first start's line on where to begin: whether it was ever shown, and whether it
     // has done its job (a run was made), after which it is never shown again.

@@ -1,7 +1,9 @@
 #pragma once
 // The history view's past draws: a box to paste or edit them, an import from a file, and
-// the draws in force, kept between starts. A text with a bad line changes nothing; its
-// bad lines are listed, and a click on one selects it in the box.
+// the draws in force, kept between starts with the layout they are read with. A text with
+// a bad line changes nothing; its bad lines are listed, a click on one selects it in the
+// box, and 导入设置… offers to read it otherwise. The buttons stand above the box, so
+// that the messages under it never move them.
 
 #include "engine/Draws.h"
 
@@ -11,6 +13,7 @@
 #include <vector>
 
 class QLabel;
+class QLayout;
 class QListWidget;
 class QListWidgetItem;
 class QPushButton;
@@ -36,18 +39,29 @@ signals:
     void drawsChanged();
 
 private:
+    QLayout* buildButtons(QPushButton* import, QPushButton* importSettings);
+    QWidget* buildLayoutLine();
     void applyBox();
     void importFile();
+    void importWithSettings();
     void importDropped(const QString& path);
     void revertBox();
-    // Puts `text` in force when it reads as draws (a blank text from the box clears
-    // them); otherwise says why, naming `source`, and changes nothing.
-    bool replaceDraws(const QString& text, const QString& source, bool blankClears);
-    void useDraws(const QString& text, std::vector<Draw> draws);
+    void resetLayout();
+    // Puts `text` in force, read with `layout`, when it reads as draws (a blank text from
+    // the box clears them); otherwise says why, naming `source`, offers 导入设置… on it,
+    // and changes nothing.
+    bool replaceDraws(const QString& text, const DrawsLayout& layout, const QString& source, bool blankClears);
+    void refuse(const QString& text, const DrawsReading& reading, const DrawsLayout& layout, const QString& source,
+                bool intoBox);
+    // The refusal's message; true when the player asked for 导入设置… from it.
+    bool askImportSettings(const QString& message, bool offerFirst);
+    void openImportSettings(const QString& text, const DrawsLayout& start, const QString& source);
+    void useDraws(const QString& text, const DrawsLayout& layout, std::vector<Draw> draws);
     // Lists the box's bad lines under it, hidden when there are none; returns their count.
-    std::size_t listBadLines();
+    std::size_t listBadLines(const DrawsLayout& layout);
     void selectBadLine(const QListWidgetItem* item);
     void keepText();
+    void showLayoutLine();
     void showKeptState();
     void showState(const QString& state);
     void updateButtons();
@@ -55,6 +69,8 @@ private:
     TextBox* m_box = nullptr;
     QPushButton* m_apply = nullptr;
     QPushButton* m_revert = nullptr;
+    QWidget* m_layoutLine = nullptr; // the layout in force, when not the automatic one
+    QLabel* m_layoutText = nullptr;
     QLabel* m_status = nullptr;
     QListWidget* m_badLines = nullptr;
     QTimer m_recheck; // while bad lines are listed, the list follows the box's edits

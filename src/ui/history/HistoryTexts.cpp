@@ -1,6 +1,7 @@
 #include "HistoryTexts.h"
 
 #include "engine/HitRateInterval.h"
+#include "ui/history/LayoutTexts.h"
 #include "ui/widgets/HitRateTexts.h"
 #include "ui/widgets/QtText.h"
 
@@ -11,33 +12,6 @@ namespace {
 QString labelOf(const Draw& draw)
 {
     return draw.label ? QString::fromStdString(*draw.label) : QString();
-}
-
-QString drawsFaultReason(const DrawsReading& r)
-{
-    switch (r.fault) {
-    case DrawsFault::NoNumber:
-        return QStringLiteral(
-                   "第 %1 行读不出开奖号码，行末应是一组四位数字（如 2024001 1234）"
-                   "或四个单独的数字（如 2024001,1,2,3,4）。")
-            .arg(r.line);
-    case DrawsFault::DigitsAfterLabel:
-        return QStringLiteral("第 %1 行在期号 %2 与行末号码之间还有数字：可能是两期写在了一行，或号码不止四位。")
-            .arg(r.line)
-            .arg(toQString(r.label));
-    case DrawsFault::LabelRedrawn:
-        return QStringLiteral("第 %1 行的期号 %2 在第 %3 行已出现，号码却不同。")
-            .arg(r.line)
-            .arg(toQString(r.label))
-            .arg(r.firstLine);
-    case DrawsFault::ColumnDigits:
-    case DrawsFault::NoLabel:
-        return QStringLiteral("第 %1 行不合导入设置。").arg(r.line);
-    case DrawsFault::NoDraw:
-    case DrawsFault::None:
-        break;
-    }
-    return QStringLiteral("没有开奖号码（每行一期，行末是四位号码，如 2024001 1234）。");
 }
 
 // Long enough to recognise a line, short enough for the list's width.
@@ -54,24 +28,121 @@ QString quoted(QString text)
     return QStringLiteral("“%1”").arg(text);
 }
 
-QString badLineReason(const BadDrawLine& bad)
+// What the finding points at in the line, quoted.
+QString foundText(const QByteArray& line, const LineFinding& finding)
 {
-    switch (bad.fault) {
-    case DrawsFault::DigitsAfterLabel:
-        return QStringLiteral("期号 %1 与行末号码之间还有数字").arg(toQString(bad.label));
-    case DrawsFault::LabelRedrawn:
-        return QStringLiteral("期号 %1 在第 %2 行已出现，号码不同").arg(toQString(bad.label)).arg(bad.firstLine);
+    return quoted(QString::fromUtf8(line.mid(qsizetype(finding.begin), qsizetype(finding.end - finding.begin))));
+}
+
+const QString kChooseDigits = QStringLiteral("如果是%1开奖号码，请在【导入设置…】里选位数和取哪四位。");
+
+// A line whose last digits are too many for the layout: more digits than a draw, or more
+// single digits. Past seven no layout reads them.
+QString tooManyDigits(const DrawsReading& r)
+{
+    const bool group = r.finding.kind == FindingKind::longNumber;
+    const QString what = group ? QStringLiteral("第 %1 行末尾的号码有 %2 位").arg(r.line).arg(r.finding.digits)
+                               : QStringLiteral("第 %1 行末尾有 %2 个单独的数字").arg(r.line).arg(r.finding.digits);
+    if (r.finding.digits > kMaxDrawDigits)
+        return what + QStringLiteral("，比开奖号码多：可能是两期写在了一行。");
+    return what + QStringLiteral("：") + kChooseDigits.arg(digitsName(r.finding.digits));
+}
+
+QString noNumberReason(const DrawsReading& r, const QByteArray& line, const DrawsLayout& layout)
+{
+    switch (r.finding.kind) {
+    case FindingKind::longNumber:
+        return tooManyDigits(r);
+    case FindingKind::columnsAfter:
+        return QStringLiteral(
+                   "第 %1 行号码后面还有一列别的数字（%2），像是试机号或销量：请在【导入设置…】里指定哪一列是号码。")
+            .arg(r.line)
+            .arg(foundText(line, r.finding));
     default:
         break;
     }
-    return QStringLiteral("行末不是四位号码");
+    if (layout.digits != 4)
+        return QStringLiteral("第 %1 行读不出开奖号码：按现在的读法，行末应是一组 %2 位数字或 %2 个单独的数字。")
+            .arg(r.line)
+            .arg(layout.digits);
+    return QStringLiteral(
+               "第 %1 行读不出开奖号码，行末应是一组四位数字（如 2024001 1234）"
+               "或四个单独的数字（如 2024001,1,2,3,4）。")
+        .arg(r.line);
+}
+
+QString digitsAfterLabelReason(const DrawsReading& r, const QByteArray& line)
+{
+    if (r.finding.kind == FindingKind::longSingles)
+        return tooManyDigits(r);
+    const QString between = r.finding.kind == FindingKind::digitsBetween
+                                ? QStringLiteral("（%1）").arg(foundText(line, r.finding))
+                                : QString();
+    return QStringLiteral(
+               "第 %1 行在期号 %2 与行末号码之间还有数字%3：可能是两期写在了一行；"
+               "如果是另一列或号码不止四位，请在【导入设置…】里指定。")
+        .arg(r.line)
+        .arg(toQString(r.label), between);
+}
+
+QString drawsFaultReason(const DrawsReading& r, const QByteArray& line, const DrawsLayout& layout)
+{
+    switch (r.fault) {
+    case DrawsFault::NoNumber:
+        return noNumberReason(r, line, layout);
+    case DrawsFault::DigitsAfterLabel:
+        return digitsAfterLabelReason(r, line);
+    case DrawsFault::LabelRedrawn:
+        return QStringLiteral("第 %1 行的期号 %2 在第 %3 行已出现，号码却不同。")
+            .arg(r.line)
+            .arg(toQString(r.label))
+            .arg(r.firstLine);
+    case DrawsFault::ColumnDigits:
+        return QStringLiteral("第 %1 行的号码列里有 %2 个数字，应为 %3 个。")
+            .arg(r.line)
+            .arg(r.found)
+            .arg(layout.digits);
+    case DrawsFault::NoLabel:
+        return QStringLiteral("第 %1 行的期号列里没有数字。").arg(r.line);
+    case DrawsFault::NoDraw:
+    case DrawsFault::None:
+        break;
+    }
+    if (!layout.columns.empty())
+        return QStringLiteral("没有开奖号码：按现在的读法，没有一行的号码列里有数字。");
+    return QStringLiteral("没有开奖号码（每行一期，行末是%1号码，如 2024001 1234）。").arg(digitsName(layout.digits));
 }
 
 } // namespace
 
-QString badLineText(const BadDrawLine& bad, const QString& lineText)
+QString badLineReason(const BadDrawLine& bad, const QByteArray& line, const DrawsLayout& layout)
 {
-    return QStringLiteral("第 %1 行%2：%3").arg(bad.line).arg(quoted(lineText), badLineReason(bad));
+    switch (bad.fault) {
+    case DrawsFault::DigitsAfterLabel:
+        if (bad.finding.kind == FindingKind::longSingles)
+            return QStringLiteral("末尾有 %1 个单独的数字").arg(bad.finding.digits);
+        return QStringLiteral("期号 %1 与行末号码之间还有数字").arg(toQString(bad.label));
+    case DrawsFault::LabelRedrawn:
+        return QStringLiteral("期号 %1 在第 %2 行已出现，号码不同").arg(toQString(bad.label)).arg(bad.firstLine);
+    case DrawsFault::ColumnDigits:
+        return QStringLiteral("号码列里有 %1 个数字，应为 %2 个").arg(bad.found).arg(layout.digits);
+    case DrawsFault::NoLabel:
+        return QStringLiteral("期号列里没有数字");
+    default:
+        break;
+    }
+    if (bad.finding.kind == FindingKind::longNumber)
+        return QStringLiteral("末尾的号码有 %1 位").arg(bad.finding.digits);
+    if (bad.finding.kind == FindingKind::columnsAfter)
+        return QStringLiteral("号码后面还有一列别的数字（%1），像是试机号或销量").arg(foundText(line, bad.finding));
+    return QStringLiteral("行末不是%1号码").arg(digitsName(layout.digits));
+}
+
+QString badLineText(const BadDrawLine& bad, const QByteArray& line, const DrawsLayout& layout)
+{
+    return QStringLiteral("第 %1 行%2：%3")
+        .arg(bad.line)
+        .arg(quoted(QString::fromUtf8(line)), badLineReason(bad, line, layout));
 }
 
 QString moreBadLinesText(std::size_t more)
@@ -88,9 +159,10 @@ QString badLinesHint(std::size_t count, bool inBox)
     return hint;
 }
 
-QString drawsFaultText(const DrawsReading& reading, const QString& source)
+QString drawsFaultText(const DrawsReading& reading, const QString& source, const QByteArray& line,
+                       const DrawsLayout& layout)
 {
-    return QStringLiteral("%1：%2").arg(source, drawsFaultReason(reading));
+    return QStringLiteral("%1：%2").arg(source, drawsFaultReason(reading, line, layout));
 }
 
 QString keptDrawsText(const std::vector<Draw>& draws)

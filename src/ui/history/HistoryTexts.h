@@ -20,7 +20,8 @@ inline const QString kRevertDraws = QStringLiteral("还原");
 inline const QString kDrawsFilter = QStringLiteral("开奖号码 (*.txt *.csv);;所有文件 (*)");
 inline const QString kDrawsHint = QStringLiteral(
     "每行一期：期号和四位号码，如\n2024001 1234\n2024002,5,6,7,8\n"
-    "粘贴或导入后按【使用框中号码】");
+    "粘贴或导入后按【使用框中号码】\n"
+    "五位号码或带日期、试机号的文件：按【导入设置…】");
 inline const QString kLastCaption = QStringLiteral("只看最近");
 inline const QString kLastAll = QStringLiteral("全部");
 inline const QString kLastSuffix = QStringLiteral(" 期");
@@ -42,12 +43,17 @@ inline const QString kNothingImported = QStringLiteral("没有导入任何号码
 inline const QString kChooseDraw = QStringLiteral("点一期，这里写出它未通过的全部条件。");
 inline const QString kNoConditionRows = QStringLiteral("没有参与的条件");
 
-// Why a text gave no draws, naming the line; `source` says where the text came from.
-QString drawsFaultText(const DrawsReading& reading, const QString& source);
+// Why a text read with `layout` gave no draws, naming the line and what it holds instead
+// (quoted from `line`, the refused line in UTF-8); `source` says where the text came from.
+QString drawsFaultText(const DrawsReading& reading, const QString& source, const QByteArray& line,
+                       const DrawsLayout& layout);
+
+// Why one line was refused, briefly: "末尾的号码有 5 位".
+QString badLineReason(const BadDrawLine& bad, const QByteArray& line, const DrawsLayout& layout);
 
 // One bad line as the list under the box shows it, quoted and shortened when long:
 // "第 4 行“2024008 12”：行末不是四位号码".
-QString badLineText(const BadDrawLine& bad, const QString& lineText);
+QString badLineText(const BadDrawLine& bad, const QByteArray& line, const DrawsLayout& layout);
 
 // The last entry of that list when it shows only the first lines: "另有 12 行有误".
 QString moreBadLinesText(std::size_t more);

@@ -298,11 +298,12 @@ void TrendsWindow::reloadDraws()
 {
     const DrawsFileText kept = readKeptDraws(m_path);
     const QString text = kept.text.value_or(QString());
-    if (text == m_text && !m_draws.empty())
+    const DrawsLayout layout = drawsLayoutInForce();
+    if (text == m_text && layout == m_layout && !m_draws.empty())
         return;
     m_text = text;
-    const QByteArray utf8 = text.toUtf8();
-    auto reading = readDraws(std::string_view(utf8.constData(), std::size_t(utf8.size())));
+    m_layout = layout;
+    auto reading = readWindowDraws(text, layout);
     m_draws = std::move(reading.draws);
     m_ruleTest->setDraws(m_draws);
     refresh();

@@ -54,7 +54,8 @@ private:
     ConditionsLink m_link;
     QTabWidget* m_tabs = nullptr;
     QTableView* m_table = nullptr;
-    QString m_text; // of the draws on show, to skip a reload that changes nothing
+    QString m_text;       // of the draws on show, to skip a reload that changes nothing
+    DrawsLayout m_layout; // the layout they were read with
     std::vector<Draw> m_draws;
     QComboBox* m_last = nullptr;
     QLabel* m_status = nullptr;
