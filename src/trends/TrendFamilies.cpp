@@ -100,6 +100,7 @@ struct Shown {
 
 struct Tables {
     std::vector<NumberSet> sets; // by value offset
+    std::vector<int> counts;     // by value offset: how many numbers each set holds
     std::vector<Shown> shown;    // by track * kNumberCount + number
 };
 
@@ -108,10 +109,12 @@ const Tables& tables()
     static const Tables built = [] {
         Tables t;
         t.sets.reserve(kAllValueCount);
+        t.counts.reserve(kAllValueCount);
         t.shown.resize(std::size_t(kTrackCount) * kNumberCount);
         for (int track = 0; track < kTrackCount; ++track)
             for (int v = 0; v < valueCount(track); ++v) {
                 t.sets.push_back(buildValueSet(kTracks[std::size_t(track)], v));
+                t.counts.push_back(t.sets.back().count());
                 for (int n = 0; n < kNumberCount; ++n)
                     if (t.sets.back().test(n)) {
                         auto& s = t.shown[std::size_t(track) * kNumberCount + std::size_t(n)];
@@ -161,9 +164,14 @@ const NumberSet& valueSet(int track, int value)
     return tables().sets[std::size_t(valueOffset(track) + value)];
 }
 
+std::span<const int> shareCounts(int track)
+{
+    return std::span(tables().counts).subspan(std::size_t(valueOffset(track)), std::size_t(valueCount(track)));
+}
+
 double valueShare(int track, int value)
 {
-    return valueSet(track, value).count() / double(kNumberCount);
+    return shareCounts(track)[std::size_t(value)] / double(kNumberCount);
 }
 
 std::span<const std::uint8_t> shownValues(int track, int number)

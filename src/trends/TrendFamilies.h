@@ -55,6 +55,8 @@ inline constexpr int kAllValueCount = 4 * 10 + 10 + 10 + 10 + 37 + 6 + 16 * 3 + 
 
 // The numbers that show value v of a track: those its box kills.
 const NumberSet& valueSet(int track, int value);
+// How many of 0000..9999 show it, for every value of a track: its share is that over 10000.
+std::span<const int> shareCounts(int track);
 // Fraction of 0000..9999 that shows it.
 double valueShare(int track, int value);
 // The values of a track that a number shows, in the family's order (several only for digit).

@@ -13,19 +13,16 @@ ValueFigures WindowFigures::at(int track, int value) const
     f.hits = hits[i];
     f.expected = draws * valueShare(track, value);
     f.current = current[i];
+    f.overdue = f.current * valueShare(track, value);
     f.max = max[i];
     f.average = double(draws - f.hits) / (f.hits + 1);
     return f;
 }
 
-std::span<const int> WindowFigures::hitsOf(int track) const
+TrackCounts WindowFigures::countsOf(int track) const
 {
-    return std::span(hits).subspan(std::size_t(valueOffset(track)), std::size_t(valueCount(track)));
-}
-
-std::span<const int> WindowFigures::currentOf(int track) const
-{
-    return std::span(current).subspan(std::size_t(valueOffset(track)), std::size_t(valueCount(track)));
+    const auto offset = std::size_t(valueOffset(track)), n = std::size_t(valueCount(track));
+    return {draws, std::span(hits).subspan(offset, n), std::span(current).subspan(offset, n), shareCounts(track)};
 }
 
 WindowFigures windowFigures(std::span<const Draw> window)

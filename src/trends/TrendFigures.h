@@ -4,6 +4,7 @@
 
 #include "engine/Draws.h"
 #include "trends/TrendFamilies.h"
+#include "trends/TrendRules.h"
 
 #include <array>
 #include <span>
@@ -15,6 +16,7 @@ struct ValueFigures {
     int hits = 0;        // draws of the window that show the value
     double expected = 0; // draws times the value's share of 0000..9999
     int current = 0;     // draws since its latest show; the window's size when none
+    double overdue = 0;  // current times the value's share: the shows its current omission missed
     int max = 0;         // longest run of draws without it, the runs at both ends included
     double average = 0;  // (draws - hits) / (hits + 1)
 };
@@ -27,8 +29,8 @@ struct WindowFigures {
     std::vector<int> max;
 
     ValueFigures at(int track, int value) const;
-    std::span<const int> hitsOf(int track) const;
-    std::span<const int> currentOf(int track) const;
+    // One track's hits, current omissions and shares, as the rules weigh them.
+    TrackCounts countsOf(int track) const;
 };
 
 // The window is the draws given, oldest first.

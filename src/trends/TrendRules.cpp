@@ -2,8 +2,8 @@
 
 #include <algorithm>
 #include <charconv>
-#include <numeric>
 #include <tuple>
+#include <utility>
 
 namespace shrink4::trends {
 
@@ -16,6 +16,17 @@ std::optional<Leaning> leaningNamed(std::string_view name)
     for (std::size_t i = 0; i < std::size(kLeanings); ++i)
         if (kLeanings[i] == name)
             return Leaning(i);
+    return std::nullopt;
+}
+
+// A rule's FAMILY: a family's name, or position1 .. position4 for one position alone.
+std::optional<std::pair<Family, int>> scopeNamed(std::string_view name)
+{
+    constexpr std::string_view position = "position";
+    if (name.size() == position.size() + 1 && name.starts_with(position) && name.back() >= '1' && name.back() <= '4')
+        return std::pair(Family::position, name.back() - '0');
+    if (const auto family = familyNamed(name))
+        return std::pair(*family, 0);
     return std::nullopt;
 }
 
@@ -78,43 +89,60 @@ std::optional<Rule> parseRule(std::string_view text, std::string* error)
         *error = "a rule is FAMILY:cold:K or FAMILY:hot:K";
         return std::nullopt;
     }
-    const auto family = familyNamed(text.substr(0, first));
+    const auto scope = scopeNamed(text.substr(0, first));
     const auto leaning = leaningNamed(text.substr(first + 1, second - first - 1));
     const auto count = positiveCount(text.substr(second + 1));
-    if (!family)
+    if (!scope)
         *error =
-            "unknown family; families are position, digit, sum_tail, span, sum, ac, big_small, odd_even, "
-            "prime_composite, road";
+            "unknown family; families are position, position1 to position4, digit, sum_tail, span, sum, ac, "
+            "big_small, odd_even, prime_composite, road";
     else if (!leaning)
         *error = "the rule's second part must be cold or hot";
     else if (!count)
         *error = "K must be a whole number, 1 or more";
-    if (!family || !leaning || !count)
+    if (!scope || !leaning || !count)
         return std::nullopt;
-    return Rule{*family, *leaning, *count};
+    return Rule{scope->first, *leaning, *count, scope->second};
 }
 
 std::string ruleText(const Rule& rule)
 {
-    return std::string(familyInfo(rule.family).name) + ":" + std::string(kLeanings[std::size_t(rule.leaning)]) + ":"
-           + std::to_string(rule.count);
+    std::string text(familyInfo(rule.family).name);
+    if (rule.position > 0)
+        text += std::to_string(rule.position);
+    return text + ":" + std::string(kLeanings[std::size_t(rule.leaning)]) + ":" + std::to_string(rule.count);
 }
 
-std::vector<int> pickTrack(Leaning leaning, int count, std::span<const int> hits, std::span<const int> current)
+Rule trackRule(int track, Leaning leaning, int count)
 {
-    std::vector<int> order(hits.size());
-    std::iota(order.begin(), order.end(), 0);
-    const auto before = [&](int a, int b) {
-        const auto ia = std::size_t(a), ib = std::size_t(b);
+    const auto& t = tracks()[std::size_t(track)];
+    return {t.family, leaning, count, t.position};
+}
+
+std::string_view ruleCaption(const Rule& rule)
+{
+    return rule.position > 0 ? captions::kPositions[std::size_t(rule.position - 1)] : familyInfo(rule.family).caption;
+}
+
+std::vector<int> pickTrack(Leaning leaning, int count, const TrackCounts& figures)
+{
+    // Each value's measure times 10000, a whole number, first; then its tie-break and itself.
+    std::vector<std::tuple<std::int64_t, int, int>> order;
+    for (std::size_t v = 0; v < figures.hits.size(); ++v) {
+        const std::int64_t share = figures.shares[v];
         if (leaning == Leaning::cold)
-            return std::tuple(-current[ia], hits[ia], a) < std::tuple(-current[ib], hits[ib], b);
-        return std::tuple(-hits[ia], current[ia], a) < std::tuple(-hits[ib], current[ib], b);
-    };
+            order.emplace_back(-(figures.current[v] * share), figures.hits[v], int(v));
+        else
+            order.emplace_back(figures.draws * share - std::int64_t(kNumberCount) * figures.hits[v], figures.current[v],
+                               int(v));
+    }
     const auto k = std::min(order.size(), std::size_t(count));
-    std::partial_sort(order.begin(), order.begin() + std::ptrdiff_t(k), order.end(), before);
-    order.resize(k);
-    std::sort(order.begin(), order.end());
-    return order;
+    std::partial_sort(order.begin(), order.begin() + std::ptrdiff_t(k), order.end());
+    std::vector<int> picked;
+    for (std::size_t i = 0; i < k; ++i)
+        picked.push_back(std::get<2>(order[i]));
+    std::sort(picked.begin(), picked.end());
+    return picked;
 }
 
 void applyPicks(ConditionInputs& inputs, std::span<const TrackPick> picks)

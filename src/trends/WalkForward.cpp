@@ -31,12 +31,13 @@ public:
             count(m_removed, -1);
     }
 
-    std::pair<std::span<const int>, std::span<const int>> of(int track)
+    TrackCounts of(int track)
     {
         const auto offset = std::size_t(valueOffset(track)), n = std::size_t(valueCount(track));
         for (std::size_t k = offset; k < offset + n; ++k)
             m_current[k] = std::min(m_end - 1 - m_lastShow[k], m_size);
-        return {std::span(m_hits).subspan(offset, n), std::span(m_current).subspan(offset, n)};
+        return {m_size, std::span(m_hits).subspan(offset, n), std::span(m_current).subspan(offset, n),
+                shareCounts(track)};
     }
 
 private:
@@ -59,12 +60,12 @@ private:
     std::vector<int> m_current = std::vector<int>(kAllValueCount, 0);
 };
 
-template <class FiguresOf>
-std::vector<RulePick> pickAll(std::span<const Rule> rules, FiguresOf&& figuresOf)
+template <class CountsOf>
+std::vector<RulePick> pickAll(std::span<const Rule> rules, CountsOf&& countsOf)
 {
     std::vector<RulePick> picked;
     for (const auto& rule : rules)
-        picked.push_back({rule, pickRule(rule, figuresOf)});
+        picked.push_back({rule, pickRule(rule, countsOf)});
     return picked;
 }
 
@@ -121,7 +122,7 @@ WithoutRules schemeAlone(const ConditionInputs& scheme, const std::vector<Tested
 std::vector<RulePick> pickRules(std::span<const Rule> rules, std::span<const Draw> window)
 {
     const auto figures = windowFigures(window);
-    return pickAll(rules, [&](int track) { return std::pair(figures.hitsOf(track), figures.currentOf(track)); });
+    return pickAll(rules, [&](int track) { return figures.countsOf(track); });
 }
 
 WalkForward walkForward(const ConditionInputs& scheme, std::span<const Draw> draws, std::span<const Rule> rules,

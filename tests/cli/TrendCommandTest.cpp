@@ -9,6 +9,11 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <array>
+#include <tuple>
+#include <vector>
+
 using namespace shrink4::testing;
 
 namespace {
@@ -90,13 +95,63 @@ TEST(TrendCommand, PickedValuesInTheOrderOfTheRules)
     const auto picked = o[QStringLiteral("picked")].toArray();
     ASSERT_EQ(picked.size(), 2);
     EXPECT_EQ(picked[0].toObject()[QStringLiteral("rule")].toString(), QStringLiteral("sum:hot:2"));
-    // Sums 26, 10, 12, 0 each drawn once: the two latest win the tie.
+    // Sums 26, 10, 12, 0 each drawn once, against 4 x their share: 00 (0.0004 expected)
+    // the furthest above it, then 10 and 26 (282 of 10000 each), 10 the later drawn.
     EXPECT_EQ(valuesOf(picked[0].toObject()[QStringLiteral("values")].toArray()),
-              (QStringList{QStringLiteral("00"), QStringLiteral("12")}));
+              (QStringList{QStringLiteral("00"), QStringLiteral("10")}));
     // Never-drawn digits all tie at 4 draws, 0 hits: the earliest digit of each place.
     EXPECT_EQ(
         valuesOf(picked[1].toObject()[QStringLiteral("values")].toArray()),
         (QStringList{QStringLiteral("1:2"), QStringLiteral("2:1"), QStringLiteral("3:1"), QStringLiteral("4:1")}));
+}
+
+// The sixty draws of the 走势 picture in the README (tests/gui/RenderWindows.cpp): sum:cold:3
+// picks the sums with the most shows missed by their share, counted here by hand, not the
+// rarest sums that merely never came (00, 01, 02).
+TEST(TrendCommand, ColdSumsOfThePicturedDrawsByHand)
+{
+    QByteArray text;
+    std::vector<int> drawn;
+    for (int i = 1; i <= 60; ++i) {
+        const int number = (i * 7919 + 1234) % 10000;
+        text += QStringLiteral("2024%1 %2\n")
+                    .arg(i, 3, 10, QLatin1Char('0'))
+                    .arg(number, 4, 10, QLatin1Char('0'))
+                    .toLatin1();
+        drawn.push_back(number / 1000 + number / 100 % 10 + number / 10 % 10 + number % 10);
+    }
+    std::array<long long, 37> share{}; // of 0000..9999
+    for (int n = 0; n < 10000; ++n)
+        ++share[std::size_t(n / 1000 + n / 100 % 10 + n / 10 % 10 + n % 10)];
+    std::vector<std::tuple<long long, int, int>> order; // -(current x share), hits, sum
+    for (int sum = 0; sum <= 36; ++sum) {
+        const auto latest = std::find(drawn.rbegin(), drawn.rend(), sum);
+        const long long current = latest - drawn.rbegin();
+        order.emplace_back(-current * share[std::size_t(sum)], int(std::count(drawn.begin(), drawn.end(), sum)), sum);
+    }
+    std::sort(order.begin(), order.end());
+    QStringList cold;
+    for (int i = 0; i < 3; ++i)
+        cold << QStringLiteral("%1").arg(std::get<2>(order[std::size_t(i)]), 2, 10, QLatin1Char('0'));
+    cold.sort();
+    EXPECT_EQ(cold, (QStringList{QStringLiteral("15"), QStringLiteral("17"), QStringLiteral("19")}));
+
+    const auto o = jsonOf(
+        cli({QStringLiteral("trend"), QStringLiteral("--json"), QStringLiteral("--rule"), QStringLiteral("sum:cold:3"),
+             QStringLiteral("--rule"), QStringLiteral("position1:cold:2"), QStringLiteral("DRAWS")},
+            text));
+    const auto picked = o[QStringLiteral("picked")].toArray();
+    ASSERT_EQ(picked.size(), 2);
+    EXPECT_EQ(valuesOf(picked[0].toObject()[QStringLiteral("values")].toArray()), cold);
+    // One position alone: the thousands, each value with its position.
+    EXPECT_EQ(picked[1].toObject()[QStringLiteral("rule")].toString(), QStringLiteral("position1:cold:2"));
+    const auto thousands = picked[1].toObject()[QStringLiteral("values")].toArray();
+    ASSERT_EQ(thousands.size(), 2);
+    for (const auto& v : thousands)
+        EXPECT_EQ(v.toObject()[QStringLiteral("position")].toInt(), 1);
+
+    const auto help = runCli({QStringLiteral("trend"), QStringLiteral("--help")});
+    EXPECT_TRUE(help.out.contains("position1 to position4")) << help.out.constData();
 }
 
 TEST(TrendCommand, RefusedInputs)
@@ -127,19 +182,24 @@ TEST(ApplyCommand, WritesTheSchemeWithTheRulesApplied)
 {
     QTemporaryDir dir;
     const QString out = dir.filePath(QStringLiteral("applied.json"));
-    const auto r = cli({QStringLiteral("apply"), QStringLiteral("--rule"), QStringLiteral("sum:hot:2"),
-                        QStringLiteral("--rule"), QStringLiteral("digit:cold:1"), QStringLiteral("--output"), out,
-                        QStringLiteral("SCHEME"), QStringLiteral("DRAWS")});
+    const auto r =
+        cli({QStringLiteral("apply"), QStringLiteral("--rule"), QStringLiteral("sum:hot:2"), QStringLiteral("--rule"),
+             QStringLiteral("digit:cold:1"), QStringLiteral("--rule"), QStringLiteral("position2:cold:1"),
+             QStringLiteral("--output"), out, QStringLiteral("SCHEME"), QStringLiteral("DRAWS")});
     ASSERT_EQ(r.exitCode, 0) << r.err.constData();
     EXPECT_TRUE(r.out.isEmpty());
     QFile file(out);
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     const auto controls = QJsonDocument::fromJson(file.readAll()).object()[QStringLiteral("controls")].toObject();
-    EXPECT_EQ(controls[QStringLiteral("T_sha_hezhi")].toString(), QStringLiteral("18.00.12"));
+    EXPECT_EQ(controls[QStringLiteral("T_sha_hezhi")].toString(), QStringLiteral("18.00.10"));
     // Every digit was drawn; 5 to 8 longest ago, once each: the earliest of them is picked.
     const auto digits = controls[QStringLiteral("Check_tsm_sha")].toArray();
     for (int d = 0; d < 10; ++d)
         EXPECT_EQ(digits[d].toInt(), d == 5 ? 1 : 0) << d;
+    // The hundreds alone (6, 2, 2, 0 drawn): 1, the earliest never drawn, in box 10 + 1.
+    const auto positions = controls[QStringLiteral("Check_hewei_sha1")].toArray();
+    for (int box = 0; box < 40; ++box)
+        EXPECT_EQ(positions[box].toInt(), box == 11 ? 1 : 0) << box;
 }
 
 TEST(BacktestCommand, RulesWalkingForward)

@@ -125,12 +125,25 @@ private slots:
 
         const auto figures = trends::windowFigures(kept.draws);
         const int sums = trends::trackOf(trends::Family::sum);
-        const auto cold = trends::pickTrack(trends::Leaning::cold, 3, figures.hitsOf(sums), figures.currentOf(sums));
+        const auto cold = trends::pickTrack(trends::Leaning::cold, 3, figures.countsOf(sums));
+        const auto hot = trends::pickTrack(trends::Leaning::hot, 3, figures.countsOf(sums));
         for (int v = 0; v < 37; ++v) {
+            const auto f = figures.at(sums, v);
             const bool isCold = std::find(cold.begin(), cold.end(), v) != cold.end();
-            QCOMPARE(cell(table, v, 6).contains(QStringLiteral("冷")), isCold);
-            QCOMPARE(cell(table, v, 1).toInt(), figures.at(sums, v).hits);
+            const bool isHot = std::find(hot.begin(), hot.end(), v) != hot.end();
+            QCOMPARE(cell(table, v, 7).contains(QStringLiteral("冷")), isCold);
+            QCOMPARE(cell(table, v, 7).contains(QStringLiteral("热")), isHot);
+            QCOMPARE(cell(table, v, 1).toInt(), f.hits);
+            QCOMPARE(cell(table, v, 2), QString::number(f.expected, 'f', 2)); // 理论 beside 开出
+            QCOMPARE(cell(table, v, 3).toInt(), f.current);
+            QCOMPARE(cell(table, v, 4), QString::number(f.overdue, 'f', 2)); // 该开未开 beside it
         }
+        // Sum 00, one number in 10000, is not cold however long it has been missing.
+        QVERIFY(!cell(table, 0, 7).contains(QStringLiteral("冷")));
+        QCOMPARE(table->model()->headerData(4, Qt::Horizontal).toString(), QStringLiteral("该开未开"));
+        const QString rule = child<QLabel>(trends, "trends_cold_hot_rule")->text();
+        QVERIFY(rule.contains(QStringLiteral("冷：按理论该开未开的次数最多")));
+        QVERIFY(rule.contains(QStringLiteral("热：开出比理论多得最多")));
 
         // A click on 开出 sorts by hits, the most first on a second click.
         const auto* header = table->horizontalHeader();
@@ -168,8 +181,7 @@ private slots:
         QVERIFY(trends);
         const auto figures = trends::windowFigures(kept.draws);
         const int thousands = trends::trackOf(trends::Family::position, 1);
-        const auto cold =
-            trends::pickTrack(trends::Leaning::cold, 2, figures.hitsOf(thousands), figures.currentOf(thousands));
+        const auto cold = trends::pickTrack(trends::Leaning::cold, 2, figures.countsOf(thousands));
         QCOMPARE(cold.size(), std::size_t(2));
         QTRY_VERIFY(!labelText(w.get(), QStringLiteral("L_live_count")).isEmpty());
         const QString countBefore = labelText(w.get(), QStringLiteral("L_live_count"));
@@ -192,6 +204,44 @@ private slots:
             QVERIFY(!check(w.get(), "Check_hewei_sha1", d)->isChecked());
         QTRY_COMPARE(labelText(w.get(), QStringLiteral("L_live_count")), countBefore);
     }
+    // 类别 千位 and K = 2, chosen with the keyboard: 杀冷 names the two thousands digits it
+    // will kill and, pressed, ticks those two boxes of the main window's 定位杀, no others.
+    void killingTheColdOfOnePositionTicksThatPositionAlone()
+    {
+        auto w = makeWindow();
+        const auto kept = randomDraws(100, 8);
+        TrendsWindow* trends = open(*w, kept);
+        QVERIFY(trends);
+        auto* tabs = child<QTabWidget>(trends, "trends_tabs");
+        tabs->setCurrentIndex(4); // 冷热统计
+        auto* family = child<QComboBox>(trends, "trends_family");
+        family->setFocus();
+        QTest::keyClick(family, Qt::Key_Home); // 千位, the first
+        QCOMPARE(family->currentText(), QStringLiteral("千位"));
+        auto* count = child<QSpinBox>(trends, "trends_cold_hot_count");
+        count->setFocus();
+        count->selectAll();
+        QTest::keyClicks(count, QStringLiteral("2"));
+        QCOMPARE(count->value(), 2);
+
+        const auto figures = trends::windowFigures(kept.draws);
+        const auto cold =
+            trends::pickTrack(trends::Leaning::cold, 2, figures.countsOf(trends::trackOf(trends::Family::position, 1)));
+        QCOMPARE(cold.size(), std::size_t(2));
+        auto* kill = button(trends, QStringLiteral("trends_kill_cold"));
+        QCOMPARE(kill->text(), QStringLiteral("杀冷 2：千位 %1、%2(&L)").arg(cold[0]).arg(cold[1]));
+        QTest::mouseClick(kill, Qt::LeftButton);
+
+        int ticked = 0;
+        for (int box = 0; box < 40; ++box)
+            ticked += check(w.get(), "Check_hewei_sha1", box)->isChecked() ? 1 : 0;
+        QCOMPARE(ticked, 2);
+        QVERIFY(check(w.get(), "Check_hewei_sha1", cold[0])->isChecked());
+        QVERIFY(check(w.get(), "Check_hewei_sha1", cold[1])->isChecked());
+        QCOMPARE(w->findChild<QAction*>(QStringLiteral("action_undo"))->text(),
+                 QStringLiteral("撤销 杀冷 2 个 千位（走势）"));
+    }
+
     // The rule test takes the conditions on screen and the kept draws, and says what the
     // engine's walk-forward test says: the hit rate beside a random pick's, with the plain
     // sentence when the interval covers it.

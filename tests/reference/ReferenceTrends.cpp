@@ -66,9 +66,31 @@ bool shows(const Track& track, std::string_view value, int number)
     }
 }
 
-ReferenceValueFigures figuresOf(const Track& track, std::string_view value, std::span<const Draw> window)
+// How many of 0000..9999 show each value of each track, counted once.
+int shareOf(int track, int value)
 {
+    static const auto counted = [] {
+        std::vector<std::vector<int>> shares;
+        for (const auto& t : tracks()) {
+            shares.emplace_back();
+            for (const auto v : familyInfo(t.family).values) {
+                int count = 0;
+                for (int number = 0; number < 10000; ++number)
+                    count += shows(t, v, number);
+                shares.back().push_back(count);
+            }
+        }
+        return shares;
+    }();
+    return counted[std::size_t(track)][std::size_t(value)];
+}
+
+ReferenceValueFigures figuresOf(int trackIndex, int valueIndex, std::span<const Draw> window)
+{
+    const auto& track = tracks()[std::size_t(trackIndex)];
+    const auto value = familyInfo(track.family).values[std::size_t(valueIndex)];
     ReferenceValueFigures f;
+    f.share = shareOf(trackIndex, valueIndex);
     const int n = int(window.size());
     int run = 0;
     f.current = n;
@@ -83,16 +105,22 @@ ReferenceValueFigures figuresOf(const Track& track, std::string_view value, std:
     return f;
 }
 
-std::vector<int> literalPick(const Rule& rule, const std::vector<ReferenceValueFigures>& values)
+// Cold: current x share, largest first, ties to fewer hits. Hot: hits - n x share, largest
+// first, ties to smaller current. Both over 10000, so compared as whole numbers; the stable
+// sort leaves the earlier value first.
+std::vector<int> literalPick(const Rule& rule, int n, const std::vector<ReferenceValueFigures>& values)
 {
     std::vector<int> order;
     for (int v = 0; v < int(values.size()); ++v)
         order.push_back(v);
     std::stable_sort(order.begin(), order.end(), [&](int a, int b) {
         const auto &fa = values[std::size_t(a)], &fb = values[std::size_t(b)];
-        if (rule.leaning == Leaning::cold)
-            return fa.current != fb.current ? fa.current > fb.current : fa.hits < fb.hits;
-        return fa.hits != fb.hits ? fa.hits > fb.hits : fa.current < fb.current;
+        if (rule.leaning == Leaning::cold) {
+            const long long ca = 1LL * fa.current * fa.share, cb = 1LL * fb.current * fb.share;
+            return ca != cb ? ca > cb : fa.hits < fb.hits;
+        }
+        const long long ha = 10000LL * fa.hits - 1LL * n * fa.share, hb = 10000LL * fb.hits - 1LL * n * fb.share;
+        return ha != hb ? ha > hb : fa.current < fb.current;
     });
     order.resize(std::min(order.size(), std::size_t(rule.count)));
     std::sort(order.begin(), order.end());
@@ -104,10 +132,10 @@ std::vector<int> literalPick(const Rule& rule, const std::vector<ReferenceValueF
 std::vector<std::vector<ReferenceValueFigures>> referenceFigures(std::span<const Draw> window)
 {
     std::vector<std::vector<ReferenceValueFigures>> all;
-    for (const auto& track : tracks()) {
+    for (int track = 0; track < kTrackCount; ++track) {
         all.emplace_back();
-        for (const auto value : familyInfo(track.family).values)
-            all.back().push_back(figuresOf(track, value, window));
+        for (int v = 0; v < valueCount(track); ++v)
+            all.back().push_back(figuresOf(track, v, window));
     }
     return all;
 }
@@ -125,12 +153,12 @@ std::vector<ReferenceTested> referenceWalkForward(const ConditionInputs& scheme,
         for (const auto& rule : rules)
             for (int track = 0; track < kTrackCount; ++track) {
                 const auto& tr = tracks()[std::size_t(track)];
-                if (tr.family != rule.family)
+                if (tr.family != rule.family || (rule.position != 0 && tr.position != rule.position))
                     continue;
                 std::vector<ReferenceValueFigures> figures;
-                for (const auto value : familyInfo(tr.family).values)
-                    figures.push_back(figuresOf(tr, value, recent));
-                r.picks.push_back({track, literalPick(rule, figures)});
+                for (int v = 0; v < valueCount(track); ++v)
+                    figures.push_back(figuresOf(track, v, recent));
+                r.picks.push_back({track, literalPick(rule, windowSize, figures)});
             }
         ConditionInputs inputs = scheme;
         applyPicks(inputs, r.picks);

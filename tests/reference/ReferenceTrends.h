@@ -14,6 +14,7 @@ struct ReferenceValueFigures {
     int hits = 0;
     int current = 0;
     int max = 0;
+    int share = 0; // how many of 0000..9999 show the value
 };
 
 // [track][value], the window oldest first.

@@ -126,8 +126,10 @@ TEST(TrendFigures, EveryValueAsTheLiteralCount)
             for (int v = 0; v < valueCount(track); ++v) {
                 const auto& l = literal[std::size_t(track)][std::size_t(v)];
                 const auto e = f.at(track, v);
-                ASSERT_EQ(std::tuple(e.hits, e.current, e.max), std::tuple(l.hits, l.current, l.max))
+                ASSERT_EQ(std::tuple(e.hits, e.current, e.max, shareCounts(track)[std::size_t(v)]),
+                          std::tuple(l.hits, l.current, l.max, l.share))
                     << "track " << track << " value " << v << " round " << round;
+                ASSERT_DOUBLE_EQ(e.overdue, l.current * l.share / 10000.0);
             }
     }
 }

@@ -8,6 +8,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <random>
 
 using namespace shrink4;
@@ -15,11 +16,12 @@ using namespace shrink4::trends;
 
 namespace {
 
-std::vector<Draw> randomDraws(std::mt19937& rng, int n)
+// spread: how many distinct numbers may be drawn; few make values repeat and tie.
+std::vector<Draw> randomDraws(std::mt19937& rng, int n, int spread = 10000)
 {
     std::vector<Draw> draws;
     for (int i = 0; i < n; ++i)
-        draws.push_back({"2024" + std::to_string(1000 + i), int(rng() % 10000), i + 1});
+        draws.push_back({"2024" + std::to_string(1000 + i), int(rng() % unsigned(spread)) * (10000 / spread), i + 1});
     return draws;
 }
 
@@ -104,10 +106,13 @@ TEST(WalkForward, AsTheLiteralRecount)
 {
     std::mt19937 rng(9);
     for (int round = 0; round < 12; ++round) {
-        const auto draws = randomDraws(rng, 20 + int(rng() % 60));
+        const auto draws = randomDraws(rng, 20 + int(rng() % 60), round % 3 == 0 ? 16 : 10000);
         std::vector<Rule> rules;
-        for (int r = 0, n = 1 + int(rng() % 3); r < n; ++r)
-            rules.push_back({Family(rng() % kFamilyCount), Leaning(rng() % 2), 1 + int(rng() % 12)});
+        for (int r = 0, n = 1 + int(rng() % 3); r < n; ++r) {
+            const auto family = Family(rng() % kFamilyCount);
+            const int position = family == Family::position ? int(rng() % 5) : 0; // 0: all four
+            rules.push_back({family, Leaning(rng() % 2), 1 + int(rng() % 12), position});
+        }
         const int window = 1 + int(rng() % 30);
         const int last = int(rng() % 50);
         const ConditionInputs scheme = round % 2 ? reference::randomInputs(rng) : ConditionInputs{};
@@ -122,5 +127,35 @@ TEST(WalkForward, AsTheLiteralRecount)
             ASSERT_EQ(fast.draws[i].listed, literal[i].listed);
             ASSERT_EQ(fast.draws[i].survivors, literal[i].survivors);
         }
+    }
+
+    // Exact ties between values of different shares, which fractions of 10000 in floating
+    // point would break the other way, right where the K-th value is chosen.
+    const auto zeros = [](int n) { return std::vector<Draw>(std::size_t(n), Draw{std::nullopt, 0, 0}); };
+    // Over 30 draws sum 09 (220) missing 9 and sum 17 (660) missing 3, once each: 1980 both;
+    // the 23 sums never drawn with more than 66 go first, then 09, the earlier value.
+    auto cold = zeros(31);
+    cold[20].number = 9;
+    cold[26].number = 89;
+    // Over 16 draws sum 17 drawn once and sums 04 and 32 (35) never: each 560 short of
+    // expected; 00 and the eight rarer sums never drawn go first, then 17, the smaller current.
+    auto hot = zeros(17);
+    hot[7].number = 89;
+    const struct {
+        std::vector<Draw> draws;
+        Rule rule;
+        int window;
+        int tieWinner, tieLoser;
+    } crafted[] = {{cold, {Family::sum, Leaning::cold, 24}, 30, 9, 17},
+                   {hot, {Family::sum, Leaning::hot, 9}, 16, 17, 4}};
+    for (const auto& c : crafted) {
+        const auto fast = walkForward({}, c.draws, std::vector{c.rule}, c.window);
+        const auto literal = reference::referenceWalkForward({}, c.draws, std::vector{c.rule}, c.window, 0);
+        ASSERT_EQ(fast.draws.size(), 1U);
+        ASSERT_EQ(literal.size(), 1U);
+        const auto& values = literal.front().picks.front().values;
+        EXPECT_EQ(std::count(values.begin(), values.end(), c.tieWinner), 1) << ruleText(c.rule);
+        EXPECT_EQ(std::count(values.begin(), values.end(), c.tieLoser), 0) << ruleText(c.rule);
+        EXPECT_EQ(fast.draws.front().picked.front().tracks, literal.front().picks) << ruleText(c.rule);
     }
 }

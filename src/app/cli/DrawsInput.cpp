@@ -145,9 +145,12 @@ QCommandLineOption lastOption()
 QCommandLineOption ruleOption()
 {
     return {QStringLiteral("rule"),
-            QStringLiteral("FAMILY:cold:K or FAMILY:hot:K, the K coldest or hottest values of a family (position, "
-                           "digit, sum_tail, span, sum, ac, big_small, odd_even, prime_composite, road); may be "
-                           "given more than once."),
+            QStringLiteral("FAMILY:cold:K or FAMILY:hot:K, the K coldest or hottest values of a family (position: K "
+                           "at each of the four positions; position1 to position4: the thousands, hundreds, tens or "
+                           "units alone; digit, sum_tail, span, sum, ac, big_small, odd_even, prime_composite, road), "
+                           "measured against each value's share of 0000-9999: cold, the most shows missed in its "
+                           "current omission (current x share); hot, the most hits above expected; may be given "
+                           "more than once."),
             QStringLiteral("RULE")};
 }
 

@@ -20,17 +20,20 @@ struct Column {
     const char* tooltip;
 };
 
-constexpr std::array<Column, 7> kColumns = {{
+constexpr std::array<Column, 8> kColumns = {{
     {"值", "这一类里的值"},
     {"开出", "所选期数中开出这个值的期数"},
     {"理论", "所选期数乘以这个值在 0000–9999 中所占的比例：随机开奖时平均开出的期数"},
     {"当前遗漏", "最近一次开出后又过了几期；没有开出过则为所选期数"},
+    {"该开未开",
+     "按理论该开未开的次数：当前遗漏 × 这个值在 0000–9999 中所占的比例。"
+     "难得开出的值遗漏再久，这个数也小"},
     {"最大遗漏", "所选期数中连续没有开出的最长期数（含开头和现在）"},
     {"平均遗漏", "（期数 − 开出）÷（开出 + 1）"},
-    {"冷热", "冷：当前遗漏最大的 K 个；热：开出最多的 K 个（K 在上方选择）"},
+    {"冷热", "冷：按理论该开未开次数最多的 K 个；热：开出比理论多得最多的 K 个（K 在上方选择）"},
 }};
 
-enum ColumnIndex { Value, Hits, Expected, Current, Max, Average, Leaning };
+enum ColumnIndex { Value, Hits, Expected, Current, Overdue, Max, Average, Leaning };
 
 std::vector<bool> marks(const std::vector<int>& picked, std::size_t size)
 {
@@ -49,10 +52,9 @@ void FiguresModel::setFigures(const trends::WindowFigures& figures, int track, i
     m_values.clear();
     for (int v = 0; v < trends::valueCount(track); ++v)
         m_values.push_back(figures.at(track, v));
-    const auto hits = figures.hitsOf(track);
-    const auto current = figures.currentOf(track);
-    m_cold = marks(trends::pickTrack(trends::Leaning::cold, coldHotCount, hits, current), m_values.size());
-    m_hot = marks(trends::pickTrack(trends::Leaning::hot, coldHotCount, hits, current), m_values.size());
+    const auto counts = figures.countsOf(track);
+    m_cold = marks(trends::pickTrack(trends::Leaning::cold, coldHotCount, counts), m_values.size());
+    m_hot = marks(trends::pickTrack(trends::Leaning::hot, coldHotCount, counts), m_values.size());
     endResetModel();
 }
 
@@ -88,6 +90,8 @@ QVariant FiguresModel::display(int row, int column) const
         return QString::number(f.expected, 'f', 2);
     case Current:
         return f.current;
+    case Overdue:
+        return QString::number(f.overdue, 'f', 2);
     case Max:
         return f.max;
     case Average:
@@ -105,6 +109,8 @@ QVariant FiguresModel::sortKey(int row, int column) const
         return row;
     case Expected:
         return f.expected;
+    case Overdue:
+        return f.overdue;
     case Average:
         return f.average;
     case Leaning:

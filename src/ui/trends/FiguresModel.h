@@ -1,7 +1,8 @@
 #pragma once
-// The figures of one family's values over the window: hits, expected hits, current,
-// longest and average omission, and whether the value is among the K coldest or hottest,
-// said in words so that it reads without colour.
+// The figures of one family's values over the window: hits, expected hits, current
+// omission and the shows it missed by the value's share, longest and average omission, and
+// whether the value is among the K coldest or hottest, said in words so that it reads
+// without colour.
 
 #include "trends/TrendFigures.h"
 

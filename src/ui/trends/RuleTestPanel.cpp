@@ -26,11 +26,15 @@ QString percent(const std::optional<double>& rate)
     return rate ? QStringLiteral("%1%").arg(*rate * 100.0, 0, 'f', 2) : QStringLiteral("—");
 }
 
-QString ruleCaption(const trends::Rule& rule)
+QString qText(std::string_view text)
 {
-    const std::string_view family = trends::familyInfo(rule.family).caption;
+    return QString::fromUtf8(text.data(), qsizetype(text.size()));
+}
+
+QString ruleListCaption(const trends::Rule& rule)
+{
     return QStringLiteral("%1 %2 %3 个")
-        .arg(QString::fromUtf8(family.data(), qsizetype(family.size())),
+        .arg(qText(trends::ruleCaption(rule)),
              rule.leaning == trends::Leaning::cold ? QStringLiteral("杀冷") : QStringLiteral("杀热"))
         .arg(rule.count);
 }
@@ -101,14 +105,21 @@ QWidget* RuleTestPanel::buildRuleRow()
 {
     m_family = new QComboBox;
     m_family->setObjectName(QStringLiteral("rule_family"));
+    // Every family, and after 定位 (each position) its four positions alone.
+    const auto addScope = [this](trends::Family family, int position) {
+        m_scopes.push_back({family, trends::Leaning::cold, 1, position});
+        m_family->addItem(qText(trends::ruleCaption(m_scopes.back())));
+    };
     for (int f = 0; f < trends::kFamilyCount; ++f) {
-        const std::string_view caption = trends::familyInfo(trends::Family(f)).caption;
-        m_family->addItem(QString::fromUtf8(caption.data(), qsizetype(caption.size())), f);
+        addScope(trends::Family(f), 0);
+        if (trends::Family(f) == trends::Family::position)
+            for (int p = 1; p <= 4; ++p)
+                addScope(trends::Family::position, p);
     }
     m_leaning = new QComboBox;
     m_leaning->setObjectName(QStringLiteral("rule_leaning"));
-    m_leaning->addItem(QStringLiteral("杀冷（当前遗漏最大的）"), int(trends::Leaning::cold));
-    m_leaning->addItem(QStringLiteral("杀热（开出最多的）"), int(trends::Leaning::hot));
+    m_leaning->addItem(QStringLiteral("杀冷（按理论该开未开最多的）"), int(trends::Leaning::cold));
+    m_leaning->addItem(QStringLiteral("杀热（开出比理论多得最多的）"), int(trends::Leaning::hot));
     m_count = spin(QStringLiteral("rule_count"), 1, 81, 2);
     m_count->setToolTip(QStringLiteral("杀几个值；定位是每一位杀几个"));
     auto* add = new QPushButton(QStringLiteral("加入规则(&J)"));
@@ -163,12 +174,13 @@ QWidget* RuleTestPanel::buildTestRow()
 
 void RuleTestPanel::addRule()
 {
-    const trends::Rule rule{trends::Family(m_family->currentData().toInt()),
-                            trends::Leaning(m_leaning->currentData().toInt()), m_count->value()};
+    trends::Rule rule = m_scopes[std::size_t(m_family->currentIndex())];
+    rule.leaning = trends::Leaning(m_leaning->currentData().toInt());
+    rule.count = m_count->value();
     if (std::find(m_rules.begin(), m_rules.end(), rule) != m_rules.end())
         return;
     m_rules.push_back(rule);
-    m_ruleList->addItem(ruleCaption(rule));
+    m_ruleList->addItem(ruleListCaption(rule));
 }
 
 void RuleTestPanel::setDraws(std::vector<Draw> draws)

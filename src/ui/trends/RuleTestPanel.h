@@ -47,7 +47,8 @@ private:
     std::function<ConditionInputs()> m_conditions;
     std::vector<Draw> m_draws;
     std::vector<trends::Rule> m_rules;
-    int m_generation = 0; // of the test whose result may still show
+    std::vector<trends::Rule> m_scopes; // what each entry of m_family picks from (its family and position)
+    int m_generation = 0;               // of the test whose result may still show
     QComboBox* m_family = nullptr;
     QComboBox* m_leaning = nullptr;
     QSpinBox* m_count = nullptr;

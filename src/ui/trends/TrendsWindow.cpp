@@ -12,6 +12,7 @@
 
 #include <QComboBox>
 #include <QEvent>
+#include <QFontMetrics>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QItemSelectionModel>
@@ -77,6 +78,7 @@ QTableView* gridView(OmissionGridModel* model, int position)
     return view;
 }
 
+// The values picked, each track's under its caption: 千位 3、7；百位 0.
 QString valueList(const std::vector<trends::TrackPick>& picks)
 {
     QStringList parts;
@@ -86,10 +88,14 @@ QString valueList(const std::vector<trends::TrackPick>& picks)
         for (int v : pick.values)
             values << qText(captions[std::size_t(v)]);
         if (!values.isEmpty())
-            parts << QStringLiteral("%1 %2").arg(trackCaption(pick.track), values.join(QLatin1Char(' ')));
+            parts << QStringLiteral("%1 %2").arg(trackCaption(pick.track), values.join(QStringLiteral("、")));
     }
     return parts.join(QStringLiteral("；"));
 }
+
+// How 冷 and 热 are chosen, in the window's words.
+constexpr const char* kColdIs = "冷：按理论该开未开的次数最多（当前遗漏 × 这个值的占比）";
+constexpr const char* kHotIs = "热：开出比理论多得最多（开出 − 理论）";
 
 } // namespace
 
@@ -117,8 +123,11 @@ TrendsWindow::TrendsWindow(QWidget* mainWindow, const QString& drawsPath, Condit
     QWidget* kills = buildKillButtons();
     layout->addWidget(kills);
     // The rule test has its own rules: the kill buttons are for what is chosen on the others.
-    connect(tabs, &QTabWidget::currentChanged, kills,
-            [kills, this](int page) { kills->setVisible(m_tabs->widget(page) != m_ruleTest); });
+    connect(tabs, &QTabWidget::currentChanged, kills, [kills, this](int page) {
+        kills->setVisible(m_tabs->widget(page) != m_ruleTest);
+        refreshRuleButtons(); // the track shown changed
+    });
+    refreshRuleButtons();
     resize(fittedWindowSize(this, QSize(760, 640)));
 }
 
@@ -156,7 +165,7 @@ QWidget* TrendsWindow::buildFigures()
     m_coldHot->setObjectName(QStringLiteral("trends_cold_hot_count"));
     m_coldHot->setRange(1, 81);
     m_coldHot->setValue(3);
-    m_coldHot->setToolTip(QStringLiteral("标出当前遗漏最大的 K 个为冷，开出最多的 K 个为热"));
+    m_coldHot->setToolTip(QStringLiteral("标出按理论该开未开次数最多的 K 个为冷，开出比理论多得最多的 K 个为热"));
     auto* familyCaption = new QLabel(QStringLiteral("类别(&F)："));
     familyCaption->setBuddy(m_family);
     auto* countCaption = new QLabel(QStringLiteral("冷热个数 K(&K)："));
@@ -183,8 +192,14 @@ QWidget* TrendsWindow::buildFigures()
     table->verticalHeader()->hide();
     table->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
 
+    // How 冷 and 热 are chosen, said beside the tables that mark them.
+    auto* rule = new QLabel(QStringLiteral("%1；%2。").arg(QString::fromUtf8(kColdIs), QString::fromUtf8(kHotIs)));
+    rule->setObjectName(QStringLiteral("trends_cold_hot_rule"));
+    rule->setWordWrap(true);
+
     auto* layout = new QVBoxLayout(page);
     layout->addLayout(controls);
+    layout->addWidget(rule);
     layout->addWidget(table, 1);
     connect(m_family, &QComboBox::currentIndexChanged, this, &TrendsWindow::refreshFigures);
     connect(m_coldHot, &QSpinBox::valueChanged, this, &TrendsWindow::refreshFigures);
@@ -203,15 +218,13 @@ QWidget* TrendsWindow::buildKillButtons()
         b->setEnabled(bool(m_link.applyPicks));
         connect(b, &QPushButton::clicked, this, slot);
         layout->addWidget(b);
+        return b;
     };
     add("trends_kill_chosen", QStringLiteral("杀掉所选(&D)"),
         QStringLiteral("在主窗口勾上所选数值的杀号框（和值写入杀和值）；主窗口的撤销可退回"), [this] { killChosen(); });
-    add("trends_kill_cold", QStringLiteral("杀冷 K(&L)"),
-        QStringLiteral("杀掉当前类别里最冷的 K 个数值（定位每位各 K 个）"),
-        [this] { killByRule(trends::Leaning::cold); });
-    add("trends_kill_hot", QStringLiteral("杀热 K(&R)"),
-        QStringLiteral("杀掉当前类别里最热的 K 个数值（定位每位各 K 个）"),
-        [this] { killByRule(trends::Leaning::hot); });
+    // Their captions and tips name what they kill (refreshRuleButtons).
+    m_killCold = add("trends_kill_cold", {}, {}, [this] { killByRule(trends::Leaning::cold); });
+    m_killHot = add("trends_kill_hot", {}, {}, [this] { killByRule(trends::Leaning::hot); });
     m_note = new QLabel;
     m_note->setObjectName(QStringLiteral("trends_kill_note"));
     m_note->setWordWrap(true);
@@ -254,22 +267,60 @@ void TrendsWindow::killChosen()
     apply(QStringLiteral("杀掉所选（走势）"), picks);
 }
 
+trends::Rule TrendsWindow::shownRule(trends::Leaning leaning) const
+{
+    return trends::trackRule(shownTrack(), leaning, m_coldHot->value());
+}
+
+std::vector<trends::TrackPick> TrendsWindow::rulePicks(trends::Leaning leaning) const
+{
+    if (m_figuresNow.draws == 0)
+        return {};
+    return trends::pickRule(shownRule(leaning), [this](int track) { return m_figuresNow.countsOf(track); });
+}
+
 void TrendsWindow::killByRule(trends::Leaning leaning)
 {
-    const trends::Rule rule{trends::tracks()[std::size_t(shownTrack())].family, leaning, m_coldHot->value()};
-    const auto figures = trends::windowFigures(window());
-    if (figures.draws == 0) {
+    const auto picks = rulePicks(leaning);
+    if (picks.empty()) {
         m_note->setText(QStringLiteral("还没有开奖号码，冷热无从算起。"));
         return;
     }
-    const auto picks =
-        trends::pickRule(rule, [&](int track) { return std::pair(figures.hitsOf(track), figures.currentOf(track)); });
-    const QString family = qText(trends::familyInfo(rule.family).caption);
+    const trends::Rule rule = shownRule(leaning);
     apply(QStringLiteral("杀%1 %2 个 %3（走势）")
               .arg(leaning == trends::Leaning::cold ? QStringLiteral("冷") : QStringLiteral("热"))
               .arg(rule.count)
-              .arg(family),
+              .arg(qText(trends::ruleCaption(rule))),
           picks);
+}
+
+void TrendsWindow::refreshRuleButtons()
+{
+    for (const auto leaning : {trends::Leaning::cold, trends::Leaning::hot}) {
+        const bool cold = leaning == trends::Leaning::cold;
+        QPushButton* b = cold ? m_killCold : m_killHot;
+        const QString name = cold ? QStringLiteral("杀冷") : QStringLiteral("杀热");
+        const QString mnemonic = cold ? QStringLiteral("(&L)") : QStringLiteral("(&R)");
+        const QString how = QString::fromUtf8(cold ? kColdIs : kHotIs);
+        const auto picks = rulePicks(leaning);
+        if (picks.empty()) {
+            b->setText(QStringLiteral("%1 K%2").arg(name, mnemonic));
+            b->setToolTip(QStringLiteral("还没有开奖号码，冷热无从算起。%1").arg(how));
+            continue;
+        }
+        // The values on the button while they are no wider than three sums, else how many;
+        // the tip names them all.
+        const trends::Rule rule = shownRule(leaning);
+        const QString values = valueList(picks);
+        const QFontMetrics metrics = b->fontMetrics();
+        const QString shown =
+            metrics.horizontalAdvance(values) <= metrics.horizontalAdvance(QStringLiteral("和值 00、01、02"))
+                ? values
+                : QStringLiteral("%1 %2 个").arg(qText(trends::ruleCaption(rule))).arg(picks.front().values.size());
+        b->setText(QStringLiteral("%1 %2：%3%4").arg(name).arg(rule.count).arg(shown, mnemonic));
+        b->setToolTip(QStringLiteral("在主窗口杀掉%1：%2。%3；主窗口的撤销可退回")
+                          .arg(cold ? QStringLiteral("最冷的") : QStringLiteral("最热的"), values, how));
+    }
 }
 
 void TrendsWindow::apply(const QString& step, const std::vector<trends::TrackPick>& picks)
@@ -319,6 +370,7 @@ std::vector<Draw> TrendsWindow::window() const
 void TrendsWindow::refresh()
 {
     const auto draws = window();
+    m_figuresNow = trends::windowFigures(draws);
     m_status->setText(
         draws.empty()
             ? QStringLiteral("还没有开奖号码：在 分析 → 历史回测 里粘贴或导入往期开奖号码。")
@@ -333,7 +385,8 @@ void TrendsWindow::refresh()
 
 void TrendsWindow::refreshFigures()
 {
-    m_figures->setFigures(trends::windowFigures(window()), m_family->currentIndex(), m_coldHot->value());
+    m_figures->setFigures(m_figuresNow, m_family->currentIndex(), m_coldHot->value());
+    refreshRuleButtons();
 }
 
 } // namespace shrink4

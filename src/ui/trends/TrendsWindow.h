@@ -4,6 +4,7 @@
 // hot rule, are killed in the main window's conditions in one step its 撤销 takes back.
 
 #include "engine/Draws.h"
+#include "trends/TrendFigures.h"
 #include "trends/TrendRules.h"
 #include "ui/trends/ConditionsLink.h"
 
@@ -13,6 +14,7 @@
 
 class QComboBox;
 class QLabel;
+class QPushButton;
 class QSpinBox;
 class QTabWidget;
 class QTableView;
@@ -43,7 +45,12 @@ private:
     int shownTrack() const;
     std::vector<trends::TrackPick> chosenValues() const;
     void killChosen();
+    // The rule of 杀冷 K or 杀热 K on the track shown, and what it picks over the window.
+    trends::Rule shownRule(trends::Leaning leaning) const;
+    std::vector<trends::TrackPick> rulePicks(trends::Leaning leaning) const;
     void killByRule(trends::Leaning leaning);
+    // The kill buttons name the values they would kill now.
+    void refreshRuleButtons();
     void apply(const QString& step, const std::vector<trends::TrackPick>& picks);
     void reloadDraws();
     void refresh();
@@ -57,6 +64,7 @@ private:
     QString m_text;       // of the draws on show, to skip a reload that changes nothing
     DrawsLayout m_layout; // the layout they were read with
     std::vector<Draw> m_draws;
+    trends::WindowFigures m_figuresNow; // of the latest N draws
     QComboBox* m_last = nullptr;
     QLabel* m_status = nullptr;
     std::vector<OmissionGridModel*> m_grids;
@@ -64,6 +72,8 @@ private:
     QComboBox* m_family = nullptr;
     QSpinBox* m_coldHot = nullptr;
     FiguresModel* m_figures = nullptr;
+    QPushButton* m_killCold = nullptr;
+    QPushButton* m_killHot = nullptr;
     QLabel* m_note = nullptr;
     RuleTestPanel* m_ruleTest = nullptr;
 };
