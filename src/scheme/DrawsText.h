@@ -19,6 +19,12 @@ namespace shrink4 {
 // when the same text is typed or pasted into a box.
 QString decodeDrawsText(const QByteArray& bytes);
 
+// The answer for every draw is built whole before it is shown: on the command line some
+// 600 bytes a draw, over a hundred times its line in the file, and the window reads a text
+// as it is applied. A larger file is refused rather than read until memory runs out; the
+// longest real history is a few hundred kilobytes.
+inline constexpr qint64 kMaxDrawsBytes = qint64(8) * 1024 * 1024;
+
 struct DrawsFileText {
     std::optional<QString> text; // set on success
     QString error;               // one English line: where, then what is wrong
@@ -31,6 +37,6 @@ struct DrawsFileText {
 DrawsFileText decodeDrawsFile(const QByteArray& bytes, const QString& where);
 
 // Reads a regular file, or standard input for "-", within the input size limit.
-DrawsFileText readDrawsFile(const QString& path, qint64 limit = kMaxInputBytes);
+DrawsFileText readDrawsFile(const QString& path, qint64 limit = kMaxDrawsBytes);
 
 } // namespace shrink4

@@ -1,13 +1,13 @@
 // Draws files as draw lists and spreadsheets save them (tests/data/draws), read by the
-// command line and by the reading the window does, to the same draws; a layout given
-// where the automatic reading cannot know it.
+// command line to their draws; a layout given where the automatic reading cannot know it.
+// The window's reader is checked on the same files in the history window's tests.
 
+#include "DrawsCorpus.h"
 #include "cli/CliTestSupport.h"
 
 #include "engine/Draws.h"
 #include "scheme/DrawsText.h"
 
-#include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -19,56 +19,14 @@ using namespace shrink4::testing;
 
 namespace {
 
-struct CorpusFile {
-    QString name;
-    QStringList options; // as the command line takes them
-    QString expected;    // "issue=number …", or "error"
-};
-
-std::vector<CorpusFile> corpus()
-{
-    QFile list(QStringLiteral(SHRINK4_DRAWS_CORPUS "/expected.txt"));
-    EXPECT_TRUE(list.open(QIODevice::ReadOnly));
-    std::vector<CorpusFile> files;
-    for (const QByteArray& line : list.readAll().split('\n')) {
-        const QStringList parts = QString::fromUtf8(line).split(u'|');
-        if (line.startsWith('#') || parts.size() != 3)
-            continue;
-        files.push_back({parts[0], parts[1].split(u' ', Qt::SkipEmptyParts), parts[2]});
-    }
-    return files;
-}
-
-// The layout the options give, as the window's import settings would hold it.
-DrawsLayout layoutOf(const QStringList& options)
-{
-    DrawsLayout layout;
-    std::string error;
-    for (qsizetype k = 0; k + 1 < options.size(); k += 2) {
-        const std::string value = options[k + 1].toStdString();
-        if (options[k] == QLatin1String("--digits"))
-            layout.digits = *parseDrawDigits(value, &error);
-        else if (options[k] == QLatin1String("--take"))
-            layout.take = *parseTake(value, layout.digits, &error);
-        else
-            layout.columns = *parseColumnRoles(value, &error);
-    }
-    return layout;
-}
-
-QString windowReading(const QString& path, const DrawsLayout& layout)
+// What the file and the layout give through the shared decoding and reading.
+QString libraryReading(const QString& path, const DrawsLayout& layout)
 {
     const DrawsFileText file = readDrawsFile(path);
     if (!file.text)
         return QStringLiteral("error");
     const QByteArray text = file.text->toUtf8();
-    const DrawsReading reading = readDraws(std::string_view(text.constData(), std::size_t(text.size())), layout);
-    QStringList draws;
-    for (const Draw& d : reading.draws)
-        draws << QStringLiteral("%1=%2")
-                     .arg(QString::fromStdString(d.label.value_or("-")))
-                     .arg(d.number, 4, 10, QLatin1Char('0'));
-    return reading.fault == DrawsFault::None ? draws.join(u' ') : QStringLiteral("error");
+    return corpusText(readDraws(std::string_view(text.constData(), std::size_t(text.size())), layout));
 }
 
 QString cliReading(const QString& path, const QStringList& options, const QString& scheme)
@@ -85,17 +43,16 @@ QString cliReading(const QString& path, const QStringList& options, const QStrin
 
 } // namespace
 
-TEST(DrawsCorpus, EveryFileReadsAsItsDrawsThroughBothReaders)
+TEST(DrawsCorpus, EveryFileReadsAsItsDraws)
 {
     TempInput scheme("{\"shrink4-scheme\": 1, \"controls\": {}}");
-    const auto files = corpus();
+    const auto files = drawsCorpus();
     ASSERT_GE(files.size(), 15u);
     for (const CorpusFile& f : files) {
-        const QString path = QStringLiteral(SHRINK4_DRAWS_CORPUS "/") + f.name;
-        EXPECT_EQ(cliReading(path, f.options, scheme.path()).toStdString(), f.expected.toStdString())
-            << f.name.toStdString();
-        EXPECT_EQ(windowReading(path, layoutOf(f.options)).toStdString(), f.expected.toStdString())
-            << f.name.toStdString();
+        EXPECT_EQ(cliReading(f.path, f.options, scheme.path()).toStdString(), f.expected.toStdString())
+            << f.path.toStdString();
+        EXPECT_EQ(libraryReading(f.path, corpusLayout(f.options)).toStdString(), f.expected.toStdString())
+            << f.path.toStdString();
     }
 }
 

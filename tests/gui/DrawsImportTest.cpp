@@ -4,8 +4,10 @@
 // for 走势, 还原 goes back to the automatic reading, and the panel's buttons stay put
 // whatever the messages under the box say.
 
+#include "DrawsCorpus.h"
 #include "MainWindowTestSupport.h"
 
+#include "ui/application/DrawsFile.h"
 #include "ui/application/Settings.h"
 #include "ui/history/DrawsImportDialog.h"
 #include "ui/history/DrawsPreviewTable.h"
@@ -146,6 +148,28 @@ class DrawsImportTest : public QObject {
 
 private slots:
     void cleanup() { Settings().setDrawsLayout({}); }
+
+    // Every file of the draws corpus, read as the window reads it with its layout kept in
+    // the settings, gives the draws the command line gives.
+    void corpusFilesReadAsTheCommandLineReadsThem()
+    {
+        const auto files = testing::drawsCorpus();
+        QVERIFY(files.size() >= 15);
+        for (const testing::CorpusFile& f : files) {
+            Settings().setDrawsLayout(testing::corpusLayout(f.options));
+            const DrawsFileText file = readDrawsFile(f.path);
+            const QString read = file.text ? testing::corpusText(readWindowDraws(*file.text)) : QStringLiteral("error");
+            QVERIFY2(read == f.expected, qPrintable(f.path + QStringLiteral(": ") + read));
+        }
+        // Past the command line's limit the window refuses a file too, rather than read it on
+        // its own thread.
+        QTemporaryDir dir;
+        QFile huge(dir.filePath(QStringLiteral("huge.txt")));
+        QVERIFY(huge.open(QIODevice::WriteOnly) && huge.resize(kMaxDrawsBytes + 1));
+        huge.close();
+        const DrawsFileText refused = readDrawsFile(huge.fileName());
+        QVERIFY(!refused.text && refused.message.contains(QStringLiteral("8 MB")));
+    }
 
     // Refused automatically, five-digit draws are read as 前四 or 后四 of the preview; the
     // draws and the layout come back at the next start and in 走势; one undo takes both back.

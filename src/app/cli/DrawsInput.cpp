@@ -11,11 +11,6 @@ namespace shrink4::cli {
 
 namespace {
 
-// The answer for every draw is built whole before it is printed: for --json some 600 bytes
-// a draw, over a hundred times its line in the file. A larger file is refused rather than
-// read until memory runs out; the longest real history is a few hundred kilobytes.
-constexpr qint64 kMaxDrawsBytes = qint64(8) * 1024 * 1024;
-
 const QString kDigits = QStringLiteral("digits");
 const QString kTake = QStringLiteral("take");
 const QString kColumns = QStringLiteral("columns");

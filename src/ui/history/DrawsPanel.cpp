@@ -245,7 +245,7 @@ void DrawsPanel::importDropped(const QString& path)
 {
     const DroppedText dropped = isSchemeFile(path)
                                     ? DroppedText{std::nullopt, QStringLiteral("方案文件请拖到主窗口上打开。")}
-                                    : readDroppedText(path);
+                                    : readDroppedText(path, kMaxDrawsBytes);
     if (!dropped.text) {
         QMessageBox::warning(this, texts::kHistoryTitle, dropped.problem + QLatin1Char('\n') + texts::kNothingImported,
                              QMessageBox::Ok);

@@ -30,9 +30,9 @@ bool isSchemeFile(const QString& path)
     return QFileInfo(path).suffix().compare(QLatin1String("json"), Qt::CaseInsensitive) == 0;
 }
 
-DroppedText readDroppedText(const QString& path)
+DroppedText readDroppedText(const QString& path, qint64 limit)
 {
-    const InputBytes input = readInputFile(path);
+    const InputBytes input = readInputFile(path, limit);
     if (!input.bytes)
         return {std::nullopt, input.message};
     DrawsFileText file = decodeDrawsFile(*input.bytes, path);

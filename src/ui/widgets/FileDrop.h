@@ -2,6 +2,8 @@
 // Files dropped from a file manager: one local file is taken, anything else is refused
 // with a word while it is still being dragged, so the player sees why before letting go.
 
+#include "scheme/InputFile.h"
+
 #include <QObject>
 #include <QString>
 
@@ -23,8 +25,9 @@ struct DroppedText {
     std::optional<QString> text; // set when the file reads as text
     QString problem;             // in Chinese, naming the file
 };
-// A dropped file as text, decoded as an imported draws file is; a binary file is refused.
-DroppedText readDroppedText(const QString& path);
+// A dropped file as text, decoded as an imported draws file is; a binary file, and one
+// over the limit, is refused.
+DroppedText readDroppedText(const QString& path, qint64 limit = kMaxInputBytes);
 
 inline const QString kDropRefused = QStringLiteral("只能拖入方案文件（.json）或文本文件");
 
