@@ -214,11 +214,28 @@ SchemeResult parseScheme(QByteArray&& bytes)
     return {std::move(inputs), {}, {}};
 }
 
+namespace {
+
+// The loader drops one help text from the front of a box (see dropHelpText): a box that
+// begins with it is saved with one more, so that it loads back as it was.
+std::string savedText(const std::string& text, std::string_view help)
+{
+    if (help.empty() || !std::string_view(text).starts_with(help))
+        return text;
+    return std::string(help) + text;
+}
+
+} // namespace
+
 QByteArray serializeScheme(const ConditionInputs& inputs)
 {
     QJsonObject controls;
-    forEachControl(inputs,
-                   [&](const ControlMeta& c, const auto& member) { controls.insert(keyText(c.key), toJson(member)); });
+    forEachControl(inputs, [&](const ControlMeta& c, const auto& member) {
+        if constexpr (std::is_same_v<std::decay_t<decltype(member)>, std::string>)
+            controls.insert(keyText(c.key), toJson(savedText(member, c.help)));
+        else
+            controls.insert(keyText(c.key), toJson(member));
+    });
     QJsonObject root;
     root.insert(QLatin1String(kVersionKey), 1);
     root.insert(QLatin1String(kControlsKey), controls);

@@ -126,6 +126,19 @@ TEST(Scheme, ALeadingHelpTextIsLeftOff)
     EXPECT_EQ(r.inputs->basePool, "\r\n1111 2222");
     EXPECT_EQ(r.inputs->killTwoCodes, "\r\n");
     EXPECT_EQ(r.inputs->straightKills, "1234 不懂使用请看软件教程"); // only a leading one
+
+    // A box that itself begins with its help text, once or twice, saves and loads back as
+    // it was, however often.
+    ConditionInputs typed;
+    forEachControl(typed, [](const ControlMeta& c, auto& member) {
+        if constexpr (std::is_same_v<std::decay_t<decltype(member)>, std::string>)
+            member = std::string(c.help) + std::string(c.help) + "12";
+    });
+    auto again = parseScheme(serializeScheme(typed));
+    ASSERT_TRUE(again.inputs);
+    again = parseScheme(serializeScheme(*again.inputs));
+    ASSERT_TRUE(again.inputs);
+    EXPECT_TRUE(*again.inputs == typed);
 }
 
 TEST(Scheme, MalformedFilesNameWhatIsWrong)
