@@ -4,6 +4,8 @@
 // are shown.
 #include "MainWindowTestSupport.h"
 
+#include "ui/application/Settings.h"
+
 #include "scheme/SchemeFile.h"
 #include "ui/application/SchemeFileAccess.h"
 #include "ui/application/SessionFile.h"
@@ -180,6 +182,17 @@ private slots:
         sparse.close();
         QVERIFY(loadSession(huge).problem.contains(QStringLiteral(".bad")));
         QVERIFY(QFile::exists(huge + QStringLiteral(".bad")) && !QFile::exists(huge));
+
+        // So is an oversized settings file, before a start reads it.
+        const QString settings = Settings().fileName();
+        QVERIFY(QDir().mkpath(QFileInfo(settings).absolutePath()));
+        QFile big(settings);
+        QVERIFY(big.open(QIODevice::WriteOnly) && big.resize(kMaxSettingsBytes + 1));
+        big.close();
+        QVERIFY(setAsideOversizedSettings().contains(QStringLiteral(".bad")));
+        QVERIFY(!QFile::exists(settings) && QFile::exists(settings + QStringLiteral(".bad")));
+        QVERIFY(setAsideOversizedSettings().isEmpty());
+        QFile::remove(settings + QStringLiteral(".bad"));
     }
 };
 

@@ -8,6 +8,7 @@
 #include "ui/application/DrawsFile.h"
 #include "ui/application/KeepNothing.h"
 #include "ui/application/SessionFile.h"
+#include "ui/application/Settings.h"
 #include "ui/main/MainWindow.h"
 #include "ui/widgets/ToolWindows.h"
 
@@ -17,6 +18,7 @@
 #include <QCommandLineParser>
 #include <QFileInfo>
 #include <QIcon>
+#include <QMessageBox>
 #include <QTimer>
 
 namespace shrink4 {
@@ -60,12 +62,18 @@ void comeForward(MainWindow* window, const QString& scheme)
 
 std::unique_ptr<MainWindow> openWindow(const QString& scheme)
 {
+    // Before anything reads the settings: an oversized file would be read whole.
+    const QString settingsProblem = setAsideOversizedSettings();
     auto window = std::make_unique<MainWindow>();
     window->setSessionFile(defaultSessionPath());
     window->setDrawsFile(defaultDrawsPath());
     window->restoreSettings();
     window->show();
     quitOnSignals(window.get());
+    if (!settingsProblem.isEmpty())
+        QTimer::singleShot(0, window.get(), [w = window.get(), settingsProblem] {
+            QMessageBox::warning(w, QStringLiteral("设置未能读取"), settingsProblem, QMessageBox::Ok);
+        });
     // A scheme named on the command line replaces the conditions kept from last time. It is
     // opened once the window is up, so a failure is reported over a painted window.
     if (!scheme.isEmpty())

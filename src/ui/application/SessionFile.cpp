@@ -25,16 +25,9 @@ QString native(const QString& path)
     return QDir::toNativeSeparators(path);
 }
 
-// The newest broken file is the one worth keeping.
 QString setAside(const QString& path, const QString& why)
 {
-    if (keepsNothing())
-        return kUnreadable.arg(why, native(path));
-    const QString bad = path + QStringLiteral(".bad");
-    QFile::remove(bad);
-    if (QFile::rename(path, bad))
-        return kUnreadable.arg(why, native(path)) + QStringLiteral("\n已改名为 %1 保留。").arg(native(bad));
-    return kUnreadable.arg(why, native(path)) + QStringLiteral("\n也无法改名保留。");
+    return kUnreadable.arg(why, native(path)) + setAsideAsBad(path);
 }
 
 bool writeWhole(const QString& path, const QByteArray& bytes, QString* problem)
@@ -52,6 +45,18 @@ bool writeWhole(const QString& path, const QByteArray& bytes, QString* problem)
 }
 
 } // namespace
+
+// The newest broken file is the one worth keeping.
+QString setAsideAsBad(const QString& path)
+{
+    if (keepsNothing())
+        return {};
+    const QString bad = path + QStringLiteral(".bad");
+    QFile::remove(bad);
+    if (QFile::rename(path, bad))
+        return QStringLiteral("\n已改名为 %1 保留。").arg(native(bad));
+    return QStringLiteral("\n也无法改名保留。");
+}
 
 QString defaultSessionPath()
 {

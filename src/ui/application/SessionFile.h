@@ -26,6 +26,10 @@ struct SessionReading {
 // window keeps nothing: see KeepNothing.h, which makes the saves below write nothing too).
 SessionReading loadSession(const QString& path);
 
+// Moves an unusable file to <path>.bad, replacing an older one there, and says so in a
+// line to add to the message (nothing where the window keeps nothing).
+QString setAsideAsBad(const QString& path);
+
 // Replaces the file whole or not at all, creating its folder. On failure *problem says
 // why, in Chinese with the path.
 bool saveSession(const QString& path, const ConditionInputs& inputs, QString* problem);

@@ -1,8 +1,11 @@
 #include "Settings.h"
 
 #include "ui/application/KeepNothing.h"
+#include "ui/application/SessionFile.h"
 
 #include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
 #include <QSettings>
 
 #include <string>
@@ -62,6 +65,15 @@ bool programNamed()
 }
 
 } // namespace
+
+QString setAsideOversizedSettings()
+{
+    const QString path = Settings().fileName();
+    if (QFileInfo(path).size() <= kMaxSettingsBytes)
+        return {};
+    return QStringLiteral("设置文件 %1 太大，已按默认设置启动。").arg(QDir::toNativeSeparators(path))
+           + setAsideAsBad(path);
+}
 
 Settings::Settings()
     : m_store(std::make_unique<QSettings>())

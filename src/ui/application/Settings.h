@@ -17,6 +17,14 @@ class QSettings;
 
 namespace shrink4 {
 
+// Settings are a few kilobytes; a file far larger (damaged, or filled by something else)
+// would be read whole at every start. One over this is set aside before the start reads it.
+inline constexpr qint64 kMaxSettingsBytes = qint64(1) * 1024 * 1024;
+
+// Moves an oversized settings file to <file>.bad, so that the start goes on with the
+// defaults; says so in Chinese, or gives an empty text when the file is fine.
+QString setAsideOversizedSettings();
+
 class Settings {
 public:
     Settings();

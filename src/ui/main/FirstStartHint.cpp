@@ -32,10 +32,16 @@ QWidget* FirstStartHint::over(QWidget* conditions)
 
 void FirstStartHint::offer(bool firstStart)
 {
+    const Settings settings;
+    m_firstStart = firstStart;
+    setVisible((firstStart || settings.startHintShown()) && !settings.startHintDone());
+}
+
+void FirstStartHint::keep()
+{
     Settings settings;
-    if (firstStart && !settings.startHintShown())
+    if (m_firstStart && !isHidden() && !settings.startHintShown())
         settings.setStartHintShown(true);
-    setVisible(settings.startHintShown() && !settings.startHintDone());
 }
 
 void FirstStartHint::done()

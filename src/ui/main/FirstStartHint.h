@@ -18,6 +18,12 @@ public:
     void offer(bool firstStart);
     // A run was made: the line goes, for good.
     void done();
+    // The window closes: a first start remembers that the line was shown. Not at start-up,
+    // which writes no settings.
+    void keep();
+
+private:
+    bool m_firstStart = false;
 };
 
 } // namespace shrink4

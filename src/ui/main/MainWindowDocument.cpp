@@ -68,8 +68,10 @@ void MainWindow::closeEvent(QCloseEvent* event)
     QMainWindow::closeEvent(event);
     if (!event->isAccepted())
         return;
-    if (m_remembers)
+    if (m_remembers) {
         saveWindowState({this, m_scroll, m_split, m_form.pages});
+        m_startHint->keep();
+    }
     QCoreApplication::quit();
 }
 
