@@ -69,10 +69,12 @@ public:
         : WindowProcess(home.environment(), arguments)
     {
     }
-    // With an environment of its own, such as a home's with a variable more.
-    WindowProcess(const QProcessEnvironment& environment, const QStringList& arguments)
+    // With an environment of its own, such as a home's with a variable more; or through
+    // another program (a shell) that runs the window in its place.
+    WindowProcess(const QProcessEnvironment& environment, const QStringList& arguments,
+                  const QString& program = QStringLiteral(SHRINK4_WINDOW_PATH))
     {
-        m_process.setProgram(QStringLiteral(SHRINK4_WINDOW_PATH));
+        m_process.setProgram(program);
         m_process.setArguments(arguments);
         m_process.setProcessEnvironment(environment);
         m_process.setStandardOutputFile(QProcess::nullDevice());

@@ -1,6 +1,6 @@
 #include "cli/CliSupport.h"
 
-#include "cli/ArgumentBytes.h"
+#include "scheme/ArgumentBytes.h"
 #include "cli/Command.h"
 #include "core/TextScan.h"
 #include "scheme/InputFile.h"

@@ -1,6 +1,6 @@
 #include "cli/DrawsInput.h"
 
-#include "cli/ArgumentBytes.h"
+#include "scheme/ArgumentBytes.h"
 #include "cli/CliSupport.h"
 #include "scheme/DrawsText.h"
 

@@ -1,6 +1,6 @@
 #include "cli/OutputFile.h"
 
-#include "cli/ArgumentBytes.h"
+#include "scheme/ArgumentBytes.h"
 #include "cli/CliSupport.h"
 #include "cli/Command.h"
 #include "scheme/WholeFileWrite.h"

@@ -1,4 +1,4 @@
-#include "cli/ArgumentBytes.h"
+#include "scheme/ArgumentBytes.h"
 #include "cli/CliSupport.h"
 #include "cli/Command.h"
 #include "cli/JsonOut.h"

@@ -1,4 +1,4 @@
-#include "cli/ArgumentBytes.h"
+#include "scheme/ArgumentBytes.h"
 #include "cli/CliSupport.h"
 #include "cli/Command.h"
 #include "cli/StandardStreams.h"
@@ -9,6 +9,7 @@
 
 #include <new>
 
+using namespace shrink4;
 using namespace shrink4::cli;
 
 namespace {

@@ -1,5 +1,6 @@
 #include "StartUp.h"
 
+#include "scheme/ArgumentBytes.h"
 #include "ui/main/MainWindow.h"
 
 #include "Shrink4Version.h"
@@ -33,7 +34,8 @@ int main(int argc, char* argv[])
     QApplication app(argc, argv);
     std::unique_ptr<shrink4::MainWindow> window;
     try {
-        window = shrink4::startMainWindow(QApplication::arguments());
+        // From argv, as the command line reads it: a file name need not be UTF-8.
+        window = shrink4::startMainWindow(shrink4::argumentsOf(argc, argv));
         return window ? app.exec() : 0; // none: the window already open took this start over
     } catch (const std::bad_alloc&) {
         // The last resort: keep what the player typed, then say why the window went.

@@ -1,6 +1,8 @@
 #include "SchemeFileAccess.h"
 
+#include "scheme/ArgumentBytes.h"
 #include "scheme/FileErrorText.h"
+#include "scheme/InputFile.h"
 #include "scheme/SchemeFile.h"
 #include "scheme/WholeFileWrite.h"
 #include "ui/application/SchemeErrorText.h"
@@ -34,14 +36,28 @@ QString readFailure(const QString& path, const QString& reason)
     return fileFailureText(QStringLiteral("读取失败"), path, reason);
 }
 
+// A name that is not UTF-8 is opened by its bytes, as the command line opens it.
+SchemeResult readByBytes(const QString& path)
+{
+    const InputBytes input = readInputFile(argumentBytes(path), escaped(path), kMaxSchemeBytes);
+    if (!input.bytes) {
+        SchemeResult failed;
+        failed.fault.kind = SchemeErrorKind::Unreadable;
+        failed.fault.detail = input.message;
+        return failed;
+    }
+    return parseScheme(*input.bytes);
+}
+
 } // namespace
 
 SchemeOpening openSchemeChecked(const QString& path)
 {
-    if (const QString refused = refusal(QFileInfo(path)); !refused.isEmpty())
+    const bool byBytes = holdsStrayBytes(path);
+    if (const QString refused = byBytes ? QString() : refusal(QFileInfo(path)); !refused.isEmpty())
         return {std::nullopt, readFailure(path, refused)};
     try {
-        SchemeResult scheme = readSchemeFile(path);
+        SchemeResult scheme = byBytes ? readByBytes(path) : readSchemeFile(path);
         if (scheme.fault.kind == SchemeErrorKind::Unreadable)
             return {std::nullopt, scheme.fault.detail};
         if (!scheme.inputs)

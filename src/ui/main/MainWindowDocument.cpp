@@ -3,6 +3,8 @@
 // or a way back.
 #include "ui/main/MainWindow.h"
 
+#include "scheme/ArgumentBytes.h"
+
 #include "ui/main/ConditionHistory.h"
 #include "ui/application/KeepNothing.h"
 #include "ui/main/FirstStartHint.h"
@@ -237,12 +239,21 @@ bool MainWindow::openScheme(const QString& path)
         return false;
     }
     const QString name = QFileInfo(path).fileName();
+    // A name that is not UTF-8 is read by its bytes, but Qt would save to another name: the
+    // conditions come in as a new scheme, to be saved under a name of the player's choice.
+    const bool byBytes = holdsStrayBytes(path);
     sweep(QStringLiteral("打开方案 %1").arg(name), QStringLiteral("已打开方案 %1").arg(name), [&] {
         editConditions(m_form, *scheme.inputs);
-        m_document->setClean(path, std::move(*scheme.inputs));
-        rememberCurrentScheme(path);
+        m_document->setClean(byBytes ? QString() : path, std::move(*scheme.inputs));
+        rememberCurrentScheme(byBytes ? QString() : path);
     });
-    addRecentScheme(path);
+    if (byBytes)
+        QMessageBox::information(
+            this, texts::kOpenSchemeCaption,
+            QStringLiteral("方案 %1 的文件名不是 UTF-8 编码：条件已读入，保存时请另取一个文件名。").arg(escaped(name)),
+            QMessageBox::Ok);
+    else
+        addRecentScheme(path);
     return true;
 }
 

@@ -7,12 +7,15 @@
 #include <QString>
 #include <QStringList>
 
-namespace shrink4::cli {
+namespace shrink4 {
 
 QStringList argumentsOf(int argc, const char* const* argv);
 
 // The bytes the argument was given as.
 QByteArray argumentBytes(const QString& argument);
+
+// Whether a name holds bytes that are not UTF-8: Qt's file classes would open another name.
+bool holdsStrayBytes(const QString& name);
 
 // The argument in double quotes, with quotes, backslashes, control characters and stray
 // bytes escaped, so that it can neither break nor end an error line.
@@ -21,4 +24,4 @@ QString quoted(const QString& argument);
 // Only control characters and stray bytes escaped, for text that quotes its own.
 QString escaped(const QString& text);
 
-} // namespace shrink4::cli
+} // namespace shrink4

@@ -1,9 +1,9 @@
-#include "cli/ArgumentBytes.h"
+#include "ArgumentBytes.h"
 
 #include <QCoreApplication>
 #include <QFile>
 
-namespace shrink4::cli {
+namespace shrink4 {
 
 namespace {
 
@@ -73,6 +73,14 @@ QStringList argumentsOf(int argc, const char* const* argv)
     return arguments;
 }
 
+bool holdsStrayBytes(const QString& name)
+{
+    for (qsizetype at = 0; at < name.size(); ++at)
+        if (isStrayByte(name, at))
+            return true;
+    return false;
+}
+
 QByteArray argumentBytes(const QString& argument)
 {
     QByteArray bytes;
@@ -116,4 +124,4 @@ QString quoted(const QString& argument)
     return QLatin1Char('"') + escaped(inner) + QLatin1Char('"');
 }
 
-} // namespace shrink4::cli
+} // namespace shrink4
