@@ -166,8 +166,10 @@ private slots:
         QTemporaryDir dir;
         auto w = makeWindow();
         runWithAPool(w.get());
-        ResultReport report = w->resultReport();
-        report.scheme = QStringLiteral("杀号%1%4");
+        // A scheme named with %1 and %4 keeps its name in the title and on the page.
+        QVERIFY(w->saveScheme(dir.filePath(QStringLiteral("杀号%1%4.json"))));
+        QVERIFY2(w->windowTitle().startsWith(QStringLiteral("杀号%1%4.json")), qPrintable(w->windowTitle()));
+        const ResultReport report = w->resultReport();
         QPrinter printer(QPrinter::HighResolution);
         printer.setOutputFormat(QPrinter::PdfFormat);
         const QByteArray old = QByteArray("%PDF-1.4 the player's earlier result\n").repeated(100);
