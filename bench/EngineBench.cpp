@@ -6,13 +6,16 @@
 #include "engine/Backtest.h"
 #include "engine/DrawLine.h"
 #include "engine/Draws.h"
+#include "engine/PrizeOdds.h"
 #include "engine/FilterRun.h"
 #include "engine/Notes.h"
 #include "engine/Statistics.h"
 #include "core/TextScan.h"
 #include "reference/ReferenceHistory.h"
+#include "reference/ReferencePrizes.h"
 #include "reference/ReferenceRun.h"
 
+#include <numeric>
 #include <random>
 
 using namespace shrink4;
@@ -214,6 +217,37 @@ void readingDatedDraws(benchmark::State& state)
         benchmark::DoNotOptimize(readDraws(text));
 }
 
+// Every number a ticket, against five tiers that overlap (straight, last three, last two,
+// box, the thousands digit alone).
+PrizeTable fiveTiers()
+{
+    return {"five",
+            2,
+            "元",
+            {{"直选", PrizeMatch::exact, 0, 10000},
+             {"后三", PrizeMatch::positions, 0b1110, 1000},
+             {"后二", PrizeMatch::positions, 0b1100, 100},
+             {"组选", PrizeMatch::box, 0, 400},
+             {"千位", PrizeMatch::positions, 0b0001, 2}}};
+}
+
+void prizeOddsAllTickets(benchmark::State& state)
+{
+    const NumberSet tickets = NumberSet::all();
+    const PrizeTable table = fiveTiers();
+    for (auto _ : state)
+        benchmark::DoNotOptimize(prizeOdds(tickets, table));
+}
+
+void literalPrizeOdds(benchmark::State& state)
+{
+    std::vector<int> tickets(10000);
+    std::iota(tickets.begin(), tickets.end(), 0);
+    const PrizeTable table = fiveTiers();
+    for (auto _ : state)
+        benchmark::DoNotOptimize(reference::referenceWinners(tickets, table));
+}
+
 // The backtest beyond its run: every draw looked up, the summary and each row's count.
 void backtestDraws(benchmark::State& state)
 {
@@ -289,6 +323,8 @@ BENCHMARK(readingDraws)
 BENCHMARK(literalReadingDraws)->Name("Draws/Read10000/literal")->Unit(benchmark::kMicrosecond);
 BENCHMARK(readingDrawsByColumns)->Name("Draws/Read10000/columns i,-,n")->Unit(benchmark::kMicrosecond);
 BENCHMARK(readingDatedDraws)->Name("Draws/Read10000/dated, automatic")->Unit(benchmark::kMicrosecond);
+BENCHMARK(prizeOddsAllTickets)->Name("Odds/10000Tickets/FiveTiers/engine")->Unit(benchmark::kMicrosecond);
+BENCHMARK(literalPrizeOdds)->Name("Odds/10000Tickets/FiveTiers/literal")->Iterations(1)->Unit(benchmark::kMillisecond);
 BENCHMARK(backtestDraws)
     ->Name("Backtest/10000Draws/engine")
     ->Repetitions(5)

@@ -3,12 +3,15 @@
 #include "cli/Command.h"
 #include "cli/DrawsInput.h"
 #include "cli/JsonOut.h"
+#include "cli/PrizeInput.h"
 #include "cli/RuleBacktest.h"
 
 #include "core/TextScan.h"
 #include "engine/Backtest.h"
+#include "engine/PrizeOdds.h"
 #include "engine/HitRateInterval.h"
 
+#include <numeric>
 #include <optional>
 #include <string_view>
 #include <utility>
@@ -16,6 +19,26 @@
 namespace shrink4::cli {
 
 namespace {
+
+// With a prize table: what the listed numbers paid on each tested draw, and their cost.
+struct Money {
+    std::vector<double> paid; // by the draws of the backtest, in time order
+    double cost = 0;          // a draw's: the listed numbers × the price
+    double paidTotal() const { return std::accumulate(paid.begin(), paid.end(), 0.0); }
+    double costTotal() const { return cost * double(paid.size()); }
+};
+
+Money moneyOf(const RunResult& run, const Backtest& b, const PrizeTable& table)
+{
+    NumberSet listed;
+    for (const int n : run.list.numbers)
+        listed.set(n);
+    const DrawPayouts payouts = drawPayouts(listed, table);
+    Money money{{}, run.list.count * table.price};
+    for (const auto& o : b.outcomes)
+        money.paid.push_back(payouts.paid[std::size_t(o.draw.number)]);
+    return money;
+}
 
 QString qText(std::string_view text)
 {
@@ -52,22 +75,30 @@ JsonObjectWriter summaryJson(const BacktestSummary& s)
     return j;
 }
 
-QByteArray json(const Backtest& b)
+QByteArray json(const Backtest& b, const Money* money)
 {
     std::vector<JsonObjectWriter> draws, rows;
-    for (const auto& o : b.outcomes)
-        draws.push_back(outcomeJson(o));
+    for (std::size_t i = 0; i < b.outcomes.size(); ++i) {
+        draws.push_back(outcomeJson(b.outcomes[i]));
+        if (money)
+            draws.back().field("paid", money->paid[i]).field("cost", money->cost);
+    }
     for (const auto& r : b.rows) {
         JsonObjectWriter j;
         j.field("key", r.key).field("killed_draws", r.killedDraws).field("rate", r.rate);
         rows.push_back(std::move(j));
     }
+    JsonObjectWriter summary = summaryJson(b.summary);
+    if (money)
+        summary.field("paid", money->paidTotal())
+            .field("cost", money->costTotal())
+            .field("net", money->paidTotal() - money->costTotal());
     JsonObjectWriter out;
-    out.field("draws", draws).field("summary", summaryJson(b.summary)).field("conditions", rows);
+    out.field("draws", draws).field("summary", summary).field("conditions", rows);
     return out.finish() + '\n';
 }
 
-QString readable(const Backtest& b)
+QString readable(const Backtest& b, const Money* money)
 {
     QString text;
     for (const auto& o : b.outcomes) {
@@ -92,7 +123,12 @@ QString readable(const Backtest& b)
                 .arg(s.lift ? QString::number(*s.lift, 'f', 2) : QStringLiteral("-"));
     if (showsNoSkill(s.hitRateLow, s.hitRateHigh, s.baseline))
         text += QStringLiteral("the interval covers the baseline: no sign of skill over a random pick\n");
-    text += QStringLiteral("longest miss run %1, current miss run %2\n\n").arg(s.longestMissRun).arg(s.currentMissRun);
+    text += QStringLiteral("longest miss run %1, current miss run %2\n").arg(s.longestMissRun).arg(s.currentMissRun);
+    if (money)
+        text += QStringLiteral("paid %1, cost %2, net %3\n")
+                    .arg(QString::number(money->paidTotal(), 'f', 2), QString::number(money->costTotal(), 'f', 2),
+                         QString::number(money->paidTotal() - money->costTotal(), 'f', 2));
+    text += QLatin1Char('\n');
     for (const auto& r : b.rows)
         text += QStringLiteral("%1 %2  %3\n")
                     .arg(r.killedDraws, 6)
@@ -148,6 +184,8 @@ int backtestCommand(const QStringList& arguments)
     addLayoutOptions(parser);
     parser.addOption(rule);
     parser.addOption(window);
+    const auto prizes = prizesOption();
+    parser.addOption(prizes);
     auto start = startSchemeCommand(
         parser, arguments,
         {{QStringLiteral("DRAWS"), QStringLiteral("Past draws, one a line, or - for standard input.")}},
@@ -165,19 +203,29 @@ int backtestCommand(const QStringList& arguments)
         printErr(QStringLiteral("%1: standard input (-) can be given for only one of SCHEME and DRAWS\n").arg(command));
         return kBadInput;
     }
+    std::optional<PrizeTable> table;
+    if (parser.isSet(prizes) && !(table = loadPrizeTable(command, parser.value(prizes))))
+        return kBadInput;
     auto draws = loadDraws(command, paths.at(1), parser);
     if (!draws)
         return kBadInput;
     if (!rules->empty()) {
+        if (table) {
+            printErr(QStringLiteral("%1: --prizes is not yet priced walking forward; leave out --rule\n").arg(command));
+            return kBadInput;
+        }
         printRuleBacktest(*start.inputs, *draws, *rules, *windowDraws, *lastDraws, parser.isSet(jsonOption));
         return kOk;
     }
     keepLatest(*draws, *lastDraws);
-    const auto result = backtest(filterRun(*start.inputs), *draws);
+    const RunResult run = filterRun(*start.inputs);
+    const auto result = backtest(run, *draws);
+    const std::optional<Money> money = table ? std::optional(moneyOf(run, result, *table)) : std::nullopt;
+    const Money* priced = money ? &*money : nullptr;
     if (parser.isSet(jsonOption))
-        printOutBytes(json(result));
+        printOutBytes(json(result, priced));
     else
-        printOut(readable(result));
+        printOut(readable(result, priced));
     return kOk;
 }
 

@@ -25,5 +25,6 @@ int explainCommand(const QStringList& arguments);
 int backtestCommand(const QStringList& arguments);
 int trendCommand(const QStringList& arguments);
 int applyCommand(const QStringList& arguments);
+int oddsCommand(const QStringList& arguments);
 
 } // namespace shrink4::cli

@@ -22,6 +22,7 @@ const Command kCommands[] = {
     {"backtest", "Filter run, then how past draws would have fared.", backtestCommand},
     {"trend", "Figures of past draws for every family of values.", trendCommand},
     {"apply", "Tick what rules pick from past draws, and write the scheme.", applyCommand},
+    {"odds", "What a list of tickets costs and returns, by a prize table.", oddsCommand},
     {"group", "Filter run, then conversion to group numbers.", groupCommand},
     {"sets", "Intersection, union or difference of two number lists.", setsCommand},
     {"splice", "Splice digit groups into four- or five-digit numbers.", spliceCommand},
