@@ -46,7 +46,7 @@ std::optional<unsigned> positionsOf(const QJsonValue& value, QString* error)
         return std::nullopt;
     }
     unsigned mask = 0;
-    for (const QJsonValue& p : list) {
+    for (const auto& p : list) {
         const double n = p.toDouble(-1);
         if (!p.isDouble() || n != std::floor(n) || n < 1 || n > 4 || (mask & (1u << unsigned(n - 1)))) {
             *error = QStringLiteral("a position is a whole number from 1 (千) to 4 (个), each once");
