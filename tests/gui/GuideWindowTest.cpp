@@ -6,6 +6,7 @@
 #include "ui/guide/GuideSections.h"
 #include "ui/guide/GuideWindow.h"
 #include "ui/main/PagedConditions.h"
+#include "ui/widgets/ToolWindows.h"
 
 #include <QApplication>
 #include <QDir>
@@ -130,6 +131,15 @@ private slots:
         // 帮助 → 使用教程 starts at the contents, wherever the focus is.
         control<QAction>(w, QStringLiteral("action_guide"))->trigger();
         QCOMPARE(guideOf(w)->section(), guide::kContents);
+
+        // Esc closes the guide and a tool window, as it closes a dialog.
+        for (QWidget* tool : {static_cast<QWidget*>(guideOf(w)), sets}) {
+            bringForward(tool);
+            QApplication::setActiveWindow(tool); // the offscreen screen activates when it likes
+            QTRY_COMPARE(QApplication::activeWindow(), tool);
+            QTest::keyClick(tool->focusWidget() ? tool->focusWidget() : tool, Qt::Key_Escape);
+            QTRY_VERIFY(!tool->isVisible());
+        }
     }
 
     void keepsItsSizeFromOneStartToTheNext()

@@ -6,6 +6,7 @@
 #include "MainWindowTestSupport.h"
 
 #include "ui/application/AppSetup.h"
+#include "ui/application/SchemeDialogs.h"
 #include "ui/main/LiveRun.h"
 #include "ui/main/PagedConditions.h"
 #include "ui/application/Settings.h"
@@ -143,10 +144,13 @@ private slots:
         const QString second = dir.filePath(QStringLiteral("second.json"));
         auto w = makeWindow();
 
-        // No current scheme yet: Save asks.
+        // No current scheme yet: Save asks, proposing 方案N.json, the first name free in 文档.
         w->setConditions(sums("01"));
         DialogSeen seen = answerFileDialogs([&] { trigger(w.get(), "action_save_scheme"); }, first);
         QCOMPARE(seen.count, 1);
+        QCOMPARE(QFileInfo(seen.startFile).dir(), QDir(startFolder({})));
+        QVERIFY2(QFileInfo(seen.startFile).fileName().startsWith(QStringLiteral("方案")), qPrintable(seen.startFile));
+        QVERIFY(!QFileInfo::exists(seen.startFile));
         QCOMPARE(w->currentScheme(), first);
 
         // Now it writes without asking.

@@ -5,6 +5,7 @@
 
 #include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QStandardPaths>
 
 namespace shrink4 {
@@ -17,6 +18,16 @@ QString startPath(const QString& start, const QString& dialog)
     if (!start.isEmpty() && QDir::isAbsolutePath(start))
         return start;
     return QDir(startFolder(lastFolder(dialog))).filePath(start);
+}
+
+// 方案1.json, or the first number not taken yet in the folder.
+QString freeSchemeName(const QString& folder)
+{
+    for (int n = 1;; ++n) {
+        const QString name = QStringLiteral("方案%1.json").arg(n);
+        if (!QFileInfo::exists(QDir(folder).filePath(name)))
+            return name;
+    }
 }
 
 QString chosenFile(QFileDialog& dialog)
@@ -32,7 +43,13 @@ QString chosenFile(QFileDialog& dialog)
 
 QString startFolder(const QString& remembered)
 {
-    return remembered.isEmpty() ? QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation) : remembered;
+    if (!remembered.isEmpty())
+        return remembered;
+    // A fresh home may have no 文档 yet: a dialog given a folder that is missing takes its
+    // name for the file's and opens in the working folder.
+    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    QDir().mkpath(documents);
+    return documents;
 }
 
 QString askSchemeToOpen(QWidget* parent)
@@ -65,8 +82,10 @@ QString askSavePath(QWidget* parent, const QString& caption, const QString& star
 
 QString askSchemeSavePath(QWidget* parent, const QString& current)
 {
-    return askSavePath(parent, texts::kSaveSchemeAsCaption, current, texts::kSchemeFilter, QStringLiteral("json"),
-                       QStringLiteral("save_scheme_dialog"));
+    const QString dialog = QStringLiteral("save_scheme_dialog");
+    return askSavePath(parent, texts::kSaveSchemeAsCaption,
+                       current.isEmpty() ? freeSchemeName(startFolder(lastFolder(dialog))) : current,
+                       texts::kSchemeFilter, QStringLiteral("json"), dialog);
 }
 
 } // namespace shrink4

@@ -6,6 +6,7 @@
 #include <QCoreApplication>
 #include <QEvent>
 #include <QScreen>
+#include <QShortcut>
 
 namespace shrink4 {
 
@@ -65,6 +66,9 @@ void bringForward(QWidget* window)
 void placeToolWindow(QWidget* window, const QWidget* owner)
 {
     new PlaceKeeper(window);
+    // Esc closes a tool window as it closes a dialog; it only hides, so nothing is lost.
+    auto* close = new QShortcut(QKeySequence(Qt::Key_Escape), window, window, &QWidget::close);
+    close->setContext(Qt::WindowShortcut);
     // Qt keeps a restored window on a screen it fits, even when the screens changed.
     if (window->restoreGeometry(Settings().toolWindowGeometry(window->objectName())))
         return;
