@@ -46,9 +46,12 @@ QString startFolder(const QString& remembered)
     if (!remembered.isEmpty())
         return remembered;
     // A fresh home may have no 文档 yet: a dialog given a folder that is missing takes its
-    // name for the file's and opens in the working folder.
+    // name for the file's and opens in the working folder. Made only inside a real home:
+    // without one Qt names folders in the root.
     const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-    QDir().mkpath(documents);
+    const QString home = QDir::homePath();
+    if (home != QDir::rootPath() && documents.startsWith(home + QLatin1Char('/')))
+        QDir().mkpath(documents);
     return documents;
 }
 
