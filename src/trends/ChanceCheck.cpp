@@ -18,8 +18,8 @@ std::vector<Draw> fairDraws(int drawCount, std::mt19937_64& rng)
 }
 
 std::optional<ChanceCheck> chanceCheck(const ConditionInputs& scheme, std::span<const Trial> trials, int drawCount,
-                                       double playerBest, int sets, std::uint64_t seed,
-                                       const ChanceProgress& progress, const std::atomic<bool>* stop)
+                                       double playerBest, int sets, std::uint64_t seed, const ChanceProgress& progress,
+                                       const std::atomic<bool>* stop)
 {
     std::mt19937_64 rng(seed);
     TrialRunner runner(scheme);

@@ -19,8 +19,7 @@ TrackCounts SlidingFigures::of(int track)
     const auto offset = std::size_t(valueOffset(track)), n = std::size_t(valueCount(track));
     for (std::size_t k = offset; k < offset + n; ++k)
         m_current[k] = std::min(m_end - 1 - m_lastShow[k], m_size);
-    return {m_size, std::span(m_hits).subspan(offset, n), std::span(m_current).subspan(offset, n),
-            shareCounts(track)};
+    return {m_size, std::span(m_hits).subspan(offset, n), std::span(m_current).subspan(offset, n), shareCounts(track)};
 }
 
 void SlidingFigures::count(int index, int step)

@@ -10,7 +10,7 @@ namespace shrink4::trends {
 namespace {
 
 // Acklam's rational approximation of the normal quantile (relative error below 1.2e-9).
-constexpr std::array<double, 6> kA = {-3.969683028665376e+01, 2.209460984245205e+02, -2.759285104469687e+02,
+constexpr std::array<double, 6> kA = {-3.969683028665376e+01, 2.209460984245205e+02,  -2.759285104469687e+02,
                                       1.383577518672690e+02,  -3.066479806614716e+01, 2.506628277459239e+00};
 constexpr std::array<double, 5> kB = {-5.447609879822406e+01, 1.615858368580409e+02, -1.556989798598866e+02,
                                       6.680131188771972e+01, -1.328068155288572e+01};

@@ -80,8 +80,8 @@ struct TrialRunner::Runs {
 };
 
 TrialRunner::TrialRunner(const ConditionInputs& scheme)
-    : m_scheme(scheme)
-    , m_runs(std::make_unique<Runs>())
+    : m_scheme(scheme),
+      m_runs(std::make_unique<Runs>())
 {
 }
 

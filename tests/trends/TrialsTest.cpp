@@ -52,10 +52,11 @@ TEST(Trials, TogetherAsEachAlone)
     std::vector<Draw> draws;
     for (int i = 0; i < 90; ++i)
         draws.push_back({std::nullopt, int(rng() % 10000), i + 1});
-    const std::vector<Trial> trials = {{{{Family::sum, Leaning::cold, 3}}, 20, 0},
-                                       {{{Family::position, Leaning::hot, 2}, {Family::digit, Leaning::cold, 1}}, 20, 50},
-                                       {{{Family::sum, Leaning::cold, 3}}, 35, 80},
-                                       {{{Family::span, Leaning::hot, 1}}, 95, 0}};
+    const std::vector<Trial> trials = {
+        {{{Family::sum, Leaning::cold, 3}}, 20, 0},
+        {{{Family::position, Leaning::hot, 2}, {Family::digit, Leaning::cold, 1}}, 20, 50},
+        {{{Family::sum, Leaning::cold, 3}}, 35, 80},
+        {{{Family::span, Leaning::hot, 1}}, 95, 0}};
     const auto set = runTrials(scheme, draws, trials);
     ASSERT_EQ(set.trials.size(), trials.size());
     for (std::size_t i = 0; i < trials.size(); ++i) {
@@ -79,10 +80,12 @@ TEST(Trials, FairSearchIsWithinChance)
     const auto check = chanceCheck({}, trials, 700, 0, 20, 2024);
     ASSERT_TRUE(check);
     const double threshold = searchThreshold(int(trials.size()));
-    const auto within = std::count_if(check->bestZ.begin(), check->bestZ.end(), [&](double z) { return z <= threshold; });
+    const auto within =
+        std::count_if(check->bestZ.begin(), check->bestZ.end(), [&](double z) { return z <= threshold; });
     EXPECT_GE(within, 19);
     // A seed repeats its draws.
-    EXPECT_EQ(chanceCheck({}, {trials.data(), 3}, 200, 0, 2, 7)->bestZ, chanceCheck({}, {trials.data(), 3}, 200, 0, 2, 7)->bestZ);
+    EXPECT_EQ(chanceCheck({}, {trials.data(), 3}, 200, 0, 2, 7)->bestZ,
+              chanceCheck({}, {trials.data(), 3}, 200, 0, 2, 7)->bestZ);
 }
 
 // Draws whose thousands digit is never 7: the coldest thousands digit is 7 once the window

@@ -31,7 +31,9 @@ QByteArray json(const WalkForward& w)
     for (const auto& t : w.draws)
         draws.push_back(drawJson(t));
     JsonObjectWriter out;
-    out.field("draws", draws).field("summary", summaryJson(w.summary)).field("without_rules", withoutRulesJson(w.withoutRules));
+    out.field("draws", draws)
+        .field("summary", summaryJson(w.summary))
+        .field("without_rules", withoutRulesJson(w.withoutRules));
     return out.finish() + '\n';
 }
 

@@ -152,21 +152,22 @@ QString readable(std::span<const Trial> trials, const TrialSet& set, const std::
 
 std::vector<QCommandLineOption> trialsOptions()
 {
-    return {{QStringLiteral("trials"),
-             QStringLiteral("Test every rule set in FILE (one a line: --rule R ... --window W [--last N]) and judge the "
-                            "best against how many were tried."),
-             QStringLiteral("FILE")},
-            {QStringLiteral("chance"),
-             QStringLiteral("With --trials: make the same trials on S sets of fair random draws (1 to 200)."),
-             QStringLiteral("S")},
-            {QStringLiteral("seed"), QStringLiteral("With --chance: the seed of the random draws (default 0)."),
-             QStringLiteral("N")}};
+    return {
+        {QStringLiteral("trials"),
+         QStringLiteral("Test every rule set in FILE (one a line: --rule R ... --window W [--last N]) and judge the "
+                        "best against how many were tried."),
+         QStringLiteral("FILE")},
+        {QStringLiteral("chance"),
+         QStringLiteral("With --trials: make the same trials on S sets of fair random draws (1 to 200)."),
+         QStringLiteral("S")},
+        {QStringLiteral("seed"), QStringLiteral("With --chance: the seed of the random draws (default 0)."),
+         QStringLiteral("N")}};
 }
 
 bool wantsTrials(const QCommandLineParser& parser)
 {
     return parser.isSet(QStringLiteral("trials")) || parser.isSet(QStringLiteral("chance"))
-        || parser.isSet(QStringLiteral("seed"));
+           || parser.isSet(QStringLiteral("seed"));
 }
 
 int trialsBacktest(const QCommandLineParser& parser, const QString& command, const ConditionInputs& scheme,
