@@ -4,6 +4,7 @@
 #include "BenchMain.h"
 
 #include "reference/ReferenceTrends.h"
+#include "trends/ChanceCheck.h"
 #include "trends/TrendFigures.h"
 #include "trends/WalkForward.h"
 
@@ -54,6 +55,26 @@ void literalWalkForward(benchmark::State& state)
         benchmark::DoNotOptimize(reference::referenceWalkForward({}, draws, kRule, 100, 1000));
 }
 
+// Every single rule FAMILY:cold|hot:K, K 1 to 3, each with W 30, 100 and 300: 180 trials.
+std::vector<trends::Trial> singleRuleTrials()
+{
+    std::vector<trends::Trial> trials;
+    for (int f = 0; f < trends::kFamilyCount; ++f)
+        for (const auto leaning : {trends::Leaning::cold, trends::Leaning::hot})
+            for (int k = 1; k <= 3; ++k)
+                for (const int w : {30, 100, 300})
+                    trials.push_back({{{trends::Family(f), leaning, k}}, w, 0});
+    return trials;
+}
+
+// The chance check of a search of every single rule: 20 sets of 700 fair draws.
+void chanceCheck(benchmark::State& state)
+{
+    const auto trials = singleRuleTrials();
+    for (auto _ : state)
+        benchmark::DoNotOptimize(trends::chanceCheck({}, trials, 700, 0, 20, 1));
+}
+
 } // namespace
 
 BENCHMARK(figures)
@@ -71,5 +92,7 @@ BENCHMARK(walkForward)
     ->ReportAggregatesOnly(true)
     ->Unit(benchmark::kMillisecond);
 BENCHMARK(literalWalkForward)->Name("Trends/WalkForward1000W100/literal")->Unit(benchmark::kMillisecond);
+
+BENCHMARK(chanceCheck)->Name("Trends/ChanceCheck180x20x700")->Iterations(1)->Unit(benchmark::kSecond);
 
 SHRINK4_BENCHMARK_MAIN()

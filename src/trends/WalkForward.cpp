@@ -2,63 +2,14 @@
 
 #include "engine/Backtest.h"
 #include "engine/FilterRun.h"
+#include "trends/SlidingFigures.h"
 #include "trends/TrendFigures.h"
 
 #include <algorithm>
-#include <limits>
 
 namespace shrink4::trends {
 
 namespace {
-
-// Hits and latest show of every value over a window that slides one draw at a time: the
-// entering draw is added and the leaving one taken away, never recounted.
-class SlidingFigures {
-public:
-    explicit SlidingFigures(std::span<const Draw> draws)
-        : m_draws(draws)
-    {
-    }
-
-    // Makes the window the `size` draws before draw `end`.
-    void slideTo(int end, int size)
-    {
-        m_size = size;
-        m_end = end;
-        for (; m_added < end; ++m_added)
-            count(m_added, +1);
-        for (; m_removed < end - size; ++m_removed)
-            count(m_removed, -1);
-    }
-
-    TrackCounts of(int track)
-    {
-        const auto offset = std::size_t(valueOffset(track)), n = std::size_t(valueCount(track));
-        for (std::size_t k = offset; k < offset + n; ++k)
-            m_current[k] = std::min(m_end - 1 - m_lastShow[k], m_size);
-        return {m_size, std::span(m_hits).subspan(offset, n), std::span(m_current).subspan(offset, n),
-                shareCounts(track)};
-    }
-
-private:
-    void count(int index, int step)
-    {
-        const int number = m_draws[std::size_t(index)].number;
-        for (int track = 0; track < kTrackCount; ++track)
-            for (const auto v : shownValues(track, number)) {
-                const auto k = std::size_t(valueOffset(track) + v);
-                m_hits[k] += step;
-                if (step > 0)
-                    m_lastShow[k] = index;
-            }
-    }
-
-    std::span<const Draw> m_draws;
-    int m_added = 0, m_removed = 0, m_end = 0, m_size = 0;
-    std::vector<int> m_hits = std::vector<int>(kAllValueCount, 0);
-    std::vector<int> m_lastShow = std::vector<int>(kAllValueCount, std::numeric_limits<int>::min() / 2);
-    std::vector<int> m_current = std::vector<int>(kAllValueCount, 0);
-};
 
 template <class CountsOf>
 std::vector<RulePick> pickAll(std::span<const Rule> rules, CountsOf&& countsOf)
@@ -78,7 +29,9 @@ TestedDraw testDraw(const ConditionInputs& scheme, const Draw& draw, std::vector
     return {draw, explainNumber(run, draw.number).listed, run.list.count, std::move(picked)};
 }
 
-WalkForwardSummary summarize(const std::vector<TestedDraw>& tested, int skipped)
+} // namespace
+
+WalkForwardSummary summarizeTested(std::span<const TestedDraw> tested, int skipped)
 {
     WalkForwardSummary s;
     s.draws = int(tested.size());
@@ -101,7 +54,7 @@ WalkForwardSummary summarize(const std::vector<TestedDraw>& tested, int skipped)
     return s;
 }
 
-WithoutRules schemeAlone(const ConditionInputs& scheme, const std::vector<TestedDraw>& tested)
+WithoutRules schemeAlone(const RunResult& schemeRun, std::span<const TestedDraw> tested)
 {
     WithoutRules w;
     if (tested.empty())
@@ -109,15 +62,13 @@ WithoutRules schemeAlone(const ConditionInputs& scheme, const std::vector<Tested
     std::vector<Draw> draws;
     for (const auto& t : tested)
         draws.push_back(t.draw);
-    const auto alone = backtest(filterRun(scheme), draws).summary;
+    const auto alone = backtest(schemeRun, draws).summary;
     w.listed = alone.listed;
     w.hitRate = alone.hitRate;
     w.baseline = alone.baseline;
     w.lift = alone.lift;
     return w;
 }
-
-} // namespace
 
 std::vector<RulePick> pickRules(std::span<const Rule> rules, std::span<const Draw> window)
 {
@@ -142,8 +93,8 @@ WalkForward walkForward(const ConditionInputs& scheme, std::span<const Draw> dra
         auto picked = pickAll(rules, [&](int track) { return sliding.of(track); });
         result.draws.push_back(testDraw(scheme, draws[std::size_t(t)], std::move(picked)));
     }
-    result.summary = summarize(result.draws, skipped);
-    result.withoutRules = schemeAlone(scheme, result.draws);
+    result.summary = summarizeTested(result.draws, skipped);
+    result.withoutRules = schemeAlone(filterRun(scheme), result.draws);
     return result;
 }
 

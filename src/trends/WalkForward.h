@@ -4,6 +4,7 @@
 // run. Nothing a rule sees comes from the draw it is judged on or a later one.
 
 #include "engine/Draws.h"
+#include "engine/FilterRun.h"
 #include "engine/HitRateInterval.h"
 #include "trends/TrendRules.h"
 
@@ -51,6 +52,11 @@ struct WalkForward {
 // draws in time order; the latest `last` of them are tested (all when last is 0).
 WalkForward walkForward(const ConditionInputs& scheme, std::span<const Draw> draws, std::span<const Rule> rules,
                         int window, int last = 0);
+
+// The summary of tested draws in time order (their picks unused).
+WalkForwardSummary summarizeTested(std::span<const TestedDraw> tested, int skipped);
+// The scheme alone, run once, over the same tested draws.
+WithoutRules schemeAlone(const RunResult& schemeRun, std::span<const TestedDraw> tested);
 
 // The picks of every rule over a window of draws, oldest first.
 std::vector<RulePick> pickRules(std::span<const Rule> rules, std::span<const Draw> window);

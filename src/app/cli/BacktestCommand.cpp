@@ -5,6 +5,7 @@
 #include "cli/JsonOut.h"
 #include "cli/PrizeInput.h"
 #include "cli/RuleBacktest.h"
+#include "cli/TrialsBacktest.h"
 
 #include "core/TextScan.h"
 #include "engine/Backtest.h"
@@ -186,6 +187,8 @@ int backtestCommand(const QStringList& arguments)
     parser.addOption(window);
     const auto prizes = prizesOption();
     parser.addOption(prizes);
+    for (const auto& option : trialsOptions())
+        parser.addOption(option);
     auto start = startSchemeCommand(
         parser, arguments,
         {{QStringLiteral("DRAWS"), QStringLiteral("Past draws, one a line, or - for standard input.")}},
@@ -209,6 +212,8 @@ int backtestCommand(const QStringList& arguments)
     auto draws = loadDraws(command, paths.at(1), parser);
     if (!draws)
         return kBadInput;
+    if (wantsTrials(parser))
+        return trialsBacktest(parser, command, *start.inputs, *draws);
     if (!rules->empty()) {
         if (table) {
             printErr(QStringLiteral("%1: --prizes is not yet priced walking forward; leave out --rule\n").arg(command));

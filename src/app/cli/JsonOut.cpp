@@ -96,6 +96,19 @@ JsonObjectWriter& JsonObjectWriter::field(std::string_view k, const std::vector<
     return *this;
 }
 
+JsonObjectWriter& JsonObjectWriter::field(std::string_view k, const std::vector<double>& values)
+{
+    key(k);
+    m_body += '[';
+    for (std::size_t i = 0; i < values.size(); ++i) {
+        if (i)
+            m_body += ", ";
+        m_body += QByteArray::number(values[i], 'g', QLocale::FloatingPointShortest);
+    }
+    m_body += ']';
+    return *this;
+}
+
 JsonObjectWriter& JsonObjectWriter::field(std::string_view k, std::string_view text)
 {
     key(k);

@@ -15,6 +15,7 @@ public:
     JsonObjectWriter& field(std::string_view key, long long value);
     JsonObjectWriter& field(std::string_view key, int value) { return field(key, static_cast<long long>(value)); }
     JsonObjectWriter& field(std::string_view key, const std::vector<int>& values);
+    JsonObjectWriter& field(std::string_view key, const std::vector<double>& values);
     JsonObjectWriter& field(std::string_view key, std::string_view text);
     // Named apart: an overload on bool would make numbers ambiguous.
     JsonObjectWriter& flag(std::string_view key, bool value);

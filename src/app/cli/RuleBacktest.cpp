@@ -25,27 +25,15 @@ JsonObjectWriter drawJson(const TestedDraw& t)
     return j;
 }
 
-JsonObjectWriter summaryJson(const WalkForwardSummary& s)
-{
-    JsonObjectWriter j;
-    j.field("draws", s.draws).field("skipped", s.skipped).field("listed", s.listed);
-    j.fieldOrNull("hit_rate", s.hitRate).fieldOrNull("mean_survivors", s.meanSurvivors);
-    j.fieldOrNull("baseline", s.baseline).fieldOrNull("lift", s.lift);
-    j.fieldOrNull("hit_rate_low", s.hitRateLow).fieldOrNull("hit_rate_high", s.hitRateHigh);
-    j.field("longest_miss_run", s.longestMissRun).field("current_miss_run", s.currentMissRun);
-    return j;
-}
-
 QByteArray json(const WalkForward& w)
 {
     std::vector<JsonObjectWriter> draws;
     for (const auto& t : w.draws)
         draws.push_back(drawJson(t));
-    JsonObjectWriter alone;
-    alone.field("listed", w.withoutRules.listed).fieldOrNull("hit_rate", w.withoutRules.hitRate);
-    alone.fieldOrNull("baseline", w.withoutRules.baseline).fieldOrNull("lift", w.withoutRules.lift);
     JsonObjectWriter out;
-    out.field("draws", draws).field("summary", summaryJson(w.summary)).field("without_rules", alone);
+    out.field("draws", draws)
+        .field("summary", summaryJson(w.summary))
+        .field("without_rules", withoutRulesJson(w.withoutRules));
     return out.finish() + '\n';
 }
 
@@ -81,6 +69,25 @@ QString readable(const WalkForward& w)
 }
 
 } // namespace
+
+JsonObjectWriter summaryJson(const trends::WalkForwardSummary& s)
+{
+    JsonObjectWriter j;
+    j.field("draws", s.draws).field("skipped", s.skipped).field("listed", s.listed);
+    j.fieldOrNull("hit_rate", s.hitRate).fieldOrNull("mean_survivors", s.meanSurvivors);
+    j.fieldOrNull("baseline", s.baseline).fieldOrNull("lift", s.lift);
+    j.fieldOrNull("hit_rate_low", s.hitRateLow).fieldOrNull("hit_rate_high", s.hitRateHigh);
+    j.field("longest_miss_run", s.longestMissRun).field("current_miss_run", s.currentMissRun);
+    return j;
+}
+
+JsonObjectWriter withoutRulesJson(const trends::WithoutRules& w)
+{
+    JsonObjectWriter alone;
+    alone.field("listed", w.listed).fieldOrNull("hit_rate", w.hitRate);
+    alone.fieldOrNull("baseline", w.baseline).fieldOrNull("lift", w.lift);
+    return alone;
+}
 
 void printRuleBacktest(const ConditionInputs& scheme, const std::vector<Draw>& draws,
                        const std::vector<trends::Rule>& rules, int window, int last, bool asJson)

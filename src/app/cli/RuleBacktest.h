@@ -3,7 +3,9 @@
 
 #include "conditions/ConditionTable.h"
 #include "engine/Draws.h"
+#include "cli/JsonOut.h"
 #include "trends/TrendRules.h"
+#include "trends/WalkForward.h"
 
 #include <vector>
 
@@ -13,5 +15,9 @@ namespace shrink4::cli {
 // the `window` draws before it.
 void printRuleBacktest(const ConditionInputs& scheme, const std::vector<Draw>& draws,
                        const std::vector<trends::Rule>& rules, int window, int last, bool json);
+
+// The "summary" and "without_rules" objects of the test.
+JsonObjectWriter summaryJson(const trends::WalkForwardSummary& s);
+JsonObjectWriter withoutRulesJson(const trends::WithoutRules& w);
 
 } // namespace shrink4::cli
