@@ -4,7 +4,6 @@
 #include "reference/ReferenceHistory.h"
 
 #include <algorithm>
-#include <regex>
 #include <string>
 
 namespace shrink4::reference {
@@ -68,27 +67,79 @@ std::vector<std::string> linesOf(std::string_view text)
     return lines;
 }
 
-// Dates (a year 1900-2099, then month and day joined by the same -, / or ., or 年月日)
-// and times of day (h:mm or h:mm:ss, ':' or '：') that touch no other digit, as spaces.
+// How many digits stand at `i`, up to `most`.
+std::size_t digitsAt(const std::string& s, std::size_t i, std::size_t most)
+{
+    std::size_t n = 0;
+    while (n < most && i + n < s.size() && isDigitChar(s[i + n]))
+        ++n;
+    return n;
+}
+
+bool textAt(const std::string& s, std::size_t i, const std::string& text)
+{
+    return s.compare(i, text.size(), text) == 0;
+}
+
+// The length of a date at i (a year 1900-2099, then month and day joined by the same -, /
+// or ., or written with 年月日), touching no digit after it; 0 for none.
+std::size_t dateAt(const std::string& s, std::size_t i)
+{
+    if (digitsAt(s, i, 4) != 4 || !(textAt(s, i, "19") || textAt(s, i, "20")))
+        return 0;
+    std::size_t at = i + 4;
+    if (at < s.size() && (s[at] == '-' || s[at] == '/' || s[at] == '.')) {
+        const char separator = s[at++];
+        const std::size_t month = digitsAt(s, at, 2);
+        if (month == 0 || at + month >= s.size() || s[at + month] != separator)
+            return 0;
+        at += month + 1;
+        const std::size_t day = digitsAt(s, at, 2);
+        return day == 0 || digitsAt(s, at + day, 1) ? 0 : at + day - i;
+    }
+    for (const std::string mark : {"年", "月"}) {
+        if (!textAt(s, at, mark))
+            return 0;
+        at += mark.size();
+        const std::size_t n = digitsAt(s, at, 2);
+        if (n == 0)
+            return 0;
+        at += n;
+    }
+    return textAt(s, at, "日") ? at + 3 - i : 0;
+}
+
+std::size_t colonAt(const std::string& s, std::size_t i)
+{
+    return textAt(s, i, ":") ? 1 : textAt(s, i, "：") ? 3 : 0;
+}
+
+// The length of a time of day at i (h:mm or h:mm:ss), touching no digit after it; 0 for none.
+std::size_t timeAt(const std::string& s, std::size_t i)
+{
+    const std::size_t hour = digitsAt(s, i, 2);
+    const std::size_t colon = hour ? colonAt(s, i + hour) : 0;
+    std::size_t at = i + hour + colon;
+    if (colon == 0 || digitsAt(s, at, 2) != 2 || digitsAt(s, at + 2, 1))
+        return 0;
+    at += 2;
+    const std::size_t second = colonAt(s, at);
+    if (second && digitsAt(s, at + second, 2) == 2 && !digitsAt(s, at + second + 2, 1))
+        at += second + 2;
+    return at - i;
+}
+
+// Dates and times of day that touch no other digit, as spaces.
 std::string withoutDates(const std::string& line)
 {
-    static const std::regex date(R"(((19|20)[0-9]{2})([-/.])[0-9]{1,2}\3[0-9]{1,2}(?![0-9])|)"
-                                 R"((19|20)[0-9]{2}年[0-9]{1,2}月[0-9]{1,2}日)");
-    static const std::regex time(R"([0-9]{1,2}(:|：)[0-9]{2}((:|：)[0-9]{2})?(?![0-9]))");
     std::string out = line;
-    for (std::size_t i = 0; i < out.size(); ++i) {
+    for (std::size_t i = 0; i < line.size(); ++i) {
         if (!isDigitChar(line[i]) || (i > 0 && isDigitChar(line[i - 1])))
             continue;
-        // Only where a date or a time can begin: the regular expressions are slow.
-        const bool year = line.compare(i, 2, "19") == 0 || line.compare(i, 2, "20") == 0;
-        const bool colon = line.find(':', i) <= i + 2 || line.find("：", i) <= i + 2;
-        if (!year && !colon)
-            continue;
-        std::smatch m;
-        const std::string rest = line.substr(i, 40);
-        if (std::regex_search(rest, m, date, std::regex_constants::match_continuous)
-            || std::regex_search(rest, m, time, std::regex_constants::match_continuous)) {
-            const auto length = static_cast<std::size_t>(m.length(0));
+        std::size_t length = dateAt(line, i);
+        if (length == 0)
+            length = timeAt(line, i);
+        if (length > 0) {
             out.replace(i, length, length, ' ');
             i += length - 1;
         }
