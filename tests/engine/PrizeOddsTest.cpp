@@ -3,10 +3,12 @@
 // check by hand.
 
 #include "engine/PrizeOdds.h"
+#include "engine/TicketReturns.h"
 #include "reference/ReferencePrizes.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <random>
 
 using namespace shrink4;
@@ -106,4 +108,50 @@ TEST(PrizeOdds, FiguresAPlayerCanCheckByHand)
     EXPECT_EQ(o.tiers[2].draws, 23);
     EXPECT_DOUBLE_EQ(o.expectedReturn, (10000 + 9 * 1000 + 23 * 400) / 10000.0);
     EXPECT_FALSE(prizeOdds(NumberSet(), three).returnRate);
+}
+
+// A ticket's return is that of its pattern of equal positions: every ticket lies within the
+// range, the range's ends are returns of real tickets, and without a box tier every ticket
+// returns the same.
+TEST(PrizeOdds, EveryTicketReturnsWithinTheRangeOfItsPattern)
+{
+    std::mt19937 rng(36);
+    const auto single = [](int ticket, const PrizeTable& table) {
+        NumberSet one;
+        one.set(ticket);
+        return prizeOdds(one, table).expectedReturn;
+    };
+    for (int round = 0; round < 6; ++round) {
+        const PrizeTable table = randomTable(rng);
+        const TicketReturnRange range = ticketReturnRange(table);
+        EXPECT_NEAR(single(range.leastTicket, table), range.least, 1e-9);
+        EXPECT_NEAR(single(range.mostTicket, table), range.most, 1e-9);
+        for (int k = 0; k < 60; ++k) {
+            const int ticket = int(rng() % 10000);
+            const double expected = single(ticket, table);
+            EXPECT_GE(expected, range.least - 1e-9) << ticket;
+            EXPECT_LE(expected, range.most + 1e-9) << ticket;
+        }
+        const bool boxed = std::any_of(table.tiers.begin(), table.tiers.end(),
+                                       [](const PrizeTier& t) { return t.match == PrizeMatch::box && t.prize > 0; });
+        if (!boxed) {
+            EXPECT_TRUE(range.alike()) << "round " << round;
+        }
+    }
+    // The example: 直选 and 后三 pay every ticket alike, 组选 pays by the rearrangements:
+    // 0000 has none (1 + 0.9), 1234 has 23 (1 + 0.9 + 0.92).
+    const PrizeTable three{"示例",
+                           2,
+                           "元",
+                           {{"直选", PrizeMatch::exact, 0, 10000},
+                            {"后三", PrizeMatch::positions, 0b1110, 1000},
+                            {"组选", PrizeMatch::box, 0, 400}}};
+    const TicketReturnRange example = ticketReturnRange(three);
+    EXPECT_DOUBLE_EQ(example.least, 1.9);
+    EXPECT_DOUBLE_EQ(example.most, 2.82);
+    EXPECT_FALSE(example.alike());
+    const PrizeTable straight{
+        "直选", 2, "元", {{"直选", PrizeMatch::exact, 0, 10000}, {"后三", PrizeMatch::positions, 0b1110, 1000}}};
+    EXPECT_TRUE(ticketReturnRange(straight).alike());
+    EXPECT_DOUBLE_EQ(ticketReturnRange(straight).most, 1.9);
 }

@@ -164,8 +164,8 @@ private slots:
             QVERIFY2(sectionExists(guide, guide::frameSection(Frame(f))), qPrintable(guide::frameSection(Frame(f))));
         for (int page = 0; page < 5; ++page)
             QVERIFY2(sectionExists(guide, guide::pageSection(page)), qPrintable(guide::pageSection(page)));
-        for (const QString& s : {guide::kResult, guide::kPrizeCheck, guide::kTools, guide::kStats, guide::kHistory,
-                                 guide::kSplice, guide::kSets})
+        for (const QString& s : {guide::kResult, guide::kMoney, guide::kPrizeCheck, guide::kTools, guide::kStats,
+                                 guide::kHistory, guide::kSplice, guide::kSets})
             QVERIFY2(sectionExists(guide, s), qPrintable(s));
     }
 

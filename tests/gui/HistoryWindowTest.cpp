@@ -10,8 +10,12 @@
 #include "engine/Backtest.h"
 #include "engine/Draws.h"
 #include "engine/FilterRun.h"
+#include "engine/PrizeOdds.h"
 #include "engine/Statistics.h"
 #include "scheme/Gb18030.h"
+#include "scheme/PrizeTableFile.h"
+#include "ui/application/PrizeSetting.h"
+#include "ui/history/BacktestModel.h"
 #include "ui/history/HistoryWindow.h"
 #include "ui/widgets/charts/BarChart.h"
 
@@ -67,8 +71,13 @@ std::vector<Draw> drawsOf(const QString& text)
 }
 
 // A draw outside the pool says so where its count would stand: the run lists none of them.
-QStringList expectedRow(const DrawOutcome& o, const RunResult& run)
+// The money: what the listed numbers pay on the draw by the table in use, their cost, the net.
+QStringList expectedRow(const DrawOutcome& o, const RunResult& run, const PrizeTable& prizes)
 {
+    const NumberSet listed = run.verdict.minus(run.outsidePool);
+    const double paid = drawPayouts(listed, prizes).paid[std::size_t(o.draw.number)];
+    const double cost = listed.count() * prizes.price;
+    const double net = paid - cost;
     QStringList failed;
     for (const auto& key : o.explanation.failed)
         for (const auto& row : run.rows)
@@ -77,9 +86,14 @@ QStringList expectedRow(const DrawOutcome& o, const RunResult& run)
     QString reason = failed.join(QStringLiteral("、"));
     if (!o.explanation.inPool)
         reason = reason.isEmpty() ? QStringLiteral("不在大底") : QStringLiteral("不在大底；不符：") + reason;
-    return {QString::fromStdString(o.draw.label.value_or("—")), QString::fromStdString(numberText(o.draw.number)),
+    return {QString::fromStdString(o.draw.label.value_or("—")),
+            QString::fromStdString(numberText(o.draw.number)),
             o.explanation.listed ? QStringLiteral("✓") : QStringLiteral("✗"),
-            o.explanation.inPool ? QString::number(o.explanation.failCount) : QStringLiteral("不在大底"), reason};
+            o.explanation.inPool ? QString::number(o.explanation.failCount) : QStringLiteral("不在大底"),
+            QString::number(paid, 'f', 0),
+            QString::number(cost, 'f', 0),
+            (net > 0 ? QStringLiteral("+") : QString()) + QString::number(net, 'f', 0),
+            reason};
 }
 
 QStringList tableRow(QTableView* table, int row)
@@ -203,7 +217,8 @@ class HistoryWindowTest : public QObject {
         QTableView* t = table(history);
         QCOMPARE(t->model()->rowCount(), int(draws.size()));
         for (int r = 0; r < t->model()->rowCount(); ++r)
-            QCOMPARE(tableRow(t, r), expectedRow(expected.outcomes[draws.size() - 1 - std::size_t(r)], run));
+            QCOMPARE(tableRow(t, r),
+                     expectedRow(expected.outcomes[draws.size() - 1 - std::size_t(r)], run, w.prizes().table()));
         const auto& s = expected.summary;
         QVERIFY2(summary(history).contains(QStringLiteral("入选 %1 期").arg(s.listed)), qPrintable(summary(history)));
         QVERIFY(summary(history).contains(QStringLiteral("本方案 %1 注").arg(s.survivors)));
@@ -270,10 +285,12 @@ private slots:
         QCOMPARE(pasteDraws(history, kDraws).count, 0);
         checkAgainstEngine(*w, history, drawsOf(kDraws));
         // The expected picture of these draws, so that the comparison above compares something.
-        QCOMPARE(tableRow(table(history), 2), (QStringList{"2024003", "0073", "✓", "0", ""}));
+        // The example prize table: the one listed number, 0073, is drawn once (直选).
+        QCOMPARE(tableRow(table(history), 2), (QStringList{"2024003", "0073", "✓", "0", "10000", "2", "+9998", ""}));
         QCOMPARE(tableRow(table(history), 0),
-                 (QStringList{"2024005", "3456", "✗", "不在大底", "不在大底；不符：杀两码组合"}));
-        QCOMPARE(tableRow(table(history), 3), (QStringList{"2024002", "5678", "✗", "2", "杀两码组合、杀和尾"}));
+                 (QStringList{"2024005", "3456", "✗", "不在大底", "0", "2", "-2", "不在大底；不符：杀两码组合"}));
+        QCOMPARE(tableRow(table(history), 3),
+                 (QStringList{"2024002", "5678", "✗", "2", "0", "2", "-2", "杀两码组合、杀和尾"}));
 
         // An edit waits for 使用框中号码, and says so; 还原 takes it back.
         const QString applied = drawsBox(history)->toPlainText();
@@ -287,6 +304,49 @@ private slots:
         QVERIFY(!button(history, QStringLiteral("history_apply"))->isEnabled());
     }
 
+    // The listed 0073 bought on every draw, by the example table: 10000 when it is drawn,
+    // 1000 for 9073 (后三), 400 for 0307 (组选), nothing for 1234; 2 元 each draw. A new
+    // table in 奖金设置 prices the draws again at once.
+    void eachDrawShowsWhatTheListWouldHavePaid()
+    {
+        auto w = makeWindow();
+        w->prizes().set(examplePrizeTable());
+        w->setConditions(someConditions());
+        HistoryWindow* history = openHistory(*w);
+        QCOMPARE(pasteDraws(history, QStringLiteral("2024001 0073\n2024002 0307\n2024003 9073\n2024004 1234\n")).count,
+                 0);
+        QTableView* t = table(history);
+        const auto money = [t](int row) { return tableRow(t, row).mid(BacktestModel::Paid, 3); };
+        QCOMPARE(money(3), (QStringList{"10000", "2", "+9998"}));
+        QCOMPARE(money(2), (QStringList{"400", "2", "+398"}));
+        QCOMPARE(money(1), (QStringList{"1000", "2", "+998"}));
+        QCOMPARE(money(0), (QStringList{"0", "2", "-2"}));
+        QCOMPARE(t->model()->headerData(BacktestModel::Net, Qt::Horizontal).toString(), QStringLiteral("盈亏（元）"));
+        // On average 0073 returns 2.34 元 a draw (1 + 9 × 0.1 + 11 × 0.04: it has 12 orders).
+        QVERIFY2(
+            summary(history).contains(QStringLiteral(
+                "按奖金表“示例”，每期买这 1 注：投入 8 元，奖金 11400 元，盈亏 +11392 元；按期望回报算应为 +1.36 元")),
+            qPrintable(summary(history)));
+
+        // Largest net first, by a click on its header.
+        QHeaderView* header = t->horizontalHeader();
+        QTest::mouseClick(header->viewport(), Qt::LeftButton, {},
+                          QPoint(header->sectionViewportPosition(BacktestModel::Net) + 4, header->height() / 2));
+        if (header->sortIndicatorOrder() == Qt::AscendingOrder)
+            QTest::mouseClick(header->viewport(), Qt::LeftButton, {},
+                              QPoint(header->sectionViewportPosition(BacktestModel::Net) + 4, header->height() / 2));
+        QCOMPARE(tableRow(t, 0).at(BacktestModel::Net), QStringLiteral("+9998"));
+        QCOMPARE(tableRow(t, 3).at(BacktestModel::Net), QStringLiteral("-2"));
+
+        PrizeTable straight{"只买直选", 1, "元", {{"直选", PrizeMatch::exact, 0, 5000}}};
+        w->prizes().set(straight);
+        QVERIFY2(
+            summary(history).contains(QStringLiteral(
+                "按奖金表“只买直选”，每期买这 1 注：投入 4 元，奖金 5000 元，盈亏 +4996 元；按期望回报算应为 -2 元")),
+            qPrintable(summary(history)));
+        w->prizes().set(examplePrizeTable());
+    }
+
     // 3400 fails no condition but lies outside the pool: it is no near miss. Its count says
     // so, it sorts after every count, and the chart and summary count it among the misses.
     void aDrawOutsideThePoolIsNoNearMiss()
@@ -296,7 +356,7 @@ private slots:
         HistoryWindow* history = openHistory(*w);
         QCOMPARE(pasteDraws(history, kDraws + QStringLiteral("2024006 3400\n")).count, 0);
         QTableView* t = table(history);
-        QCOMPARE(tableRow(t, 0), (QStringList{"2024006", "3400", "✗", "不在大底", "不在大底"}));
+        QCOMPARE(tableRow(t, 0), (QStringList{"2024006", "3400", "✗", "不在大底", "0", "2", "-2", "不在大底"}));
         QVERIFY(summary(history).contains(QStringLiteral("2 期不在大底")));
         QCOMPARE(barValues(history, "history_timeline", 2), (QList<qreal>{0, 0, 0, 0, 1, 1}));
 
@@ -323,12 +383,12 @@ private slots:
         HistoryWindow* history = openHistory(*w);
         QCOMPARE(pasteDraws(history, kDraws).count, 0);
         QTableView* t = table(history);
-        const QModelIndex reason = t->model()->index(0, 4); // 3456, outside the pool
+        const QModelIndex reason = t->model()->index(0, BacktestModel::Failed); // 3456, outside the pool
         const QString whole = reason.data().toString();
         QVERIFY2(whole.startsWith(QStringLiteral("不在大底；不符：")) && whole.count(QChar(u'、')) >= 2,
                  qPrintable(whole));
         QCOMPARE(reason.data(Qt::ToolTipRole).toString(), whole);
-        t->horizontalHeader()->resizeSection(4, 40);
+        t->horizontalHeader()->resizeSection(BacktestModel::Failed, 40);
         QTest::mouseClick(t->viewport(), Qt::LeftButton, {}, t->visualRect(t->model()->index(0, 1)).center());
         QCOMPARE(labelText(history, QStringLiteral("history_reason")), QStringLiteral("2024005 3456：") + whole);
     }

@@ -177,8 +177,8 @@ private slots:
                 if (const QChar letter = mnemonic(item->text()); !letter.isNull())
                     QVERIFY2(items.insert(letter).second, qPrintable(item->text()));
         }
-        for (const char* name :
-             {"C_guolv_ks", "C_copy", "C_guolv_zhuan_zuxuan", "C_all_cls", "C_jiaoji", "C_pinjie_tool", "C_daochu"})
+        for (const char* name : {"C_guolv_ks", "C_copy", "C_guolv_zhuan_zuxuan", "C_all_cls", "C_jiaoji",
+                                 "C_pinjie_tool", "C_daochu", "C_money_details"})
             QVERIFY2(letters.insert(mnemonic(button(w.get(), QString::fromLatin1(name))->text())).second, name);
         QVERIFY(!letters.count(QChar()));
 

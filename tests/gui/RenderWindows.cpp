@@ -7,6 +7,7 @@
 #include "ui/history/DrawsImportDialog.h"
 #include "ui/main/MainWindow.h"
 #include "ui/main/RunController.h"
+#include "ui/money/PrizeTableDialog.h"
 #include "ui/widgets/textbox/LineBox.h"
 #include "ui/widgets/textbox/TextBox.h"
 
@@ -131,6 +132,19 @@ int main(int argc, char* argv[])
         shrink4::DrawsImportDialog preview(publishedDraws(), layout, &window);
         preview.show();
         all = save(&preview, out, "import-settings") && all;
+    }
+    // 奖金设置 on the example table, and the figures behind the cost line.
+    {
+        shrink4::PrizeTableDialog prizes(window.prizes(), &window);
+        prizes.show();
+        all = save(&prizes, out, "prizes") && all;
+    }
+    if (auto* details = window.findChild<QAbstractButton*>(QStringLiteral("C_money_details"))) {
+        details->click();
+        QWidget* odds = window.findChild<QWidget*>(QStringLiteral("Fodds"));
+        all = save(odds, out, "odds") && all;
+        if (odds)
+            odds->hide();
     }
     // The rule test of 走势, run with its rule as it starts.
     QWidget* trends = openTool(window, "action_trends", "Ftrends");

@@ -2,6 +2,7 @@
 
 #include "ui/application/KeepNothing.h"
 #include "ui/application/SessionFile.h"
+#include "scheme/PrizeTableFile.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -33,6 +34,8 @@ const Key<QString> kDrawsFolder{"history/drawsFolder", {}};
 const Key<int> kDrawsDigits{"history/drawsDigits", kMinDrawDigits};
 const Key<QString> kDrawsTake{"history/drawsTake", {}};
 const Key<QString> kDrawsColumns{"history/drawsColumns", {}};
+// The prize table's JSON, as a prize table file holds it.
+const Key<QString> kPrizeTable{"prizes/table", {}};
 const Key<bool> kStartHintShown{"hints/startShown", false};
 const Key<bool> kStartHintDone{"hints/startDone", false};
 // Followed by the dialog's object name.
@@ -198,6 +201,20 @@ void Settings::setDrawsLayout(const DrawsLayout& layout)
     write(*m_store, kDrawsDigits, layout.digits);
     write(*m_store, kDrawsTake, layout.take < 0 ? QString() : QString::fromStdString(takeText(layout)));
     write(*m_store, kDrawsColumns, QString::fromStdString(columnRolesText(layout.columns)));
+}
+
+PrizeTable Settings::prizeTable() const
+{
+    const QByteArray kept = read(*m_store, kPrizeTable).toUtf8();
+    if (kept.isEmpty())
+        return examplePrizeTable();
+    PrizeTableReading reading = parsePrizeTable(kept);
+    return reading.table ? std::move(*reading.table) : examplePrizeTable();
+}
+
+void Settings::setPrizeTable(const PrizeTable& table)
+{
+    write(*m_store, kPrizeTable, QString::fromUtf8(serializePrizeTable(table)));
 }
 
 bool Settings::startHintShown() const

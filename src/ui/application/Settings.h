@@ -5,6 +5,7 @@
 // has always written: settings files from earlier versions keep working.
 
 #include "engine/DrawsLayout.h"
+#include "engine/PrizeTable.h"
 
 #include <QByteArray>
 #include <QPoint>
@@ -72,6 +73,11 @@ public:
     // another in 导入设置…. A value no layout can have reads as the automatic one.
     DrawsLayout drawsLayout() const;
     void setDrawsLayout(const DrawsLayout& layout);
+
+    // The prize table in use (方案 → 奖金设置), kept as its file's JSON: the example until
+    // the player sets one, and again when the kept value no longer reads as a table.
+    PrizeTable prizeTable() const;
+    void setPrizeTable(const PrizeTable& table);
 
     // The first start's line on where to begin: whether it was ever shown, and whether it
     // has done its job (a run was made), after which it is never shown again.

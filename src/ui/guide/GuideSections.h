@@ -20,6 +20,7 @@ inline constexpr char kSectionProperty[] = "guideSection";
 
 inline const QString kContents = QStringLiteral("index.html");
 inline const QString kResult = QStringLiteral("results.html#result");
+inline const QString kMoney = QStringLiteral("results.html#money");
 inline const QString kPrizeCheck = QStringLiteral("results.html#prize-check");
 inline const QString kTools = QStringLiteral("results.html#tools");
 inline const QString kStats = QStringLiteral("tools.html#stats");

@@ -1,6 +1,7 @@
 #include "BacktestModel.h"
 
 #include "ui/history/HistoryTexts.h"
+#include "ui/money/MoneyTexts.h"
 
 #include "core/TextScan.h"
 
@@ -14,12 +15,37 @@
 
 namespace shrink4 {
 
-void BacktestModel::setOutcomes(std::vector<DrawOutcome> outcomes, QHash<QString, QString> captions)
+void BacktestModel::setOutcomes(std::vector<DrawOutcome> outcomes, QHash<QString, QString> captions, Money money)
 {
     beginResetModel();
     m_outcomes = std::move(outcomes);
     m_captions = std::move(captions);
+    m_money = std::move(money);
+    m_money.paid.resize(m_outcomes.size());
     endResetModel();
+    emit headerDataChanged(Qt::Horizontal, Paid, Net); // the currency may have changed
+}
+
+QString BacktestModel::caption(int column) const
+{
+    const QString caption = texts::kOutcomeColumns.value(column);
+    if (column < Paid || column > Net || m_money.currency.isEmpty())
+        return caption;
+    return QStringLiteral("%1（%2）").arg(caption, m_money.currency);
+}
+
+double BacktestModel::moneyAt(int row, Column column) const
+{
+    const double paid = m_money.paid[m_outcomes.size() - 1 - std::size_t(row)];
+    switch (column) {
+    case Paid:
+        return paid;
+    case Cost:
+        return m_money.cost;
+    default:
+        break;
+    }
+    return paid - m_money.cost;
 }
 
 int BacktestModel::rowCount(const QModelIndex& parent) const
@@ -50,7 +76,7 @@ QString BacktestModel::failedText(const NumberExplanation& e) const
     return failed.isEmpty() ? texts::kOutsidePool : QStringLiteral("%1；不符：%2").arg(texts::kOutsidePool, failed);
 }
 
-QVariant BacktestModel::display(const DrawOutcome& o, Column column) const
+QVariant BacktestModel::display(const DrawOutcome& o, int row, Column column) const
 {
     const NumberExplanation& e = o.explanation;
     switch (column) {
@@ -62,6 +88,13 @@ QVariant BacktestModel::display(const DrawOutcome& o, Column column) const
         return e.listed ? texts::kListedMark : texts::kMissedMark;
     case FailCount:
         return e.inPool ? QVariant(e.failCount) : QVariant(texts::kOutsidePool);
+    case Paid:
+    case Cost:
+        return money::amount(moneyAt(row, column));
+    case Net: {
+        const double net = moneyAt(row, column);
+        return net > 0 ? QStringLiteral("+") + money::amount(net) : money::amount(net);
+    }
     case Failed:
         return failedText(e);
     case ColumnCount:
@@ -81,11 +114,15 @@ QVariant BacktestModel::sortKey(const DrawOutcome& o, int row, Column column) co
         return int(o.explanation.listed);
     case FailCount:
         return o.explanation.inPool ? o.explanation.failCount : std::numeric_limits<int>::max();
+    case Paid:
+    case Cost:
+    case Net:
+        return moneyAt(row, column);
     case Failed:
     case ColumnCount:
         break;
     }
-    return display(o, column);
+    return display(o, row, column);
 }
 
 QVariant BacktestModel::data(const QModelIndex& index, int role) const
@@ -97,11 +134,13 @@ QVariant BacktestModel::data(const QModelIndex& index, int role) const
     const auto column = Column(index.column());
     switch (role) {
     case Qt::DisplayRole:
-        return display(o, column);
+        return display(o, index.row(), column);
     case Qt::ToolTipRole:
         // The whole reason, however narrow its column.
-        return column == Failed ? display(o, column) : QVariant();
+        return column == Failed ? display(o, index.row(), column) : QVariant();
     case Qt::TextAlignmentRole:
+        if (column >= Paid && column <= Net) // amounts line up by their last digit
+            return QVariant(Qt::AlignRight | Qt::AlignVCenter);
         return column == Failed ? QVariant() : QVariant(Qt::AlignCenter);
     case Qt::ForegroundRole:
         if (column == Listed)
@@ -125,7 +164,7 @@ QVariant BacktestModel::headerData(int section, Qt::Orientation orientation, int
         return int(section == Label ? Qt::DescendingOrder : Qt::AscendingOrder);
     if (role != Qt::DisplayRole)
         return QAbstractTableModel::headerData(section, orientation, role);
-    return texts::kOutcomeColumns.value(section);
+    return caption(section);
 }
 
 } // namespace shrink4

@@ -2,6 +2,7 @@
 
 #include "engine/HitRateInterval.h"
 #include "ui/history/LayoutTexts.h"
+#include "ui/money/MoneyTexts.h"
 #include "ui/widgets/HitRateTexts.h"
 #include "ui/widgets/QtText.h"
 
@@ -195,6 +196,21 @@ QString backtestSummaryText(const BacktestSummary& s, int allDraws)
         text += QStringLiteral("；%1 期不在大底（不论条件都不入选）").arg(s.outsidePool);
     text += QStringLiteral("；最长连续未中 %1 期，当前连续未中 %2 期").arg(s.longestMissRun).arg(s.currentMissRun);
     return text;
+}
+
+QString backtestMoneyText(double paid, double cost, double expectedNet, int tickets, const PrizeTable& table)
+{
+    const auto signedAmount = [&table](double value) {
+        return (money::amount(value).startsWith(QLatin1Char('-')) || money::amount(value) == QLatin1String("0")
+                    ? QString()
+                    : QStringLiteral("+"))
+               + money::amountIn(value, table);
+    };
+    return QStringLiteral("按奖金表“%1”，每期买这 %2 注：投入 %3，奖金 %4，盈亏 %5；按期望回报算应为 %6")
+        .arg(QString::fromStdString(table.name))
+        .arg(tickets)
+        .arg(money::amountIn(cost, table), money::amountIn(paid, table), signedAmount(paid - cost),
+             signedAmount(expectedNet));
 }
 
 QString backtestVerdictText(const BacktestSummary& s)

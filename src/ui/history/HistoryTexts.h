@@ -5,6 +5,7 @@
 #include "engine/Backtest.h"
 #include "engine/BadDrawLines.h"
 #include "engine/Draws.h"
+#include "engine/PrizeTable.h"
 
 #include <QString>
 #include <QStringList>
@@ -25,8 +26,9 @@ inline const QString kDrawsHint = QStringLiteral(
 inline const QString kLastCaption = QStringLiteral("只看最近");
 inline const QString kLastAll = QStringLiteral("全部");
 inline const QString kLastSuffix = QStringLiteral(" 期");
-inline const QStringList kOutcomeColumns = {QStringLiteral("期号"), QStringLiteral("号码"), QStringLiteral("入选"),
-                                            QStringLiteral("未过条件数"), QStringLiteral("未通过的条件")};
+inline const QStringList kOutcomeColumns = {
+    QStringLiteral("期号"), QStringLiteral("号码"), QStringLiteral("入选"), QStringLiteral("未过条件数"),
+    QStringLiteral("奖金"), QStringLiteral("投入"), QStringLiteral("盈亏"), QStringLiteral("未通过的条件")};
 inline const QString kListedMark = QStringLiteral("✓");
 inline const QString kMissedMark = QStringLiteral("✗");
 inline const QString kOutsidePool = QStringLiteral("不在大底");
@@ -68,6 +70,11 @@ QString keptDrawsText(const std::vector<Draw>& draws);
 // The backtest's summary: the hit rate with its 95 % interval beside the baseline, the
 // lift, the miss runs.
 QString backtestSummaryText(const BacktestSummary& summary, int allDraws);
+
+// What the listed numbers, bought on every draw tested, would have cost and paid by the prize
+// table, beside what the expected return gives over as many draws: "按奖金表“示例”，每期买这
+// 12 注：投入 240 元，奖金 1000 元，盈亏 +760 元；按期望回报算应为 -98.40 元".
+QString backtestMoneyText(double paid, double cost, double expectedNet, int tickets, const PrizeTable& table);
 
 // What the summary shows, in a sentence: whether the scheme did better than a random pick,
 // no better, or over too few draws to judge.

@@ -6,7 +6,9 @@
 #include "ui/history/BacktestModel.h"
 #include "ui/history/DrawsPanel.h"
 #include "ui/history/HistoryTexts.h"
+#include "ui/application/PrizeSetting.h"
 #include "ui/main/LiveRun.h"
+#include "scheme/PrizeTableFile.h"
 #include "ui/widgets/QtText.h"
 #include "ui/widgets/charts/BarChart.h"
 #include "ui/widgets/ScreenFit.h"
@@ -28,6 +30,7 @@
 #include <QVBoxLayout>
 
 #include <algorithm>
+#include <numeric>
 
 namespace shrink4 {
 
@@ -98,14 +101,20 @@ void fitColumns(QTableView* table, const std::vector<DrawOutcome>& outcomes)
         longest = std::max(longest, o.draw.label ? o.draw.label->size() : 1);
     const QFontMetrics metrics = table->fontMetrics();
     const int padding = 2 * metrics.horizontalAdvance(QLatin1Char('0'));
-    const QString widest[] = {QString(qsizetype(longest), QLatin1Char('0')), QStringLiteral("0000"), texts::kListedMark,
-                              QStringLiteral("00")};
+    const QString widest[] = {QString(qsizetype(longest), QLatin1Char('0')),
+                              QStringLiteral("0000"),
+                              texts::kListedMark,
+                              QStringLiteral("00"),
+                              QStringLiteral("000000"),
+                              QStringLiteral("00000"),
+                              QStringLiteral("+000000")};
     auto* header = table->horizontalHeader();
+    const auto* model = static_cast<const QSortFilterProxyModel*>(table->model());
+    const auto* captions = static_cast<const BacktestModel*>(model->sourceModel());
     for (int column = 0; column < BacktestModel::Failed; ++column)
-        header->resizeSection(column,
-                              padding
-                                  + std::max(header->fontMetrics().horizontalAdvance(texts::kOutcomeColumns[column]),
-                                             metrics.horizontalAdvance(widest[column])));
+        header->resizeSection(column, padding
+                                          + std::max(header->fontMetrics().horizontalAdvance(captions->caption(column)),
+                                                     metrics.horizontalAdvance(widest[column])));
 }
 
 struct RowCaptions {
@@ -133,9 +142,10 @@ QString noDrawsText()
 
 } // namespace
 
-HistoryWindow::HistoryWindow(QWidget* mainWindow, LiveRun& live, const QString& drawsPath)
+HistoryWindow::HistoryWindow(QWidget* mainWindow, LiveRun& live, const QString& drawsPath, PrizeSetting& prizes)
     : QWidget(mainWindow, Qt::Window),
-      m_live(live)
+      m_live(live),
+      m_prizes(prizes)
 {
     setObjectName(QStringLiteral("Fhistory"));
     setWindowTitle(texts::kHistoryTitle);
@@ -158,6 +168,7 @@ HistoryWindow::HistoryWindow(QWidget* mainWindow, LiveRun& live, const QString& 
     connect(&live, &LiveRun::updated, this, &HistoryWindow::refresh);
     connect(m_draws, &DrawsPanel::drawsChanged, this, &HistoryWindow::refresh);
     connect(m_last, &QSpinBox::textChanged, this, &HistoryWindow::refresh);
+    connect(&prizes, &PrizeSetting::changed, this, &HistoryWindow::refresh);
     resize(fittedWindowSize(this, QSize(1040, 640)));
 }
 
@@ -241,16 +252,41 @@ void HistoryWindow::refresh()
     const std::vector<Draw> draws = drawsInView();
     m_backtest = draws.empty() ? Backtest{} : shrink4::backtest(run, draws);
     const RowCaptions rows = rowCaptions(run);
-    m_model->setOutcomes(m_backtest.outcomes, rows.byKey);
+    const PrizeTable& prizes = m_prizes.table();
+    const NumberSet listed = run.verdict.minus(run.outsidePool);
+    BacktestModel::Money money{{}, listed.count() * prizes.price, QString::fromStdString(prizes.currency)};
+    const DrawPayouts& payouts = payoutsOf(listed);
+    for (const DrawOutcome& o : m_backtest.outcomes)
+        money.paid.push_back(payouts.paid[std::size_t(o.draw.number)]);
+    const double paid = std::accumulate(money.paid.begin(), money.paid.end(), 0.0);
+    const double cost = money.cost * double(money.paid.size());
+    // What as many draws give on average, every number alike likely: the figure to hold the
+    // past against.
+    const double expectedReturn = std::accumulate(payouts.paid.begin(), payouts.paid.end(), 0.0) / kNumberCount;
+    const double expectedNet = (expectedReturn - money.cost) * double(money.paid.size());
+    m_model->setOutcomes(m_backtest.outcomes, rows.byKey, std::move(money));
     fitColumns(m_table, m_backtest.outcomes);
     m_summary->setText(draws.empty() ? noDrawsText()
-                                     : texts::backtestSummaryText(m_backtest.summary, int(m_draws->draws().size())));
+                                     : texts::backtestSummaryText(m_backtest.summary, int(m_draws->draws().size()))
+                                           + QLatin1Char('\n')
+                                           + texts::backtestMoneyText(paid, cost, expectedNet, listed.count(), prizes));
     m_verdict->setText(draws.empty() ? QString() : texts::backtestVerdictText(m_backtest.summary));
     drawTimeline(m_timeline, m_backtest);
     drawConditionRates(m_rates, m_backtest, rows.inOrder);
     const int bars = int(m_backtest.rows.size()) + (m_backtest.summary.outsidePool > 0 ? 1 : 0);
     m_rates->setMinimumHeight(kRatesChartFrame + kRatesBarHeight * bars);
     showReason(m_table->currentIndex());
+}
+
+const DrawPayouts& HistoryWindow::payoutsOf(const NumberSet& listed)
+{
+    const QByteArray table = serializePrizeTable(m_prizes.table());
+    if (m_payouts.paid.empty() || listed != m_paidFor || table != m_paidTable) {
+        m_payouts = drawPayouts(listed, m_prizes.table());
+        m_paidFor = listed;
+        m_paidTable = table;
+    }
+    return m_payouts;
 }
 
 // The chosen draw's whole reason, wrapped: the table's column cuts it short.

@@ -3,7 +3,9 @@
 // them: a table of the draws, the summary beside a random pick's hit rate, two charts.
 // It follows the main window's live run while it is open.
 
+#include "core/NumberSet.h"
 #include "engine/Backtest.h"
+#include "engine/PrizeOdds.h"
 
 #include <QWidget>
 
@@ -20,12 +22,14 @@ class BarChart;
 class BacktestModel;
 class DrawsPanel;
 class LiveRun;
+class PrizeSetting;
 
 class HistoryWindow : public QWidget {
     Q_OBJECT
 public:
-    // `drawsPath`: where the draws are kept; empty keeps none.
-    HistoryWindow(QWidget* mainWindow, LiveRun& live, const QString& drawsPath);
+    // `drawsPath`: where the draws are kept; empty keeps none. `prizes` prices the listed
+    // numbers on every draw.
+    HistoryWindow(QWidget* mainWindow, LiveRun& live, const QString& drawsPath, PrizeSetting& prizes);
 
     // The latest backtest on show.
     const Backtest& backtest() const { return m_backtest; }
@@ -42,8 +46,15 @@ private:
     void refresh();
     void showReason(const QModelIndex& current);
     std::vector<Draw> drawsInView() const;
+    // What the listed numbers pay on each of the 10,000 draws: worked out once per run and
+    // prize table, then looked up by each draw's number.
+    const DrawPayouts& payoutsOf(const NumberSet& listed);
 
     LiveRun& m_live;
+    PrizeSetting& m_prizes;
+    NumberSet m_paidFor;
+    QByteArray m_paidTable; // the prize table's file form
+    DrawPayouts m_payouts;
     DrawsPanel* m_draws = nullptr;
     QSpinBox* m_last = nullptr;
     QLabel* m_summary = nullptr;

@@ -82,6 +82,8 @@ struct RunForm {
     QLabel* staleNote = nullptr; // over the list: the result is not of the conditions on screen
     QLabel* groupNote = nullptr; // over the list: it holds group forms
     QLabel* count = nullptr;
+    QLabel* money = nullptr;             // under the count: what the list costs and returns
+    QPushButton* moneyDetails = nullptr; // beside it: every figure of the odds
     LineBox* prizeBox = nullptr;
     QLabel* prizeLabel = nullptr;
     QLabel* prizeReason = nullptr; // why a drawn number is not listed

@@ -1,6 +1,7 @@
 #include "MainWindow.h"
 
 #include "ui/application/AboutDialog.h"
+#include "ui/application/PrizeSetting.h"
 #include "ui/guide/GuideSections.h"
 #include "ui/guide/GuideWindow.h"
 #include "ui/main/ConditionHistory.h"
@@ -13,6 +14,8 @@
 #include "ui/main/KeyboardMap.h"
 #include "ui/main/LiveCounts.h"
 #include "ui/main/LiveRun.h"
+#include "ui/money/MoneyLine.h"
+#include "ui/money/PrizeTableDialog.h"
 #include "ui/history/HistoryWindow.h"
 #include "ui/trends/TrendsWindow.h"
 #include "ui/main/PagedConditions.h"
@@ -109,6 +112,9 @@ MainWindow::MainWindow(QWidget* parent)
     m_dan = new DanButtons(m_form, *m_history, this);
     m_results = new ResultView(
         m_run, [this] { return readConditions(m_form); }, this);
+    m_prizes = new PrizeSetting(this);
+    m_money = new MoneyLine(m_run.money, m_run.moneyDetails, *m_results, *m_prizes, this);
+    connect(m_money, &MoneyLine::settingsAsked, this, &MainWindow::showPrizeSettings);
     m_runner = new RunController(m_run, m_form, *m_results, this);
     m_runner->groupRewrites(
         [this](const std::function<void()>& rewrite) { m_history->group(QStringLiteral("缩水改写条件"), rewrite); });
@@ -269,7 +275,7 @@ void MainWindow::addStatsAction(QMenu* analysis)
 void MainWindow::addHistoryAction(QMenu* analysis)
 {
     QAction* history = analysis->addAction(QStringLiteral("历史回测(&H)"), this, [this] {
-        auto* window = showToolWindow<HistoryWindow>(this, *m_live, m_drawsPath);
+        auto* window = showToolWindow<HistoryWindow>(this, *m_live, m_drawsPath, *m_prizes);
         connect(window, &HistoryWindow::trendsAsked, this, &MainWindow::showTrends, Qt::UniqueConnection);
     });
     history->setObjectName(QStringLiteral("action_history"));
@@ -302,6 +308,9 @@ void MainWindow::buildSchemeMenu()
     exportResult->setObjectName(QStringLiteral("action_export_result"));
     bindKeys(exportResult, keys::Command::ExportResult);
     addPrintActions(schemes);
+    schemes->addSeparator();
+    schemes->addAction(QStringLiteral("奖金设置(&J)…"), this, &MainWindow::showPrizeSettings)
+        ->setObjectName(QStringLiteral("action_prizes"));
     schemes->addSeparator();
     QAction* quit = schemes->addAction(QStringLiteral("退出(&X)"), this, &QWidget::close);
     quit->setObjectName(QStringLiteral("action_quit"));
@@ -407,6 +416,12 @@ MainWindowLink MainWindow::setToolLink()
         statusBar()->showMessage(QStringLiteral("已用交集区的结果替换大底，在大底里按 Ctrl+Z 可撤销。"), 10000);
     };
     return {takeResult, sendToBasePool};
+}
+
+void MainWindow::showPrizeSettings()
+{
+    PrizeTableDialog dialog(*m_prizes, QApplication::activeWindow() ? QApplication::activeWindow() : this);
+    dialog.exec();
 }
 
 void MainWindow::showTrends()

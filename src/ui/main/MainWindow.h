@@ -20,7 +20,9 @@ class ConditionHistory;
 class DanButtons;
 class FirstStartHint;
 class LiveRun;
+class MoneyLine;
 class PagedConditions;
+class PrizeSetting;
 class ResultView;
 class RunController;
 class SchemeDocument;
@@ -67,6 +69,8 @@ public:
     LiveRun& liveRun() { return *m_live; }
     PagedConditions& pages() { return *m_form.pages; }
     ConditionHistory& history() { return *m_history; }
+    // The prize table in use, and the cost line that follows it.
+    PrizeSetting& prizes() { return *m_prizes; }
     QString resultText() const;
     // The shown result with its scheme, notes and conditions, as printed and exported.
     ResultReport resultReport() const;
@@ -93,6 +97,8 @@ private:
     MainWindowLink setToolLink();
     ConditionsLink trendsLink();
     void showTrends();
+    // 方案 → 奖金设置: the prize table in use, edited in a dialog.
+    void showPrizeSettings();
     void showHelp(HelpTopic topic);
     void openSchemeDialog();
     void openRecentScheme(const QString& path);
@@ -121,6 +127,8 @@ private:
     UndoNotice* m_undoClear = nullptr;
     FirstStartHint* m_startHint = nullptr;
     LiveRun* m_live = nullptr;
+    PrizeSetting* m_prizes = nullptr;
+    MoneyLine* m_money = nullptr;
     QString m_drawsPath;
     SchemeDocument* m_document = nullptr;
     QString m_sessionPath;

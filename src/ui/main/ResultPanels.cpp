@@ -61,6 +61,23 @@ QGroupBox* makeProgressFrame(RunForm& form)
     return frame;
 }
 
+// Under the count: the cost and the expected return of the list by the prize table in use;
+// the button to every figure goes at the end of the count's row, where the column has room.
+QLabel* makeMoneyLine(RunForm& form)
+{
+    QLabel* money = makeLabel(QString());
+    money->setObjectName(QStringLiteral("L_money"));
+    // Always two lines high, the cost and the return: an empty list moves nothing.
+    money->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    money->setFixedHeight(
+        money->fontMetrics().boundingRect(QRect(0, 0, 1000, 1000), 0, QStringLiteral("共\n期")).height());
+    QPushButton* details = makeSmallButton(QStringLiteral("C_money_details"), QStringLiteral("详情(&M)…"));
+    details->setToolTip(QStringLiteral("花费和期望回报的详情：各奖级能中的开奖号码，有奖和回本的机会"));
+    form.money = money;
+    form.moneyDetails = details;
+    return money;
+}
+
 } // namespace
 
 QGroupBox* makeResultFrame(RunForm& form)
@@ -99,7 +116,12 @@ QGroupBox* makeResultFrame(RunForm& form)
     countRow->addWidget(count);
     form.count = count;
     countRow->addStretch(1);
+    QLabel* money = makeMoneyLine(form);
+    // No taller than the count's line: the list keeps its rows.
+    form.moneyDetails->setFixedHeight(count->sizeHint().height() + 4);
+    countRow->addWidget(form.moneyDetails);
     layout->addLayout(countRow);
+    layout->addWidget(money);
     return frame;
 }
 
