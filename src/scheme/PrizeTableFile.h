@@ -11,6 +11,9 @@
 
 namespace shrink4 {
 
+// Twenty tiers take a kilobyte: a larger file is no prize table, and is not read.
+inline constexpr qint64 kMaxPrizeTableBytes = qint64(1) * 1024 * 1024;
+
 struct PrizeTableReading {
     std::optional<PrizeTable> table; // set on success
     QString error;                   // in English: the key or value at fault

@@ -6,12 +6,6 @@
 
 namespace shrink4::cli {
 
-namespace {
-
-constexpr qint64 kMaxTableBytes = qint64(1) * 1024 * 1024; // twenty tiers take a kilobyte
-
-} // namespace
-
 QCommandLineOption prizesOption()
 {
     return {QStringLiteral("prizes"),
@@ -22,7 +16,7 @@ QCommandLineOption prizesOption()
 std::optional<PrizeTable> loadPrizeTable(const QString& command, const QString& path)
 {
     QString error;
-    const auto bytes = readInput(path, &error, kMaxTableBytes);
+    const auto bytes = readInput(path, &error, kMaxPrizeTableBytes);
     if (!bytes) {
         printErr(QStringLiteral("%1: %2\n").arg(command, error));
         return std::nullopt;

@@ -38,8 +38,6 @@ const QString kTitle = QStringLiteral("奖金设置");
 const QString kFilter = QStringLiteral("奖金表 (*.json)");
 const QString kOpenDialog = QStringLiteral("open_prizes_dialog");
 const QString kSaveDialog = QStringLiteral("save_prizes_dialog");
-// Twenty tiers take a kilobyte: a larger file is no prize table.
-constexpr qint64 kMaxTableBytes = qint64(1) * 1024 * 1024;
 
 enum Column {
     NameColumn,
@@ -424,7 +422,7 @@ void PrizeTableDialog::openFile()
         return;
     const QString path = dialog.selectedFiles().first();
     rememberFolder(kOpenDialog, path);
-    const InputBytes input = readInputFile(path, kMaxTableBytes);
+    const InputBytes input = readInputFile(path, kMaxPrizeTableBytes);
     QString refusal = input.message;
     if (input.bytes) {
         const PrizeTableReading reading = parsePrizeTable(*input.bytes);
